@@ -1,0 +1,44 @@
+#pragma once
+// The folder tree below the program directory. Names are matched without regard to
+// letter case, component by component, since the program spells one folder several ways.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace yardmark {
+
+class DataTree {
+public:
+  explicit DataTree(std::filesystem::path programDir);
+
+  const std::filesystem::path& programDir() const { return m_root; }
+
+  // A literal such as "\YardMark\games\2007" appended to the program directory; each
+  // component that exists in another letter case resolves to the existing spelling.
+  std::filesystem::path resolve(std::string_view literal) const;
+
+  std::filesystem::path gameFile(std::string_view year, std::string_view number) const;        // as created
+  std::filesystem::path gameFileAsOpened(std::string_view year, std::string_view number) const;  // as the entry form opens it
+  std::filesystem::path yearFolder(std::string_view year) const;
+  std::filesystem::path gamesRoot() const;
+  std::filesystem::path masterTemplate() const;
+  std::filesystem::path rosterDatabase() const;
+  std::filesystem::path tmpDatabase() const;
+  std::filesystem::path reportsFolder() const;
+
+private:
+  std::filesystem::path m_root;
+};
+
+// Finds an existing entry of a folder by name regardless of letter case.
+std::filesystem::path findCaseInsensitive(const std::filesystem::path& folder, const std::string& name);
+
+// Lays out YardMark/ below the program directory: templates, roster, temporary database,
+// games/, Reports/css/css.css. Only what is missing is made; user data is never replaced.
+void layOutTree(const std::filesystem::path& programDir);
+
+// Makes a new database file holding the given tables of the house schema ("game" tables or "roster").
+enum class DatabaseKind { Game, Roster };
+void createDatabaseFile(const std::filesystem::path& file, DatabaseKind kind);
+
+}  // namespace yardmark

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gamedb/DataTree.h"
+#include "gamedb/Database.h"
+#include "support/TempRoot.h"
+
+using namespace yardmark;
+namespace fs = std::filesystem;
+
+TEST(DataTree, MixedSpellingsReachOneFile) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  fs::create_directories(tree.yearFolder("2007"));
+  fs::copy_file(tree.masterTemplate(), tree.gameFile("2007", "3"));
+  EXPECT_EQ(tree.gameFile("2007", "3"), root.dir() / "YardMark" / "games" / "2007" / "Game3.mdb");
+  // The entry form spells it "game3.mdb" below "YardMark": the same file.
+  EXPECT_EQ(tree.gameFileAsOpened(" 2007 ", " 3 "), tree.gameFile("2007", "3"));
+  EXPECT_EQ(tree.resolve("\\YARDMARK\\GAMES\\2007\\GAME3.MDB"), tree.gameFile("2007", "3"));
+  EXPECT_EQ(tree.resolve("/yardmark/games/2007/game3.mdb"), tree.gameFile("2007", "3"));
+}
+
+TEST(DataTree, NewNamesKeepTheGivenSpelling) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  EXPECT_EQ(tree.yearFolder("  2031"), root.dir() / "YardMark" / "games" / "2031");
+  EXPECT_EQ(tree.gameFile("2031 ", "12"), root.dir() / "YardMark" / "games" / "2031" / "Game12.mdb");
+  EXPECT_EQ(tree.resolve("\\NoSuch\\Folder"), root.dir() / "NoSuch" / "Folder");
+}
+
+TEST(DataTree, FixedPlaces) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  const fs::path ym = root.dir() / "YardMark";
+  EXPECT_EQ(tree.masterTemplate(), ym / "databases" / "yardMark_master.mdb");
+  EXPECT_EQ(tree.rosterDatabase(), ym / "databases" / "yardMark_roster.mdb");
+  EXPECT_EQ(tree.tmpDatabase(), ym / "databases" / "tmpDB.mdb");
+  EXPECT_EQ(tree.reportsFolder(), ym / "Reports");
+  EXPECT_EQ(tree.gamesRoot(), ym / "games");
+  for (const fs::path& p : {tree.masterTemplate(), tree.rosterDatabase(), tree.tmpDatabase(),
+                            ym / "Reports" / "css" / "css.css"})
+    EXPECT_TRUE(fs::is_regular_file(p)) << p;
+}
+
+TEST(DataTree, LayingOutAgainKeepsUserData) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  {
+    Database roster(tree.rosterDatabase());
+    auto rs = roster.openRecordset("select * from roster");
+    rs.addNew();
+    rs.setField(1, Value("Smith"));
+    rs.update();
+  }
+  root.writeFile("YardMark/Reports/css/css.css", "/* mine */");
+  layOutTree(root.dir());
+  Database roster(tree.rosterDatabase());
+  EXPECT_EQ(roster.openRecordset("select * from roster").recordCount(), 1);
+  EXPECT_EQ(test::readBytes(root.dir() / "YardMark/Reports/css/css.css"), "/* mine */");
+}
+
+TEST(DataTree, StyleSheetDefinesEveryClassThePageUses) {
+  test::TempRoot root;
+  const std::string css = test::readBytes(root.dir() / "YardMark/Reports/css/css.css");
+  for (const char* cls : {"head_title", "header_line", "all_headline", "top_menu", "bg_table_sab", "text_all",
+                          "number_all", "table_all", "footer"})
+    EXPECT_NE(css.find(std::string(".") + cls + " {"), std::string::npos) << cls;
+}
