@@ -1,0 +1,86 @@
+// yardmark-report: writes a season report from game files without the forms.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gamedb/DataTree.h"
+#include "report/ReportGenerator.h"
+#include "report/ReportName.h"
+
+namespace fs = std::filesystem;
+using namespace yardmark;
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+int usage(const char* problem) {
+  if (problem) std::fprintf(stderr, "yardmark-report: %s\n", problem);
+  std::fprintf(stderr,
+               "usage: yardmark-report [--root DIR] NAME GAME...\n"
+               "  Merges the game files, in the order given, and writes the report NAME into\n"
+               "  DIR/YardMark/Reports (DIR: the program directory, by default the executable's).\n");
+  return kExitUsage;
+}
+
+fs::path programDirectory() {
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::current_path() : exe.parent_path();
+}
+
+size_t characters(const std::string& utf8) {
+  size_t n = 0;
+  for (unsigned char c : utf8)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  fs::path root;
+  size_t i = 0;
+  for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+    if (args[i] == "--") {
+      ++i;
+      break;
+    }
+    if (args[i] == "--help") return usage(nullptr), 0;
+    if (args[i] != "--root") return usage(("unknown option " + args[i]).c_str());
+    if (++i == args.size()) return usage("--root needs a directory");
+    root = args[i];
+  }
+  if (i == args.size()) return usage("no report name given");
+  const std::string name = args[i++];
+  std::vector<fs::path> games;
+  std::error_code ec;
+  for (; i < args.size(); ++i) games.push_back(fs::absolute(args[i], ec));
+  if (games.empty()) {
+    std::fprintf(stderr, "yardmark-report: Please select one/more databases in order to generate reports.\n");
+    return usage(nullptr);
+  }
+
+  if (const auto problem = reportNameProblem(name)) {
+    std::fprintf(stderr, "yardmark-report: %s: %s\n", name.c_str(), problem->c_str());
+    return kExitFailure;
+  }
+  if (characters(name) > kReportNameMaxChars) {
+    std::fprintf(stderr, "yardmark-report: %s: a report name has at most %zu characters\n", name.c_str(),
+                 kReportNameMaxChars);
+    return kExitFailure;
+  }
+
+  if (root.empty()) root = programDirectory();
+  const ReportGenerator generator{DataTree(fs::absolute(root, ec))};
+  const ReportOutcome outcome = generator.generate(games, name);
+  if (!outcome.ok()) {
+    std::fprintf(stderr, "yardmark-report: %s\n", outcome.message.c_str());
+    return kExitFailure;
+  }
+  std::printf("%s\n", outcome.message.c_str());
+  return 0;
+}

@@ -1,0 +1,6 @@
+# Report building: consolidation and the generation steps (core, no Qt).
+target_sources(yardmark_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Consolidator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportGenerator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportName.cpp
+)
