@@ -1,15 +1,55 @@
 #pragma once
-#include <QMainWindow>
-
-class QMdiArea;
-
 // The main window: a multiple-document parent from whose menus every form is opened.
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace yardmark {
+
+class App;
+
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
 public:
-  explicit MDIForm1(QWidget* parent = nullptr);
+  explicit MDIForm1(App& app, QWidget* parent = nullptr);
   QMdiArea* mdiArea() const { return m_mdi; }
 
+  // Connects a menu command and enables it; each form's command is wired in Commands.cpp.
+  void setCommand(QAction* item, std::function<void()> run);
+
+  QMenu* mFile;
+  QAction* mfNew;
+  QAction* fmEditGameStat;
+  QAction* fmDeleteGameStat;
+  QAction* fmSaveFileStat;
+  QAction* fmdash;
+  QAction* fmExit;
+  QMenu* mReports;
+  QAction* mrNew;
+  QAction* mrView;
+  QAction* mrDelete;
+  QMenu* mRosterMain;
+  QAction* mRoster;
+  QAction* mRosterImport;
+  QAction* mnuAbout;
+
+  // What File > Exit does; ends the event loop at once without closing any window.
+  std::function<void()> exitProgram;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
 private:
+  void buildMenus();
+
+  App& m_app;
   QMdiArea* m_mdi;
 };
+
+// Wires each menu command to the form it opens (Commands.cpp).
+void connectCommands(MDIForm1& window, App& app);
+
+}  // namespace yardmark

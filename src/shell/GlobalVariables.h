@@ -1,0 +1,68 @@
+#pragma once
+// The values the forms share for the whole run, and the all-sections check that saves every
+// section of the loaded entry form before it is left.
+#include <QObject>
+#include <QString>
+
+namespace yardmark {
+
+class Prompter;
+
+// The sections of the entry form, in the order the check visits them.
+enum class EntrySection { Header, Quarter, TeamStats, Rushing, Passing, Receiving, Scoring, Defense };
+
+// One section as the check sees it.
+class SilentSave {
+public:
+  virtual ~SilentSave() = default;
+  // Saves the section without asking. When a required box is empty it saves nothing and sets
+  // GlobalVariables::emptyFieldFound.
+  virtual void saveSilently() = 0;
+  // Asked of player sections only: false while an add or an edit of a row is under way.
+  virtual bool addNewEnabled() const { return true; }
+};
+
+// The loaded entry form as the check sees it.
+class EntrySections {
+public:
+  virtual ~EntrySections() = default;
+  // nullptr for a section the form does not have.
+  virtual SilentSave* section(EntrySection which) = 0;
+  // Shows a page of SSTab1 and, when ssTab2 is not negative, a page of SSTab2.
+  virtual void selectTabs(int ssTab1, int ssTab2) = 0;
+};
+
+class GlobalVariables : public QObject {
+  Q_OBJECT
+public:
+  explicit GlobalVariables(Prompter& prompter) : m_prompter(prompter) {}
+
+  QString currentGameYear;
+  double currentGameNumber = 0;
+  QString openGamePath;
+  bool gameOpenedFromFile = false;
+  bool emptyFieldFound = false;
+  QString currentReportName;
+
+  bool gameFormActive() const { return m_gameFormActive; }
+  void setGameFormActive(bool active);
+
+  // The entry form registers itself while it is loaded; it must unregister (nullptr) before
+  // it goes away.
+  void setEntrySections(EntrySections* form) { m_entry = form; }
+  EntrySections* entrySections() const { return m_entry; }
+
+  // Saves each section silently in the fixed order, stopping at the first one with an empty
+  // required box: its page is selected and the user is told which data is missing.
+  void checkAllSections();
+
+signals:
+  void gameFormActiveChanged(bool active);
+
+private:
+  Prompter& m_prompter;
+  EntrySections* m_entry = nullptr;
+  bool m_gameFormActive = false;
+};
+
+}  // namespace yardmark

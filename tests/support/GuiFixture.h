@@ -1,0 +1,66 @@
+#pragma once
+// A main window on a fresh program directory, with a scripted prompter, and small forms
+// that count their events.
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "support/ScriptedPrompter.h"
+#include "shell/App.h"
+#include "shell/FormHost.h"
+#include "shell/MDIForm1.h"
+#include "support/TempRoot.h"
+
+namespace yardmark::test {
+
+struct FormLog {
+  int activations = 0;
+  int unloads = 0;
+  bool cancelUnload = false;
+};
+
+// Each N is a distinct form type; its events go to a log the test owns.
+template <int N>
+class CountingForm : public Form {
+public:
+  static inline FormLog* log = nullptr;
+  explicit CountingForm(App& app) : Form(app) {
+    setObjectName(QString("form%1").arg(N));
+    setWindowTitle(objectName());
+    resize(300, 200);
+  }
+
+protected:
+  void formActivate() override { ++log->activations; }
+  void formUnload(bool& cancel) override {
+    ++log->unloads;
+    cancel = log->cancelUnload;
+  }
+};
+using FormA = CountingForm<1>;
+using FormB = CountingForm<2>;
+
+class ShellTest : public testing::Test {
+protected:
+  void SetUp() override {
+    FormA::log = &logA;
+    FormB::log = &logB;
+    window = std::make_unique<MDIForm1>(app);
+  }
+  void TearDown() override {
+    window.reset();
+    FormA::log = nullptr;
+    FormB::log = nullptr;
+  }
+  QMdiSubWindow* sub(const Form& f) { return app.forms().subWindowOf(f); }
+
+  TempRoot root;
+  ScriptedPrompter prompter;
+  App app{root.dir(), prompter};
+  FormLog logA, logB;
+  std::unique_ptr<MDIForm1> window;
+};
+
+}  // namespace yardmark::test
