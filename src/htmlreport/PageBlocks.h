@@ -24,6 +24,7 @@ Facts recordPass(Recordset& header);
 void documentHead(PageText& page, const Facts& facts);           // head, style rules, frame and title
 void gamesHeadline(PageText& page, const Facts& facts);
 void recordBox(PageText& page, const Facts& facts);
+void recordRows(PageText& page, const Facts& facts);  // shared by both record boxes
 void quarterTable(PageText& page, const Facts& facts, Recordset& quarter);
 void teamStatsTable(PageText& page, const Facts& facts, Recordset& teamStats, Recordset& quarter);
 

@@ -29,24 +29,9 @@ void defensiveRecordBox(PageText& page, const Facts& facts) {
   page.lines({
       {16, "<tr>"},
       {18, R"(<td><table width="106"  border="0" align="left" cellpadding="0" cellspacing="1" bgcolor="#4A4A4A">)"},
-      {18, "<tr>"},
-      {20,
-       R"(<td colspan="3" class="top_menu" ><div align="left" class="bg_table_sab"><strong>RECORD </strong></div></td>)"},
-      {18, "</tr>"},
-      {18, R"(<tr bgcolor="#FFFFFF" class="text_all">)"},
-      {20, R"(<td width="55"><strong> WINS:</strong> </td>)"},
   });
-  page.line(20, R"(<td width="48" ><div align="center">)", std::to_string(facts.wins), "</div></td>");
+  recordRows(page, facts);
   page.lines({
-      {18, "</tr>"},
-      {18, R"(<tr bgcolor="#FFFFFF" class="text_all">)"},
-      {20, "<td><strong>LOSSES:</strong></td>"},
-  });
-  page.line(20, R"(<td ><div align="center">)", std::to_string(facts.losses), "</div></td>");
-  page.lines({
-      {18, "</tr>"},
-      {16, "</table></td>"},
-      {16, "</tr>"},
       {12, "</table><hr></td>"},
       {16, "</tr>"},
   });

@@ -123,13 +123,9 @@ void gamesHeadline(PageText& page, const Facts& facts) {
   });
 }
 
-void recordBox(PageText& page, const Facts& facts) {
+// The RECORD, WINS and LOSSES rows and the box's closing lines; both record boxes share them.
+void recordRows(PageText& page, const Facts& facts) {
   page.lines({
-      {10, "<tr>"},
-      {12, "<td><table>"},
-      {14, "<tr>"},
-      {16,
-       R"(<td width="121"><table width="106"  border="0" align="left" cellpadding="0" cellspacing="1" bgcolor="#4A4A4A">)"},
       {18, "<tr>"},
       {20,
        R"(<td colspan="3" class="top_menu" ><div align="left" class="bg_table_sab"><strong>RECORD </strong></div></td>)"},
@@ -148,6 +144,19 @@ void recordBox(PageText& page, const Facts& facts) {
       {18, "</tr>"},
       {16, "</table></td>"},
       {16, "</tr>"},
+  });
+}
+
+void recordBox(PageText& page, const Facts& facts) {
+  page.lines({
+      {10, "<tr>"},
+      {12, "<td><table>"},
+      {14, "<tr>"},
+      {16,
+       R"(<td width="121"><table width="106"  border="0" align="left" cellpadding="0" cellspacing="1" bgcolor="#4A4A4A">)"},
+  });
+  recordRows(page, facts);
+  page.lines({
       {12, "</table><hr>"},
       {14, "</td>"},
       {10, "</tr>"},
