@@ -66,31 +66,31 @@ std::optional<std::string> nameKey(const Value& v) {
 
 void mergeGame(Database& game, std::array<MergedTable, 8>& merged) {
   for (size_t t = 0; t < kTables.size(); ++t) {
-    const TableMerge& spec = kTables[t];
+    const TableMerge& layout = kTables[t];
     MergedTable& into = merged[t];
-    Recordset rs = game.openRecordset(spec.query);
+    Recordset rs = game.openRecordset(layout.query);
     if (rs.recordCount() == 0) continue;
     rs.moveFirst();
-    switch (spec.rule) {
+    switch (layout.rule) {
       case Rule::NewRowPerGame:
-        into.rows.push_back(readRow(rs, spec.fields));  // further rows of a game are ignored
+        into.rows.push_back(readRow(rs, layout.fields));  // further rows of a game are ignored
         break;
       case Rule::RunningRow:
         if (into.rows.empty()) {
-          into.rows.push_back(readRow(rs, spec.fields));
+          into.rows.push_back(readRow(rs, layout.fields));
         } else {
-          addInto(into.rows.front(), rs, spec.fields);
+          addInto(into.rows.front(), rs, layout.fields);
         }
         break;
       case Rule::RowPerPlayer:
         for (; !rs.isEOF(); rs.moveNext()) {
-          const auto key = nameKey(rs.field(spec.fields));
+          const auto key = nameKey(rs.field(layout.fields));
           const auto found = key ? into.byName.find(*key) : into.byName.end();
           if (found != into.byName.end()) {
-            addInto(into.rows[found->second], rs, spec.fields - 1);  // the name is not written
+            addInto(into.rows[found->second], rs, layout.fields - 1);  // the name is not written
           } else {
             if (key) into.byName.emplace(*key, into.rows.size());
-            into.rows.push_back(readRow(rs, spec.fields));
+            into.rows.push_back(readRow(rs, layout.fields));
           }
         }
         break;
