@@ -1,4 +1,5 @@
 // The four individual offence tables.
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -41,6 +42,20 @@ void tableBody(PageText& page, Recordset& rs, int rowClose, const std::function<
 void numberCell(PageText& page, const std::string& value) { page.line(18, kNumberCell, value, "</td>"); }
 void fieldCell(PageText& page, Recordset& rs, std::string_view name) { numberCell(page, fieldText(fieldOf(rs, name))); }
 
+// Rushing and receiving: a count, yards, yards per count, then two more figures.
+void averagedTable(PageText& page, Recordset& rs, const TableLayout& t, const std::array<const char*, 4>& fields) {
+  tableHead(page, t);
+  tableBody(page, rs, t.rowClose, [&] {
+    const std::string avg = quotientText(fieldOf(rs, fields[1]), fieldOf(rs, fields[0]));
+    fieldCell(page, rs, fields[0]);
+    fieldCell(page, rs, fields[1]);
+    numberCell(page, avg);
+    fieldCell(page, rs, fields[2]);
+    fieldCell(page, rs, fields[3]);
+  });
+  page.line(14, "</table><br>");
+}
+
 }  // namespace
 
 void rushingTable(PageText& page, Recordset& rushing) {
@@ -53,16 +68,7 @@ void rushingTable(PageText& page, Recordset& rushing) {
        R"(<td width="154" bgcolor="#FFFFFF" class="bg_table_sab">TDS</td>)",
        R"(<td width="174" bgcolor="#FFFFFF" class="bg_table_sab">2PTS</td>)"},
       16};
-  tableHead(page, t);
-  tableBody(page, rushing, t.rowClose, [&] {
-    const std::string avg = quotientText(fieldOf(rushing, "indRushYDS"), fieldOf(rushing, "indRushATT"));
-    fieldCell(page, rushing, "indRushATT");
-    fieldCell(page, rushing, "indRushYDS");
-    numberCell(page, avg);
-    fieldCell(page, rushing, "indRushTDS");
-    fieldCell(page, rushing, "indRush2PTS");
-  });
-  page.line(14, "</table><br>");
+  averagedTable(page, rushing, t, {"indRushATT", "indRushYDS", "indRushTDS", "indRush2PTS"});
 }
 
 void passingTable(PageText& page, Recordset& passing) {
@@ -100,16 +106,7 @@ void receivingTable(PageText& page, Recordset& receiving) {
        R"(<td width="154" bgcolor="#FFFFFF" class="bg_table_sab">TDS</td>)",
        R"(<td width="174" bgcolor="#FFFFFF" class="bg_table_sab">2PTS</td>)"},
       18};
-  tableHead(page, t);
-  tableBody(page, receiving, t.rowClose, [&] {
-    const std::string avg = quotientText(fieldOf(receiving, "indRecYDS"), fieldOf(receiving, "indRecREC"));
-    fieldCell(page, receiving, "indRecREC");
-    fieldCell(page, receiving, "indRecYDS");
-    numberCell(page, avg);
-    fieldCell(page, receiving, "indRecTDS");
-    fieldCell(page, receiving, "indRec2PTS");
-  });
-  page.line(14, "</table><br>");
+  averagedTable(page, receiving, t, {"indRecREC", "indRecYDS", "indRecTDS", "indRec2PTS"});
 }
 
 void scoringTable(PageText& page, Recordset& scoring) {
