@@ -266,8 +266,9 @@ Recordset Database::openRecordset(std::string_view text) {
   } catch (const SQLite::Exception& e) {
     m_impl->fail(e, "read the table '" + t->name + "'");
   }
-  s->setAt(s->rows.empty() ? 0 : 0);
-  if (s->rows.empty()) s->bof = s->eof = true;
+  s->setAt(0);                       // on the first row; an empty set is past its end...
+  if (s->rows.empty()) s->bof = true;  // ...and before its start
+
   return Recordset(std::move(s));
 }
 

@@ -5,6 +5,7 @@
 #include "htmlreport/ReportHTML.h"
 #include "report/Consolidator.h"
 #include "report/ReportName.h"
+#include "report/ReportSets.h"
 
 namespace yardmark {
 
@@ -23,17 +24,7 @@ ReportOutcome failure(ReportOutcome::Status status, std::string file, std::strin
 
 // Builds the page from the temporary database and writes it.
 HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportName) {
-  Database tmp(tree.tmpDatabase());
-  Recordset defense = tmp.openRecordset("Select * from defense");
-  Recordset header = tmp.openRecordset("Select * from header");
-  Recordset passing = tmp.openRecordset("Select * from passing");
-  Recordset quarter = tmp.openRecordset("Select * from quarter");
-  Recordset receiving = tmp.openRecordset("Select * from receiving");
-  Recordset rushing = tmp.openRecordset("Select * from rushing");
-  Recordset scoring = tmp.openRecordset("Select * from scoring");
-  Recordset teamStats = tmp.openRecordset("Select * from TeamStats");
-  Recordset wins = tmp.openRecordset("Select * from header WHERE RecordWins=Yes");
-  Recordset losses = tmp.openRecordset("Select * from header WHERE RecordLosses=Yes");
+  ReportSets sets(tree.tmpDatabase());
 
   ReportHTML html;
   html.setPageLogo("");
@@ -43,7 +34,8 @@ HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportNam
   html.setTableHeaderFontSize("2");
   html.setWebDirectory((tree.reportsFolder() / "").string());
   html.setWebFilename(reportName);
-  html.CreateReport(defense, header, passing, quarter, receiving, rushing, scoring, teamStats, wins, losses);
+  html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
+                    sets.teamStats, sets.wins, sets.losses);
   return html.UpdateHTMLFile();
 }
 

@@ -1,5 +1,7 @@
 #include "report/ReportFixture.h"
 
+#include "gamedb/DataTree.h"
+
 namespace fs = std::filesystem;
 
 namespace yardmark {
@@ -70,18 +72,11 @@ Row headerRow(std::string own, std::string opp, double year, double number, bool
   return {Value(std::move(own)), Value(std::move(opp)), year, number, won, !won};
 }
 
-TenSets::TenSets(const fs::path& tmp)
-    : db(tmp),
-      defense(db.openRecordset("Select * from defense")),
-      header(db.openRecordset("Select * from header")),
-      passing(db.openRecordset("Select * from passing")),
-      quarter(db.openRecordset("Select * from quarter")),
-      receiving(db.openRecordset("Select * from receiving")),
-      rushing(db.openRecordset("Select * from rushing")),
-      scoring(db.openRecordset("Select * from scoring")),
-      teamStats(db.openRecordset("Select * from TeamStats")),
-      wins(db.openRecordset("Select * from header WHERE RecordWins=Yes")),
-      losses(db.openRecordset("Select * from header WHERE RecordLosses=Yes")) {}
+FilledTmp::FilledTmp(const GameRows& rows) {
+  addGameRows(DataTree(root.dir()).tmpDatabase(), rows);
+  sets = std::make_unique<TenSets>(DataTree(root.dir()).tmpDatabase());
+  facts = page::recordPass(sets->header);
+}
 
 std::string crlf(std::string_view lf) {
   std::string out;

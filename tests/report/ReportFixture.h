@@ -1,12 +1,15 @@
 #pragma once
 // Small game files and temporary databases for the report tests.
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "gamedb/Database.h"
+#include "htmlreport/PageBlocks.h"
+#include "report/ReportSets.h"
 #include "support/TempRoot.h"
 
 namespace yardmark {
@@ -36,11 +39,14 @@ long totalRows(const std::filesystem::path& db);
 // A header row: own, opp, year, number, won, lost.
 Row headerRow(std::string own, std::string opp, double year, double number, bool won);
 
-// The ten row sets the report is built from, open on a temporary database.
-struct TenSets {
-  explicit TenSets(const std::filesystem::path& tmp);
-  Database db;
-  Recordset defense, header, passing, quarter, receiving, rushing, scoring, teamStats, wins, losses;
+using TenSets = ReportSets;
+
+// A temporary database filled with the given rows, its ten sets open, the record pass done.
+struct FilledTmp {
+  explicit FilledTmp(const GameRows& rows);
+  TempRoot root;
+  std::unique_ptr<TenSets> sets;
+  page::Facts facts;
 };
 
 // Text written with "\n" line ends as page text with "\r\n".

@@ -10,18 +10,6 @@ using namespace yardmark::test;
 
 namespace {
 
-// A temporary database filled with the given rows, its ten sets open, the record pass done.
-struct Tmp {
-  explicit Tmp(const GameRows& rows) {
-    addGameRows(DataTree(root.dir()).tmpDatabase(), rows);
-    sets = std::make_unique<TenSets>(DataTree(root.dir()).tmpDatabase());
-    facts = page::recordPass(sets->header);
-  }
-  TempRoot root;
-  std::unique_ptr<TenSets> sets;
-  page::Facts facts;
-};
-
 const char* kHeadTop = R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN"
 "http://www.w3.org/TR/html4/loose.dtd">
 <html>
@@ -81,20 +69,20 @@ std::string headOf(const page::Facts& f) {
 }  // namespace
 
 TEST(PageHead, TitleCarriesTeamAndYear) {
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true), headerRow("Ravens", "Owls", 2008, 2, false)}});
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true), headerRow("Ravens", "Owls", 2008, 2, false)}});
   EXPECT_EQ(headOf(t.facts),
             crlf(kHeadTop) + crlf("    <td class=\"head_title\">Eagles&nbsp;2007   Football Stats </td>\n") +
                 crlf(kHeadBottom));
 }
 
 TEST(PageHead, NoGamesLeavesOutTheTitleLine) {
-  Tmp t({});
+  FilledTmp t({});
   EXPECT_EQ(headOf(t.facts), crlf(kHeadTop) + crlf(kHeadBottom));
   EXPECT_NE(headOf(t.facts).find("  <tr>\r\n  </tr>\r\n"), std::string::npos);
 }
 
 TEST(PageHead, TextIsEscapedAndLatin1) {
-  Tmp t({.header = {headerRow("A&B \"<\xC5\x81\xC3\xBC>\"", "x", 2007, 1, true)}});  // Ł, ü
+  FilledTmp t({.header = {headerRow("A&B \"<\xC5\x81\xC3\xBC>\"", "x", 2007, 1, true)}});  // Ł, ü
   EXPECT_EQ(t.facts.team, "A&amp;B &quot;&lt;&#321;\xFC&gt;&quot;");
   EXPECT_NE(headOf(t.facts).find("A&amp;B &quot;&lt;&#321;\xFC&gt;&quot;&nbsp;2007   Football"), std::string::npos);
 }
@@ -103,7 +91,7 @@ TEST(PageRecord, CountsGamesWinsAndLosses) {
   // A game marked neither way counts as lost.
   Row unmarked = headerRow("Eagles", "C", 2007, 3, false);
   unmarked[5] = false;
-  Tmp t({.header = {headerRow("Eagles", "A", 2007, 1, true), headerRow("Eagles", "B", 2007, 2, true), unmarked}});
+  FilledTmp t({.header = {headerRow("Eagles", "A", 2007, 1, true), headerRow("Eagles", "B", 2007, 2, true), unmarked}});
   EXPECT_EQ(t.facts.games, 3);
   EXPECT_EQ(t.facts.wins, 2);
   EXPECT_EQ(t.facts.losses, 1);
@@ -175,7 +163,7 @@ std::string quarterRows(const std::string& own, const std::vector<std::string>& 
   return crlf(s + "                </tr>\n              </table><br>\n");
 }
 
-std::string quarterOf(Tmp& t) {
+std::string quarterOf(FilledTmp& t) {
   PageText p;
   page::quarterTable(p, t.facts, t.sets->quarter);
   return p.take();
@@ -187,13 +175,13 @@ Row quarterRow() { return {3, 7, 0, 14, 10, 0, 7, 3, 20, 24}; }
 }  // namespace
 
 TEST(PageQuarters, OneGameShowsTheOpponentsName) {
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)}, .quarter = {quarterRow()}});
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)}, .quarter = {quarterRow()}});
   EXPECT_EQ(quarterOf(t), crlf(kQuarterHead) + quarterRows("Eagles", {"7", "14", "0", "3", "24"}, "Hawks",
                                                            {"3", "0", "10", "7", "20"}));
 }
 
 TEST(PageQuarters, ManyGamesShowOpp) {
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true), headerRow("Eagles", "Owls", 2007, 2, true)},
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true), headerRow("Eagles", "Owls", 2007, 2, true)},
          .quarter = {quarterRow()}});
   EXPECT_EQ(quarterOf(t), crlf(kQuarterHead) + quarterRows("Eagles", {"7", "14", "0", "3", "24"}, "OPP",
                                                            {"3", "0", "10", "7", "20"}));
@@ -202,16 +190,16 @@ TEST(PageQuarters, ManyGamesShowOpp) {
 TEST(PageQuarters, EmptyFieldGivesEmptyCell) {
   Row q = quarterRow();
   q[0] = Value{};
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)}, .quarter = {q}});
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)}, .quarter = {q}});
   EXPECT_EQ(quarterOf(t), crlf(kQuarterHead) + quarterRows("Eagles", {"7", "14", "0", "3", "24"}, "Hawks",
                                                            {"", "0", "10", "7", "20"}));
 }
 
 TEST(PageQuarters, NoQuarterRowGivesZeros) {
   const std::vector<std::string> zeros(5, "0");
-  Tmp one({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)}});
+  FilledTmp one({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)}});
   EXPECT_EQ(quarterOf(one), crlf(kQuarterHead) + quarterRows("Eagles", zeros, "OPP", zeros));
-  Tmp none({});
+  FilledTmp none({});
   EXPECT_EQ(quarterOf(none), crlf(kQuarterHead) + quarterRows("OWN", zeros, "OPP", zeros));
 }
 
@@ -246,7 +234,7 @@ std::string statsExpected(const std::string& team, const std::vector<StatLine>& 
   return crlf(s + "              </table><br>\n");
 }
 
-std::string statsOf(Tmp& t) {
+std::string statsOf(FilledTmp& t) {
   PageText p;
   page::teamStatsTable(p, t.facts, t.sets->teamStats, t.sets->quarter);
   return p.take();
@@ -263,7 +251,7 @@ Row quarterTotals(double opp, double own) { return {0, 0, 0, 0, 0, 0, 0, 0, opp,
 }  // namespace
 
 TEST(PageTeamStats, OneGameHasNoPerGameRows) {
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)},
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)},
          .quarter = {quarterTotals(5, 7)},
          .teamStats = {statsRow(303, 301)}});
   // Whole numbers: 12.5 gives 12, 13.5 gives 14 (halves to even); an empty field 0; "2 yds" 2.
@@ -281,7 +269,7 @@ TEST(PageTeamStats, OneGameHasNoPerGameRows) {
 
 TEST(PageTeamStats, ManyGamesAddPerGameRows) {
   // 301 / 2 = 150.5 gives 150 and 303 / 2 = 151.5 gives 152; points 7 / 2 gives 4 and 5 / 2 gives 2.
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true), headerRow("Eagles", "Owls", 2007, 2, false)},
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true), headerRow("Eagles", "Owls", 2007, 2, false)},
          .quarter = {quarterTotals(5, 7)},
          .teamStats = {statsRow(303, 301)}});
   EXPECT_EQ(statsOf(t), statsExpected("Eagles", {{" First Downs", "12", "11", 18},
@@ -299,7 +287,7 @@ TEST(PageTeamStats, ManyGamesAddPerGameRows) {
 }
 
 TEST(PageTeamStats, PointsPerGameOverThreeGames) {
-  Tmp t({.header = {headerRow("E", "A", 2007, 1, true), headerRow("E", "B", 2007, 2, true),
+  FilledTmp t({.header = {headerRow("E", "A", 2007, 1, true), headerRow("E", "B", 2007, 2, true),
                     headerRow("E", "C", 2007, 3, true)},
          .quarter = {quarterTotals(0, 17)}});
   const std::string s = statsOf(t);
@@ -312,7 +300,7 @@ TEST(PageTeamStats, PointsPerGameOverThreeGames) {
 }
 
 TEST(PageTeamStats, NothingStoredGivesZeros) {
-  Tmp t({});
+  FilledTmp t({});
   const std::string z = "0";
   EXPECT_EQ(statsOf(t), statsExpected("OWN", {{" First Downs", z, z, 18},
                                               {"Rushing", z, z, 18},

@@ -11,17 +11,6 @@ using namespace yardmark::test;
 
 namespace {
 
-struct Tmp {
-  explicit Tmp(const GameRows& rows) {
-    addGameRows(DataTree(root.dir()).tmpDatabase(), rows);
-    sets = std::make_unique<TenSets>(DataTree(root.dir()).tmpDatabase());
-    facts = page::recordPass(sets->header);
-  }
-  TempRoot root;
-  std::unique_ptr<TenSets> sets;
-  page::Facts facts;
-};
-
 // Body rows of an individual table: name cell, then number cells (a cell ending in "%" is the
 // percentage cell), then the closing line with its blanks.
 std::string bodyRows(const std::vector<std::vector<std::string>>& rows, int closing) {
@@ -103,7 +92,7 @@ std::string blockOf(Block block) {
 
 TEST(PageRushing, AverageRoundsHalvesToEven) {
   // 24/7 = 3.43 gives 3, 10/4 = 2.5 gives 2, 7/2 = 3.5 gives 4; no attempts or yards give 0.
-  Tmp t({.rushing = {{7, 24, 1, 0, "Smith John A"},
+  FilledTmp t({.rushing = {{7, 24, 1, 0, "Smith John A"},
                      {4, 10, 0, 2, "Jones Al "},
                      {2, 7, Value{}, 0, "O'Neil & Sons"},
                      {0, 15, 0, 0, "Zero Att"},
@@ -122,7 +111,7 @@ TEST(PageRushing, AverageRoundsHalvesToEven) {
 
 TEST(PagePassing, PercentageRoundsHalvesAwayFromZero) {
   // 5 of 8 = 62.5 % gives 63, 1 of 3 gives 33, 0 of 4 gives 0; no attempts give 0.
-  Tmp t({.passing = {{5, 8, 60, 1, 0, "Ames"}, {1, 3, 9, 0, 1, "Baker"}, {0, 4, 0, 0, 0, "Cole"},
+  FilledTmp t({.passing = {{5, 8, 60, 1, 0, "Ames"}, {1, 3, 9, 0, 1, "Baker"}, {0, 4, 0, 0, 0, "Cole"},
                      {2, 0, 0, 0, 0, "Dunn"}}});
   const std::string s = blockOf([&](PageText& p) { page::passingTable(p, t.sets->passing); });
   EXPECT_EQ(s, crlf(std::string(kPassingHead) + bodyRows({{"Ames", "5", "8", "63%", "60", "1", "0"},
@@ -134,7 +123,7 @@ TEST(PagePassing, PercentageRoundsHalvesAwayFromZero) {
 }
 
 TEST(PageReceiving, ClosesRowsWithEighteenBlanks) {
-  Tmp t({.receiving = {{4, 50, 1, 0, "Ames"}, {3, 10, 0, 0, "Baker"}, {Value{}, Value{}, Value{}, Value{}, Value{}}}});
+  FilledTmp t({.receiving = {{4, 50, 1, 0, "Ames"}, {3, 10, 0, 0, "Baker"}, {Value{}, Value{}, Value{}, Value{}, Value{}}}});
   const std::string s = blockOf([&](PageText& p) { page::receivingTable(p, t.sets->receiving); });
   // 50/4 = 12.5 gives 12; 10/3 gives 3; a row of empty fields still gives a row.
   EXPECT_EQ(s, crlf(std::string(kReceivingHead) + bodyRows({{"Ames", "4", "50", "12", "1", "0"},
@@ -145,12 +134,12 @@ TEST(PageReceiving, ClosesRowsWithEighteenBlanks) {
 }
 
 TEST(PageScoring, CopiesFieldsAndClosesWithBreakLine) {
-  Tmp rows({.scoring = {{2, 1, 0, 1, 16, "Ames"}, {0, 0, 1, 0, 2.5, "Baker"}}});
+  FilledTmp rows({.scoring = {{2, 1, 0, 1, 16, "Ames"}, {0, 0, 1, 0, 2.5, "Baker"}}});
   EXPECT_EQ(blockOf([&](PageText& p) { page::scoringTable(p, rows.sets->scoring); }),
             crlf(std::string(kScoringHead) +
                  bodyRows({{"Ames", "2", "1", "0", "1", "16"}, {"Baker", "0", "0", "1", "0", "2.5"}}, 16) +
                  "              </table>\n              <br>\n"));
-  Tmp empty({});
+  FilledTmp empty({});
   EXPECT_EQ(blockOf([&](PageText& p) { page::scoringTable(p, empty.sets->scoring); }),
             crlf(std::string(kScoringHead) + "              </table>\n              <br>\n"));
 }
@@ -264,7 +253,7 @@ const char* kClosing = R"(                            </table>
 }  // namespace
 
 TEST(PageDefense, HeadlineAndSecondRecordBox) {
-  Tmp t({.header = {headerRow("E", "A", 2007, 1, true), headerRow("E", "B", 2007, 2, false)}});
+  FilledTmp t({.header = {headerRow("E", "A", 2007, 1, true), headerRow("E", "B", 2007, 2, false)}});
   EXPECT_EQ(blockOf([&](PageText& p) {
               page::defensiveHeadline(p);
               page::defensiveRecordBox(p, t.facts);
@@ -276,17 +265,17 @@ TEST(PageDefense, AllowedPerGame) {
   const Row stats = {0, 0, 0, 0, 301, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   const Row quarter = {0, 0, 0, 0, 0, 0, 0, 0, 5, 0};
   // One game: the opponent's totals as they are.
-  Tmp one({.header = {headerRow("E", "A", 2007, 1, true)}, .quarter = {quarter}, .teamStats = {stats}});
+  FilledTmp one({.header = {headerRow("E", "A", 2007, 1, true)}, .quarter = {quarter}, .teamStats = {stats}});
   EXPECT_EQ(blockOf([&](PageText& p) { page::allowedPerGame(p, one.facts, one.sets->teamStats, one.sets->quarter); }),
             allowedExpected(true, "301", "5"));
   // Two games: 301/2 gives 150, 5/2 gives 2.
-  Tmp two({.header = {headerRow("E", "A", 2007, 1, true), headerRow("E", "B", 2007, 2, true)},
+  FilledTmp two({.header = {headerRow("E", "A", 2007, 1, true), headerRow("E", "B", 2007, 2, true)},
            .quarter = {quarter},
            .teamStats = {stats}});
   EXPECT_EQ(blockOf([&](PageText& p) { page::allowedPerGame(p, two.facts, two.sets->teamStats, two.sets->quarter); }),
             allowedExpected(false, "150", "2"));
   // No games: nothing to divide by.
-  Tmp none({.quarter = {quarter}, .teamStats = {stats}});
+  FilledTmp none({.quarter = {quarter}, .teamStats = {stats}});
   EXPECT_EQ(
       blockOf([&](PageText& p) { page::allowedPerGame(p, none.facts, none.sets->teamStats, none.sets->quarter); }),
       allowedExpected(false, "0", "0"));
@@ -294,7 +283,7 @@ TEST(PageDefense, AllowedPerGame) {
 
 TEST(PageDefense, RowsWithTackleSum) {
   // 3 + 2 + 1 gives 6; an empty field in the sum gives 0 and an empty cell.
-  Tmp t({.defense = {{3, 2, 1, 4, 5, 6, 7, 8, "Ames"}, {1, Value{}, 1, 0, 0, 0, 0, 0, "Baker"},
+  FilledTmp t({.defense = {{3, 2, 1, 4, 5, 6, 7, 8, "Ames"}, {1, Value{}, 1, 0, 0, 0, 0, 0, "Baker"},
                      {1.5, 1, 0, 0, 0, 0, 0, 0, "Cole <3>"}}});
   EXPECT_EQ(blockOf([&](PageText& p) { page::defenseTable(p, t.sets->defense); }),
             crlf(std::string(kDefenseHead) + defenseRow({"Ames", "3", "2", "1", "4", "6", "5", "6", "7", "8"}) +
@@ -307,7 +296,7 @@ TEST(PageClosing, LastLines) {
 }
 
 TEST(PageWhole, BlocksInPageOrder) {
-  Tmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)},
+  FilledTmp t({.header = {headerRow("Eagles", "Hawks", 2007, 1, true)},
          .quarter = {{3, 7, 0, 14, 10, 0, 7, 3, 20, 24}},
          .rushing = {{7, 24, 1, 0, "Smith"}},
          .passing = {{5, 8, 60, 1, 0, "Ames"}},

@@ -156,6 +156,7 @@ TEST(ReportName, Rules) {
       {".html", "File without name"},
       {"Week1.HTM", "Extension of the file should be .html or .htm"},
       {"   ", "Extension of the file should be .html or .htm"},
+      {"notes.shtml", "Extension of the file should be .html or .htm"},  // its last five characters are not ".html"
       {"../x.htm", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
       {"a\\b.htm", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
       {"a?.html", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
