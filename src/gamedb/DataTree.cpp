@@ -42,38 +42,64 @@ std::vector<std::string> components(std::string_view literal) {
   return out;
 }
 
+bool isKind(const fs::path& p, DataTree::Last kind) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(p, ec);
+  if (ec || !fs::exists(st)) return false;
+  switch (kind) {
+    case DataTree::Last::Folder: return fs::is_directory(st);
+    case DataTree::Last::File: return !fs::is_directory(st);
+    case DataTree::Last::Any: return true;
+  }
+  return false;
+}
+
 }  // namespace
 
-fs::path findCaseInsensitive(const fs::path& folder, const std::string& name) {
+fs::path findCaseInsensitive(const fs::path& folder, const std::string& name, DataTree::Last kind) {
+  if (isKind(folder / name, kind)) return folder / name;
+  // Several spellings may exist side by side; the smallest name wins so a lookup is repeatable,
+  // and with no wish of kind a folder still comes before a file.
+  fs::path best;
+  bool bestIsFolder = false;
   std::error_code ec;
-  if (fs::exists(folder / name, ec)) return folder / name;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string entry = it->path().filename().string();
-    if (sameNoCase(entry, name)) return it->path();
+    if (!sameNoCase(entry, name) || !isKind(it->path(), kind)) continue;
+    const bool folderHere = isKind(it->path(), DataTree::Last::Folder);
+    if (best.empty() || (folderHere && !bestIsFolder) ||
+        (folderHere == bestIsFolder && it->path().filename() < best.filename())) {
+      best = it->path();
+      bestIsFolder = folderHere;
+    }
   }
-  return folder / name;
+  return best.empty() ? folder / name : best;
 }
 
 DataTree::DataTree(fs::path programDir) : m_root(std::move(programDir)) {}
 
-fs::path DataTree::resolve(std::string_view literal) const {
+fs::path DataTree::resolve(std::string_view literal, Last last) const {
   fs::path p = m_root;
-  for (const auto& part : components(literal)) p = findCaseInsensitive(p, part);
+  const std::vector<std::string> parts = components(literal);
+  for (size_t i = 0; i < parts.size(); ++i)
+    p = findCaseInsensitive(p, parts[i], i + 1 < parts.size() ? Last::Folder : last);
   return p;
 }
 
 fs::path DataTree::gameFile(std::string_view year, std::string_view number) const {
-  return resolve("\\yardmark\\games\\" + trimmed(year) + "\\Game" + trimmed(number) + ".mdb");
+  return resolve("\\yardmark\\games\\" + trimmed(year) + "\\Game" + trimmed(number) + ".mdb", Last::File);
 }
 fs::path DataTree::gameFileAsOpened(std::string_view year, std::string_view number) const {
-  return resolve("\\YardMark\\games\\" + trimmed(year) + "\\game" + trimmed(number) + ".mdb");
+  return resolve("\\YardMark\\games\\" + trimmed(year) + "\\game" + trimmed(number) + ".mdb", Last::File);
 }
-fs::path DataTree::yearFolder(std::string_view year) const { return resolve("\\yardmark\\games\\" + trimmed(year)); }
-fs::path DataTree::gamesRoot() const { return resolve("\\YardMark\\games"); }
-fs::path DataTree::masterTemplate() const { return resolve("\\YardMark\\databases\\yardMark_master.mdb"); }
-fs::path DataTree::rosterDatabase() const { return resolve("\\YardMark\\databases\\yardMark_roster.mdb"); }
-fs::path DataTree::tmpDatabase() const { return resolve("\\YardMark\\databases\\tmpDB.mdb"); }
-fs::path DataTree::reportsFolder() const { return resolve("\\YardMark\\Reports"); }
+fs::path DataTree::yearFolder(std::string_view year) const {
+  return resolve("\\yardmark\\games\\" + trimmed(year), Last::Folder);
+}
+fs::path DataTree::gamesRoot() const { return resolve("\\YardMark\\games", Last::Folder); }
+fs::path DataTree::masterTemplate() const { return resolve("\\YardMark\\databases\\yardMark_master.mdb", Last::File); }
+fs::path DataTree::rosterDatabase() const { return resolve("\\YardMark\\databases\\yardMark_roster.mdb", Last::File); }
+fs::path DataTree::tmpDatabase() const { return resolve("\\YardMark\\databases\\tmpDB.mdb", Last::File); }
+fs::path DataTree::reportsFolder() const { return resolve("\\YardMark\\Reports", Last::Folder); }
 
 void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
   // Built under a temporary name and renamed, so a half-made file never carries the real name.
@@ -106,13 +132,14 @@ void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
 
 void layOutTree(const fs::path& programDir) {
   const DataTree tree(programDir);
-  fs::create_directories(tree.resolve("\\YardMark\\databases"));
+  // Folders are looked up as folders: the program file "yardmark" is no data folder.
+  fs::create_directories(tree.resolve("\\YardMark\\databases", DataTree::Last::Folder));
   fs::create_directories(tree.gamesRoot());
-  fs::create_directories(tree.resolve("\\YardMark\\Reports\\css"));
+  fs::create_directories(tree.resolve("\\YardMark\\Reports\\css", DataTree::Last::Folder));
   for (const fs::path& f : {tree.masterTemplate(), tree.tmpDatabase()})
     if (!fs::exists(f)) createDatabaseFile(f, DatabaseKind::Game);
   if (!fs::exists(tree.rosterDatabase())) createDatabaseFile(tree.rosterDatabase(), DatabaseKind::Roster);
-  const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css");
+  const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css", DataTree::Last::File);
   if (!fs::exists(css)) {
     std::ofstream out(css, std::ios::binary);
     out << embedded::css_css;

@@ -13,9 +13,12 @@ public:
 
   const std::filesystem::path& programDir() const { return m_root; }
 
+  // What the last component of a path must be; every component before it is a folder.
+  enum class Last { Folder, File, Any };
+
   // A literal such as "\YardMark\games\2007" appended to the program directory; each
   // component that exists in another letter case resolves to the existing spelling.
-  std::filesystem::path resolve(std::string_view literal) const;
+  std::filesystem::path resolve(std::string_view literal, Last last = Last::Any) const;
 
   std::filesystem::path gameFile(std::string_view year, std::string_view number) const;        // as created
   std::filesystem::path gameFileAsOpened(std::string_view year, std::string_view number) const;  // as the entry form opens it
@@ -30,8 +33,11 @@ private:
   std::filesystem::path m_root;
 };
 
-// Finds an existing entry of a folder by name regardless of letter case.
-std::filesystem::path findCaseInsensitive(const std::filesystem::path& folder, const std::string& name);
+// Finds an existing entry of a folder by name regardless of letter case, of the kind wanted
+// (the program file "yardmark" must never stand in for the folder "YardMark"). An exact-case
+// match comes first; without any match the name is kept as given.
+std::filesystem::path findCaseInsensitive(const std::filesystem::path& folder, const std::string& name,
+                                          DataTree::Last kind = DataTree::Last::Any);
 
 // Lays out YardMark/ below the program directory: templates, roster, temporary database,
 // games/, Reports/css/css.css. Only what is missing is made; user data is never replaced.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 
 #include "gamedb/DataTree.h"
 #include "gamedb/Database.h"
@@ -27,6 +30,61 @@ TEST(DataTree, NewNamesKeepTheGivenSpelling) {
   EXPECT_EQ(tree.yearFolder("  2031"), root.dir() / "YardMark" / "games" / "2031");
   EXPECT_EQ(tree.gameFile("2031 ", "12"), root.dir() / "YardMark" / "games" / "2031" / "Game12.mdb");
   EXPECT_EQ(tree.resolve("\\NoSuch\\Folder"), root.dir() / "NoSuch" / "Folder");
+}
+
+// Every path the program spells, resolved beside the program file "yardmark": a folder part
+// must land in the data folder, never below the executable.
+TEST(DataTree, PathsResolveIntoTheDataFolderBesideTheProgramFile) {
+  test::TempRoot root;
+  ASSERT_TRUE(fs::is_regular_file(root.dir() / "yardmark"));
+  fs::create_directories(root.games() / "2007");
+  const DataTree tree(root.dir());
+  const fs::path ym = root.dir() / "YardMark";
+  const struct {
+    const char* name;
+    fs::path got, want;
+  } cases[] = {
+      {"gameFile", tree.gameFile("2007", "3"), ym / "games" / "2007" / "Game3.mdb"},
+      {"gameFileAsOpened", tree.gameFileAsOpened("2007", "3"), ym / "games" / "2007" / "game3.mdb"},
+      {"yearFolder", tree.yearFolder("2007"), ym / "games" / "2007"},
+      {"new yearFolder", tree.yearFolder("2010"), ym / "games" / "2010"},
+      {"gamesRoot", tree.gamesRoot(), ym / "games"},
+      {"masterTemplate", tree.masterTemplate(), ym / "databases" / "yardMark_master.mdb"},
+      {"rosterDatabase", tree.rosterDatabase(), ym / "databases" / "yardMark_roster.mdb"},
+      {"tmpDatabase", tree.tmpDatabase(), ym / "databases" / "tmpDB.mdb"},
+      {"reportsFolder", tree.reportsFolder(), ym / "Reports"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
+}
+
+TEST(DataTree, AFolderIsPreferredAndAnExactSpellingOfTheRightKindComesFirst) {
+  test::TempRoot root;
+  const fs::path games = root.games();
+  fs::create_directories(games / "Reports");
+  root.writeFile("YardMark/games/reports", "a file");
+  root.writeFile("YardMark/games/Notes", "a file");
+  fs::create_directories(games / "NOTES");
+  EXPECT_EQ(findCaseInsensitive(games, "reports", DataTree::Last::Folder), games / "Reports");
+  EXPECT_EQ(findCaseInsensitive(games, "reports", DataTree::Last::File), games / "reports");
+  EXPECT_EQ(findCaseInsensitive(games, "REPORTS", DataTree::Last::Any), games / "Reports");
+  EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Folder), games / "NOTES");
+  EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Any), games / "Notes");
+  EXPECT_EQ(findCaseInsensitive(games, "none", DataTree::Last::Folder), games / "none");
+}
+
+TEST(DataTree, AFolderHoldingOnlyTheProgramIsLaidOut) {
+  const fs::path dir = fs::temp_directory_path() / ("yardmark-bare-" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "yardmark") << "program";
+  layOutTree(dir);
+  const DataTree tree(dir);
+  EXPECT_TRUE(fs::is_directory(dir / "YardMark" / "games"));
+  EXPECT_TRUE(fs::is_regular_file(dir / "YardMark" / "databases" / "yardMark_master.mdb"));
+  fs::create_directories(tree.yearFolder("2007"));
+  EXPECT_EQ(tree.gameFile("2007", "3"), dir / "YardMark" / "games" / "2007" / "Game3.mdb");
+  EXPECT_EQ(test::readBytes(dir / "yardmark"), "program");
+  fs::remove_all(dir);
 }
 
 TEST(DataTree, FixedPlaces) {

@@ -16,6 +16,10 @@ TempRoot::TempRoot() {
   std::random_device rd;
   m_dir = fs::temp_directory_path() / ("yardmark-test-" + std::to_string(rd()) + std::to_string(rd()));
   fs::create_directories(m_dir);
+  // Like a real program folder: the executable "yardmark" beside its data folder "YardMark",
+  // so a lookup that takes the wrong entry fails.
+  std::ofstream(m_dir / "yardmark", std::ios::binary) << "#!/bin/sh\n";
+  fs::permissions(m_dir / "yardmark", fs::perms::owner_all, fs::perm_options::replace);
   layOutTree(m_dir);
 }
 
