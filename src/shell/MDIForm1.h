@@ -17,7 +17,7 @@ public:
   explicit MDIForm1(App& app, QWidget* parent = nullptr);
   QMdiArea* mdiArea() const { return m_mdi; }
 
-  // Connects a menu command and enables it; each form's command is wired in Commands.cpp.
+  // Connects a menu command and enables it; each form's command is wired in app/Commands.cpp.
   void setCommand(QAction* item, std::function<void()> run);
 
   QMenu* mFile;
@@ -49,7 +49,7 @@ private:
   QMdiArea* m_mdi;
 };
 
-// Wires each menu command to the form it opens (Commands.cpp).
+// Wires each menu command to the form it opens (app/Commands.cpp: the shell knows no form).
 void connectCommands(MDIForm1& window, App& app);
 
 }  // namespace yardmark

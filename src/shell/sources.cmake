@@ -2,7 +2,6 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/App.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormHost.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlobalVariables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Prompter.cpp
