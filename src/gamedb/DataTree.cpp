@@ -130,6 +130,15 @@ void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
   }
 }
 
+fs::path ensureRosterDatabase(const DataTree& tree) {
+  const fs::path roster = tree.rosterDatabase();
+  if (!fs::exists(roster)) {
+    fs::create_directories(roster.parent_path());
+    createDatabaseFile(roster, DatabaseKind::Roster);
+  }
+  return roster;
+}
+
 void layOutTree(const fs::path& programDir) {
   const DataTree tree(programDir);
   // Folders are looked up as folders: the program file "yardmark" is no data folder.
@@ -138,7 +147,7 @@ void layOutTree(const fs::path& programDir) {
   fs::create_directories(tree.resolve("\\YardMark\\Reports\\css", DataTree::Last::Folder));
   for (const fs::path& f : {tree.masterTemplate(), tree.tmpDatabase()})
     if (!fs::exists(f)) createDatabaseFile(f, DatabaseKind::Game);
-  if (!fs::exists(tree.rosterDatabase())) createDatabaseFile(tree.rosterDatabase(), DatabaseKind::Roster);
+  ensureRosterDatabase(tree);
   const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css", DataTree::Last::File);
   if (!fs::exists(css)) {
     std::ofstream out(css, std::ios::binary);

@@ -47,4 +47,8 @@ void layOutTree(const std::filesystem::path& programDir);
 enum class DatabaseKind { Game, Roster };
 void createDatabaseFile(const std::filesystem::path& file, DatabaseKind kind);
 
+// The roster database's path; a missing roster is made from the schema first, so the forms
+// that read or write it always find one.
+std::filesystem::path ensureRosterDatabase(const DataTree& tree);
+
 }  // namespace yardmark

@@ -118,6 +118,16 @@ TEST(DataTree, LayingOutAgainKeepsUserData) {
   EXPECT_EQ(test::readBytes(root.dir() / "YardMark/Reports/css/css.css"), "/* mine */");
 }
 
+TEST(DataTree, AMissingRosterIsMadeFromTheSchema) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  fs::remove(tree.rosterDatabase());
+  const fs::path roster = ensureRosterDatabase(tree);
+  EXPECT_EQ(roster, tree.rosterDatabase());
+  Database db(roster);
+  EXPECT_EQ(db.openRecordset("SELECT * FROM roster ORDER BY rosterPlayerName_Last").recordCount(), 0);
+}
+
 TEST(DataTree, StyleSheetDefinesEveryClassThePageUses) {
   test::TempRoot root;
   const std::string css = test::readBytes(root.dir() / "YardMark/Reports/css/css.css");
