@@ -1,0 +1,10 @@
+#include "entry/frmNewGame.h"
+
+namespace yardmark {
+
+frmNewGame::frmNewGame(App& app) : Form(app) {
+  setObjectName("frmNewGame");
+  setWindowTitle("New Game Stats");
+}
+
+}  // namespace yardmark
