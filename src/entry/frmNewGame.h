@@ -1,5 +1,7 @@
 #pragma once
 // The game entry form: one game file typed in, section by section.
+#include <filesystem>
+
 #include "shell/Form.h"
 
 namespace yardmark {
@@ -8,6 +10,12 @@ class frmNewGame : public Form {
   Q_OBJECT
 public:
   explicit frmNewGame(App& app);
+
+  // The game file the form has open; empty while none is.
+  const std::filesystem::path& gameFilePath() const { return m_gameFilePath; }
+
+private:
+  std::filesystem::path m_gameFilePath;
 };
 
 }  // namespace yardmark

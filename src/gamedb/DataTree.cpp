@@ -76,6 +76,16 @@ fs::path findCaseInsensitive(const fs::path& folder, const std::string& name, Da
   return best.empty() ? folder / name : best;
 }
 
+fs::path findPathCaseInsensitive(const fs::path& absolute) {
+  fs::path p = absolute.root_path();
+  std::vector<std::string> parts;
+  for (const fs::path& part : absolute.relative_path())
+    if (!part.empty()) parts.push_back(part.string());
+  for (size_t i = 0; i < parts.size(); ++i)
+    p = findCaseInsensitive(p, parts[i], i + 1 < parts.size() ? DataTree::Last::Folder : DataTree::Last::Any);
+  return p;
+}
+
 DataTree::DataTree(fs::path programDir) : m_root(std::move(programDir)) {}
 
 fs::path DataTree::resolve(std::string_view literal, Last last) const {

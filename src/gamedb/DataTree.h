@@ -39,6 +39,11 @@ private:
 std::filesystem::path findCaseInsensitive(const std::filesystem::path& folder, const std::string& name,
                                           DataTree::Last kind = DataTree::Last::Any);
 
+// An absolute path found again regardless of letter case, component by component from the
+// root (a path handed over in lower case, as the open and delete dialogs do). Components that
+// match nothing keep their given spelling.
+std::filesystem::path findPathCaseInsensitive(const std::filesystem::path& absolute);
+
 // Lays out YardMark/ below the program directory: templates, roster, temporary database,
 // games/, Reports/css/css.css. Only what is missing is made; user data is never replaced.
 void layOutTree(const std::filesystem::path& programDir);

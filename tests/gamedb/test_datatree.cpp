@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -22,6 +23,20 @@ TEST(DataTree, MixedSpellingsReachOneFile) {
   EXPECT_EQ(tree.gameFileAsOpened(" 2007 ", " 3 "), tree.gameFile("2007", "3"));
   EXPECT_EQ(tree.resolve("\\YARDMARK\\GAMES\\2007\\GAME3.MDB"), tree.gameFile("2007", "3"));
   EXPECT_EQ(tree.resolve("/yardmark/games/2007/game3.mdb"), tree.gameFile("2007", "3"));
+}
+
+TEST(DataTree, ALowerCasePathIsFoundAgain) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  fs::create_directories(root.games() / "2007");
+  const fs::path game = root.copyTemplate("YardMark/games/2007/Game3.mdb");
+  const fs::path upperRoot = root.dir() / "Coach Files";
+  fs::create_directories(upperRoot / "Season");
+  std::string lower = game.string();
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(findPathCaseInsensitive(lower), game);
+  EXPECT_EQ(findPathCaseInsensitive(root.dir() / "coach files" / "season"), upperRoot / "Season");
+  EXPECT_EQ(findPathCaseInsensitive(root.dir() / "coach files" / "new.mdb"), upperRoot / "new.mdb");
 }
 
 TEST(DataTree, NewNamesKeepTheGivenSpelling) {
