@@ -1,6 +1,8 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
 #include "about/frmAbout.h"
+#include "roster/frmRoster.h"
+#include "roster/frmRosterImport.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
 #include "shell/MDIForm1.h"
@@ -9,6 +11,8 @@ namespace yardmark {
 
 void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
+  window.setCommand(window.mRoster, [&app] { app.forms().show<frmRoster>(); });
+  window.setCommand(window.mRosterImport, [&app] { app.forms().show<frmRosterImport>(); });
 }
 
 }  // namespace yardmark

@@ -1,0 +1,39 @@
+#pragma once
+// Controls of the roster forms, named as the forms name them.
+#include <QLabel>
+#include <QListWidgetItem>
+#include <QPushButton>
+
+namespace yardmark {
+
+// A command button; a tool tip is also what a screen reader reads for it.
+inline QPushButton* rosterButton(QWidget* parent, const char* name, const QString& caption, const QString& tip = {}) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  if (!tip.isEmpty()) {
+    b->setToolTip(tip);
+    if (caption.trimmed().isEmpty() || caption.size() <= 2) b->setAccessibleName(tip);
+  }
+  b->setAutoDefault(false);
+  return b;
+}
+
+inline QLabel* rosterLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+// The sorted lists of the roster forms keep their entries in the order the old list boxes
+// did: by their text, without regard to letter case.
+class RosterListItem : public QListWidgetItem {
+ public:
+  using QListWidgetItem::QListWidgetItem;
+  QListWidgetItem* clone() const override { return new RosterListItem(*this); }
+  bool operator<(const QListWidgetItem& other) const override {
+    const int byCase = text().compare(other.text(), Qt::CaseInsensitive);
+    return byCase != 0 ? byCase < 0 : text() < other.text();
+  }
+};
+
+}  // namespace yardmark
