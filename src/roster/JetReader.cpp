@@ -39,8 +39,9 @@ class WaitCursor {
 
 std::vector<JetRow> parseJetRows(const QByteArray& output) {
   std::vector<JetRow> rows;
-  for (const QByteArray& line : output.split('\n')) {
-    if (line.isEmpty()) continue;
+  QList<QByteArray> lines = output.split('\n');
+  lines.removeLast();  // what follows the last row's line end
+  for (const QByteArray& line : lines) {
     JetRow row;
     for (const QByteArray& field : line.split('\t')) row.push_back(unescaped(field));
     rows.push_back(std::move(row));
@@ -72,7 +73,8 @@ std::vector<JetRow> JetReader::readTable(const QString& file, const QString& tab
   if (helper.exitStatus() == QProcess::CrashExit)
     throw JetReadError(what + " could not be read: it is damaged (the reader stopped on it).");
   if (helper.exitCode() != 0) {
-    const QString reason = QString::fromUtf8(helper.readAllStandardError()).trimmed();
+    // libmdb may print its own warnings first; the helper's reason is the last line.
+    const QString reason = QString::fromUtf8(helper.readAllStandardError()).trimmed().split('\n').last();
     throw JetReadError(reason.isEmpty() ? what + " could not be read." : reason);
   }
   return parseJetRows(helper.readAllStandardOutput());

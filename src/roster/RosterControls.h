@@ -3,16 +3,17 @@
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QPushButton>
+#include <algorithm>
 
 namespace yardmark {
 
-// A command button; a tool tip is also what a screen reader reads for it.
+// A command button. A caption without a word (a picture, ">>") is read out by its tool tip.
 inline QPushButton* rosterButton(QWidget* parent, const char* name, const QString& caption, const QString& tip = {}) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   if (!tip.isEmpty()) {
     b->setToolTip(tip);
-    if (caption.trimmed().isEmpty() || caption.size() <= 2) b->setAccessibleName(tip);
+    if (std::none_of(caption.begin(), caption.end(), [](QChar c) { return c.isLetter(); })) b->setAccessibleName(tip);
   }
   b->setAutoDefault(false);
   return b;

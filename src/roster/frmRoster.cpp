@@ -165,7 +165,15 @@ void frmRoster::activate() {
   const QSize main = forms.mainWindowTwips(), me = forms.sizeTwips(*this);
   forms.place(*this, {main.width() / 2 - me.width() / 2 - 480, main.height() / 2 - me.height() / 2});
 
+  // Back to browsing: an add or edit left half-done must not let Save overwrite the row that is
+  // shown after the reload.
   m_adding = false;
+  setBoxesEnabled(false);
+  cmdSave->setEnabled(false);
+  cmdUndoNew->hide();
+  cmdAddNew->setEnabled(true);
+  cmdGoFind->hide();
+  cmdFind->show();
   loadRosterDB();
   if (hasRows()) {
     goTo(0);

@@ -152,6 +152,19 @@ TEST_F(RosterFormTest, SaveWritesTheRowAndShowsIt) {
   EXPECT_EQ(prompter.texts().size(), 1);
 }
 
+TEST_F(RosterFormTest, ComingBackToTheFormMidAddReturnsToBrowsing) {
+  seed({{"Smith", "John", "A"}});
+  frmRoster& f = open();
+  click(&f, "cmdAddNew");
+  type(f, "Young", "Amy", "B");
+  app.forms().show<FormA>();
+  app.forms().show<frmRoster>();
+  EXPECT_EQ(boxes(f), QStringList({"Smith", "John", "A"}));
+  EXPECT_FALSE(f.txtLastName->isEnabled() || enabled(&f, "cmdSave") || visible(&f, "cmdUndoNew"));
+  EXPECT_TRUE(enabled(&f, "cmdAddNew") && enabled(&f, "cmdEdit"));
+  EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Smith", "John", "A"}}));
+}
+
 TEST_F(RosterFormTest, NameBoxesRefuseDigitsAndA27thCharacter) {
   seed({{"Smith", "John", "A"}});
   frmRoster& f = open();

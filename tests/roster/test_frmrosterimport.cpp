@@ -67,6 +67,9 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   EXPECT_EQ(f.Label1->buddy(), f.Dir1);
   EXPECT_EQ(f.Label2->buddy(), f.importFrom);
   EXPECT_EQ(f.Label3->buddy(), f.importTo);
+  EXPECT_EQ(f.cmdAddAll->text(), ">>");
+  EXPECT_EQ(f.cmdAddAll->accessibleName(), "Select All");
+  EXPECT_EQ(f.cmdBegin->accessibleName(), "");
   f.Dir1->setFocus();
   QTest::keyClick(f.Dir1, Qt::Key_End);
   QTest::keyClick(f.Dir1, Qt::Key_Return);

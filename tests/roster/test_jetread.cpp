@@ -39,6 +39,7 @@ TEST(JetRead, ReadsEveryContactWithItsThreeNames) {
 TEST(JetRead, EveryFailureOfTheHelperComesBackWithAReason) {
   TempRoot root;
   const auto notJet = root.writeFile("plain/contacts.mdb", "Name,Phone\nSmith,555\n");
+  const auto empty = root.writeFile("zero/contacts.mdb", "");
   const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
   std::filesystem::permissions(hangs, std::filesystem::perms::owner_all);
   struct Case {
@@ -49,6 +50,7 @@ TEST(JetRead, EveryFailureOfTheHelperComesBackWithAReason) {
   const Case cases[] = {
       {root.dir() / "nothing.mdb", {}, "Could not find file"},
       {notJet, {}, "is not a Jet database file"},
+      {empty, {}, "is damaged: its list of tables cannot be read."},
       {fixture("contacts_notable.mdb"), {}, "The table 'tblContactDetails' does not exist"},
       {fixture("contacts_crash_m58.mdb"), {}, "damaged"},
       {fixture("contacts_crash_m200.mdb"), {}, "tblContactDetails"},
@@ -66,6 +68,7 @@ TEST(JetRead, EveryFailureOfTheHelperComesBackWithAReason) {
       ADD_FAILURE() << c.file << " was read";
     } catch (const JetReadError& e) {
       EXPECT_TRUE(e.description().contains(c.reason)) << e.description().toStdString();
+      EXPECT_FALSE(e.description().contains('\n')) << e.description().toStdString();
     }
     EXPECT_LT(timer.elapsed(), 5000) << c.file;
   }

@@ -73,6 +73,8 @@ TEST(JetRows, UnescapesTheHelpersOutputAndKeepsNoValueApartFromEmptyText) {
   EXPECT_FALSE(rows[0][3].isNull());
   EXPECT_EQ(rows[1], (JetRow{"2", "back\\slash\nnext", QString::fromUtf8("Jos\xc3\xa9"), "\\N"}));
   EXPECT_TRUE(parseJetRows("").empty());
+  // A row whose only column is an empty text is still a row.
+  EXPECT_EQ(parseJetRows("\n\\N\n"), (std::vector<JetRow>{{""}, {QString()}}));
 }
 
 }  // namespace
