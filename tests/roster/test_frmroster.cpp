@@ -38,6 +38,12 @@ TEST_F(RosterFormTest, AnEmptyOrMissingRosterAsksForTheFirstPlayer) {
   EXPECT_TRUE(enabled(&f, "cmdAddNew"));
   EXPECT_EQ(boxes(f), QStringList({"", "", ""}));
   EXPECT_FALSE(f.txtLastName->isEnabled());
+  // Nothing to search either.
+  click(&f, "cmdFind");
+  QTest::keyClicks(f.txtLastName, "Smith");
+  prompter.answer(Answer::Ok);
+  click(&f, "cmdGoFind");
+  EXPECT_EQ(prompter.texts().last(), "There was an error when performing the search.");
 }
 
 TEST_F(RosterFormTest, ADamagedRosterIsToldAndLeftAsItWas) {
