@@ -183,6 +183,18 @@ TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
     EXPECT_EQ(f.importFrom->count(), 0);
     EXPECT_TRUE(f.Dir1->isVisible());
   }
+  // A reader that hangs is stopped at its time limit.
+  const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
+  fs::permissions(hangs, fs::perms::owner_all);
+  f.reader().helperPath = QString::fromStdString(hangs.string());
+  f.reader().timeLimitMs = 300;
+  ASSERT_TRUE(f.Dir1->setPath(QString::fromStdString((root.dir() / "folders/contacts_empty.mdb").string())));
+  prompter.clear();
+  prompter.answer(Answer::Ok);
+  click(&f, "cmdBegin");
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_TRUE(prompter.records()[0].text.endsWith("gave no answer within 0.3 seconds. The file may be damaged."));
+  EXPECT_TRUE(f.isVisible());
 }
 
 TEST_F(RosterImportTest, ViewCurrentRosterHandsOverToTheRosterForm) {
