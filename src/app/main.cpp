@@ -1,7 +1,7 @@
 // Start-up: the main window, and nothing else until the user picks a menu command.
-#include <exception>
+#include <QGuiApplication>
 
-#include "gamedb/DataTree.h"
+#include "gamedb/DataFolder.h"
 #include "shell/App.h"
 #include "shell/Application.h"
 #include "shell/MDIForm1.h"
@@ -9,15 +9,21 @@
 
 int main(int argc, char** argv) {
   yardmark::Application qapp(argc, argv);
-  const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
+  // Lets the desktop match the window with the menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.yardmark.YardMark"));
+  yardmark::QtPrompter prompter;
+
+  std::filesystem::path programDir;
   try {
     // Only what is missing is made, so a program copied without its data tree still works.
-    yardmark::layOutTree(programDir);
-  } catch (const std::exception&) {
-    // A read-only program directory: the forms report what they cannot find.
+    programDir = yardmark::openProgramDirectory(yardmark::placeOf(yardmark::executableDir()));
+  } catch (const yardmark::DataFolderError& e) {
+    // Without its data folder every command would fail: say where and why, and stop.
+    prompter.message(
+        yardmark::MessageBox(QString::fromStdString(e.what()), yardmark::Buttons::Ok, yardmark::Icon::Critical));
+    return 1;
   }
 
-  yardmark::QtPrompter prompter;
   qapp.setPrompter(&prompter);
   yardmark::App app(programDir, prompter);
   yardmark::MDIForm1 window(app);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gamedb/DataFolder.h"
 #include "gamedb/DataTree.h"
 #include "report/ReportGenerator.h"
 #include "report/ReportName.h"
@@ -21,14 +22,9 @@ int usage(const char* problem) {
   std::fprintf(stderr,
                "usage: yardmark-report [--root DIR] NAME GAME...\n"
                "  Merges the game files, in the order given, and writes the report NAME into\n"
-               "  DIR/YardMark/Reports (DIR: the program directory, by default the executable's).\n");
+               "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
+               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n");
   return kExitUsage;
-}
-
-fs::path programDirectory() {
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::current_path() : exe.parent_path();
 }
 
 size_t characters(const std::string& utf8) {
@@ -74,7 +70,15 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
 
-  if (root.empty()) root = programDirectory();
+  if (root.empty()) {
+    // The same folder the program uses, laid out on first use as the program does.
+    try {
+      root = openProgramDirectory(placeOf(executableDir()));
+    } catch (const DataFolderError& e) {
+      std::fprintf(stderr, "yardmark-report: %s\n", e.what());
+      return kExitFailure;
+    }
+  }
   const ReportGenerator generator{DataTree(fs::absolute(root, ec))};
   const ReportOutcome outcome = generator.generate(games, name);
   if (!outcome.ok()) {
