@@ -243,8 +243,11 @@ TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirR
   click("cmdtsSave");
   click("cmdtsEdit");
   retype("txtOTPunts", "9");
+  form->SSTab1->setCurrentIndex(0);
+  form->txtOwnTeamName->setFocus();
 
   comeBack();
+  EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName) << "the focus stays where the user left it";
   EXPECT_EQ(text("txtOwnTeamName"), "Eag");
   EXPECT_TRUE(enabled("cmdhSave"));
   EXPECT_TRUE(enabled("txtOwnTeamName"));

@@ -97,18 +97,6 @@ TEST_F(EntryTest, HeaderSavedThenEditedKeepsOneRowWithTheNewValues) {
   EXPECT_EQ(stored[0][5], Value(true));
 }
 
-TEST_F(EntryTest, EditWithNoStoredRowSaysSo) {
-  makeGame();
-  openGame();
-  // Edit is disabled on a new game; its handler still refuses an empty table.
-  for (const char* edit : {"cmdhEdit", "cmdqEdit", "cmdtsEdit"}) {
-    w(edit)->setEnabled(true);
-    prompter.answer(Answer::Ok);
-    click(edit);
-  }
-  EXPECT_EQ(prompter.texts(), QStringList(3, "No records for editing."));
-}
-
 TEST_F(EntryTest, QuarterTotalsFollowTheTypingAndAreStored) {
   const auto file = makeGame();
   openGame();
