@@ -86,13 +86,13 @@ PlayerSection::PlayerSection(SectionHost& host, const PlayerSectionConfig& confi
   outer->addLayout(buttons);
   outer->addStretch(1);
 
-  const std::pair<QPushButton*, void (PlayerSection::*)()> handlers[] = {
-      {m_first, &PlayerSection::first}, {m_previous, &PlayerSection::previous}, {m_next, &PlayerSection::next},
-      {m_last, &PlayerSection::last},   {m_addNew, &PlayerSection::addNew},     {m_undoNew, &PlayerSection::undoNew},
-      {m_edit, &PlayerSection::edit},   {m_delete, &PlayerSection::remove},     {m_save, &PlayerSection::save}};
+  const std::pair<QPushButton*, std::function<void()>> handlers[] = {
+      {m_first, [this] { jump(false); }}, {m_previous, [this] { step(false); }}, {m_next, [this] { step(true); }},
+      {m_last, [this] { jump(true); }},   {m_addNew, [this] { addNew(); }},      {m_undoNew, [this] { undoNew(); }},
+      {m_edit, [this] { edit(); }},       {m_delete, [this] { remove(); }},      {m_save, [this] { save(); }}};
   for (const auto& [button, handler] : handlers)
     connect(button, &QPushButton::clicked, this,
-            [this, handler = handler] { guarded("The records could not be read.", [&] { (this->*handler)(); }); });
+            [this, handler = handler] { guarded("The records could not be read.", handler); });
 
   // As designed: only Add New offered, the boxes empty and closed.
   setBoxesEnabled(false);
@@ -194,37 +194,20 @@ void PlayerSection::backOnShownRow() {
   if (m_shown) view().moveToBookmark(*m_shown);
 }
 
-void PlayerSection::first() {
+void PlayerSection::jump(bool toLast) {
   if (!hasRows()) return;
-  view().moveFirst();
+  toLast ? view().moveLast() : view().moveFirst();
   display();
 }
 
-void PlayerSection::last() {
-  if (!hasRows()) return;
-  view().moveLast();
-  display();
-}
-
-void PlayerSection::next() {
+void PlayerSection::step(bool forward) {
   if (!hasRows()) return;
   backOnShownRow();
-  view().moveNext();
-  if (view().isEOF()) {
-    m_host.app().prompter().tell(QStringLiteral("Last Record..!"));
-    view().movePrevious();
-    return;
-  }
-  display();
-}
-
-void PlayerSection::previous() {
-  if (!hasRows()) return;
-  backOnShownRow();
-  view().movePrevious();
-  if (view().isBOF()) {
-    m_host.app().prompter().tell(QStringLiteral("First Record..!"));
-    view().moveNext();
+  Recordset& v = view();
+  forward ? v.moveNext() : v.movePrevious();
+  if (forward ? v.isEOF() : v.isBOF()) {  // past the end: say so, and stay on the row shown
+    m_host.app().prompter().tell(forward ? QStringLiteral("Last Record..!") : QStringLiteral("First Record..!"));
+    forward ? v.movePrevious() : v.moveNext();
     return;
   }
   display();

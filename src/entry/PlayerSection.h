@@ -38,10 +38,8 @@ class PlayerSection : public QWidget, public Section {
   void display();
 
  private:
-  void first();
-  void previous();
-  void next();
-  void last();
+  void jump(bool toLast);   // First, Last
+  void step(bool forward);  // Next, Previous
   void addNew();
   void undoNew();
   void edit();
