@@ -1,6 +1,11 @@
 # GUI: the game entry form, its game-level sections and the player-section engine.
 target_sources(yardmark_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/EntryWidgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EntryWidgets.h
+  ${CMAKE_CURRENT_LIST_DIR}/GameLevelSection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameLevelSection.h
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmNewGameFrames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Section.h
 )
 
