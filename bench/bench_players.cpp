@@ -3,10 +3,10 @@
 // saves (an edit, and an add, which reopens every view first).
 #include <benchmark/benchmark.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <filesystem>
 #include <random>
 
@@ -62,7 +62,9 @@ struct FullGame {
     std::error_code ec;
     fs::remove_all(root, ec);
   }
-  QPushButton* button(const std::string& name) { return host->findChild<QPushButton*>(QString::fromStdString(name)); }
+  QAbstractButton* button(const std::string& name) {
+    return host->findChild<QAbstractButton*>(QString::fromStdString(name));
+  }
 
   fs::path root, game;
   Clicker prompter;

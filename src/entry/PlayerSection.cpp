@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QToolButton>
 
+#include "entry/EntryWidgets.h"
 #include "gamedb/Database.h"
 #include "shell/App.h"
 #include "shell/KeyFilter.h"
@@ -18,22 +20,31 @@ namespace yardmark {
 namespace {
 
 QPushButton* makeButton(QWidget* parent, const std::string& name, const char* caption, const char* tip,
-                        std::optional<QStyle::StandardPixmap> picture = {}) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+                        const QIcon& picture = {}) {
+  auto* b = new QPushButton(picture, QString::fromLatin1(caption), parent);
   b->setObjectName(QString::fromStdString(name));
   b->setToolTip(QString::fromLatin1(tip));
-  // A picture-only button still reads as its tool tip.
-  b->setAccessibleName(QString::fromLatin1(*caption ? caption : tip));
-  if (picture) b->setIcon(parent->style()->standardIcon(*picture));
   b->setAutoDefault(false);
   return b;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* text, QWidget* buddy) {
-  auto* l = new QLabel(QString::fromLatin1(text), parent);
-  l->setObjectName(QStringLiteral("lbl") + buddy->objectName().mid(3));
-  l->setBuddy(buddy);
-  l->setWordWrap(true);
+// A move button shows its picture only; its caption (the tool tip's text) is there for screen
+// readers and keyboard users.
+QToolButton* moveButton(QWidget* parent, const std::string& name, const char* caption, QStyle::StandardPixmap picture) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(QString::fromStdString(name));
+  b->setText(QString::fromLatin1(caption));
+  b->setToolTip(QString::fromLatin1(caption));
+  b->setIcon(parent->style()->standardIcon(picture));
+  b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  b->setFocusPolicy(Qt::StrongFocus);
+  return b;
+}
+
+QLabel* label(QWidget* parent, const char* text, QWidget* buddy) {
+  const QString name = QStringLiteral("lbl") + buddy->objectName().mid(3);
+  QLabel* l = buddyLabel(parent, name.toLatin1().constData(), QString::fromLatin1(text), buddy);
+  l->setWordWrap(true);  // "Fumble Recoveries" over a five-digit box
   l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   return l;
 }
@@ -47,11 +58,8 @@ PlayerSection::PlayerSection(SectionHost& host, const PlayerSectionConfig& confi
   // Made in reading order, so the tab order runs through the boxes, the name, then the buttons.
   int column = 0;
   for (const NumberBox& nb : config.boxes) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QString::fromLatin1(nb.name));
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 9 + 12);
-    installKeyFilter(box, isItNumber);
-    grid->addWidget(makeLabel(this, nb.label, box), 0, column);
+    QLineEdit* box = numberBox(this, QString::fromLatin1(nb.name));
+    grid->addWidget(label(this, nb.label, box), 0, column);
     grid->addWidget(box, 1, column++);
     m_boxes.push_back(box);
   }
@@ -63,21 +71,22 @@ PlayerSection::PlayerSection(SectionHost& host, const PlayerSectionConfig& confi
   m_combo->setMinimumContentsLength(24);
   m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   installKeyFilter(m_combo->lineEdit(), [](int key, int) { return isItAlphaNumber(key); });
-  grid->addWidget(makeLabel(this, "Player Name", m_combo), 0, column);
+  grid->addWidget(label(this, "Player Name", m_combo), 0, column);
   grid->addWidget(m_combo, 1, column);
   grid->setColumnStretch(column, 1);
 
-  m_first = makeButton(this, config.button("First"), "", "First", QStyle::SP_MediaSkipBackward);
-  m_previous = makeButton(this, config.button("Previous"), "", "Previous", QStyle::SP_MediaSeekBackward);
-  m_next = makeButton(this, config.button("Next"), "", "Next", QStyle::SP_MediaSeekForward);
-  m_last = makeButton(this, config.button("Last"), "", "Last", QStyle::SP_MediaSkipForward);
+  m_first = moveButton(this, config.button("First"), "First", QStyle::SP_MediaSkipBackward);
+  m_previous = moveButton(this, config.button("Previous"), "Previous", QStyle::SP_MediaSeekBackward);
+  m_next = moveButton(this, config.button("Next"), "Next", QStyle::SP_MediaSeekForward);
+  m_last = moveButton(this, config.button("Last"), "Last", QStyle::SP_MediaSkipForward);
   m_addNew = makeButton(this, config.addNew, "Add", "Add New");
   m_undoNew = makeButton(this, config.undoNew, "Undo", "Undo Add New");
   m_edit = makeButton(this, config.button("Edit"), "Edit", "Edit");
   m_delete = makeButton(this, config.button("Delete"), "Delete", "Delete");
-  m_save = makeButton(this, config.button("Save"), "Save", "Save", QStyle::SP_DialogSaveButton);
+  m_save = makeButton(this, config.button("Save"), "Save", "Save", saveIcon());
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {m_first, m_previous, m_next, m_last, m_addNew, m_undoNew, m_edit, m_delete, m_save})
+  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_first, m_previous, m_next, m_last, m_addNew,
+                                                                    m_undoNew, m_edit, m_delete, m_save})
     buttons->addWidget(b);
   buttons->addStretch(1);
 
@@ -86,12 +95,12 @@ PlayerSection::PlayerSection(SectionHost& host, const PlayerSectionConfig& confi
   outer->addLayout(buttons);
   outer->addStretch(1);
 
-  const std::pair<QPushButton*, std::function<void()>> handlers[] = {
+  const std::pair<QAbstractButton*, std::function<void()>> handlers[] = {
       {m_first, [this] { jump(false); }}, {m_previous, [this] { step(false); }}, {m_next, [this] { step(true); }},
       {m_last, [this] { jump(true); }},   {m_addNew, [this] { addNew(); }},      {m_undoNew, [this] { undoNew(); }},
       {m_edit, [this] { edit(); }},       {m_delete, [this] { remove(); }},      {m_save, [this] { save(); }}};
   for (const auto& [button, handler] : handlers)
-    connect(button, &QPushButton::clicked, this,
+    connect(button, &QAbstractButton::clicked, this,
             [this, handler = handler] { guarded("The records could not be read.", handler); });
 
   // As designed: only Add New offered, the boxes empty and closed.
@@ -135,7 +144,9 @@ void PlayerSection::clearBoxes() {
 }
 
 void PlayerSection::setMovesEnabled(bool on) {
-  for (QPushButton* b : {m_edit, m_delete, m_first, m_next, m_previous, m_last}) b->setEnabled(on);
+  for (QAbstractButton* b :
+       std::initializer_list<QAbstractButton*>{m_edit, m_delete, m_first, m_next, m_previous, m_last})
+    b->setEnabled(on);
 }
 
 void PlayerSection::showAddNew(bool on) {
@@ -269,6 +280,7 @@ void PlayerSection::remove() {
 
 bool PlayerSection::writeRow() {
   return guarded("The record could not be saved.", [this] {
+    m_host.checkGameFile();
     if (adding()) {
       m_host.loadGameDB();
       view().addNew();
@@ -313,8 +325,7 @@ void PlayerSection::saveSilently() {
   }
   const bool added = adding();
   if (!writeRow()) {
-    // Nothing was saved: the check must stop here, so that closing the form asks first.
-    m_host.app().vars().emptyFieldFound = true;
+    m_host.noteSaveFailed();  // closing the form asks before this typing is given up
     return;
   }
   setBoxesEnabled(false);

@@ -14,6 +14,7 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace yardmark {
 
@@ -68,7 +69,7 @@ class PlayerSection : public QWidget, public Section {
   const PlayerSectionConfig& m_config;
   std::vector<QLineEdit*> m_boxes;
   QComboBox* m_combo = nullptr;
-  QPushButton *m_first = nullptr, *m_previous = nullptr, *m_next = nullptr, *m_last = nullptr;
+  QToolButton *m_first = nullptr, *m_previous = nullptr, *m_next = nullptr, *m_last = nullptr;
   QPushButton *m_addNew = nullptr, *m_undoNew = nullptr, *m_edit = nullptr, *m_delete = nullptr, *m_save = nullptr;
   // Key of the row the boxes show; an edit writes that row, wherever the view stands.
   std::optional<std::int64_t> m_shown;

@@ -44,7 +44,7 @@ void fillNameCombos(const QStringList& names, std::span<QComboBox* const> combos
   }
 }
 
-void loadPlayerName(const DataTree& tree, Prompter& prompter, std::span<QComboBox* const> combos) {
+void loadRosterNames(const DataTree& tree, Prompter& prompter, std::span<QComboBox* const> combos) {
   QStringList names;
   try {
     names = rosterNames(tree);

@@ -18,8 +18,8 @@ QStringList rosterNames(const DataTree& tree);
 // Replaces each combo's list by the names; the text in each box stays as it was.
 void fillNameCombos(const QStringList& names, std::span<QComboBox* const> combos);
 
-// loadPlayerName: both of the above. A roster that cannot be read is told with its reason and
+// The form's loadPlayerName: both of the above. A roster that cannot be read is told with its reason and
 // leaves the lists empty; names can still be typed.
-void loadPlayerName(const DataTree& tree, Prompter& prompter, std::span<QComboBox* const> combos);
+void loadRosterNames(const DataTree& tree, Prompter& prompter, std::span<QComboBox* const> combos);
 
 }  // namespace yardmark

@@ -40,7 +40,7 @@ SilentSave* PlayerHost::section(EntrySection which) {
 void PlayerHost::activate() {
   std::vector<QComboBox*> combos;
   for (PlayerSection* s : m_sections) combos.push_back(s->nameCombo());
-  loadPlayerName(m_app.tree(), m_app.prompter(), combos);
+  loadRosterNames(m_app.tree(), m_app.prompter(), combos);
   loadGameDB();
   for (PlayerSection* s : m_sections) s->enable();
 }

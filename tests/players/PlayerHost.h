@@ -26,6 +26,7 @@ class PlayerHost : public QWidget, public SectionHost, public EntrySections {
   void reopenView(int table, const std::string& query) override { m_views.at(table) = m_db->openRecordset(query); }
   void loadGameDB() override;
   bool& newRowPending(int table) override { return m_pending.at(table); }
+  void noteSaveFailed() override { ++saveFailures; }
 
   SilentSave* section(EntrySection which) override;
   void selectTabs(int ssTab1, int ssTab2) override { tabs = {ssTab1, ssTab2}; }
@@ -36,6 +37,7 @@ class PlayerHost : public QWidget, public SectionHost, public EntrySections {
 
   Database::Mode mode = Database::Mode::ReadWrite;  // ReadOnly: the engine refuses every write
   int reloads = 0;
+  int saveFailures = 0;
   std::optional<std::pair<int, int>> tabs;
 
  private:

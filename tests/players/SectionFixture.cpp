@@ -23,13 +23,13 @@ QComboBox* SectionFixture::combo() {
   return b;
 }
 
-QPushButton* SectionFixture::button(const std::string& name) {
-  auto* b = host->findChild<QPushButton*>(QString::fromStdString(name));
+QAbstractButton* SectionFixture::button(const std::string& name) {
+  auto* b = host->findChild<QAbstractButton*>(QString::fromStdString(name));
   EXPECT_NE(b, nullptr) << name;
   return b;
 }
 
-void SectionFixture::click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+void SectionFixture::click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 void SectionFixture::type(const std::vector<std::string>& row) {
   for (std::size_t i = 0; i + 1 < row.size(); ++i) QTest::keyClicks(box(i), QString::fromStdString(row[i]));

@@ -1,8 +1,8 @@
 #pragma once
 // One player section of the form's stand-in on a fresh game file, driven as the user would.
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <memory>
 
 #include "PlayerHost.h"
@@ -19,11 +19,11 @@ class SectionFixture {
   PlayerSection& section() { return host->section(config.table); }
   QLineEdit* box(std::size_t i);
   QComboBox* combo();
-  QPushButton* button(const std::string& name);
-  QPushButton* button(const char* suffix) { return button(config.button(suffix)); }
-  QPushButton* addNew() { return button(std::string(config.addNew)); }
-  QPushButton* undoNew() { return button(std::string(config.undoNew)); }
-  void click(QPushButton* b);
+  QAbstractButton* button(const std::string& name);
+  QAbstractButton* button(const char* suffix) { return button(config.button(suffix)); }
+  QAbstractButton* addNew() { return button(std::string(config.addNew)); }
+  QAbstractButton* undoNew() { return button(std::string(config.undoNew)); }
+  void click(QAbstractButton* b);
   // Types a row into the open boxes through the key filters.
   void type(const std::vector<std::string>& row);
   std::vector<std::string> shown();
