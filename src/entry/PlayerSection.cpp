@@ -25,6 +25,7 @@ QPushButton* makeButton(QWidget* parent, const std::string& name, const char* ca
   b->setObjectName(QString::fromStdString(name));
   b->setToolTip(QString::fromLatin1(tip));
   b->setAutoDefault(false);
+  b->setMinimumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Delete")) + 24);
   return b;
 }
 
@@ -63,35 +64,42 @@ PlayerSection::PlayerSection(SectionHost& host, const PlayerSectionConfig& confi
     grid->addWidget(box, 1, column++);
     m_boxes.push_back(box);
   }
+  grid->setColumnStretch(column, 1);  // the boxes stay together on the left
   m_combo = new QComboBox(this);
   m_combo->setObjectName(QString::fromLatin1(config.combo));
   m_combo->setEditable(true);
   m_combo->setInsertPolicy(QComboBox::NoInsert);  // a typed name is saved, not added to the list
   m_combo->setCompleter(nullptr);                 // and saved exactly as typed
-  m_combo->setMinimumContentsLength(24);
+  m_combo->setMinimumContentsLength(14);
   m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  m_combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   installKeyFilter(m_combo->lineEdit(), [](int key, int) { return isItAlphaNumber(key); });
-  grid->addWidget(label(this, "Player Name", m_combo), 0, column);
-  grid->addWidget(m_combo, 1, column);
-  grid->setColumnStretch(column, 1);
+  QLabel* nameLabel = label(this, "Player Name", m_combo);
 
+  // The moves sit beside the name and the other buttons below, so that two sections fit side
+  // by side on the Offense page.
+  auto* nameRow = new QHBoxLayout;
+  nameRow->addWidget(m_combo, 1);
   m_first = moveButton(this, config.button("First"), "First", QStyle::SP_MediaSkipBackward);
   m_previous = moveButton(this, config.button("Previous"), "Previous", QStyle::SP_MediaSeekBackward);
   m_next = moveButton(this, config.button("Next"), "Next", QStyle::SP_MediaSeekForward);
   m_last = moveButton(this, config.button("Last"), "Last", QStyle::SP_MediaSkipForward);
+  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_first, m_previous, m_next, m_last})
+    nameRow->addWidget(b);
+  auto* buttons = new QHBoxLayout;
   m_addNew = makeButton(this, config.addNew, "Add", "Add New");
   m_undoNew = makeButton(this, config.undoNew, "Undo", "Undo Add New");
   m_edit = makeButton(this, config.button("Edit"), "Edit", "Edit");
   m_delete = makeButton(this, config.button("Delete"), "Delete", "Delete");
   m_save = makeButton(this, config.button("Save"), "Save", "Save", saveIcon());
-  auto* buttons = new QHBoxLayout;
-  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_first, m_previous, m_next, m_last, m_addNew,
-                                                                    m_undoNew, m_edit, m_delete, m_save})
+  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_addNew, m_undoNew, m_edit, m_delete, m_save})
     buttons->addWidget(b);
   buttons->addStretch(1);
 
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(grid);
+  outer->addWidget(nameLabel);
+  outer->addLayout(nameRow);
   outer->addLayout(buttons);
   outer->addStretch(1);
 
