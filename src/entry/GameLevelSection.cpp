@@ -51,7 +51,8 @@ void GameLevelSection::enable() {
   m_host.reopenView(m_c.table, m_c.query);
   const bool hasRow = view().recordCount() > 0;
   // Coming back from the roster or another window must not throw away what was typed.
-  if (m_c.save->isEnabled() && (hasRow || anyTyped())) return;
+  m_keptTyping = m_c.save->isEnabled() && (hasRow || anyTyped());
+  if (m_keptTyping) return;
   if (hasRow) {
     setTypedEnabled(false);
     m_c.save->setEnabled(false);
@@ -73,6 +74,7 @@ void GameLevelSection::reset() {
   m_c.edit->setEnabled(false);
   m_c.save->setEnabled(false);
   m_enteredNew = false;
+  m_keptTyping = false;
 }
 
 void GameLevelSection::focusFirst() {

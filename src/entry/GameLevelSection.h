@@ -45,8 +45,9 @@ class GameLevelSection : public Section {
 
   // The designed state, for a form that moves on to another game file.
   void reset();
-  // The last activation put the section into its new-row state.
+  // The last activation put the section into its new-row state, or left its typing in place.
   bool enteredNew() const { return m_enteredNew; }
+  bool keptTyping() const { return m_keptTyping; }
   void focusFirst();
 
  private:
@@ -64,6 +65,7 @@ class GameLevelSection : public Section {
   SectionHost& m_host;
   GameLevelConfig m_c;
   bool m_enteredNew = false;
+  bool m_keptTyping = false;
 };
 
 }  // namespace yardmark

@@ -1,17 +1,16 @@
 #include "entry/frmNewGame.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "entry/EntryWidgets.h"
 #include "entry/GameLevelSection.h"
@@ -320,9 +319,12 @@ void frmNewGame::formActivate() {
     QTimer::singleShot(0, this, [this] { unload(); });
     return;
   }
-  // The last new section in this order has the focus: a new game starts at the team names.
-  for (GameLevelSection* s : {m_teamStats.get(), m_quarter.get(), m_header.get()})
-    if (s->enteredNew()) s->focusFirst();
+  // The last new section in this order has the focus: a new game starts at the team names. A
+  // user coming back to his typing finds the focus where he left it.
+  const std::array<GameLevelSection*, 3> order{m_teamStats.get(), m_quarter.get(), m_header.get()};
+  if (std::none_of(order.begin(), order.end(), [](GameLevelSection* s) { return s->keptTyping(); }))
+    for (GameLevelSection* s : order)
+      if (s->enteredNew()) s->focusFirst();
 }
 
 void frmNewGame::formUnload(bool& cancel) {

@@ -165,7 +165,7 @@ QWidget* frmNewGame::buildTeamStats() {
     const char* heading;
     const char* headingText;
     int column;
-  } sides[] = {{txtOT, "OT", "Label26", "Opponent Team", 0}, {txtOwT, "OwT", "Label25", "Own Team", 2}};
+  } sides[] = {{txtOT, "OT", "Label26", "Opponent Team", 0}, {txtOwT, "OwT", "Label25", "Own Team", 3}};
   for (const auto& side : sides) {
     for (int k = 0; k < 10; ++k) {
       QLineEdit* box = numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatRows[k].suffix));
@@ -181,12 +181,12 @@ QWidget* frmNewGame::buildTeamStats() {
     heading->setFont(bold);
     grid->addWidget(heading, 0, side.column, 1, 2);
   }
-  grid->setColumnMinimumWidth(2, 200);
-  grid->setColumnStretch(4, 1);
+  grid->setColumnMinimumWidth(2, 40);  // the gap between the two teams
+  grid->setColumnStretch(5, 1);
 
   cmdtsEdit = button(Frame3, "cmdtsEdit", "Edit");
   cmdtsSave = saveButton(Frame3, "cmdtsSave");
-  grid->addLayout(buttonRow(cmdtsEdit, cmdtsSave), 11, 0, 1, 5);
+  grid->addLayout(buttonRow(cmdtsEdit, cmdtsSave), 11, 0, 1, 6);
   return Frame3;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The entry form opened on a game file as the game dialogs open it, with helpers that drive
-// its boxes by name and read the game file's rows.
+// its boxes by name. Rows of the game file are read and written with the report tests' helpers
+// (readRows, addRows: data fields from column 1).
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,11 +12,10 @@
 
 #include "entry/frmNewGame.h"
 #include "gamedb/Database.h"
+#include "report/ReportFixture.h"
 #include "support/GuiFixture.h"
 
 namespace yardmark::test {
-
-using Row = std::vector<Value>;
 
 class EntryTest : public ShellTest {
  protected:
@@ -46,42 +46,12 @@ class EntryTest : public ShellTest {
   QLineEdit* box(const char* name) const { return w<QLineEdit>(name); }
   QString text(const char* name) const { return box(name)->text(); }
   void type(const char* name, const QString& keys) const { QTest::keyClicks(box(name), keys); }
+  void retype(const char* name, const QString& keys) const {
+    box(name)->clear();
+    type(name, keys);
+  }
   void click(const char* name) const { QTest::mouseClick(w<QAbstractButton>(name), Qt::LeftButton); }
   bool enabled(const char* name) const { return w(name)->isEnabled(); }
-
-  // Every row of a table, straight from the file.
-  static std::vector<Row> rows(const std::filesystem::path& file, const char* table) {
-    Database db(file, Database::Mode::ReadOnly);
-    Recordset rs = db.openRecordset(std::string("select * from ") + table);
-    std::vector<Row> all;
-    for (; !rs.isEOF(); rs.moveNext()) {
-      Row r;
-      for (int i = 0; i < rs.fieldCount(); ++i) r.push_back(rs.field(i));
-      all.push_back(r);
-    }
-    return all;
-  }
-  // Adds a row of numbers to a table of the file, columns 1.. in order.
-  static void addRow(const std::filesystem::path& file, const char* table, const std::vector<double>& values) {
-    Database db(file);
-    Recordset rs = db.openRecordset(std::string("select * from ") + table);
-    rs.addNew();
-    for (std::size_t i = 0; i < values.size(); ++i) rs.setField(static_cast<int>(i + 1), Value(values[i]));
-    rs.update();
-  }
-  static void addHeader(const std::filesystem::path& file, const std::string& own, const std::string& opp, double year,
-                        double number, bool won) {
-    Database db(file);
-    Recordset rs = db.openRecordset("select * from header");
-    rs.addNew();
-    rs.setField(1, Value(own));
-    rs.setField(2, Value(opp));
-    rs.setField(3, Value(year));
-    rs.setField(4, Value(number));
-    rs.setField(5, Value(won));
-    rs.setField(6, Value(!won));
-    rs.update();
-  }
 
   void fillHeader(const QString& own = "Eagles", const QString& opp = "Hawks") {
     type("txtOwnTeamName", own);

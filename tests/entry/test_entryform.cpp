@@ -58,11 +58,12 @@ TEST_F(EntryTest, AFreshGameIsReadyForTypingWithTheFocusInTheOwnTeamName) {
 
 TEST_F(EntryTest, StoredRowsAreShownWithEditOffered) {
   const auto file = makeGame();
-  addHeader(file, "Eagles", "Hawks", 2007, 3, false);
-  addRow(file, "quarter", {1, 2, 3, 4, 5, 6, 7, 8, 99, 98});
-  std::vector<double> stats;
-  for (int k = 1; k <= 20; ++k) stats.push_back(k * 10.0);
-  addRow(file, "teamStats", stats);
+  addRows(file, "header", std::vector<Row>(1, headerRow("Eagles", "Hawks", 2007, 3, false)));
+  addRows(file, "quarter", {Row{1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 99.0, 98.0}});
+  Row stats;
+  stats.reserve(20);
+  for (int k = 1; k <= 20; ++k) stats.emplace_back(k * 10.0);
+  addRows(file, "teamStats", {stats});
   openGame();
 
   EXPECT_EQ(text("txtOwnTeamName"), "Eagles");
@@ -180,8 +181,8 @@ TEST_P(CloseTest, ClosingRunsTheCheckAndAsksBeforeLeavingMissingData) {
   if (c.stays) {
     EXPECT_EQ(form->SSTab1->currentIndex(), 0);
   }
-  EXPECT_EQ(rows(file, "header").size(), c.header ? 1u : 0u);
-  EXPECT_EQ(rows(file, "teamStats").size(), c.header && c.quarter ? 1u : 0u);
+  EXPECT_EQ(readRows(file, "header").size(), c.header ? 1u : 0u);
+  EXPECT_EQ(readRows(file, "teamStats").size(), c.header && c.quarter ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -192,6 +193,46 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"complete", true, true, {}, Answer::No, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(EntryTest, ClosingTheMainWindowAsksTheEntryFormFirst) {
+  makeGame();
+  openGame();
+  prompter.answer(Answer::Ok).answer(Answer::Yes);
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(prompter.texts(), (QStringList{kEmptyHeader, kReverify}));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_NE(app.forms().find<frmNewGame>(), nullptr);
+
+  prompter.clear();
+  prompter.answer(Answer::Ok).answer(Answer::No);
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(prompter.texts(), (QStringList{kEmptyHeader, kReverify}));
+  EXPECT_FALSE(app.vars().gameFormActive());
+}
+
+TEST_F(EntryTest, TabOrderFollowsTheReadingOrderOfEachPage) {
+  makeGame();
+  openGame();
+  const auto order = [&](QWidget* page) {
+    QStringList names;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+      if (page->isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+          !qobject_cast<QComboBox*>(w->parentWidget()))
+        names << w->objectName();
+    return names;
+  };
+  EXPECT_EQ(order(form->SSTab1->widget(0)),
+            (QStringList{"txtOwnTeamName", "txtOppTeamName", "optRecWins", "optRecLosses", "cmdhSave", "txtQuarter1Opp",
+                         "txtQuarter2Opp", "txtQuarter3Opp", "txtQuarter4Opp", "txtQuarter1Own", "txtQuarter2Own",
+                         "txtQuarter3Own", "txtQuarter4Own", "cmdqSave", "cmdNext"}));
+  const QStringList stats = order(form->SSTab1->widget(1));
+  ASSERT_EQ(stats.size(), 22);
+  EXPECT_EQ(stats[0], "txtOTFirstDowns");
+  EXPECT_EQ(stats[9], "txtOTPuntsR");
+  EXPECT_EQ(stats[10], "txtOwTFirstDowns");
+  EXPECT_EQ(stats[19], "txtOwTPuntsR");
+  EXPECT_EQ(stats.mid(20), (QStringList{"cmdtsSave", "cmdNext"}));
+}
+
 TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirRow) {
   const auto file = makeGame();
   openGame();
@@ -201,10 +242,12 @@ TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirR
   prompter.answer(Answer::Ok);
   click("cmdtsSave");
   click("cmdtsEdit");
-  box("txtOTPunts")->clear();
-  type("txtOTPunts", "9");
+  retype("txtOTPunts", "9");
+  form->SSTab1->setCurrentIndex(0);
+  form->txtOwnTeamName->setFocus();
 
   comeBack();
+  EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName) << "the focus stays where the user left it";
   EXPECT_EQ(text("txtOwnTeamName"), "Eag");
   EXPECT_TRUE(enabled("cmdhSave"));
   EXPECT_TRUE(enabled("txtOwnTeamName"));
@@ -262,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(Entry, UnopenableTest,
 
 TEST_F(EntryTest, AGameChosenInTheOpenDialogIsFoundWhateverItsLetterCase) {
   const auto file = makeGame("2008", 5);
-  addHeader(file, "Lions", "Bears", 2008, 5, true);
+  addRows(file, "header", std::vector<Row>(1, headerRow("Lions", "Bears", 2008, 5, true)));
   app.vars().gameOpenedFromFile = true;
   app.vars().openGamePath = QString::fromStdString("  " + file.string()).toLower();
   app.vars().currentGameYear = "2008";

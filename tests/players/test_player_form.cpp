@@ -22,9 +22,9 @@ TEST_F(EntryTest, PlayerSectionsRecordEveryTableAndTheGameOpensWithThemAgain) {
     }
   }
   const auto game = makeGame();
-  addHeader(game, "Eagles", "Hawks", 2007, 3, true);
-  addRow(game, "quarter", {0, 7, 3, 0, 0, 7, 0, 0, 3, 14});
-  addRow(game, "teamStats", std::vector<double>(20, 1));
+  addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
+  addRows(game, "quarter", {Row{0, 7, 3, 0, 0, 7, 0, 0, 3, 14}});
+  addRows(game, "teamStats", {Row(20, Value(1))});
   openGame();
 
   QGroupBox* frames[] = {form->Frame4, form->Frame5, form->Frame6, form->Frame7, form->Frame8};
