@@ -196,6 +196,7 @@ void PlayerSection::enable() {
     setBoxesEnabled(false);
     m_save->setEnabled(false);
     showAddNew(true);
+    adding() = false;
   } else if (m_save->isEnabledTo(this)) {
     return;  // adding or editing: the typing stays
   }

@@ -305,6 +305,7 @@ TEST_P(Sections, ActivationKeepsTypingWhileAddingOrEditing) {
   f.host->activate();
   EXPECT_EQ(f.state(), kBrowsing);
   EXPECT_EQ(f.shown(), row(20, "Player B"));
+  EXPECT_FALSE(f.host->newRowPending(c.table));
 
   // A section only showing rows shows the file as it now is.
   seed(f.game, f.table, {row(60, "Player F")});
