@@ -14,6 +14,8 @@
 
 #include "entry/EntryWidgets.h"
 #include "entry/GameLevelSection.h"
+#include "entry/PlayerSection.h"
+#include "entry/RosterNames.h"
 #include "gamedb/DataTree.h"
 #include "shell/App.h"
 #include "shell/Artwork.h"
@@ -49,6 +51,12 @@ frmNewGame::frmNewGame(App& app) : Form(app) {
   setWindowTitle("New Game Stats");
   buildPages();
   buildSections();
+  QGroupBox* playerFrames[] = {Frame4, Frame5, Frame6, Frame7, Frame8};
+  for (std::size_t i = 0; i < kPlayerSections.size(); ++i) {
+    m_playerSections[i] = new PlayerSection(*this, kPlayerSections[i], playerFrames[i]);
+    playerFrames[i]->layout()->addWidget(m_playerSections[i]);
+    addPlayerSection(kPlayerSections[i].section, m_playerSections[i]);
+  }
 }
 
 frmNewGame::~frmNewGame() {
@@ -235,7 +243,9 @@ void frmNewGame::calTotal() {
 }
 
 void frmNewGame::loadPlayerName() {
-  // The player sections fill their name lists from the roster here.
+  std::array<QComboBox*, 5> combos{};
+  for (std::size_t i = 0; i < combos.size(); ++i) combos[i] = m_playerSections[i]->nameCombo();
+  loadRosterNames(Form::app().tree(), Form::app().prompter(), combos);
 }
 
 // ---------------------------------------------------------------- game file

@@ -24,6 +24,7 @@ class QTabWidget;
 namespace yardmark {
 
 class GameLevelSection;
+class PlayerSection;
 
 class frmNewGame : public Form, public SectionHost, public EntrySections {
   Q_OBJECT
@@ -126,6 +127,7 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
 
   std::unique_ptr<GameLevelSection> m_header, m_quarter, m_teamStats;
   std::array<Section*, kGameTableCount> m_sections{};  // by EntrySection order
+  std::array<PlayerSection*, 5> m_playerSections{};   // rushing, passing, receiving, scoring, defense
 };
 
 }  // namespace yardmark

@@ -8,3 +8,10 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGameFrames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Section.h
 )
+
+# The five player sections: one engine, the table of what differs, the roster's names.
+target_sources(yardmark_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PlayerSection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlayerSections.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RosterNames.cpp
+)

@@ -353,6 +353,22 @@ void Recordset::move(long n) {
   s.setAt(s.pos + n);
 }
 
+std::int64_t Recordset::bookmark() const {
+  const auto& s = open(m_state);
+  if (!s.hasCurrent()) State::noCurrent();
+  return s.rows[s.pos].rowid;
+}
+
+void Recordset::moveToBookmark(std::int64_t bookmark) {
+  auto& s = open(m_state);
+  const auto it =
+      std::find_if(s.rows.begin(), s.rows.end(), [&](const State::Row& r) { return r.rowid == bookmark; });
+  if (it == s.rows.end())
+    throw DbError(dberr::NoCurrentRecord, "The record is no longer in the table '" + s.table.name + "'.");
+  s.mode = State::Mode::None;
+  s.setAt(static_cast<long>(it - s.rows.begin()));
+}
+
 void Recordset::addNew() {
   auto& s = open(m_state);
   s.mode = State::Mode::Add;

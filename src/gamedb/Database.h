@@ -98,6 +98,12 @@ public:
   void movePrevious();
   void move(long rows);
 
+  // The current row's key; it stays valid when the row set is opened again, so a form can
+  // find the row it shows after another form's save reopened every view.
+  std::int64_t bookmark() const;
+  // Makes the row with that key current; DbError 3021 when the row set no longer holds it.
+  void moveToBookmark(std::int64_t bookmark);
+
   void addNew();
   void edit();
   void update();

@@ -228,6 +228,27 @@ TEST(Recordset, DeleteThenMove) {
   EXPECT_EQ(nameAt(rs2), "A");
 }
 
+TEST(Recordset, BookmarkFindsTheRowInAReopenedSet) {
+  test::TempRoot root;
+  auto db = gameWithRushers(root, {"A", "B", "C"});
+  auto rs = db.openRecordset("select * from rushing");
+  rs.moveNext();
+  const auto b = rs.bookmark();
+
+  auto again = db.openRecordset("select * from rushing");  // as a reload leaves it: on the first row
+  again.moveToBookmark(b);
+  EXPECT_EQ(nameAt(again), "B");
+  again.movePrevious();
+  EXPECT_EQ(nameAt(again), "A");
+
+  again.moveToBookmark(b);
+  again.deleteRow();
+  EXPECT_THROW(again.moveToBookmark(b), DbError);
+  EXPECT_THROW(db.openRecordset("select * from rushing").moveToBookmark(b), DbError);
+  auto none = db.openRecordset("select * from passing");
+  EXPECT_THROW(none.bookmark(), DbError);
+}
+
 TEST(Recordset, YesNoNumbersAndTexts) {
   test::TempRoot root;
   Database db(root.copyTemplate("g.mdb"));

@@ -1,0 +1,124 @@
+// The player sections over a full game (60 rows in each player table) with a 500-player
+// roster: the form's activation (names, views, the five enable routines), a move, and the
+// saves (an edit, and an add, which reopens every view first).
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <filesystem>
+#include <random>
+
+#include "PlayerHost.h"
+#include "shell/Prompter.h"
+
+namespace fs = std::filesystem;
+using namespace yardmark;
+
+namespace {
+
+// Answers every box at once: OK, and Yes to a question.
+class Clicker : public Prompter {
+ public:
+  Answer message(const MessageBox& box) override { return box.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok; }
+  std::optional<QString> input(const InputBox&) override { return QString(); }
+};
+
+struct FullGame {
+  FullGame() {
+    root = fs::temp_directory_path() / ("yardmark-bench-players-" + std::to_string(std::random_device{}()));
+    layOutTree(root);
+    game = root / "YardMark" / "games" / "2007" / "Game3.mdb";
+    fs::create_directories(game.parent_path());
+    fs::copy_file(root / "YardMark" / "databases" / "yardMark_master.mdb", game);
+    std::mt19937 rng(7);
+    {
+      Database roster(root / "YardMark" / "databases" / "yardMark_roster.mdb");
+      Database::Transaction tx(roster);
+      Recordset rs = roster.openRecordset("select * from roster");
+      for (int i = 0; i < 500; ++i) {
+        rs.addNew();
+        rs.setField(1, "Last" + std::to_string(rng() % 1000));
+        rs.setField(2, "First" + std::to_string(i));
+        rs.setField(3, std::string(1, static_cast<char>('A' + i % 26)));
+        rs.update();
+      }
+      tx.commit();
+    }
+    for (const auto& c : kPlayerSections) {
+      test::Rows rows;
+      for (int r = 0; r < 60; ++r) rows.push_back(test::rowFor(c, r, "Player " + std::to_string(r)));
+      test::seed(game, std::string(c.query).substr(14), rows);
+    }
+    app = std::make_unique<App>(root, prompter);
+    host = std::make_unique<test::PlayerHost>(*app, game);
+    host->show();
+    host->activate();
+  }
+  ~FullGame() {
+    host.reset();
+    app.reset();
+    std::error_code ec;
+    fs::remove_all(root, ec);
+  }
+  QAbstractButton* button(const std::string& name) {
+    return host->findChild<QAbstractButton*>(QString::fromStdString(name));
+  }
+
+  fs::path root, game;
+  Clicker prompter;
+  std::unique_ptr<App> app;
+  std::unique_ptr<test::PlayerHost> host;
+};
+
+void BM_Activation(benchmark::State& state) {
+  FullGame g;
+  for (auto _ : state) g.host->activate();
+}
+BENCHMARK(BM_Activation)->Unit(benchmark::kMillisecond);
+
+void BM_Move(benchmark::State& state) {
+  FullGame g;
+  const auto& c = kPlayerSections[4];
+  g.button(c.button("Last"))->click();
+  bool back = true;
+  for (auto _ : state) {
+    g.button(c.button(back ? "Previous" : "Next"))->click();
+    back = !back;
+  }
+}
+BENCHMARK(BM_Move)->Unit(benchmark::kMillisecond);
+
+void BM_SaveEdited(benchmark::State& state) {
+  FullGame g;
+  const auto& c = kPlayerSections[4];
+  for (auto _ : state) {
+    g.button(c.button("Edit"))->click();
+    g.button(c.button("Save"))->click();
+  }
+}
+BENCHMARK(BM_SaveEdited)->Unit(benchmark::kMillisecond);
+
+void BM_SaveAdded(benchmark::State& state) {
+  FullGame g;
+  const auto& c = kPlayerSections[4];
+  auto* section = &g.host->section(c.table);
+  for (auto _ : state) {
+    g.button(c.addNew)->click();
+    for (const auto& nb : c.boxes) section->findChild<QLineEdit*>(nb.name)->setText("3");
+    section->nameCombo()->setEditText("Walk On");
+    g.button(c.button("Save"))->click();
+  }
+}
+BENCHMARK(BM_SaveAdded)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qt(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+}
