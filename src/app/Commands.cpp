@@ -1,6 +1,9 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
 #include "about/frmAbout.h"
+#include "games/DialogDeleteGame.h"
+#include "games/DialogNewGame.h"
+#include "games/DialogOpenGame.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
 #include "shell/MDIForm1.h"
@@ -8,6 +11,9 @@
 namespace yardmark {
 
 void connectCommands(MDIForm1& window, App& app) {
+  window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
+  window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
+  window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
 }
 
