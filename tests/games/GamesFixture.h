@@ -36,6 +36,15 @@ class GamesTest : public ShellTest {
     const QList<QListWidgetItem*> items = list->selectedItems();
     return items.isEmpty() ? QString() : items.front()->text();
   }
+  // The object names of the widgets that Tab reaches after the given one, within its form.
+  static QStringList tabOrderFrom(QWidget* first, qsizetype count) {
+    QStringList order;
+    for (QWidget* w = first->nextInFocusChain(); w != first && order.size() < count; w = w->nextInFocusChain())
+      if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && first->window()->isAncestorOf(w) &&
+          w->isVisibleTo(first->window()))
+        order << w->objectName();
+    return order;
+  }
   // Forms that were unloaded are gone once their deferred deletion has run.
   static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };

@@ -85,10 +85,7 @@ TEST_F(GamesTest, NewGameStartsOnThisYearAndGameOneWithTheYearsFilledOnce) {
     EXPECT_EQ(buddies[i].first->text(), captions[i]);
     EXPECT_EQ(buddies[i].first->buddy(), buddies[i].second) << captions[i];
   }
-  QStringList order;
-  for (QWidget* w = d.cmbYear->nextInFocusChain(); w != d.cmbYear && order.size() < 5; w = w->nextInFocusChain())
-    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && d.isAncestorOf(w)) order << w->objectName();
-  EXPECT_EQ(order, (QStringList{"txtGameNumber", "Dir1", "File1", "OKButton", "CancelButton"}));
+  EXPECT_EQ(tabOrderFrom(d.cmbYear, 5), (QStringList{"txtGameNumber", "Dir1", "File1", "OKButton", "CancelButton"}));
 
   // Coming back to the dialog from another form does not add the years again.
   app.forms().show<FormA>();

@@ -48,6 +48,7 @@ TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOve
   EXPECT_EQ(d.Frame2->title(), "Synopsis of File");
   EXPECT_EQ(d.OkButton->text(), "Ok");
   EXPECT_EQ(d.CancelButton->text(), "Cancel");
+  EXPECT_EQ(tabOrderFrom(d.Dir1, 3), (QStringList{"File1", "OkButton", "CancelButton"}));
   EXPECT_EQ(rows(d.Dir1), (QStringList{"2007", "2008"}));
   EXPECT_EQ(d.File1->count(), 0);
   EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 0", "Wins: 0", "Losses: 0", "Select Year"}));
@@ -135,6 +136,7 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstAndOnlyYesDeletes) {
   EXPECT_EQ(d.Label1->text(), "Once you delete, you cannot bring back the deleted game...");
   EXPECT_EQ(d.OkButton->text(), "Delete");
   EXPECT_EQ(d.CancelButton->text(), "Cancel");
+  EXPECT_EQ(tabOrderFrom(d.Dir1, 3), (QStringList{"File1", "OkButton", "CancelButton"}));
 
   prompter.answer(Answer::Ok);
   QTest::mouseClick(d.OkButton, Qt::LeftButton);
