@@ -38,6 +38,7 @@ DialogDeleteGame::DialogDeleteGame(App& app) : Form(app), m_lists(new GameFileLi
 
   connect(OkButton, &QPushButton::clicked, this, &DialogDeleteGame::OkButton_Click);
   connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
+  cancelOnEscape(this, CancelButton);
 
   m_lists->showGamesFolder();
 }

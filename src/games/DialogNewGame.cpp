@@ -87,6 +87,7 @@ DialogNewGame::DialogNewGame(App& app) : Form(app), m_lists(new GameFileLists(th
   installKeyFilter(txtGameNumber, digitKey);
   connect(OKButton, &QPushButton::clicked, this, &DialogNewGame::OKButton_Click);
   connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
+  cancelOnEscape(this, CancelButton);
 
   // Load: the years up to this one, once for the dialog's life.
   const int thisYear = QDate::currentDate().year();

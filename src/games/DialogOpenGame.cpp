@@ -50,6 +50,7 @@ DialogOpenGame::DialogOpenGame(App& app) : Form(app), m_lists(new GameFileLists(
   connect(m_lists, &GameFileLists::filesShown, this, &DialogOpenGame::showSynopsis);
   connect(OkButton, &QPushButton::clicked, this, &DialogOpenGame::OkButton_Click);
   connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
+  cancelOnEscape(this, CancelButton);
 
   m_lists->showGamesFolder();
 }

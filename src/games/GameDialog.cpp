@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "entry/frmNewGame.h"
@@ -16,6 +17,12 @@ QPushButton* dialogButton(QWidget* parent, const char* name, const char* caption
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoDefault(true);
   return button;
+}
+
+void cancelOnEscape(QWidget* dialog, QPushButton* cancel) {
+  auto* escape = new QShortcut(QKeySequence::Cancel, dialog);
+  escape->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
 }
 
 QVBoxLayout* buttonColumn(QPushButton* first, QPushButton* second) {

@@ -17,6 +17,8 @@ class frmNewGame;
 
 // A button carrying its caption; Enter on it clicks it, as on a dialog.
 QPushButton* dialogButton(QWidget* parent, const char* name, const char* caption);
+// Escape anywhere in the dialog clicks its Cancel button, as in any dialog.
+void cancelOnEscape(QWidget* dialog, QPushButton* cancel);
 // A column of buttons at the dialog's top right.
 QVBoxLayout* buttonColumn(QPushButton* first, QPushButton* second);
 // A label found by its name.

@@ -49,6 +49,8 @@ TEST_F(GamesTest, FileCommandsShowTheirDialogsLiftedAboveTheMainWindowsCentre) {
   } cases[] = {{window->mfNew, "DialogNewGame", "Create New Game"},
                {window->fmEditGameStat, "DialogOpenGame", "Open Game"},
                {window->fmDeleteGameStat, "DialogDeleteGame", "Delete Game"}};
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(c.item->isEnabled());
@@ -60,6 +62,8 @@ TEST_F(GamesTest, FileCommandsShowTheirDialogsLiftedAboveTheMainWindowsCentre) {
     const QMdiSubWindow* s = sub(*form);
     EXPECT_NEAR(s->x(), (window->width() - s->width()) / 2, 1);
     EXPECT_NEAR(s->y(), (window->height() - s->height()) / 2 - 32, 1);
+    QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, Qt::Key_Escape);
+    EXPECT_EQ(app.forms().current(), nullptr) << "Escape cancels the dialog";
   }
 }
 
