@@ -1,6 +1,9 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
 #include "about/frmAbout.h"
+#include "games/DialogDeleteGame.h"
+#include "games/DialogNewGame.h"
+#include "games/DialogOpenGame.h"
 #include "roster/frmRoster.h"
 #include "roster/frmRosterImport.h"
 #include "shell/App.h"
@@ -10,6 +13,9 @@
 namespace yardmark {
 
 void connectCommands(MDIForm1& window, App& app) {
+  window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
+  window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
+  window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
   window.setCommand(window.mRoster, [&app] { app.forms().show<frmRoster>(); });
   window.setCommand(window.mRosterImport, [&app] { app.forms().show<frmRosterImport>(); });

@@ -1,2 +1,10 @@
 # GUI: game file dialogs: new, open (with the synopsis), delete, and their folder and file lists.
-# target_sources(yardmark_gui PRIVATE ...)
+target_sources(yardmark_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DialogDeleteGame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogNewGame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogOpenGame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameFileLists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Synopsis.cpp
+)

@@ -30,7 +30,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != m_box || event->type() != QEvent::KeyPress) return false;
+    if ((watched != m_box && watched != m_box->focusProxy()) || event->type() != QEvent::KeyPress) return false;
     const int code = keyCodeOf(static_cast<QKeyEvent&>(*event));
     if (code == 0) return false;
     return m_rule(code, static_cast<int>(m_box->text().size())) == 0;
@@ -59,6 +59,12 @@ int nameKey(int key, int length) {
 
 int digitKey(int key, int /*length*/) { return isDigit(key) || key == kBackspace || key == kEnter ? key : 0; }
 
-void installKeyFilter(QLineEdit* box, KeyRule rule) { box->installEventFilter(new KeyRuleFilter(box, std::move(rule))); }
+void installKeyFilter(QLineEdit* box, KeyRule rule) {
+  auto* filter = new KeyRuleFilter(box, std::move(rule));
+  box->installEventFilter(filter);
+  // An editable combo box has the focus itself and passes its keys to its line edit by a
+  // direct call that no filter there sees, so the filter watches the combo box too.
+  if (QWidget* proxy = box->focusProxy()) proxy->installEventFilter(filter);
+}
 
 }  // namespace yardmark

@@ -1,0 +1,78 @@
+#include "games/GameDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "entry/frmNewGame.h"
+#include "games/GameFolder.h"
+#include "shell/App.h"
+#include "shell/FormHost.h"
+
+namespace yardmark {
+
+QPushButton* dialogButton(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(true);
+  return button;
+}
+
+void cancelOnEscape(QWidget* dialog, QPushButton* cancel) {
+  auto* escape = new QShortcut(QKeySequence::Cancel, dialog);
+  escape->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
+}
+
+QVBoxLayout* buttonColumn(QPushButton* first, QPushButton* second) {
+  auto* column = new QVBoxLayout;
+  column->addWidget(first);
+  column->addWidget(second);
+  column->addStretch();
+  return column;
+}
+
+QLabel* namedLabel(QWidget* parent, const char* name, const char* text) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+QLabel* buddyLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
+  QLabel* label = namedLabel(parent, name, caption);
+  label->setBuddy(buddy);
+  return label;
+}
+
+void placeOverMainWindow(Form& dialog) {
+  FormHost& host = dialog.app().forms();
+  const QSize main = host.mainWindowTwips(), me = host.sizeTwips(dialog);
+  host.place(dialog, {(main.width() - me.width()) / 2, (main.height() - me.height()) / 2 - 480});
+}
+
+frmNewGame* loadedEntryForm(App& app) { return app.forms().find<frmNewGame>(); }
+
+bool isOpenInEntryForm(App& app, const std::filesystem::path& file) {
+  const frmNewGame* entry = loadedEntryForm(app);
+  return entry && isSameGameFile(entry->gameFilePath(), file);
+}
+
+bool makeWayForGame(App& app, const std::filesystem::path& file) {
+  frmNewGame* entry = loadedEntryForm(app);
+  if (!entry || isSameGameFile(entry->gameFilePath(), file)) return true;
+  return entry->unload();
+}
+
+void clearGameNumber(GlobalVariables& vars) {
+  vars.currentGameNumber = 0;
+  vars.currentGameYear = "0";
+}
+
+void handOverToEntryForm(Form& dialog) {
+  App& app = dialog.app();
+  dialog.unload();
+  app.forms().show<frmNewGame>();
+}
+
+}  // namespace yardmark

@@ -1,0 +1,240 @@
+// File > Open with its season synopsis and File > Delete: the shared folder and file lists,
+// the counts, the path handed over in lower case, the question, the failures, and the game
+// that the entry form holds.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <algorithm>
+
+#include "GamesFixture.h"
+#include "entry/frmNewGame.h"
+#include "gamedb/DataTree.h"
+#include "gamedb/Database.h"
+#include "games/DialogDeleteGame.h"
+#include "games/DialogOpenGame.h"
+#include "games/GameFolder.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kSure = "Are you sure you want to delete this file?";
+
+QStringList synopsis(const DialogOpenGame& d) {
+  return {d.lblGamesPlayed->text(), d.lblWins->text(), d.lblLosses->text(), d.lblTeams->text()};
+}
+
+class OpenDeleteTest : public GamesTest {
+ protected:
+  // Opens a game through File > Open as the user would: year, file, Ok.
+  void openGame(const char* year, const char* file) {
+    auto& d = app.forms().show<DialogOpenGame>();
+    pick(d.Dir1, year);
+    pick(d.File1, file);
+    QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  }
+  QString handedOver(const fs::path& file) const { return QString::fromStdString(handOverPath(file)); }
+};
+
+TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOver) {
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won, "Eagles", "Hawks");
+  writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
+  writeGame(root, "YardMark/games/2007/Game10.mdb", Result::Won);
+  fs::create_directories(root.games() / "2008");
+  auto& d = app.forms().show<DialogOpenGame>();
+  EXPECT_EQ(d.Frame1->title(), "YardMark Game Files");
+  EXPECT_EQ(d.Frame2->title(), "Synopsis of File");
+  EXPECT_EQ(d.OkButton->text(), "Ok");
+  EXPECT_EQ(d.CancelButton->text(), "Cancel");
+  EXPECT_EQ(tabOrderFrom(d.Dir1, 3), (QStringList{"File1", "OkButton", "CancelButton"}));
+  EXPECT_EQ(rows(d.Dir1), (QStringList{"2007", "2008"}));
+  EXPECT_EQ(d.File1->count(), 0);
+  EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 0", "Wins: 0", "Losses: 0", "Select Year"}));
+
+  pick(d.Dir1, "2007");
+  EXPECT_EQ(rows(d.File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
+  EXPECT_EQ(selected(d.File1), "Game1.mdb");
+  EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 3", "Wins: 2", "Losses: 1", "Eagles Vs Hawks"}));
+  EXPECT_FALSE(d.lblUnreadable->isVisibleTo(&d));
+  EXPECT_EQ(rows(d.Dir1), (QStringList{"2007", "2008"})) << "the folder list stays on the games folder";
+
+  // An empty year, picked with the keys: no files, the labels as they were, nothing to open.
+  QTest::keyClick(d.Dir1, Qt::Key_Down);
+  EXPECT_EQ(selected(d.Dir1), "2008");
+  EXPECT_EQ(d.File1->count(), 0);
+  EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 3", "Wins: 2", "Losses: 1", "Eagles Vs Hawks"}));
+  app.vars().currentGameYear = "2007";
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Please select the game."});
+  EXPECT_EQ(app.vars().currentGameYear, "0");
+  EXPECT_EQ(app.forms().find<DialogOpenGame>(), &d);
+  EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
+  prompter.clear();
+
+  pick(d.Dir1, "2007");
+  pick(d.File1, "Game2.mdb");
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_TRUE(prompter.records().empty());
+  EXPECT_EQ(app.vars().openGamePath, handedOver(root.games() / "2007" / "Game2.mdb"));
+  EXPECT_TRUE(app.vars().gameOpenedFromFile);
+  EXPECT_EQ(app.vars().currentGameYear, "0");
+  EXPECT_EQ(app.vars().currentGameNumber, 0);
+  EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
+  EXPECT_NE(app.forms().find<frmNewGame>(), nullptr);
+}
+
+TEST_F(OpenDeleteTest, APathWithCapitalsArrivesInLowerCaseAndIsFoundAgain) {
+  const std::pair<const char*, const char*> cases[] = {{"2007", "GAME3.MDB"}, {"Saison Ö", "Game1.mdb"}};
+  for (const auto& [year, name] : cases) {
+    SCOPED_TRACE(name);
+    const fs::path game = writeGame(root, "YardMark/games/" + std::string(year) + "/" + name, Result::Won);
+    openGame(year, name);
+    const std::string path = app.vars().openGamePath.toStdString();
+    EXPECT_TRUE(std::none_of(path.begin(), path.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) << path;
+    const fs::path found = findPathCaseInsensitive(path);
+    EXPECT_TRUE(fs::equivalent(found, game)) << found;
+    EXPECT_EQ(Database(found).openRecordset("select * from header").recordCount(), 1);
+  }
+}
+
+TEST_F(OpenDeleteTest, OpenCountsTheFilesItCannotReadAsPlayedAndSaysHowMany) {
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  writeDamaged(root, "YardMark/games/2007/Game2.mdb", Damage::ZeroBytes);
+  writeDamaged(root, "YardMark/games/2007/Game3.mdb", Damage::JetFile);
+  writeGame(root, "YardMark/games/2007/Game4.mdb", Result::Lost);
+  auto& d = app.forms().show<DialogOpenGame>();
+  pick(d.Dir1, "2007");
+  EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 4", "Wins: 1", "Losses: 1", "Eagles Vs Hawks"}));
+  EXPECT_TRUE(d.lblUnreadable->isVisibleTo(&d));
+  EXPECT_EQ(d.lblUnreadable->text(), "Unreadable Files: 2");
+  EXPECT_TRUE(d.lblUnreadable->toolTip().contains("Game2.mdb") && d.lblUnreadable->toolTip().contains("Game3.mdb"))
+      << d.lblUnreadable->toolTip().toStdString();
+}
+
+TEST_F(OpenDeleteTest, OpeningAnotherGameClosesTheEntryFormOfTheFormerFirst) {
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
+  openGame("2007", "Game1.mdb");
+  const QPointer<frmNewGame> first = app.forms().find<frmNewGame>();
+  ASSERT_FALSE(first.isNull());
+  openGame("2007", "Game2.mdb");
+  flushDeletes();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_NE(app.forms().find<frmNewGame>(), nullptr);
+  EXPECT_EQ(app.vars().openGamePath, handedOver(root.games() / "2007" / "Game2.mdb"));
+}
+
+TEST_F(OpenDeleteTest, DeleteAsksFirstAndOnlyYesDeletes) {
+  const fs::path game = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  const fs::path other = writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Won);
+  root.writeFile("YardMark/games/2007/Game1.mdb-journal", "left by a crash");
+  auto& d = app.forms().show<DialogDeleteGame>();
+  EXPECT_EQ(d.Frame1->title(), "YardMark Game Files");
+  EXPECT_EQ(d.Label1->text(), "Once you delete, you cannot bring back the deleted game...");
+  EXPECT_EQ(d.OkButton->text(), "Delete");
+  EXPECT_EQ(d.CancelButton->text(), "Cancel");
+  EXPECT_EQ(tabOrderFrom(d.Dir1, 3), (QStringList{"File1", "OkButton", "CancelButton"}));
+
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Please select the game to delete."});
+  prompter.clear();
+
+  pick(d.Dir1, "2007");
+  EXPECT_EQ(selected(d.File1), "Game1.mdb");
+  prompter.answer(Answer::No);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  ASSERT_EQ(prompter.records().size(), 1u);
+  const auto& question = prompter.records()[0];
+  EXPECT_EQ(question.text, kSure);
+  EXPECT_EQ(question.buttons, Buttons::YesNo);
+  EXPECT_EQ(question.title, "YardMark");
+  EXPECT_TRUE(fs::exists(game));
+  EXPECT_EQ(app.forms().find<DialogDeleteGame>(), &d);
+  prompter.clear();
+
+  prompter.answer(Answer::Yes);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{kSure});
+  EXPECT_FALSE(fs::exists(game));
+  EXPECT_FALSE(fs::exists(game.string() + "-journal"));
+  EXPECT_TRUE(fs::exists(other));
+  EXPECT_EQ(app.vars().openGamePath, handedOver(game));
+  EXPECT_EQ(app.vars().currentGameYear, "0");
+  EXPECT_EQ(app.forms().find<DialogDeleteGame>(), nullptr);
+}
+
+TEST_F(OpenDeleteTest, AFailingDeleteGivesTheSystemsReasonAndTheDialogStays) {
+  const fs::path game = root.games() / "2007" / "Game1.mdb";
+  const struct {
+    const char* name;
+    std::function<void()> meanwhile;
+    QString message;
+  } cases[] = {
+      {"the file is gone", [&] { fs::remove(game); }, "Error! No such file or directory.  Please try again"},
+      {"a folder took its place",
+       [&] {
+         fs::remove(game);
+         fs::create_directories(game);
+       },
+       "Error! Is a directory.  Please try again"},
+  };
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  auto& d = app.forms().show<DialogDeleteGame>();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (!fs::exists(game)) writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+    pick(d.Dir1, "2007");
+    c.meanwhile();
+    prompter.answer(Answer::Yes).answer(Answer::Ok);
+    QTest::mouseClick(d.OkButton, Qt::LeftButton);
+    EXPECT_EQ(prompter.texts(), (QStringList{kSure, c.message}));
+    EXPECT_EQ(app.forms().find<DialogDeleteGame>(), &d);
+    prompter.clear();
+    fs::remove_all(game);
+  }
+}
+
+TEST_F(OpenDeleteTest, DeletingAnotherGameLeavesTheEntryFormsSharedValuesAlone) {
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  const fs::path other = writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Won);
+  openGame("2007", "Game1.mdb");
+  const QPointer<frmNewGame> entry = app.forms().find<frmNewGame>();
+  const QString opened = app.vars().openGamePath;
+  auto& d = app.forms().show<DialogDeleteGame>();
+  pick(d.Dir1, "2007");
+  pick(d.File1, "Game2.mdb");
+  prompter.answer(Answer::Yes);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_FALSE(fs::exists(other));
+  EXPECT_EQ(app.vars().openGamePath, opened);
+  EXPECT_TRUE(app.vars().gameOpenedFromFile);
+  EXPECT_EQ(app.forms().find<frmNewGame>(), entry.data());
+}
+
+TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsNotDeletedAndOpeningItAgainKeepsTheForm) {
+  const fs::path game = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  openGame("2007", "Game1.mdb");
+  const QPointer<frmNewGame> entry = app.forms().find<frmNewGame>();
+  ASSERT_FALSE(entry.isNull());
+  if (entry->gameFilePath().empty()) GTEST_SKIP() << "the entry form does not open its game file yet";
+
+  openGame("2007", "Game1.mdb");
+  flushDeletes();
+  EXPECT_EQ(app.forms().find<frmNewGame>(), entry.data());
+
+  auto& d = app.forms().show<DialogDeleteGame>();
+  pick(d.Dir1, "2007");
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(),
+            QStringList{"This game is open in the game entry form.  Close the entry form before you delete the game."});
+  EXPECT_TRUE(fs::exists(game));
+  EXPECT_EQ(app.forms().find<DialogDeleteGame>(), &d);
+}
+
+}  // namespace
+}  // namespace yardmark::test
