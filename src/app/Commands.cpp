@@ -1,7 +1,9 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
 #include "about/frmAbout.h"
+#include "reports/DialogDeleteReport.h"
 #include "reports/DialogNewReport.h"
+#include "reports/DialogOpenReport.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
 #include "shell/MDIForm1.h"
@@ -10,6 +12,8 @@ namespace yardmark {
 
 void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mrNew, [&app] { app.forms().show<DialogNewReport>(); });
+  window.setCommand(window.mrView, [&app] { app.forms().show<DialogOpenReport>(); });
+  window.setCommand(window.mrDelete, [&app] { app.forms().show<DialogDeleteReport>(); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
 }
 

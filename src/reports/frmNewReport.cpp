@@ -10,6 +10,7 @@
 
 #include "gamedb/DataTree.h"
 #include "report/ReportGenerator.h"
+#include "reports/DialogOpenReport.h"
 #include "reports/FileLists.h"
 #include "reports/FormKit.h"
 #include "shell/App.h"
@@ -219,6 +220,8 @@ void frmNewReport::cmdGenerateReports_Click() {
       return;
   }
   app().prompter().tell(text);
+  App& a = app();
+  a.forms().show<DialogOpenReport>();
   unload();
 }
 

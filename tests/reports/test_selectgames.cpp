@@ -14,6 +14,7 @@
 #include "gamedb/DataTree.h"
 #include "report/ReportFixture.h"
 #include "reports/DialogNewReport.h"
+#include "reports/DialogOpenReport.h"
 #include "reports/frmNewReport.h"
 #include "support/GuiFixture.h"
 
@@ -225,6 +226,7 @@ TEST_F(GenerateTest, WritesTheSameReportAsTheReportCommandAndClosesTheForm) {
   QTest::mouseClick(form.cmdGenerateReports, Qt::LeftButton);
   EXPECT_EQ(prompter.texts(), QStringList{"Report has successfully been created named 2007_GM1.htm"});
   EXPECT_EQ(app.forms().find<frmNewReport>(), nullptr);
+  EXPECT_NE(app.forms().find<DialogOpenReport>(), nullptr);  // to view the new report
   EXPECT_EQ(totalRows(tmp()), 0);
   const std::string written = readBytes(report());
   EXPECT_NE(written.find("Smith John"), std::string::npos);
@@ -274,6 +276,7 @@ TEST_F(GenerateTest, AFailureIsNeverReportedAsSuccess) {
     EXPECT_EQ(box.icon, c.icon);
     // The form stays with its choice, so the coach can try again.
     EXPECT_EQ(app.forms().find<frmNewReport>(), &form);
+    EXPECT_EQ(app.forms().find<DialogOpenReport>(), nullptr);
     EXPECT_EQ(form.listDatabase->count(), 3);
     EXPECT_EQ(totalRows(tmp()), 0);
     // Put things right for the next case.
