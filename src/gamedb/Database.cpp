@@ -258,7 +258,8 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
   if (!std::filesystem::is_regular_file(path, ec))
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a database file.");
   try {
-    const int flags = mode == Mode::ReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
+    // A connection is only ever used by the thread that opened it: no locking per call.
+    const int flags = (mode == Mode::ReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     m_impl->db = std::make_unique<SQLite::Database>(path.string(), flags);
     m_impl->db->setBusyTimeout(2000);
     m_impl->tables = tableLayouts(*m_impl->db);

@@ -54,7 +54,14 @@ void ReportFileDialog::showFolder() {
   fillFileList(File1, folder, ".htm");
 }
 
-void ReportFileDialog::formActivate() { placeOverMainWindow(*this); }
+void ReportFileDialog::formActivate() {
+  placeOverMainWindow(*this);
+  // A report written while the dialog stayed open is listed when the user comes back to it.
+  const QString selected = selectedFile();
+  showFolder();
+  if (const auto found = File1->findItems(selected, Qt::MatchExactly); !selected.isEmpty() && !found.isEmpty())
+    File1->setCurrentItem(found.front());
+}
 
 QString ReportFileDialog::selectedFile() const {
   const auto selected = File1->selectedItems();

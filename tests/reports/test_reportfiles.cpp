@@ -61,6 +61,11 @@ TEST_F(ReportFilesTest, BothDialogsListOnlyThePagesOfTheReportsFolder) {
   EXPECT_EQ(open->CancelButton->text(), "Cancel");
   EXPECT_EQ(rows(open->File1), QStringList{"Week1.htm"});
   EXPECT_EQ(rows(open->Dir1), QStringList{"Reports"});
+  // A report written while the dialog stays open is listed on coming back to it.
+  write("Week2.htm");
+  app.forms().show<FormA>();
+  window->mrView->trigger();
+  EXPECT_EQ(rows(open->File1), (QStringList{"Week1.htm", "Week2.htm"}));
 
   window->mrDelete->trigger();
   auto* del = app.forms().find<DialogDeleteReport>();
@@ -68,7 +73,7 @@ TEST_F(ReportFilesTest, BothDialogsListOnlyThePagesOfTheReportsFolder) {
   EXPECT_EQ(del->windowTitle(), "Delete Report");
   EXPECT_EQ(del->Label3->text(), "Once you delete, you cannot bring back the deleted report...");
   EXPECT_EQ(del->OKButton->text(), "Delete");
-  EXPECT_EQ(rows(del->File1), QStringList{"Week1.htm"});
+  EXPECT_EQ(rows(del->File1), (QStringList{"Week1.htm", "Week2.htm"}));
   QTest::mouseClick(del->CancelButton, Qt::LeftButton);
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), nullptr);
   EXPECT_TRUE(fs::exists(reports() / "Week1.htm"));
