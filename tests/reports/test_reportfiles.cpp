@@ -10,6 +10,7 @@
 
 #include "reports/DialogDeleteReport.h"
 #include "reports/DialogOpenReport.h"
+#include "reports/ReportsTestKit.h"
 #include "reports/frmViewReport.h"
 #include "support/GuiFixture.h"
 
@@ -34,11 +35,6 @@ class ReportFilesTest : public ShellTest {
     const auto found = list->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name.toStdString();
     list->setCurrentItem(found[0]);
-  }
-  static QStringList rows(const QListWidget* l) {
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i) r << l->item(i)->text();
-    return r;
   }
   QString path(const std::string& name) const { return QString::fromStdString((reports() / name).string()); }
 };

@@ -1,7 +1,5 @@
 // The games of a report: year folders, moving games between the lists, and "Generate Reports"
 // from the menu to the report file.
-#include <sys/wait.h>
-
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,12 +7,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <cstdio>
 
 #include "gamedb/DataTree.h"
 #include "report/ReportFixture.h"
 #include "reports/DialogNewReport.h"
 #include "reports/DialogOpenReport.h"
+#include "reports/ReportsTestKit.h"
 #include "reports/frmNewReport.h"
 #include "support/GuiFixture.h"
 
@@ -22,12 +20,6 @@ namespace yardmark::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-QStringList rows(const QListWidget* l) {
-  QStringList r;
-  for (int i = 0; i < l->count(); ++i) r << l->item(i)->text();
-  return r;
-}
 
 GameRows game(const std::string& opp, double number, bool won, double points, const std::string& runner) {
   return {.header = {headerRow("Eagles", opp, 2007, number, won)},
@@ -172,21 +164,10 @@ TEST_F(SelectGamesTest, RefusesMovesThatHaveNothingToMove) {
   EXPECT_NE(app.forms().find<frmNewReport>(), nullptr);
 }
 
-struct CommandRun {
-  int exit;
-  std::string out;
-};
-
 CommandRun runReportCommand(const fs::path& root, const std::vector<fs::path>& games) {
   std::string cmd = std::string("'") + YARDMARK_REPORT_EXE + "' --root '" + root.string() + "' 2007_GM1.htm";
   for (const auto& g : games) cmd += " '" + g.string() + "'";
-  CommandRun r{};
-  FILE* p = popen((cmd + " 2>&1").c_str(), "r");
-  char buf[512];
-  while (size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
-  const int status = pclose(p);
-  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
+  return runCommand(cmd);
 }
 
 class GenerateTest : public ShellTest {

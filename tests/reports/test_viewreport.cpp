@@ -1,7 +1,5 @@
 // The report viewer: its command flow over a fake that can fail, the page with its style
 // sheet, printing to PDF, and the written page in a real browser.
-#include <sys/wait.h>
-
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
@@ -14,11 +12,11 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest/QTest>
-#include <cstdio>
 
 #include "gamedb/DataTree.h"
 #include "report/ReportFixture.h"
 #include "report/ReportGenerator.h"
+#include "reports/ReportsTestKit.h"
 #include "reports/frmViewReport.h"
 #include "support/GuiFixture.h"
 
@@ -46,14 +44,8 @@ class FakeCommands : public BrowserCommands {
   }
 };
 
-std::string run(const std::string& command) {
-  std::string out;
-  FILE* p = popen((command + " 2>/dev/null").c_str(), "r");
-  char buf[4096];
-  while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-  pclose(p);
-  return out;
-}
+// Standard output only: chromium and pdftotext talk on standard error.
+std::string run(const std::string& command) { return runCommand(command + " 2>/dev/null").out; }
 
 std::string playerName(int p) { return "Player" + std::to_string(p) + " Last M"; }
 
