@@ -4,6 +4,9 @@
 #include "games/DialogDeleteGame.h"
 #include "games/DialogNewGame.h"
 #include "games/DialogOpenGame.h"
+#include "reports/DialogDeleteReport.h"
+#include "reports/DialogNewReport.h"
+#include "reports/DialogOpenReport.h"
 #include "roster/frmRoster.h"
 #include "roster/frmRosterImport.h"
 #include "shell/App.h"
@@ -16,6 +19,9 @@ void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
   window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
   window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
+  window.setCommand(window.mrNew, [&app] { app.forms().show<DialogNewReport>(); });
+  window.setCommand(window.mrView, [&app] { app.forms().show<DialogOpenReport>(); });
+  window.setCommand(window.mrDelete, [&app] { app.forms().show<DialogDeleteReport>(); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
   window.setCommand(window.mRoster, [&app] { app.forms().show<frmRoster>(); });
   window.setCommand(window.mRosterImport, [&app] { app.forms().show<frmRosterImport>(); });

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <mutex>
 #include <optional>
 #include <regex>
+#include <unordered_map>
 
 namespace yardmark {
 
@@ -47,7 +49,7 @@ struct Query {
   std::optional<std::string> orderColumn;
 };
 
-std::optional<Query> parseQuery(std::string_view text) {
+std::optional<Query> parseQueryText(std::string_view text) {
   static const std::regex re(
       R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)(\s+where\s+([A-Za-z_][A-Za-z0-9_]*)\s*=\s*(yes|no))?)"
       R"((\s+order\s+by\s+([A-Za-z_][A-Za-z0-9_]*))?\s*;?\s*$)",
@@ -64,12 +66,75 @@ std::optional<Query> parseQuery(std::string_view text) {
   return q;
 }
 
+// The program uses a handful of query texts, each many times over.
+std::optional<Query> parseQuery(std::string_view text) {
+  static std::mutex guard;
+  static std::unordered_map<std::string, std::optional<Query>> known;
+  const std::lock_guard lock(guard);
+  auto it = known.find(std::string(text));
+  if (it == known.end()) it = known.emplace(std::string(text), parseQueryText(text)).first;
+  return it->second;
+}
+
+// The tables of a database file and their columns. Every game file is a copy of one template,
+// so layouts are kept by schema text: opening a file for a report then costs one statement
+// instead of reading each table's columns again.
+std::vector<Table> tableLayouts(SQLite::Database& db) {
+  std::string schema;
+  SQLite::Statement st(db, "SELECT sql FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
+  while (st.executeStep()) schema += st.getColumn(0).getString() + '\n';
+  static std::mutex guard;
+  static std::unordered_map<std::string, std::vector<Table>> known;
+  {
+    const std::lock_guard lock(guard);
+    if (auto it = known.find(schema); it != known.end()) return it->second;
+  }
+  std::vector<Table> tables;
+  SQLite::Statement info(db,
+                         "SELECT m.name, p.name, p.type, p.pk FROM sqlite_master AS m, pragma_table_info(m.name) AS p "
+                         "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY m.rowid, p.cid");
+  while (info.executeStep()) {
+    const std::string table = info.getColumn(0).getString();
+    if (tables.empty() || tables.back().name != table) tables.push_back({table, {}});
+    const std::string type = lower(info.getColumn(2).getString());
+    ColumnKind kind = ColumnKind::Number;
+    if (info.getColumn(3).getInt() != 0) kind = ColumnKind::Key;
+    else if (type.find("char") != std::string::npos || type.find("text") != std::string::npos) kind = ColumnKind::Text;
+    else if (type.find("int") != std::string::npos || type.find("bool") != std::string::npos) kind = ColumnKind::YesNo;
+    tables.back().columns.push_back({info.getColumn(1).getString(), kind});
+  }
+  const std::lock_guard lock(guard);
+  known.emplace(std::move(schema), tables);
+  return tables;
+}
+
 }  // namespace
 
 struct Database::Impl {
   std::filesystem::path path;
   std::unique_ptr<SQLite::Database> db;
   std::vector<Table> tables;
+  // Statements run once per row (insert, update, delete, read back) are prepared once per
+  // connection; declared after db, so they are finalized before it closes.
+  std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> statements;
+
+  // A prepared statement, reset for its next use when the holder goes.
+  class Prepared {
+  public:
+    Prepared(Impl& impl, const std::string& sql) {
+      auto& st = impl.statements[sql];
+      if (!st) st = std::make_unique<SQLite::Statement>(impl.conn(), sql);
+      m_st = st.get();
+    }
+    ~Prepared() { m_st->tryReset(); }
+    Prepared(const Prepared&) = delete;
+    Prepared& operator=(const Prepared&) = delete;
+    SQLite::Statement& operator*() const { return *m_st; }
+    SQLite::Statement* operator->() const { return m_st; }
+
+  private:
+    SQLite::Statement* m_st;
+  };
 
   std::string where() const { return "'" + path.string() + "'"; }
 
@@ -152,10 +217,10 @@ struct Recordset::State {
   }
 
   Row reload(int64_t rowid) {
-    SQLite::Statement st(db->conn(), "SELECT rowid, * FROM " + sqlName(table.name) + " WHERE rowid = ?");
-    st.bind(1, static_cast<int64_t>(rowid));
-    if (!st.executeStep()) throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
-    return readRow(st);
+    Database::Impl::Prepared st(*db, "SELECT rowid, * FROM " + sqlName(table.name) + " WHERE rowid = ?");
+    st->bind(1, static_cast<int64_t>(rowid));
+    if (!st->executeStep()) throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
+    return readRow(*st);
   }
 
   void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind) const {
@@ -193,27 +258,11 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
   if (!std::filesystem::is_regular_file(path, ec))
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a database file.");
   try {
-    const int flags = mode == Mode::ReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
+    // A connection is only ever used by the thread that opened it: no locking per call.
+    const int flags = (mode == Mode::ReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     m_impl->db = std::make_unique<SQLite::Database>(path.string(), flags);
     m_impl->db->setBusyTimeout(2000);
-    SQLite::Statement st(*m_impl->db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
-    std::vector<std::string> names;
-    while (st.executeStep()) names.push_back(st.getColumn(0).getString());
-    for (const auto& name : names) {
-      if (name.rfind("sqlite_", 0) == 0) continue;
-      Table t{name, {}};
-      SQLite::Statement info(*m_impl->db, "SELECT name, type, pk FROM pragma_table_info(?) ORDER BY cid");
-      info.bind(1, name);
-      while (info.executeStep()) {
-        const std::string type = lower(info.getColumn(1).getString());
-        ColumnKind kind = ColumnKind::Number;
-        if (info.getColumn(2).getInt() != 0) kind = ColumnKind::Key;
-        else if (type.find("char") != std::string::npos || type.find("text") != std::string::npos) kind = ColumnKind::Text;
-        else if (type.find("int") != std::string::npos || type.find("bool") != std::string::npos) kind = ColumnKind::YesNo;
-        t.columns.push_back({info.getColumn(0).getString(), kind});
-      }
-      m_impl->tables.push_back(std::move(t));
-    }
+    m_impl->tables = tableLayouts(*m_impl->db);
   } catch (const SQLite::Exception& e) {
     m_impl->db.reset();
     throw DbError(dberr::NotADatabase,
@@ -233,7 +282,9 @@ const std::filesystem::path& Database::path() const { return m_impl->path; }
 bool Database::isOpen() const { return m_impl && m_impl->db; }
 
 void Database::close() {
-  if (m_impl) m_impl->db.reset();
+  if (!m_impl) return;
+  m_impl->statements.clear();
+  m_impl->db.reset();
 }
 
 bool Database::hasTable(std::string_view table) const { return m_impl && m_impl->findTable(table) != nullptr; }
@@ -396,20 +447,20 @@ void Recordset::update() {
         names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
         marks += i > 1 ? ", ?" : "?";
       }
-      SQLite::Statement st(s.db->conn(), cols.size() > 1 ? "INSERT INTO " + sqlName(s.table.name) + " (" + names +
+      Database::Impl::Prepared st(*s.db, cols.size() > 1 ? "INSERT INTO " + sqlName(s.table.name) + " (" + names +
                                                                ") VALUES (" + marks + ")"
                                                          : "INSERT INTO " + sqlName(s.table.name) + " DEFAULT VALUES");
-      for (size_t i = 1; i < cols.size(); ++i) s.bindValue(st, static_cast<int>(i), s.buffer[i], cols[i].kind);
-      st.exec();
+      for (size_t i = 1; i < cols.size(); ++i) s.bindValue(*st, static_cast<int>(i), s.buffer[i], cols[i].kind);
+      st->exec();
       s.rows.push_back(s.reload(s.db->conn().getLastInsertRowid()));
       if (s.rows.size() == 1) s.setAt(0);  // the first row of an empty set becomes current
     } else {
       std::string sets;
       for (size_t i = 1; i < cols.size(); ++i) sets += (i > 1 ? ", " : "") + sqlName(cols[i].name) + " = ?";
-      SQLite::Statement st(s.db->conn(), "UPDATE " + sqlName(s.table.name) + " SET " + sets + " WHERE rowid = ?");
-      for (size_t i = 1; i < cols.size(); ++i) s.bindValue(st, static_cast<int>(i), s.buffer[i], cols[i].kind);
-      st.bind(static_cast<int>(cols.size()), static_cast<int64_t>(s.rows[s.pos].rowid));
-      st.exec();
+      Database::Impl::Prepared st(*s.db, "UPDATE " + sqlName(s.table.name) + " SET " + sets + " WHERE rowid = ?");
+      for (size_t i = 1; i < cols.size(); ++i) s.bindValue(*st, static_cast<int>(i), s.buffer[i], cols[i].kind);
+      st->bind(static_cast<int>(cols.size()), static_cast<int64_t>(s.rows[s.pos].rowid));
+      st->exec();
       s.rows[s.pos] = s.reload(s.rows[s.pos].rowid);
     }
   } catch (const SQLite::Exception& e) {
@@ -422,9 +473,9 @@ void Recordset::deleteRow() {
   auto& s = open(m_state);
   if (!s.hasCurrent()) State::noCurrent();
   try {
-    SQLite::Statement st(s.db->conn(), "DELETE FROM " + sqlName(s.table.name) + " WHERE rowid = ?");
-    st.bind(1, static_cast<int64_t>(s.rows[s.pos].rowid));
-    st.exec();
+    Database::Impl::Prepared st(*s.db, "DELETE FROM " + sqlName(s.table.name) + " WHERE rowid = ?");
+    st->bind(1, static_cast<int64_t>(s.rows[s.pos].rowid));
+    st->exec();
   } catch (const SQLite::Exception& e) {
     s.db->fail(e, "delete the row of '" + s.table.name + "'");
   }

@@ -1,2 +1,12 @@
 # GUI: report naming, game selection, generation, the viewer and the report file dialogs.
-# target_sources(yardmark_gui PRIVATE ...)
+target_sources(yardmark_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BrowserCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogDeleteReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogNewReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogOpenReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileLists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FormKit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmNewReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmViewReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportFileDialog.cpp
+)

@@ -59,14 +59,14 @@ TEST_F(ShellTest, MenuBarHasEveryMenuItemInOrderWithItsCaption) {
   }
 }
 
-TEST_F(ShellTest, OnlyTheCommandsWhoseFormsExistAreEnabledAtStart) {
-  for (const char* name : {"fmSaveFileStat", "mrNew", "mrView", "mrDelete"}) {
+TEST_F(ShellTest, EveryCommandButSaveIsEnabledAtStart) {
+  for (const char* name : {"fmSaveFileStat"}) {
     auto* a = window->findChild<QAction*>(name);
     ASSERT_NE(a, nullptr) << name;
     EXPECT_FALSE(a->isEnabled()) << name;
   }
-  for (const char* name :
-       {"mfNew", "fmEditGameStat", "fmDeleteGameStat", "fmExit", "mnuAbout", "mRoster", "mRosterImport"}) {
+  for (const char* name : {"mfNew", "fmEditGameStat", "fmDeleteGameStat", "fmExit", "mrNew", "mrView", "mrDelete",
+                           "mRoster", "mRosterImport", "mnuAbout"}) {
     auto* a = window->findChild<QAction*>(name);
     ASSERT_NE(a, nullptr) << name;
     EXPECT_TRUE(a->isEnabled()) << name;

@@ -1,0 +1,55 @@
+#pragma once
+// The viewer's page setup, print and preview, as the old browser's command interface offered
+// them: a status query, then execution with or without the system dialog. Tests put a fake in
+// its place to make a command fail.
+#include <QPageLayout>
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QTextDocument;
+class QWidget;
+
+namespace yardmark {
+
+enum class BrowserCommand { Print = 6, PrintPreview = 7, PageSetup = 8 };
+enum class ExecOption { PromptUser = 1, DontPromptUser = 2 };
+// The status flag of an enabled command.
+inline constexpr int kCommandEnabled = 2;
+
+// A command that failed, with the system's description.
+struct BrowserError {
+  QString description;
+};
+
+class BrowserCommands {
+ public:
+  virtual ~BrowserCommands() = default;
+  // Status flags of the command; throws BrowserError when it cannot be asked.
+  virtual int queryStatus(BrowserCommand command) = 0;
+  // Runs the command; throws BrowserError when it fails.
+  virtual void exec(BrowserCommand command, ExecOption option) = 0;
+};
+
+// Page setup, print and preview of a text document through Qt's dialogs and a QPrinter
+// (vector output, as the page is laid out for paper).
+class QtBrowserCommands : public BrowserCommands {
+ public:
+  QtBrowserCommands(QTextDocument* document, QWidget* dialogParent);
+  ~QtBrowserCommands() override;
+
+  int queryStatus(BrowserCommand command) override;
+  void exec(BrowserCommand command, ExecOption option) override;
+
+  // The printer every command uses; tests point it at a PDF file.
+  QPrinter& printer() { return *m_printer; }
+
+ private:
+  void print();
+
+  QTextDocument* m_document;
+  QWidget* m_parent;
+  std::unique_ptr<QPrinter> m_printer;
+};
+
+}  // namespace yardmark

@@ -1,0 +1,27 @@
+#pragma once
+// Small pieces the report forms share.
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace yardmark {
+
+class Form;
+
+// Over the main window: top = (main height - own height) / 2 - 480, left = (main width - own width) / 2, in twips.
+void placeOverMainWindow(Form& form);
+
+// A label that names a box: the box is its buddy, so the label's access key and screen readers reach it.
+QLabel* labelFor(QWidget* parent, const char* name, const QString& text, QWidget* buddy);
+
+// The wait cursor for the whole screen while it lives.
+class WaitCursor {
+ public:
+  WaitCursor();
+  ~WaitCursor();
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace yardmark
