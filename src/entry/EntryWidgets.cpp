@@ -11,13 +11,6 @@ namespace yardmark {
 
 QIcon saveIcon() { return QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton); }
 
-QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setBuddy(buddy);
-  return label;
-}
-
 QLineEdit* numberBox(QWidget* parent, const QString& name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);

@@ -3,15 +3,14 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "shell/FormKit.h"
+
 class QLineEdit;
 
 namespace yardmark {
 
 // The picture of every section's Save button.
 QIcon saveIcon();
-
-// A label that is the buddy of its box, so the box is found by the label's text.
-QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy);
 
 // A number box: digits only, at most five (isItNumber).
 QLineEdit* numberBox(QWidget* parent, const QString& name);

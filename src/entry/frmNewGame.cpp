@@ -293,8 +293,7 @@ void frmNewGame::formActivate() {
   vars.setGameFormActive(true);
   vars.setEntrySections(this);
 
-  const QSize main = app.forms().mainWindowTwips(), me = app.forms().sizeTwips(*this);
-  app.forms().place(*this, {(main.width() - me.width()) / 2, (main.height() - me.height()) / 2 - 480});
+  placeOverMainWindow(*this);
 
   m_currentTab = 0;
   SSTab1->setCurrentIndex(0);

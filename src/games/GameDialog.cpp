@@ -39,18 +39,6 @@ QLabel* namedLabel(QWidget* parent, const char* name, const char* text) {
   return label;
 }
 
-QLabel* buddyLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-  QLabel* label = namedLabel(parent, name, caption);
-  label->setBuddy(buddy);
-  return label;
-}
-
-void placeOverMainWindow(Form& dialog) {
-  FormHost& host = dialog.app().forms();
-  const QSize main = host.mainWindowTwips(), me = host.sizeTwips(dialog);
-  host.place(dialog, {(main.width() - me.width()) / 2, (main.height() - me.height()) / 2 - 480});
-}
-
 frmNewGame* loadedEntryForm(App& app) { return app.forms().find<frmNewGame>(); }
 
 bool isOpenInEntryForm(App& app, const std::filesystem::path& file) {

@@ -3,6 +3,8 @@
 // the way they hand a game to the entry form.
 #include <filesystem>
 
+#include "shell/FormKit.h"
+
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -23,11 +25,6 @@ void cancelOnEscape(QWidget* dialog, QPushButton* cancel);
 QVBoxLayout* buttonColumn(QPushButton* first, QPushButton* second);
 // A label found by its name.
 QLabel* namedLabel(QWidget* parent, const char* name, const char* text);
-// A label that names the box it stands by, for keyboard users and screen readers.
-QLabel* buddyLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy);
-
-// Centred over the main window, lifted by a third of an inch.
-void placeOverMainWindow(Form& dialog);
 
 // The entry form when it is loaded.
 frmNewGame* loadedEntryForm(App& app);

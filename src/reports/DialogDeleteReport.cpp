@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "reports/FormKit.h"
+#include "shell/FormKit.h"
 #include "reports/frmViewReport.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
@@ -20,7 +20,7 @@ DialogDeleteReport::DialogDeleteReport(App& app)
     : ReportFileDialog(app, "DialogDeleteReport", "Delete Report", "Delete") {
   Dir1->setAccessibleName("Reports folder");
   File1->setAccessibleName("Select Report");
-  Label3 = labelFor(Frame1, "Label3", "Once you delete, you cannot bring back the deleted report...", nullptr);
+  Label3 = buddyLabel(Frame1, "Label3", "Once you delete, you cannot bring back the deleted report...", nullptr);
   Label3->setWordWrap(true);
   for (QWidget* w : std::initializer_list<QWidget*>{Dir1, File1, Label3}) frameLayout()->addWidget(w);
   resize(380, 320);

@@ -11,7 +11,7 @@
 #include "gamedb/DataTree.h"
 #include "report/ReportName.h"
 #include "reports/FileLists.h"
-#include "reports/FormKit.h"
+#include "shell/FormKit.h"
 #include "reports/frmNewReport.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
@@ -31,12 +31,12 @@ DialogNewReport::DialogNewReport(App& app) : Form(app) {
   txtReportName = new QLineEdit(this);
   txtReportName->setObjectName("txtReportName");
   installKeyFilter(txtReportName, reportNameKey);
-  Label1 = labelFor(this, "Label1", "Report Name", txtReportName);
-  Label3 = labelFor(this, "Label3", "EX:  2007_GM1.htm", nullptr);
-  lable1 = labelFor(this, "lable1", "Be sure not to ovewrite existing files", nullptr);
+  Label1 = buddyLabel(this, "Label1", "Report Name", txtReportName);
+  Label3 = buddyLabel(this, "Label3", "EX:  2007_GM1.htm", nullptr);
+  lable1 = buddyLabel(this, "lable1", "Be sure not to ovewrite existing files", nullptr);
   File1 = new QListWidget(this);
   File1->setObjectName("File1");
-  Label2 = labelFor(this, "Label2", "Existing Reports", File1);
+  Label2 = buddyLabel(this, "Label2", "Existing Reports", File1);
   OKButton = new QPushButton("OK", this);
   OKButton->setObjectName("OKButton");
   OKButton->setDefault(true);

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "reports/FormKit.h"
+#include "shell/FormKit.h"
 #include "reports/frmViewReport.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
@@ -14,8 +14,8 @@
 namespace yardmark {
 
 DialogOpenReport::DialogOpenReport(App& app) : ReportFileDialog(app, "DialogOpenReport", "Open Report", "OK") {
-  Label1 = labelFor(Frame1, "Label1", "Select Year", Dir1);
-  Label2 = labelFor(Frame1, "Label2", "Select Report", File1);
+  Label1 = buddyLabel(Frame1, "Label1", "Select Year", Dir1);
+  Label2 = buddyLabel(Frame1, "Label2", "Select Report", File1);
   for (QWidget* w : std::initializer_list<QWidget*>{Label1, Dir1, Label2, File1}) frameLayout()->addWidget(w);
   resize(380, 320);
 }

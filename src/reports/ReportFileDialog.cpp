@@ -8,7 +8,7 @@
 
 #include "gamedb/DataTree.h"
 #include "reports/FileLists.h"
-#include "reports/FormKit.h"
+#include "shell/FormKit.h"
 #include "shell/App.h"
 
 namespace yardmark {

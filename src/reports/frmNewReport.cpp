@@ -12,7 +12,7 @@
 #include "report/ReportGenerator.h"
 #include "reports/DialogOpenReport.h"
 #include "reports/FileLists.h"
-#include "reports/FormKit.h"
+#include "shell/FormKit.h"
 #include "shell/App.h"
 #include "shell/FormHost.h"
 #include "shell/Prompter.h"
@@ -49,12 +49,12 @@ frmNewReport::frmNewReport(App& app) : Form(app) {
   Frame1->setObjectName("Frame1");
   // Only the year folders of the games folder are listed, so the list cannot leave it.
   Dir1 = list(Frame1, "Dir1", QAbstractItemView::SingleSelection);
-  Label1 = labelFor(Frame1, "Label1", "Select Year", Dir1);
+  Label1 = buddyLabel(Frame1, "Label1", "Select Year", Dir1);
   // Several games are chosen by simple clicks, or by Space on the keyboard.
   File1 = list(Frame1, "File1", QAbstractItemView::MultiSelection);
-  Label2 = labelFor(Frame1, "Label2", "Select Game", File1);
+  Label2 = buddyLabel(Frame1, "Label2", "Select Game", File1);
   listDatabase = list(Frame1, "listDatabase", QAbstractItemView::SingleSelection);
-  Label3 = labelFor(Frame1, "Label3", "Selected Game", listDatabase);
+  Label3 = buddyLabel(Frame1, "Label3", "Selected Game", listDatabase);
   cmdAddDatabase = button(Frame1, "cmdAddDatabase", ">", "Add Selected Only");
   cmdAddAll = button(Frame1, "cmdAddAll", ">>", "Select All");
   cmdRemoveDatabase = button(Frame1, "cmdRemoveDatabase", "<", "Remove Selected");

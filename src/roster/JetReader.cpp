@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QProcess>
 
+#include "shell/FormKit.h"
+
 namespace yardmark {
 
 namespace {
@@ -25,15 +27,6 @@ QString unescaped(QByteArrayView field) {
   }
   return out.isEmpty() ? QString(QLatin1String("")) : QString::fromUtf8(out);
 }
-
-// The wait pointer while the helper reads.
-class WaitCursor {
- public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 

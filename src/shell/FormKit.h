@@ -1,5 +1,6 @@
 #pragma once
-// Small pieces the report forms share.
+// Small pieces every form uses: its place over the main window, labels that name their boxes,
+// and the wait cursor for long work.
 #include <QString>
 
 class QLabel;
@@ -13,11 +14,11 @@ class Form;
 void placeOverMainWindow(Form& form);
 
 // A label that names a box: the box is its buddy, so the label's access key and screen readers reach it.
-QLabel* labelFor(QWidget* parent, const char* name, const QString& text, QWidget* buddy);
+QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy);
 
 // The wait cursor for the whole screen while it lives.
 class WaitCursor {
- public:
+public:
   WaitCursor();
   ~WaitCursor();
   WaitCursor(const WaitCursor&) = delete;

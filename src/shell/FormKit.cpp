@@ -1,4 +1,4 @@
-#include "reports/FormKit.h"
+#include "shell/FormKit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,7 +14,7 @@ void placeOverMainWindow(Form& form) {
   host.place(form, {(main.width() - me.width()) / 2, (main.height() - me.height()) / 2 - 480});
 }
 
-QLabel* labelFor(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(QString::fromLatin1(name));
   if (buddy) l->setBuddy(buddy);
