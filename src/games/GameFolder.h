@@ -7,11 +7,9 @@
 #include <system_error>
 #include <vector>
 
-namespace yardmark {
+#include "gamedb/FolderListing.h"
 
-// Names compared as a reader orders them: runs of digits by their value ("Game2" before
-// "Game10"), letters without regard to case.
-bool naturalLess(std::string_view a, std::string_view b);
+namespace yardmark {
 
 // A game file's name: it ends in ".mdb" in any letter case, as the old file lists matched it.
 bool isGameFileName(std::string_view name);

@@ -3,37 +3,25 @@
 #include <QListWidget>
 #include <QStringList>
 
+#include "gamedb/FolderListing.h"
+
 namespace yardmark {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-enum class Kind { Folders, Files };
-
-QStringList entriesOf(const fs::path& folder, Kind kind, const QString& extension) {
-  QStringList names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const bool isFolder = it->is_directory(ec);
-    const QString name = QString::fromStdString(it->path().filename().string());
-    if (kind == Kind::Folders ? isFolder : (!isFolder && name.endsWith(extension, Qt::CaseInsensitive))) names << name;
-  }
-  names.sort(Qt::CaseInsensitive);
-  return names;
-}
-
-void fill(QListWidget* list, const QStringList& names) {
+void fill(QListWidget* list, const std::vector<std::string>& names) {
   list->clear();
-  list->addItems(names);
+  for (const std::string& name : names) list->addItem(QString::fromStdString(name));
 }
 
 }  // namespace
 
-void fillFolderList(QListWidget* list, const fs::path& folder) { fill(list, entriesOf(folder, Kind::Folders, {})); }
+void fillFolderList(QListWidget* list, const fs::path& folder) { fill(list, listSubfolders(folder)); }
 
 void fillFileList(QListWidget* list, const fs::path& folder, const QString& extension) {
-  fill(list, entriesOf(folder, Kind::Files, extension));
+  fill(list, listFilesWithExtension(folder, extension.toStdString()));
 }
 
 QString currentText(const QListWidget* list) { return list->currentItem() ? list->currentItem()->text() : QString(); }

@@ -8,11 +8,11 @@ class QListWidget;
 
 namespace yardmark {
 
-// The subfolders of a folder, by name, sorted ignoring letter case; empty when it is missing.
+// The visible subfolders of a folder, as a reader orders names; empty when it is missing.
 void fillFolderList(QListWidget* list, const std::filesystem::path& folder);
 
-// The files of a folder whose names end in the extension (".htm", ".mdb"; letter case ignored,
-// as the old patterns matched), sorted ignoring letter case.
+// The visible files of a folder whose names end in the extension (".htm", ".mdb"; letter case
+// ignored, as the old patterns matched), as a reader orders names.
 void fillFileList(QListWidget* list, const std::filesystem::path& folder, const QString& extension);
 
 // The text of a list's current row; empty when it has none.
