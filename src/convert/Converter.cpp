@@ -135,10 +135,17 @@ bool usableTemplate(const fs::path& templateFile) {
   }
 }
 
+// A name beside the file that nothing uses yet, for the new file while it is written.
+fs::path unusedName(const fs::path& file) {
+  for (int n = 0;; ++n) {
+    const fs::path p = file.string() + ".converting" + (n > 0 ? "." + std::to_string(n) : "");
+    std::error_code ec;
+    if (!fs::exists(p, ec) && !fs::exists(p.string() + ".new", ec)) return p;
+  }
+}
+
 void makeFresh(const fs::path& fresh, const OldFile& old, const fs::path& templateFile) {
-  std::error_code ec;
-  fs::remove(fresh, ec);
-  if (old.copiesTemplate && usableTemplate(templateFile)) {
+  if (old.kind == OldFileKind::Game && old.copiesTemplate && usableTemplate(templateFile)) {
     fs::copy_file(templateFile, fresh);
     fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
   } else {
@@ -249,7 +256,7 @@ fs::path keptName(const fs::path& file, int attempt) {
 Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, const ConvertOptions& options) {
   Conversion c;
   c.file = old.path;
-  const fs::path fresh = old.path.string() + ".converting";
+  fs::path fresh;  // set once there is a new file of ours to remove on failure
   std::error_code ec;
   try {
     checkWritable(old.path);
@@ -260,6 +267,7 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
       return c;
     }
     try {
+      fresh = unusedName(old.path);
       makeFresh(fresh, old, templateFile);
       c.rows = copyRows(fresh, plans);
     } catch (const JetError&) {
@@ -278,7 +286,7 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
     }
     c.ok = true;
   } catch (const std::exception& e) {
-    fs::remove(fresh, ec);
+    if (!fresh.empty()) fs::remove(fresh, ec);
     c.ok = false;
     c.rows = 0;
     c.reason = e.what();

@@ -75,17 +75,29 @@ TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
   EXPECT_EQ(summaryLine(f.convert()), "No files of the earlier version were found.");
 }
 
-TEST(Convert, TakenKeptNamesAreNeverOverwritten) {
+TEST(Convert, TakenNamesAreNeverOverwritten) {
   OldFolder f;
   const fs::path game = f.put("games/2007/Game3.mdb");
   f.put("games/2007/Game3.mdb.jet", "older copy");
   f.put("games/2007/Game3.mdb.jet.1", "oldest copy");
+  f.put("games/2007/Game3.mdb.converting", "the user's own");
   const ConvertSummary s = f.convert();
   ASSERT_EQ(s.files.size(), 1u);
   EXPECT_EQ(s.files[0].keptAs, game.string() + ".jet.2");
   EXPECT_EQ(readBytes(game.string() + ".jet"), "older copy");
   EXPECT_EQ(readBytes(game.string() + ".jet.1"), "oldest copy");
   EXPECT_EQ(readBytes(game.string() + ".jet.2"), kLegacy);
+  EXPECT_EQ(readBytes(game.string() + ".converting"), "the user's own");
+  EXPECT_EQ(rowsOf(game, "rushing"), kRushing);
+
+  // Stopped before the next file: that one stays as it was, and the summary says so.
+  const fs::path next = f.put("games/2007/Game4.mdb");
+  const ConvertSummary stopped =
+      convertOldFiles(f.tree, findOldFiles(f.tree), {}, [](size_t, size_t, const fs::path&) { return false; });
+  EXPECT_TRUE(stopped.files.empty());
+  EXPECT_EQ(summaryLine(stopped),
+            "0 converted, 0 tables or columns left out, 0 failed. Stopped before 1 more, left as they were.");
+  EXPECT_EQ(readBytes(next), kLegacy);
 }
 
 TEST(Convert, FilesThatFailStayAsTheyWereAndTheOthersAreConverted) {
@@ -183,6 +195,62 @@ TEST(Convert, DryRunOnlyTells) {
   EXPECT_EQ(summaryLine(s), "1 to convert, 0 tables or columns left out, 0 failed.");
   EXPECT_EQ(readBytes(game), kLegacy);
   EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);
+}
+
+// Old files of other shapes than the fixtures, as a reader that answers from a script would
+// describe them: names in other letter case, parts our databases lack, values of other kinds.
+TEST(Convert, CopiesByColumnNameAndNamesWhatIsLeftOut) {
+  OldFolder f;
+  const std::string none = "<none>";
+  struct Case {
+    std::string answer;
+    OldFileKind kind;
+    std::string table;
+    Rows rows;
+    std::vector<std::string> leftOut;
+  };
+  const Case cases[] = {
+      {"T\tHEADER\n"
+       "C\tHeaderID\tnumber\nC\townteamname\ttext\nC\tYear\ttext\nC\tRecordWins\tnumber\n"
+       "C\tRecordLosses\tyes/no\nC\tCoach\ttext\nC\tGameNumber\tother\n"
+       "R\t7\tEagles\t2007 season\t-1\t0\tSmith\t2007-09-01 00:00:00\n"
+       "T\tnotes\nC\tx\ttext\nR\ta\n",
+       OldFileKind::Game,
+       "header",
+       {{"Eagles", none, "2007", none, "True", "False"}},
+       {"column HEADER.Coach", "column HEADER.GameNumber (its kind of value cannot be converted)", "table notes"}},
+      {"T\trushing\nC\tindRushATT\tyes/no\nC\tindPlayerName\tnumber\nR\t1\t12\nR\t0\t\\N\n",
+       OldFileKind::Game,
+       "rushing",
+       {{"1", none, none, none, "12"}, {"0", none, none, none, none}},
+       {}},
+      {"T\tRoster\nC\trosterPlayerName_LAST\ttext\nC\trosterPlayerName_First\ttext\nR\tO'Neil\tDeclan\n",
+       OldFileKind::Roster,
+       "roster",
+       {{"O'Neil", "Declan", none}},
+       {}},
+  };
+  for (const Case& c : cases) {
+    const fs::path answer = f.root.writeFile("answer.txt", c.answer);
+    const fs::path reader = f.root.writeFile("bin/reader", "#!/bin/sh\nexec cat '" + answer.string() + "'\n");
+    fs::permissions(reader, fs::perms::owner_all);
+    const fs::path old = f.put("games/2007/Game1.mdb");
+    ConvertOptions options;
+    options.helper = reader.string();
+    const Conversion done =
+        convertOldFile({old, c.kind, c.kind == OldFileKind::Game}, f.tree.masterTemplate(), options);
+    ASSERT_TRUE(done.ok) << done.reason;
+    EXPECT_EQ(rowsOf(old, c.table), c.rows) << c.table;
+    EXPECT_EQ(done.leftOut, c.leftOut);
+    fs::remove(old.string() + ".jet");
+  }
+  // An answer that is not the reader's is no reason to replace the file.
+  const fs::path reader = f.root.writeFile("bin/reader", "#!/bin/sh\necho garbage\n");
+  const fs::path old = f.put("games/2007/Game1.mdb");
+  ConvertOptions options;
+  options.helper = reader.string();
+  EXPECT_EQ(convertOldFile({old, OldFileKind::Game, true}, {}, options).reason, "the reader's answer is unreadable");
+  EXPECT_EQ(readBytes(old), kLegacy);
 }
 
 // The converted game reports exactly as the same rows typed into a fresh game.
