@@ -173,7 +173,7 @@ size_t copyRows(const fs::path& fresh, const std::vector<TablePlan>& plans) {
       sql += " (" + names + ") VALUES (" + marks + ")";
     }
     SQLite::Statement insert(db, sql);
-    for (const JetRow& row : plan.source->rows) {
+    for (const JetFields& row : plan.source->rows) {
       for (size_t k = 0; k < targets.size(); ++k) {
         const size_t source = *plan.from[targets[k]];
         bindValue(insert, static_cast<int>(k) + 1, source < row.size() ? row[source] : std::nullopt, plan.kinds[source],

@@ -29,9 +29,9 @@ std::string defaultJetreadPath() {
   return (dir.parent_path() / "libexec" / "yardmark" / "yardmark-jetread").string();
 }
 
-std::vector<JetRow> parseJetOutput(const std::string& output) {
-  std::vector<JetRow> rows;
-  JetRow row;
+std::vector<JetFields> parseJetOutput(const std::string& output) {
+  std::vector<JetFields> rows;
+  JetFields row;
   std::string field;
   bool escaped = false, noValue = false;
   auto endField = [&] {
@@ -94,7 +94,7 @@ std::vector<JetTable> JetFile::readAll() const {
     throw JetError(reason.empty() ? "the reader failed on it" : reason);
   }
   std::vector<JetTable> tables;
-  for (JetRow& line : parseJetOutput(run.output)) {
+  for (JetFields& line : parseJetOutput(run.output)) {
     const std::string tag = !line.empty() && line[0] ? *line[0] : std::string();
     const bool inTable = !tables.empty();
     if (tag == "T" && line.size() == 2 && line[1]) {

@@ -26,12 +26,12 @@ struct JetColumn {
 };
 
 // Columns in ordinal order; no value is nullopt.
-using JetRow = std::vector<std::optional<std::string>>;
+using JetFields = std::vector<std::optional<std::string>>;
 
 struct JetTable {
   std::string name;
   std::vector<JetColumn> columns;
-  std::vector<JetRow> rows;
+  std::vector<JetFields> rows;
 };
 
 // Where the helper lives: beside the running executable, else where an installed copy lives.
@@ -51,7 +51,7 @@ class JetFile {
 };
 
 // The helper's output: one line a row, fields split at tabs, \t \n \\ unescaped, \N no value.
-std::vector<JetRow> parseJetOutput(const std::string& output);
+std::vector<JetFields> parseJetOutput(const std::string& output);
 // A column kind as the helper names it: "number", "text", "yes/no"; anything else is Other.
 JetColumn::Kind jetKind(const std::string& name);
 

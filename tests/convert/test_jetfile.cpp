@@ -15,7 +15,7 @@ namespace {
 using Kind = JetColumn::Kind;
 
 // What the helper answers, as lines of fields.
-std::vector<JetRow> helper(const std::vector<std::string>& args) {
+std::vector<JetFields> helper(const std::vector<std::string>& args) {
   const HelperRun run = runHelper(defaultJetreadPath(), args, 20000);
   EXPECT_EQ(run.exitCode, 0) << run.errors;
   return parseJetOutput(run.output);
@@ -23,23 +23,23 @@ std::vector<JetRow> helper(const std::vector<std::string>& args) {
 
 TEST(JetRead, ListsTablesAndColumnsInCatalogAndOrdinalOrder) {
   const std::string legacy = fixture("game_legacy.mdb").string(), contacts = fixture("contacts.mdb").string();
-  EXPECT_EQ(helper({"--tables", legacy}), (std::vector<JetRow>{{"header"}, {"quarter"}, {"rushing"}}));
-  EXPECT_EQ(helper({"--tables", contacts}), (std::vector<JetRow>{{"tblGroups"}, {"tblContactDetails"}}));
-  EXPECT_EQ(helper({"--columns", legacy, "header"}), (std::vector<JetRow>{{"headerID", "number"},
-                                                                          {"OwnTeamName", "text"},
-                                                                          {"OppTeamName", "text"},
-                                                                          {"Year", "number"},
-                                                                          {"GameNumber", "number"},
-                                                                          {"RecordWins", "yes/no"},
-                                                                          {"RecordLosses", "yes/no"}}));
+  EXPECT_EQ(helper({"--tables", legacy}), (std::vector<JetFields>{{"header"}, {"quarter"}, {"rushing"}}));
+  EXPECT_EQ(helper({"--tables", contacts}), (std::vector<JetFields>{{"tblGroups"}, {"tblContactDetails"}}));
+  EXPECT_EQ(helper({"--columns", legacy, "header"}), (std::vector<JetFields>{{"headerID", "number"},
+                                                                             {"OwnTeamName", "text"},
+                                                                             {"OppTeamName", "text"},
+                                                                             {"Year", "number"},
+                                                                             {"GameNumber", "number"},
+                                                                             {"RecordWins", "yes/no"},
+                                                                             {"RecordLosses", "yes/no"}}));
   const auto columns = helper({"--columns", contacts, "tblContactDetails"});
   ASSERT_EQ(columns.size(), 8u);
-  EXPECT_EQ(columns[6], (JetRow{"Notes", "text"}));  // a memo is text
-  EXPECT_EQ(columns[7], (JetRow{"BirthDate", "other"}));
+  EXPECT_EQ(columns[6], (JetFields{"Notes", "text"}));  // a memo is text
+  EXPECT_EQ(columns[7], (JetFields{"BirthDate", "other"}));
   // The rows call is unchanged: no value stays without one.
-  EXPECT_EQ(helper({contacts, "tblGroups"}), (std::vector<JetRow>{{"1", "Family", "Relatives"},
-                                                                  {"2", "Work", "Colleagues and clients"},
-                                                                  {"3", "Chess Club", std::nullopt}}));
+  EXPECT_EQ(helper({contacts, "tblGroups"}), (std::vector<JetFields>{{"1", "Family", "Relatives"},
+                                                                     {"2", "Work", "Colleagues and clients"},
+                                                                     {"3", "Chess Club", std::nullopt}}));
 }
 
 TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
@@ -48,13 +48,13 @@ TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
   EXPECT_EQ(tables[0].name, "tblGroups");
   EXPECT_EQ(tables[0].columns, (std::vector<JetColumn>{
                                    {"GroupID", Kind::Number}, {"GroupName", Kind::Text}, {"Description", Kind::Text}}));
-  EXPECT_EQ(tables[0].rows.at(2), (JetRow{"3", "Chess Club", std::nullopt}));
+  EXPECT_EQ(tables[0].rows.at(2), (JetFields{"3", "Chess Club", std::nullopt}));
   EXPECT_EQ(tables[1].name, "tblContactDetails");
   EXPECT_EQ(tables[1].columns.at(5), (JetColumn{"Phone", Kind::Text}));
   ASSERT_EQ(tables[1].rows.size(), 8u);
   EXPECT_EQ(tables[1].rows[2].at(2), "");  // an empty text is no missing value
   EXPECT_EQ(tables[1].rows[7],
-            (JetRow{"8", std::nullopt, "Rose", "Ashdown", std::nullopt, std::nullopt, std::nullopt, std::nullopt}));
+            (JetFields{"8", std::nullopt, "Rose", "Ashdown", std::nullopt, std::nullopt, std::nullopt, std::nullopt}));
   const auto empty = JetFile(fixture("contacts_empty.mdb")).readAll();
   ASSERT_EQ(empty.size(), 1u);
   EXPECT_EQ(empty[0].columns.size(), 8u);
@@ -63,7 +63,7 @@ TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
 
 TEST(JetFile, ParsesEscapesAndNoValue) {
   EXPECT_EQ(parseJetOutput("a\\tb\t\\N\t\t\\\\N\na\\nb\n"),
-            (std::vector<JetRow>{{"a\tb", std::nullopt, "", "\\N"}, {"a\nb"}}));
+            (std::vector<JetFields>{{"a\tb", std::nullopt, "", "\\N"}, {"a\nb"}}));
 }
 
 TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
