@@ -1,7 +1,10 @@
-// Start-up: the main window, and nothing else until the user picks a menu command.
+// Start-up: the main window and, when the data folder holds files of the earlier version, the
+// offer to convert them; nothing else until the user picks a menu command.
 #include <QGuiApplication>
+#include <QTimer>
 
 #include "gamedb/DataFolder.h"
+#include "games/ConvertOldFiles.h"
 #include "shell/App.h"
 #include "shell/Application.h"
 #include "shell/MDIForm1.h"
@@ -29,6 +32,8 @@ int main(int argc, char** argv) {
   yardmark::MDIForm1 window(app);
   prompter.setParentWindow(&window);
   window.show();
+  // Files kept by the earlier version are offered for conversion once the window is up.
+  QTimer::singleShot(0, &window, [&] { yardmark::offerConversion(app, &window); });
   const int rc = yardmark::Application::exec();
   qapp.setPrompter(nullptr);
   return rc;

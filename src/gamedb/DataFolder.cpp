@@ -39,7 +39,7 @@ ProgramPlace placeOf(const fs::path& dir) {
 fs::path executableDir() {
   std::error_code ec;
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::current_path() : exe.parent_path();
+  return ec ? fs::current_path(ec) : exe.parent_path();
 }
 
 fs::path openProgramDirectory(const ProgramPlace& place) {

@@ -8,3 +8,5 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Synopsis.cpp
 )
+# GUI: the start-up question about files kept by the earlier version.
+target_sources(yardmark_gui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ConvertOldFiles.cpp)

@@ -1,76 +1,48 @@
 #include "roster/JetReader.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
 
+#include "convert/HelperProcess.h"
 #include "shell/FormKit.h"
 
 namespace yardmark {
 
-namespace {
-
-QString unescaped(QByteArrayView field) {
-  if (field == "\\N") return {};
-  QByteArray out;
-  out.reserve(field.size());
-  for (qsizetype i = 0; i < field.size(); ++i) {
-    char c = field[i];
-    if (c == '\\' && i + 1 < field.size()) {
-      const char next = field[++i];
-      c = next == 't' ? '\t' : next == 'n' ? '\n' : next;
-    }
-    out += c;
-  }
-  return out.isEmpty() ? QString(QLatin1String("")) : QString::fromUtf8(out);
-}
-
-}  // namespace
-
 std::vector<JetRow> parseJetRows(const QByteArray& output) {
   std::vector<JetRow> rows;
-  QList<QByteArray> lines = output.split('\n');
-  lines.removeLast();  // what follows the last row's line end
-  for (const QByteArray& line : lines) {
+  for (const JetFields& fields : parseJetOutput(output.toStdString())) {
     JetRow row;
-    for (const QByteArray& field : line.split('\t')) row.push_back(unescaped(field));
+    // An empty text stays a text: only no value is a null string.
+    for (const auto& field : fields)
+      row.push_back(!field ? QString() : field->empty() ? QString(QLatin1String("")) : QString::fromStdString(*field));
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
-QString defaultJetreadPath() {
-  const QString dir = QCoreApplication::applicationDirPath();
-  const QString beside = QDir(dir).filePath("yardmark-jetread");
-  if (QFileInfo(beside).isExecutable()) return beside;
-  return QDir::cleanPath(QDir(dir).filePath("../libexec/yardmark/yardmark-jetread"));
-}
-
 std::vector<JetRow> JetReader::readTable(const QString& file, const QString& table) const {
   const WaitCursor wait;
   const QString what = "The file '" + QDir::toNativeSeparators(file) + "'";
-  QProcess helper;
-  helper.start(helperPath, {file, table}, QIODevice::ReadOnly);
-  if (!helper.waitForStarted())
-    throw JetReadError("The reader of contacts files (" + helperPath +
-                       ") could not be started: " + helper.errorString() + ".");
-  if (!helper.waitForFinished(timeLimitMs)) {
-    helper.kill();
-    helper.waitForFinished();
-    throw JetReadError(what + " could not be read: the reader gave no answer within " +
-                       QString::number(timeLimitMs / 1000.0) + " seconds. The file may be damaged.");
+  const HelperRun run = runHelper(helperPath.toStdString(), {file.toStdString(), table.toStdString()}, timeLimitMs);
+  switch (run.end) {
+    case HelperRun::End::NotStarted:
+      throw JetReadError("The reader of contacts files (" + helperPath +
+                         ") could not be started: " + QString::fromStdString(run.errors) + ".");
+    case HelperRun::End::TimedOut:
+      throw JetReadError(what + " could not be read: the reader gave no answer within " +
+                         QString::number(timeLimitMs / 1000.0) + " seconds. The file may be damaged.");
+    case HelperRun::End::Crashed:
+      throw JetReadError(what + " could not be read: it is damaged (the reader stopped on it).");
+    case HelperRun::End::Exited:
+      break;
   }
-  if (helper.exitStatus() == QProcess::CrashExit)
-    throw JetReadError(what + " could not be read: it is damaged (the reader stopped on it).");
-  if (helper.exitCode() != 0) {
+  if (run.exitCode != 0) {
     // libmdb may print its own warnings first; the helper's reason is the last line.
-    const QString reason = QString::fromUtf8(helper.readAllStandardError()).trimmed().split('\n').last();
+    const QString reason = QString::fromStdString(run.errors).trimmed().split('\n').last();
     throw JetReadError(reason.isEmpty() ? what + " could not be read." : reason);
   }
-  return parseJetRows(helper.readAllStandardOutput());
+  return parseJetRows(QByteArray::fromStdString(run.output));
 }
 
 std::vector<PersonName> readContacts(const JetReader& reader, const QString& file) {

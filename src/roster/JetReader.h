@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "convert/JetFile.h"
 #include "roster/RosterNames.h"
 
 namespace yardmark {
@@ -27,13 +28,9 @@ using JetRow = std::vector<QString>;
 // The helper's output: one line a row, columns split at tabs, \t \n \\ unescaped, \N no value.
 std::vector<JetRow> parseJetRows(const QByteArray& output);
 
-// Where the program finds the helper: beside the running executable, else where an installed
-// copy lives (../libexec/yardmark/ from the executable's folder).
-QString defaultJetreadPath();
-
 class JetReader {
  public:
-  QString helperPath = defaultJetreadPath();
+  QString helperPath = QString::fromStdString(defaultJetreadPath());
   int timeLimitMs = 20000;
 
   // Every row of the table in table order.
