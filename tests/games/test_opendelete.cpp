@@ -117,6 +117,7 @@ TEST_F(OpenDeleteTest, OpenCountsTheFilesItCannotReadAsPlayedAndSaysHowMany) {
   EXPECT_EQ(d.lblUnreadable->text(), "Unreadable Files: 2");
   EXPECT_TRUE(d.lblUnreadable->toolTip().contains("Game2.mdb") && d.lblUnreadable->toolTip().contains("Game3.mdb"))
       << d.lblUnreadable->toolTip().toStdString();
+  EXPECT_TRUE(d.lblUnreadable->toolTip().contains("Game3.mdb': it is a file of the earlier version of YardMark"));
 }
 
 // Every row of a table as texts, without the renumbered key.
