@@ -88,6 +88,11 @@ ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>&
   return summary;
 }
 
+std::string oldFileReason() {
+  return "it is a file of the earlier version of YardMark; convert it by opening it in File > Open, "
+         "or with yardmark-convert";
+}
+
 std::string describe(const Conversion& c, bool dryRun) {
   std::string line;
   if (!c.ok) {

@@ -27,6 +27,9 @@ using ConvertProgress = std::function<bool(size_t index, size_t total, const std
 ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>& files, const ConvertOptions& options,
                                const ConvertProgress& progress = {});
 
+// Why a file met outside a conversion run cannot be used yet, and how the user converts it.
+std::string oldFileReason();
+
 // One line for one file, and the closing line of a run.
 std::string describe(const Conversion& c, bool dryRun);
 std::string summaryLine(const ConvertSummary& summary);

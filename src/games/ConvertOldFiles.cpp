@@ -5,6 +5,7 @@
 #include <QProgressDialog>
 
 #include "shell/App.h"
+#include "shell/FormKit.h"
 #include "shell/Prompter.h"
 
 namespace yardmark {
@@ -47,6 +48,34 @@ std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const C
   progress.setValue(static_cast<int>(files.size()));
   app.prompter().tell(conversionSummaryText(summary));
   return summary;
+}
+
+bool offerConversionOf(App& app, const std::filesystem::path& game, const ConvertOptions& options) {
+  const QString name = QString::fromStdString(game.filename().string());
+  QString question = "The game file ";
+  question += name;
+  question +=
+      " was kept by the earlier version of YardMark and must be converted before it can be opened. "
+      "The original is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
+  if (app.prompter().message(MessageBox(question, Buttons::YesNo, Icon::Question)) != Answer::Yes) return false;
+
+  Conversion c;
+  {
+    const WaitCursor busy;
+    // A game of a year folder: its rows go into a fresh copy of the template, as at start-up.
+    c = convertOldFiles(app.tree(), {OldFile{game, OldFileKind::Game, true}}, options).files.front();
+  }
+  if (!c.ok) {
+    QString text = "The game file ";
+    text += QDir::toNativeSeparators(QString::fromStdString(game.string()));
+    text += " could not be converted: ";
+    text += QString::fromStdString(c.reason);
+    text += ". It is left as it was.";
+    app.prompter().message(MessageBox(text, Buttons::Ok, Icon::Exclamation));
+    return false;
+  }
+  if (!c.leftOut.empty()) app.prompter().tell(QString::fromStdString(describe(c, false)));
+  return true;
 }
 
 }  // namespace yardmark

@@ -21,4 +21,9 @@ QString conversionSummaryText(const ConvertSummary& summary);
 // Asks when the data folder holds old files; the summary when they were converted.
 std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const ConvertOptions& options = {});
 
+// Offers to convert one old game file met later (the open dialog): Yes converts it and says
+// so when parts were left out; a failure names the file and the reason. True when the file
+// is now one of ours.
+bool offerConversionOf(App& app, const std::filesystem::path& game, const ConvertOptions& options = {});
+
 }  // namespace yardmark

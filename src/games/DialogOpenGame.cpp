@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "convert/JetFile.h"
+#include "games/ConvertOldFiles.h"
 #include "games/GameDialog.h"
 #include "games/GameFileLists.h"
 #include "games/GameFolder.h"
@@ -79,6 +81,8 @@ void DialogOpenGame::OkButton_Click() {
     app().prompter().tell("Please select the game.");
     return;
   }
+  // A file of the earlier version opens once it is converted; otherwise the dialog stays.
+  if (isJetFile(*file) && !offerConversionOf(app(), *file)) return;
   const std::string path = handOverPath(*file);
   if (!makeWayForGame(app(), path)) return;
   clearGameNumber(vars);

@@ -1,5 +1,6 @@
 #include "games/Synopsis.h"
 
+#include "convert/OldFiles.h"
 #include "gamedb/Database.h"
 #include "gamedb/Value.h"
 
@@ -21,7 +22,16 @@ Synopsis synopsisOf(const std::vector<std::filesystem::path>& gameFiles) {
       else if (isYes(header.field(6)))
         ++s.losses;
     } catch (const DbError& e) {
-      s.unreadable.push_back({gameFiles[i], e.description()});
+      // A file of the earlier version stays unreadable until the user converts it.
+      std::string reason = e.description();
+      if (isJetFile(gameFiles[i])) {
+        reason = "'";
+        reason += gameFiles[i].string();
+        reason += "': ";
+        reason += oldFileReason();
+        reason += '.';
+      }
+      s.unreadable.push_back({gameFiles[i], std::move(reason)});
     }
   }
   return s;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "convert/OldFiles.h"
 #include "gamedb/Database.h"
 
 namespace yardmark {
@@ -131,7 +132,8 @@ void Consolidator::createConsolidated(const std::vector<fs::path>& games) const 
       Database game(path, Database::Mode::ReadOnly);
       mergeGame(game, merged);
     } catch (const DbError& e) {
-      throw MergeError(path, gameReason(e));
+      // A file of the earlier version: say how to convert it rather than that it is not ours.
+      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(e));
     }
   }
   try {

@@ -1,16 +1,21 @@
 // File > Open with its season synopsis and File > Delete: the shared folder and file lists,
 // the counts, the path handed over in lower case, the question, the failures, and the game
 // that the entry form holds.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 
 #include "GamesFixture.h"
+#include "convert/JetFile.h"
 #include "entry/frmNewGame.h"
 #include "gamedb/DataTree.h"
 #include "gamedb/Database.h"
+#include "gamedb/Value.h"
 #include "games/DialogDeleteGame.h"
 #include "games/DialogOpenGame.h"
 #include "games/GameFolder.h"
@@ -112,6 +117,94 @@ TEST_F(OpenDeleteTest, OpenCountsTheFilesItCannotReadAsPlayedAndSaysHowMany) {
   EXPECT_EQ(d.lblUnreadable->text(), "Unreadable Files: 2");
   EXPECT_TRUE(d.lblUnreadable->toolTip().contains("Game2.mdb") && d.lblUnreadable->toolTip().contains("Game3.mdb"))
       << d.lblUnreadable->toolTip().toStdString();
+  EXPECT_TRUE(d.lblUnreadable->toolTip().contains("Game3.mdb': it is a file of the earlier version of YardMark"));
+}
+
+// Every row of a table as texts, without the renumbered key.
+std::vector<QStringList> rowsOf(const fs::path& file, const std::string& table) {
+  Database db(file, Database::Mode::ReadOnly);
+  Recordset rs = db.openRecordset("select * from " + table);
+  std::vector<QStringList> rows;
+  for (; rs.recordCount() > 0 && !rs.isEOF(); rs.moveNext()) {
+    QStringList row;
+    for (int i = 1; i < rs.fieldCount(); ++i) row << QString::fromStdString(textOf(rs.field(i)));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+QString oldFileQuestion(const char* name) {
+  return QString("The game file ") + name +
+         " was kept by the earlier version of YardMark and must be converted before it can be opened. The original "
+         "is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
+}
+
+TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesAndOpensInTheEntryForm) {
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  prompter.answer(Answer::Yes);
+  openGame("2007", "Game3.mdb");
+
+  ASSERT_EQ(prompter.records().size(), 1u) << prompter.texts().join(" | ").toStdString();
+  EXPECT_EQ(prompter.records()[0].text, oldFileQuestion("Game3.mdb"));
+  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(prompter.records()[0].icon, Icon::Question);
+  EXPECT_FALSE(isJetFile(game));
+  EXPECT_EQ(readBytes(game.string() + ".jet"), legacy);
+  EXPECT_EQ(rowsOf(game, "header"), (std::vector<QStringList>{{"Eagles", "Hawks", "2007", "3", "True", "False"}}));
+  EXPECT_EQ(rowsOf(game, "quarter"), (std::vector<QStringList>{{"3", "7", "3", "0", "0", "3", "7", "14", "13", "24"}}));
+  EXPECT_EQ(rowsOf(game, "rushing"), (std::vector<QStringList>{{"18", "87", "1", "0", "Marcus Delaney"},
+                                                               {"9", "41", "0", "1", "Tyrell Okafor"},
+                                                               {"4", "12", "0", "0", "Ben Whitcombe"}}));
+  EXPECT_TRUE(rowsOf(game, "teamStats").empty());
+
+  const frmNewGame* entry = app.forms().find<frmNewGame>();
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
+  EXPECT_EQ(app.vars().openGamePath, handedOver(game));
+  EXPECT_EQ(entry->txtOwnTeamName->text(), "Eagles");
+  EXPECT_EQ(entry->txtOppTeamName->text(), "Hawks");
+  EXPECT_EQ(entry->cmbYear->currentText(), "2007");
+  EXPECT_EQ(entry->txtGameNumber->text(), "3");
+  EXPECT_TRUE(entry->optRecWins->isChecked());
+  EXPECT_EQ(entry->txtQuarter1Own->text(), "7");
+}
+
+TEST_F(OpenDeleteTest, AnOldGameRefusedOrFailingStaysAsItWasAndTheDialogStays) {
+  struct Case {
+    const char* fixtureName;
+    Answer answer;
+    QString told;  // after the question; empty when nothing is told
+  };
+  const fs::path game = root.games() / "2007" / "Game4.mdb";
+  const QString where = QString::fromStdString(game.string());
+  const Case cases[] = {
+      {"game_legacy.mdb", Answer::No, ""},
+      {"contacts_crash_m58.mdb", Answer::Yes,
+       "The game file " + where +
+           " could not be converted: it is damaged (the reader stopped on it). It is left as it was."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fixtureName);
+    const std::string bytes = readBytes(fixture(c.fixtureName));
+    root.writeFile("YardMark/games/2007/Game4.mdb", bytes);
+    prompter.clear();
+    prompter.answer(c.answer);
+    if (!c.told.isEmpty()) prompter.answer(Answer::Ok);
+    openGame("2007", "Game4.mdb");
+
+    QStringList expected{oldFileQuestion("Game4.mdb")};
+    if (!c.told.isEmpty()) expected << c.told;
+    EXPECT_EQ(prompter.texts(), expected);
+    if (!c.told.isEmpty()) {
+      EXPECT_EQ(prompter.records().back().icon, Icon::Exclamation);
+    }
+    EXPECT_EQ(readBytes(game), bytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1)
+        << "no .jet copy and no half-written file";
+    EXPECT_NE(app.forms().find<DialogOpenGame>(), nullptr);
+    EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
+  }
 }
 
 TEST_F(OpenDeleteTest, OpeningAnotherGameClosesTheEntryFormOfTheFormerFirst) {

@@ -87,6 +87,11 @@ TEST(Synopsis, CountsGamesWinsAndLossesAndSkipsWhatCannotBeRead) {
     for (size_t i = 0; i < bad.size(); ++i) {
       EXPECT_EQ(s.unreadable[i].file, bad[i]);
       EXPECT_NE(s.unreadable[i].reason.find(bad[i].filename().string()), std::string::npos) << s.unreadable[i].reason;
+      // Only a file of the earlier version is told apart, with the way to convert it.
+      const bool advised = s.unreadable[i].reason.ends_with(
+          ": it is a file of the earlier version of YardMark; convert it by opening it in File > Open, or with "
+          "yardmark-convert.");
+      EXPECT_EQ(advised, c.damaged[i] == Damage::JetFile) << s.unreadable[i].reason;
     }
   }
 }

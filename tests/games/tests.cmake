@@ -5,3 +5,4 @@ yardmark_add_test(test_games
     ${CMAKE_CURRENT_LIST_DIR}/test_newgame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_opendelete.cpp
   LIBS yardmark_guitestsupport)
+add_dependencies(test_games yardmark-jetread)

@@ -115,6 +115,22 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
   }
 }
 
+TEST(Generate, AGameOfTheEarlierVersionIsNamedWithHowToConvertIt) {
+  Season s;
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path old = s.root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  const ReportOutcome o = ReportGenerator(s.tree).generate({s.a, old, s.b}, "Season.htm");
+  EXPECT_EQ(o.status, ReportOutcome::Status::GameFailed);
+  EXPECT_EQ(o.file, old.string());
+  EXPECT_EQ(o.message, "Cannot use the game file '" + old.string() +
+                           "': it is a file of the earlier version of YardMark; convert it by opening it in "
+                           "File > Open, or with yardmark-convert.");
+  EXPECT_EQ(o.boxText, o.message);
+  EXPECT_FALSE(fs::exists(s.report("Season.htm")));
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+  EXPECT_EQ(readBytes(old), legacy);
+}
+
 TEST(Generate, GamePathOfASelectionEntry) {
   Season s;
   EXPECT_EQ(ReportGenerator(s.tree).gamePath("2007\\game1.mdb "), s.a);
