@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "convert/HelperProcess.h"
 #include "convert/OldFiles.h"
-#include "gamedb/DataFolder.h"
 #include "gamedb/DataTree.h"
 
 namespace fs = std::filesystem;
@@ -15,8 +15,8 @@ using namespace yardmark;
 
 namespace {
 
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
+using cli::kExitFailure;
+using cli::kExitUsage;
 
 int usage(const char* problem) {
   if (problem) std::fprintf(stderr, "yardmark-convert: %s\n", problem);
@@ -46,16 +46,9 @@ int main(int argc, char** argv) {
     }
   }
   std::error_code ec;
-  if (root.empty()) {
-    // The same folder the program uses.
-    try {
-      root = openProgramDirectory(placeOf(executableDir()));
-    } catch (const DataFolderError& e) {
-      std::fprintf(stderr, "yardmark-convert: %s\n", e.what());
-      return kExitFailure;
-    }
-  }
-  const DataTree tree(fs::absolute(root, ec));
+  const auto dir = cli::programRoot("yardmark-convert", root);
+  if (!dir) return kExitFailure;
+  const DataTree tree(fs::absolute(*dir, ec));
   if (!fs::is_directory(tree.resolve("\\YardMark", DataTree::Last::Folder))) {
     std::fprintf(stderr, "yardmark-convert: there is no YardMark folder in %s\n", tree.programDir().c_str());
     return kExitFailure;

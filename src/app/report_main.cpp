@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "gamedb/DataFolder.h"
+#include "app/CommandLine.h"
 #include "gamedb/DataTree.h"
 #include "report/ReportGenerator.h"
 #include "report/ReportName.h"
@@ -14,8 +14,8 @@ using namespace yardmark;
 
 namespace {
 
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
+using cli::kExitFailure;
+using cli::kExitUsage;
 
 int usage(const char* problem) {
   if (problem) std::fprintf(stderr, "yardmark-report: %s\n", problem);
@@ -70,16 +70,9 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
 
-  if (root.empty()) {
-    // The same folder the program uses, laid out on first use as the program does.
-    try {
-      root = openProgramDirectory(placeOf(executableDir()));
-    } catch (const DataFolderError& e) {
-      std::fprintf(stderr, "yardmark-report: %s\n", e.what());
-      return kExitFailure;
-    }
-  }
-  const ReportGenerator generator{DataTree(fs::absolute(root, ec))};
+  const auto dir = cli::programRoot("yardmark-report", root);
+  if (!dir) return kExitFailure;
+  const ReportGenerator generator{DataTree(fs::absolute(*dir, ec))};
   const ReportOutcome outcome = generator.generate(games, name);
   if (!outcome.ok()) {
     std::fprintf(stderr, "yardmark-report: %s\n", outcome.message.c_str());
