@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "convert/OldFiles.h"
-#include "gamedb/DataTree.h"
+#include "core/jet/OldFiles.h"
+#include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

@@ -8,14 +8,14 @@
 #include <random>
 #include <string>
 
-#include "entry/frmNewGame.h"
-#include "gamedb/DataTree.h"
-#include "gamedb/Database.h"
-#include "shell/App.h"
-#include "shell/Application.h"
-#include "shell/FormHost.h"
-#include "shell/MDIForm1.h"
-#include "shell/Prompter.h"
+#include "gui/entry/frmNewGame.h"
+#include "core/files/DataTree.h"
+#include "core/db/Database.h"
+#include "gui/shell/App.h"
+#include "gui/shell/Application.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/MDIForm1.h"
+#include "gui/shell/Prompter.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

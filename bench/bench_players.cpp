@@ -11,7 +11,7 @@
 #include <random>
 
 #include "PlayerHost.h"
-#include "shell/Prompter.h"
+#include "gui/shell/Prompter.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "gamedb/DataTree.h"
-#include "gamedb/Database.h"
-#include "report/ReportGenerator.h"
+#include "core/files/DataTree.h"
+#include "core/db/Database.h"
+#include "core/report/ReportGenerator.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

@@ -9,13 +9,13 @@
 #include <random>
 #include <string>
 
-#include "gamedb/DataTree.h"
-#include "gamedb/Database.h"
-#include "roster/frmRoster.h"
-#include "shell/App.h"
-#include "shell/FormHost.h"
-#include "shell/MDIForm1.h"
-#include "shell/Prompter.h"
+#include "core/files/DataTree.h"
+#include "core/db/Database.h"
+#include "gui/roster/frmRoster.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/MDIForm1.h"
+#include "gui/shell/Prompter.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

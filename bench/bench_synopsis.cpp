@@ -6,10 +6,10 @@
 #include <random>
 #include <string>
 
-#include "gamedb/DataTree.h"
-#include "gamedb/Database.h"
-#include "games/GameFolder.h"
-#include "games/Synopsis.h"
+#include "core/files/DataTree.h"
+#include "core/db/Database.h"
+#include "core/games/GameFolder.h"
+#include "core/games/Synopsis.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

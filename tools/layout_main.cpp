@@ -1,7 +1,7 @@
 // Build step: make the program's folder tree with its templates, keeping what exists.
 #include <iostream>
 
-#include "gamedb/DataTree.h"
+#include "core/files/DataTree.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

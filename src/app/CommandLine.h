@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "gamedb/DataFolder.h"
+#include "core/files/DataFolder.h"
 
 namespace yardmark::cli {
 

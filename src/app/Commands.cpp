@@ -1,17 +1,17 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
-#include "about/frmAbout.h"
-#include "games/DialogDeleteGame.h"
-#include "games/DialogNewGame.h"
-#include "games/DialogOpenGame.h"
-#include "reports/DialogDeleteReport.h"
-#include "reports/DialogNewReport.h"
-#include "reports/DialogOpenReport.h"
-#include "roster/frmRoster.h"
-#include "roster/frmRosterImport.h"
-#include "shell/App.h"
-#include "shell/FormHost.h"
-#include "shell/MDIForm1.h"
+#include "gui/about/frmAbout.h"
+#include "gui/games/DialogDeleteGame.h"
+#include "gui/games/DialogNewGame.h"
+#include "gui/games/DialogOpenGame.h"
+#include "gui/reports/DialogDeleteReport.h"
+#include "gui/reports/DialogNewReport.h"
+#include "gui/reports/DialogOpenReport.h"
+#include "gui/roster/frmRoster.h"
+#include "gui/roster/frmRosterImport.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/MDIForm1.h"
 
 namespace yardmark {
 

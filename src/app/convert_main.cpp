@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "convert/HelperProcess.h"
-#include "convert/OldFiles.h"
-#include "gamedb/DataTree.h"
+#include "core/jet/HelperProcess.h"
+#include "core/jet/OldFiles.h"
+#include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

@@ -3,12 +3,12 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-#include "gamedb/DataFolder.h"
-#include "games/ConvertOldFiles.h"
-#include "shell/App.h"
-#include "shell/Application.h"
-#include "shell/MDIForm1.h"
-#include "shell/Prompter.h"
+#include "core/files/DataFolder.h"
+#include "gui/games/ConvertOldFiles.h"
+#include "gui/shell/App.h"
+#include "gui/shell/Application.h"
+#include "gui/shell/MDIForm1.h"
+#include "gui/shell/Prompter.h"
 
 int main(int argc, char** argv) {
   yardmark::Application qapp(argc, argv);

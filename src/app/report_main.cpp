@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "gamedb/DataTree.h"
-#include "report/ReportGenerator.h"
-#include "report/ReportName.h"
+#include "core/files/DataTree.h"
+#include "core/report/ReportGenerator.h"
+#include "core/report/ReportName.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

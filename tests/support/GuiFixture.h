@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "support/ScriptedPrompter.h"
-#include "shell/App.h"
-#include "shell/FormHost.h"
-#include "shell/MDIForm1.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/MDIForm1.h"
 #include "support/TempRoot.h"
 
 namespace yardmark::test {

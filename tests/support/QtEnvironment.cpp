@@ -1,7 +1,7 @@
 // One application object (the program's own) for the whole test run; gtest_main owns main(), so an environment makes it.
 #include <gtest/gtest.h>
 
-#include "shell/Application.h"
+#include "gui/shell/Application.h"
 #include <memory>
 
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/Prompter.h"
+#include "gui/shell/Prompter.h"
 
 namespace yardmark::test {
 

@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "gamedb/DataTree.h"
+#include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;
 

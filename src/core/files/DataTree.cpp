@@ -1,0 +1,169 @@
+#include "core/files/DataTree.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <vector>
+
+#include "core/db/Database.h"
+#include "core/db/Value.h"
+
+namespace yardmark {
+
+namespace embedded {
+extern const std::string_view schema_sql;
+extern const std::string_view css_css;
+}  // namespace embedded
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool sameNoCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+std::vector<std::string> components(std::string_view literal) {
+  std::vector<std::string> out;
+  std::string cur;
+  for (char c : literal) {
+    if (c == '\\' || c == '/') {
+      if (!cur.empty()) out.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) out.push_back(cur);
+  return out;
+}
+
+bool isKind(const fs::path& p, DataTree::Last kind) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(p, ec);
+  if (ec || !fs::exists(st)) return false;
+  switch (kind) {
+    case DataTree::Last::Folder: return fs::is_directory(st);
+    case DataTree::Last::File: return !fs::is_directory(st);
+    case DataTree::Last::Any: return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+fs::path findCaseInsensitive(const fs::path& folder, const std::string& name, DataTree::Last kind) {
+  if (isKind(folder / name, kind)) return folder / name;
+  // Several spellings may exist side by side; the smallest name wins so a lookup is repeatable,
+  // and with no wish of kind a folder still comes before a file.
+  fs::path best;
+  bool bestIsFolder = false;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    if (!sameNoCase(entry, name) || !isKind(it->path(), kind)) continue;
+    const bool folderHere = isKind(it->path(), DataTree::Last::Folder);
+    if (best.empty() || (folderHere && !bestIsFolder) ||
+        (folderHere == bestIsFolder && it->path().filename() < best.filename())) {
+      best = it->path();
+      bestIsFolder = folderHere;
+    }
+  }
+  return best.empty() ? folder / name : best;
+}
+
+fs::path findPathCaseInsensitive(const fs::path& absolute) {
+  fs::path p = absolute.root_path();
+  std::vector<std::string> parts;
+  for (const fs::path& part : absolute.relative_path())
+    if (!part.empty()) parts.push_back(part.string());
+  for (size_t i = 0; i < parts.size(); ++i)
+    p = findCaseInsensitive(p, parts[i], i + 1 < parts.size() ? DataTree::Last::Folder : DataTree::Last::Any);
+  return p;
+}
+
+DataTree::DataTree(fs::path programDir) : m_root(std::move(programDir)) {}
+
+fs::path DataTree::resolve(std::string_view literal, Last last) const {
+  fs::path p = m_root;
+  const std::vector<std::string> parts = components(literal);
+  for (size_t i = 0; i < parts.size(); ++i)
+    p = findCaseInsensitive(p, parts[i], i + 1 < parts.size() ? Last::Folder : last);
+  return p;
+}
+
+fs::path DataTree::gameFile(std::string_view year, std::string_view number) const {
+  return resolve("\\yardmark\\games\\" + trimmed(year) + "\\Game" + trimmed(number) + ".mdb", Last::File);
+}
+fs::path DataTree::gameFileAsOpened(std::string_view year, std::string_view number) const {
+  return resolve("\\YardMark\\games\\" + trimmed(year) + "\\game" + trimmed(number) + ".mdb", Last::File);
+}
+fs::path DataTree::yearFolder(std::string_view year) const {
+  return resolve("\\yardmark\\games\\" + trimmed(year), Last::Folder);
+}
+fs::path DataTree::gamesRoot() const { return resolve("\\YardMark\\games", Last::Folder); }
+fs::path DataTree::masterTemplate() const { return resolve("\\YardMark\\databases\\yardMark_master.mdb", Last::File); }
+fs::path DataTree::rosterDatabase() const { return resolve("\\YardMark\\databases\\yardMark_roster.mdb", Last::File); }
+fs::path DataTree::tmpDatabase() const { return resolve("\\YardMark\\databases\\tmpDB.mdb", Last::File); }
+fs::path DataTree::reportsFolder() const { return resolve("\\YardMark\\Reports", Last::Folder); }
+
+void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
+  // Built under a temporary name and renamed, so a half-made file never carries the real name.
+  const fs::path tmp = file.string() + ".new";
+  std::error_code ec;
+  fs::remove(tmp, ec);
+  try {
+    {
+      SQLite::Database db(tmp.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+      SQLite::Transaction tx(db);
+      const std::string_view schema = embedded::schema_sql;
+      size_t start = 0;
+      while (start < schema.size()) {
+        size_t end = schema.find(';', start);
+        if (end == std::string_view::npos) break;
+        const std::string stmt(schema.substr(start, end - start + 1));
+        start = end + 1;
+        const bool isRoster = stmt.find("CREATE TABLE roster") != std::string::npos;
+        if (stmt.find("CREATE TABLE") == std::string::npos) continue;
+        if (isRoster == (kind == DatabaseKind::Roster)) db.exec(stmt);
+      }
+      tx.commit();
+    }
+    fs::rename(tmp, file);
+  } catch (const std::exception& e) {
+    fs::remove(tmp, ec);
+    throw DbError(dberr::EngineFailure, "Cannot create the database '" + file.string() + "': " + e.what());
+  }
+}
+
+fs::path ensureRosterDatabase(const DataTree& tree) {
+  const fs::path roster = tree.rosterDatabase();
+  if (!fs::exists(roster)) {
+    fs::create_directories(roster.parent_path());
+    createDatabaseFile(roster, DatabaseKind::Roster);
+  }
+  return roster;
+}
+
+void layOutTree(const fs::path& programDir) {
+  const DataTree tree(programDir);
+  // Folders are looked up as folders: the program file "yardmark" is no data folder.
+  fs::create_directories(tree.resolve("\\YardMark\\databases", DataTree::Last::Folder));
+  fs::create_directories(tree.gamesRoot());
+  fs::create_directories(tree.resolve("\\YardMark\\Reports\\css", DataTree::Last::Folder));
+  for (const fs::path& f : {tree.masterTemplate(), tree.tmpDatabase()})
+    if (!fs::exists(f)) createDatabaseFile(f, DatabaseKind::Game);
+  ensureRosterDatabase(tree);
+  const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css", DataTree::Last::File);
+  if (!fs::exists(css)) {
+    std::ofstream out(css, std::ios::binary);
+    out << embedded::css_css;
+    if (!out) throw DbError(dberr::EngineFailure, "Cannot write the style sheet '" + css.string() + "'.");
+  }
+}
+
+}  // namespace yardmark

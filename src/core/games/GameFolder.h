@@ -1,0 +1,39 @@
+#pragma once
+// What the game file dialogs list: the year folders of the games folder and the game files of
+// a year folder, read from the disk each time a dialog asks. No widgets here.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "core/files/FolderListing.h"
+
+namespace yardmark {
+
+// A game file's name: it ends in ".mdb" in any letter case, as the old file lists matched it.
+bool isGameFileName(std::string_view name);
+
+// The visible subfolders of a folder, naturally sorted; none when it cannot be read.
+std::vector<std::string> listYearFolders(const std::filesystem::path& gamesFolder);
+// The visible game files of a folder, naturally sorted; none when it cannot be read.
+std::vector<std::string> listGameFiles(const std::filesystem::path& folder);
+
+// The path a dialog hands over: every ASCII letter in lower case. The path lookup folds only
+// ASCII letters, so other letters keep their case to be found again.
+std::string handOverPath(const std::filesystem::path& file);
+
+// Copies the master template to a new game file under a temporary name and renames it into
+// place, so a copy cut short (a full disk) never leaves a damaged game under the game's name.
+// Throws std::filesystem::filesystem_error with the system's reason.
+void copyTemplateTo(const std::filesystem::path& masterTemplate, const std::filesystem::path& gameFile);
+
+// Deletes a game file, and a journal that a crash left beside it so that it is never played
+// back into a later game of the same name. The system's reason when the file cannot go.
+std::error_code deleteGameFile(const std::filesystem::path& file);
+
+// Whether a path handed over (perhaps in another letter case) names the game file that is
+// open; false when either is empty or missing.
+bool isSameGameFile(const std::filesystem::path& openFile, const std::filesystem::path& handedOver);
+
+}  // namespace yardmark

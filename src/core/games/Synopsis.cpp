@@ -1,0 +1,40 @@
+#include "core/games/Synopsis.h"
+
+#include "core/jet/OldFiles.h"
+#include "core/db/Database.h"
+#include "core/db/Value.h"
+
+namespace yardmark {
+
+Synopsis synopsisOf(const std::vector<std::filesystem::path>& gameFiles) {
+  Synopsis s;
+  s.gamesPlayed = static_cast<int>(gameFiles.size());
+  for (size_t i = 0; i < gameFiles.size(); ++i) {
+    try {
+      // Read-only: looking at a season never changes a game file.
+      Database db(gameFiles[i], Database::Mode::ReadOnly);
+      Recordset header = db.openRecordset("select * from header");
+      if (header.recordCount() == 0) continue;
+      header.moveFirst();
+      if (i == 0) s.teams = textOf(header.field(1)) + " Vs " + textOf(header.field(2));
+      if (isYes(header.field(5)))
+        ++s.wins;
+      else if (isYes(header.field(6)))
+        ++s.losses;
+    } catch (const DbError& e) {
+      // A file of the earlier version stays unreadable until the user converts it.
+      std::string reason = e.description();
+      if (isJetFile(gameFiles[i])) {
+        reason = "'";
+        reason += gameFiles[i].string();
+        reason += "': ";
+        reason += oldFileReason();
+        reason += '.';
+      }
+      s.unreadable.push_back({gameFiles[i], std::move(reason)});
+    }
+  }
+  return s;
+}
+
+}  // namespace yardmark

@@ -1,0 +1,5 @@
+# Game files: making, copying and deleting them, the season synopsis.
+target_sources(yardmark_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/GameFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Synopsis.cpp
+)

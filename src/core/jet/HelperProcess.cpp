@@ -1,0 +1,113 @@
+#include "core/jet/HelperProcess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+
+extern char** environ;
+
+namespace yardmark {
+
+namespace {
+
+class Fd {
+ public:
+  Fd() = default;
+  explicit Fd(int fd) : m_fd(fd) {}
+  ~Fd() { reset(); }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return m_fd; }
+  void reset(int fd = -1) {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = fd;
+  }
+
+ private:
+  int m_fd = -1;
+};
+
+bool makePipe(Fd& read, Fd& write) {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) return false;
+  read.reset(fds[0]);
+  write.reset(fds[1]);
+  return true;
+}
+
+}  // namespace
+
+HelperRun runHelper(const std::string& program, const std::vector<std::string>& args, int timeLimitMs) {
+  HelperRun run;
+  Fd outRead, outWrite, errRead, errWrite;
+  if (!makePipe(outRead, outWrite) || !makePipe(errRead, errWrite)) {
+    run.errors = std::strerror(errno);
+    return run;
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, outWrite.get(), 1);
+  posix_spawn_file_actions_adddup2(&actions, errWrite.get(), 2);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (rc != 0) {
+    run.errors = std::strerror(rc);
+    return run;
+  }
+  outWrite.reset();
+  errWrite.reset();
+
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
+  bool outOpen = true, errOpen = true, timedOut = false;
+  char buffer[65536];
+  while (outOpen || errOpen) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) {
+      timedOut = true;
+      break;
+    }
+    pollfd fds[2] = {{outOpen ? outRead.get() : -1, POLLIN, 0}, {errOpen ? errRead.get() : -1, POLLIN, 0}};
+    const int ready = ::poll(fds, 2, static_cast<int>(left));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready < 0) break;
+    for (int i = 0; i < 2; ++i) {
+      if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+      const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        (i == 0 ? run.output : run.errors).append(buffer, static_cast<size_t>(n));
+      } else if (n == 0 || errno != EINTR) {
+        (i == 0 ? outOpen : errOpen) = false;
+      }
+    }
+  }
+  if (timedOut) ::kill(pid, SIGKILL);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (timedOut) {
+    run.end = HelperRun::End::TimedOut;
+  } else if (WIFEXITED(status)) {
+    run.end = HelperRun::End::Exited;
+    run.exitCode = WEXITSTATUS(status);
+  } else {
+    run.end = HelperRun::End::Crashed;
+  }
+  return run;
+}
+
+}  // namespace yardmark

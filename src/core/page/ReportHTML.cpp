@@ -1,0 +1,128 @@
+#include "core/page/ReportHTML.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "core/page/PageBlocks.h"
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+ReportHTML::ReportHTML() { SetDefaults(); }
+
+void ReportHTML::SetDefaults() {
+  // Whole strings moved in: GCC 12 at -O3 warns (-Wrestrict, a false alarm) on assigning short literals.
+  using namespace std::string_literals;
+  m_webDirectory = "d:\\marrowdale\\"s;
+  m_webFilename = "WebOutput.htm"s;
+  m_reportTitle = "Web Report"s;
+  m_reportSubtitle = "Created by WebReport"s;
+  m_pageTitle = "Web Report"s;
+  m_pageBackground = "#FFFFFF"s;
+  m_pageLogo = "../kstllogo.gif"s;
+  m_pageFont = "Verdana"s;
+  m_tableHeaderFontSize = "2"s;
+  m_tableBodyFontSize = "2"s;
+  m_tableColor = "#666699"s;
+  m_tableTextColor = "#FFFFFF"s;
+  m_tableWidth = "260"s;
+  m_tableCellPadding = "8"s;
+  m_tableCellSpacing = "0"s;
+  m_tableBorder = "1"s;
+  m_footerString = "https://www.yardmark.example/"s;
+}
+
+void ReportHTML::setTableColor(std::string v) {
+  if (v.find('#') != std::string::npos) m_tableColor = std::move(v);
+}
+
+void ReportHTML::setTableTextColor(std::string v) {
+  if (v.find('#') != std::string::npos) m_tableTextColor = std::move(v);
+}
+
+std::string ReportHTML::VersionText() {
+  // Built by appending: GCC 12 at -O3 warns (-Wrestrict) on "V" + std::string.
+  std::string v = "V";
+  return v.append(std::to_string(YARDMARK_VERSION_MAJOR))
+      .append(".")
+      .append(std::to_string(YARDMARK_VERSION_MINOR))
+      .append(".")
+      .append(std::to_string(YARDMARK_VERSION_PATCH));
+}
+
+const std::string& ReportHTML::CreateReport(Recordset& defense, Recordset& header, Recordset& passing,
+                                            Recordset& quarter, Recordset& receiving, Recordset& rushing,
+                                            Recordset& scoring, Recordset& teamStats, Recordset& /*headerWins*/,
+                                            Recordset& /*headerLosses*/) {
+  PageText page;
+  const page::Facts facts = page::recordPass(header);
+  page::documentHead(page, facts);
+  page::gamesHeadline(page, facts);
+  page::recordBox(page, facts);
+  page::quarterTable(page, facts, quarter);
+  page::teamStatsTable(page, facts, teamStats, quarter);
+  page::rushingTable(page, rushing);
+  page::passingTable(page, passing);
+  page::receivingTable(page, receiving);
+  page::scoringTable(page, scoring);
+  page::defensiveHeadline(page);
+  page::defensiveRecordBox(page, facts);
+  page::allowedPerGame(page, facts, teamStats, quarter);
+  page::defenseTable(page, defense);
+  page::closingLines(page);
+  m_page = page.take();
+  return m_page;
+}
+
+namespace {
+
+HtmlWriteResult writeFailed(const std::string& file, int number) {
+  HtmlWriteResult r;
+  r.status = HtmlWriteResult::Status::WriteFailed;
+  r.file = file;
+  r.errorNumber = number;
+  r.errorMessage = std::strerror(number);
+  r.boxText = "Error";
+  r.boxTitle = "Error in UpdateHTMLFile, err: " + std::to_string(number) + ", " + r.errorMessage;
+  return r;
+}
+
+}  // namespace
+
+HtmlWriteResult ReportHTML::UpdateHTMLFile() const {
+  HtmlWriteResult r;
+  std::error_code ec;
+  if (!fs::is_directory(fs::path(m_webDirectory), ec)) {
+    r.status = HtmlWriteResult::Status::FolderMissing;
+    r.file = m_webDirectory;
+    r.boxText = "Info";
+    r.boxTitle = "Folder does not exist: " + m_webDirectory;
+    return r;
+  }
+  if (m_page.empty()) return r;
+
+  const std::string target = m_webDirectory + m_webFilename;
+  // Written beside the target under a passing name, then renamed over it, so an old report
+  // is never left half-overwritten.
+  std::random_device rd;
+  const std::string partial = m_webDirectory + "." + m_webFilename + "." + std::to_string(rd()) + ".part";
+  std::FILE* f = std::fopen(partial.c_str(), "wb");
+  if (!f) return writeFailed(target, errno);
+  const size_t written = std::fwrite(m_page.data(), 1, m_page.size(), f);
+  int err = written == m_page.size() ? 0 : (errno ? errno : EIO);
+  if (std::fclose(f) != 0 && err == 0) err = errno ? errno : EIO;
+  if (err == 0 && std::rename(partial.c_str(), target.c_str()) != 0) err = errno;
+  if (err != 0) {
+    std::remove(partial.c_str());
+    return writeFailed(target, err);
+  }
+  r.status = HtmlWriteResult::Status::Written;
+  r.file = target;
+  return r;
+}
+
+}  // namespace yardmark

@@ -1,0 +1,173 @@
+#include "core/report/Consolidator.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
+#include "core/jet/OldFiles.h"
+#include "core/db/Database.h"
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Rule { NewRowPerGame, RunningRow, RowPerPlayer };
+
+struct TableMerge {
+  std::string_view query;
+  int fields;  // data fields from ordinal 1; for player tables the last is the name
+  Rule rule;
+};
+
+constexpr std::array<TableMerge, 8> kTables{{
+    {"select * from header", 6, Rule::NewRowPerGame},
+    {"select * from quarter", 10, Rule::RunningRow},
+    {"select * from teamstats", 20, Rule::RunningRow},
+    {"select * from rushing", 5, Rule::RowPerPlayer},
+    {"select * from passing", 6, Rule::RowPerPlayer},
+    {"select * from receiving", 5, Rule::RowPerPlayer},
+    {"select * from scoring", 6, Rule::RowPerPlayer},
+    {"select * from defense", 9, Rule::RowPerPlayer},
+}};
+
+constexpr std::array<std::string_view, 8> kEmptyQueries{
+    "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
+    "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense"};
+
+using Row = std::vector<Value>;  // data fields 1..n at 0..n-1
+
+// The merged rows of one table. Names map to the first row that carries them, which is the
+// row a search from the top would find; a name without a value matches nothing.
+struct MergedTable {
+  std::vector<Row> rows;
+  std::unordered_map<std::string, size_t> byName;
+};
+
+Row readRow(const Recordset& rs, int fields) {
+  Row r;
+  r.reserve(static_cast<size_t>(fields));
+  for (int k = 1; k <= fields; ++k) r.push_back(rs.field(k));
+  return r;
+}
+
+// Empty fields count as 0 when added.
+void addInto(Row& into, const Recordset& rs, int fields) {
+  for (int k = 1; k <= fields; ++k)
+    into[static_cast<size_t>(k - 1)] = Value(numberOf(into[static_cast<size_t>(k - 1)]) + numberOf(rs.field(k)));
+}
+
+std::optional<std::string> nameKey(const Value& v) {
+  if (v.isNull()) return std::nullopt;
+  // The kind goes into the key so that a text never equals a number of the same digits.
+  std::string key(1, v.isText() ? 't' : 'n');  // appended, not prefixed: GCC 12 -O3 warns on insert (-Wrestrict)
+  return key += textOf(v);
+}
+
+void mergeGame(Database& game, std::array<MergedTable, 8>& merged) {
+  for (size_t t = 0; t < kTables.size(); ++t) {
+    const TableMerge& layout = kTables[t];
+    MergedTable& into = merged[t];
+    Recordset rs = game.openRecordset(layout.query);
+    if (rs.recordCount() == 0) continue;
+    rs.moveFirst();
+    switch (layout.rule) {
+      case Rule::NewRowPerGame:
+        into.rows.push_back(readRow(rs, layout.fields));  // further rows of a game are ignored
+        break;
+      case Rule::RunningRow:
+        if (into.rows.empty()) {
+          into.rows.push_back(readRow(rs, layout.fields));
+        } else {
+          addInto(into.rows.front(), rs, layout.fields);
+        }
+        break;
+      case Rule::RowPerPlayer:
+        for (; !rs.isEOF(); rs.moveNext()) {
+          const auto key = nameKey(rs.field(layout.fields));
+          const auto found = key ? into.byName.find(*key) : into.byName.end();
+          if (found != into.byName.end()) {
+            addInto(into.rows[found->second], rs, layout.fields - 1);  // the name is not written
+          } else {
+            if (key) into.byName.emplace(*key, into.rows.size());
+            into.rows.push_back(readRow(rs, layout.fields));
+          }
+        }
+        break;
+    }
+  }
+}
+
+std::string gameReason(const DbError& e) {
+  if (e.number() == dberr::FileNotFound) return "the game file does not exist.";
+  if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
+    return "it is not a YardMark game file: " + e.description();
+  return e.description();
+}
+
+}  // namespace
+
+Consolidator::Consolidator(fs::path tmpDatabase, fs::path masterTemplate)
+    : m_tmp(std::move(tmpDatabase)), m_master(std::move(masterTemplate)) {}
+
+void Consolidator::ensureTmpDatabase() const {
+  std::error_code ec;
+  if (fs::exists(m_tmp, ec)) return;
+  const fs::path partial = m_tmp.string() + ".new";
+  fs::copy_file(m_master, partial, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::rename(partial, m_tmp, ec);
+  if (ec) {
+    fs::remove(partial, ec);
+    throw MergeError(m_tmp, "The temporary database is missing and could not be made from the master template '" +
+                                m_master.string() + "': " + ec.message() + ".");
+  }
+}
+
+void Consolidator::createConsolidated(const std::vector<fs::path>& games) const {
+  std::array<MergedTable, 8> merged;
+  for (const fs::path& path : games) {
+    try {
+      Database game(path, Database::Mode::ReadOnly);
+      mergeGame(game, merged);
+    } catch (const DbError& e) {
+      // A file of the earlier version: say how to convert it rather than that it is not ours.
+      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(e));
+    }
+  }
+  try {
+    Database tmp(m_tmp);
+    Database::Transaction tx(tmp);
+    for (size_t t = 0; t < kTables.size(); ++t) {
+      Recordset out = tmp.openRecordset(kTables[t].query);
+      for (const Row& row : merged[t].rows) {
+        out.addNew();
+        for (size_t k = 0; k < row.size(); ++k) out.setField(static_cast<int>(k + 1), row[k]);
+        out.update();
+      }
+    }
+    tx.commit();
+  } catch (const DbError& e) {
+    throw MergeError(m_tmp, "Cannot write the temporary database: " + e.description());
+  }
+}
+
+void Consolidator::deletTmpDatabase() const {
+  try {
+    Database tmp(m_tmp);
+    Database::Transaction tx(tmp);
+    for (std::string_view query : kEmptyQueries) {
+      Recordset rs = tmp.openRecordset(query);
+      while (!rs.isEOF()) {
+        rs.deleteRow();
+        rs.moveNext();
+      }
+    }
+    tx.commit();
+  } catch (const DbError& e) {
+    throw MergeError(m_tmp, "Cannot empty the temporary database: " + e.description());
+  }
+}
+
+}  // namespace yardmark

@@ -1,0 +1,120 @@
+#include "core/report/ReportGenerator.h"
+
+#include "core/db/Database.h"
+#include "core/db/Value.h"
+#include "core/page/ReportHTML.h"
+#include "core/report/Consolidator.h"
+#include "core/report/ReportName.h"
+#include "core/report/ReportSets.h"
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+ReportOutcome failure(ReportOutcome::Status status, std::string file, std::string message) {
+  ReportOutcome o;
+  o.status = status;
+  o.file = std::move(file);
+  o.message = std::move(message);
+  o.boxText = o.message;
+  return o;
+}
+
+// Builds the page from the temporary database and writes it.
+HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportName) {
+  ReportSets sets(tree.tmpDatabase());
+
+  ReportHTML html;
+  html.setPageLogo("");
+  html.setPageTitle("TOTAL TEAM STATS");
+  html.setPageFont("Arial");
+  html.setTableBodyFontSize("2");
+  html.setTableHeaderFontSize("2");
+  html.setWebDirectory((tree.reportsFolder() / "").string());
+  html.setWebFilename(reportName);
+  html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
+                    sets.teamStats, sets.wins, sets.losses);
+  return html.UpdateHTMLFile();
+}
+
+}  // namespace
+
+ReportGenerator::ReportGenerator(DataTree tree) : m_tree(std::move(tree)) {}
+
+fs::path ReportGenerator::gamePath(std::string_view entry) const {
+  return m_tree.resolve(trimmed("\\YardMark\\games\\" + std::string(entry)));
+}
+
+ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, const std::string& reportName) const {
+  if (games.empty())
+    return failure(ReportOutcome::Status::NoGames, "",
+                   "Please select one/more databases in order to generate reports.");
+  if (const auto problem = reportNameProblem(reportName))
+    return failure(ReportOutcome::Status::BadName, reportName, *problem);
+
+  const Consolidator merge(m_tree.tmpDatabase(), m_tree.masterTemplate());
+  const auto emptyTmp = [&]() -> std::optional<ReportOutcome> {
+    try {
+      merge.deletTmpDatabase();
+      return std::nullopt;
+    } catch (const MergeError& e) {
+      return failure(ReportOutcome::Status::TmpDatabaseFailed, e.file().string(), e.reason());
+    }
+  };
+
+  // Emptied first as well, so rows left by an interrupted run never take part.
+  try {
+    merge.ensureTmpDatabase();
+  } catch (const MergeError& e) {
+    return failure(ReportOutcome::Status::TmpDatabaseFailed, e.file().string(), e.reason());
+  }
+  if (auto failed = emptyTmp()) return *failed;
+  try {
+    merge.createConsolidated(games);
+  } catch (const MergeError& e) {
+    emptyTmp();
+    const bool game = e.file() != m_tree.tmpDatabase();
+    return failure(game ? ReportOutcome::Status::GameFailed : ReportOutcome::Status::TmpDatabaseFailed,
+                   e.file().string(),
+                   game ? "Cannot use the game file '" + e.file().string() + "': " + e.reason() : e.reason());
+  }
+
+  HtmlWriteResult written;
+  try {
+    written = buildAndWrite(m_tree, reportName);
+  } catch (const DbError& e) {
+    emptyTmp();
+    return failure(ReportOutcome::Status::TmpDatabaseFailed, m_tree.tmpDatabase().string(),
+                   "Cannot read the temporary database: " + e.description());
+  }
+  const auto emptied = emptyTmp();
+
+  ReportOutcome o;
+  switch (written.status) {
+    case HtmlWriteResult::Status::FolderMissing:
+      o.status = ReportOutcome::Status::FolderMissing;
+      o.message = "Cannot write the report '" + reportName + "': the reports folder '" + written.file +
+                  "' does not exist.";
+      break;
+    case HtmlWriteResult::Status::WriteFailed:
+      o.status = ReportOutcome::Status::WriteFailed;
+      o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
+      break;
+    case HtmlWriteResult::Status::Written:
+    case HtmlWriteResult::Status::NothingToWrite:
+      if (emptied) return *emptied;
+      o.status = ReportOutcome::Status::Created;
+      o.boxText = "Report has successfully been created named " + reportName;
+      o.message = o.boxText;
+      o.file = written.file;
+      return o;
+  }
+  o.boxText = written.boxText;
+  o.boxTitle = written.boxTitle;
+  o.file = written.file;
+  return o;
+}
+
+}  // namespace yardmark

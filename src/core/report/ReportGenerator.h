@@ -1,0 +1,40 @@
+#pragma once
+// The generation of a season report: merge the chosen games into the temporary database,
+// build and write the page, empty the temporary database again. The caller shows the outcome.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/files/DataTree.h"
+
+namespace yardmark {
+
+struct ReportOutcome {
+  enum class Status { Created, NoGames, BadName, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed };
+  Status status = Status::Created;
+  // The message box a form shows; an empty title means the application title.
+  std::string boxText;
+  std::string boxTitle;
+  // The file concerned and why, in one sentence for the command line.
+  std::string file;
+  std::string message;
+  bool ok() const { return status == Status::Created; }
+};
+
+class ReportGenerator {
+public:
+  explicit ReportGenerator(DataTree tree);
+
+  // Writes the report named reportName into the reports folder from the games, in order.
+  // On any failure no report is written and the temporary database is left empty.
+  ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName) const;
+
+  // A selection list entry ("2007\Game3.mdb") as the full path of the game file.
+  std::filesystem::path gamePath(std::string_view entry) const;
+
+private:
+  DataTree m_tree;
+};
+
+}  // namespace yardmark

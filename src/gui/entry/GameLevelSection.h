@@ -1,0 +1,71 @@
+#pragma once
+// The Edit / Save / silent-save engine of the three game-level sections (header, quarter scores,
+// team statistics). Each holds the one row of its table; what differs between them is a
+// GameLevelConfig, made by the entry form.
+#include <functional>
+#include <vector>
+
+#include "gui/entry/Section.h"
+
+class QPushButton;
+class QWidget;
+
+namespace yardmark {
+
+struct GameField {
+  enum Kind { Text, Number, Option };
+  int column;
+  QWidget* widget;  // a QLineEdit, an editable QComboBox or a QRadioButton
+  Kind kind;
+  bool typed;  // enabled for typing; false: only shown (game year and number, quarter totals)
+};
+
+struct GameLevelConfig {
+  GameTable table;
+  const char* query;  // reopens the view each time the form becomes active
+  QPushButton* edit;
+  QPushButton* save;
+  std::vector<GameField> fields;   // in column order; the first typed one takes the focus
+  const char* noOptionMessage;     // the section's option buttons are all clear (nullptr: none)
+  const char* emptyMessage;        // a typed box is empty
+  std::function<void()> startNew;  // the shown-only boxes of a game with no row yet
+};
+
+class GameLevelSection : public Section {
+ public:
+  GameLevelSection(SectionHost& host, GameLevelConfig config);
+
+  // Activation: show the stored row with Edit offered, or get ready for a new row. A section
+  // being edited, or holding typed values not yet saved, is left as it is.
+  void enable() override;
+  void saveSilently() override { save(true); }
+
+  void editClick();
+  void saveClick() { save(false); }
+
+  // The designed state, for a form that moves on to another game file.
+  void reset();
+  // The last activation put the section into its new-row state, or left its typing in place.
+  bool enteredNew() const { return m_enteredNew; }
+  bool keptTyping() const { return m_keptTyping; }
+  void focusFirst();
+
+ private:
+  void save(bool silent);
+  void writeRow();
+  void showStored();
+  void display();
+  void setTypedEnabled(bool on);
+  void clearTyped();
+  bool anyTyped() const;
+  bool anyTypedBoxEmpty() const;
+  bool optionMissing() const;
+  Recordset& view();
+
+  SectionHost& m_host;
+  GameLevelConfig m_c;
+  bool m_enteredNew = false;
+  bool m_keptTyping = false;
+};
+
+}  // namespace yardmark

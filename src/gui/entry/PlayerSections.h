@@ -1,0 +1,41 @@
+#pragma once
+// What differs between the five player sections of the entry form; the one engine
+// (PlayerSection) reads everything else from here.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "gui/entry/Section.h"
+
+namespace yardmark {
+
+struct NumberBox {
+  const char* name;   // objectName of the text box
+  const char* label;  // its visible label
+};
+
+struct PlayerSectionConfig {
+  // "Rushing" names the routines: enableRushing, displayRushing; the silent save is
+  // prefix + "SaveUpdate" (cmdruSaveUpdate).
+  const char* name;
+  GameTable table;
+  EntrySection section;
+  const char* prefix;  // button prefix: prefix + "First", "Previous", "Next", "Last", "Edit", "Delete", "Save"
+  const char* addNew;  // the two names that do not follow the prefix everywhere (cmdrecAddnew, cmdreUndoNew)
+  const char* undoNew;
+  std::vector<NumberBox> boxes;  // in column order from ordinal 1; the first is the focus field
+  const char* combo;             // the player name; its column follows the boxes
+  const char* emptyMessage;      // Save with an empty box
+  const char* query;             // opens the section's view, also after a delete
+
+  int comboOrdinal() const { return static_cast<int>(boxes.size()) + 1; }
+  std::string button(const char* what) const { return std::string(prefix) + what; }
+};
+
+// Rushing, passing, receiving, scoring, defense: the order of the form's activation and of
+// the all-sections check.
+extern const std::array<PlayerSectionConfig, 5> kPlayerSections;
+
+const PlayerSectionConfig& playerSectionConfig(GameTable table);
+
+}  // namespace yardmark

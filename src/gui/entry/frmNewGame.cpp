@@ -1,0 +1,350 @@
+#include "gui/entry/frmNewGame.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/entry/EntryWidgets.h"
+#include "gui/entry/GameLevelSection.h"
+#include "gui/entry/PlayerSection.h"
+#include "gui/entry/RosterNames.h"
+#include "core/files/DataTree.h"
+#include "gui/shell/App.h"
+#include "gui/shell/Artwork.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+namespace {
+
+constexpr std::array<const char*, kGameTableCount> kQueries{
+    "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
+    "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense",
+};
+
+QGroupBox* frame(QWidget* parent, const char* name, const char* title) {
+  auto* box = new QGroupBox(QString::fromLatin1(title), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+// A player section's frame: its section fills the layout.
+QGroupBox* playerFrame(QWidget* parent, const char* name, const char* title) {
+  QGroupBox* box = frame(parent, name, title);
+  new QVBoxLayout(box);
+  return box;
+}
+
+}  // namespace
+
+frmNewGame::frmNewGame(App& app) : Form(app) {
+  setObjectName("frmNewGame");
+  setWindowTitle("New Game Stats");
+  buildPages();
+  buildSections();
+  QGroupBox* playerFrames[] = {Frame4, Frame5, Frame6, Frame7, Frame8};
+  for (std::size_t i = 0; i < kPlayerSections.size(); ++i) {
+    m_playerSections[i] = new PlayerSection(*this, kPlayerSections[i], playerFrames[i]);
+    playerFrames[i]->layout()->addWidget(m_playerSections[i]);
+    addPlayerSection(kPlayerSections[i].section, m_playerSections[i]);
+  }
+}
+
+frmNewGame::~frmNewGame() {
+  if (Form::app().vars().entrySections() == this) Form::app().vars().setEntrySections(nullptr);
+}
+
+void frmNewGame::buildPages() {
+  auto* outer = new QVBoxLayout(this);
+  SSTab1 = new QTabWidget(this);
+  SSTab1->setObjectName("SSTab1");
+  outer->addWidget(SSTab1);
+
+  std::array<QWidget*, 4> pages{};
+  const char* captions[] = {"Game Information", "Team Stats", "Offense", "Defense"};
+  std::array<QVBoxLayout*, 4> layouts{};
+  for (int i = 0; i < 4; ++i) {
+    pages[i] = new QWidget;
+    pages[i]->setObjectName(QString("SSTab1Page%1").arg(i));
+    layouts[i] = new QVBoxLayout(pages[i]);
+    SSTab1->addTab(pages[i], QString::fromLatin1(captions[i]));
+  }
+
+  // Page 0: header, quarter scores, the note on the save button.
+  layouts[0]->addWidget(buildHeader());
+  layouts[0]->addWidget(buildQuarter());
+  Label5 = new SaveNoteLabel(pages[0]);
+  Label5->setObjectName("Label5");
+  Label5->setText(
+      "Be sure to save your data prior to exiting.  The button with this icon         is the save button.  "
+      "Each section has its own save button.");
+  Picture1 = new QLabel(Label5);
+  Picture1->setObjectName("Picture1");
+  Picture1->setPixmap(saveIcon().pixmap(16, 16));
+  Picture1->setAccessibleName("Save icon");
+  static_cast<SaveNoteLabel*>(Label5)->setPicture(Picture1, "icon");
+  layouts[0]->addWidget(Label5);
+  layouts[0]->addStretch(1);
+
+  // Page 1: team statistics.
+  layouts[1]->addWidget(buildTeamStats());
+  layouts[1]->addStretch(1);
+
+  // Page 2: rushing, passing and receiving on SSTab2, scoring beside them.
+  auto* offense = new QHBoxLayout;
+  SSTab2 = new QTabWidget(pages[2]);
+  SSTab2->setObjectName("SSTab2");
+  Frame4 = playerFrame(SSTab2, "Frame4", "");
+  Frame5 = playerFrame(SSTab2, "Frame5", "");
+  Frame6 = playerFrame(SSTab2, "Frame6", "");
+  SSTab2->addTab(Frame4, "Rushing");
+  SSTab2->addTab(Frame5, "Passing");
+  SSTab2->addTab(Frame6, "Receiving");
+  offense->addWidget(SSTab2, 3);
+  auto* side = new QVBoxLayout;
+  Frame7 = playerFrame(pages[2], "Frame7", "Scoring");
+  side->addWidget(Frame7, 1);
+  pictureMain = new QLabel(pages[2]);
+  pictureMain->setObjectName("pictureMain");
+  pictureMain->setPixmap(programIcon(64));
+  pictureMain->setAlignment(Qt::AlignCenter);
+  side->addWidget(pictureMain);
+  offense->addLayout(side, 2);
+  layouts[2]->addLayout(offense, 1);
+
+  // Page 3: defense.
+  Frame8 = playerFrame(pages[3], "Frame8", "");
+  layouts[3]->addWidget(Frame8, 1);
+
+  for (int i = 0; i < 4; ++i) {
+    cmdNext[i] = new QPushButton("Next Tab", pages[i]);
+    cmdNext[i]->setObjectName("cmdNext");
+    cmdNext[i]->setProperty("Index", i);
+    connect(cmdNext[i], &QPushButton::clicked, this, &frmNewGame::cmdNextClick);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(cmdNext[i]);
+    layouts[i]->addLayout(row);
+  }
+  connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) { m_currentTab = page; });
+  resize(780, 560);
+}
+
+void frmNewGame::buildSections() {
+  GameLevelConfig header{
+      kHeader,
+      "Select * from header",
+      cmdhEdit,
+      cmdhSave,
+      {{1, txtOwnTeamName, GameField::Text, true},
+       {2, txtOppTeamName, GameField::Text, true},
+       {3, cmbYear, GameField::Number, false},
+       {4, txtGameNumber, GameField::Number, false},
+       {5, optRecWins, GameField::Option, true},
+       {6, optRecLosses, GameField::Option, true}},
+      "Select Game Status (Wins/Losses)",
+      "Team(s) name can not be left blank.",
+      [this] {
+        cmbYear->setEditText(Form::app().vars().currentGameYear);
+        txtGameNumber->setText(QString::fromStdString(textOfNumber(Form::app().vars().currentGameNumber)));
+      }};
+  GameLevelConfig quarter{kQuarter,
+                          "select * from quarter",
+                          cmdqEdit,
+                          cmdqSave,
+                          {},
+                          nullptr,
+                          "Empty values can not be saved/updated.",
+                          [this] {
+                            txtTotalOpp->clear();
+                            txtTotalOwn->clear();
+                          }};
+  const QLineEdit* typedQuarter[] = {txtQuarter1Opp, txtQuarter1Own, txtQuarter2Opp, txtQuarter2Own,
+                                     txtQuarter3Opp, txtQuarter3Own, txtQuarter4Opp, txtQuarter4Own};
+  int column = 1;
+  for (const QLineEdit* box : typedQuarter)
+    quarter.fields.push_back({column++, const_cast<QLineEdit*>(box), GameField::Number, true});
+  quarter.fields.push_back({9, txtTotalOpp, GameField::Number, false});
+  quarter.fields.push_back({10, txtTotalOwn, GameField::Number, false});
+
+  GameLevelConfig teamStats{kTeamStats,
+                            "select * from teamStats",
+                            cmdtsEdit,
+                            cmdtsSave,
+                            {},
+                            nullptr,
+                            "Empty values can not be saved/updated.",
+                            {}};
+  column = 1;
+  for (QLineEdit* box : txtOT) teamStats.fields.push_back({column++, box, GameField::Number, true});
+  for (QLineEdit* box : txtOwT) teamStats.fields.push_back({column++, box, GameField::Number, true});
+
+  m_header = std::make_unique<GameLevelSection>(*this, std::move(header));
+  m_quarter = std::make_unique<GameLevelSection>(*this, std::move(quarter));
+  m_teamStats = std::make_unique<GameLevelSection>(*this, std::move(teamStats));
+  m_sections[static_cast<int>(EntrySection::Header)] = m_header.get();
+  m_sections[static_cast<int>(EntrySection::Quarter)] = m_quarter.get();
+  m_sections[static_cast<int>(EntrySection::TeamStats)] = m_teamStats.get();
+
+  const std::pair<GameLevelSection*, std::pair<QPushButton*, QPushButton*>> buttons[] = {
+      {m_header.get(), {cmdhEdit, cmdhSave}},
+      {m_quarter.get(), {cmdqEdit, cmdqSave}},
+      {m_teamStats.get(), {cmdtsEdit, cmdtsSave}}};
+  for (const auto& [section, pair] : buttons) {
+    connect(pair.first, &QPushButton::clicked, this, [section] { section->editClick(); });
+    connect(pair.second, &QPushButton::clicked, this, [section] { section->saveClick(); });
+  }
+}
+
+void frmNewGame::addPlayerSection(EntrySection which, Section* section) {
+  m_sections.at(static_cast<std::size_t>(which)) = section;
+  // Each page's "Next Tab" comes after what its frames hold, however late they were filled.
+  QGroupBox* frames[] = {Frame4, Frame5, Frame6, Frame7, Frame8};
+  const int player = static_cast<int>(which) - static_cast<int>(EntrySection::Rushing);
+  if (player < 0 || player > 4) return;
+  QWidget* last = nullptr;
+  QGroupBox* frame = frames[player];
+  for (QWidget* w = frame->nextInFocusChain(); w != frame; w = w->nextInFocusChain())
+    if (frame->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) last = w;
+  if (last) QWidget::setTabOrder(last, cmdNext[which == EntrySection::Defense ? 3 : 2]);
+}
+
+SilentSave* frmNewGame::section(EntrySection which) { return m_sections.at(static_cast<std::size_t>(which)); }
+
+void frmNewGame::selectTabs(int ssTab1, int ssTab2) {
+  SSTab1->setCurrentIndex(ssTab1);
+  if (ssTab2 >= 0) SSTab2->setCurrentIndex(ssTab2);
+}
+
+void frmNewGame::cmdNextClick() {
+  int next = m_currentTab + 1;
+  if (next > 3) next = 0;
+  m_currentTab = next;
+  SSTab1->setCurrentIndex(next);
+}
+
+void frmNewGame::calTotal() {
+  const auto sum = [](std::initializer_list<const QLineEdit*> boxes) {
+    double total = 0;
+    for (const QLineEdit* box : boxes) total += numberFromText(box->text().toStdString());
+    return QString::fromStdString(textOfNumber(total));
+  };
+  txtTotalOpp->setText(sum({txtQuarter1Opp, txtQuarter2Opp, txtQuarter3Opp, txtQuarter4Opp}));
+  txtTotalOwn->setText(sum({txtQuarter1Own, txtQuarter2Own, txtQuarter3Own, txtQuarter4Own}));
+}
+
+void frmNewGame::loadPlayerName() {
+  std::array<QComboBox*, 5> combos{};
+  for (std::size_t i = 0; i < combos.size(); ++i) combos[i] = m_playerSections[i]->nameCombo();
+  loadRosterNames(Form::app().tree(), Form::app().prompter(), combos);
+}
+
+// ---------------------------------------------------------------- game file
+
+std::filesystem::path frmNewGame::pathOfGame() const {
+  const GlobalVariables& vars = Form::app().vars();
+  if (vars.gameOpenedFromFile) return findPathCaseInsensitive(trimmed(vars.openGamePath.toStdString()));
+  return Form::app().tree().gameFileAsOpened(vars.currentGameYear.toStdString(), textOfNumber(vars.currentGameNumber));
+}
+
+void frmNewGame::loadGameDB() {
+  const std::filesystem::path path = pathOfGame();
+  Database db(path);
+  std::vector<Recordset> views;
+  for (const char* query : kQueries) views.push_back(db.openRecordset(query));
+  m_gameTables = std::move(views);
+  m_gameDatabase = std::move(db);
+  m_gameFilePath = path;
+}
+
+void frmNewGame::closeGameDB() {
+  m_gameTables.clear();
+  m_gameDatabase.reset();
+}
+
+Recordset& frmNewGame::view(int table) {
+  if (m_gameTables.empty()) throw DbError(dberr::EngineFailure, "No game file is open.");
+  return m_gameTables.at(static_cast<std::size_t>(table));
+}
+
+void frmNewGame::reopenView(int table, const std::string& query) { view(table) = m_gameDatabase->openRecordset(query); }
+
+void frmNewGame::checkGameFile() {
+  std::error_code ec;
+  if (!m_gameDatabase || !std::filesystem::is_regular_file(m_gameFilePath, ec))
+    throw DbError(dberr::FileNotFound, "The game file '" + m_gameFilePath.string() +
+                                           "' was removed or renamed while it was open; nothing was saved.");
+}
+
+// ---------------------------------------------------------------- activation and unload
+
+void frmNewGame::formActivate() {
+  App& app = Form::app();
+  GlobalVariables& vars = app.vars();
+  vars.setGameFormActive(true);
+  vars.setEntrySections(this);
+
+  placeOverMainWindow(*this);
+
+  m_currentTab = 0;
+  SSTab1->setCurrentIndex(0);
+  cmbYear->setEditText(vars.currentGameYear);
+  txtGameNumber->setText(QString::fromStdString(textOfNumber(vars.currentGameNumber)));
+
+  loadPlayerName();
+  // Typing kept across activations belongs to the game it was typed for.
+  if (pathOfGame() != m_gameFilePath) {
+    for (GameLevelSection* s : {m_header.get(), m_quarter.get(), m_teamStats.get()}) s->reset();
+    m_newRowPending.fill(false);
+  }
+  try {
+    loadGameDB();
+    for (Section* s : m_sections)
+      if (s) s->enable();
+  } catch (const DbError& e) {
+    closeGameDB();
+    vars.setGameFormActive(false);
+    vars.setEntrySections(nullptr);
+    app.prompter().tell("The game cannot be opened.\r\n" + QString::fromStdString(e.description()));
+    QTimer::singleShot(0, this, [this] { unload(); });
+    return;
+  }
+  // The last new section in this order has the focus: a new game starts at the team names. A
+  // user coming back to his typing finds the focus where he left it.
+  const std::array<GameLevelSection*, 3> order{m_teamStats.get(), m_quarter.get(), m_header.get()};
+  if (std::none_of(order.begin(), order.end(), [](GameLevelSection* s) { return s->keptTyping(); }))
+    for (GameLevelSection* s : order)
+      if (s->enteredNew()) s->focusFirst();
+}
+
+void frmNewGame::formUnload(bool& cancel) {
+  GlobalVariables& vars = Form::app().vars();
+  if (m_gameDatabase && vars.entrySections() == this) {
+    m_saveFailed = false;
+    vars.checkAllSections();
+    if (vars.emptyFieldFound || m_saveFailed) {
+      const Answer answer = Form::app().prompter().message(MessageBox(
+          "Some data may have been lost due to closing the game file prior to saving.  You may want to re-verify "
+          "your data.  Do you want to re-verify your data ?",
+          Buttons::YesNo, Icon::Critical, "MsgBox Demonstration", Answer::No));
+      if (answer == Answer::Yes) {
+        cancel = true;
+        return;
+      }
+    }
+  }
+  closeGameDB();
+  vars.setGameFormActive(false);
+  vars.setEntrySections(nullptr);
+}
+
+}  // namespace yardmark

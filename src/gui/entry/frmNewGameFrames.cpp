@@ -1,0 +1,193 @@
+// The game-level frames of frmNewGame: header, quarter scores and team statistics. Widgets are
+// made in reading order, which is also their tab order.
+#include <QComboBox>
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "gui/entry/EntryWidgets.h"
+#include "gui/entry/frmNewGame.h"
+#include "gui/shell/KeyFilter.h"
+
+namespace yardmark {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setEnabled(false);  // activation sets the buttons by the row-exists rule
+  return b;
+}
+
+QPushButton* saveButton(QWidget* parent, const char* name) {
+  QPushButton* b = button(parent, name, "Save");
+  b->setIcon(saveIcon());
+  return b;
+}
+
+QHBoxLayout* buttonRow(QPushButton* edit, QPushButton* save) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(edit);
+  row->addWidget(save);
+  return row;
+}
+
+QLineEdit* nameBox(QWidget* parent, const char* name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEnabled(false);
+  installKeyFilter(box, nameKey);
+  return box;
+}
+
+struct TeamStat {
+  const char* suffix;
+  const char* label;
+};
+constexpr TeamStat kStatRows[10] = {
+    {"FirstDowns", "First Downs"}, {"Rushing", "Rushing Yards"}, {"Passing", "Pass Completions"},
+    {"Yrds", "Passing Yards"},     {"TO", "Total Offense"},      {"Fumbles", "Fumbles Lost"},
+    {"Stats", "Stats Penalties"},  {"Punts", "Punts"},           {"Plays", "Plays"},
+    {"PuntsR", "Punt Returns"},
+};
+
+}  // namespace
+
+QWidget* frmNewGame::buildHeader() {
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName("Frame1");
+  auto* grid = new QGridLayout(Frame1);
+
+  txtOwnTeamName = nameBox(Frame1, "txtOwnTeamName");
+  cmbYear = new QComboBox(Frame1);
+  cmbYear->setObjectName("cmbYear");
+  cmbYear->setEditable(true);
+  cmbYear->setEnabled(false);  // shows the open game's year; never typed in
+  for (int year = 1990; year <= QDate::currentDate().year(); ++year) cmbYear->addItem(QString::number(year));
+  txtOppTeamName = nameBox(Frame1, "txtOppTeamName");
+  txtGameNumber = new QLineEdit(Frame1);
+  txtGameNumber->setObjectName("txtGameNumber");
+  txtGameNumber->setEnabled(false);
+  txtGameNumber->setMaximumWidth(90);
+
+  grid->addWidget(buddyLabel(Frame1, "Label1", "Own Team Name", txtOwnTeamName), 0, 0);
+  grid->addWidget(txtOwnTeamName, 0, 1);
+  grid->addWidget(buddyLabel(Frame1, "Label3", "Game Year", cmbYear), 0, 2);
+  grid->addWidget(cmbYear, 0, 3);
+  grid->addWidget(buddyLabel(Frame1, "Label2", "Opp.Team Name", txtOppTeamName), 1, 0);
+  grid->addWidget(txtOppTeamName, 1, 1);
+  grid->addWidget(buddyLabel(Frame1, "Label4", "Game Number", txtGameNumber), 1, 2);
+  grid->addWidget(txtGameNumber, 1, 3);
+  grid->setColumnStretch(1, 1);
+
+  optRecWins = new QRadioButton("Won", Frame1);
+  optRecWins->setObjectName("optRecWins");
+  optRecWins->setEnabled(false);
+  optRecLosses = new QRadioButton("Loss", Frame1);
+  optRecLosses->setObjectName("optRecLosses");
+  optRecLosses->setEnabled(false);
+  cmdhEdit = button(Frame1, "cmdhEdit", "Edit");
+  cmdhSave = saveButton(Frame1, "cmdhSave");
+  auto* row = buttonRow(cmdhEdit, cmdhSave);
+  row->insertWidget(0, optRecWins);
+  row->insertWidget(1, optRecLosses);
+  grid->addLayout(row, 2, 0, 1, 4);
+  return Frame1;
+}
+
+QWidget* frmNewGame::buildQuarter() {
+  Frame2 = new QGroupBox("Quarter", this);
+  Frame2->setObjectName("Frame2");
+  auto* grid = new QGridLayout(Frame2);
+
+  const char* headings[] = {"Label7", "Label8", "Label9", "Label10"};
+  QLineEdit** opp[] = {&txtQuarter1Opp, &txtQuarter2Opp, &txtQuarter3Opp, &txtQuarter4Opp};
+  QLineEdit** own[] = {&txtQuarter1Own, &txtQuarter2Own, &txtQuarter3Own, &txtQuarter4Own};
+  // Opponent first, as the columns of the table and the focus go.
+  for (int q = 0; q < 4; ++q) {
+    *opp[q] = numberBox(Frame2, QString("txtQuarter%1Opp").arg(q + 1));
+    (*opp[q])->setAccessibleName(QString("Opponent Team, quarter %1").arg(q + 1));
+  }
+  txtTotalOpp = numberBox(Frame2, "txtTotalOpp");
+  txtTotalOpp->setAccessibleName("Opponent Team, total");
+  for (int q = 0; q < 4; ++q) {
+    *own[q] = numberBox(Frame2, QString("txtQuarter%1Own").arg(q + 1));
+    (*own[q])->setAccessibleName(QString("Own Team, quarter %1").arg(q + 1));
+  }
+  txtTotalOwn = numberBox(Frame2, "txtTotalOwn");
+  txtTotalOwn->setAccessibleName("Own Team, total");
+
+  for (int q = 0; q < 4; ++q) {
+    QLabel* heading = buddyLabel(Frame2, headings[q], QString::number(q + 1), *opp[q]);
+    heading->setAlignment(Qt::AlignCenter);
+    grid->addWidget(heading, 0, q + 1);
+    grid->addWidget(*opp[q], 1, q + 1);
+    grid->addWidget(*own[q], 2, q + 1);
+  }
+  QLabel* total = buddyLabel(Frame2, "Label17", "Total", txtTotalOpp);
+  total->setAlignment(Qt::AlignCenter);
+  grid->addWidget(total, 0, 5);
+  grid->addWidget(txtTotalOpp, 1, 5);
+  grid->addWidget(txtTotalOwn, 2, 5);
+  grid->addWidget(buddyLabel(Frame2, "Label15", "Opponent Team", txtQuarter1Opp), 1, 0);
+  grid->addWidget(buddyLabel(Frame2, "Label16", "Own Team", txtQuarter1Own), 2, 0);
+  grid->setColumnStretch(6, 1);
+
+  for (QLineEdit** box : opp) (*box)->setEnabled(false);
+  for (QLineEdit** box : own) (*box)->setEnabled(false);
+  txtTotalOpp->setEnabled(false);  // computed, never typed
+  txtTotalOwn->setEnabled(false);
+  for (QLineEdit** box : opp) connect(*box, &QLineEdit::textChanged, this, &frmNewGame::calTotal);
+  for (QLineEdit** box : own) connect(*box, &QLineEdit::textChanged, this, &frmNewGame::calTotal);
+
+  cmdqEdit = button(Frame2, "cmdqEdit", "Edit");
+  cmdqSave = saveButton(Frame2, "cmdqSave");
+  grid->addLayout(buttonRow(cmdqEdit, cmdqSave), 3, 0, 1, 7);
+  return Frame2;
+}
+
+QWidget* frmNewGame::buildTeamStats() {
+  Frame3 = new QGroupBox(this);
+  Frame3->setObjectName("Frame3");
+  auto* grid = new QGridLayout(Frame3);
+
+  // The opponent's column, then the own team's: the column order of the table.
+  const struct {
+    std::array<QLineEdit*, 10>& boxes;
+    const char* prefix;
+    const char* heading;
+    const char* headingText;
+    int column;
+  } sides[] = {{txtOT, "OT", "Label26", "Opponent Team", 0}, {txtOwT, "OwT", "Label25", "Own Team", 3}};
+  for (const auto& side : sides) {
+    for (int k = 0; k < 10; ++k) {
+      QLineEdit* box = numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatRows[k].suffix));
+      box->setEnabled(false);
+      side.boxes[static_cast<std::size_t>(k)] = box;
+      const QByteArray labelName = QString("lbl%1%2").arg(side.prefix, kStatRows[k].suffix).toLatin1();
+      grid->addWidget(buddyLabel(Frame3, labelName.constData(), kStatRows[k].label, box), k + 1, side.column);
+      grid->addWidget(box, k + 1, side.column + 1);
+    }
+    QLabel* heading = buddyLabel(Frame3, side.heading, side.headingText, side.boxes[0]);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    grid->addWidget(heading, 0, side.column, 1, 2);
+  }
+  grid->setColumnMinimumWidth(2, 40);  // the gap between the two teams
+  grid->setColumnStretch(5, 1);
+
+  cmdtsEdit = button(Frame3, "cmdtsEdit", "Edit");
+  cmdtsSave = saveButton(Frame3, "cmdtsSave");
+  grid->addLayout(buttonRow(cmdtsEdit, cmdtsSave), 11, 0, 1, 6);
+  return Frame3;
+}
+
+}  // namespace yardmark

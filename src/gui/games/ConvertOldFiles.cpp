@@ -1,0 +1,81 @@
+#include "gui/games/ConvertOldFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProgressDialog>
+
+#include "gui/shell/App.h"
+#include "gui/shell/FormKit.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+QString conversionQuestion(size_t files) {
+  const QString count = files == 1 ? QStringLiteral("1 file") : QString::number(files) + " files";
+  return "The data folder holds " + count +
+         " kept by the earlier version of YardMark, which must be converted before they can be opened. "
+         "Each original is kept beside its new file, under its name with .jet added.\n\nConvert them now?";
+}
+
+QString conversionSummaryText(const ConvertSummary& summary) {
+  QString text = QString::fromStdString(summaryLine(summary));
+  for (const Conversion& c : summary.files)
+    if (!c.ok || !c.leftOut.empty()) text += "\n\n" + QString::fromStdString(describe(c, summary.dryRun));
+  return text;
+}
+
+std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const ConvertOptions& options) {
+  const std::vector<OldFile> files = findOldFiles(app.tree());
+  if (files.empty()) return std::nullopt;
+  const Answer answer =
+      app.prompter().message(MessageBox(conversionQuestion(files.size()), Buttons::YesNo, Icon::Question));
+  if (answer != Answer::Yes) return std::nullopt;
+
+  QProgressDialog progress("Converting the files of the earlier version...", "Stop", 0, static_cast<int>(files.size()),
+                           parent);
+  progress.setObjectName("dlgConvertProgress");
+  progress.setWindowTitle(kAppTitle);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  const ConvertSummary summary =
+      convertOldFiles(app.tree(), files, options, [&](size_t index, size_t total, const std::filesystem::path& file) {
+        progress.setValue(static_cast<int>(index));
+        progress.setLabelText("Converting " + QString::number(index + 1) + " of " + QString::number(total) + ": " +
+                              QDir::toNativeSeparators(QString::fromStdString(file.string())));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+      });
+  progress.setValue(static_cast<int>(files.size()));
+  app.prompter().tell(conversionSummaryText(summary));
+  return summary;
+}
+
+bool offerConversionOf(App& app, const std::filesystem::path& game, const ConvertOptions& options) {
+  const QString name = QString::fromStdString(game.filename().string());
+  QString question = "The game file ";
+  question += name;
+  question +=
+      " was kept by the earlier version of YardMark and must be converted before it can be opened. "
+      "The original is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
+  if (app.prompter().message(MessageBox(question, Buttons::YesNo, Icon::Question)) != Answer::Yes) return false;
+
+  Conversion c;
+  {
+    const WaitCursor busy;
+    // A game of a year folder: its rows go into a fresh copy of the template, as at start-up.
+    c = convertOldFiles(app.tree(), {OldFile{game, OldFileKind::Game, true}}, options).files.front();
+  }
+  if (!c.ok) {
+    QString text = "The game file ";
+    text += QDir::toNativeSeparators(QString::fromStdString(game.string()));
+    text += " could not be converted: ";
+    text += QString::fromStdString(c.reason);
+    text += ". It is left as it was.";
+    app.prompter().message(MessageBox(text, Buttons::Ok, Icon::Exclamation));
+    return false;
+  }
+  if (!c.leftOut.empty()) app.prompter().tell(QString::fromStdString(describe(c, false)));
+  return true;
+}
+
+}  // namespace yardmark

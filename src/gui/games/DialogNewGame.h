@@ -1,0 +1,53 @@
+#pragma once
+// File > New: the user picks a year and types a game number; the game file is made from the
+// master template unless it is there already, and the entry form opens on it.
+#include <QString>
+#include <filesystem>
+#include <string>
+
+#include "gui/shell/Form.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace yardmark {
+
+class GameFileLists;
+
+class DialogNewGame : public Form {
+  Q_OBJECT
+ public:
+  explicit DialogNewGame(App& app);
+
+  QGroupBox* Frame2;
+  QLabel* Label1;
+  QListWidget* Dir1;
+  QListWidget* File1;
+  QGroupBox* Frame1;
+  QLabel* Label3;
+  QComboBox* cmbYear;
+  QLabel* Label4;
+  QLineEdit* txtGameNumber;
+  QLabel* lable1;
+  QPushButton* OKButton;
+  QPushButton* CancelButton;
+
+  void OKButton_Click();
+
+ protected:
+  void formActivate() override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Makes the year folder and, unless it is there, the game file; false after telling the
+  // user why it could not.
+  bool makeGameFile(const std::string& year, const std::filesystem::path& game);
+
+  GameFileLists* m_lists;
+};
+
+}  // namespace yardmark

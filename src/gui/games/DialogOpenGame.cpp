@@ -1,0 +1,94 @@
+#include "gui/games/DialogOpenGame.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/jet/JetFile.h"
+#include "gui/games/ConvertOldFiles.h"
+#include "gui/games/GameDialog.h"
+#include "gui/games/GameFileLists.h"
+#include "core/games/GameFolder.h"
+#include "core/games/Synopsis.h"
+#include "gui/shell/App.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+DialogOpenGame::DialogOpenGame(App& app) : Form(app), m_lists(new GameFileLists(this, app.tree().gamesRoot())) {
+  setObjectName("DialogOpenGame");
+  setWindowTitle("Open Game");
+
+  Frame1 = m_lists->makeFrame("Frame1", "YardMark Game Files");
+  Dir1 = m_lists->Dir1;
+  File1 = m_lists->File1;
+
+  Frame2 = new QGroupBox("Synopsis of File", this);
+  Frame2->setObjectName("Frame2");
+  lblGamesPlayed = namedLabel(Frame2, "lblGamesPlayed", "Games Played: 0");
+  lblWins = namedLabel(Frame2, "lblWins", "Wins: 0");
+  lblLosses = namedLabel(Frame2, "lblLosses", "Losses: 0");
+  lblTeams = namedLabel(Frame2, "lblTeams", "Select Year");
+  lblTeams->setWordWrap(true);
+  lblUnreadable = namedLabel(Frame2, "lblUnreadable", "");
+  lblUnreadable->setWordWrap(true);
+  lblUnreadable->hide();
+  auto* synopsis = new QVBoxLayout(Frame2);
+  for (QLabel* l : {lblGamesPlayed, lblWins, lblLosses, lblTeams, lblUnreadable}) synopsis->addWidget(l);
+  synopsis->addStretch();
+
+  OkButton = dialogButton(this, "OkButton", "Ok");
+  CancelButton = dialogButton(this, "CancelButton", "Cancel");
+  auto* main = new QHBoxLayout(this);
+  main->addWidget(Frame1, 1);
+  main->addWidget(Frame2);
+  main->addLayout(buttonColumn(OkButton, CancelButton));
+  Frame2->setFixedWidth(190);
+  setFixedSize(sizeHint());
+
+  connect(m_lists, &GameFileLists::filesShown, this, &DialogOpenGame::showSynopsis);
+  connect(OkButton, &QPushButton::clicked, this, &DialogOpenGame::OkButton_Click);
+  connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
+  cancelOnEscape(this, CancelButton);
+
+  m_lists->showGamesFolder();
+}
+
+void DialogOpenGame::formActivate() { placeOverMainWindow(*this); }
+
+void DialogOpenGame::showSynopsis() {
+  const Synopsis s = synopsisOf(m_lists->files());
+  lblGamesPlayed->setText(QString("Games Played: %1").arg(s.gamesPlayed));
+  lblLosses->setText(QString("Losses: %1").arg(s.losses));
+  lblWins->setText(QString("Wins: %1").arg(s.wins));
+  lblTeams->setText(QString::fromStdString(s.teams));
+  QStringList reasons;
+  for (const Synopsis::Unreadable& u : s.unreadable) reasons << QString::fromStdString(u.reason);
+  lblUnreadable->setText(QString("Unreadable Files: %1").arg(s.unreadable.size()));
+  lblUnreadable->setToolTip(reasons.join('\n'));
+  lblUnreadable->setVisible(!s.unreadable.empty());
+}
+
+void DialogOpenGame::OkButton_Click() {
+  // The shared values belong to the game in a loaded entry form until that form has gone.
+  GlobalVariables& vars = app().vars();
+  if (!loadedEntryForm(app())) clearGameNumber(vars);
+  const auto file = m_lists->selectedFile();
+  if (!file) {
+    app().prompter().tell("Please select the game.");
+    return;
+  }
+  // A file of the earlier version opens once it is converted; otherwise the dialog stays.
+  if (isJetFile(*file) && !offerConversionOf(app(), *file)) return;
+  const std::string path = handOverPath(*file);
+  if (!makeWayForGame(app(), path)) return;
+  clearGameNumber(vars);
+  vars.openGamePath = QString::fromStdString(path);
+  vars.gameOpenedFromFile = true;
+  handOverToEntryForm(*this);
+}
+
+}  // namespace yardmark

@@ -1,0 +1,88 @@
+#include "gui/reports/BrowserCommands.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace yardmark {
+
+QtBrowserCommands::QtBrowserCommands(QTextDocument* document, QWidget* dialogParent)
+    : m_document(document), m_parent(dialogParent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtBrowserCommands::~QtBrowserCommands() = default;
+
+int QtBrowserCommands::queryStatus(BrowserCommand /*command*/) {
+  // Every command needs a page to work on.
+  return m_document->isEmpty() ? 0 : kCommandEnabled;
+}
+
+namespace {
+
+// Lays the page out as the screen shows it and shrinks it to the paper's width, as a browser
+// prints a page wider than the paper; printing at the printer's own resolution made the
+// page's pixel sizes tiny and cut its 990-pixel tables off at the right.
+void printShrunkToWidth(const QTextDocument& document, QPrinter& printer) {
+  std::unique_ptr<QTextDocument> copy(document.clone());
+  copy->setTextWidth(-1);
+  const qreal width = std::max<qreal>(copy->idealWidth(), 800);
+  copy->setTextWidth(width);
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  const QRectF paper = printer.pageRect(QPrinter::DevicePixel);
+  const qreal scale = paper.width() / width;
+  const qreal pageHeight = paper.height() / scale;
+  copy->setPageSize(QSizeF(width, pageHeight));  // rows are not split across pages
+  for (int page = 0; page < copy->pageCount(); ++page) {
+    if (page > 0) printer.newPage();
+    painter.save();
+    painter.scale(scale, scale);
+    painter.translate(0, -page * pageHeight);
+    copy->drawContents(&painter, QRectF(0, page * pageHeight, width, pageHeight));
+    painter.restore();
+  }
+  painter.end();
+}
+
+}  // namespace
+
+void QtBrowserCommands::print() {
+  if (!m_printer->isValid()) throw BrowserError{"No printer is available."};
+  printShrunkToWidth(*m_document, *m_printer);
+  if (m_printer->printerState() == QPrinter::Error)
+    throw BrowserError{m_printer->outputFileName().isEmpty()
+                           ? QStringLiteral("The printer reported an error.")
+                           : "The report could not be printed to " + m_printer->outputFileName() + "."};
+}
+
+void QtBrowserCommands::exec(BrowserCommand command, ExecOption option) {
+  const bool prompt = option == ExecOption::PromptUser;
+  switch (command) {
+    case BrowserCommand::PageSetup: {
+      QPageSetupDialog dialog(m_printer.get(), m_parent);
+      dialog.exec();
+      return;
+    }
+    case BrowserCommand::Print: {
+      if (prompt) {
+        QPrintDialog dialog(m_printer.get(), m_parent);
+        if (dialog.exec() != QDialog::Accepted) return;
+      }
+      print();
+      return;
+    }
+    case BrowserCommand::PrintPreview: {
+      // A preview is a window the user reads: there is none without it.
+      QPrintPreviewDialog dialog(m_printer.get(), m_parent);
+      QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                       [this](QPrinter* p) { printShrunkToWidth(*m_document, *p); });
+      dialog.exec();
+      return;
+    }
+  }
+}
+
+}  // namespace yardmark

@@ -1,0 +1,53 @@
+#include "gui/reports/DialogDeleteReport.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "gui/shell/FormKit.h"
+#include "gui/reports/frmViewReport.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+DialogDeleteReport::DialogDeleteReport(App& app)
+    : ReportFileDialog(app, "DialogDeleteReport", "Delete Report", "Delete") {
+  Dir1->setAccessibleName("Reports folder");
+  File1->setAccessibleName("Select Report");
+  Label3 = buddyLabel(Frame1, "Label3", "Once you delete, you cannot bring back the deleted report...", nullptr);
+  Label3->setWordWrap(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{Dir1, File1, Label3}) frameLayout()->addWidget(w);
+  resize(380, 320);
+}
+
+void DialogDeleteReport::OKButton_Click() {
+  Prompter& prompter = app().prompter();
+  const QString name = selectedFile();
+  if (name.isEmpty()) {
+    prompter.tell("Please select the game to delete.");
+    return;
+  }
+  if (prompter.message(MessageBox("Are you sure you want to delete this report?", Buttons::YesNo)) != Answer::Yes)
+    return;
+  const QString path = reportPath(name);
+  App& a = app();
+  a.vars().currentReportName = path;
+  // The viewer never goes on showing a report that is gone.
+  if (auto* viewer = a.forms().find<frmViewReport>(); viewer && viewer->shownFile() == path && !viewer->unload())
+    return;
+  std::error_code ec;
+  if (!fs::remove(fs::path(path.toStdString()), ec) || ec) {
+    prompter.tell("Cannot delete the report '" + name +
+                  "': " + QString::fromStdString(ec ? ec.message() : std::string("the file does not exist")) + ".");
+    return;
+  }
+  unload();
+}
+
+}  // namespace yardmark

@@ -1,0 +1,224 @@
+#include "gui/roster/frmRosterImport.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "core/db/Database.h"
+#include "gui/roster/FolderList.h"
+#include "gui/roster/RosterControls.h"
+#include "gui/roster/frmRoster.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Error Finding File...");
+constexpr int kNameRole = Qt::UserRole;  // the last, first and middle name an entry was read with
+
+QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::SelectionMode mode) {
+  auto* l = new QListWidget(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setSelectionMode(mode);
+  return l;
+}
+
+PersonName nameOf(const QListWidgetItem* item) {
+  const QStringList parts = item->data(kNameRole).toStringList();
+  return {parts.value(0), parts.value(1), parts.value(2)};
+}
+
+void addEntry(QListWidget* to, const PersonName& name) {
+  auto* item = new RosterListItem(rosterListText(name), to);
+  item->setData(kNameRole, QStringList{name.last, name.first, name.middle});
+}
+
+// Moves entries from one list to the other, in list order: every entry, or the selected ones.
+void moveEntries(QListWidget* from, QListWidget* to, bool selectedOnly) {
+  std::vector<int> noted;
+  for (int i = 0; i < from->count(); ++i) {
+    QListWidgetItem* item = from->item(i);
+    if (selectedOnly && !item->isSelected()) continue;
+    noted.push_back(i);
+    to->addItem(item->clone());
+  }
+  // Last first, so that the positions still to remove stay valid.
+  for (auto it = noted.rbegin(); it != noted.rend(); ++it) delete from->takeItem(*it);
+}
+
+std::optional<std::string> stored(const std::optional<QString>& name) {
+  if (!name) return std::nullopt;
+  return name->toStdString();
+}
+
+}  // namespace
+
+QString frmRosterImport::defaultContactsFolder() {
+  QString prefix = qEnvironmentVariable("WINEPREFIX");
+  if (prefix.isEmpty()) prefix = QDir::home().filePath(".wine");
+  const auto path = std::filesystem::path(QDir(prefix)
+                                              .filePath("drive_c/Program Files/Carrowby Athletics/"
+                                                        "Rallybook Contacts")
+                                              .toStdString());
+  return QString::fromStdString(findPathCaseInsensitive(path).string());
+}
+
+frmRosterImport::frmRosterImport(App& app) : Form(app) {
+  setObjectName("frmRosterImport");
+  setWindowTitle("Import Roster From Rallybook Contacts");
+
+  Label1 = rosterLabel(this, "Label1", "Select Folder");
+  Dir1 = new FolderList(this);
+  Dir1->setObjectName("Dir1");
+  Label2 = rosterLabel(this, "Label2", "Select Inidividual");
+  importFrom = list(this, "importFrom", QAbstractItemView::ExtendedSelection);
+  Label3 = rosterLabel(this, "Label3", "Import");
+  importTo = list(this, "importTo", QAbstractItemView::SingleSelection);
+  importTo->setSortingEnabled(true);
+  Label1->setBuddy(Dir1);
+  Label2->setBuddy(importFrom);
+  Label3->setBuddy(importTo);
+
+  cmdBegin = rosterButton(this, "cmdBegin", "&Begin");
+  cmdAddAll = rosterButton(this, "cmdAddAll", ">>", "Select All");
+  cmdAddDatabase = rosterButton(this, "cmdAddDatabase", ">", "Add Selected Only");
+  cmdRemoveDatabase = rosterButton(this, "cmdRemoveDatabase", "<", "Remove Selected");
+  cmdRemoveAll = rosterButton(this, "cmdRemoveAll", "<<", "Remove All");
+  cmdImport = rosterButton(this, "cmdImport", "&Import");
+  cmdViewCurrentRoster = rosterButton(this, "cmdViewCurrentRoster", "View Current Roster");
+  Label5 = rosterLabel(this, "Label5",
+                       "Default location for Rallybook Contacts is C:\\Program Files\\Carrowby Athletics\\Rallybook "
+                       "Contacts");
+  Label4 = rosterLabel(this, "Label4",
+                       "Find and highlight the Rallybook Contacts Folder.  Click on Begin.  Select the Individuals you "
+                       "want to import and move them to the \"Selected Individual\" section.  Then, select the Import "
+                       "button.");
+  buildLayout();
+
+  connect(cmdBegin, &QPushButton::clicked, this, &frmRosterImport::cmdBegin_Click);
+  connect(cmdAddAll, &QPushButton::clicked, this, [this] { moveEntries(importFrom, importTo, false); });
+  connect(cmdAddDatabase, &QPushButton::clicked, this, [this] { moveEntries(importFrom, importTo, true); });
+  connect(cmdRemoveDatabase, &QPushButton::clicked, this, [this] { moveEntries(importTo, importFrom, true); });
+  connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { moveEntries(importTo, importFrom, false); });
+  connect(cmdImport, &QPushButton::clicked, this, &frmRosterImport::cmdImport_Click);
+  connect(cmdViewCurrentRoster, &QPushButton::clicked, this, &frmRosterImport::cmdViewCurrentRoster_Click);
+
+  // Load: open the list on the default folder; without it the user finds the folder by hand.
+  importFrom->clear();
+  importTo->clear();
+  if (!Dir1->setPath(defaultContactsFolder())) {
+    Dir1->setPath(QDir::homePath());
+    tellError(
+        "Rallybook Contacts Application Not Found.  If you installed it in another directory other than the "
+        "default, please locate it.");
+  }
+}
+
+frmRosterImport::~frmRosterImport() = default;
+
+void frmRosterImport::buildLayout() {
+  for (QLabel* l : {Label4, Label5}) l->setWordWrap(true);
+  Dir1->setMinimumHeight(110);
+
+  auto* moves = new QVBoxLayout;
+  moves->addStretch();
+  for (QPushButton* b : {cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}) {
+    b->setFixedWidth(44);
+    moves->addWidget(b);
+  }
+  moves->addStretch();
+
+  auto* lists = new QGridLayout;
+  lists->addWidget(Label2, 0, 0);
+  lists->addWidget(Label3, 0, 2);
+  lists->addWidget(importFrom, 1, 0);
+  lists->addLayout(moves, 1, 1);
+  lists->addWidget(importTo, 1, 2);
+  lists->setColumnStretch(0, 1);
+  lists->setColumnStretch(2, 1);
+
+  auto* begin = new QHBoxLayout;
+  begin->addWidget(cmdBegin);
+  begin->addStretch();
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(cmdViewCurrentRoster);
+  bottom->addStretch();
+  bottom->addWidget(cmdImport);
+
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(Label4);
+  all->addWidget(Label1);
+  all->addWidget(Dir1);
+  all->addLayout(begin);
+  all->addLayout(lists, 1);
+  all->addWidget(Label5);
+  all->addLayout(bottom);
+  resize(560, 520);
+
+  QWidget* order[] = {Dir1,         cmdBegin, importFrom,           cmdAddAll, cmdAddDatabase, cmdRemoveDatabase,
+                      cmdRemoveAll, importTo, cmdViewCurrentRoster, cmdImport};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmRosterImport::tellError(const QString& text) {
+  app().prompter().message(MessageBox(text, Buttons::Ok, Icon::Critical, kErrorTitle));
+}
+
+void frmRosterImport::cmdBegin_Click() {
+  const std::filesystem::path folder = Dir1->chosen().toStdString();
+  const std::filesystem::path file = findCaseInsensitive(folder, "contacts.mdb", DataTree::Last::File);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    tellError("Rallybook Contacts Application Not Found");
+    return;
+  }
+  std::vector<PersonName> people;
+  try {
+    people = readContacts(m_reader, QString::fromStdString(file.string()));
+  } catch (const JetReadError& e) {
+    tellError("Error..." + e.description());
+    return;
+  }
+  if (people.empty()) return;
+  Dir1->hide();
+  Label1->hide();
+  for (const PersonName& person : people) addEntry(importFrom, person);
+}
+
+void frmRosterImport::cmdImport_Click() {
+  if (importTo->count() == 0) return;
+  try {
+    Database roster(ensureRosterDatabase(app().tree()));
+    Recordset rows = roster.openRecordset("select * from roster");
+    // All entries or none: a failure half-way leaves the roster and the list as they were.
+    Database::Transaction writing(roster);
+    for (int i = 0; i < importTo->count(); ++i) {
+      const auto columns = importedColumns(nameOf(importTo->item(i)));
+      rows.addNew();
+      for (int c = 0; c < 3; ++c)
+        if (const auto name = stored(columns[static_cast<size_t>(c)])) rows.setField(c + 1, *name);
+      rows.update();
+    }
+    writing.commit();
+  } catch (const std::exception& e) {
+    app().prompter().message(MessageBox("Error..." + QString::fromStdString(e.what()), Buttons::Ok, Icon::Critical));
+    return;
+  }
+  importTo->clear();
+}
+
+void frmRosterImport::cmdViewCurrentRoster_Click() {
+  app().forms().show<frmRoster>();
+  unload();
+}
+
+}  // namespace yardmark

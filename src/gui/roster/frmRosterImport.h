@@ -1,0 +1,52 @@
+#pragma once
+// Import of players from the contacts database of Rallybook Contacts into the roster.
+#include "gui/roster/JetReader.h"
+#include "gui/shell/Form.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace yardmark {
+
+class FolderList;
+
+class frmRosterImport : public Form {
+  Q_OBJECT
+ public:
+  explicit frmRosterImport(App& app);
+  ~frmRosterImport() override;
+
+  QLabel* Label1;
+  FolderList* Dir1;
+  QLabel* Label2;
+  QListWidget* importFrom;
+  QLabel* Label3;
+  QListWidget* importTo;
+  QPushButton* cmdBegin;
+  QPushButton* cmdAddAll;
+  QPushButton* cmdAddDatabase;
+  QPushButton* cmdRemoveDatabase;
+  QPushButton* cmdRemoveAll;
+  QPushButton* cmdImport;
+  QPushButton* cmdViewCurrentRoster;
+  QLabel* Label4;
+  QLabel* Label5;
+
+  // How the contacts file is read (the helper program and its time limit).
+  JetReader& reader() { return m_reader; }
+
+  // Where the Windows program keeps its database, seen through Wine: the folder the list opens on.
+  static QString defaultContactsFolder();
+
+ private:
+  void buildLayout();
+  void cmdBegin_Click();
+  void cmdImport_Click();
+  void cmdViewCurrentRoster_Click();
+  void tellError(const QString& text);
+
+  JetReader m_reader;
+};
+
+}  // namespace yardmark

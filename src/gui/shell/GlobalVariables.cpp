@@ -1,0 +1,55 @@
+#include "gui/shell/GlobalVariables.h"
+
+#include <array>
+
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+namespace {
+
+struct Step {
+  EntrySection section;
+  bool playerSection;  // visited only while its Add New button is disabled
+  int ssTab1;
+  int ssTab2;  // -1: left as it is
+  const char* message;
+};
+
+constexpr std::array<Step, 8> kSteps{{
+    {EntrySection::Header, false, 0, -1,
+     "Fields cannot be empty.  Please enter Game Information Header data."},
+    {EntrySection::Quarter, false, 0, -1, "Fields cannot be empty.  Please enter Game Information Score data."},
+    {EntrySection::TeamStats, false, 1, -1, "Fields cannot be empty.  Please enter Team Stats data."},
+    {EntrySection::Rushing, true, 2, 0, "Fields cannot be empty.  Please enter Offense Rushing data."},
+    {EntrySection::Passing, true, 2, 1, "Fields cannot be empty.  Please enter Offense Passing data."},
+    {EntrySection::Receiving, true, 2, 2, "Fields cannot be empty.  Please enter Offense Receiving data."},
+    {EntrySection::Scoring, true, 2, 0, "Fields cannot be empty.  Please enter Offense Scoring data."},
+    {EntrySection::Defense, true, 3, -1, "Fields cannot be empty.  Please enter Defense data."},
+}};
+
+}  // namespace
+
+void GlobalVariables::setGameFormActive(bool active) {
+  if (m_gameFormActive == active) return;
+  m_gameFormActive = active;
+  emit gameFormActiveChanged(active);
+}
+
+void GlobalVariables::checkAllSections() {
+  emptyFieldFound = false;
+  if (!m_entry) return;
+  for (const Step& step : kSteps) {
+    SilentSave* section = m_entry->section(step.section);
+    if (!section) continue;
+    if (step.playerSection && section->addNewEnabled()) continue;
+    section->saveSilently();
+    if (emptyFieldFound) {
+      m_entry->selectTabs(step.ssTab1, step.ssTab2);
+      m_prompter.tell(QString::fromLatin1(step.message));
+      return;
+    }
+  }
+}
+
+}  // namespace yardmark

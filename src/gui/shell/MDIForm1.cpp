@@ -1,0 +1,109 @@
+#include "gui/shell/MDIForm1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "gui/shell/App.h"
+#include "gui/shell/Artwork.h"
+#include "gui/shell/FormHost.h"
+
+namespace yardmark {
+
+namespace {
+
+// The MDI area with the field picture as its background, redrawn to its size.
+class FieldArea : public QMdiArea {
+public:
+  using QMdiArea::QMdiArea;
+
+protected:
+  void paintEvent(QPaintEvent* event) override {
+    const QSize size = viewport()->size();
+    if (m_picture.size() != size) m_picture = backgroundPicture(size);
+    QPainter p(viewport());
+    p.drawPixmap(0, 0, m_picture);
+    (void)event;
+  }
+
+private:
+  QPixmap m_picture;
+};
+
+QAction* item(QMenu* menu, const char* name, const char* caption) {
+  QAction* a = menu->addAction(QString::fromLatin1(caption));
+  a->setObjectName(QString::fromLatin1(name));
+  a->setEnabled(false);  // until its form is wired
+  return a;
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(App& app, QWidget* parent) : QMainWindow(parent), m_app(app), m_mdi(new FieldArea(this)) {
+  setObjectName("MDIForm1");
+  setWindowTitle("YardMark");
+  setWindowIcon(programIcon());
+  m_mdi->setObjectName("mdiArea");
+  setCentralWidget(m_mdi);
+  resize(1024, 740);
+  buildMenus();
+
+  exitProgram = [] { QCoreApplication::exit(0); };
+  app.forms().attach(this, m_mdi);
+
+  setCommand(fmExit, [this] { exitProgram(); });
+  setCommand(fmSaveFileStat, [this] {
+    if (m_app.vars().gameFormActive()) m_app.vars().checkAllSections();
+  });
+  fmSaveFileStat->setEnabled(app.vars().gameFormActive());
+  connect(&app.vars(), &GlobalVariables::gameFormActiveChanged, fmSaveFileStat, &QAction::setEnabled);
+  connectCommands(*this, app);
+}
+
+void MDIForm1::buildMenus() {
+  QMenuBar* bar = menuBar();
+  mFile = bar->addMenu("&File");
+  mFile->setObjectName("mFile");
+  mfNew = item(mFile, "mfNew", "&New");
+  fmEditGameStat = item(mFile, "fmEditGameStat", "&Open");
+  fmDeleteGameStat = item(mFile, "fmDeleteGameStat", "&Delete");
+  fmSaveFileStat = item(mFile, "fmSaveFileStat", "&Save");
+  fmdash = mFile->addSeparator();
+  fmdash->setObjectName("fmdash");
+  fmExit = item(mFile, "fmExit", "E&xit");
+
+  mReports = bar->addMenu("&Reports");
+  mReports->setObjectName("mReports");
+  mrNew = item(mReports, "mrNew", "N&ew");
+  mrView = item(mReports, "mrView", "&View");
+  mrDelete = item(mReports, "mrDelete", "&Delete");
+
+  mRosterMain = bar->addMenu("R&oster");
+  mRosterMain->setObjectName("mRosterMain");
+  mRoster = item(mRosterMain, "mRoster", "&Manage");
+  mRosterImport = item(mRosterMain, "mRosterImport", "&Import");
+
+  // About is a command of the menu bar itself, with no items below it.
+  mnuAbout = bar->addAction("&About");
+  mnuAbout->setObjectName("mnuAbout");
+  mnuAbout->setEnabled(false);
+}
+
+void MDIForm1::setCommand(QAction* action, std::function<void()> run) {
+  connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+  action->setEnabled(true);
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+  // The children go first; any of them may keep the whole program open.
+  if (!m_app.forms().unloadAll()) {
+    event->ignore();
+    return;
+  }
+  if (m_app.vars().gameFormActive()) m_app.vars().checkAllSections();
+  event->accept();
+}
+
+}  // namespace yardmark

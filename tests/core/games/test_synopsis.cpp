@@ -1,0 +1,111 @@
+// What the game dialogs list and count, without a window: the year folders and game files
+// of the games folder, the season synopsis, and whether a handed-over path is the open game.
+#include <gtest/gtest.h>
+
+#include "support/GameFiles.h"
+#include "core/games/GameFolder.h"
+#include "core/games/Synopsis.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+TEST(GameFolder, ListsYearFoldersAndGameFilesInTheOrderAReaderExpects) {
+  TempRoot root;
+  for (const char* year : {"2010", "1999", "2007", ".cache"}) fs::create_directories(root.games() / year);
+  root.writeFile("YardMark/games/2008", "a file, not a year folder");
+  for (const char* name : {"Game10.mdb", "Game2.mdb", "GAME3.MDB", "game1.Mdb", "Game02.mdb", "notes.txt",
+                           "Game4.mdb.new", ".Game5.mdb", "mdb"})
+    root.writeFile("YardMark/games/2007/" + std::string(name), "x");
+  fs::create_directories(root.games() / "2007" / "Game6.mdb");  // a folder, not a game
+
+  EXPECT_EQ(listYearFolders(root.games()), (Names{"1999", "2007", "2010"}));
+  EXPECT_EQ(listGameFiles(root.games() / "2007"),
+            (Names{"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game10.mdb"}));
+  EXPECT_TRUE(listGameFiles(root.games() / "1999").empty());
+  EXPECT_TRUE(listGameFiles(root.games() / "gone").empty());
+  EXPECT_TRUE(listYearFolders(root.games() / "gone").empty());
+}
+
+struct SynopsisCase {
+  const char* name;
+  std::vector<Result> games;
+  std::vector<Damage> damaged;  // placed after the games, or before them when damagedFirst
+  bool damagedFirst;
+  int wins, losses;
+  const char* teams;
+};
+
+TEST(Synopsis, CountsGamesWinsAndLossesAndSkipsWhatCannotBeRead) {
+  const SynopsisCase cases[] = {
+      {"two won, one lost", {Result::Won, Result::Won, Result::Lost}, {}, false, 2, 1, "Eagles1 Vs Hawks1"},
+      {"no flag and no header row still count as played",
+       {Result::Neither, Result::NoHeader, Result::Lost},
+       {},
+       false,
+       0,
+       1,
+       "Eagles1 Vs Hawks1"},
+      {"a first game without header row leaves no teams",
+       {Result::NoHeader, Result::Won},
+       {},
+       false,
+       1,
+       0,
+       "No Data In Database"},
+      {"damaged and foreign files among good ones",
+       {Result::Won, Result::Lost},
+       {Damage::ZeroBytes, Damage::RandomBytes, Damage::JetFile, Damage::Text},
+       false,
+       1,
+       1,
+       "Eagles1 Vs Hawks1"},
+      {"a damaged first file", {Result::Won}, {Damage::ZeroBytes}, true, 1, 0, "No Data In Database"},
+      {"an empty folder", {}, {}, false, 0, 0, "No Data In Database"},
+  };
+  for (const SynopsisCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempRoot root;
+    std::vector<fs::path> files, bad;
+    int n = 0;
+    for (Damage d : c.damaged) bad.push_back(writeDamaged(root, "g/Bad" + std::to_string(++n) + ".mdb", d));
+    if (c.damagedFirst) files = bad;
+    for (Result r : c.games) {
+      const std::string i = std::to_string(++n - static_cast<int>(c.damaged.size()));
+      files.push_back(writeGame(root, "g/Game" + i + ".mdb", r, "Eagles" + i, "Hawks" + i));
+    }
+    if (!c.damagedFirst) files.insert(files.end(), bad.begin(), bad.end());
+
+    const Synopsis s = synopsisOf(files);
+    EXPECT_EQ(s.gamesPlayed, static_cast<int>(files.size()));
+    EXPECT_EQ(s.wins, c.wins);
+    EXPECT_EQ(s.losses, c.losses);
+    EXPECT_EQ(s.teams, c.teams);
+    ASSERT_EQ(s.unreadable.size(), bad.size());
+    for (size_t i = 0; i < bad.size(); ++i) {
+      EXPECT_EQ(s.unreadable[i].file, bad[i]);
+      EXPECT_NE(s.unreadable[i].reason.find(bad[i].filename().string()), std::string::npos) << s.unreadable[i].reason;
+      // Only a file of the earlier version is told apart, with the way to convert it.
+      const bool advised = s.unreadable[i].reason.ends_with(
+          ": it is a file of the earlier version of YardMark; convert it by opening it in File > Open, or with "
+          "yardmark-convert.");
+      EXPECT_EQ(advised, c.damaged[i] == Damage::JetFile) << s.unreadable[i].reason;
+    }
+  }
+}
+
+TEST(GameFolder, AHandedOverPathIsTheOpenGameWhateverItsLetterCase) {
+  TempRoot root;
+  const fs::path game = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
+  const fs::path other = writeGame(root, "YardMark/games/2007/Game4.mdb", Result::Won);
+  EXPECT_NE(handOverPath(game), game.string());
+  EXPECT_TRUE(isSameGameFile(game, handOverPath(game)));
+  EXPECT_FALSE(isSameGameFile(game, handOverPath(other)));
+  EXPECT_FALSE(isSameGameFile({}, handOverPath(game)));
+  EXPECT_FALSE(isSameGameFile(game, root.games() / "2007" / "Game9.mdb"));
+}
+
+}  // namespace
+}  // namespace yardmark::test

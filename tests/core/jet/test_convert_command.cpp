@@ -1,0 +1,81 @@
+// yardmark-convert on a data folder: one line a file, a summary, exit 0 only when nothing failed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/jet/HelperProcess.h"
+#include "core/jet/JetFile.h"
+#include "support/TempRoot.h"
+
+namespace fs = std::filesystem;
+
+namespace yardmark::test {
+namespace {
+
+HelperRun convertCommand(const std::vector<std::string>& args) { return runHelper(YARDMARK_CONVERT_EXE, args, 20000); }
+
+TEST(ConvertCommand, ConvertsTheFolderAndExitsNonZeroOnlyOnAFailure) {
+  TempRoot root;
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  const std::string dir = root.dir().string();
+
+  const HelperRun dry = convertCommand({"--root", dir, "--dry-run"});
+  EXPECT_EQ(dry.exitCode, 0) << dry.errors;
+  EXPECT_EQ(dry.output, "To convert: " + game.string() + "\n1 to convert, 0 tables or columns left out, 0 failed.\n");
+  EXPECT_EQ(readBytes(game), legacy);
+
+  const fs::path crash = root.writeFile("YardMark/games/2007/Game4.mdb", readBytes(fixture("contacts_crash_m58.mdb")));
+  const HelperRun run = convertCommand({"--root", dir});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output, "Converted: " + game.string() + " (5 rows; the original is kept as Game3.mdb.jet)\n" +
+                            "Failed: " + crash.string() +
+                            ": it is damaged (the reader stopped on it); the file is left as it was\n" +
+                            "1 converted, 0 tables or columns left out, 1 failed.\n");
+  EXPECT_FALSE(isJetFile(game));
+
+  fs::remove(crash);
+  const HelperRun again = convertCommand({"--root", dir});
+  EXPECT_EQ(again.exitCode, 0);
+  EXPECT_EQ(again.output, "No files of the earlier version were found.\n");
+}
+
+// A full disk, as a file size limit: the game stays as it was, nothing is left beside it.
+TEST(ConvertCommand, AFullDiskLeavesTheFileAsItWas) {
+  TempRoot root;
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  const HelperRun r = runHelper(
+      "/bin/sh",
+      {"-c", "trap '' XFSZ; ulimit -f 16; exec \"$0\" --root \"$1\"", YARDMARK_CONVERT_EXE, root.dir().string()},
+      20000);
+  EXPECT_EQ(r.exitCode, 1) << r.errors;
+  EXPECT_EQ(r.output.rfind("Failed: " + game.string() + ": the new file cannot be written (", 0), 0u) << r.output;
+  EXPECT_NE(r.output.find("the file is left as it was\n0 converted, 0 tables or columns left out, 1 failed.\n"),
+            std::string::npos)
+      << r.output;
+  EXPECT_EQ(readBytes(game), legacy);
+  EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);
+}
+
+TEST(ConvertCommand, BadArgumentsAndAFolderWithoutDataAreTold) {
+  TempRoot root;
+  struct Case {
+    std::vector<std::string> args;
+    int exit;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--root"}, 2, "--root needs a directory"},
+      {{"--force"}, 2, "unknown argument --force"},
+      {{"--root", (root.dir() / "YardMark/games").string()}, 1, "there is no YardMark folder in"},
+  };
+  for (const Case& c : cases) {
+    const HelperRun r = convertCommand(c.args);
+    EXPECT_EQ(r.exitCode, c.exit) << c.message;
+    EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
+  }
+}
+
+}  // namespace
+}  // namespace yardmark::test

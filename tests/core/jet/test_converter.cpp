@@ -1,0 +1,285 @@
+// Converting the files of the earlier version in a data folder: rows and values, the kept
+// original, and every file that fails left exactly as it was.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include "core/jet/OldFiles.h"
+#include "core/db/Database.h"
+#include "core/report/ReportGenerator.h"
+#include "support/TempRoot.h"
+
+namespace fs = std::filesystem;
+
+namespace yardmark::test {
+namespace {
+
+const std::string kLegacy = readBytes(fixture("game_legacy.mdb"));
+
+// Every row of a table as the texts the forms would show, without the renumbered key.
+std::vector<std::vector<std::string>> rowsOf(const fs::path& file, const std::string& table) {
+  Database db(file, Database::Mode::ReadOnly);
+  Recordset rs = db.openRecordset("select * from " + table);
+  std::vector<std::vector<std::string>> rows;
+  for (; rs.recordCount() > 0 && !rs.isEOF(); rs.moveNext()) {
+    std::vector<std::string> row;
+    for (int i = 1; i < rs.fieldCount(); ++i) row.push_back(rs.field(i).isNull() ? "<none>" : textOf(rs.field(i)));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+const Rows kHeader = {{"Eagles", "Hawks", "2007", "3", "True", "False"}};
+const Rows kQuarter = {{"3", "7", "3", "0", "0", "3", "7", "14", "13", "24"}};
+const Rows kRushing = {{"18", "87", "1", "0", "Marcus Delaney"},
+                       {"9", "41", "0", "1", "Tyrell Okafor"},
+                       {"4", "12", "0", "0", "Ben Whitcombe"}};
+
+struct OldFolder {
+  TempRoot root;
+  DataTree tree{root.dir()};
+  fs::path put(const std::string& relative, const std::string& bytes = kLegacy) const {
+    return root.writeFile("YardMark/" + relative, bytes);
+  }
+  ConvertSummary convert(ConvertOptions options = {}) const {
+    return convertOldFiles(tree, findOldFiles(tree), options);
+  }
+};
+
+TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
+  OldFolder f;
+  const fs::path game = f.put("games/2007/Game3.mdb");
+  const ConvertSummary s = f.convert();
+  ASSERT_EQ(s.files.size(), 1u);
+  EXPECT_TRUE(s.files[0].ok) << s.files[0].reason;
+  EXPECT_EQ(s.files[0].rows, 5u);
+  EXPECT_TRUE(s.files[0].leftOut.empty());
+  EXPECT_EQ(describe(s.files[0], false),
+            "Converted: " + game.string() + " (5 rows; the original is kept as Game3.mdb.jet)");
+  EXPECT_EQ(summaryLine(s), "1 converted, 0 tables or columns left out, 0 failed.");
+
+  EXPECT_FALSE(isJetFile(game));
+  EXPECT_EQ(rowsOf(game, "header"), kHeader);
+  EXPECT_EQ(rowsOf(game, "quarter"), kQuarter);
+  EXPECT_EQ(rowsOf(game, "rushing"), kRushing);
+  for (const char* table : {"teamStats", "passing", "receiving", "scoring", "defense"})
+    EXPECT_TRUE(rowsOf(game, table).empty()) << table;
+  EXPECT_EQ(readBytes(game.string() + ".jet"), kLegacy);
+  EXPECT_FALSE(fs::exists(game.string() + ".converting"));
+
+  // A second run finds nothing to do.
+  EXPECT_TRUE(findOldFiles(f.tree).empty());
+  EXPECT_EQ(summaryLine(f.convert()), "No files of the earlier version were found.");
+}
+
+TEST(Convert, TakenNamesAreNeverOverwritten) {
+  OldFolder f;
+  const fs::path game = f.put("games/2007/Game3.mdb");
+  f.put("games/2007/Game3.mdb.jet", "older copy");
+  f.put("games/2007/Game3.mdb.jet.1", "oldest copy");
+  f.put("games/2007/Game3.mdb.converting", "the user's own");
+  const ConvertSummary s = f.convert();
+  ASSERT_EQ(s.files.size(), 1u);
+  EXPECT_EQ(s.files[0].keptAs, game.string() + ".jet.2");
+  EXPECT_EQ(readBytes(game.string() + ".jet"), "older copy");
+  EXPECT_EQ(readBytes(game.string() + ".jet.1"), "oldest copy");
+  EXPECT_EQ(readBytes(game.string() + ".jet.2"), kLegacy);
+  EXPECT_EQ(readBytes(game.string() + ".converting"), "the user's own");
+  EXPECT_EQ(rowsOf(game, "rushing"), kRushing);
+
+  // Stopped before the next file: that one stays as it was, and the summary says so.
+  const fs::path next = f.put("games/2007/Game4.mdb");
+  const ConvertSummary stopped =
+      convertOldFiles(f.tree, findOldFiles(f.tree), {}, [](size_t, size_t, const fs::path&) { return false; });
+  EXPECT_TRUE(stopped.files.empty());
+  EXPECT_EQ(summaryLine(stopped),
+            "0 converted, 0 tables or columns left out, 0 failed. Stopped before 1 more, left as they were.");
+  EXPECT_EQ(readBytes(next), kLegacy);
+}
+
+TEST(Convert, FilesThatFailStayAsTheyWereAndTheOthersAreConverted) {
+  OldFolder f;
+  const auto hangs = f.root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
+  fs::permissions(hangs, fs::perms::owner_all);
+  struct Case {
+    std::string name;
+    std::string bytes;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"Game1.mdb", readBytes(fixture("contacts_crash_m58.mdb")), "it is damaged (the reader stopped on it)"},
+      {"Game2.mdb", readBytes(fixture("contacts_crash_m200.mdb")), "it is damaged (the reader stopped on it)"},
+      {"Game4.mdb", kLegacy.substr(0, 4096), "damaged"},
+      {"Game5.mdb", readBytes(fixture("contacts.mdb")), "it holds none of the tables of a game file"},
+      {"Game6.mdb", kLegacy, "the file is read-only"},
+  };
+  for (const Case& c : cases) f.put("games/2007/" + c.name, c.bytes);
+  ::chmod((f.root.games() / "2007/Game6.mdb").c_str(), 0444);
+  f.put("games/2007/Game3.mdb");
+  f.put("games/2008/Game1.mdb");
+
+  const ConvertSummary s = f.convert();
+  ASSERT_EQ(s.files.size(), std::size(cases) + 2);
+  EXPECT_EQ(s.converted(), 2u);
+  for (const Conversion& c : s.files) {
+    const auto it = std::find_if(std::begin(cases), std::end(cases), [&](const Case& k) {
+      return c.file.parent_path().filename() == "2007" && c.file.filename() == k.name;
+    });
+    if (it == std::end(cases)) {
+      EXPECT_TRUE(c.ok) << c.file << ": " << c.reason;
+      continue;
+    }
+    EXPECT_FALSE(c.ok) << c.file;
+    EXPECT_NE(c.reason.find(it->reason), std::string::npos) << c.file << ": " << c.reason;
+    EXPECT_EQ(readBytes(c.file), it->bytes) << c.file;
+    EXPECT_FALSE(fs::exists(c.file.string() + ".jet")) << c.file;
+    EXPECT_FALSE(fs::exists(c.file.string() + ".converting")) << c.file;
+    EXPECT_EQ(describe(c, false), "Failed: " + c.file.string() + ": " + c.reason + "; the file is left as it was");
+  }
+  EXPECT_EQ(rowsOf(f.root.games() / "2008/Game1.mdb", "rushing"), kRushing);
+
+  // A reader that hangs is stopped at its time limit; the file stays as it was.
+  ConvertOptions slow;
+  slow.helper = hangs.string();
+  slow.timeLimitMs = 300;
+  const fs::path game = f.put("games/2009/Game1.mdb");
+  const Conversion c = convertOldFile({game, OldFileKind::Game}, f.tree.masterTemplate(), slow);
+  EXPECT_FALSE(c.ok);
+  EXPECT_EQ(c.reason, "the reader gave no answer within 0.3 seconds; the file may be damaged");
+  EXPECT_EQ(readBytes(game), kLegacy);
+}
+
+TEST(Convert, FindsTheOldFilesOfTheDataFolderAndNothingElse) {
+  OldFolder f;
+  const std::string ours = readBytes(f.tree.masterTemplate());
+  const fs::path sqliteGame = f.root.copyTemplate("YardMark/games/2007/Game1.mdb");
+  f.put("databases/yardMark_master.mdb");
+  f.put("databases/tmpDB.mdb");
+  f.put("databases/yardMark_roster.mdb", readBytes(fixture("contacts.mdb")));
+  f.put("games/2007/game2.MDB");
+  f.put("games/2007/Game10.mdb");
+  f.put("games/2007/Game3.txt");
+  f.put("games/Game4.mdb");  // not in a year folder
+  const auto found = findOldFiles(f.tree);
+  std::vector<std::tuple<fs::path, OldFileKind, bool>> got;
+  for (const OldFile& o : found) got.emplace_back(o.path, o.kind, o.copiesTemplate);
+  EXPECT_EQ(got, (std::vector<std::tuple<fs::path, OldFileKind, bool>>{
+                     {f.tree.masterTemplate(), OldFileKind::Game, false},
+                     {f.tree.rosterDatabase(), OldFileKind::Roster, false},
+                     {f.tree.tmpDatabase(), OldFileKind::Game, false},
+                     {f.root.games() / "2007/game2.MDB", OldFileKind::Game, true},
+                     {f.root.games() / "2007/Game10.mdb", OldFileKind::Game, true},
+                 }));
+
+  const ConvertSummary s = convertOldFiles(f.tree, found, {});
+  ASSERT_EQ(s.files.size(), 5u);
+  EXPECT_TRUE(s.files[0].ok && s.files[2].ok && s.files[3].ok && s.files[4].ok);
+  EXPECT_EQ(s.files[1].reason, "it holds no roster table");
+  EXPECT_EQ(readBytes(sqliteGame), ours);  // our own game file is never touched
+  EXPECT_EQ(rowsOf(f.tree.tmpDatabase(), "rushing"), kRushing);
+  // The converted template is the one a year folder's game is copied from.
+  EXPECT_EQ(rowsOf(f.root.games() / "2007/game2.MDB", "rushing").size(), 2 * kRushing.size());
+}
+
+TEST(Convert, DryRunOnlyTells) {
+  OldFolder f;
+  const fs::path game = f.put("games/2007/Game3.mdb");
+  ConvertOptions dry;
+  dry.dryRun = true;
+  const ConvertSummary s = f.convert(dry);
+  ASSERT_EQ(s.files.size(), 1u);
+  EXPECT_EQ(describe(s.files[0], true), "To convert: " + game.string());
+  EXPECT_EQ(summaryLine(s), "1 to convert, 0 tables or columns left out, 0 failed.");
+  EXPECT_EQ(readBytes(game), kLegacy);
+  EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);
+}
+
+// Old files of other shapes than the fixtures, as a reader that answers from a script would
+// describe them: names in other letter case, parts our databases lack, values of other kinds.
+TEST(Convert, CopiesByColumnNameAndNamesWhatIsLeftOut) {
+  OldFolder f;
+  const std::string none = "<none>";
+  struct Case {
+    std::string answer;
+    OldFileKind kind;
+    std::string table;
+    Rows rows;
+    std::vector<std::string> leftOut;
+  };
+  const Case cases[] = {
+      {"T\tHEADER\n"
+       "C\tHeaderID\tnumber\nC\townteamname\ttext\nC\tYear\ttext\nC\tRecordWins\tnumber\n"
+       "C\tRecordLosses\tyes/no\nC\tCoach\ttext\nC\tGameNumber\tother\n"
+       "R\t7\tEagles\t2007 season\t-1\t0\tSmith\t2007-09-01 00:00:00\n"
+       "T\tnotes\nC\tx\ttext\nR\ta\n",
+       OldFileKind::Game,
+       "header",
+       {{"Eagles", none, "2007", none, "True", "False"}},
+       {"column HEADER.Coach", "column HEADER.GameNumber (its kind of value cannot be converted)", "table notes"}},
+      {"T\trushing\nC\tindRushATT\tyes/no\nC\tindPlayerName\tnumber\nR\t1\t12\nR\t0\t\\N\n",
+       OldFileKind::Game,
+       "rushing",
+       {{"1", none, none, none, "12"}, {"0", none, none, none, none}},
+       {}},
+      {"T\tRoster\nC\trosterPlayerName_LAST\ttext\nC\trosterPlayerName_First\ttext\nR\tO'Neil\tDeclan\n",
+       OldFileKind::Roster,
+       "roster",
+       {{"O'Neil", "Declan", none}},
+       {}},
+  };
+  for (const Case& c : cases) {
+    const fs::path answer = f.root.writeFile("answer.txt", c.answer);
+    const fs::path reader = f.root.writeFile("bin/reader", "#!/bin/sh\nexec cat '" + answer.string() + "'\n");
+    fs::permissions(reader, fs::perms::owner_all);
+    const fs::path old = f.put("games/2007/Game1.mdb");
+    ConvertOptions options;
+    options.helper = reader.string();
+    const Conversion done =
+        convertOldFile({old, c.kind, c.kind == OldFileKind::Game}, f.tree.masterTemplate(), options);
+    ASSERT_TRUE(done.ok) << done.reason;
+    EXPECT_EQ(rowsOf(old, c.table), c.rows) << c.table;
+    EXPECT_EQ(done.leftOut, c.leftOut);
+    fs::remove(old.string() + ".jet");
+  }
+  // An answer that is not the reader's is no reason to replace the file.
+  const fs::path reader = f.root.writeFile("bin/reader", "#!/bin/sh\necho garbage\n");
+  const fs::path old = f.put("games/2007/Game1.mdb");
+  ConvertOptions options;
+  options.helper = reader.string();
+  EXPECT_EQ(convertOldFile({old, OldFileKind::Game, true}, {}, options).reason, "the reader's answer is unreadable");
+  EXPECT_EQ(readBytes(old), kLegacy);
+}
+
+// The converted game reports exactly as the same rows typed into a fresh game.
+TEST(Convert, ConvertedGameReportsAsTheSameRowsTyped) {
+  OldFolder f;
+  const fs::path converted = f.put("games/2007/Game3.mdb");
+  ASSERT_TRUE(f.convert().files.at(0).ok);
+  const fs::path typed = f.root.copyTemplate("YardMark/games/2008/Game3.mdb");
+  {
+    Database db(typed);
+    const std::vector<std::pair<std::string, std::vector<Value>>> rows = {
+        {"header", {"Eagles", "Hawks", 2007, 3, true, false}}, {"quarter", {3, 7, 3, 0, 0, 3, 7, 14, 13, 24}},
+        {"rushing", {18, 87, 1, 0, "Marcus Delaney"}},         {"rushing", {9, 41, 0, 1, "Tyrell Okafor"}},
+        {"rushing", {4, 12, 0, 0, "Ben Whitcombe"}},
+    };
+    for (const auto& [table, values] : rows) {
+      Recordset rs = db.openRecordset("select * from " + table);
+      rs.addNew();
+      for (size_t i = 0; i < values.size(); ++i) rs.setField(static_cast<int>(i) + 1, values[i]);
+      rs.update();
+    }
+  }
+  const ReportGenerator generator(f.tree);
+  ASSERT_TRUE(generator.generate({converted}, "a.htm").ok());
+  ASSERT_TRUE(generator.generate({typed}, "b.htm").ok());
+  const std::string page = readBytes(f.tree.reportsFolder() / "a.htm");
+  EXPECT_NE(page.find("Marcus Delaney"), std::string::npos);
+  EXPECT_EQ(page, readBytes(f.tree.reportsFolder() / "b.htm"));
+}
+
+}  // namespace
+}  // namespace yardmark::test

@@ -1,0 +1,142 @@
+// Reading old files through the yardmark-jetread helper: its table and column lists, and every
+// way the helper can fail, on real Jet files.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "core/jet/HelperProcess.h"
+#include "core/jet/JetFile.h"
+#include "support/TempRoot.h"
+
+namespace yardmark::test {
+namespace {
+
+using Kind = JetColumn::Kind;
+
+// What the helper answers, as lines of fields.
+std::vector<JetFields> helper(const std::vector<std::string>& args) {
+  const HelperRun run = runHelper(defaultJetreadPath(), args, 20000);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  return parseJetOutput(run.output);
+}
+
+TEST(JetRead, ListsTablesAndColumnsInCatalogAndOrdinalOrder) {
+  const std::string legacy = fixture("game_legacy.mdb").string(), contacts = fixture("contacts.mdb").string();
+  EXPECT_EQ(helper({"--tables", legacy}), (std::vector<JetFields>{{"header"}, {"quarter"}, {"rushing"}}));
+  EXPECT_EQ(helper({"--tables", contacts}), (std::vector<JetFields>{{"tblGroups"}, {"tblContactDetails"}}));
+  EXPECT_EQ(helper({"--columns", legacy, "header"}), (std::vector<JetFields>{{"headerID", "number"},
+                                                                             {"OwnTeamName", "text"},
+                                                                             {"OppTeamName", "text"},
+                                                                             {"Year", "number"},
+                                                                             {"GameNumber", "number"},
+                                                                             {"RecordWins", "yes/no"},
+                                                                             {"RecordLosses", "yes/no"}}));
+  const auto columns = helper({"--columns", contacts, "tblContactDetails"});
+  ASSERT_EQ(columns.size(), 8u);
+  EXPECT_EQ(columns[6], (JetFields{"Notes", "text"}));  // a memo is text
+  EXPECT_EQ(columns[7], (JetFields{"BirthDate", "other"}));
+  // The rows call is unchanged: no value stays without one.
+  EXPECT_EQ(helper({contacts, "tblGroups"}), (std::vector<JetFields>{{"1", "Family", "Relatives"},
+                                                                     {"2", "Work", "Colleagues and clients"},
+                                                                     {"3", "Chess Club", std::nullopt}}));
+}
+
+TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
+  const auto tables = JetFile(fixture("contacts.mdb")).readAll();
+  ASSERT_EQ(tables.size(), 2u);
+  EXPECT_EQ(tables[0].name, "tblGroups");
+  EXPECT_EQ(tables[0].columns, (std::vector<JetColumn>{
+                                   {"GroupID", Kind::Number}, {"GroupName", Kind::Text}, {"Description", Kind::Text}}));
+  EXPECT_EQ(tables[0].rows.at(2), (JetFields{"3", "Chess Club", std::nullopt}));
+  EXPECT_EQ(tables[1].name, "tblContactDetails");
+  EXPECT_EQ(tables[1].columns.at(5), (JetColumn{"Phone", Kind::Text}));
+  ASSERT_EQ(tables[1].rows.size(), 8u);
+  EXPECT_EQ(tables[1].rows[2].at(2), "");  // an empty text is no missing value
+  EXPECT_EQ(tables[1].rows[7],
+            (JetFields{"8", std::nullopt, "Rose", "Ashdown", std::nullopt, std::nullopt, std::nullopt, std::nullopt}));
+  const auto empty = JetFile(fixture("contacts_empty.mdb")).readAll();
+  ASSERT_EQ(empty.size(), 1u);
+  EXPECT_EQ(empty[0].columns.size(), 8u);
+  EXPECT_TRUE(empty[0].rows.empty());
+}
+
+TEST(JetFile, ParsesEscapesAndNoValue) {
+  EXPECT_EQ(parseJetOutput("a\\tb\t\\N\t\t\\\\N\na\\nb\n"),
+            (std::vector<JetFields>{{"a\tb", std::nullopt, "", "\\N"}, {"a\nb"}}));
+}
+
+TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
+  TempRoot root;
+  const auto notJet = root.writeFile("plain.mdb", "Name,Phone\nSmith,555\n");
+  const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
+  std::filesystem::permissions(hangs, std::filesystem::perms::owner_all);
+  struct Case {
+    std::filesystem::path file;
+    std::string helper;  // empty: the real one
+    std::string reason;
+  };
+  const Case cases[] = {
+      {root.dir() / "nothing.mdb", "", "Could not find file"},
+      {notJet, "", "is not a Jet database file"},
+      {root.writeFile("empty.mdb", ""), "", "is damaged: its list of tables cannot be read."},
+      {fixture("contacts_crash_m58.mdb"), "", "it is damaged (the reader stopped on it)"},
+      {fixture("game_legacy.mdb"), hangs.string(), "gave no answer within 0.5 seconds"},
+      {fixture("game_legacy.mdb"), (root.dir() / "bin/missing").string(), "could not be started"},
+  };
+  for (const Case& c : cases) {
+    const JetFile jet(c.file, c.helper.empty() ? defaultJetreadPath() : c.helper, 500);
+    const auto start = std::chrono::steady_clock::now();
+    try {
+      jet.readAll();
+      ADD_FAILURE() << c.file << " was read";
+    } catch (const JetError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
+      EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos) << e.what();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.file;
+  }
+}
+
+TEST(JetFile, RecognisesOnlyTheJetSignature) {
+  TempRoot root;
+  const std::string jet4 = readBytes(fixture("game_legacy.mdb"));
+  std::string jet3 = jet4, ace = jet4;
+  jet3[0x14] = 0;
+  ace[0x14] = 2;
+  struct Case {
+    std::string bytes;
+    bool old;
+  };
+  const Case cases[] = {
+      {jet4, true}, {jet3, true},
+      {ace, false}, {jet4.substr(0, 0x14), false},
+      {"", false},  {readBytes(root.databases() / "yardMark_master.mdb"), false},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    std::string name = std::to_string(i);  // appended: GCC 12 at -O3 warns on a prefixed temporary
+    name.append(".mdb");
+    EXPECT_EQ(isJetFile(root.writeFile(name, cases[i].bytes)), cases[i].old) << i;
+  }
+  EXPECT_FALSE(isJetFile(root.dir() / "missing.mdb"));
+  EXPECT_FALSE(isJetFile(root.games()));
+}
+
+TEST(HelperProcess, TellsExitCrashAndUsage) {
+  const HelperRun usage = runHelper(defaultJetreadPath(), {"--columns", "x"}, 5000);
+  EXPECT_EQ(usage.end, HelperRun::End::Exited);
+  EXPECT_EQ(usage.exitCode, 2);
+  EXPECT_NE(usage.errors.find("yardmark-jetread --columns FILE TABLE"), std::string::npos);
+  const HelperRun missing =
+      runHelper(defaultJetreadPath(), {"--columns", fixture("game_legacy.mdb").string(), "defense"}, 5000);
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.errors.find("The table 'defense' does not exist"), std::string::npos);
+  EXPECT_EQ(runHelper(defaultJetreadPath(), {"--tables", fixture("contacts_crash_m58.mdb").string()}, 5000).end,
+            HelperRun::End::Crashed);
+  const HelperRun big = runHelper("/bin/sh", {"-c", "head -c 300000 /dev/zero; echo err >&2"}, 5000);
+  EXPECT_EQ(big.output.size(), 300000u);  // more than a pipe holds, read while it runs
+  EXPECT_EQ(big.errors, "err\n");
+}
+
+}  // namespace
+}  // namespace yardmark::test

@@ -1,0 +1,227 @@
+// The generation driver and the yardmark-report command.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "core/files/DataTree.h"
+#include "support/ReportFixture.h"
+#include "core/report/ReportGenerator.h"
+
+using namespace yardmark;
+using namespace yardmark::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+GameRows game(const std::string& opp, bool won, double ownPoints) {
+  return {.header = {headerRow("Eagles", opp, 2007, 1, won)},
+          .quarter = {{0, 0, 0, 0, 0, 0, 0, 0, 3, ownPoints}},
+          .rushing = {{5, 20, 1, 0, "Smith John "}}};
+}
+
+struct Season {
+  Season() : tree(root.dir()) {
+    a = makeGame(root, "YardMark/games/2007/Game1.mdb", game("Hawks", true, 21));
+    b = makeGame(root, "YardMark/games/2007/Game2.mdb", game("Owls", false, 14));
+  }
+  fs::path report(const std::string& name) const { return tree.reportsFolder() / name; }
+  TempRoot root;
+  DataTree tree;
+  fs::path a, b;
+};
+
+bool contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+
+}  // namespace
+
+TEST(Generate, WritesTheReportAndEmptiesTheTmpDatabase) {
+  Season s;
+  // Rows left by an interrupted run take no part.
+  addRows(s.tree.tmpDatabase(), "rushing", {{99, 99, 9, 9, "Ghost"}});
+  addRows(s.tree.tmpDatabase(), "quarter", {{1, 1, 1, 1, 1, 1, 1, 1, 100, 100}});
+  s.root.writeFile("YardMark/Reports/Season.htm", "old report");
+  const ReportOutcome o = ReportGenerator(s.tree).generate({s.a, s.b}, "Season.htm");
+  ASSERT_TRUE(o.ok()) << o.message;
+  EXPECT_EQ(o.boxText, "Report has successfully been created named Season.htm");
+  const std::string page = readBytes(s.report("Season.htm"));
+  EXPECT_TRUE(contains(page, "<td width=\"7%\">2</td>\r\n"));
+  EXPECT_TRUE(contains(page, "class=\"text_all\">Smith John </td>\r\n"
+                             "                  <td bgcolor=\"#FFFFFF\" class=\"number_all\">10</td>\r\n"));
+  EXPECT_TRUE(contains(page, "class=\"number_all\">35</td>\r\n"));  // 21 + 14 own points
+  EXPECT_FALSE(contains(page, "Ghost"));
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+TEST(Generate, MissingTmpDatabaseIsMade) {
+  Season s;
+  fs::remove(s.tree.tmpDatabase());
+  EXPECT_TRUE(ReportGenerator(s.tree).generate({s.a}, "One.htm").ok());
+  EXPECT_TRUE(fs::exists(s.report("One.htm")));
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
+  struct Case {
+    const char* what;
+    std::function<std::vector<fs::path>(Season&)> setUp;
+    ReportOutcome::Status status;
+    std::string name = "Season.htm";
+  };
+  const Case cases[] = {
+      {"missing game", [](Season& s) { return std::vector<fs::path>{s.a, s.b, s.root.dir() / "Game7.mdb"}; },
+       ReportOutcome::Status::GameFailed},
+      {"not a game", [](Season& s) { return std::vector<fs::path>{s.a, s.root.writeFile("notes.mdb", "hello")}; },
+       ReportOutcome::Status::GameFailed},
+      {"no games", [](Season&) { return std::vector<fs::path>{}; }, ReportOutcome::Status::NoGames},
+      {"bad name", [](Season& s) { return std::vector<fs::path>{s.a}; }, ReportOutcome::Status::BadName, "../x.htm"},
+      {"reports folder missing",
+       [](Season& s) {
+         fs::remove_all(s.tree.reportsFolder());
+         return std::vector<fs::path>{s.a};
+       },
+       ReportOutcome::Status::FolderMissing},
+      {"write fails",
+       [](Season& s) {
+         fs::create_directories(s.report("Season.htm") / "x");
+         return std::vector<fs::path>{s.a};
+       },
+       ReportOutcome::Status::WriteFailed},
+  };
+  for (const Case& c : cases) {
+    Season s;
+    const auto games = c.setUp(s);
+    const ReportOutcome o = ReportGenerator(s.tree).generate(games, c.name);
+    EXPECT_EQ(o.status, c.status) << c.what << ": " << o.message;
+    EXPECT_FALSE(o.ok()) << c.what;
+    EXPECT_FALSE(o.message.empty()) << c.what;
+    EXPECT_FALSE(fs::is_regular_file(s.report("Season.htm"))) << c.what;
+    EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0) << c.what;
+    if (c.status == ReportOutcome::Status::GameFailed) {
+      EXPECT_EQ(o.file, games.back().string()) << c.what;
+      EXPECT_TRUE(contains(o.message, games.back().string())) << c.what;
+    }
+    if (c.status == ReportOutcome::Status::FolderMissing) {
+      EXPECT_EQ(o.boxText, "Info");
+      EXPECT_EQ(o.boxTitle, "Folder does not exist: " + (s.tree.reportsFolder() / "").string());
+    }
+    if (c.status == ReportOutcome::Status::WriteFailed) {
+      EXPECT_EQ(o.boxText, "Error");
+      EXPECT_EQ(o.boxTitle.rfind("Error in UpdateHTMLFile, err: ", 0), 0u) << o.boxTitle;
+    }
+    if (c.status == ReportOutcome::Status::NoGames) {
+      EXPECT_EQ(o.boxText, "Please select one/more databases in order to generate reports.");
+    }
+  }
+}
+
+TEST(Generate, AGameOfTheEarlierVersionIsNamedWithHowToConvertIt) {
+  Season s;
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path old = s.root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  const ReportOutcome o = ReportGenerator(s.tree).generate({s.a, old, s.b}, "Season.htm");
+  EXPECT_EQ(o.status, ReportOutcome::Status::GameFailed);
+  EXPECT_EQ(o.file, old.string());
+  EXPECT_EQ(o.message, "Cannot use the game file '" + old.string() +
+                           "': it is a file of the earlier version of YardMark; convert it by opening it in "
+                           "File > Open, or with yardmark-convert.");
+  EXPECT_EQ(o.boxText, o.message);
+  EXPECT_FALSE(fs::exists(s.report("Season.htm")));
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+  EXPECT_EQ(readBytes(old), legacy);
+}
+
+TEST(Generate, GamePathOfASelectionEntry) {
+  Season s;
+  EXPECT_EQ(ReportGenerator(s.tree).gamePath("2007\\game1.mdb "), s.a);
+}
+
+namespace {
+
+struct CommandRun {
+  int exit;
+  std::string out, err;
+};
+
+// Runs the command in a directory; arguments are passed as they are, quoted for the shell.
+CommandRun runCommand(const fs::path& exe, const fs::path& cwd, const std::vector<std::string>& args) {
+  const fs::path errFile = cwd / "stderr.txt";
+  std::string cmd = "cd '" + cwd.string() + "' && '" + exe.string() + "'";
+  for (const auto& a : args) cmd += " '" + a + "'";
+  cmd += " 2>'" + errFile.string() + "'";
+  CommandRun r{};
+  FILE* p = popen(cmd.c_str(), "r");
+  char buf[512];
+  while (size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
+  const int status = pclose(p);
+  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.err = readBytes(errFile);
+  fs::remove(errFile);
+  return r;
+}
+
+CommandRun runReport(const Season& s, const std::vector<std::string>& args) {
+  std::vector<std::string> all = {"--root", s.root.dir().string()};
+  all.insert(all.end(), args.begin(), args.end());
+  return runCommand(YARDMARK_REPORT_EXE, s.root.games(), all);
+}
+
+}  // namespace
+
+TEST(ReportCommand, WritesTheReport) {
+  Season s;
+  // Game paths relative to the current directory.
+  const CommandRun r = runReport(s, {"2007_GM1.htm", "2007/Game2.mdb", "2007/Game1.mdb"});
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(r.out, "Report has successfully been created named 2007_GM1.htm\n");
+  EXPECT_EQ(r.err, "");
+  const std::string page = readBytes(s.report("2007_GM1.htm"));
+  // Two games, one won.
+  EXPECT_TRUE(contains(page, "<td class=\"head_title\">Eagles&nbsp;2007   Football Stats </td>\r\n"));
+  EXPECT_TRUE(contains(page, "<td width=\"48\" ><div align=\"center\">1</div></td>\r\n"));
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+TEST(ReportCommand, DefaultRootIsTheExecutablesFolder) {
+  Season s;
+  const fs::path exe = s.root.dir() / "yardmark-report";
+  fs::copy_file(YARDMARK_REPORT_EXE, exe);
+  const CommandRun r = runCommand(exe, s.root.dir(), {"Own.htm", s.a.string()});
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_TRUE(fs::exists(s.report("Own.htm")));
+}
+
+TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string inMessage;
+  };
+  const Case cases[] = {
+      {{"x.htm", "2007/Game1.mdb", "2007/Game9.mdb"}, "Game9.mdb"},
+      {{"x.htm", "2007/Game1.mdb", "../../stderr-elsewhere.mdb"}, "stderr-elsewhere.mdb"},
+      {{"x.txt", "2007/Game1.mdb"}, "Extension of the file should be .html or .htm"},
+      {{".htm", "2007/Game1.mdb"}, "File without name"},
+      {{"", "2007/Game1.mdb"}, "Please name the report"},
+      {{"sub/x.htm", "2007/Game1.mdb"}, "may not contain"},
+      {{"abcdefghijklmnopq.htm", "2007/Game1.mdb"}, "at most 20 characters"},
+      {{"x.htm"}, "Please select one/more databases in order to generate reports."},
+  };
+  for (const Case& c : cases) {
+    Season s;
+    const CommandRun r = runReport(s, c.args);
+    EXPECT_NE(r.exit, 0) << c.inMessage;
+    EXPECT_TRUE(contains(r.err, c.inMessage)) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(fs::exists(s.report("x.htm")));
+    EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+  }
+}
+
+TEST(ReportCommand, MissingReportsFolder) {
+  Season s;
+  fs::remove_all(s.tree.reportsFolder());
+  const CommandRun r = runReport(s, {"x.htm", "2007/Game1.mdb"});
+  EXPECT_EQ(r.exit, 1);
+  EXPECT_TRUE(contains(r.err, "Reports")) << r.err;
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}

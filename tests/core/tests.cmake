@@ -1,0 +1,28 @@
+set(_t ${CMAKE_CURRENT_LIST_DIR})
+# The database layer, values and conversions.
+yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_conversions.cpp)
+# The folder tree and the data-folder rule.
+yardmark_add_test(test_files SOURCES ${_t}/files/test_datatree.cpp ${_t}/files/test_datafolder.cpp)
+# Game files: the season synopsis.
+yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp)
+add_dependencies(test_gamefiles yardmark-jetread)
+
+# Report engine: page blocks and figures, merge, writer, driver and the batch command.
+yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page_heading.cpp ${_t}/page/test_page_tables.cpp)
+yardmark_add_test(test_report SOURCES
+  ${_t}/report/test_consolidator.cpp
+  ${_t}/page/test_writer.cpp
+  ${_t}/report/test_generate.cpp
+)
+add_dependencies(test_report yardmark-report)
+target_compile_definitions(test_report PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
+
+# Files of the earlier version: the helper's lists, the conversion and the command.
+yardmark_add_test(test_convert SOURCES
+  ${_t}/jet/test_jetfile.cpp
+  ${_t}/jet/test_converter.cpp
+  ${_t}/jet/test_convert_command.cpp
+)
+# The helper is found beside the test in bin/, as the program finds it.
+add_dependencies(test_convert yardmark-jetread yardmark-convert)
+target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")

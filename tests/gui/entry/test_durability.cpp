@@ -1,0 +1,82 @@
+// A save is on disk when the user is told so: the program killed right after "Updated
+// successfully", or in the middle of saving, leaves a readable game file holding whole rows.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <random>
+
+#include "core/db/Database.h"
+#include "support/ReportFixture.h"
+
+namespace yardmark::test {
+namespace {
+
+struct Child {
+  explicit Child(const TempRoot& root, const char* mode) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.start(YARDMARK_SAVE_CHILD, {QString::fromStdString(root.dir().string()), mode});
+    EXPECT_TRUE(process.waitForStarted());
+  }
+  ~Child() {
+    process.kill();  // SIGKILL: no handler, no flush, no clean-up of any kind
+    process.waitForFinished();
+  }
+  // Reads the lines the child prints until `count` of them equal `line`.
+  bool waitFor(const QString& line, int count) {
+    int seen = 0;
+    while (seen < count) {
+      if (!process.canReadLine() && !process.waitForReadyRead(20000)) return false;
+      while (process.canReadLine())
+        if (QString::fromUtf8(process.readLine()).trimmed() == line) ++seen;
+    }
+    return true;
+  }
+  QProcess process;
+};
+
+// The rows as the program finds them: opening for writing first rolls back a save cut short.
+std::vector<Row> rowsAfterKill(const std::filesystem::path& file, const char* table) {
+  Database(file).close();
+  return readRows(file, table);
+}
+
+TEST(EntryDurability, NothingIsLostWhenTheProgramIsKilledRightAfterUpdatedSuccessfully) {
+  TempRoot root;
+  const auto file = root.copyTemplate("YardMark/games/2007/Game3.mdb");
+  {
+    Child child(root, "once");
+    ASSERT_TRUE(child.waitFor("Updated successfully", 3));
+  }
+  const auto header = rowsAfterKill(file, "header");
+  ASSERT_EQ(header.size(), 1u);
+  EXPECT_EQ(header[0][0], Value("Eagles"));
+  const auto quarter = rowsAfterKill(file, "quarter");
+  ASSERT_EQ(quarter.size(), 1u);
+  EXPECT_EQ(quarter[0][9], Value(24.0));
+  const auto stats = rowsAfterKill(file, "teamStats");
+  ASSERT_EQ(stats.size(), 1u);
+  EXPECT_EQ(stats[0][19], Value(20.0));
+}
+
+TEST(EntryDurability, AKillDuringSavesLeavesTheOldOrTheNewRowNeverHalfOfOne) {
+  TempRoot root;
+  const auto file = root.copyTemplate("YardMark/games/2007/Game3.mdb");
+  std::mt19937 random(12345);
+  for (int round = 0; round < 4; ++round) {
+    {
+      Child child(root, "loop");
+      // Let it save a varying number of times, then kill it wherever it is.
+      ASSERT_TRUE(child.waitFor("Updated successfully", 5 + static_cast<int>(random() % 40)));
+    }
+    const auto header = rowsAfterKill(file, "header");
+    ASSERT_EQ(header.size(), 1u) << "round " << round;
+    EXPECT_EQ(header[0][0], header[0][1]) << "round " << round;
+    EXPECT_TRUE(header[0][0].isText() && header[0][0].text().rfind("Team ", 0) == 0);
+  }
+}
+
+}  // namespace
+}  // namespace yardmark::test

@@ -1,0 +1,66 @@
+// The start-up question: asked only when old files are there, No changes nothing, Yes converts
+// and tells the summary.
+#include <gtest/gtest.h>
+
+#include "gui/games/ConvertOldFiles.h"
+#include "gui/shell/App.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempRoot.h"
+
+namespace fs = std::filesystem;
+
+namespace yardmark::test {
+namespace {
+
+struct StartUp : testing::Test {
+  TempRoot root;
+  ScriptedPrompter prompter;
+  App app{root.dir(), prompter};
+};
+
+TEST_F(StartUp, NothingOldNothingAsked) {
+  root.copyTemplate("YardMark/games/2007/Game1.mdb");
+  EXPECT_FALSE(offerConversion(app, nullptr));
+  EXPECT_TRUE(prompter.records().empty());
+}
+
+TEST_F(StartUp, NoChangesNothingAndTheNextStartAsksAgain) {
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
+  for (int start = 0; start < 2; ++start) {
+    prompter.answer(Answer::No);
+    EXPECT_FALSE(offerConversion(app, nullptr));
+  }
+  ASSERT_EQ(prompter.records().size(), 2u);
+  const auto& asked = prompter.records()[1];
+  EXPECT_EQ(asked.text,
+            "The data folder holds 2 files kept by the earlier version of YardMark, which must be converted before "
+            "they can be opened. Each original is kept beside its new file, under its name with .jet added.\n\n"
+            "Convert them now?");
+  EXPECT_EQ(asked.buttons, Buttons::YesNo);
+  EXPECT_EQ(asked.icon, Icon::Question);
+  EXPECT_EQ(asked.title, "YardMark");
+  EXPECT_EQ(readBytes(game), legacy);
+  EXPECT_FALSE(fs::exists(game.string() + ".jet"));
+}
+
+TEST_F(StartUp, YesConvertsAndTellsTheFailures) {
+  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", readBytes(fixture("game_legacy.mdb")));
+  const fs::path crash = root.writeFile("YardMark/games/2007/Game4.mdb", readBytes(fixture("contacts_crash_m58.mdb")));
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  const auto summary = offerConversion(app, nullptr);
+  ASSERT_TRUE(summary);
+  EXPECT_EQ(summary->converted(), 1u);
+  EXPECT_FALSE(isJetFile(game));
+  EXPECT_TRUE(isJetFile(crash));
+  ASSERT_EQ(prompter.records().size(), 2u);
+  EXPECT_EQ(prompter.records()[1].text, "1 converted, 0 tables or columns left out, 1 failed.\n\nFailed: " +
+                                            QString::fromStdString(crash.string()) +
+                                            ": it is damaged (the reader stopped on it); the file is left as it was");
+  EXPECT_EQ(prompter.records()[1].buttons, Buttons::Ok);
+  EXPECT_EQ(prompter.records()[1].icon, Icon::None);
+}
+
+}  // namespace
+}  // namespace yardmark::test

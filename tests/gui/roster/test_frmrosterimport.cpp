@@ -1,0 +1,212 @@
+// The import from the contacts database, driven as the coach drives it.
+#include <QLabel>
+#include <filesystem>
+
+#include "gui/roster/FolderList.h"
+#include "support/RosterFixture.h"
+#include "gui/roster/frmRoster.h"
+#include "gui/roster/frmRosterImport.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kTitle = "Error Finding File...";
+
+class RosterImportTest : public RosterFixture {
+ protected:
+  // The contacts program's folder where Wine keeps it, spelt in another letter case.
+  fs::path installContacts(const std::string& file = "contacts.mdb") {
+    const fs::path folder = root.dir() / "wine/drive_c/program files/Carrowby Athletics/RALLYBOOK Contacts";
+    fs::create_directories(folder);
+    fs::copy_file(fixture(file), folder / "Contacts.MDB");
+    return folder;
+  }
+  frmRosterImport& open() { return app.forms().show<frmRosterImport>(); }
+  frmRosterImport& begin() {
+    installContacts();
+    frmRosterImport& f = open();
+    click(&f, "cmdBegin");
+    return f;
+  }
+  static void select(QListWidget* list, std::initializer_list<int> rows) {
+    list->clearSelection();
+    for (int r : rows) list->item(r)->setSelected(true);
+  }
+};
+
+const QStringList kListed = {"Thornbury, Margaret A.",
+                             "Grennan, Tobias ",
+                             "Castellano, Priya ",
+                             "Van Buren, Henrietta Louise",
+                             "O'Neil, Declan Patrick",
+                             QString::fromUtf8("Ferreira, Jos\xc3\xa9 Manuel"),
+                             QString::fromUtf8("Nowak, \xc5\x81ukasz Piotr"),
+                             "Ashdown,  Rose"};
+
+TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
+  prompter.answer(Answer::Ok);
+  frmRosterImport& missing = open();
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_EQ(prompter.records()[0].text,
+            "Rallybook Contacts Application Not Found.  If you installed it in another directory other than the "
+            "default, please locate it.");
+  EXPECT_EQ(prompter.records()[0].icon, Icon::Critical);
+  EXPECT_EQ(prompter.records()[0].title, kTitle);
+  EXPECT_TRUE(missing.isVisible());
+  EXPECT_EQ(missing.windowTitle(), "Import Roster From Rallybook Contacts");
+  missing.unload();
+
+  // Installed: the list opens on the folder; Enter on a subfolder opens that one.
+  const fs::path folder = installContacts();
+  fs::create_directory(folder / "Backup");
+  frmRosterImport& f = open();
+  EXPECT_EQ(prompter.records().size(), 1u);
+  EXPECT_EQ(f.Dir1->path().toStdString(), folder.string());
+  EXPECT_EQ(f.Label1->buddy(), f.Dir1);
+  EXPECT_EQ(f.Label2->buddy(), f.importFrom);
+  EXPECT_EQ(f.Label3->buddy(), f.importTo);
+  EXPECT_EQ(f.cmdAddAll->text(), ">>");
+  EXPECT_EQ(f.cmdAddAll->accessibleName(), "Select All");
+  EXPECT_EQ(f.cmdBegin->accessibleName(), "");
+  f.Dir1->setFocus();
+  QTest::keyClick(f.Dir1, Qt::Key_End);
+  QTest::keyClick(f.Dir1, Qt::Key_Return);
+  EXPECT_EQ(f.Dir1->path().toStdString(), (folder / "Backup").string());
+}
+
+TEST_F(RosterImportTest, BeginListsEveryContactAndASecondBeginListsThemAgain) {
+  frmRosterImport& f = begin();
+  EXPECT_EQ(texts(f.importFrom), kListed);
+  EXPECT_FALSE(f.Dir1->isVisible() || f.Label1->isVisible());
+  click(&f, "cmdBegin");
+  EXPECT_EQ(texts(f.importFrom), kListed + kListed);
+  EXPECT_TRUE(prompter.records().empty());
+}
+
+TEST_F(RosterImportTest, ImportWritesEachContactsThreeNames) {
+  seed({{"Keep", "Me", "K"}});
+  frmRosterImport& f = begin();
+  click(&f, "cmdAddAll");
+  EXPECT_EQ(f.importFrom->count(), 0);
+  EXPECT_EQ(f.importTo->count(), 8);
+  click(&f, "cmdImport");
+  EXPECT_EQ(f.importTo->count(), 0);
+  // In the order of the sorted import list; nothing of a name is lost to a blank.
+  const Value none;
+  EXPECT_EQ(stored(), (std::vector<StoredRow>{
+                          {"Keep", "Me", "K"},
+                          {"Ashdown", none, "Rose"},
+                          {"Castellano", "Priya", none},
+                          {"Ferreira", "Jos\xc3\xa9", "Manuel"},
+                          {"Grennan", "Tobias", none},
+                          {"Nowak", "\xc5\x81ukasz", "Piotr"},
+                          {"O'Neil", "Declan", "Patrick"},
+                          {"Thornbury", "Margaret", "A"},
+                          {"Van Buren", "Henrietta", "Louise"},
+                      }));
+  EXPECT_TRUE(prompter.records().empty());
+}
+
+TEST_F(RosterImportTest, ARosterThatCannotBeWrittenKeepsTheListAndIsTold) {
+  frmRosterImport& f = begin();
+  click(&f, "cmdAddAll");
+  const auto file = root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database");
+  prompter.answer(Answer::Ok);
+  click(&f, "cmdImport");
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_TRUE(prompter.records()[0].text.startsWith("Error..."));
+  EXPECT_TRUE(prompter.records()[0].text.contains(QString::fromStdString(file.string())));
+  EXPECT_EQ(prompter.records()[0].icon, Icon::Critical);
+  EXPECT_EQ(f.importTo->count(), 8);
+  EXPECT_EQ(readBytes(file), "not a database");
+}
+
+TEST_F(RosterImportTest, MovesTakeTheSelectedEntriesWithoutALimit) {
+  frmRosterImport& f = begin();
+  select(f.importFrom, {0, 2});
+  click(&f, "cmdAddDatabase");
+  EXPECT_EQ(texts(f.importTo), QStringList({"Castellano, Priya ", "Thornbury, Margaret A."}));
+  EXPECT_EQ(texts(f.importFrom), (QStringList{kListed[1]} + kListed.mid(3)));
+  select(f.importTo, {0});
+  click(&f, "cmdRemoveDatabase");
+  EXPECT_EQ(texts(f.importTo), QStringList({"Thornbury, Margaret A."}));
+  EXPECT_EQ(f.importFrom->item(f.importFrom->count() - 1)->text(), "Castellano, Priya ");
+  click(&f, "cmdRemoveAll");
+  EXPECT_EQ(f.importTo->count(), 0);
+  EXPECT_EQ(f.importFrom->count(), 8);
+
+  // More than 101 entries selected at once all move.
+  for (int i = 0; i < 12; ++i) click(&f, "cmdBegin");
+  ASSERT_EQ(f.importFrom->count(), 104);
+  f.importFrom->selectAll();
+  click(&f, "cmdAddDatabase");
+  EXPECT_EQ(f.importFrom->count(), 0);
+  EXPECT_EQ(f.importTo->count(), 104);
+}
+
+TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
+  struct Case {
+    const char* file;  // nullptr: the folder has no contacts file
+    QString message;
+  };
+  const Case cases[] = {
+      {nullptr, "Rallybook Contacts Application Not Found"},
+      {"contacts_notable.mdb", "Error...The table 'tblContactDetails' does not exist in '%1'."},
+      {"contacts_crash_m58.mdb", "Error...The file '%1' could not be read: it is damaged (the reader stopped on it)."},
+      {"contacts_crash_m200.mdb", "Error...The table 'tblContactDetails' does not exist in '%1'."},
+      {"not-jet", "Error...'%1' is not a Jet database file, or it is damaged."},
+      {"contacts_empty.mdb", {}},
+  };
+  prompter.answer(Answer::Ok);
+  frmRosterImport& f = open();
+  for (const Case& c : cases) {
+    prompter.clear();
+    const fs::path folder = root.dir() / "folders" / (c.file ? c.file : "none");
+    fs::create_directories(folder);
+    const fs::path file = folder / "contacts.mdb";
+    if (c.file && std::string(c.file) == "not-jet")
+      root.writeFile("folders/not-jet/contacts.mdb", "Name,Phone\nSmith,555\n");
+    else if (c.file)
+      fs::copy_file(fixture(c.file), file);
+    ASSERT_TRUE(f.Dir1->setPath(QString::fromStdString(folder.string())));
+    if (!c.message.isEmpty()) prompter.answer(Answer::Ok);
+    click(&f, "cmdBegin");
+    const QString expected =
+        c.message.contains("%1") ? c.message.arg(QString::fromStdString(file.string())) : c.message;
+    EXPECT_EQ(prompter.texts(), c.message.isEmpty() ? QStringList() : QStringList{expected}) << c.file;
+    for (const auto& r : prompter.records()) {
+      EXPECT_EQ(r.icon, Icon::Critical);
+      EXPECT_EQ(r.title, kTitle);
+    }
+    EXPECT_EQ(f.importFrom->count(), 0);
+    EXPECT_TRUE(f.Dir1->isVisible());
+  }
+  // A reader that hangs is stopped at its time limit.
+  const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
+  fs::permissions(hangs, fs::perms::owner_all);
+  f.reader().helperPath = QString::fromStdString(hangs.string());
+  f.reader().timeLimitMs = 300;
+  ASSERT_TRUE(f.Dir1->setPath(QString::fromStdString((root.dir() / "folders/contacts_empty.mdb").string())));
+  prompter.clear();
+  prompter.answer(Answer::Ok);
+  click(&f, "cmdBegin");
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_TRUE(prompter.records()[0].text.endsWith("gave no answer within 0.3 seconds. The file may be damaged."));
+  EXPECT_TRUE(f.isVisible());
+}
+
+TEST_F(RosterImportTest, ViewCurrentRosterHandsOverToTheRosterForm) {
+  seed({{"Smith", "John", "A"}});
+  frmRosterImport& f = begin();
+  click(&f, "cmdViewCurrentRoster");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app.forms().find<frmRosterImport>(), nullptr);
+  frmRoster* roster = app.forms().find<frmRoster>();
+  ASSERT_NE(roster, nullptr);
+  EXPECT_EQ(texts(roster->importFrom), QStringList({"Smith, John A"}));
+}
+
+}  // namespace
+}  // namespace yardmark::test

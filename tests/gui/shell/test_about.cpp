@@ -1,0 +1,136 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <stdexcept>
+
+#include "support/GuiFixture.h"
+#include "gui/about/frmAbout.h"
+
+namespace yardmark::test {
+namespace {
+
+class FakeLookup : public SystemInfoLookup {
+public:
+  std::optional<QString> path;
+  bool startWorks = true;
+  bool throws = false;
+  QStringList started;
+  std::optional<QString> toolPath() override {
+    if (throws) throw std::runtime_error("lookup failed");
+    return path;
+  }
+  bool start(const QString& p) override {
+    started << p;
+    return startWorks;
+  }
+};
+
+class AboutTest : public ShellTest {
+protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    window->show();
+    about = &app.forms().show<frmAbout>();
+    auto fake = std::make_unique<FakeLookup>();
+    lookup = fake.get();
+    about->setSystemInfoLookup(std::move(fake));
+    about->setUrlOpener([this](const QUrl& u) {
+      opened << u.toString();
+      return true;
+    });
+  }
+  frmAbout* about = nullptr;
+  FakeLookup* lookup = nullptr;
+  QStringList opened;
+};
+
+TEST_F(AboutTest, ShowsTitleVersionAndDescription) {
+  EXPECT_EQ(about->windowTitle(), "About YardMark");
+  EXPECT_EQ(about->lblTitle->text(), "YardMark");
+  EXPECT_EQ(about->lblVersion->text(), "Version 1.0.0");
+  const QStringList lines = about->lblDescription->text().split("\r\n");
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_EQ(lines.front(), "Windows 95/98/ME/NT/XP");
+  for (const QString& line : lines) EXPECT_FALSE(line.contains('\n') || line.isEmpty());
+  EXPECT_FALSE(about->lblDisclaimer->text().isEmpty());
+  EXPECT_FALSE(about->picIcon->pixmap().isNull());
+  for (const char* name : {"picIcon", "lblTitle", "lblVersion", "lblDescription", "lblEmail", "lblWebsite",
+                           "lblDisclaimer", "cmdOK", "cmdSysInfo"})
+    EXPECT_NE(about->findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST_F(AboutTest, LinksOpenMailAndWebAddressesThroughTheDesktop) {
+  QTest::mouseClick(about->lblEmail, Qt::LeftButton);
+  QTest::mouseClick(about->lblWebsite, Qt::LeftButton);
+  QTest::mouseClick(about->lblTitle, Qt::LeftButton);  // not a link
+  EXPECT_EQ(opened, (QStringList{"mailto:" + about->lblEmail->text(), "http://" + about->lblWebsite->text()}));
+  EXPECT_FALSE(about->lblWebsite->text().contains("://"));
+}
+
+struct SysInfoCase {
+  const char* name;
+  std::optional<QString> path;
+  bool startWorks;
+  bool throws;
+  bool expectMessage;
+};
+
+TEST_F(AboutTest, SystemInformationStartsTheToolOrSaysItIsUnavailable) {
+  const SysInfoCase cases[] = {
+      {"tool found and started", QString("/usr/bin/hardinfo"), true, false, false},
+      {"no tool", std::nullopt, true, false, true},
+      {"tool does not start", QString("/usr/bin/hardinfo"), false, false, true},
+      {"lookup fails", std::nullopt, true, true, true},
+  };
+  for (const SysInfoCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    lookup->path = c.path;
+    lookup->startWorks = c.startWorks;
+    lookup->throws = c.throws;
+    lookup->started.clear();
+    prompter.clear();
+    if (c.expectMessage) prompter.answer(Answer::Ok);
+    QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+    EXPECT_EQ(lookup->started, c.path && !c.throws ? QStringList{*c.path} : QStringList{});
+    if (c.expectMessage) {
+      ASSERT_EQ(prompter.records().size(), 1u);
+      EXPECT_EQ(prompter.records()[0].text, "System Information Is Unavailable At This Time");
+      EXPECT_EQ(prompter.records()[0].buttons, Buttons::Ok);
+      EXPECT_EQ(prompter.records()[0].title, "YardMark");
+    } else {
+      EXPECT_TRUE(prompter.records().empty());
+    }
+  }
+}
+
+TEST_F(AboutTest, OkClosesTheBox) {
+  QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+  EXPECT_EQ(app.forms().find<frmAbout>(), nullptr);
+}
+
+TEST(PathSystemInfoLookup, FindsTheFirstExecutableToolOnThePath) {
+  QTemporaryDir first, second;
+  const auto makeTool = [](const QTemporaryDir& dir, const QString& name, bool executable) {
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.write("#!/bin/sh\n");
+    f.close();
+    f.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+    return f.fileName();
+  };
+  const QStringList tools{"hardinfo", "kinfocenter"};
+  const QStringList path{first.path(), second.path()};
+
+  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), std::nullopt);
+  makeTool(first, "hardinfo", false);  // not executable: not a tool
+  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), std::nullopt);
+  const QString kinfo = makeTool(second, "kinfocenter", true);
+  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), kinfo);
+  const QString hardinfo = makeTool(second, "hardinfo", true);
+  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), hardinfo) << "the first tool of the list wins";
+  EXPECT_FALSE(PathSystemInfoLookup(tools, path).start(first.filePath("no-such-tool")));
+}
+
+}  // namespace
+}  // namespace yardmark::test

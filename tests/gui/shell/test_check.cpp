@@ -1,0 +1,169 @@
+// The all-sections check against fake sections: order, the stopping rule, the pages it
+// selects and its messages.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "support/ScriptedPrompter.h"
+#include "gui/shell/GlobalVariables.h"
+
+namespace yardmark::test {
+namespace {
+
+using S = EntrySection;
+
+class FakeEntry : public EntrySections {
+public:
+  struct Section : SilentSave {
+    Section(FakeEntry* e, S w) : entry(e), which(w) {}
+    FakeEntry* entry;
+    S which;
+    void saveSilently() override {
+      entry->saved.push_back(which);
+      if (entry->empty.count(which)) entry->vars.emptyFieldFound = true;
+    }
+    bool addNewEnabled() const override { return !entry->editing.count(which); }
+  };
+
+  explicit FakeEntry(GlobalVariables& v) : vars(v) {
+    for (S s : {S::Header, S::Quarter, S::TeamStats, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense})
+      sections.try_emplace(s, this, s);
+  }
+  SilentSave* section(S which) override {
+    if (missing.count(which)) return nullptr;
+    return &sections.at(which);
+  }
+  void selectTabs(int ssTab1, int ssTab2) override {
+    tabs = {ssTab1, ssTab2};
+    messagesWhenSelected = static_cast<int>(shown());
+  }
+  std::function<std::size_t()> shown;
+
+  GlobalVariables& vars;
+  std::map<S, Section> sections;
+  std::set<S> empty, editing, missing;
+  std::vector<S> saved;
+  std::optional<std::pair<int, int>> tabs;
+  int messagesWhenSelected = -1;
+};
+
+struct Case {
+  const char* name;
+  std::set<S> empty;
+  std::set<S> editing;  // player sections whose Add New is disabled
+  std::vector<S> saved;
+  std::optional<std::pair<int, int>> tabs;
+  const char* message;  // nullptr: none
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+const std::set<S> kAllPlayers{S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense};
+const std::vector<S> kGameLevel{S::Header, S::Quarter, S::TeamStats};
+const std::vector<S> kAll{S::Header, S::Quarter, S::TeamStats, S::Rushing,
+                          S::Passing, S::Receiving, S::Scoring, S::Defense};
+
+const Case kCases[] = {
+    {"all complete, no player edits", {}, {}, kGameLevel, std::nullopt, nullptr},
+    {"all complete, every player section editing", {}, kAllPlayers, kAll, std::nullopt, nullptr},
+    {"header empty", {S::Header, S::Quarter}, kAllPlayers, {S::Header}, {{0, -1}},
+     "Fields cannot be empty.  Please enter Game Information Header data."},
+    {"quarter empty after a complete header", {S::Quarter, S::TeamStats}, kAllPlayers, {S::Header, S::Quarter},
+     {{0, -1}}, "Fields cannot be empty.  Please enter Game Information Score data."},
+    {"team stats empty", {S::TeamStats}, {}, kGameLevel, {{1, -1}},
+     "Fields cannot be empty.  Please enter Team Stats data."},
+    {"rushing empty", {S::Rushing, S::Defense}, kAllPlayers, {S::Header, S::Quarter, S::TeamStats, S::Rushing},
+     {{2, 0}}, "Fields cannot be empty.  Please enter Offense Rushing data."},
+    {"passing empty", {S::Passing}, {S::Passing}, {S::Header, S::Quarter, S::TeamStats, S::Passing}, {{2, 1}},
+     "Fields cannot be empty.  Please enter Offense Passing data."},
+    {"receiving empty", {S::Receiving}, {S::Rushing, S::Receiving},
+     {S::Header, S::Quarter, S::TeamStats, S::Rushing, S::Receiving}, {{2, 2}},
+     "Fields cannot be empty.  Please enter Offense Receiving data."},
+    {"scoring empty", {S::Scoring}, {S::Scoring}, {S::Header, S::Quarter, S::TeamStats, S::Scoring}, {{2, 0}},
+     "Fields cannot be empty.  Please enter Offense Scoring data."},
+    {"defense empty", {S::Defense}, kAllPlayers, kAll, {{3, -1}}, "Fields cannot be empty.  Please enter Defense data."},
+    {"empty player sections with Add New enabled are skipped", kAllPlayers, {}, kGameLevel, std::nullopt, nullptr},
+};
+
+class AllSectionsCheck : public testing::TestWithParam<Case> {};
+
+TEST_P(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
+  const Case& c = GetParam();
+  ScriptedPrompter prompter;
+  GlobalVariables vars(prompter);
+  FakeEntry entry(vars);
+  entry.shown = [&] { return prompter.records().size(); };
+  entry.empty = c.empty;
+  entry.editing = c.editing;
+  vars.setEntrySections(&entry);
+  vars.emptyFieldFound = true;  // a stale value from an earlier check
+  if (c.message) prompter.answer(Answer::Ok);
+
+  vars.checkAllSections();
+
+  EXPECT_EQ(entry.saved, c.saved);
+  EXPECT_EQ(entry.tabs, c.tabs);
+  EXPECT_EQ(vars.emptyFieldFound, c.message != nullptr);
+  if (!c.message) {
+    EXPECT_TRUE(prompter.records().empty());
+    return;
+  }
+  ASSERT_EQ(prompter.records().size(), 1u);
+  const auto& r = prompter.records().front();
+  EXPECT_EQ(r.text, QString(c.message));
+  EXPECT_EQ(r.buttons, Buttons::Ok);
+  EXPECT_EQ(r.icon, Icon::None);
+  EXPECT_EQ(r.title, "YardMark");
+  EXPECT_EQ(entry.messagesWhenSelected, 0) << "the page is selected before the message is shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AllSectionsCheck, testing::ValuesIn(kCases), [](const auto& info) {
+  std::string n;
+  for (char ch : std::string(info.param.name)) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+  return n;
+});
+
+TEST(AllSectionsCheckWithout, SectionsTheFormDoesNotHaveAreSkipped) {
+  ScriptedPrompter prompter;
+  GlobalVariables vars(prompter);
+  FakeEntry entry(vars);
+  entry.shown = [&] { return prompter.records().size(); };
+  entry.missing = {S::Header, S::Quarter, S::Rushing};
+  entry.editing = kAllPlayers;
+  entry.empty = {S::Receiving};
+  vars.setEntrySections(&entry);
+  prompter.answer(Answer::Ok);
+  vars.checkAllSections();
+  EXPECT_EQ(entry.saved, (std::vector<S>{S::TeamStats, S::Passing, S::Receiving}));
+  EXPECT_EQ(prompter.texts(), QStringList{"Fields cannot be empty.  Please enter Offense Receiving data."});
+}
+
+TEST(AllSectionsCheckWithout, NoEntryFormDoesNothingButReset) {
+  ScriptedPrompter prompter;
+  GlobalVariables vars(prompter);
+  vars.emptyFieldFound = true;
+  vars.checkAllSections();
+  EXPECT_FALSE(vars.emptyFieldFound);
+}
+
+TEST(GlobalValues, StartEmptyAndGameFormActiveAnnouncesOnlyChanges) {
+  ScriptedPrompter prompter;
+  GlobalVariables vars(prompter);
+  EXPECT_TRUE(vars.currentGameYear.isEmpty());
+  EXPECT_EQ(vars.currentGameNumber, 0);
+  EXPECT_TRUE(vars.openGamePath.isEmpty());
+  EXPECT_FALSE(vars.gameOpenedFromFile);
+  EXPECT_FALSE(vars.gameFormActive());
+  EXPECT_FALSE(vars.emptyFieldFound);
+  EXPECT_TRUE(vars.currentReportName.isEmpty());
+  std::vector<bool> seen;
+  QObject::connect(&vars, &GlobalVariables::gameFormActiveChanged, [&](bool b) { seen.push_back(b); });
+  vars.setGameFormActive(true);
+  vars.setGameFormActive(true);
+  vars.setGameFormActive(false);
+  EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+}
+
+}  // namespace
+}  // namespace yardmark::test
