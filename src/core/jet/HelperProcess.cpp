@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -43,10 +44,46 @@ bool makePipe(Fd& read, Fd& write) {
   return true;
 }
 
+enum class Ended { Closed, TimedOut, Stopped };
+
+// Reads both pipes until the helper has closed them, its time is up or it is stopped.
+Ended collect(int out, int err, HelperRun& run, int timeLimitMs, const HelperStop* stop) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
+  // Woken this often when it may be stopped, so a stop needs no descriptor of its own.
+  constexpr long long kStopCheckMs = 20;
+  bool outOpen = true, errOpen = true;
+  char buffer[65536];
+  while (outOpen || errOpen) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return Ended::TimedOut;
+    if (stop && stop->load()) return Ended::Stopped;
+    pollfd fds[2] = {{outOpen ? out : -1, POLLIN, 0}, {errOpen ? err : -1, POLLIN, 0}};
+    const int ready = ::poll(fds, 2, static_cast<int>(stop ? std::min<long long>(left, kStopCheckMs) : left));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready < 0) break;
+    for (int i = 0; i < 2; ++i) {
+      if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+      const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        (i == 0 ? run.output : run.errors).append(buffer, static_cast<size_t>(n));
+      } else if (n == 0 || errno != EINTR) {
+        (i == 0 ? outOpen : errOpen) = false;
+      }
+    }
+  }
+  return Ended::Closed;
+}
+
 }  // namespace
 
-HelperRun runHelper(const std::string& program, const std::vector<std::string>& args, int timeLimitMs) {
+HelperRun runHelper(const std::string& program, const std::vector<std::string>& args, int timeLimitMs,
+                    const HelperStop* stop) {
   HelperRun run;
+  if (stop && stop->load()) {
+    run.end = HelperRun::End::Stopped;
+    return run;
+  }
   Fd outRead, outWrite, errRead, errWrite;
   if (!makePipe(outRead, outWrite) || !makePipe(errRead, errWrite)) {
     run.errors = std::strerror(errno);
@@ -71,35 +108,14 @@ HelperRun runHelper(const std::string& program, const std::vector<std::string>& 
   outWrite.reset();
   errWrite.reset();
 
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
-  bool outOpen = true, errOpen = true, timedOut = false;
-  char buffer[65536];
-  while (outOpen || errOpen) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) {
-      timedOut = true;
-      break;
-    }
-    pollfd fds[2] = {{outOpen ? outRead.get() : -1, POLLIN, 0}, {errOpen ? errRead.get() : -1, POLLIN, 0}};
-    const int ready = ::poll(fds, 2, static_cast<int>(left));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready < 0) break;
-    for (int i = 0; i < 2; ++i) {
-      if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-      const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-      if (n > 0) {
-        (i == 0 ? run.output : run.errors).append(buffer, static_cast<size_t>(n));
-      } else if (n == 0 || errno != EINTR) {
-        (i == 0 ? outOpen : errOpen) = false;
-      }
-    }
-  }
-  if (timedOut) ::kill(pid, SIGKILL);
+  const Ended ended = collect(outRead.get(), errRead.get(), run, timeLimitMs, stop);
+  if (ended != Ended::Closed) ::kill(pid, SIGKILL);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  if (timedOut) {
+  if (ended == Ended::Stopped) {
+    run.end = HelperRun::End::Stopped;
+  } else if (ended == Ended::TimedOut) {
     run.end = HelperRun::End::TimedOut;
   } else if (WIFEXITED(status)) {
     run.end = HelperRun::End::Exited;

@@ -62,8 +62,8 @@ std::vector<JetFields> parseJetOutput(const std::string& output) {
   return rows;
 }
 
-JetFile::JetFile(fs::path file, std::string helper, int timeLimitMs)
-    : m_file(std::move(file)), m_helper(std::move(helper)), m_timeLimitMs(timeLimitMs) {}
+JetFile::JetFile(fs::path file, std::string helper, int timeLimitMs, const std::atomic<bool>* stop)
+    : m_file(std::move(file)), m_helper(std::move(helper)), m_timeLimitMs(timeLimitMs), m_stop(stop) {}
 
 JetColumn::Kind jetKind(const std::string& name) {
   return name == "number"   ? JetColumn::Kind::Number
@@ -73,7 +73,7 @@ JetColumn::Kind jetKind(const std::string& name) {
 }
 
 std::vector<JetTable> JetFile::readAll() const {
-  const HelperRun run = runHelper(m_helper, {"--all", m_file.string()}, m_timeLimitMs);
+  const HelperRun run = runHelper(m_helper, {"--all", m_file.string()}, m_timeLimitMs, m_stop);
   switch (run.end) {
     case HelperRun::End::NotStarted:
       throw JetError("the reader of old files (" + m_helper + ") could not be started: " + run.errors);
@@ -84,6 +84,8 @@ std::vector<JetTable> JetFile::readAll() const {
     }
     case HelperRun::End::Crashed:
       throw JetError("it is damaged (the reader stopped on it)");
+    case HelperRun::End::Stopped:
+      throw JetError("it was not read: the conversion was stopped");
     case HelperRun::End::Exited:
       break;
   }

@@ -1,6 +1,7 @@
 #pragma once
 // A file kept by the earlier version of the program: a Jet (.mdb) database. libmdb may crash
 // on a damaged file, so it is read through the helper yardmark-jetread in a process of its own.
+#include <atomic>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -39,7 +40,9 @@ std::string defaultJetreadPath();
 
 class JetFile {
  public:
-  explicit JetFile(std::filesystem::path file, std::string helper = defaultJetreadPath(), int timeLimitMs = 20000);
+  // stop, when given, may be set from another thread to stop a read under way.
+  explicit JetFile(std::filesystem::path file, std::string helper = defaultJetreadPath(), int timeLimitMs = 20000,
+                   const std::atomic<bool>* stop = nullptr);
 
   // Every user table with its columns and rows, in catalog order, read in one run of the helper.
   std::vector<JetTable> readAll() const;
@@ -48,6 +51,7 @@ class JetFile {
   std::filesystem::path m_file;
   std::string m_helper;
   int m_timeLimitMs;
+  const std::atomic<bool>* m_stop;
 };
 
 // The helper's output: one line a row, fields split at tabs, \t \n \\ unescaped, \N no value.

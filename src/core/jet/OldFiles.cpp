@@ -77,13 +77,20 @@ ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>&
                                const ConvertProgress& progress) {
   ConvertSummary summary;
   summary.dryRun = options.dryRun;
+  const auto stopped = [&] { return options.stop && options.stop->load(); };
   for (size_t i = 0; i < files.size(); ++i) {
-    if (progress && !progress(i, files.size(), files[i].path)) {
+    if (stopped() || (progress && !progress(i, files.size(), files[i].path))) {
       summary.notReached = files.size() - i;
       break;
     }
     // Looked up each time: a template converted earlier in the run is the one to copy.
-    summary.files.push_back(convertOldFile(files[i], tree.masterTemplate(), options));
+    Conversion c = convertOldFile(files[i], tree.masterTemplate(), options);
+    // Stopped in the middle: that file is left as it was, like the ones after it.
+    if (!c.ok && stopped()) {
+      summary.notReached = files.size() - i;
+      break;
+    }
+    summary.files.push_back(std::move(c));
   }
   return summary;
 }

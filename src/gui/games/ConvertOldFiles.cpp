@@ -1,11 +1,11 @@
 #include "gui/games/ConvertOldFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProgressDialog>
 
+#include "core/jet/HelperProcess.h"
 #include "gui/shell/App.h"
-#include "gui/shell/FormKit.h"
+#include "gui/shell/Background.h"
 #include "gui/shell/Prompter.h"
 
 namespace yardmark {
@@ -37,15 +37,24 @@ std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const C
   progress.setWindowTitle(kAppTitle);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
-  const ConvertSummary summary =
-      convertOldFiles(app.tree(), files, options, [&](size_t index, size_t total, const std::filesystem::path& file) {
-        progress.setValue(static_cast<int>(index));
-        progress.setLabelText("Converting " + QString::number(index + 1) + " of " + QString::number(total) + ": " +
-                              QDir::toNativeSeparators(QString::fromStdString(file.string())));
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-      });
-  progress.setValue(static_cast<int>(files.size()));
+  // Stop also kills a helper that hangs on a file; that file and the rest are left as they were.
+  HelperStop stop{false};
+  ConvertOptions running = options;
+  running.stop = &stop;
+  const auto tellProgress = [&progress](size_t index, size_t total, const std::filesystem::path& file) {
+    // Called on the worker thread: the dialog is updated on its own.
+    QMetaObject::invokeMethod(
+        &progress,
+        [&progress, index, total, file] {
+          progress.setValue(static_cast<int>(index));
+          progress.setLabelText("Converting " + QString::number(index + 1) + " of " + QString::number(total) + ": " +
+                                QDir::toNativeSeparators(QString::fromStdString(file.string())));
+        },
+        Qt::QueuedConnection);
+    return true;
+  };
+  const ConvertSummary summary = runInBackground(
+      progress, [&] { return convertOldFiles(app.tree(), files, running, tellProgress); }, [&stop] { stop = true; });
   app.prompter().tell(conversionSummaryText(summary));
   return summary;
 }
@@ -59,12 +68,25 @@ bool offerConversionOf(App& app, const std::filesystem::path& game, const Conver
       "The original is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
   if (app.prompter().message(MessageBox(question, Buttons::YesNo, Icon::Question)) != Answer::Yes) return false;
 
-  Conversion c;
-  {
-    const WaitCursor busy;
-    // A game of a year folder: its rows go into a fresh copy of the template, as at start-up.
-    c = convertOldFiles(app.tree(), {OldFile{game, OldFileKind::Game, true}}, options).files.front();
-  }
+  QProgressDialog progress("Converting " + name + "...", "Stop", 0, 0);
+  progress.setObjectName("dlgConvertProgress");
+  progress.setWindowTitle(kAppTitle);
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(0);
+  progress.setValue(0);
+  HelperStop stop{false};
+  ConvertOptions running = options;
+  running.stop = &stop;
+  // A game of a year folder: its rows go into a fresh copy of the template, as at start-up.
+  const ConvertSummary summary = runInBackground(
+      progress,
+      [&] {
+        return convertOldFiles(app.tree(), {OldFile{game, OldFileKind::Game, true}}, running);
+      },
+      [&stop] { stop = true; });
+  // Stopped: the file is left as it was and the open dialog stays, as after No.
+  if (summary.files.empty()) return false;
+  const Conversion& c = summary.files.front();
   if (!c.ok) {
     QString text = "The game file ";
     text += QDir::toNativeSeparators(QString::fromStdString(game.string()));

@@ -1,7 +1,8 @@
 #pragma once
 // The start-up question about files kept by the earlier version: how many there are, that the
 // originals are kept, and whether to convert them now. Yes converts them under a progress
-// dialog and tells the summary; No changes nothing, and the next start asks again.
+// dialog (off the GUI thread; Stop ends it at once) and tells the summary; No changes nothing,
+// and the next start asks again.
 #include <QString>
 #include <optional>
 
@@ -22,8 +23,8 @@ QString conversionSummaryText(const ConvertSummary& summary);
 std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const ConvertOptions& options = {});
 
 // Offers to convert one old game file met later (the open dialog): Yes converts it and says
-// so when parts were left out; a failure names the file and the reason. True when the file
-// is now one of ours.
+// so when parts were left out; a failure names the file and the reason; Stop leaves it as it
+// was. True when the file is now one of ours.
 bool offerConversionOf(App& app, const std::filesystem::path& game, const ConvertOptions& options = {});
 
 }  // namespace yardmark

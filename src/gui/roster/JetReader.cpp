@@ -1,11 +1,6 @@
 #include "gui/roster/JetReader.h"
 
-#include <QCursor>
 #include <QDir>
-#include <QGuiApplication>
-
-#include "core/jet/HelperProcess.h"
-#include "gui/shell/FormKit.h"
 
 namespace yardmark {
 
@@ -21,10 +16,10 @@ std::vector<JetRow> parseJetRows(const QByteArray& output) {
   return rows;
 }
 
-std::vector<JetRow> JetReader::readTable(const QString& file, const QString& table) const {
-  const WaitCursor wait;
+std::vector<JetRow> JetReader::readTable(const QString& file, const QString& table, const HelperStop* stop) const {
   const QString what = "The file '" + QDir::toNativeSeparators(file) + "'";
-  const HelperRun run = runHelper(helperPath.toStdString(), {file.toStdString(), table.toStdString()}, timeLimitMs);
+  const HelperRun run =
+      runHelper(helperPath.toStdString(), {file.toStdString(), table.toStdString()}, timeLimitMs, stop);
   switch (run.end) {
     case HelperRun::End::NotStarted:
       throw JetReadError("The reader of contacts files (" + helperPath +
@@ -34,6 +29,8 @@ std::vector<JetRow> JetReader::readTable(const QString& file, const QString& tab
                          QString::number(timeLimitMs / 1000.0) + " seconds. The file may be damaged.");
     case HelperRun::End::Crashed:
       throw JetReadError(what + " could not be read: it is damaged (the reader stopped on it).");
+    case HelperRun::End::Stopped:
+      throw JetReadError(what + " was not read: reading was stopped.");
     case HelperRun::End::Exited:
       break;
   }
@@ -45,10 +42,10 @@ std::vector<JetRow> JetReader::readTable(const QString& file, const QString& tab
   return parseJetRows(QByteArray::fromStdString(run.output));
 }
 
-std::vector<PersonName> readContacts(const JetReader& reader, const QString& file) {
+std::vector<PersonName> readContacts(const JetReader& reader, const QString& file, const HelperStop* stop) {
   const QString table = QStringLiteral("tblContactDetails");
   std::vector<PersonName> people;
-  for (const JetRow& row : reader.readTable(file, table)) {
+  for (const JetRow& row : reader.readTable(file, table, stop)) {
     if (row.size() < 4)
       throw JetReadError("The table '" + table + "' in '" + QDir::toNativeSeparators(file) +
                          "' lacks the name columns: it is not a contacts database.");

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/jet/HelperProcess.h"
 #include "core/jet/JetFile.h"
 #include "gui/roster/RosterNames.h"
 
@@ -33,12 +34,13 @@ class JetReader {
   QString helperPath = QString::fromStdString(defaultJetreadPath());
   int timeLimitMs = 20000;
 
-  // Every row of the table in table order.
-  std::vector<JetRow> readTable(const QString& file, const QString& table) const;
+  // Every row of the table in table order. Safe on any thread; stop, when given, may be set
+  // from another thread to stop the read at once.
+  std::vector<JetRow> readTable(const QString& file, const QString& table, const HelperStop* stop = nullptr) const;
 };
 
 // The people of the contacts database: table tblContactDetails, columns 3, 1 and 2 as last,
 // first and middle name.
-std::vector<PersonName> readContacts(const JetReader& reader, const QString& file);
+std::vector<PersonName> readContacts(const JetReader& reader, const QString& file, const HelperStop* stop = nullptr);
 
 }  // namespace yardmark

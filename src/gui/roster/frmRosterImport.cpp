@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
@@ -14,6 +15,7 @@
 #include "gui/roster/RosterControls.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/shell/App.h"
+#include "gui/shell/Background.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/Prompter.h"
 
@@ -22,6 +24,8 @@ namespace yardmark {
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Error Finding File...");
+// A read this short passes without a dialog flashing up.
+constexpr int kShowProgressAfterMs = 400;
 constexpr int kNameRole = Qt::UserRole;  // the last, first and middle name an entry was read with
 
 QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::SelectionMode mode) {
@@ -182,13 +186,25 @@ void frmRosterImport::cmdBegin_Click() {
     return;
   }
   std::vector<PersonName> people;
+  HelperStop stop{false};
   try {
-    people = readContacts(m_reader, QString::fromStdString(file.string()));
+    QProgressDialog progress("Reading the contacts file...", "Cancel", 0, 0, this);
+    progress.setObjectName("dlgReadContacts");
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kShowProgressAfterMs);
+    progress.setValue(0);
+    // The reader is copied: the work runs on another thread.
+    const JetReader reader = m_reader;
+    const QString path = QString::fromStdString(file.string());
+    people = runInBackground(
+        progress, [reader, path, &stop] { return readContacts(reader, path, &stop); }, [&stop] { stop = true; });
   } catch (const JetReadError& e) {
-    tellError("Error..." + e.description());
+    if (!stop) tellError("Error..." + e.description());
     return;
   }
-  if (people.empty()) return;
+  // Cancelled: the coach asked for nothing to change, so nothing does and nothing is said.
+  if (stop || people.empty()) return;
   Dir1->hide();
   Label1->hide();
   for (const PersonName& person : people) addEntry(importFrom, person);

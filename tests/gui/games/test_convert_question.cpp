@@ -5,6 +5,7 @@
 #include "gui/games/ConvertOldFiles.h"
 #include "gui/shell/App.h"
 #include "support/ScriptedPrompter.h"
+#include "support/StopWhileHanging.h"
 #include "support/TempRoot.h"
 
 namespace fs = std::filesystem;
@@ -16,6 +17,24 @@ struct StartUp : testing::Test {
   TempRoot root;
   ScriptedPrompter prompter;
   App app{root.dir(), prompter};
+
+  // Stop was pressed while the reader hung on a file, and the work ended at once with it.
+  static void expectStoppedAtOnce(const StopWhileHanging& user) {
+    ASSERT_TRUE(user.pressed());
+    EXPECT_LT(user.sincePressed(), std::chrono::milliseconds(1000));
+    EXPECT_TRUE(user.helperGone());
+  }
+  static ConvertOptions through(const StopWhileHanging& user) {
+    ConvertOptions options;
+    options.helper = user.program();
+    options.timeLimitMs = 5000;
+    return options;
+  }
+  static void expectUntouched(const fs::path& file, const std::string& bytes) {
+    EXPECT_TRUE(readBytes(file) == bytes) << file << " was changed";
+    EXPECT_FALSE(fs::exists(file.string() + ".jet")) << file;
+    EXPECT_FALSE(fs::exists(file.string() + ".converting")) << file;
+  }
 };
 
 TEST_F(StartUp, NothingOldNothingAsked) {
@@ -60,6 +79,34 @@ TEST_F(StartUp, YesConvertsAndTellsTheFailures) {
                                             ": it is damaged (the reader stopped on it); the file is left as it was");
   EXPECT_EQ(prompter.records()[1].buttons, Buttons::Ok);
   EXPECT_EQ(prompter.records()[1].icon, Icon::None);
+}
+
+TEST_F(StartUp, StopKillsAReaderThatHangsAndLeavesThatFileAndTheRestAsTheyWere) {
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path done = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+  const fs::path hangs = root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
+  const fs::path after = root.writeFile("YardMark/games/2007/Game5.mdb", legacy);
+  StopWhileHanging user(root.dir() / "bin", "dlgConvertProgress", "Game4");
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  const auto summary = offerConversion(app, nullptr, through(user));
+  expectStoppedAtOnce(user);
+  EXPECT_FALSE(isJetFile(done));
+  expectUntouched(hangs, legacy);
+  expectUntouched(after, legacy);
+  ASSERT_EQ(prompter.records().size(), 2u);
+  EXPECT_EQ(prompter.records()[1].text,
+            "1 converted, 0 tables or columns left out, 0 failed. Stopped before 2 more, left as they were.");
+}
+
+TEST_F(StartUp, StoppingTheConversionOfAGameBeingOpenedLeavesItAsItWas) {
+  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
+  const fs::path game = root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
+  StopWhileHanging user(root.dir() / "bin", "dlgConvertProgress", "Game4");
+  prompter.answer(Answer::Yes);
+  EXPECT_FALSE(offerConversionOf(app, game, through(user)));
+  expectStoppedAtOnce(user);
+  expectUntouched(game, legacy);
+  EXPECT_EQ(prompter.records().size(), 1u);  // the question only
 }
 
 }  // namespace

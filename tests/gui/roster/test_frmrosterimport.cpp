@@ -6,6 +6,7 @@
 #include "support/RosterFixture.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
+#include "support/StopWhileHanging.h"
 
 namespace yardmark::test {
 namespace {
@@ -195,6 +196,23 @@ TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
   ASSERT_EQ(prompter.records().size(), 1u);
   EXPECT_TRUE(prompter.records()[0].text.endsWith("gave no answer within 0.3 seconds. The file may be damaged."));
   EXPECT_TRUE(f.isVisible());
+}
+
+TEST_F(RosterImportTest, CancelStopsAReaderThatHangsAtOnceAndChangesNothing) {
+  seed({{"Keep", "Me", "K"}});
+  frmRosterImport& f = begin();
+  // The window keeps handling events while the reader hangs; Cancel kills it.
+  StopWhileHanging user(root.dir() / "bin", "dlgReadContacts");
+  f.reader().helperPath = QString::fromStdString(user.program());
+  f.reader().timeLimitMs = 5000;
+  click(&f, "cmdBegin");
+  ASSERT_TRUE(user.pressed());
+  EXPECT_LT(user.sincePressed(), std::chrono::milliseconds(1000));
+  EXPECT_TRUE(user.helperGone());
+  EXPECT_TRUE(prompter.records().empty());
+  EXPECT_EQ(texts(f.importFrom), kListed);
+  EXPECT_EQ(f.importTo->count(), 0);
+  EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Keep", "Me", "K"}}));
 }
 
 TEST_F(RosterImportTest, ViewCurrentRosterHandsOverToTheRosterForm) {
