@@ -7,6 +7,7 @@
 
 #include "convert/OldFiles.h"
 #include "gamedb/Database.h"
+#include "gamedb/SafeWrite.h"
 
 namespace yardmark {
 
@@ -115,13 +116,14 @@ Consolidator::Consolidator(fs::path tmpDatabase, fs::path masterTemplate)
 void Consolidator::ensureTmpDatabase() const {
   std::error_code ec;
   if (fs::exists(m_tmp, ec)) return;
-  const fs::path partial = m_tmp.string() + ".new";
-  fs::copy_file(m_master, partial, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(partial, m_tmp, ec);
-  if (ec) {
-    fs::remove(partial, ec);
+  try {
+    replaceFile(m_tmp, m_tmp.string() + ".new", [&](const fs::path& part) {
+      fs::remove(part);  // left by a copy that was cut short
+      copyFileBytes(m_master, part);
+    });
+  } catch (const fs::filesystem_error& e) {
     throw MergeError(m_tmp, "The temporary database is missing and could not be made from the master template '" +
-                                m_master.string() + "': " + ec.message() + ".");
+                                m_master.string() + "': " + e.code().message() + ".");
   }
 }
 
