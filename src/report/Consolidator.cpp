@@ -101,8 +101,18 @@ void mergeGame(Database& game, std::array<MergedTable, 8>& merged) {
   }
 }
 
-std::string gameReason(const DbError& e) {
-  if (e.number() == dberr::FileNotFound) return "the game file does not exist.";
+std::string gameReason(const fs::path& path, const DbError& e) {
+  if (e.number() == dberr::FileNotFound) {
+    // A name that is there but cannot be followed (a loop of links, a folder not to be read)
+    // is not a missing file: say why.
+    std::error_code ec;
+    static_cast<void>(fs::status(path, ec));
+    if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory)
+      return "the game file does not exist.";
+    std::string why = ec.message();
+    if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z') why[0] = static_cast<char>(why[0] - 'A' + 'a');
+    return "the game file cannot be reached: " + why + ".";
+  }
   if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
     return "it is not a YardMark game file: " + e.description();
   return e.description();
@@ -135,7 +145,7 @@ void Consolidator::createConsolidated(const std::vector<fs::path>& games) const 
       mergeGame(game, merged);
     } catch (const DbError& e) {
       // A file of the earlier version: say how to convert it rather than that it is not ours.
-      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(e));
+      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(path, e));
     }
   }
   try {
