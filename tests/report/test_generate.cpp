@@ -207,12 +207,15 @@ TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
       {{"sub/x.htm", "2007/Game1.mdb"}, "may not contain"},
       {{"abcdefghijklmnopq.htm", "2007/Game1.mdb"}, "at most 20 characters"},
       {{"x.htm"}, "Please select one/more databases in order to generate reports."},
+      {{"\x1b[2Jx\n.htm", "2007/Game1.mdb"},
+       "yardmark-report: \\x1B[2Jx\\x0A.htm: A report name may not contain control characters"},
   };
   for (const Case& c : cases) {
     Season s;
     const CommandRun r = runReport(s, c.args);
     EXPECT_NE(r.exit, 0) << c.inMessage;
     EXPECT_TRUE(contains(r.err, c.inMessage)) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << "no control character reaches the terminal";
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(fs::exists(s.report("x.htm")));
     EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);

@@ -183,6 +183,7 @@ TEST(Figures, HtmlText) {
 }
 
 TEST(ReportName, Rules) {
+  const char* kControl = "A report name may not contain control characters such as tab, line break, escape or delete";
   const std::pair<const char*, const char*> cases[] = {
       {"", "Please name the report"},
       {".htm", "File without name"},
@@ -193,7 +194,14 @@ TEST(ReportName, Rules) {
       {"../x.htm", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
       {"a\\b.htm", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
       {"a?.html", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
+      {"Week\n1.htm", kControl},
+      {"a\tb.htm", kControl},
+      {"\x1b[31mRed.htm", kControl},
+      {"a\x7f.htm", kControl},
+      {"a\x01.html", kControl},
+      {"a\x1f.htm", kControl},
   };
   for (const auto& [name, message] : cases) EXPECT_EQ(reportNameProblem(name).value_or("accepted"), message) << name;
-  for (const char* ok : {"x.htm", "x.html", "2007_GM1.htm", "   .htm"}) EXPECT_FALSE(reportNameProblem(ok)) << ok;
+  for (const char* ok : {"x.htm", "x.html", "2007_GM1.htm", "   .htm", "Saison \xC3\xA9t\xC3\xA9.htm", "a ~.htm"})
+    EXPECT_FALSE(reportNameProblem(ok)) << ok;
 }
