@@ -34,6 +34,22 @@ size_t characters(const std::string& utf8) {
   return n;
 }
 
+// A refused name shown with its control characters spelt out, so that none reaches the terminal.
+std::string printable(const std::string& name) {
+  std::string out;
+  for (const char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u != 0x7F) {
+      out += c;
+      continue;
+    }
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
+    out += escaped;
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,7 +77,7 @@ int main(int argc, char** argv) {
   }
 
   if (const auto problem = reportNameProblem(name)) {
-    std::fprintf(stderr, "yardmark-report: %s: %s\n", name.c_str(), problem->c_str());
+    std::fprintf(stderr, "yardmark-report: %s: %s\n", printable(name).c_str(), problem->c_str());
     return kExitFailure;
   }
   if (characters(name) > kReportNameMaxChars) {

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <vector>
 
 #include "core/db/Database.h"
+#include "core/files/SafeWrite.h"
 #include "core/db/Value.h"
 
 namespace yardmark {
@@ -113,29 +113,27 @@ fs::path DataTree::reportsFolder() const { return resolve("\\YardMark\\Reports",
 
 void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
   // Built under a temporary name and renamed, so a half-made file never carries the real name.
-  const fs::path tmp = file.string() + ".new";
-  std::error_code ec;
-  fs::remove(tmp, ec);
-  try {
-    {
-      SQLite::Database db(tmp.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-      SQLite::Transaction tx(db);
-      const std::string_view schema = embedded::schema_sql;
-      size_t start = 0;
-      while (start < schema.size()) {
-        size_t end = schema.find(';', start);
-        if (end == std::string_view::npos) break;
-        const std::string stmt(schema.substr(start, end - start + 1));
-        start = end + 1;
-        const bool isRoster = stmt.find("CREATE TABLE roster") != std::string::npos;
-        if (stmt.find("CREATE TABLE") == std::string::npos) continue;
-        if (isRoster == (kind == DatabaseKind::Roster)) db.exec(stmt);
-      }
-      tx.commit();
+  const auto build = [kind](const fs::path& tmp) {
+    std::error_code ignored;
+    fs::remove(tmp, ignored);
+    SQLite::Database db(tmp.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    SQLite::Transaction tx(db);
+    const std::string_view schema = embedded::schema_sql;
+    size_t start = 0;
+    while (start < schema.size()) {
+      size_t end = schema.find(';', start);
+      if (end == std::string_view::npos) break;
+      const std::string stmt(schema.substr(start, end - start + 1));
+      start = end + 1;
+      const bool isRoster = stmt.find("CREATE TABLE roster") != std::string::npos;
+      if (stmt.find("CREATE TABLE") == std::string::npos) continue;
+      if (isRoster == (kind == DatabaseKind::Roster)) db.exec(stmt);
     }
-    fs::rename(tmp, file);
+    tx.commit();
+  };
+  try {
+    replaceFile(file, file.string() + ".new", build);
   } catch (const std::exception& e) {
-    fs::remove(tmp, ec);
     throw DbError(dberr::EngineFailure, "Cannot create the database '" + file.string() + "': " + e.what());
   }
 }
@@ -160,9 +158,14 @@ void layOutTree(const fs::path& programDir) {
   ensureRosterDatabase(tree);
   const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css", DataTree::Last::File);
   if (!fs::exists(css)) {
-    std::ofstream out(css, std::ios::binary);
-    out << embedded::css_css;
-    if (!out) throw DbError(dberr::EngineFailure, "Cannot write the style sheet '" + css.string() + "'.");
+    try {
+      replaceFile(css, css.string() + ".new", [](const fs::path& part) {
+        fs::remove(part);
+        writeFileBytes(part, embedded::css_css);
+      });
+    } catch (const fs::filesystem_error&) {
+      throw DbError(dberr::EngineFailure, "Cannot write the style sheet '" + css.string() + "'.");
+    }
   }
 }
 

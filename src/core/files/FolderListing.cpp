@@ -80,5 +80,11 @@ std::vector<std::string> listFilesWithExtension(const fs::path& folder, std::str
   });
 }
 
+std::vector<std::string> listReportPages(const fs::path& folder) {
+  return listFolder(folder, [](const fs::directory_entry& e, const std::string& name) {
+    std::error_code ec;
+    return (hasExtension(name, ".htm") || hasExtension(name, ".html")) && e.is_regular_file(ec);
+  });
+}
 
 }  // namespace yardmark

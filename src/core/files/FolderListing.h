@@ -20,5 +20,8 @@ bool hasExtension(std::string_view name, std::string_view extension);
 std::vector<std::string> listSubfolders(const std::filesystem::path& folder);
 // The visible files of a folder with the extension, naturally sorted; none when it cannot be read.
 std::vector<std::string> listFilesWithExtension(const std::filesystem::path& folder, std::string_view extension);
+// The visible report pages of a folder: ".htm" and ".html" names in any letter case, as the
+// old "*.htm" pattern matched both.
+std::vector<std::string> listReportPages(const std::filesystem::path& folder);
 
 }  // namespace yardmark

@@ -3,4 +3,5 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataTree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SafeWrite.cpp
 )

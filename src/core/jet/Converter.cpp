@@ -15,6 +15,7 @@
 
 #include "core/files/DataTree.h"
 #include "core/db/Database.h"
+#include "core/files/SafeWrite.h"
 #include "core/db/Value.h"
 
 namespace yardmark {
@@ -153,7 +154,7 @@ fs::path unusedName(const fs::path& file) {
 
 void makeFresh(const fs::path& fresh, const OldFile& old, const fs::path& templateFile) {
   if (old.kind == OldFileKind::Game && old.copiesTemplate && usableTemplate(templateFile)) {
-    fs::copy_file(templateFile, fresh);
+    copyFileBytes(templateFile, fresh);
     fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
   } else {
     createDatabaseFile(fresh, old.kind == OldFileKind::Roster ? DatabaseKind::Roster : DatabaseKind::Game);
@@ -263,8 +264,6 @@ fs::path keptName(const fs::path& file, int attempt) {
 Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, const ConvertOptions& options) {
   Conversion c;
   c.file = old.path;
-  fs::path fresh;  // set once there is a new file of ours to remove on failure
-  std::error_code ec;
   try {
     checkWritable(old.path);
     const std::vector<JetTable> tables = JetFile(old.path, options.helper, options.timeLimitMs, options.stop).readAll();
@@ -273,27 +272,29 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
       c.ok = true;
       return c;
     }
+    const auto write = [&](const fs::path& part) {
+      try {
+        makeFresh(part, old, templateFile);
+        c.rows = copyRows(part, plans);
+      } catch (const JetError&) {
+        throw;
+      } catch (const fs::filesystem_error& e) {
+        throw JetError("the new file cannot be written (" + e.code().message() + ")");
+      } catch (const std::exception& e) {
+        throw JetError(std::string("the new file cannot be written (") + e.what() + ")");
+      }
+      c.keptAs = keepOriginal(old.path);
+    };
     try {
-      fresh = unusedName(old.path);
-      makeFresh(fresh, old, templateFile);
-      c.rows = copyRows(fresh, plans);
-    } catch (const JetError&) {
-      throw;
+      replaceFile(old.path, unusedName(old.path), write);
     } catch (const fs::filesystem_error& e) {
-      throw JetError("the new file cannot be written (" + e.code().message() + ")");
-    } catch (const std::exception& e) {
-      throw JetError(std::string("the new file cannot be written (") + e.what() + ")");
-    }
-    c.keptAs = keepOriginal(old.path);
-    fs::rename(fresh, old.path, ec);
-    if (ec) {
-      fs::remove(c.keptAs);  // a second name only: the original is still in place
+      std::error_code ignored;  // a second name only: the original is still in place
+      if (!c.keptAs.empty()) fs::remove(c.keptAs, ignored);
       c.keptAs.clear();
-      throw JetError("the new file cannot take its name: " + ec.message());
+      throw JetError("the new file cannot take its name: " + e.code().message());
     }
     c.ok = true;
   } catch (const std::exception& e) {
-    if (!fresh.empty()) fs::remove(fresh, ec);
     c.ok = false;
     c.rows = 0;
     c.reason = e.what();

@@ -1,12 +1,11 @@
 #include "core/jet/JetFile.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <fstream>
 
 #include "core/jet/HelperProcess.h"
 #include "core/files/DataFolder.h"
+#include "core/files/SafeWrite.h"
 
 namespace yardmark {
 
@@ -16,9 +15,13 @@ bool isJetFile(const fs::path& file) {
   // Bytes 0-3 are a page-type marker, 4-19 the engine's name, 0x14 the version: 0 for Jet 3,
   // 1 for Jet 4 (later versions name another engine).
   static constexpr char kSignature[] = "\x00\x01\x00\x00Standard Jet DB";
-  std::array<char, 0x15> head{};
-  std::ifstream in(file, std::ios::binary);
-  if (!in.read(head.data(), head.size())) return false;
+  std::string head;
+  try {
+    head = readFileHead(file, 0x15);  // only a regular file: a named pipe would block for ever
+  } catch (const fs::filesystem_error&) {
+    return false;
+  }
+  if (head.size() < 0x15) return false;
   return std::equal(kSignature, kSignature + sizeof kSignature, head.begin()) && (head[0x14] == 0 || head[0x14] == 1);
 }
 

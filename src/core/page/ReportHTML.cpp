@@ -1,11 +1,11 @@
 #include "core/page/ReportHTML.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <random>
 
+#include "core/files/SafeWrite.h"
 #include "core/page/PageBlocks.h"
 
 namespace yardmark {
@@ -106,19 +106,14 @@ HtmlWriteResult ReportHTML::UpdateHTMLFile() const {
   if (m_page.empty()) return r;
 
   const std::string target = m_webDirectory + m_webFilename;
-  // Written beside the target under a passing name, then renamed over it, so an old report
-  // is never left half-overwritten.
+  // A run killed while writing left its passing file; one a minute old has no writer left.
+  removeLeftoverParts(fs::path(m_webDirectory), std::chrono::minutes(1));
   std::random_device rd;
   const std::string partial = m_webDirectory + "." + m_webFilename + "." + std::to_string(rd()) + ".part";
-  std::FILE* f = std::fopen(partial.c_str(), "wb");
-  if (!f) return writeFailed(target, errno);
-  const size_t written = std::fwrite(m_page.data(), 1, m_page.size(), f);
-  int err = written == m_page.size() ? 0 : (errno ? errno : EIO);
-  if (std::fclose(f) != 0 && err == 0) err = errno ? errno : EIO;
-  if (err == 0 && std::rename(partial.c_str(), target.c_str()) != 0) err = errno;
-  if (err != 0) {
-    std::remove(partial.c_str());
-    return writeFailed(target, err);
+  try {
+    replaceFile(target, partial, [this](const fs::path& part) { writeFileBytes(part, m_page); });
+  } catch (const fs::filesystem_error& e) {
+    return writeFailed(target, e.code().value());
   }
   r.status = HtmlWriteResult::Status::Written;
   r.file = target;

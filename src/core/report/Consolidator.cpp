@@ -7,6 +7,7 @@
 
 #include "core/jet/OldFiles.h"
 #include "core/db/Database.h"
+#include "core/files/SafeWrite.h"
 
 namespace yardmark {
 
@@ -100,8 +101,18 @@ void mergeGame(Database& game, std::array<MergedTable, 8>& merged) {
   }
 }
 
-std::string gameReason(const DbError& e) {
-  if (e.number() == dberr::FileNotFound) return "the game file does not exist.";
+std::string gameReason(const fs::path& path, const DbError& e) {
+  if (e.number() == dberr::FileNotFound) {
+    // A name that is there but cannot be followed (a loop of links, a folder not to be read)
+    // is not a missing file: say why.
+    std::error_code ec;
+    static_cast<void>(fs::status(path, ec));
+    if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory)
+      return "the game file does not exist.";
+    std::string why = ec.message();
+    if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z') why[0] = static_cast<char>(why[0] - 'A' + 'a');
+    return "the game file cannot be reached: " + why + ".";
+  }
   if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
     return "it is not a YardMark game file: " + e.description();
   return e.description();
@@ -115,13 +126,14 @@ Consolidator::Consolidator(fs::path tmpDatabase, fs::path masterTemplate)
 void Consolidator::ensureTmpDatabase() const {
   std::error_code ec;
   if (fs::exists(m_tmp, ec)) return;
-  const fs::path partial = m_tmp.string() + ".new";
-  fs::copy_file(m_master, partial, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(partial, m_tmp, ec);
-  if (ec) {
-    fs::remove(partial, ec);
+  try {
+    replaceFile(m_tmp, m_tmp.string() + ".new", [&](const fs::path& part) {
+      fs::remove(part);  // left by a copy that was cut short
+      copyFileBytes(m_master, part);
+    });
+  } catch (const fs::filesystem_error& e) {
     throw MergeError(m_tmp, "The temporary database is missing and could not be made from the master template '" +
-                                m_master.string() + "': " + ec.message() + ".");
+                                m_master.string() + "': " + e.code().message() + ".");
   }
 }
 
@@ -133,7 +145,7 @@ void Consolidator::createConsolidated(const std::vector<fs::path>& games) const 
       mergeGame(game, merged);
     } catch (const DbError& e) {
       // A file of the earlier version: say how to convert it rather than that it is not ours.
-      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(e));
+      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(path, e));
     }
   }
   try {

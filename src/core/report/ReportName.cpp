@@ -1,5 +1,7 @@
 #include "core/report/ReportName.h"
 
+#include <algorithm>
+
 namespace yardmark {
 
 namespace {
@@ -17,6 +19,9 @@ std::optional<std::string> reportNameProblem(std::string_view name) {
   // A folder in the name would put the report outside the reports folder.
   if (name.find_first_of("\\/:*?\"<>|") != std::string_view::npos)
     return "A report name may not contain any of the characters \\ / : * ? \" < > |";
+  // They would become part of the file name and reach a terminal that prints it.
+  if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+    return "A report name may not contain control characters such as tab, line break, escape or delete";
   return std::nullopt;
 }
 

@@ -183,8 +183,11 @@ void PlayerSection::enableRows() {
 
 QString PlayerSection::currentGame() const {
   const GlobalVariables& vars = m_host.app().vars();
-  return vars.gameOpenedFromFile ? vars.openGamePath
-                                 : vars.currentGameYear + QLatin1Char('/') + QString::number(vars.currentGameNumber);
+  if (!vars.gameOpenedFromFile)
+    return vars.currentGameYear + QLatin1Char('/') + QString::number(vars.currentGameNumber);
+  // Two files whose names differ only in letter case are two games.
+  const std::filesystem::path picked = vars.pickedGameFile();
+  return picked.empty() ? vars.openGamePath : QString::fromStdString(picked.string());
 }
 
 void PlayerSection::enable() {

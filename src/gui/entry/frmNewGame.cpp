@@ -252,7 +252,11 @@ void frmNewGame::loadPlayerName() {
 
 std::filesystem::path frmNewGame::pathOfGame() const {
   const GlobalVariables& vars = Form::app().vars();
-  if (vars.gameOpenedFromFile) return findPathCaseInsensitive(trimmed(vars.openGamePath.toStdString()));
+  if (vars.gameOpenedFromFile) {
+    // Found again by its text only when no exact file was handed over with it.
+    if (std::filesystem::path picked = vars.pickedGameFile(); !picked.empty()) return picked;
+    return findPathCaseInsensitive(trimmed(vars.openGamePath.toStdString()));
+  }
   return Form::app().tree().gameFileAsOpened(vars.currentGameYear.toStdString(), textOfNumber(vars.currentGameNumber));
 }
 

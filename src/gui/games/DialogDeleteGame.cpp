@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/files/DataTree.h"
 #include "gui/games/GameDialog.h"
 #include "gui/games/GameFileLists.h"
 #include "core/games/GameFolder.h"
@@ -52,9 +51,8 @@ void DialogDeleteGame::OkButton_Click() {
     prompter.tell("Please select the game to delete.");
     return;
   }
-  const std::string path = handOverPath(*file);
   // The entry form would go on writing into a file that is gone.
-  if (isOpenInEntryForm(app(), path)) {
+  if (isOpenInEntryForm(app(), *file)) {
     prompter.tell("This game is open in the game entry form.  Close the entry form before you delete the game.");
     return;
   }
@@ -63,9 +61,10 @@ void DialogDeleteGame::OkButton_Click() {
   // The shared values belong to the game in a loaded entry form.
   if (!loadedEntryForm(app())) {
     clearGameNumber(app().vars());
-    app().vars().openGamePath = QString::fromStdString(path);
+    app().vars().pickGameFile(QString::fromStdString(handOverPath(*file)), *file);
   }
-  if (const std::error_code ec = deleteGameFile(findPathCaseInsensitive(path))) {
+  // The exact file picked: never its case twin in the same folder.
+  if (const std::error_code ec = deleteGameFile(*file)) {
     prompter.tell(QString("Error! %1.  Please try again").arg(QString::fromStdString(ec.message())));
     return;
   }

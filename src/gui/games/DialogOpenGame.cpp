@@ -83,10 +83,10 @@ void DialogOpenGame::OkButton_Click() {
   }
   // A file of the earlier version opens once it is converted; otherwise the dialog stays.
   if (isJetFile(*file) && !offerConversionOf(app(), *file)) return;
-  const std::string path = handOverPath(*file);
-  if (!makeWayForGame(app(), path)) return;
+  // The exact file goes along with the text: its case twin in the folder is another game.
+  if (!makeWayForGame(app(), *file)) return;
   clearGameNumber(vars);
-  vars.openGamePath = QString::fromStdString(path);
+  vars.pickGameFile(QString::fromStdString(handOverPath(*file)), *file);
   vars.gameOpenedFromFile = true;
   handOverToEntryForm(*this);
 }

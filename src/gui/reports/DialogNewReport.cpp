@@ -69,7 +69,7 @@ DialogNewReport::DialogNewReport(App& app) : Form(app) {
 
 void DialogNewReport::formActivate() {
   placeOverMainWindow(*this);
-  fillFileList(File1, app().tree().reportsFolder(), ".htm");
+  fillReportList(File1, app().tree().reportsFolder());
   txtReportName->setFocus();
 }
 

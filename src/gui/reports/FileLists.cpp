@@ -24,6 +24,8 @@ void fillFileList(QListWidget* list, const fs::path& folder, const QString& exte
   fill(list, listFilesWithExtension(folder, extension.toStdString()));
 }
 
+void fillReportList(QListWidget* list, const fs::path& folder) { fill(list, listReportPages(folder)); }
+
 QString currentText(const QListWidget* list) { return list->currentItem() ? list->currentItem()->text() : QString(); }
 
 }  // namespace yardmark

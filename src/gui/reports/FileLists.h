@@ -15,6 +15,9 @@ void fillFolderList(QListWidget* list, const std::filesystem::path& folder);
 // ignored, as the old patterns matched), as a reader orders names.
 void fillFileList(QListWidget* list, const std::filesystem::path& folder, const QString& extension);
 
+// The report pages of a folder (".htm" and ".html"), as a reader orders names.
+void fillReportList(QListWidget* list, const std::filesystem::path& folder);
+
 // The text of a list's current row; empty when it has none.
 QString currentText(const QListWidget* list);
 

@@ -51,7 +51,7 @@ void ReportFileDialog::showFolder() {
   Dir1->clear();
   Dir1->addItem(QString::fromStdString(folder.filename().string()));
   Dir1->setCurrentRow(0);
-  fillFileList(File1, folder, ".htm");
+  fillReportList(File1, folder);
 }
 
 void ReportFileDialog::formActivate() {

@@ -30,6 +30,16 @@ constexpr std::array<Step, 8> kSteps{{
 
 }  // namespace
 
+void GlobalVariables::pickGameFile(const QString& handedOver, const std::filesystem::path& exact) {
+  openGamePath = handedOver;
+  m_pickedText = handedOver;
+  m_pickedFile = exact;
+}
+
+std::filesystem::path GlobalVariables::pickedGameFile() const {
+  return openGamePath == m_pickedText ? m_pickedFile : std::filesystem::path();
+}
+
 void GlobalVariables::setGameFormActive(bool active) {
   if (m_gameFormActive == active) return;
   m_gameFormActive = active;

@@ -3,6 +3,7 @@
 // section of the loaded entry form before it is left.
 #include <QObject>
 #include <QString>
+#include <filesystem>
 
 namespace yardmark {
 
@@ -44,6 +45,13 @@ public:
   bool emptyFieldFound = false;
   QString currentReportName;
 
+  // A game file picked in a dialog: openGamePath takes the path as the dialog hands it over (in
+  // lower case), and the exact file is kept beside it, since one folder may hold "Game1.mdb"
+  // and "game1.mdb".
+  void pickGameFile(const QString& handedOver, const std::filesystem::path& exact);
+  // The exact file picked, while openGamePath still names it; empty otherwise.
+  std::filesystem::path pickedGameFile() const;
+
   bool gameFormActive() const { return m_gameFormActive; }
   void setGameFormActive(bool active);
 
@@ -61,6 +69,8 @@ signals:
 
 private:
   Prompter& m_prompter;
+  QString m_pickedText;
+  std::filesystem::path m_pickedFile;
   EntrySections* m_entry = nullptr;
   bool m_gameFormActive = false;
 };

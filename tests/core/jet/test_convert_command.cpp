@@ -1,5 +1,6 @@
 // yardmark-convert on a data folder: one line a file, a summary, exit 0 only when nothing failed.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -56,6 +57,21 @@ TEST(ConvertCommand, AFullDiskLeavesTheFileAsItWas) {
       << r.output;
   EXPECT_EQ(readBytes(game), legacy);
   EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);
+}
+
+// A named pipe where the roster should be is no file of the earlier version: it is never
+// opened (that would block the command, and the program at start-up, for ever).
+TEST(ConvertCommand, ANamedPipeIsNoOldFile) {
+  TempRoot root;
+  const fs::path roster = root.databases() / "yardMark_roster.mdb";
+  fs::remove(roster);
+  ASSERT_EQ(mkfifo(roster.c_str(), 0644), 0);
+  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", readBytes(fixture("game_legacy.mdb")));
+  const HelperRun r = runHelper(YARDMARK_CONVERT_EXE, {"--root", root.dir().string(), "--dry-run"}, 10000);
+  ASSERT_EQ(r.end, HelperRun::End::Exited) << "it must not hang";
+  EXPECT_EQ(r.exitCode, 0) << r.errors;
+  EXPECT_EQ(r.output, "To convert: " + game.string() + "\n1 to convert, 0 tables or columns left out, 0 failed.\n");
+  EXPECT_TRUE(fs::is_fifo(roster));
 }
 
 TEST(ConvertCommand, BadArgumentsAndAFolderWithoutDataAreTold) {

@@ -1,6 +1,7 @@
 // The report writer's properties and file writing, the figures, and the generation driver.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 #include "core/files/DataTree.h"
@@ -95,6 +96,38 @@ TEST(UpdateHTMLFile, ReplacesTheFileWithThePageBytes) {
   EXPECT_EQ(filesIn(w.tree.reportsFolder()), 2u);  // the report and css/: no partial file left
 }
 
+// A run killed while writing leaves its passing file; the next report written in the folder
+// removes such files once they are a minute old, and nothing else.
+TEST(UpdateHTMLFile, RemovesThePassingFilesOfKilledRuns) {
+  struct Case {
+    const char* name;
+    int ageSeconds;
+    bool removed;
+  };
+  const Case cases[] = {
+      {".2007_GM1.htm.1234.part", 120, true},
+      {".Old.html.9.part", 61, true},
+      {".2007_GM1.htm.5678.part", 5, false},  // a writer may still be at work
+      {"Notes.part", 120, false},             // not a passing file: not hidden
+      {".keep.htm", 120, false},
+      {"Week1.htm", 120, false},
+  };
+  Written w;
+  for (const Case& c : cases) {
+    const fs::path p = w.root.writeFile(std::string("YardMark/Reports/") + c.name, "partial");
+    fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::seconds(c.ageSeconds));
+  }
+  fs::create_directory(w.tree.reportsFolder() / ".Folder.part");
+  fs::last_write_time(w.tree.reportsFolder() / ".Folder.part",
+                      fs::file_time_type::clock::now() - std::chrono::hours(1));
+  w.create();
+  ASSERT_EQ(w.html.UpdateHTMLFile().status, HtmlWriteResult::Status::Written);
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(w.tree.reportsFolder() / c.name), !c.removed) << c.name;
+  EXPECT_TRUE(fs::is_directory(w.tree.reportsFolder() / ".Folder.part"));
+  EXPECT_EQ(readBytes(w.target()), w.html.pageText());
+  EXPECT_EQ(filesIn(w.tree.reportsFolder()), std::size(cases) - 2 + 3);  // + the report, css/ and the folder
+}
+
 TEST(UpdateHTMLFile, MissingFolderIsInfo) {
   Written w;
   w.create();
@@ -150,6 +183,7 @@ TEST(Figures, HtmlText) {
 }
 
 TEST(ReportName, Rules) {
+  const char* kControl = "A report name may not contain control characters such as tab, line break, escape or delete";
   const std::pair<const char*, const char*> cases[] = {
       {"", "Please name the report"},
       {".htm", "File without name"},
@@ -160,7 +194,14 @@ TEST(ReportName, Rules) {
       {"../x.htm", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
       {"a\\b.htm", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
       {"a?.html", "A report name may not contain any of the characters \\ / : * ? \" < > |"},
+      {"Week\n1.htm", kControl},
+      {"a\tb.htm", kControl},
+      {"\x1b[31mRed.htm", kControl},
+      {"a\x7f.htm", kControl},
+      {"a\x01.html", kControl},
+      {"a\x1f.htm", kControl},
   };
   for (const auto& [name, message] : cases) EXPECT_EQ(reportNameProblem(name).value_or("accepted"), message) << name;
-  for (const char* ok : {"x.htm", "x.html", "2007_GM1.htm", "   .htm"}) EXPECT_FALSE(reportNameProblem(ok)) << ok;
+  for (const char* ok : {"x.htm", "x.html", "2007_GM1.htm", "   .htm", "Saison \xC3\xA9t\xC3\xA9.htm", "a ~.htm"})
+    EXPECT_FALSE(reportNameProblem(ok)) << ok;
 }

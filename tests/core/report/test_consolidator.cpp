@@ -1,5 +1,6 @@
 // The merge of game files into the temporary database.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <random>
 
@@ -149,9 +150,38 @@ TEST(Merge, MissingTmpDatabaseIsMadeFromTemplate) {
   fs::remove(m.tree.tmpDatabase());
   m.merge.ensureTmpDatabase();
   EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 0);
-  fs::remove(m.tree.tmpDatabase());
-  fs::remove(m.tree.masterTemplate());
-  EXPECT_THROW(m.merge.ensureTmpDatabase(), MergeError);
+}
+
+// The copy's own failure is the reason told, not that of the cleanup after it.
+TEST(Merge, ATmpDatabaseThatCannotBeMadeSaysWhyAndLeavesNothing) {
+  const struct {
+    const char* name;
+    void (*spoil)(const fs::path& master);
+    std::string reason;
+  } cases[] = {
+      {"no template", [](const fs::path& master) { fs::remove(master); }, "No such file or directory"},
+      {"a named pipe",  // never opened: it would block for ever
+       [](const fs::path& master) {
+         fs::remove(master);
+         ASSERT_EQ(mkfifo(master.c_str(), 0644), 0);
+       },
+       "it is not a regular file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Merge m;
+    fs::remove(m.tree.tmpDatabase());
+    c.spoil(m.tree.masterTemplate());
+    try {
+      m.merge.ensureTmpDatabase();
+      ADD_FAILURE() << "made";
+    } catch (const MergeError& e) {
+      EXPECT_EQ(e.reason(), "The temporary database is missing and could not be made from the master template '" +
+                                m.tree.masterTemplate().string() + "': " + c.reason + ".");
+    }
+    EXPECT_FALSE(fs::exists(m.tree.tmpDatabase()));
+    EXPECT_FALSE(fs::exists(m.tree.tmpDatabase().string() + ".new"));
+  }
 }
 
 TEST(Merge, UnreadableGameNamesTheFileAndWritesNothing) {
@@ -243,7 +273,7 @@ TEST(Merge, SameTablesAsTheRowByRowSearch) {
   std::vector<fs::path> games;
   for (int gi = 0; gi < 6; ++gi) {
     GameRows g;
-    if (gi % 3 != 1) g.header = {headerRow("E", "G" + std::to_string(gi), 2007, gi, gi % 2 == 0)};
+    if (gi % 3 != 1) g.header = {headerRow("E", std::string("G").append(std::to_string(gi)), 2007, gi, gi % 2 == 0)};
     if (gi != 0) g.quarter = {quarter(gi)};
     if (gi % 2 == 1) g.teamStats = {Row(20, gi)};
     const int widths[] = {5, 6, 5, 6, 9};

@@ -1,9 +1,11 @@
 // The generation driver and the yardmark-report command.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 
+#include "core/jet/HelperProcess.h"
 #include "core/files/DataTree.h"
 #include "support/ReportFixture.h"
 #include "core/report/ReportGenerator.h"
@@ -205,13 +207,48 @@ TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
       {{"sub/x.htm", "2007/Game1.mdb"}, "may not contain"},
       {{"abcdefghijklmnopq.htm", "2007/Game1.mdb"}, "at most 20 characters"},
       {{"x.htm"}, "Please select one/more databases in order to generate reports."},
+      {{"\x1b[2Jx\n.htm", "2007/Game1.mdb"},
+       "yardmark-report: \\x1B[2Jx\\x0A.htm: A report name may not contain control characters"},
   };
   for (const Case& c : cases) {
     Season s;
     const CommandRun r = runReport(s, c.args);
     EXPECT_NE(r.exit, 0) << c.inMessage;
     EXPECT_TRUE(contains(r.err, c.inMessage)) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << "no control character reaches the terminal";
     EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(fs::exists(s.report("x.htm")));
+    EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+  }
+}
+
+// A game path that is no regular file is refused with its reason, at once: a named pipe is
+// never opened (it would block for ever), a loop of links is not called missing.
+TEST(ReportCommand, AGamePathThatIsNoFileIsRefusedWithItsReason) {
+  struct Case {
+    const char* name;
+    void (*make)(const fs::path& game);
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"a named pipe", [](const fs::path& game) { ASSERT_EQ(mkfifo(game.c_str(), 0644), 0); },
+       "it is not a YardMark game file"},
+      {"a loop of links", [](const fs::path& game) { fs::create_symlink(game.filename(), game); },
+       "the game file cannot be reached: too many levels of symbolic links."},
+      {"missing", [](const fs::path&) {}, "the game file does not exist."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Season s;
+    const fs::path game = s.root.games() / "2007" / "Game5.mdb";
+    c.make(game);
+    const HelperRun r =
+        runHelper(YARDMARK_REPORT_EXE, {"--root", s.root.dir().string(), "x.htm", s.a.string(), game.string()}, 10000);
+    ASSERT_EQ(r.end, HelperRun::End::Exited) << "it must not hang";
+    EXPECT_EQ(r.exitCode, 1);
+    std::string told = "'";  // appended: GCC 12 at -O3 warns on a prefixed temporary
+    told.append(game.string()).append("': ").append(c.reason);
+    EXPECT_TRUE(contains(r.errors, told)) << r.errors;
     EXPECT_FALSE(fs::exists(s.report("x.htm")));
     EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
   }

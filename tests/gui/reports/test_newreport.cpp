@@ -65,8 +65,9 @@ TEST_F(NewReportTest, LabelsNameTheirBoxesAndListTheExistingReports) {
   EXPECT_EQ(dialog->lable1->text(), "Be sure not to ovewrite existing files");
   EXPECT_EQ(dialog->OKButton->text(), "OK");
   EXPECT_EQ(dialog->CancelButton->text(), "Cancel");
-  ASSERT_EQ(dialog->File1->count(), 1);
+  ASSERT_EQ(dialog->File1->count(), 2);
   EXPECT_EQ(dialog->File1->item(0)->text(), "2006_GM1.htm");
+  EXPECT_EQ(dialog->File1->item(1)->text(), "Old.html");
 }
 
 struct NamingCase {

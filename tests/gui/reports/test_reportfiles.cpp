@@ -41,7 +41,8 @@ class ReportFilesTest : public ShellTest {
 
 TEST_F(ReportFilesTest, BothDialogsListOnlyThePagesOfTheReportsFolder) {
   write("Week1.htm");
-  write("old.html");
+  write("old.html");  // the old "*.htm" pattern matched ".html" names too, in any letter case
+  write("Week3.HTML");
   write("notes.txt");
   fs::create_directories(reports() / "Archive.htm");
   window->mrView->trigger();
@@ -55,13 +56,13 @@ TEST_F(ReportFilesTest, BothDialogsListOnlyThePagesOfTheReportsFolder) {
   EXPECT_EQ(open->Label2->buddy(), open->File1);
   EXPECT_EQ(open->OKButton->text(), "OK");
   EXPECT_EQ(open->CancelButton->text(), "Cancel");
-  EXPECT_EQ(rows(open->File1), QStringList{"Week1.htm"});
+  EXPECT_EQ(rows(open->File1), (QStringList{"old.html", "Week1.htm", "Week3.HTML"}));
   EXPECT_EQ(rows(open->Dir1), QStringList{"Reports"});
   // A report written while the dialog stays open is listed on coming back to it.
   write("Week2.htm");
   app.forms().show<FormA>();
   window->mrView->trigger();
-  EXPECT_EQ(rows(open->File1), (QStringList{"Week1.htm", "Week2.htm"}));
+  EXPECT_EQ(rows(open->File1), (QStringList{"old.html", "Week1.htm", "Week2.htm", "Week3.HTML"}));
 
   window->mrDelete->trigger();
   auto* del = app.forms().find<DialogDeleteReport>();
@@ -69,7 +70,7 @@ TEST_F(ReportFilesTest, BothDialogsListOnlyThePagesOfTheReportsFolder) {
   EXPECT_EQ(del->windowTitle(), "Delete Report");
   EXPECT_EQ(del->Label3->text(), "Once you delete, you cannot bring back the deleted report...");
   EXPECT_EQ(del->OKButton->text(), "Delete");
-  EXPECT_EQ(rows(del->File1), (QStringList{"Week1.htm", "Week2.htm"}));
+  EXPECT_EQ(rows(del->File1), (QStringList{"old.html", "Week1.htm", "Week2.htm", "Week3.HTML"}));
   QTest::mouseClick(del->CancelButton, Qt::LeftButton);
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), nullptr);
   EXPECT_TRUE(fs::exists(reports() / "Week1.htm"));
