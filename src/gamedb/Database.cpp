@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <mutex>
 #include <optional>
 #include <regex>
@@ -202,8 +203,11 @@ struct Recordset::State {
         return Value(static_cast<double>(c.getInt64()));
       case SQLITE_FLOAT:
         if (kind == ColumnKind::YesNo) return Value(c.getDouble() != 0.0);
-        return Value(c.getDouble());
+        // An infinity has no figure; its text form has no digits, so it reads as 0.
+        return Value(kind == ColumnKind::Number && !std::isfinite(c.getDouble()) ? 0.0 : c.getDouble());
       default:
+        // Another program may have put text in a number column: it reads as typing it would.
+        if (kind == ColumnKind::Number) return Value(numberFromText(c.getString()));
         return Value(c.getString());
     }
   }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gamedb/DataTree.h"
+#include "report/Consolidator.h"
 #include "report/ReportFixture.h"
 #include "report/ReportGenerator.h"
 
@@ -129,6 +130,31 @@ TEST(Generate, AGameOfTheEarlierVersionIsNamedWithHowToConvertIt) {
   EXPECT_FALSE(fs::exists(s.report("Season.htm")));
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
   EXPECT_EQ(readBytes(old), legacy);
+}
+
+TEST(Generate, TextInANumberColumnReadsAsItsFigure) {
+  // Stored by another program into a number column (touchdowns); typing it would give the figure.
+  const struct {
+    Value stored;
+    double figure;
+    const char* cell;
+  } cases[] = {{"abc", 0, "0"},  {"NaN", 0, "0"},   {"0x10", 0, "0"},     {"inf", 0, "0"},      {"-Infinity", 0, "0"},
+               {"1e999", 0, "0"}, {"", 0, "0"}, {"7 yds", 7, "7"}, {" 2.5 ", 2.5, "2.5"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(textOf(c.stored));
+    TempRoot root;
+    const DataTree tree(root.dir());
+    const fs::path g = makeGame(root, "YardMark/games/2007/Game1.mdb", {.rushing = {{4, 12, c.stored, 0, "Ames"}}});
+    const Consolidator merge(tree.tmpDatabase(), tree.masterTemplate());
+    merge.createConsolidated({g});
+    EXPECT_EQ(readRows(tree.tmpDatabase(), "rushing"), (std::vector<Row>{{4, 12, c.figure, 0, "Ames"}}));
+    merge.deletTmpDatabase();
+    ASSERT_TRUE(ReportGenerator(tree).generate({g}, "x.htm").ok());
+    // After ATT 4, YDS 12 and AVG 3 comes the touchdowns cell.
+    EXPECT_TRUE(contains(readBytes(tree.reportsFolder() / "x.htm"),
+                         "class=\"number_all\">3</td>\r\n                  <td bgcolor=\"#FFFFFF\" "
+                         "class=\"number_all\">" + std::string(c.cell) + "</td>\r\n"));
+  }
 }
 
 TEST(Generate, GamePathOfASelectionEntry) {
