@@ -23,7 +23,10 @@ int usage(const char* problem) {
                "usage: yardmark-report [--root DIR] NAME GAME...\n"
                "  Merges the game files, in the order given, and writes the report NAME into\n"
                "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
-               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n");
+               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n"
+               "Exit status: 0 when the report was written (with a warning on standard error when\n"
+               "  the temporary database could not be emptied afterwards), 1 when no report was\n"
+               "  written, 2 for a wrong command line.\n");
   return kExitUsage;
 }
 
@@ -79,5 +82,6 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
   std::printf("%s\n", outcome.message.c_str());
+  if (!outcome.warning.empty()) std::fprintf(stderr, "yardmark-report: warning: %s\n", outcome.warning.c_str());
   return 0;
 }

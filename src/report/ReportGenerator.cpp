@@ -1,5 +1,7 @@
 #include "report/ReportGenerator.h"
 
+#include <optional>
+
 #include "gamedb/Database.h"
 #include "gamedb/Value.h"
 #include "htmlreport/ReportHTML.h"
@@ -37,6 +39,38 @@ HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportNam
   html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
                     sets.teamStats, sets.wins, sets.losses);
   return html.UpdateHTMLFile();
+}
+
+// What the written page means for the run. A page that was written is a success; when the
+// temporary database could not be emptied afterwards, that is said beside it, not instead.
+ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& reportName,
+                        const std::optional<ReportOutcome>& notEmptied) {
+  ReportOutcome o;
+  switch (written.status) {
+    case HtmlWriteResult::Status::FolderMissing:
+      o.status = ReportOutcome::Status::FolderMissing;
+      o.message = "Cannot write the report '" + reportName + "': the reports folder '" + written.file +
+                  "' does not exist.";
+      break;
+    case HtmlWriteResult::Status::WriteFailed:
+      o.status = ReportOutcome::Status::WriteFailed;
+      o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
+      break;
+    case HtmlWriteResult::Status::Written:
+    case HtmlWriteResult::Status::NothingToWrite:
+      o.status = ReportOutcome::Status::Created;
+      o.boxText = "Report has successfully been created named " + reportName;
+      o.message = o.boxText;
+      o.file = written.file;
+      if (notEmptied)
+        o.warning = "The report " + reportName + " was written, but the temporary database could not be emptied "
+                    "afterwards; the next report empties it first. " + notEmptied->message;
+      return o;
+  }
+  o.boxText = written.boxText;
+  o.boxTitle = written.boxTitle;
+  o.file = written.file;
+  return o;
 }
 
 }  // namespace
@@ -89,32 +123,7 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
     return failure(ReportOutcome::Status::TmpDatabaseFailed, m_tree.tmpDatabase().string(),
                    "Cannot read the temporary database: " + e.description());
   }
-  const auto emptied = emptyTmp();
-
-  ReportOutcome o;
-  switch (written.status) {
-    case HtmlWriteResult::Status::FolderMissing:
-      o.status = ReportOutcome::Status::FolderMissing;
-      o.message = "Cannot write the report '" + reportName + "': the reports folder '" + written.file +
-                  "' does not exist.";
-      break;
-    case HtmlWriteResult::Status::WriteFailed:
-      o.status = ReportOutcome::Status::WriteFailed;
-      o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
-      break;
-    case HtmlWriteResult::Status::Written:
-    case HtmlWriteResult::Status::NothingToWrite:
-      if (emptied) return *emptied;
-      o.status = ReportOutcome::Status::Created;
-      o.boxText = "Report has successfully been created named " + reportName;
-      o.message = o.boxText;
-      o.file = written.file;
-      return o;
-  }
-  o.boxText = written.boxText;
-  o.boxTitle = written.boxTitle;
-  o.file = written.file;
-  return o;
+  return outcomeOf(written, reportName, emptyTmp());
 }
 
 }  // namespace yardmark

@@ -19,6 +19,8 @@ struct ReportOutcome {
   // The file concerned and why, in one sentence for the command line.
   std::string file;
   std::string message;
+  // With a report written: a trouble afterwards, to be told after the success, never instead of it.
+  std::string warning;
   bool ok() const { return status == Status::Created; }
 };
 

@@ -251,3 +251,18 @@ TEST(ReportCommand, MissingReportsFolder) {
   EXPECT_TRUE(contains(r.err, "Reports")) << r.err;
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
 }
+
+TEST(ReportCommand, AReportWrittenIsASuccessAlsoWhenTheTmpDatabaseCannotBeEmptied) {
+  Season s;
+  refuseHeaderDeletes(s.tree.tmpDatabase());
+  const CommandRun r = runReport(s, {"x.htm", "2007/Game1.mdb"});
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(r.out, "Report has successfully been created named x.htm\n");
+  EXPECT_EQ(r.err.rfind("yardmark-report: warning: The report x.htm was written, but the temporary database could "
+                        "not be emptied",
+                        0),
+            0u)
+      << r.err;
+  EXPECT_TRUE(contains(readBytes(s.report("x.htm")), "Hawks"));
+  EXPECT_EQ(rowCount(s.tree.tmpDatabase(), "header"), 1);  // left as the warning says
+}
