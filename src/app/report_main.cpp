@@ -24,6 +24,8 @@ int usage(const char* problem) {
                "  Merges the game files, in the order given, and writes the report NAME into\n"
                "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
                "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n"
+               "  Only one report is made at a time from one data folder; another run waits a few\n"
+               "  seconds for it, then gives up.\n"
                "Exit status: 0 when the report was written (with a warning on standard error when\n"
                "  the temporary database could not be emptied afterwards), 1 when no report was\n"
                "  written, 2 for a wrong command line.\n");

@@ -8,6 +8,7 @@
 #include "report/Consolidator.h"
 #include "report/ReportName.h"
 #include "report/ReportSets.h"
+#include "report/RunLock.h"
 
 namespace yardmark {
 
@@ -88,6 +89,20 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
   if (const auto problem = reportNameProblem(reportName))
     return failure(ReportOutcome::Status::BadName, reportName, *problem);
 
+  // Held from the first emptying to the last, so that no other run empties or adds to our rows.
+  const RunLock lock(m_tree.tmpDatabase(), kLockWait);
+  if (lock.state() == RunLock::State::Busy)
+    return failure(ReportOutcome::Status::Busy, m_tree.tmpDatabase().string(),
+                   "A report is being made elsewhere (in another YardMark window or by yardmark-report), which "
+                   "holds the temporary database '" + m_tree.tmpDatabase().string() +
+                       "'. No report was written; please try again when it has finished.");
+  if (lock.state() == RunLock::State::Failed)
+    return failure(ReportOutcome::Status::TmpDatabaseFailed, RunLock::lockFile(m_tree.tmpDatabase()).string(),
+                   lock.reason());
+  return run(games, reportName);
+}
+
+ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std::string& reportName) const {
   const Consolidator merge(m_tree.tmpDatabase(), m_tree.masterTemplate());
   const auto emptyTmp = [&]() -> std::optional<ReportOutcome> {
     try {

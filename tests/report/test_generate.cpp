@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "gamedb/DataTree.h"
 #include "report/Consolidator.h"
 #include "report/ReportFixture.h"
 #include "report/ReportGenerator.h"
+#include "report/RunLock.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
@@ -265,4 +268,42 @@ TEST(ReportCommand, AReportWrittenIsASuccessAlsoWhenTheTmpDatabaseCannotBeEmptie
       << r.err;
   EXPECT_TRUE(contains(readBytes(s.report("x.htm")), "Hawks"));
   EXPECT_EQ(rowCount(s.tree.tmpDatabase(), "header"), 1);  // left as the warning says
+}
+
+TEST(ReportCommand, WaitsWhileAnotherRunHoldsTheTmpDatabaseThenGivesUpLeavingItsRows) {
+  using namespace std::chrono_literals;
+  const struct {
+    const char* what;
+    std::chrono::milliseconds heldFor;  // 0: until the command has ended
+    int exit;
+  } cases[] = {{"let go after a second", 1000ms, 0}, {"held throughout", 0ms, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Season s;
+    // The other run is half way: its merged rows are in the temporary database.
+    const Row others = {1, 2, 3, 4, "Other run"};
+    addRows(s.tree.tmpDatabase(), "rushing", {others});
+    auto other = std::make_unique<RunLock>(s.tree.tmpDatabase(), 0ms);
+    ASSERT_EQ(other->state(), RunLock::State::Held);
+    std::thread letGo;
+    if (c.heldFor > 0ms) letGo = std::thread([&] {
+        std::this_thread::sleep_for(c.heldFor);
+        other.reset();
+      });
+    const auto start = std::chrono::steady_clock::now();
+    const CommandRun r = runReport(s, {"x.htm", "2007/Game1.mdb"});
+    const auto took = std::chrono::steady_clock::now() - start;
+    if (letGo.joinable()) letGo.join();
+    EXPECT_EQ(r.exit, c.exit) << r.err;
+    EXPECT_GE(took, c.exit == 0 ? c.heldFor : 4000ms);
+    if (c.exit == 0) {
+      EXPECT_FALSE(contains(readBytes(s.report("x.htm")), "Other run"));
+      EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+    } else {
+      EXPECT_TRUE(contains(r.err, "A report is being made elsewhere")) << r.err;
+      EXPECT_EQ(r.out, "");
+      EXPECT_FALSE(fs::exists(s.report("x.htm")));
+      EXPECT_EQ(readRows(s.tree.tmpDatabase(), "rushing"), std::vector<Row>{others});
+    }
+  }
 }
