@@ -141,8 +141,8 @@ TEST(Generate, TextInANumberColumnReadsAsItsFigure) {
     Value stored;
     double figure;
     const char* cell;
-  } cases[] = {{"abc", 0, "0"},  {"NaN", 0, "0"},   {"0x10", 0, "0"},     {"inf", 0, "0"},      {"-Infinity", 0, "0"},
-               {"1e999", 0, "0"}, {"", 0, "0"}, {"7 yds", 7, "7"}, {" 2.5 ", 2.5, "2.5"}};
+  } cases[] = {{"abc", 0, "0"},   {"NaN", 0, "0"}, {"0x10", 0, "0"},  {"inf", 0, "0"},      {"-Infinity", 0, "0"},
+               {"1e999", 0, "0"}, {"", 0, "0"},    {"7 yds", 7, "7"}, {" 2.5 ", 2.5, "2.5"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(textOf(c.stored));
     TempRoot root;
