@@ -23,7 +23,12 @@ int usage(const char* problem) {
                "usage: yardmark-report [--root DIR] NAME GAME...\n"
                "  Merges the game files, in the order given, and writes the report NAME into\n"
                "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
-               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n");
+               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n"
+               "  Only one report is made at a time from one data folder; another run waits a few\n"
+               "  seconds for it, then gives up.\n"
+               "Exit status: 0 when the report was written (with a warning on standard error when\n"
+               "  the temporary database could not be emptied afterwards), 1 when no report was\n"
+               "  written, 2 for a wrong command line.\n");
   return kExitUsage;
 }
 
@@ -95,5 +100,6 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
   std::printf("%s\n", outcome.message.c_str());
+  if (!outcome.warning.empty()) std::fprintf(stderr, "yardmark-report: warning: %s\n", outcome.warning.c_str());
   return 0;
 }

@@ -1,6 +1,9 @@
 #include "support/ReportFixture.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include "core/files/DataTree.h"
+
 
 namespace fs = std::filesystem;
 
@@ -66,6 +69,11 @@ long totalRows(const fs::path& db) {
   for (auto t : {"header", "quarter", "teamStats", "rushing", "passing", "receiving", "scoring", "defense"})
     n += rowCount(db, t);
   return n;
+}
+
+void refuseHeaderDeletes(const fs::path& db) {
+  SQLite::Database(db.string(), SQLite::OPEN_READWRITE)
+      .exec("CREATE TRIGGER refuse BEFORE DELETE ON header BEGIN SELECT RAISE(ABORT, 'refused'); END");
 }
 
 Row headerRow(std::string own, std::string opp, double year, double number, bool won) {

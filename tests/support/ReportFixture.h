@@ -36,6 +36,9 @@ std::vector<Row> readRows(const std::filesystem::path& db, std::string_view tabl
 long rowCount(const std::filesystem::path& db, std::string_view table);
 long totalRows(const std::filesystem::path& db);
 
+// From now on no header row of the database can be deleted, as when another program holds it.
+void refuseHeaderDeletes(const std::filesystem::path& db);
+
 // A header row: own, opp, year, number, won, lost.
 Row headerRow(std::string own, std::string opp, double year, double number, bool won);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <mutex>
 #include <optional>
 #include <regex>
@@ -202,8 +203,11 @@ struct Recordset::State {
         return Value(static_cast<double>(c.getInt64()));
       case SQLITE_FLOAT:
         if (kind == ColumnKind::YesNo) return Value(c.getDouble() != 0.0);
-        return Value(c.getDouble());
+        // An infinity has no figure; its text form has no digits, so it reads as 0.
+        return Value(kind == ColumnKind::Number && !std::isfinite(c.getDouble()) ? 0.0 : c.getDouble());
       default:
+        // Another program may have put text in a number column: it reads as typing it would.
+        if (kind == ColumnKind::Number) return Value(numberFromText(c.getString()));
         return Value(c.getString());
     }
   }
@@ -257,14 +261,29 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
     throw DbError(dberr::FileNotFound, "Could not find file " + m_impl->where() + ".");
   if (!std::filesystem::is_regular_file(path, ec))
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a database file.");
-  try {
-    // A connection is only ever used by the thread that opened it: no locking per call.
-    const int flags = (mode == Mode::ReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    m_impl->db = std::make_unique<SQLite::Database>(path.string(), flags);
+  // A connection is only ever used by the thread that opened it: no locking per call.
+  const auto connect = [&](int flags) {
+    m_impl->db.reset();
+    m_impl->db = std::make_unique<SQLite::Database>(path.string(), flags | SQLITE_OPEN_NOMUTEX);
     m_impl->db->setBusyTimeout(2000);
     m_impl->tables = tableLayouts(*m_impl->db);
+  };
+  try {
+    try {
+      connect(mode == Mode::ReadOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE);
+    } catch (const SQLite::Exception& e) {
+      if (e.getExtendedErrorCode() != SQLITE_READONLY_ROLLBACK) throw;
+      // A save cut short (the program killed, the power lost) left its journal behind. Only a
+      // connection that may write rolls it back; then the file reads as it was before that save.
+      connect(SQLite::OPEN_READWRITE);
+      connect(SQLite::OPEN_READONLY);
+    }
   } catch (const SQLite::Exception& e) {
     m_impl->db.reset();
+    if (e.getExtendedErrorCode() == SQLITE_READONLY_ROLLBACK)
+      throw DbError(dberr::ReadOnly, "The last save of " + m_impl->where() +
+                                         " was cut short and cannot be rolled back: the file or its folder is "
+                                         "read-only (" + e.what() + ").");
     throw DbError(dberr::NotADatabase,
                   m_impl->where() + " is not a YardMark database or is damaged (" + e.what() + ").");
   }

@@ -48,7 +48,8 @@ class Database {
 public:
   enum class Mode { ReadWrite, ReadOnly };
 
-  // Opens an existing database file; never creates one.
+  // Opens an existing database file; never creates one. Read-only never changes the rows, but a
+  // save that was cut short is rolled back first, in either mode.
   explicit Database(const std::filesystem::path& path, Mode mode = Mode::ReadWrite);
   ~Database();
   Database(Database&&) noexcept;

@@ -1,11 +1,14 @@
 #include "core/report/ReportGenerator.h"
 
+#include <optional>
+
 #include "core/db/Database.h"
 #include "core/db/Value.h"
 #include "core/page/ReportHTML.h"
 #include "core/report/Consolidator.h"
 #include "core/report/ReportName.h"
 #include "core/report/ReportSets.h"
+#include "core/report/RunLock.h"
 
 namespace yardmark {
 
@@ -39,6 +42,38 @@ HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportNam
   return html.UpdateHTMLFile();
 }
 
+// What the written page means for the run. A page that was written is a success; when the
+// temporary database could not be emptied afterwards, that is said beside it, not instead.
+ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& reportName,
+                        const std::optional<ReportOutcome>& notEmptied) {
+  ReportOutcome o;
+  switch (written.status) {
+    case HtmlWriteResult::Status::FolderMissing:
+      o.status = ReportOutcome::Status::FolderMissing;
+      o.message = "Cannot write the report '" + reportName + "': the reports folder '" + written.file +
+                  "' does not exist.";
+      break;
+    case HtmlWriteResult::Status::WriteFailed:
+      o.status = ReportOutcome::Status::WriteFailed;
+      o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
+      break;
+    case HtmlWriteResult::Status::Written:
+    case HtmlWriteResult::Status::NothingToWrite:
+      o.status = ReportOutcome::Status::Created;
+      o.boxText = "Report has successfully been created named " + reportName;
+      o.message = o.boxText;
+      o.file = written.file;
+      if (notEmptied)
+        o.warning = "The report " + reportName + " was written, but the temporary database could not be emptied "
+                    "afterwards; the next report empties it first. " + notEmptied->message;
+      return o;
+  }
+  o.boxText = written.boxText;
+  o.boxTitle = written.boxTitle;
+  o.file = written.file;
+  return o;
+}
+
 }  // namespace
 
 ReportGenerator::ReportGenerator(DataTree tree) : m_tree(std::move(tree)) {}
@@ -54,6 +89,20 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
   if (const auto problem = reportNameProblem(reportName))
     return failure(ReportOutcome::Status::BadName, reportName, *problem);
 
+  // Held from the first emptying to the last, so that no other run empties or adds to our rows.
+  const RunLock lock(m_tree.tmpDatabase(), kLockWait);
+  if (lock.state() == RunLock::State::Busy)
+    return failure(ReportOutcome::Status::Busy, m_tree.tmpDatabase().string(),
+                   "A report is being made elsewhere (in another YardMark window or by yardmark-report), which "
+                   "holds the temporary database '" + m_tree.tmpDatabase().string() +
+                       "'. No report was written; please try again when it has finished.");
+  if (lock.state() == RunLock::State::Failed)
+    return failure(ReportOutcome::Status::TmpDatabaseFailed, RunLock::lockFile(m_tree.tmpDatabase()).string(),
+                   lock.reason());
+  return run(games, reportName);
+}
+
+ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std::string& reportName) const {
   const Consolidator merge(m_tree.tmpDatabase(), m_tree.masterTemplate());
   const auto emptyTmp = [&]() -> std::optional<ReportOutcome> {
     try {
@@ -89,32 +138,7 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
     return failure(ReportOutcome::Status::TmpDatabaseFailed, m_tree.tmpDatabase().string(),
                    "Cannot read the temporary database: " + e.description());
   }
-  const auto emptied = emptyTmp();
-
-  ReportOutcome o;
-  switch (written.status) {
-    case HtmlWriteResult::Status::FolderMissing:
-      o.status = ReportOutcome::Status::FolderMissing;
-      o.message = "Cannot write the report '" + reportName + "': the reports folder '" + written.file +
-                  "' does not exist.";
-      break;
-    case HtmlWriteResult::Status::WriteFailed:
-      o.status = ReportOutcome::Status::WriteFailed;
-      o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
-      break;
-    case HtmlWriteResult::Status::Written:
-    case HtmlWriteResult::Status::NothingToWrite:
-      if (emptied) return *emptied;
-      o.status = ReportOutcome::Status::Created;
-      o.boxText = "Report has successfully been created named " + reportName;
-      o.message = o.boxText;
-      o.file = written.file;
-      return o;
-  }
-  o.boxText = written.boxText;
-  o.boxTitle = written.boxTitle;
-  o.file = written.file;
-  return o;
+  return outcomeOf(written, reportName, emptyTmp());
 }
 
 }  // namespace yardmark

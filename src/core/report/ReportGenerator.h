@@ -1,6 +1,7 @@
 #pragma once
 // The generation of a season report: merge the chosen games into the temporary database,
 // build and write the page, empty the temporary database again. The caller shows the outcome.
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,7 +12,7 @@
 namespace yardmark {
 
 struct ReportOutcome {
-  enum class Status { Created, NoGames, BadName, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed };
+  enum class Status { Created, NoGames, BadName, Busy, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed };
   Status status = Status::Created;
   // The message box a form shows; an empty title means the application title.
   std::string boxText;
@@ -19,6 +20,8 @@ struct ReportOutcome {
   // The file concerned and why, in one sentence for the command line.
   std::string file;
   std::string message;
+  // With a report written: a trouble afterwards, to be told after the success, never instead of it.
+  std::string warning;
   bool ok() const { return status == Status::Created; }
 };
 
@@ -27,13 +30,18 @@ public:
   explicit ReportGenerator(DataTree tree);
 
   // Writes the report named reportName into the reports folder from the games, in order.
-  // On any failure no report is written and the temporary database is left empty.
+  // On any failure no report is written and the temporary database is left empty. While another
+  // run holds the temporary database this waits a few seconds, then gives up with Busy and
+  // leaves that run's rows alone.
   ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName) const;
 
   // A selection list entry ("2007\Game3.mdb") as the full path of the game file.
   std::filesystem::path gamePath(std::string_view entry) const;
 
 private:
+  static constexpr std::chrono::milliseconds kLockWait{5000};
+  ReportOutcome run(const std::vector<std::filesystem::path>& games, const std::string& reportName) const;
+
   DataTree m_tree;
 };
 

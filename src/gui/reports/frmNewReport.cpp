@@ -220,6 +220,8 @@ void frmNewReport::cmdGenerateReports_Click() {
       return;
   }
   app().prompter().tell(text);
+  if (!outcome.warning.empty())
+    app().prompter().message(MessageBox(QString::fromStdString(outcome.warning), Buttons::Ok, Icon::Exclamation));
   App& a = app();
   a.forms().show<DialogOpenReport>();
   unload();

@@ -210,9 +210,9 @@ const char* kDefenseHead = R"(                        <tr>
                                   <td  bgcolor="#FFFFFF" class="bg_table_sab" > Tackles<BR>Assisted</td>
                                   <td  bgcolor="#FFFFFF" class="bg_table_sab">QB<BR>Sacks</td>
                                   <td width="81" bgcolor="#FFFFFF" class="bg_table_sab">QB Deflects</td>
-                                  <td width="139" bgcolor="#FFFFFF" class="bg_table_sab">TOTAL Recoveries</td>
-                                  <td width="90" bgcolor="#FFFFFF" class="bg_table_sab">Pass Caused</td>
-                                  <td width="90" bgcolor="#FFFFFF" class="bg_table_sab">Fumble Kicks</td>
+                                  <td width="139" bgcolor="#FFFFFF" class="bg_table_sab">TOTAL Tackles</td>
+                                  <td width="90" bgcolor="#FFFFFF" class="bg_table_sab">Fumble Recoveries</td>
+                                  <td width="90" bgcolor="#FFFFFF" class="bg_table_sab">Fumbles Caused</td>
                                   <td width="31" bgcolor="#FFFFFF" class="bg_table_sab">INTS</td>
                                   <td width="109" bgcolor="#FFFFFF" class="bg_table_sab">Blocked</td>
                                 </tr>

@@ -3,12 +3,16 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "core/jet/HelperProcess.h"
 #include "core/files/DataTree.h"
 #include "support/ReportFixture.h"
 #include "core/report/ReportGenerator.h"
+#include "core/report/Consolidator.h"
+#include "core/report/RunLock.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
@@ -131,6 +135,31 @@ TEST(Generate, AGameOfTheEarlierVersionIsNamedWithHowToConvertIt) {
   EXPECT_FALSE(fs::exists(s.report("Season.htm")));
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
   EXPECT_EQ(readBytes(old), legacy);
+}
+
+TEST(Generate, TextInANumberColumnReadsAsItsFigure) {
+  // Stored by another program into a number column (touchdowns); typing it would give the figure.
+  const struct {
+    Value stored;
+    double figure;
+    const char* cell;
+  } cases[] = {{"abc", 0, "0"},   {"NaN", 0, "0"}, {"0x10", 0, "0"},  {"inf", 0, "0"},      {"-Infinity", 0, "0"},
+               {"1e999", 0, "0"}, {"", 0, "0"},    {"7 yds", 7, "7"}, {" 2.5 ", 2.5, "2.5"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(textOf(c.stored));
+    TempRoot root;
+    const DataTree tree(root.dir());
+    const fs::path g = makeGame(root, "YardMark/games/2007/Game1.mdb", {.rushing = {{4, 12, c.stored, 0, "Ames"}}});
+    const Consolidator merge(tree.tmpDatabase(), tree.masterTemplate());
+    merge.createConsolidated({g});
+    EXPECT_EQ(readRows(tree.tmpDatabase(), "rushing"), (std::vector<Row>{{4, 12, c.figure, 0, "Ames"}}));
+    merge.deletTmpDatabase();
+    ASSERT_TRUE(ReportGenerator(tree).generate({g}, "x.htm").ok());
+    // After ATT 4, YDS 12 and AVG 3 comes the touchdowns cell.
+    EXPECT_TRUE(contains(readBytes(tree.reportsFolder() / "x.htm"),
+                         "class=\"number_all\">3</td>\r\n                  <td bgcolor=\"#FFFFFF\" "
+                         "class=\"number_all\">" + std::string(c.cell) + "</td>\r\n"));
+  }
 }
 
 TEST(Generate, GamePathOfASelectionEntry) {
@@ -261,4 +290,57 @@ TEST(ReportCommand, MissingReportsFolder) {
   EXPECT_EQ(r.exit, 1);
   EXPECT_TRUE(contains(r.err, "Reports")) << r.err;
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+TEST(ReportCommand, AReportWrittenIsASuccessAlsoWhenTheTmpDatabaseCannotBeEmptied) {
+  Season s;
+  refuseHeaderDeletes(s.tree.tmpDatabase());
+  const CommandRun r = runReport(s, {"x.htm", "2007/Game1.mdb"});
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(r.out, "Report has successfully been created named x.htm\n");
+  EXPECT_EQ(r.err.rfind("yardmark-report: warning: The report x.htm was written, but the temporary database could "
+                        "not be emptied",
+                        0),
+            0u)
+      << r.err;
+  EXPECT_TRUE(contains(readBytes(s.report("x.htm")), "Hawks"));
+  EXPECT_EQ(rowCount(s.tree.tmpDatabase(), "header"), 1);  // left as the warning says
+}
+
+TEST(ReportCommand, WaitsWhileAnotherRunHoldsTheTmpDatabaseThenGivesUpLeavingItsRows) {
+  using namespace std::chrono_literals;
+  const struct {
+    const char* what;
+    std::chrono::milliseconds heldFor;  // 0: until the command has ended
+    int exit;
+  } cases[] = {{"let go after a second", 1000ms, 0}, {"held throughout", 0ms, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Season s;
+    // The other run is half way: its merged rows are in the temporary database.
+    const Row others = {1, 2, 3, 4, "Other run"};
+    addRows(s.tree.tmpDatabase(), "rushing", {others});
+    auto other = std::make_unique<RunLock>(s.tree.tmpDatabase(), 0ms);
+    ASSERT_EQ(other->state(), RunLock::State::Held);
+    std::thread letGo;
+    if (c.heldFor > 0ms) letGo = std::thread([&] {
+        std::this_thread::sleep_for(c.heldFor);
+        other.reset();
+      });
+    const auto start = std::chrono::steady_clock::now();
+    const CommandRun r = runReport(s, {"x.htm", "2007/Game1.mdb"});
+    const auto took = std::chrono::steady_clock::now() - start;
+    if (letGo.joinable()) letGo.join();
+    EXPECT_EQ(r.exit, c.exit) << r.err;
+    EXPECT_GE(took, c.exit == 0 ? c.heldFor : 4000ms);
+    if (c.exit == 0) {
+      EXPECT_FALSE(contains(readBytes(s.report("x.htm")), "Other run"));
+      EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+    } else {
+      EXPECT_TRUE(contains(r.err, "A report is being made elsewhere")) << r.err;
+      EXPECT_EQ(r.out, "");
+      EXPECT_FALSE(fs::exists(s.report("x.htm")));
+      EXPECT_EQ(readRows(s.tree.tmpDatabase(), "rushing"), std::vector<Row>{others});
+    }
+  }
 }

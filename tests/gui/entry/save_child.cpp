@@ -2,9 +2,14 @@
 // it is shown on a line of its own, after the save it tells of has returned.
 //   save_child <program dir> once   header, quarter and team statistics saved; then it waits
 //   save_child <program dir> loop   the header edited and saved over and over, both names alike
+//   save_child <program dir> cut    a save of Game3 begun and never finished: the header renamed
+//                                   and rows added, so many that part of it reaches the file; then
+//                                   it prints "cut" and waits
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -29,10 +34,23 @@ class EchoPrompter : public yardmark::Prompter {
   std::optional<QString> input(const yardmark::InputBox&) override { return std::nullopt; }
 };
 
+[[noreturn]] void cutSave(const std::string& programDir) {
+  SQLite::Database db(programDir + "/YardMark/games/2007/Game3.mdb", SQLite::OPEN_READWRITE);
+  db.exec("PRAGMA cache_size = 10");  // a small cache writes changed pages out before the commit
+  db.exec("BEGIN IMMEDIATE");
+  db.exec("UPDATE header SET OwnTeamName = 'Interrupted', OppTeamName = 'Interrupted'");
+  db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+          "INSERT INTO rushing (indRushATT, indPlayerName) SELECT i, 'Filler' FROM n");
+  std::printf("cut\n");
+  std::fflush(stdout);
+  for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
+  if (std::string(argv[2]) == "cut") cutSave(argv[1]);
   yardmark::Application qapp(argc, argv);
   EchoPrompter prompter;
   yardmark::App app(argv[1], prompter);

@@ -4,10 +4,14 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <functional>
 #include <random>
 
 #include "core/db/Database.h"
 #include "support/ReportFixture.h"
+#include "core/files/DataTree.h"
+#include "core/games/Synopsis.h"
+#include "core/report/ReportGenerator.h"
 
 namespace yardmark::test {
 namespace {
@@ -75,6 +79,45 @@ TEST(EntryDurability, AKillDuringSavesLeavesTheOldOrTheNewRowNeverHalfOfOne) {
     ASSERT_EQ(header.size(), 1u) << "round " << round;
     EXPECT_EQ(header[0][0], header[0][1]) << "round " << round;
     EXPECT_TRUE(header[0][0].isText() && header[0][0].text().rfind("Team ", 0) == 0);
+  }
+}
+
+TEST(EntryDurability, ASaveCutShortIsRolledBackByEveryReader) {
+  namespace fs = std::filesystem;
+  const Row won = headerRow("Eagles", "Hawks", 2007, 3, true);
+  // Each reader meets the save cut short and sees the game as it was before it.
+  const std::function<void(const TempRoot&, const fs::path&)> readers[] = {
+      [](const TempRoot&, const fs::path& file) {  // the synopsis
+        const Synopsis s = synopsisOf({file});
+        EXPECT_TRUE(s.unreadable.empty()) << s.unreadable.front().reason;
+        EXPECT_EQ(s.teams, "Eagles Vs Hawks");
+      },
+      [](const TempRoot& root, const fs::path& file) {  // the report
+        const ReportOutcome o = ReportGenerator(DataTree(root.dir())).generate({file}, "Season.htm");
+        ASSERT_TRUE(o.ok()) << o.message;
+        const std::string page = readBytes(DataTree(root.dir()).reportsFolder() / "Season.htm");
+        EXPECT_EQ(page.find("Interrupted"), std::string::npos);
+        EXPECT_EQ(page.find("Filler"), std::string::npos);
+      },
+      [&won](const TempRoot&, const fs::path& file) {  // the entry form, which opens it for writing
+        Recordset header = Database(file).openRecordset("select * from header");
+        EXPECT_EQ(header.field("OwnTeamName"), won[0]);
+      },
+  };
+  for (const auto& read : readers) {
+    TempRoot root;
+    const fs::path file = makeGame(root, "YardMark/games/2007/Game3.mdb", {.header = {won}});
+    {
+      Child child(root, "cut");
+      ASSERT_TRUE(child.waitFor("cut", 1));
+    }
+    // Part of the cut save reached the file itself; only its journal can take it back.
+    ASSERT_TRUE(fs::exists(file.string() + "-journal"));
+    ASSERT_NE(readBytes(file).find("Interrupted"), std::string::npos);
+    read(root, file);
+    EXPECT_FALSE(fs::exists(file.string() + "-journal"));
+    EXPECT_EQ(readRows(file, "header"), std::vector<Row>{won});
+    EXPECT_EQ(rowCount(file, "rushing"), 0);
   }
 }
 

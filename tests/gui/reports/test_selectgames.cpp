@@ -219,6 +219,21 @@ TEST_F(GenerateTest, WritesTheSameReportAsTheReportCommandAndClosesTheForm) {
   EXPECT_EQ(readBytes(other.yardmark() / "Reports" / "2007_GM1.htm"), written);
 }
 
+TEST_F(GenerateTest, AWrittenReportIsASuccessThenTheTmpDatabaseThatStayedFullIsTold) {
+  refuseHeaderDeletes(tmp());
+  frmNewReport& form = chooseGames();
+  prompter.answer(Answer::Ok).answer(Answer::Ok);
+  QTest::mouseClick(form.cmdGenerateReports, Qt::LeftButton);
+  ASSERT_EQ(prompter.records().size(), 2u);
+  EXPECT_EQ(prompter.records()[0].text, "Report has successfully been created named 2007_GM1.htm");
+  EXPECT_TRUE(prompter.records()[1].text.startsWith(
+      "The report 2007_GM1.htm was written, but the temporary database could not be emptied"));
+  EXPECT_EQ(prompter.records()[1].icon, Icon::Exclamation);
+  EXPECT_TRUE(fs::is_regular_file(report()));
+  EXPECT_NE(app.forms().find<DialogOpenReport>(), nullptr);
+  EXPECT_EQ(rowCount(tmp(), "header"), 3);
+}
+
 TEST_F(GenerateTest, AFailureIsNeverReportedAsSuccess) {
   struct Case {
     const char* name;
