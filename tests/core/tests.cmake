@@ -26,3 +26,8 @@ yardmark_add_test(test_convert SOURCES
 # The helper is found beside the test in bin/, as the program finds it.
 add_dependencies(test_convert yardmark-jetread yardmark-convert)
 target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")
+
+# The game audit: its rules over a game's rows.
+yardmark_add_test(test_audit SOURCES
+  ${_t}/games/test_audit.cpp
+)
