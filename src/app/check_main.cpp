@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
   const auto dir = cli::programRoot("yardmark-check", root);
   if (!dir) return kExitFailure;
   const DataTree tree(fs::absolute(*dir, ec));
+  if (!fs::is_directory(tree.resolve("\\YardMark", DataTree::Last::Folder), ec))
+    return usage("there is no YardMark folder in " + tree.programDir().string());
   const fs::path gamesRoot = tree.gamesRoot();
 
   std::vector<Game> games;
@@ -117,7 +119,10 @@ int main(int argc, char** argv) {
 
   const RosterIndex names = roster(tree);
   Totals totals;
-  for (const Game& game : games) report(game, auditGameFile(game.file, names), totals);
+  std::vector<fs::path> files;
+  for (const Game& game : games) files.push_back(game.file);
+  const std::vector<FileAudit> audits = auditGameFiles(files, names);
+  for (size_t g = 0; g < games.size(); ++g) report(games[g], audits[g], totals);
   std::printf("%s\n", summary(totals).c_str());
   if (totals.unreadable > 0) return kExitUsage;
   return totals.errors > 0 ? kExitFailure : 0;

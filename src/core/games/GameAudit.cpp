@@ -1,7 +1,8 @@
 #include "core/games/GameAudit.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <atomic>
+#include <thread>
 
 #include "core/games/AuditRules.h"
 #include "core/jet/JetFile.h"
@@ -102,15 +103,29 @@ FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& ro
   return audit;
 }
 
+std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& files, const RosterIndex& roster) {
+  std::vector<FileAudit> audits(files.size());
+  std::atomic<size_t> next = 0;
+  const auto work = [&] {
+    for (size_t i = next++; i < files.size(); i = next++) audits[i] = auditGameFile(files[i], roster);
+  };
+  // Opening a game file is most of the work, and each thread opens its own.
+  const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), files.size());
+  std::vector<std::jthread> helpers;
+  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
+  work();
+  for (std::jthread& h : helpers) h.join();
+  return audits;
+}
+
 GamesWithErrors gamesWithErrors(const std::vector<std::filesystem::path>& gameFiles) {
   // Names never make an error, so the roster is not read.
   const RosterIndex noRoster;
   GamesWithErrors result;
-  for (const auto& file : gameFiles) {
-    const FileAudit audit = auditGameFile(file, noRoster);
+  for (const FileAudit& audit : auditGameFiles(gameFiles, noRoster)) {
     if (audit.unreadable || audit.count(Severity::Error) == 0) continue;
     ++result.count;
-    result.names.push_back(file.filename().string());
+    result.names.push_back(audit.file.filename().string());
   }
   return result;
 }

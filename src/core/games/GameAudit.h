@@ -63,6 +63,8 @@ struct FileAudit {
   int count(Severity s) const;
 };
 FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& roster);
+// Every file checked, in the order given; the files are read on as many threads as there are cores.
+std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& files, const RosterIndex& roster);
 
 // The games among the files that have at least one error, for the open dialog's synopsis.
 // Files that cannot be read are not counted here: the synopsis lists them already.

@@ -79,7 +79,9 @@ TEST(CheckCommand, AnUnreadableFileIsListedAndBadArgumentsAreRefused) {
   const struct {
     std::vector<std::string> args;
     std::string inMessage;
-  } refused[] = {{{"1999"}, "there is no year folder 1999"}, {{"--quiet"}, "unknown option --quiet"}};
+  } refused[] = {{{"1999"}, "there is no year folder 1999"},
+                 {{"--quiet"}, "unknown option --quiet"},
+                 {{"--root", f.root.dir() / "YardMark"}, "there is no YardMark folder in "}};
   for (const auto& c : refused) {
     const HelperRun bad = f.check(c.args);
     EXPECT_EQ(bad.exitCode, 2) << c.inMessage;
