@@ -76,7 +76,7 @@ void scorerSafety(const Input& in, Hits& hits) {
 void passerCompletions(const Input& in, Hits& hits) {
   eachRow(in.game, T::Passing, [&](int i, const StoredRow& r) {
     const double comp = r.number(col::kPassComp), att = r.number(col::kPassAtt);
-    if (comp > att && !same(comp, att))
+    if (comp > att)
       hits.push_back({exceeds(T::Passing, i, r, "completions", comp, "attempts", att), T::Passing, i, col::kPassComp});
   });
 }
@@ -85,7 +85,7 @@ void passerCompletions(const Input& in, Hits& hits) {
 void rusherYards(const Input& in, Hits& hits) {
   eachRow(in.game, T::Rushing, [&](int i, const StoredRow& r) {
     const double yards = r.number(col::kRushYds), att = r.number(col::kRushAtt);
-    if (std::fabs(yards) <= 99 * att || same(std::fabs(yards), 99 * att)) return;
+    if (std::fabs(yards) <= 99 * att) return;
     hits.push_back(
         {exceeds(T::Rushing, i, r, yards < 0 ? "yards lost" : "yards", std::fabs(yards), "99 x attempts", 99 * att),
          T::Rushing, i, col::kRushYds});
@@ -95,7 +95,7 @@ void rusherYards(const Input& in, Hits& hits) {
 void rusherTouchdowns(const Input& in, Hits& hits) {
   eachRow(in.game, T::Rushing, [&](int i, const StoredRow& r) {
     const double tds = r.number(col::kRushTds), att = r.number(col::kRushAtt);
-    if (tds > att && !same(tds, att))
+    if (tds > att)
       hits.push_back({exceeds(T::Rushing, i, r, "touchdowns", tds, "attempts", att), T::Rushing, i, col::kRushTds});
   });
 }
@@ -103,7 +103,7 @@ void rusherTouchdowns(const Input& in, Hits& hits) {
 void receiverTouchdowns(const Input& in, Hits& hits) {
   eachRow(in.game, T::Receiving, [&](int i, const StoredRow& r) {
     const double tds = r.number(col::kRecTds), rec = r.number(col::kRecRec);
-    if (tds > rec && !same(tds, rec))
+    if (tds > rec)
       hits.push_back(
           {exceeds(T::Receiving, i, r, "touchdowns", tds, "receptions", rec), T::Receiving, i, col::kRecTds});
   });

@@ -54,6 +54,11 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
       {"a sound game", [](GameData&) {}, {}},
       {"a game not entered yet", [](GameData& g) { g = GameData{}; }, {}},
       {"numbers stored as text", [](GameData& g) { set(g, T::Rushing, 0, 2, "70"); }, {}},
+      {"a team row short of columns",
+       [](GameData& g) { put(g, T::TeamStats, {{}}); },
+       {"error team-rushing: Team rushing yards (0) differ from rushing yards (120) by 120.",
+        "error team-passing: Team passing yards (0) differ from passing yards (150) by 150.",
+        "error team-completions: Team pass completions (0) differ from completions (10) by 10."}},
       {"marked lost on a win",
        [](GameData& g) { set(g, T::Header, 0, 5, false), set(g, T::Header, 0, 6, true); },
        {"error result-score: Game Information marks the game lost, but the quarter totals are 17 (own) to 10 "
@@ -115,6 +120,7 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
        {"error rusher-touchdowns: Rushing row 2 (Brown Tom): touchdowns (1) exceed attempts (0).",
         "error receiver-touchdowns: Receiving row 1 (Smith John): touchdowns (1) exceed receptions (0).",
         "error scoring-touchdowns: Rushing and receiving touchdowns (3) exceed scoring touchdowns (2) by 1."}},
+      {"a return touchdown: scoring has more", [](GameData& g) { set(g, T::Rushing, 0, 3, 0); }, {}},
       {"passing and receiving touchdowns",
        [](GameData& g) { set(g, T::Passing, 0, 4, 2); },
        {"error passing-touchdowns: Receiving touchdowns (1) differ from passing touchdowns (2) by 1."}},
@@ -129,9 +135,12 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
         "warning roster-close: Scoring row 2: \"Kick Ken\" is not in the roster; the closest name is \"Kick Ken \".",
         "note roster-unknown: Defense row 1: \"Brwn Tim\" is not in the roster."}},
       {"empty sections",
-       [](GameData& g) { put(g, T::Scoring, {}), put(g, T::Passing, {}), put(g, T::Receiving, {}); },
+       [](GameData& g) {
+         put(g, T::Scoring, {}), put(g, T::Passing, {}), put(g, T::Receiving, {});
+         set(g, T::TeamStats, 0, 13, 0);
+       },
        {"warning no-scoring: Scoring has no rows, but the own team scored 17 points.",
-        "warning no-passing: Passing has no rows, but the team stats show 150 passing yards and 10 completions."}},
+        "warning no-passing: Passing has no rows, but the team stats show 150 passing yards and 0 completions."}},
       {"touchdowns and no scoring rows",
        [](GameData& g) { put(g, T::Scoring, {}), put(g, T::Quarter, {}); },
        {"warning no-scoring: Scoring has no rows, but rushing and receiving list 2 touchdowns."}},
@@ -144,7 +153,7 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
   }
 }
 
-TEST(GameAudit, AFindingPointsAtItsRowAndAnEmptyRosterChecksNoNames) {
+TEST(GameAudit, WhereAFindingPointsAndWhichRosterNameIsOffered) {
   GameData g = soundGame();
   set(g, T::Passing, 0, 1, 16);  // completions over attempts, and more than the team's
   set(g, T::Defense, 0, 9, "Nobody Known");
@@ -159,15 +168,17 @@ TEST(GameAudit, AFindingPointsAtItsRowAndAnEmptyRosterChecksNoNames) {
   EXPECT_EQ(findings[2].row, 0);
   EXPECT_EQ(findings[2].bookmark, 100);
   EXPECT_EQ(findings[2].field, 1);
+  // Two roster names one edit away: the first in alphabetical order is offered.
+  EXPECT_EQ(RosterIndex({"Smyth", "Smith"}).closest("Smoth"), "Smith");
 }
 
 TEST(GameAudit, NameDistanceCountsASwapOfNeighboursAsOneEdit) {
   const struct {
     const char *a, *b;
     int distance;
-  } cases[] = {{"Smith", "Smith", 0}, {"Smith", "Smtih", 1}, {"Smith", "Smith ", 1},
-               {"Smith", "mSith", 1}, {"Smith", "Smyth", 1}, {"Smith", "Sm", 3},
-               {"", "ab", 2},         {"ab", "ba", 1},       {"Smith John", "Jones Bill", 3}};
+  } cases[] = {{"Smith", "Smith", 0},           {"Smith", "Smtih", 1},  {"Smith", "Smith ", 1}, {"Smith", "mSith", 1},
+               {"Smith", "Smyth", 1},           {"Smith", "Sm", 3},     {"", "ab", 2},          {"ab", "ba", 1},
+               {"Smith John", "Jones Bill", 3}, {"xxSmith", "Smith", 2}};
   for (const auto& c : cases) EXPECT_EQ(nameDistance(c.a, c.b, 2), c.distance) << c.a << " / " << c.b;
 }
 
