@@ -16,6 +16,7 @@ TEST(NumberKeys, KeepOrDropEachKey) {
     bool kept;
   } cases[] = {
       {"yards: digit", yardsKey, "12", 2, '7', true},
+      {"yards: zero", yardsKey, "1", 1, '0', true},
       {"yards: minus first", yardsKey, "", 0, '-', true},
       {"yards: minus before digits", yardsKey, "12", 0, '-', true},
       {"yards: minus after a digit", yardsKey, "12", 1, '-', false},
