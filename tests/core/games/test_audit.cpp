@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "core/games/GameAudit.h"
 
@@ -153,33 +154,23 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
   }
 }
 
-TEST(GameAudit, WhereAFindingPointsAndWhichRosterNameIsOffered) {
+TEST(GameAudit, WhereAFindingPointsAndHowNamesAreMatched) {
   GameData g = soundGame();
   set(g, T::Passing, 0, 1, 16);  // completions over attempts, and more than the team's
   set(g, T::Defense, 0, 9, "Nobody Known");
   const auto findings = auditGame(g, RosterIndex{});
   ASSERT_EQ(findings.size(), 3u);
-  EXPECT_EQ(findings[0].rule, "team-completions");
-  EXPECT_EQ(findings[0].table, T::TeamStats);
-  EXPECT_EQ(findings[0].row, -1);
-  EXPECT_EQ(findings[0].field, 13);
-  EXPECT_EQ(findings[2].rule, "passer-completions");
-  EXPECT_EQ(findings[2].table, T::Passing);
-  EXPECT_EQ(findings[2].row, 0);
-  EXPECT_EQ(findings[2].bookmark, 100);
-  EXPECT_EQ(findings[2].field, 1);
+  const auto where = [](const Finding& f) {
+    return std::tuple(std::string(f.rule), f.table, f.row, f.bookmark, f.field);
+  };
+  EXPECT_EQ(where(findings[0]), std::tuple("team-completions", T::TeamStats, -1, 0, 13));
+  EXPECT_EQ(where(findings[2]), std::tuple("passer-completions", T::Passing, 0, 100, 1));
   // Two roster names one edit away: the first in alphabetical order is offered.
   EXPECT_EQ(RosterIndex({"Smyth", "Smith"}).closest("Smoth"), "Smith");
-}
-
-TEST(GameAudit, NameDistanceCountsASwapOfNeighboursAsOneEdit) {
-  const struct {
-    const char *a, *b;
-    int distance;
-  } cases[] = {{"Smith", "Smith", 0},           {"Smith", "Smtih", 1},  {"Smith", "Smith ", 1}, {"Smith", "mSith", 1},
-               {"Smith", "Smyth", 1},           {"Smith", "Sm", 3},     {"", "ab", 2},          {"ab", "ba", 1},
-               {"Smith John", "Jones Bill", 3}, {"xxSmith", "Smith", 2}};
-  for (const auto& c : cases) EXPECT_EQ(nameDistance(c.a, c.b, 2), c.distance) << c.a << " / " << c.b;
+  // A swap of neighbours is one edit; anything beyond the limit reads as the limit + 1.
+  const std::tuple<const char*, const char*, int> distances[] = {
+      {"Smith", "Smtih", 1}, {"ab", "ba", 1}, {"Smith", "Smith ", 1}, {"xxSmith", "Smith", 2}, {"Smith", "Sm", 3}};
+  for (const auto& [a, b, d] : distances) EXPECT_EQ(nameDistance(a, b, 2), d) << a << " / " << b;
 }
 
 }  // namespace
