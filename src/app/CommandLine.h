@@ -1,5 +1,5 @@
 #pragma once
-// What the batch commands (yardmark-report, yardmark-convert) share: their exit codes and the
+// What the batch commands (yardmark-report, yardmark-convert, yardmark-check) share: their exit codes and the
 // data folder they work in when --root does not name one.
 #include <cstdio>
 #include <filesystem>

@@ -5,12 +5,11 @@
 // that uses them and tested without a window.
 #include <functional>
 
+#include "core/games/NumberKeys.h"
+
 class QLineEdit;
 
 namespace yardmark {
-
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 
 using KeyRule = std::function<int(int key, int length)>;
 

@@ -1,0 +1,146 @@
+// The rules that look at one player row at a time: a scorer's points, a passer's completions,
+// a rusher's yards and touchdowns, a receiver's touchdowns, and names the roster lacks.
+#include <cmath>
+
+#include "core/games/AuditRules.h"
+
+namespace yardmark::audit {
+
+namespace {
+
+using T = GameTable;
+
+template <class F>
+void eachRow(const GameData& game, T table, F&& f) {
+  const auto& rows = game.rows(table);
+  for (size_t i = 0; i < rows.size(); ++i) f(static_cast<int>(i), rows[i]);
+}
+
+constexpr std::string_view kPointsRule = "6 x TD + PAT + 2 x 2PTS + 3 x FG";
+
+double pointsFromFigures(const StoredRow& r) {
+  return 6 * r.number(col::kScoreTd) + r.number(col::kScorePat) + 2 * r.number(col::kScore2Pts) +
+         3 * r.number(col::kScoreFg);
+}
+
+// A figure over its bound, as "Passing row 1 (Smith John): completions (21) exceed attempts (19)."
+std::string exceeds(T t, int i, const StoredRow& r, std::string_view what, double a, std::string_view bound, double b) {
+  return rowLabel(t, i, r) + ": " + std::string(what) + " (" + figure(a) + ") exceed " + std::string(bound) + " (" +
+         figure(b) + ").";
+}
+
+constexpr T kPlayerTables[] = {T::Rushing, T::Passing, T::Receiving, T::Scoring, T::Defense};
+
+std::string quoted(const std::string& s) { return '"' + s + '"'; }
+
+}  // namespace
+
+namespace col {
+int playerName(GameTable t) {
+  switch (t) {
+    case T::Passing:
+    case T::Scoring:
+      return 6;
+    case T::Defense:
+      return 9;
+    default:
+      return 5;
+  }
+}
+}  // namespace col
+
+std::string rowLabel(GameTable t, int row, const StoredRow& r) {
+  return std::string(sectionName(t)) + " row " + std::to_string(row + 1) + " (" +
+         trimmed(textOf(r.at(col::playerName(t)))) + ")";
+}
+
+void scorerPoints(const Input& in, Hits& hits) {
+  eachRow(in.game, T::Scoring, [&](int i, const StoredRow& r) {
+    const double points = r.number(col::kScorePts), figures = pointsFromFigures(r);
+    if (same(points, figures) || same(points - figures, 2)) return;
+    hits.push_back({rowLabel(T::Scoring, i, r) + ": " + differ("points", points, kPointsRule, figures), T::Scoring, i,
+                    col::kScorePts});
+  });
+}
+
+void scorerSafety(const Input& in, Hits& hits) {
+  eachRow(in.game, T::Scoring, [&](int i, const StoredRow& r) {
+    const double points = r.number(col::kScorePts), figures = pointsFromFigures(r);
+    if (!same(points - figures, 2)) return;
+    hits.push_back({rowLabel(T::Scoring, i, r) + ": points (" + figure(points) + ") are 2 more than " +
+                        std::string(kPointsRule) + " (" + figure(figures) + "): a safety?",
+                    T::Scoring, i, col::kScorePts});
+  });
+}
+
+void passerCompletions(const Input& in, Hits& hits) {
+  eachRow(in.game, T::Passing, [&](int i, const StoredRow& r) {
+    const double comp = r.number(col::kPassComp), att = r.number(col::kPassAtt);
+    if (comp > att)
+      hits.push_back({exceeds(T::Passing, i, r, "completions", comp, "attempts", att), T::Passing, i, col::kPassComp});
+  });
+}
+
+// The field is 100 yards long: no carry gains or loses more than 99.
+void rusherYards(const Input& in, Hits& hits) {
+  eachRow(in.game, T::Rushing, [&](int i, const StoredRow& r) {
+    const double yards = r.number(col::kRushYds), att = r.number(col::kRushAtt);
+    if (std::fabs(yards) <= 99 * att) return;
+    hits.push_back(
+        {exceeds(T::Rushing, i, r, yards < 0 ? "yards lost" : "yards", std::fabs(yards), "99 x attempts", 99 * att),
+         T::Rushing, i, col::kRushYds});
+  });
+}
+
+void rusherTouchdowns(const Input& in, Hits& hits) {
+  eachRow(in.game, T::Rushing, [&](int i, const StoredRow& r) {
+    const double tds = r.number(col::kRushTds), att = r.number(col::kRushAtt);
+    if (tds > att)
+      hits.push_back({exceeds(T::Rushing, i, r, "touchdowns", tds, "attempts", att), T::Rushing, i, col::kRushTds});
+  });
+}
+
+void receiverTouchdowns(const Input& in, Hits& hits) {
+  eachRow(in.game, T::Receiving, [&](int i, const StoredRow& r) {
+    const double tds = r.number(col::kRecTds), rec = r.number(col::kRecRec);
+    if (tds > rec)
+      hits.push_back(
+          {exceeds(T::Receiving, i, r, "touchdowns", tds, "receptions", rec), T::Receiving, i, col::kRecTds});
+  });
+}
+
+namespace {
+
+// Each name of a player row the roster does not hold, with the roster name nearest to it if any.
+template <class F>
+void eachUnknownName(const Input& in, F&& f) {
+  if (in.roster.empty()) return;
+  for (const T t : kPlayerTables) {
+    eachRow(in.game, t, [&](int i, const StoredRow& r) {
+      const std::string name = textOf(r.at(col::playerName(t)));
+      if (!in.roster.contains(name)) f(t, i, name, in.roster.closest(name));
+    });
+  }
+}
+
+}  // namespace
+
+void rosterClose(const Input& in, Hits& hits) {
+  eachUnknownName(in, [&](T t, int i, const std::string& name, const std::optional<std::string>& near) {
+    if (!near) return;
+    hits.push_back({std::string(sectionName(t)) + " row " + std::to_string(i + 1) + ": " + quoted(name) +
+                        " is not in the roster; the closest name is " + quoted(*near) + ".",
+                    t, i, col::playerName(t)});
+  });
+}
+
+void rosterUnknown(const Input& in, Hits& hits) {
+  eachUnknownName(in, [&](T t, int i, const std::string& name, const std::optional<std::string>& near) {
+    if (near) return;
+    hits.push_back(
+        {std::string(sectionName(t)) + " row " + std::to_string(i + 1) + ": " + quoted(name) + " is not in the roster.",
+         t, i, col::playerName(t)});
+  });
+}
+
+}  // namespace yardmark::audit

@@ -1,0 +1,220 @@
+// The rules over a game's totals: result and score, quarters, team statistics against the
+// player rows, touchdowns, empty sections. The table of every rule closes the file.
+#include "core/games/AuditRules.h"
+
+#include <cmath>
+
+namespace yardmark::audit {
+
+namespace {
+
+using T = GameTable;
+
+// Result and score need both game-level rows; a game not yet entered has nothing to compare.
+struct Result {
+  bool won = false, lost = false;
+  double own = 0, opp = 0;
+};
+std::optional<Result> resultOf(const GameData& game) {
+  const StoredRow* h = game.first(T::Header);
+  const StoredRow* q = game.first(T::Quarter);
+  if (!h || !q) return std::nullopt;
+  return Result{isYes(h->at(col::kWon)), isYes(h->at(col::kLost)), q->number(col::kTotalOwn),
+                q->number(col::kTotalOpp)};
+}
+
+std::string score(const Result& r) { return figure(r.own) + " (own) to " + figure(r.opp) + " (opponent)"; }
+
+void resultScore(const Input& in, Hits& hits) {
+  const auto r = resultOf(in.game);
+  if (!r) return;
+  if (r->won && r->lost) {
+    hits.push_back({"Game Information marks the game both won and lost.", T::Header, -1, col::kWon});
+  } else if (r->won && r->own < r->opp) {
+    hits.push_back({"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", T::Header, -1,
+                    col::kWon});
+  } else if (r->lost && r->own > r->opp) {
+    hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", T::Header,
+                    -1, col::kLost});
+  }
+}
+
+// A tie after four quarters may have been settled in overtime, which the quarters do not hold.
+void resultTie(const Input& in, Hits& hits) {
+  const auto r = resultOf(in.game);
+  if (!r || r->won == r->lost || !same(r->own, r->opp)) return;
+  hits.push_back({std::string("Game Information marks the game ") + (r->won ? "won" : "lost") +
+                      ", but the quarter totals are tied at " + figure(r->own) + " (overtime?).",
+                  T::Header, -1, r->won ? col::kWon : col::kLost});
+}
+
+void quarterTotals(const Input& in, Hits& hits) {
+  const StoredRow* q = in.game.first(T::Quarter);
+  if (!q) return;
+  // Quarters alternate opponent then own, starting at ordinal 1; the totals follow.
+  for (const int side : {1, 0}) {
+    const int total = side ? col::kTotalOwn : col::kTotalOpp;
+    double quarters = 0;
+    for (int k = 0; k < 4; ++k) quarters += q->number(1 + side + 2 * k);
+    if (same(q->number(total), quarters)) continue;
+    hits.push_back({differ(side ? "Own total points" : "Opponent total points", q->number(total),
+                           "the sum of the four quarters", quarters),
+                    T::Quarter, -1, total});
+  }
+}
+
+void pointsScoring(const Input& in, Hits& hits) {
+  const StoredRow* q = in.game.first(T::Quarter);
+  if (!q || in.game.rows(T::Scoring).empty()) return;  // no rows at all: see the empty-section rule
+  const double points = sum(in.game, T::Scoring, col::kScorePts);
+  if (same(points, q->number(col::kTotalOwn))) return;
+  hits.push_back({differ("Scoring points", points, "own total points", q->number(col::kTotalOwn)), T::Scoring, -1,
+                  col::kScorePts});
+}
+
+// A team statistic against the sum of a player column, when the team row exists.
+void teamAgainstRows(const Input& in, Hits& hits, int statistic, std::string_view subject, T table, int ordinal,
+                     std::string_view object) {
+  const StoredRow* ts = in.game.first(T::TeamStats);
+  if (!ts) return;
+  const double team = ts->number(col::kOwn + statistic);
+  const double rows = sum(in.game, table, ordinal);
+  if (!same(team, rows)) hits.push_back({differ(subject, team, object, rows), T::TeamStats, -1, col::kOwn + statistic});
+}
+
+void teamRushing(const Input& in, Hits& hits) {
+  teamAgainstRows(in, hits, col::kTeamRushing, "Team rushing yards", T::Rushing, col::kRushYds, "rushing yards");
+}
+
+void teamPassing(const Input& in, Hits& hits) {
+  if (in.game.rows(T::Passing).empty()) return;
+  teamAgainstRows(in, hits, col::kTeamPassYards, "Team passing yards", T::Passing, col::kPassYds, "passing yards");
+}
+
+void teamCompletions(const Input& in, Hits& hits) {
+  if (in.game.rows(T::Passing).empty()) return;
+  teamAgainstRows(in, hits, col::kTeamCompletions, "Team pass completions", T::Passing, col::kPassComp, "completions");
+}
+
+// Receiving rows against passing rows: every completion is a reception, every passing yard a receiving yard.
+void receivingAgainstPassing(const Input& in, Hits& hits, std::string_view subject, int recOrdinal,
+                             std::string_view object, int passOrdinal) {
+  const double rec = sum(in.game, T::Receiving, recOrdinal), pass = sum(in.game, T::Passing, passOrdinal);
+  if (!same(rec, pass)) hits.push_back({differ(subject, rec, object, pass), T::Receiving, -1, recOrdinal});
+}
+
+void receivingYards(const Input& in, Hits& hits) {
+  receivingAgainstPassing(in, hits, "Receiving yards", col::kRecYds, "passing yards", col::kPassYds);
+}
+
+void receptions(const Input& in, Hits& hits) {
+  receivingAgainstPassing(in, hits, "Receptions", col::kRecRec, "completions", col::kPassComp);
+}
+
+void passingTouchdowns(const Input& in, Hits& hits) {
+  receivingAgainstPassing(in, hits, "Receiving touchdowns", col::kRecTds, "passing touchdowns", col::kPassTds);
+}
+
+void totalOffense(const Input& in, Hits& hits) {
+  const StoredRow* ts = in.game.first(T::TeamStats);
+  if (!ts) return;
+  for (const int side : {col::kOwn, 0}) {
+    const double total = ts->number(side + col::kTeamTotalOffense);
+    const double parts = ts->number(side + col::kTeamRushing) + ts->number(side + col::kTeamPassYards);
+    if (same(total, parts)) continue;
+    hits.push_back({differ(side ? "Own total offense" : "Opponent total offense", total,
+                           "rushing yards plus passing yards", parts, "differs"),
+                    T::TeamStats, -1, side + col::kTeamTotalOffense});
+  }
+}
+
+double rushAndRecTouchdowns(const GameData& game) {
+  return sum(game, T::Rushing, col::kRushTds) + sum(game, T::Receiving, col::kRecTds);
+}
+
+// The rest of the scoring touchdowns came from returns; fewer than the offense's cannot be.
+void scoringTouchdowns(const Input& in, Hits& hits) {
+  if (in.game.rows(T::Scoring).empty()) return;  // no rows at all: see the empty-section rule
+  const double offense = rushAndRecTouchdowns(in.game), scoring = sum(in.game, T::Scoring, col::kScoreTd);
+  if (offense <= scoring) return;
+  hits.push_back({"Rushing and receiving touchdowns (" + figure(offense) + ") exceed scoring touchdowns (" +
+                      figure(scoring) + ") by " + figure(offense - scoring) + ".",
+                  T::Scoring, -1, col::kScoreTd});
+}
+
+void noScoringRows(const Input& in, Hits& hits) {
+  if (!in.game.rows(T::Scoring).empty()) return;
+  const StoredRow* q = in.game.first(T::Quarter);
+  const double points = q ? q->number(col::kTotalOwn) : 0, touchdowns = rushAndRecTouchdowns(in.game);
+  if (points > 0)
+    hits.push_back({"Scoring has no rows, but the own team scored " + figure(points) + " points.", T::Scoring});
+  else if (touchdowns > 0)
+    hits.push_back(
+        {"Scoring has no rows, but rushing and receiving list " + figure(touchdowns) + " touchdowns.", T::Scoring});
+}
+
+void noPassingRows(const Input& in, Hits& hits) {
+  const StoredRow* ts = in.game.first(T::TeamStats);
+  if (!ts || !in.game.rows(T::Passing).empty()) return;
+  const double yards = ts->number(col::kOwn + col::kTeamPassYards);
+  const double completions = ts->number(col::kOwn + col::kTeamCompletions);
+  if (same(yards, 0) && same(completions, 0)) return;
+  hits.push_back({"Passing has no rows, but the team stats show " + figure(yards) + " passing yards and " +
+                      figure(completions) + " completions.",
+                  T::Passing});
+}
+
+constexpr Severity E = Severity::Error, W = Severity::Warning, N = Severity::Note;
+
+constexpr Rule kRules[] = {
+    {"result-score", E, "won or lost agrees with the quarter totals", resultScore},
+    {"result-tie", W, "a tie on the quarter totals has no result marked", resultTie},
+    {"quarter-total", E, "each total is the sum of the four quarters", quarterTotals},
+    {"points-scoring", E, "the own total is the sum of the scoring points", pointsScoring},
+    {"scorer-points", E, "a scorer's points are 6 TD + PAT + 2 x 2PTS + 3 FG", scorerPoints},
+    {"scorer-safety", N, "a scorer with 2 points more than that may have a safety", scorerSafety},
+    {"team-rushing", E, "team rushing yards are the rushing rows' yards", teamRushing},
+    {"team-passing", E, "team passing yards are the passing rows' yards", teamPassing},
+    {"receiving-yards", E, "receiving yards are the passing yards", receivingYards},
+    {"team-completions", E, "team pass completions are the passing rows' completions", teamCompletions},
+    {"receptions", E, "receptions are the completions", receptions},
+    {"total-offense", E, "total offense is rushing yards plus passing yards", totalOffense},
+    {"passer-completions", E, "a passer's completions are at most the attempts", passerCompletions},
+    {"rusher-yards", E, "a rusher gains or loses at most 99 yards per attempt", rusherYards},
+    {"rusher-touchdowns", E, "a rusher's touchdowns need attempts", rusherTouchdowns},
+    {"receiver-touchdowns", E, "a receiver's touchdowns need receptions", receiverTouchdowns},
+    {"passing-touchdowns", E, "receiving touchdowns are the passing touchdowns", passingTouchdowns},
+    {"scoring-touchdowns", E, "rushing and receiving touchdowns are at most the scoring touchdowns", scoringTouchdowns},
+    {"roster-close", W, "a name not in the roster is within two letters of one", rosterClose},
+    {"roster-unknown", N, "a name is not in the roster", rosterUnknown},
+    {"no-scoring", W, "a game with points has scoring rows", noScoringRows},
+    {"no-passing", W, "a game with team passing figures has passing rows", noPassingRows},
+};
+
+}  // namespace
+
+std::span<const Rule> rules() { return kRules; }
+
+// Typed figures are whole numbers or halves, exact in a double; the margin only absorbs a
+// fraction that another program wrote, so that equal totals never read as differing by 1e-14.
+bool same(double a, double b) { return std::fabs(a - b) < 1e-9; }
+
+std::string figure(double n) { return textOfNumber(n); }
+
+std::string differ(std::string_view subject, double a, std::string_view object, double b, std::string_view verb) {
+  std::string s(subject);
+  s += " (" + figure(a) + ") ";
+  s += verb;
+  s += " from ";
+  s += object;
+  s += " (" + figure(b) + ") by " + figure(std::fabs(a - b)) + ".";
+  return s;
+}
+
+double sum(const GameData& game, GameTable t, int ordinal) {
+  double total = 0;
+  for (const StoredRow& r : game.rows(t)) total += r.number(ordinal);
+  return total;
+}
+
+}  // namespace yardmark::audit

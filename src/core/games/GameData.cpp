@@ -1,0 +1,78 @@
+#include "core/games/GameData.h"
+
+#include <optional>
+
+#include "core/db/Database.h"
+
+namespace yardmark {
+
+namespace {
+
+struct TableNames {
+  std::string_view table, section;
+};
+
+constexpr std::array<TableNames, kGameTableCount> kNames = {{
+    {"header", "Game Information"},
+    {"quarter", "Quarter"},
+    {"teamStats", "Team Stats"},
+    {"rushing", "Rushing"},
+    {"passing", "Passing"},
+    {"receiving", "Receiving"},
+    {"scoring", "Scoring"},
+    {"defense", "Defense"},
+}};
+
+std::vector<StoredRow> readTable(Database& db, std::string_view table) {
+  Recordset rs = db.openRecordset("select * from " + std::string(table));
+  std::vector<StoredRow> rows;
+  rows.reserve(static_cast<size_t>(rs.recordCount()));
+  if (rs.recordCount() == 0) return rows;
+  for (rs.moveFirst(); !rs.isEOF(); rs.moveNext()) {
+    StoredRow row{rs.bookmark(), {}};
+    row.fields.reserve(static_cast<size_t>(rs.fieldCount()));
+    for (int i = 1; i < rs.fieldCount(); ++i) row.fields.push_back(rs.field(i));
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+// A name part never set (the import leaves a missing middle name so) counts as empty text.
+std::optional<std::string> part(const Recordset& rs, int ordinal) {
+  const Value v = rs.field(ordinal);
+  if (v.isNull()) return std::nullopt;
+  return textOf(v);
+}
+
+}  // namespace
+
+std::string_view tableName(GameTable table) { return kNames[static_cast<size_t>(table)].table; }
+std::string_view sectionName(GameTable table) { return kNames[static_cast<size_t>(table)].section; }
+bool isPlayerTable(GameTable table) { return table >= GameTable::Rushing; }
+
+Value StoredRow::at(int ordinal) const {
+  if (ordinal < 1 || static_cast<size_t>(ordinal) > fields.size()) return {};
+  return fields[static_cast<size_t>(ordinal - 1)];
+}
+
+GameData readGameData(const std::filesystem::path& gameFile) {
+  Database db(gameFile, Database::Mode::ReadOnly);
+  GameData game;
+  for (int t = 0; t < kGameTableCount; ++t)
+    game.tables[static_cast<size_t>(t)] = readTable(db, tableName(static_cast<GameTable>(t)));
+  return game;
+}
+
+std::vector<std::string> readRosterNames(const std::filesystem::path& rosterFile) {
+  std::error_code ec;
+  if (!std::filesystem::exists(rosterFile, ec)) return {};
+  Database roster(rosterFile, Database::Mode::ReadOnly);
+  Recordset rs = roster.openRecordset("select * from roster");
+  std::vector<std::string> names;
+  if (rs.recordCount() == 0) return names;
+  for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
+    names.push_back(playerNameText(part(rs, 1), part(rs, 2), part(rs, 3)));
+  return names;
+}
+
+}  // namespace yardmark
