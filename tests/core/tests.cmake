@@ -26,3 +26,7 @@ yardmark_add_test(test_convert SOURCES
 # The helper is found beside the test in bin/, as the program finds it.
 add_dependencies(test_convert yardmark-jetread yardmark-convert)
 target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")
+
+# The roster from a spreadsheet: the CSV reader, the duplicate rule, the write.
+yardmark_add_test(test_sheetroster SOURCES ${_t}/roster/test_spreadsheet_roster.cpp)
+
