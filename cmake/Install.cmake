@@ -1,10 +1,10 @@
-# What `cmake --install` and the Debian package hold: the three programs, the helpers in
+# What `cmake --install` and the Debian package hold: the four programs, the helpers in
 # libexec/yardmark/ (each installs itself), and the desktop integration. The data tree is the
 # user's: an installed program lays it out in the user's data folder on first start.
 set(YARDMARK_APP_ID example.yardmark.YardMark)
 set(_desktop ${PROJECT_SOURCE_DIR}/data/desktop)
 
-install(TARGETS yardmark yardmark-report yardmark-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS yardmark yardmark-report yardmark-convert yardmark-backup RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_desktop}/${YARDMARK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_desktop}/${YARDMARK_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 configure_file(${_desktop}/${YARDMARK_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${YARDMARK_APP_ID}.metainfo.xml
