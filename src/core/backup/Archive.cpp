@@ -136,7 +136,7 @@ bool isSqliteFile(const fs::path& file) {
   return in.read(head.data(), static_cast<std::streamsize>(head.size())) && isSqliteBytes(head);
 }
 
-void copyDatabase(const fs::path& from, const fs::path& to) {
+std::string copyDatabase(const fs::path& from) {
   // Read-write when allowed, so that SQLite can roll back a journal a crashed writer left.
   Connection src = [&] {
     try {
@@ -145,7 +145,8 @@ void copyDatabase(const fs::path& from, const fs::path& to) {
       return openDatabase(from, SQLITE_OPEN_READONLY);
     }
   }();
-  Connection dst = openDatabase(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  // Into memory: a game is a few pages, and a scratch file per game costs more than its copy.
+  Connection dst = openDatabase(":memory:", SQLITE_OPEN_READWRITE);
   sqlite3_busy_timeout(src.get(), 100);
   sqlite3_backup* copy = sqlite3_backup_init(dst.get(), "main", src.get(), "main");
   if (!copy) throw BackupError(quoted(from) + " cannot be copied (" + sqlite3_errmsg(dst.get()) + ").");
@@ -162,6 +163,10 @@ void copyDatabase(const fs::path& from, const fs::path& to) {
   if (rc != SQLITE_DONE) throw BackupError(quoted(from) + " cannot be copied (" + sqlite3_errstr(rc) + ").");
   if (const std::string problem = checkConnection(dst.get(), nullptr); !problem.empty())
     throw BackupError(quoted(from) + " is damaged (" + problem + "); repair or remove it, then back up again.");
+  sqlite3_int64 size = 0;
+  std::unique_ptr<unsigned char, decltype(&sqlite3_free)> bytes(sqlite3_serialize(dst.get(), "main", &size, 0), &sqlite3_free);
+  if (!bytes) throw BackupError(quoted(from) + " cannot be copied (out of memory).");
+  return std::string(reinterpret_cast<const char*>(bytes.get()), static_cast<size_t>(size));
 }
 
 std::string integrityProblem(std::string& bytes, long* rosterRows) {

@@ -43,9 +43,9 @@ Area areaOf(std::string_view entryName);
 bool isSqliteFile(const std::filesystem::path& file);
 bool isSqliteBytes(std::string_view bytes);
 
-// Copies a database as last committed through SQLite's online backup, waiting a while for a
-// writer that holds it locked. Throws BackupError.
-void copyDatabase(const std::filesystem::path& from, const std::filesystem::path& to);
+// A database's bytes as last committed, copied through SQLite's online backup (waiting a while
+// for a writer that holds it locked) and checked. Throws BackupError.
+std::string copyDatabase(const std::filesystem::path& from);
 
 // Runs PRAGMA integrity_check over a database held in memory; empty when it passes, else the
 // first complaint. `rosterRows` receives the roster's row count when asked for.

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <set>
 
 #include "core/backup/Archive.h"
@@ -39,16 +40,24 @@ void tally(BackupSummary& s, const std::string& name, long rosterRows) {
 }
 
 void writeFile(const fs::path& file, const std::string& bytes) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  bool ok = fd >= 0;
-  for (size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    ok = n > 0;
-    done += ok ? static_cast<size_t>(n) : 0;
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw BackupError(quoted(file) + " cannot be written.");
+}
+
+// Flushes the disk that holds the folder: once for all files, not once a file.
+void flushDisk(const fs::path& folder) {
+#ifdef __linux__
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd >= 0) {
+    ::syncfs(fd);
+    ::close(fd);
+    return;
   }
-  ok = ok && ::fsync(fd) == 0;
-  if (fd >= 0) ok = ::close(fd) == 0 && ok;
-  if (!ok) throw BackupError(quoted(file) + " cannot be written (" + std::error_code(errno, std::generic_category()).message() + ").");
+#endif
+  (void)folder;
+  ::sync();
 }
 
 struct Staged {
@@ -172,6 +181,7 @@ RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, const
                            }).created;
   steps.stretch(0.9, 1);
   steps.report(0, "Putting the files in place");
+  flushDisk(staging.path());
   const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
   chooseDestinations(files, tree, yardmark);
   Mover mover(yardmark, replacedName(now));
@@ -182,6 +192,7 @@ RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, const
     mover.undo();
     throw BackupError(std::string("The back-up could not be put in place, so the folder was left as it was: ") + e.what());
   }
+  flushDisk(yardmark);
   report.restored = files.size();
   report.replacedFolder = mover.usedFolder();
   // Into an empty folder: the template and the temporary database the back-up leaves out.

@@ -124,6 +124,18 @@ TEST(Backup, RestoreMovesEveryFileItReplacesAside) {
   EXPECT_EQ(restoreBackup(data.archive, data.tree(), {}, now).replacedFolder, aside.string() + " (2)");
 }
 
+TEST(Backup, AMoveThatFailsHalfWayIsUndone) {
+  DataFolder data;
+  backUpData(data.tree(), data.archive);
+  addRows(data.game3, "rushing", {{1, 2, 0, 0, "Later Row"}});
+  fs::remove_all(data.root.games() / "2008");
+  data.root.writeFile("YardMark/games/2008", "a file where the back-up has a folder");
+  const auto before = filesBelow(data.root.dir());
+  EXPECT_THROW(restoreBackup(data.archive, data.tree()), BackupError);
+  EXPECT_EQ(filesBelow(data.root.dir()), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(data.root.yardmark()), fs::directory_iterator()), 3);
+}
+
 TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
   DataFolder data;
   backUpData(data.tree(), data.archive);
@@ -169,6 +181,12 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
     }
     fs::remove(bad);
     EXPECT_EQ(filesBelow(data.root.dir()), before) << c.what;
+  }
+  try {
+    inspectBackup(data.root.dir() / "none.zip");
+    ADD_FAILURE() << "a missing archive was read";
+  } catch (const BackupError& e) {
+    EXPECT_NE(std::string(e.what()).find("none.zip' cannot be read"), std::string::npos) << e.what();
   }
 }
 

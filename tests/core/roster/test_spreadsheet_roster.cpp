@@ -46,6 +46,7 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        "Smith|John|A@2; Cher||@3; Lee|Bob|@4", {}, ',', Encoding::Utf8},
       {"separate columns win over Name", "Name,Last,First\nJohn Smith,Smith,John\n", "Smith|John|@2", {"Name"}, ',',
        Encoding::Utf8},
+      {"a last name alone", "Surname,Jersey\nSmith,4\n", "Smith||@2", {"Jersey"}, ',', Encoding::Utf8},
       {"no header: last, first, middle", "Smith,John,A,12\nDoe,Jane\n", "Smith|John|A@1; Doe|Jane|@2", {"column 4"},
        ',', Encoding::Utf8},
       {"quotes: commas, doubled quotes, line breaks, blanks before",
@@ -80,7 +81,7 @@ TEST(SpreadsheetRoster, BadFilesNameTheFileAndTheLine) {
   const Case cases[] = {
       {"Last,First\nSmith,\"John\nDoe,Jane\n", 2, "a quoted field is never closed"},
       {std::string("PK\x03\x04\x14\0\0\0", 8), 1, "the file is not text"},
-      {"Last,First\nA,B\n\x01\x02", 3, "the file is not text"},
+      {"Last,First\r\nA,B\r\n\x01", 3, "the file is not text"},
       {std::string("\xFF\xFEL\0\n\0\0\xD8", 8), 2, "the file is not text"},
       {"", 0, "it holds no rows"},
       {"Last,First,Jersey\n,,12\n", 0, "no row names a player"},
