@@ -35,3 +35,11 @@ yardmark_add_test(test_audit SOURCES
 )
 add_dependencies(test_audit yardmark-check)
 target_compile_definitions(test_audit PRIVATE YARDMARK_CHECK_EXE="$<TARGET_FILE:yardmark-check>")
+
+# The roster from a spreadsheet: the CSV reader, the duplicate rule, the write.
+yardmark_add_test(test_sheetroster SOURCES ${_t}/roster/test_spreadsheet_roster.cpp)
+
+# The one-file back-up and its restore, and the command.
+yardmark_add_test(test_backup SOURCES ${_t}/backup/test_backup.cpp)
+add_dependencies(test_backup yardmark-backup)
+target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FILE:yardmark-backup>")

@@ -4,6 +4,7 @@ set(_installed
   bin/yardmark-report
   bin/yardmark-convert
   bin/yardmark-check
+  bin/yardmark-backup
   share/applications/example.yardmark.YardMark.desktop
   share/icons/hicolor/scalable/apps/example.yardmark.YardMark.svg
   share/metainfo/example.yardmark.YardMark.metainfo.xml)

@@ -1,0 +1,53 @@
+#pragma once
+// One .zip file holding all of a coach's data: every game file, the roster and the reports
+// folder, under their paths in YardMark/. Written, read back and checked, then given its name.
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/files/DataTree.h"
+
+namespace yardmark {
+
+// Why a back-up or a restore failed, as one message for the user. Nothing was changed.
+class BackupError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// The progress callback asked to stop. Nothing was changed.
+class BackupCancelled : public std::runtime_error {
+public:
+  BackupCancelled() : std::runtime_error("Cancelled.") {}
+};
+
+// Told how far the work is (0 to 1) and what it does now; returning false cancels. Called on
+// the thread that does the work.
+using BackupProgress = std::function<bool(double done, const std::string& step)>;
+
+struct BackupReport {
+  std::filesystem::path archive;
+  size_t games = 0;
+  bool roster = false;
+  size_t reportFiles = 0;  // pages, detail pages and the style sheet
+  // Game files that are no database of ours (an earlier version's file, a damaged one): kept
+  // byte for byte, since they are the user's all the same.
+  std::vector<std::filesystem::path> copiedAsIs;
+  std::uintmax_t bytes = 0;  // the archive's size
+};
+
+// Backs up the data folder of the tree into `archive`, replacing a file of that name only once
+// the new one has been written and checked. Each database is copied through SQLite's online
+// backup, so a game open elsewhere, even mid-transaction, is copied as last committed.
+// Throws BackupError or BackupCancelled; either leaves no file behind.
+BackupReport backUpData(const DataTree& tree, const std::filesystem::path& archive,
+                        const BackupProgress& progress = {});
+
+// "YardMark backup YYYY-MM-DD.zip" for the day of `when`, local time.
+std::string defaultBackupName(std::chrono::system_clock::time_point when);
+
+}  // namespace yardmark

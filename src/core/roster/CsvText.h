@@ -1,0 +1,48 @@
+#pragma once
+// The text of a spreadsheet saved as CSV: its encoding, its separator and its records, read as
+// RFC 4180 with the leniency of the programs that write it. Nothing here knows of a roster.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace yardmark::csv {
+
+// How the bytes were written. LibreOffice and Excel's "CSV UTF-8" write UTF-8 (Excel with a
+// byte-order mark); Excel's plain "CSV" writes Windows-1252; its "Unicode Text" writes UTF-16.
+enum class Encoding { Utf8, Utf8Bom, Utf16, Windows1252 };
+
+// Why the text cannot be read, and the line to blame (0: the text as a whole).
+class CsvError : public std::runtime_error {
+public:
+  CsvError(long line, const std::string& reason) : std::runtime_error(reason), m_line(line) {}
+  long line() const { return m_line; }
+
+private:
+  long m_line;
+};
+
+struct Text {
+  std::string utf8;
+  Encoding encoding = Encoding::Utf8;
+};
+
+// The bytes as UTF-8 without a byte-order mark. Bytes that are not valid UTF-8 are read as
+// Windows-1252. A control character other than tab and line ends means the file is no text.
+Text decode(std::string_view bytes);
+
+// The separator of the first record: the most frequent of ',' ';' and tab outside quotes, ','
+// when none occurs.
+char detectSeparator(std::string_view text);
+
+struct Record {
+  long line = 0;  // where the record starts; a quoted field may run over several lines
+  std::vector<std::string> fields;
+};
+
+// Every record of the text. Line ends are CR LF, LF or a lone CR. A field is quoted when its
+// first non-blank character is '"'; a doubled quote inside stands for one. Throws CsvError when
+// a quote is never closed.
+std::vector<Record> parseRecords(std::string_view text, char separator);
+
+}  // namespace yardmark::csv

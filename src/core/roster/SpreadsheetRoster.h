@@ -1,0 +1,74 @@
+#pragma once
+// A roster kept in a spreadsheet and saved as CSV: the players it names, which of them the
+// roster already holds, and writing the chosen ones. No widgets here.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/roster/CsvText.h"
+
+namespace yardmark {
+
+// A roster row's three names; empty text is a name left unset.
+struct RosterName {
+  std::string last, first, middle;
+  bool operator==(const RosterName&) const = default;
+};
+
+struct SheetPlayer {
+  RosterName name;
+  long line = 0;  // the file's line the player's row starts on
+};
+
+struct SheetRoster {
+  std::vector<SheetPlayer> players;
+  // The columns that hold no name (jersey number, grade): the header's text, or "column N".
+  std::vector<std::string> otherColumns;
+  bool hasHeader = false;
+  char separator = ',';
+  csv::Encoding encoding = csv::Encoding::Utf8;
+};
+
+// Why a file gives no roster: the file, the line to blame (0: the file as a whole), the reason.
+class SpreadsheetError : public std::runtime_error {
+public:
+  SpreadsheetError(std::filesystem::path file, long line, const std::string& reason);
+  const std::filesystem::path& file() const { return m_file; }
+  long line() const { return m_line; }
+
+private:
+  std::filesystem::path m_file;
+  long m_line;
+};
+
+// The players of a CSV file. The first row is a header when a cell names a column ("Last",
+// "Last Name", "Surname", "First", "First Name", "Middle", "MI", "Middle Name", or one "Name" or
+// "Player" column); without one the columns are last, first, middle. Each name is cleaned as
+// the contacts import cleans it; rows without a name are left out. Throws SpreadsheetError.
+SheetRoster readSpreadsheetRoster(const std::filesystem::path& file);
+// The same over bytes already read; `file` only names them in an error.
+SheetRoster parseSpreadsheetRoster(std::string_view bytes, const std::filesystem::path& file);
+
+// A name as the import writes it: ".", "," and ":" removed, blanks trimmed; empty leaves the column unset.
+std::string cleanedName(std::string_view name);
+
+// One cell holding a whole name: "Last, First Middle" or "First Middle Last" (a single word is
+// the last name). Not cleaned.
+RosterName splitPlayerName(std::string_view cell);
+
+// Why a player of the file is not to be imported.
+enum class Duplicate { No, InRoster, EarlierInFile };
+
+// Two players are one when their three names agree, ignoring letter case and surrounding blanks.
+bool sameRosterName(const RosterName& a, const RosterName& b);
+// For each player of the file, whether the roster or an earlier row already holds that name.
+std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster);
+
+// The names of every roster row. Throws DbError.
+std::vector<RosterName> readRosterNames(const std::filesystem::path& rosterDatabase);
+// Adds the players in one transaction (all or none); returns how many. Throws DbError.
+size_t addRosterPlayers(const std::filesystem::path& rosterDatabase, const std::vector<RosterName>& players);
+
+}  // namespace yardmark

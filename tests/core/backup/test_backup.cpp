@@ -1,0 +1,243 @@
+// The one-file back-up: a data folder with a game open mid-transaction, backed up, restored
+// into an empty folder and compared row by row; what a restore moves aside; the archives it
+// refuses; Cancel; and yardmark-backup's exit codes.
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <fstream>
+#include <map>
+
+#include "core/backup/Restore.h"
+#include "core/jet/HelperProcess.h"
+#include "support/ReportFixture.h"
+
+namespace fs = std::filesystem;
+
+namespace yardmark::test {
+namespace {
+
+const char* const kTables[] = {"header", "quarter", "teamStats", "rushing", "passing", "receiving", "scoring", "defense"};
+
+// Every file below a folder with its bytes, by path relative to it.
+std::map<std::string, std::string> filesBelow(const fs::path& dir) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : fs::recursive_directory_iterator(dir))
+    if (e.is_regular_file()) out[e.path().lexically_relative(dir).string()] = readBytes(e.path());
+  return out;
+}
+
+std::vector<std::vector<Row>> gameRows(const fs::path& game) {
+  std::vector<std::vector<Row>> out;
+  for (const char* t : kTables) out.push_back(readRows(game, t));
+  return out;
+}
+
+void writeZip(const fs::path& file, const std::vector<std::pair<std::string, std::string>>& entries) {
+  int code = 0;
+  zip_t* z = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+  ASSERT_NE(z, nullptr);
+  for (const auto& [name, bytes] : entries)
+    zip_file_add(z, name.c_str(), zip_source_buffer(z, bytes.data(), bytes.size(), 0), ZIP_FL_ENC_UTF_8);
+  ASSERT_EQ(zip_close(z), 0);
+}
+
+struct DataFolder {
+  TempRoot root;
+  fs::path game3 = makeGame(root, "YardMark/games/2007/Game3.mdb",
+                            {.header = {headerRow("Eagles", "Hawks", 2007, 3, true)}, .rushing = {{3, 41, 1, 0, "Smith John A"}}});
+  fs::path game1 = makeGame(root, "YardMark/games/2008/Game1.mdb", {.passing = {{9, 14, 120, 2, 1, "Doe Jane "}}});
+  fs::path archive = root.dir() / "backup.zip";
+  DataFolder() {
+    addRows(root.databases() / "yardMark_roster.mdb", "roster", {{"Smith", "John", "A"}, {"Doe", "Jane", Value{}}});
+    root.writeFile("YardMark/Reports/2007_GM1.htm", "<html>season</html>\r\n");
+  }
+  DataTree tree() const { return DataTree(root.dir()); }
+};
+
+TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
+  DataFolder data;
+  const auto committed = gameRows(data.game3);
+  SQLite::Database writer(data.game3.string(), SQLite::OPEN_READWRITE);
+  writer.exec("BEGIN IMMEDIATE");
+  writer.exec("INSERT INTO rushing (indRushATT, indPlayerName) VALUES (99, 'Uncommitted')");
+
+  std::vector<double> progress;
+  const BackupReport r = backUpData(data.tree(), data.archive, [&](double done, const std::string&) {
+    progress.push_back(done);
+    return true;
+  });
+  writer.exec("COMMIT");  // the writer was never disturbed
+  EXPECT_EQ(r.games, 2u);
+  EXPECT_TRUE(r.roster);
+  EXPECT_EQ(r.reportFiles, 2u);  // the page and the style sheet
+  EXPECT_TRUE(r.copiedAsIs.empty());
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+  EXPECT_EQ(progress.back(), 1.0);
+  EXPECT_FALSE(fs::exists(data.archive.string() + ".part"));
+
+  const fs::path empty = data.root.dir() / "elsewhere";
+  fs::create_directory(empty);
+  const RestoreReport restored = restoreBackup(data.archive, DataTree(empty));
+  EXPECT_EQ(restored.restored, 5u);
+  EXPECT_TRUE(restored.replacedFolder.empty());
+  EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
+  EXPECT_EQ(restored.summary.rosterPlayers, 2);
+  EXPECT_EQ(restored.summary.reports, 1u);
+  const fs::path back = empty / "YardMark";
+  EXPECT_EQ(gameRows(back / "games/2007/Game3.mdb"), committed);
+  EXPECT_EQ(gameRows(back / "games/2008/Game1.mdb"), gameRows(data.game1));
+  EXPECT_EQ(readRows(back / "databases/yardMark_roster.mdb", "roster"),
+            readRows(data.root.databases() / "yardMark_roster.mdb", "roster"));
+  EXPECT_EQ(filesBelow(back / "Reports"), filesBelow(data.root.yardmark() / "Reports"));
+  EXPECT_TRUE(fs::exists(back / "databases/yardMark_master.mdb"));  // the tree is whole again
+  const auto moved = fs::last_write_time(back / "Reports/2007_GM1.htm") -
+                     fs::last_write_time(data.root.yardmark() / "Reports/2007_GM1.htm");
+  EXPECT_LE(std::chrono::abs(moved), std::chrono::seconds(2));  // a zip keeps times to two seconds
+}
+
+TEST(Backup, RestoreMovesEveryFileItReplacesAside) {
+  DataFolder data;
+  const auto before = gameRows(data.game3);
+  backUpData(data.tree(), data.archive);
+  addRows(data.game3, "rushing", {{1, 2, 0, 0, "Later Row"}});
+  const auto later = gameRows(data.game3);
+  const fs::path journal = data.root.writeFile("YardMark/games/2007/Game3.mdb-journal", "");
+  const fs::path kept = data.root.copyTemplate("YardMark/games/2007/Game9.mdb");
+  fs::rename(data.root.yardmark() / "Reports", data.root.yardmark() / "reports");  // another spelling, one folder
+
+  const auto now = std::chrono::system_clock::now();
+  const RestoreReport r = restoreBackup(data.archive, data.tree(), {}, now);
+  const fs::path aside = r.replacedFolder;
+  ASSERT_FALSE(aside.empty());
+  EXPECT_EQ(aside.parent_path(), data.root.yardmark());
+  EXPECT_EQ(aside.filename().string().rfind("replaced 20", 0), 0u) << aside;
+  EXPECT_EQ(gameRows(aside / "games/2007/Game3.mdb"), later);
+  EXPECT_TRUE(fs::exists(aside / "games/2007/Game3.mdb-journal"));
+  EXPECT_TRUE(fs::exists(aside / "reports/2007_GM1.htm"));
+  EXPECT_EQ(gameRows(data.game3), before);
+  EXPECT_FALSE(fs::exists(journal));
+  EXPECT_TRUE(fs::exists(kept));
+  EXPECT_FALSE(fs::exists(data.root.yardmark() / "Reports"));
+
+  // A second restore in the same second keeps the first one's files apart.
+  EXPECT_EQ(restoreBackup(data.archive, data.tree(), {}, now).replacedFolder, aside.string() + " (2)");
+}
+
+TEST(Backup, AMoveThatFailsHalfWayIsUndone) {
+  DataFolder data;
+  backUpData(data.tree(), data.archive);
+  addRows(data.game3, "rushing", {{1, 2, 0, 0, "Later Row"}});
+  fs::remove_all(data.root.games() / "2008");
+  data.root.writeFile("YardMark/games/2008", "a file where the back-up has a folder");
+  const auto before = filesBelow(data.root.dir());
+  EXPECT_THROW(restoreBackup(data.archive, data.tree()), BackupError);
+  EXPECT_EQ(filesBelow(data.root.dir()), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(data.root.yardmark()), fs::directory_iterator()), 3);
+}
+
+TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
+  DataFolder data;
+  backUpData(data.tree(), data.archive);
+  std::string good = readBytes(data.archive);
+  const std::string game = readBytes(data.game3);
+  const std::string list = "YardMark backup 1\ncreated now\nfile " + std::to_string(game.size()) + " ";
+  std::string flipped = good;
+  flipped[good.find("games/2007/Game3.mdb") + 120] ^= 0x55;
+  std::string badDb = game;
+  badDb.replace(100, 3996, 3996, 'x');
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> entries;  // none: the bytes below
+    std::string bytes;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"not a zip", {}, "Last,First\n", "is not a YardMark backup (it is no zip archive)"},
+      {"someone else's zip", {{"notes.txt", "hello"}}, {}, "is not a YardMark backup."},
+      {"cut short", {}, good.substr(0, good.size() / 2), "is damaged"},
+      {"a byte changed", {}, flipped, "is damaged"},
+      {"a climb out", {{"yardmark-backup.txt", list + "../evil.mdb\n"}, {"../evil.mdb", game}}, {}, "leaves the data folder: ../evil.mdb"},
+      {"an absolute path", {{"yardmark-backup.txt", list + "/tmp/evil.mdb\n"}, {"/tmp/evil.mdb", game}}, {}, "leaves the data folder"},
+      {"the template", {{"yardmark-backup.txt", list + "databases/yardMark_master.mdb\n"}, {"databases/yardMark_master.mdb", game}}, {}, "no part of YardMark's data"},
+      {"a listed file missing", {{"yardmark-backup.txt", list + "games/2007/Game4.mdb\n"}}, {}, "Game4.mdb is missing"},
+      {"an unlisted file", {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}}, {}, "not in its list"},
+      {"a damaged database", {{"yardmark-backup.txt", list + "games/2007/Game4.mdb\n"}, {"games/2007/Game4.mdb", badDb}}, {}, "fails the database check"},
+      {"a newer format", {{"yardmark-backup.txt", "YardMark backup 2\n"}}, {}, "another version"},
+  };
+  const auto before = filesBelow(data.root.dir());
+  for (const Case& c : cases) {
+    const fs::path bad = data.root.dir() / "bad.zip";
+    if (c.entries.empty()) std::ofstream(bad, std::ios::binary | std::ios::trunc) << c.bytes;
+    else writeZip(bad, c.entries);
+    for (bool restore : {false, true}) {
+      try {
+        if (restore) restoreBackup(bad, data.tree());
+        else inspectBackup(bad);
+        ADD_FAILURE() << c.what;
+      } catch (const BackupError& e) {
+        EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << c.what << ": " << e.what();
+      }
+    }
+    fs::remove(bad);
+    EXPECT_EQ(filesBelow(data.root.dir()), before) << c.what;
+  }
+  try {
+    inspectBackup(data.root.dir() / "none.zip");
+    ADD_FAILURE() << "a missing archive was read";
+  } catch (const BackupError& e) {
+    EXPECT_NE(std::string(e.what()).find("none.zip' cannot be read"), std::string::npos) << e.what();
+  }
+}
+
+TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
+  DataFolder data;
+  data.root.writeFile("YardMark/games/2009/Game1.mdb", "Standard Jet DB earlier version");
+  const BackupReport first = backUpData(data.tree(), data.archive);
+  EXPECT_EQ(first.copiedAsIs, std::vector<fs::path>{data.root.games() / "2009/Game1.mdb"});
+  const std::string kept = readBytes(data.archive);
+  for (const char* stopAt : {"Copying", "Writing", "Checking"}) {
+    auto cancel = [&](double, const std::string& step) { return step.rfind(stopAt, 0) != 0; };
+    EXPECT_THROW(backUpData(data.tree(), data.archive, cancel), BackupCancelled) << stopAt;
+    EXPECT_EQ(readBytes(data.archive), kept) << stopAt;
+    EXPECT_FALSE(fs::exists(data.archive.string() + ".part")) << stopAt;
+  }
+  std::string damaged = readBytes(data.game1);
+  damaged.replace(4096, 4096, 4096, '\x7f');
+  std::ofstream(data.game1, std::ios::binary | std::ios::trunc) << damaged;
+  try {
+    backUpData(data.tree(), data.archive);
+    ADD_FAILURE() << "a damaged game was backed up";
+  } catch (const BackupError& e) {
+    EXPECT_NE(std::string(e.what()).find(data.game1.string() + "' is damaged"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(readBytes(data.archive), kept);
+}
+
+TEST(BackupCommand, ExitsZeroOnlyForAnArchiveWrittenAndChecked) {
+  DataFolder data;
+  const std::string dir = data.root.dir().string();
+  struct Case {
+    std::vector<std::string> args;
+    int exit;
+    std::string said;
+  };
+  const Case cases[] = {
+      {{"--root", dir, data.archive.string()}, 0, "Backed up 2 games, the roster and 2 report files to "},
+      {{"--root", dir}, 2, "name the archive to write"},
+      {{"--root"}, 2, "--root needs a directory"},
+      {{"--root", dir, "a.zip", "b.zip"}, 2, "unknown argument b.zip"},
+      {{"--root", dir, (data.root.yardmark() / "in.zip").string()}, 1, "inside the folder it backs up"},
+      {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
+      {{"--root", dir + "/YardMark/games", data.archive.string()}, 1, "There is no YardMark folder"},
+  };
+  for (const Case& c : cases) {
+    const HelperRun run = runHelper(YARDMARK_BACKUP_EXE, c.args, 60000);
+    EXPECT_EQ(run.exitCode, c.exit) << c.said << run.errors;
+    EXPECT_NE((run.output + run.errors).find(c.said), std::string::npos) << run.output << run.errors;
+  }
+  EXPECT_EQ(inspectBackup(data.archive).games, 2u);
+}
+
+}  // namespace
+}  // namespace yardmark::test
