@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   yardmark::App app(programDir, prompter);
   yardmark::MDIForm1 window(app);
   prompter.setParentWindow(&window);
-  window.show();
+  window.showFitted();
   // Files kept by the earlier version are offered for conversion once the window is up.
   QTimer::singleShot(0, &window, [&] { yardmark::offerConversion(app, &window); });
   const int rc = yardmark::Application::exec();

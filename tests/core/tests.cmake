@@ -4,7 +4,7 @@ yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_conve
 # The folder tree and the data-folder rule.
 yardmark_add_test(test_files SOURCES ${_t}/files/test_datatree.cpp ${_t}/files/test_datafolder.cpp)
 # Game files: the season synopsis.
-yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp)
+yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp ${_t}/games/test_gamenumbers.cpp)
 add_dependencies(test_gamefiles yardmark-jetread)
 
 # Report engine: page blocks and figures, merge, writer, driver and the batch command.

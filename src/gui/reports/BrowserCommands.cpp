@@ -11,7 +11,15 @@
 namespace yardmark {
 
 QtBrowserCommands::QtBrowserCommands(QTextDocument* document, QWidget* dialogParent)
-    : m_document(document), m_parent(dialogParent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+    : m_document(document), m_parent(dialogParent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  // The printer outlives every dialog, so a choice made in Page Setup holds for the rest of the run.
+  m_printer->setPageSize(QPageSize(paperFor(QLocale::system().territory())));
+  m_printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+QPageSize::PageSizeId paperFor(QLocale::Territory territory) {
+  return territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter : QPageSize::A4;
+}
 
 QtBrowserCommands::~QtBrowserCommands() = default;
 

@@ -2,7 +2,9 @@
 // The viewer's page setup, print and preview, as the old browser's command interface offered
 // them: a status query, then execution with or without the system dialog. Tests put a fake in
 // its place to make a command fail.
+#include <QLocale>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 #include <memory>
 
@@ -30,6 +32,10 @@ class BrowserCommands {
   // Runs the command; throws BrowserError when it fails.
   virtual void exec(BrowserCommand command, ExecOption option) = 0;
 };
+
+// The paper a user of that country has in the printer: Letter in the United States and Canada, A4
+// elsewhere.
+QPageSize::PageSizeId paperFor(QLocale::Territory territory);
 
 // Page setup, print and preview of a text document through Qt's dialogs and a QPrinter
 // (vector output, as the page is laid out for paper).

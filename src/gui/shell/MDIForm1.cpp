@@ -5,10 +5,13 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 
 #include "gui/shell/App.h"
 #include "gui/shell/Artwork.h"
 #include "gui/shell/FormHost.h"
+#include "gui/shell/Twips.h"
 
 namespace yardmark {
 
@@ -46,8 +49,11 @@ MDIForm1::MDIForm1(App& app, QWidget* parent) : QMainWindow(parent), m_app(app),
   setWindowTitle("YardMark");
   setWindowIcon(programIcon());
   m_mdi->setObjectName("mdiArea");
+  // A form larger than the window can still be reached whole.
+  m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(m_mdi);
-  resize(1024, 740);
+  resize(kDesignedSize);
   buildMenus();
 
   exitProgram = [] { QCoreApplication::exit(0); };
@@ -89,6 +95,29 @@ void MDIForm1::buildMenus() {
   mnuAbout = bar->addAction("&About");
   mnuAbout->setObjectName("mnuAbout");
   mnuAbout->setEnabled(false);
+
+  // Keys for the commands used every evening; the menus show them beside their items.
+  const std::pair<QAction*, QKeySequence> keys[] = {{mfNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                                                    {fmEditGameStat, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                    {mRoster, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+                                                    {mnuAbout, QKeySequence(Qt::Key_F1)}};
+  for (const auto& [action, key] : keys) action->setShortcut(key);
+}
+
+void MDIForm1::showFitted() {
+  const QScreen* where = screen();
+  if (!where) {
+    show();
+    return;
+  }
+  // The frame is not known before the window is shown; a title bar and thin borders are assumed.
+  const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const MainWindowPlace place = fitMainWindow(where->availableGeometry(), kDesignedSize, QMargins(4, title + 8, 4, 4));
+  setGeometry(place.geometry);
+  if (place.maximised)
+    showMaximized();
+  else
+    show();
 }
 
 void MDIForm1::setCommand(QAction* action, std::function<void()> run) {

@@ -16,6 +16,10 @@ class MDIForm1 : public QMainWindow {
 public:
   explicit MDIForm1(App& app, QWidget* parent = nullptr);
   QMdiArea* mdiArea() const { return m_mdi; }
+  // The client size the window was laid out for.
+  static constexpr QSize kDesignedSize{1024, 740};
+  // Shows the window at its designed size centred on its screen, or maximised where that does not fit.
+  void showFitted();
 
   // Connects a menu command and enables it; each form's command is wired in app/Commands.cpp.
   void setCommand(QAction* item, std::function<void()> run);

@@ -19,4 +19,13 @@ QPoint placeInside(QPoint twips, QSize window, QSize area) {
   return {keep(p.x(), window.width(), area.width()), keep(p.y(), window.height(), area.height())};
 }
 
+MainWindowPlace fitMainWindow(QRect available, QSize designed, QMargins frame) {
+  const QSize outer = designed.grownBy(frame);
+  if (outer.width() > available.width() || outer.height() > available.height())
+    return {available.marginsRemoved(frame), true};
+  const QPoint corner = available.topLeft() + QPoint((available.width() - outer.width()) / 2,
+                                                     (available.height() - outer.height()) / 2);
+  return {QRect(corner + QPoint(frame.left(), frame.top()), designed), false};
+}
+
 }  // namespace yardmark

@@ -174,6 +174,17 @@ TEST_F(ViewReportTest, OtherFailuresAndDisabledCommandsAreReported) {
   EXPECT_TRUE(fake->calls.empty());
 }
 
+TEST(Paper, OfTheUsersCountryWithTenMillimetreMargins) {
+  const std::pair<QLocale::Territory, QPageSize::PageSizeId> cases[] = {{QLocale::UnitedStates, QPageSize::Letter},
+                                                                        {QLocale::Canada, QPageSize::Letter},
+                                                                        {QLocale::Germany, QPageSize::A4},
+                                                                        {QLocale::UnitedKingdom, QPageSize::A4}};
+  for (const auto& [territory, paper] : cases) EXPECT_EQ(paperFor(territory), paper) << territory;
+  QTextDocument page;
+  QtBrowserCommands commands(&page, nullptr);
+  EXPECT_EQ(commands.printer().pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
+}
+
 TEST_F(ViewReportTest, KeepsItsMinimumSize) {
   QMdiSubWindow* sub = app.forms().subWindowOf(*viewer);
   sub->resize(200, 150);

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "gui/shell/Twips.h"
 #include "support/GuiFixture.h"
 
 namespace yardmark::test {
@@ -12,6 +13,7 @@ namespace {
 struct Item {
   const char* name;
   const char* caption;
+  const char* key = "";  // the shortcut shown beside the item
 };
 struct Menu {
   const char* name;
@@ -23,14 +25,14 @@ TEST_F(ShellTest, MenuBarHasEveryMenuItemInOrderWithItsCaption) {
   const std::vector<Menu> expected = {
       {"mFile",
        "&File",
-       {{"mfNew", "&New"},
-        {"fmEditGameStat", "&Open"},
+       {{"mfNew", "&New", "Ctrl+N"},
+        {"fmEditGameStat", "&Open", "Ctrl+O"},
         {"fmDeleteGameStat", "&Delete"},
         {"fmSaveFileStat", "&Save"},
         {"fmdash", ""},  // a separator line: its "-" caption is drawn as the line itself
         {"fmExit", "E&xit"}}},
       {"mReports", "&Reports", {{"mrNew", "N&ew"}, {"mrView", "&View"}, {"mrDelete", "&Delete"}}},
-      {"mRosterMain", "R&oster", {{"mRoster", "&Manage"}, {"mRosterImport", "&Import"}}},
+      {"mRosterMain", "R&oster", {{"mRoster", "&Manage", "Ctrl+Shift+R"}, {"mRosterImport", "&Import"}}},
       {"mnuAbout", "&About", {}},
   };
   EXPECT_EQ(window->windowTitle(), "YardMark");
@@ -44,6 +46,7 @@ TEST_F(ShellTest, MenuBarHasEveryMenuItemInOrderWithItsCaption) {
     if (expected[m].items.empty()) {
       EXPECT_EQ(menu, nullptr);
       EXPECT_EQ(title->objectName(), expected[m].name);
+      EXPECT_EQ(title->shortcut(), QKeySequence(Qt::Key_F1));
       continue;
     }
     ASSERT_NE(menu, nullptr);
@@ -54,8 +57,32 @@ TEST_F(ShellTest, MenuBarHasEveryMenuItemInOrderWithItsCaption) {
       const Item& want = expected[m].items[static_cast<std::size_t>(i)];
       EXPECT_EQ(items[i]->objectName(), want.name);
       EXPECT_EQ(items[i]->text(), want.caption);
+      EXPECT_EQ(items[i]->shortcut().toString(), want.key);
       EXPECT_EQ(items[i]->isSeparator(), items[i]->objectName() == "fmdash");
     }
+  }
+}
+
+TEST(MainWindowPlace, FitsTheScreenOrIsMaximised) {
+  const QSize designed = MDIForm1::kDesignedSize;
+  const QMargins frame(4, 30, 4, 4);
+  struct Case {
+    QRect available;
+    bool maximised;
+    QRect geometry;
+  };
+  const Case cases[] = {
+      // A school laptop: 740 + 34 pixels of frame do not fit in 768 less a panel.
+      {{0, 0, 1366, 740}, true, {4, 30, 1358, 706}},
+      {{0, 0, 1920, 1050}, false, {448, 171, 1024, 740}},
+      {{0, 0, 1032, 774}, false, {4, 30, 1024, 740}},  // exactly fits
+      {{0, 0, 1031, 774}, true, {4, 30, 1023, 740}},
+      {{100, 50, 1920, 1080}, false, {548, 236, 1024, 740}},  // a second screen
+  };
+  for (const Case& c : cases) {
+    const MainWindowPlace place = fitMainWindow(c.available, designed, frame);
+    EXPECT_EQ(place.maximised, c.maximised) << c.available.width() << "x" << c.available.height();
+    EXPECT_EQ(place.geometry, c.geometry) << c.available.width() << "x" << c.available.height();
   }
 }
 
