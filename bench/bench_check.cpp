@@ -100,7 +100,7 @@ const Seasons& seasons() {
 void BM_AuditGames(benchmark::State& state) {
   const DataTree tree(seasons().root);
   for (auto _ : state) {
-    const RosterIndex roster(readRosterNames(tree.rosterDatabase()));
+    const RosterIndex roster(rosterPlayerNames(tree.rosterDatabase()));
     std::vector<fs::path> files;
     for (const std::string& year : listYearFolders(tree.gamesRoot()))
       for (const std::string& name : listGameFiles(tree.gamesRoot() / year))

@@ -72,7 +72,7 @@ std::string summary(const Totals& t) {
 
 RosterIndex roster(const DataTree& tree) {
   try {
-    return RosterIndex(readRosterNames(tree.rosterDatabase()));
+    return RosterIndex(rosterPlayerNames(tree.rosterDatabase()));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "yardmark-check: the roster could not be read, so names are not checked: %s\n", e.what());
     return {};

@@ -63,7 +63,7 @@ GameData readGameData(const std::filesystem::path& gameFile) {
   return game;
 }
 
-std::vector<std::string> readRosterNames(const std::filesystem::path& rosterFile) {
+std::vector<std::string> rosterPlayerNames(const std::filesystem::path& rosterFile) {
   std::error_code ec;
   if (!std::filesystem::exists(rosterFile, ec)) return {};
   Database roster(rosterFile, Database::Mode::ReadOnly);

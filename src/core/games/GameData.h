@@ -46,6 +46,6 @@ GameData readGameData(const std::filesystem::path& gameFile);
 
 // The player name text of every roster row, in table order. A missing roster holds no names;
 // a damaged one throws DbError. Never creates a file.
-std::vector<std::string> readRosterNames(const std::filesystem::path& rosterFile);
+std::vector<std::string> rosterPlayerNames(const std::filesystem::path& rosterFile);
 
 }  // namespace yardmark
