@@ -37,6 +37,7 @@ yardmark_add_test(test_players
     ${_t}/entry/PlayerHost.cpp
     ${_t}/entry/SectionFixture.cpp
     ${_t}/entry/test_player_form.cpp
+    ${_t}/entry/test_player_modes.cpp
     ${_t}/entry/test_player_sections.cpp
     ${_t}/entry/test_roster_names.cpp
   LIBS yardmark_guitestsupport)

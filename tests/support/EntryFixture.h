@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/entry/GameLevelSection.h"
+#include "gui/entry/PlayerSection.h"
 #include "gui/entry/frmNewGame.h"
 #include "core/db/Database.h"
 #include "support/ReportFixture.h"
@@ -52,6 +54,13 @@ class EntryTest : public ShellTest {
   }
   void click(const char* name) const { QTest::mouseClick(w<QAbstractButton>(name), Qt::LeftButton); }
   bool enabled(const char* name) const { return w(name)->isEnabled(); }
+  // The mode of one section of the form (GameLevelSection or PlayerSection).
+  template <class S = GameLevelSection>
+  typename S::Mode mode(EntrySection which) const {
+    auto* s = dynamic_cast<S*>(form->section(which));
+    EXPECT_NE(s, nullptr) << static_cast<int>(which);
+    return s ? s->mode() : typename S::Mode{};
+  }
 
   void fillHeader(const QString& own = "Eagles", const QString& opp = "Hawks") {
     type("txtOwnTeamName", own);

@@ -1,5 +1,6 @@
 #pragma once
 // The About box: the program's name and version, the maker's links and the system-information tool.
+// Its widgets are laid out in frmAbout.ui.
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -7,8 +8,9 @@
 #include "gui/about/SystemInfo.h"
 #include "gui/shell/Form.h"
 
-class QLabel;
-class QPushButton;
+namespace Ui {
+class frmAbout;
+}
 
 namespace yardmark {
 
@@ -17,16 +19,6 @@ class frmAbout : public Form {
 public:
   explicit frmAbout(App& app);
   ~frmAbout() override;
-
-  QLabel* picIcon;
-  QLabel* lblTitle;
-  QLabel* lblVersion;
-  QLabel* lblDescription;
-  QLabel* lblEmail;
-  QLabel* lblWebsite;
-  QLabel* lblDisclaimer;
-  QPushButton* cmdOK;
-  QPushButton* cmdSysInfo;
 
   // Where the tool is found and how links are opened; the desktop's by default.
   void setSystemInfoLookup(std::unique_ptr<SystemInfoLookup> lookup);
@@ -38,6 +30,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  std::unique_ptr<Ui::frmAbout> ui;
   std::unique_ptr<SystemInfoLookup> m_lookup;
   std::function<bool(const QUrl&)> m_openUrl;
 };

@@ -42,37 +42,43 @@ bool optionOn(const QWidget* w) {
 
 }  // namespace
 
-GameLevelSection::GameLevelSection(SectionHost& host, GameLevelConfig config) : m_host(host), m_c(std::move(config)) {}
+GameLevelSection::GameLevelSection(SectionHost& host, GameLevelConfig config) : m_host(host), m_c(std::move(config)) {
+  setMode(Mode::Empty);
+}
 
 Recordset& GameLevelSection::view() { return m_host.view(m_c.table); }
+
+void GameLevelSection::setMode(Mode mode) {
+  m_mode = mode;
+  const Controls c = controlsIn(mode);
+  for (const GameField& f : m_c.fields)
+    if (f.typed) f.widget->setEnabled(c.typed);
+  m_c.edit->setEnabled(c.edit);
+  m_c.save->setEnabled(c.save);
+}
 
 void GameLevelSection::enable() {
   m_enteredNew = false;
   m_host.reopenView(m_c.table, m_c.query);
   const bool hasRow = view().recordCount() > 0;
   // Coming back from the roster or another window must not throw away what was typed.
-  m_keptTyping = m_c.save->isEnabled() && (hasRow || anyTyped());
+  m_keptTyping = (m_mode == Mode::Adding || m_mode == Mode::Editing) && (hasRow || anyTyped());
   if (m_keptTyping) return;
   if (hasRow) {
-    setTypedEnabled(false);
-    m_c.save->setEnabled(false);
+    setMode(Mode::Browsing);
     showStored();
     return;
   }
-  m_c.save->setEnabled(true);
   clearTyped();
-  setTypedEnabled(true);
+  setMode(Mode::Adding);
   if (m_c.startNew) m_c.startNew();
-  m_c.edit->setEnabled(false);
   m_host.newRowPending(m_c.table) = true;
   m_enteredNew = true;
 }
 
 void GameLevelSection::reset() {
   clearTyped();
-  setTypedEnabled(false);
-  m_c.edit->setEnabled(false);
-  m_c.save->setEnabled(false);
+  setMode(Mode::Empty);
   m_enteredNew = false;
   m_keptTyping = false;
 }
@@ -91,10 +97,8 @@ void GameLevelSection::editClick() {
     return;
   }
   m_host.newRowPending(m_c.table) = false;
-  m_c.save->setEnabled(true);
-  setTypedEnabled(true);
+  setMode(Mode::Editing);
   focusFirst();
-  m_c.edit->setEnabled(false);
 }
 
 void GameLevelSection::save(bool silent) {
@@ -125,9 +129,9 @@ void GameLevelSection::save(bool silent) {
     return;
   }
   if (!silent) app.prompter().tell("Updated successfully");
-  setTypedEnabled(false);
-  m_c.save->setEnabled(false);
-  if (view().recordCount() > 0) showStored();
+  const bool stored = view().recordCount() > 0;
+  setMode(stored ? Mode::Browsing : Mode::Empty);
+  if (stored) showStored();
 }
 
 void GameLevelSection::writeRow() {
@@ -165,7 +169,6 @@ void GameLevelSection::writeRow() {
 
 void GameLevelSection::showStored() {
   view().moveFirst();
-  m_c.edit->setEnabled(true);
   display();
 }
 
@@ -178,11 +181,6 @@ void GameLevelSection::display() {
     else
       setTextIn(f.widget, QString::fromStdString(textOf(value)));
   }
-}
-
-void GameLevelSection::setTypedEnabled(bool on) {
-  for (const GameField& f : m_c.fields)
-    if (f.typed) f.widget->setEnabled(on);
 }
 
 void GameLevelSection::clearTyped() {

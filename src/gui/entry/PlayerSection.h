@@ -3,42 +3,56 @@
 // moved through one row of the section's table at a time, with Add New / Undo, Edit, Delete
 // and Save. The same engine serves all five sections; PlayerSections says what differs.
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "gui/entry/PlayerSections.h"
 #include "gui/entry/Section.h"
-
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-class QToolButton;
 
 namespace yardmark {
 
 class PlayerSection : public QWidget, public Section {
   Q_OBJECT
  public:
+  // A silent save leaves Add New closed until Save, Undo Add New or a delete, so that the
+  // all-sections check keeps visiting the section; Undo Add New stays shown after an add.
+  enum class Mode { Empty, Browsing, Adding, Editing, AddSavedSilently, EditSavedSilently };
+
+  // What each mode offers.
+  struct Controls {
+    bool addNew;       // Add New enabled
+    bool undoVisible;  // Undo Add New shown
+    bool moves;        // Edit, Delete, First, Previous, Next and Last enabled
+    bool save;         // Save enabled
+    bool boxes;        // the number boxes and the name open for typing
+    bool operator==(const Controls&) const = default;
+  };
+  static constexpr Controls controlsIn(Mode mode);
+
   PlayerSection(SectionHost& host, const PlayerSectionConfig& config, QWidget* parent = nullptr);
 
   const PlayerSectionConfig& config() const { return m_config; }
-  QComboBox* nameCombo() const { return m_combo; }
+  QComboBox* nameCombo() const { return m_w.combo; }
+  Mode mode() const { return m_mode; }
 
   // On activation: the enable routine, except while an add or an edit is under way, whose
   // typing and buttons are kept.
   void enable() override;
   // The silent save of the all-sections check (cmdruSaveUpdate and its kin).
   void saveSilently() override;
-  bool addNewEnabled() const override;
+  bool needsSilentSave() const override;
 
-  // enableRushing and its kin: with rows, show the last one and offer Edit, Delete and the moves.
-  void enableRows();
   // displayRushing and its kin: the view's current row into the boxes.
   void display();
 
  private:
+  void setMode(Mode mode);
+  // enableRushing and its kin: with rows, show the last one. Browsing or Empty by what is left.
+  void showLastRow();
+  Mode browsingOrEmpty() const { return hasRows() ? Mode::Browsing : Mode::Empty; }
+
   void jump(bool toLast);   // First, Last
   void step(bool forward);  // Next, Previous
   void addNew();
@@ -60,21 +74,31 @@ class PlayerSection : public QWidget, public Section {
 
   // The game the form stands for (it may be shown again for another game).
   QString currentGame() const;
-  void setBoxesEnabled(bool on);
   void clearBoxes();
-  void setMovesEnabled(bool on);  // Edit, Delete, First, Previous, Next, Last
-  void showAddNew(bool on);       // Add New enabled and Undo Add New hidden, or the reverse
 
   SectionHost& m_host;
   const PlayerSectionConfig& m_config;
-  std::vector<QLineEdit*> m_boxes;
-  QComboBox* m_combo = nullptr;
-  QToolButton *m_first = nullptr, *m_previous = nullptr, *m_next = nullptr, *m_last = nullptr;
-  QPushButton *m_addNew = nullptr, *m_undoNew = nullptr, *m_edit = nullptr, *m_delete = nullptr, *m_save = nullptr;
+  PlayerSectionWidgets m_w;
+  Mode m_mode = Mode::Empty;
   // Key of the row the boxes show; an edit writes that row, wherever the view stands.
   std::optional<std::int64_t> m_shown;
   // The game the section last showed: typing for one game never goes into another.
   QString m_game;
 };
+
+// In Mode order.
+inline constexpr std::array<PlayerSection::Controls, 6> kPlayerSectionModes{{
+    // addNew undoVisible moves  save   boxes
+    {true, false, false, false, false},  // Empty
+    {true, false, true, false, false},   // Browsing
+    {false, true, false, true, true},    // Adding
+    {false, false, false, true, true},   // Editing
+    {false, true, true, false, false},   // AddSavedSilently
+    {false, false, true, false, false},  // EditSavedSilently
+}};
+
+constexpr PlayerSection::Controls PlayerSection::controlsIn(Mode mode) {
+  return kPlayerSectionModes[static_cast<std::size_t>(mode)];
+}
 
 }  // namespace yardmark

@@ -1,11 +1,17 @@
 #pragma once
-// What differs between the five player sections of the entry form; the one engine
-// (PlayerSection) reads everything else from here.
+// What differs between the five player sections of the entry form, and the widgets of one
+// section made from it; the one engine (PlayerSection) reads everything else from here.
 #include <array>
 #include <string>
 #include <vector>
 
 #include "gui/entry/Section.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
 
 namespace yardmark {
 
@@ -37,5 +43,16 @@ struct PlayerSectionConfig {
 extern const std::array<PlayerSectionConfig, 5> kPlayerSections;
 
 const PlayerSectionConfig& playerSectionConfig(GameTable table);
+
+// The controls of one section, laid out in their owner.
+struct PlayerSectionWidgets {
+  std::vector<QLineEdit*> boxes;  // in column order
+  QComboBox* combo = nullptr;
+  QToolButton *first = nullptr, *previous = nullptr, *next = nullptr, *last = nullptr;
+  QPushButton *addNew = nullptr, *undoNew = nullptr, *edit = nullptr, *remove = nullptr, *save = nullptr;
+};
+
+// Made in reading order, so that Tab runs through the boxes, the name, then the buttons.
+PlayerSectionWidgets buildPlayerSection(QWidget* owner, const PlayerSectionConfig& config);
 
 }  // namespace yardmark

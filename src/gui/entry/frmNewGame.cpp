@@ -2,24 +2,21 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/entry/EntryWidgets.h"
 #include "gui/entry/GameLevelSection.h"
 #include "gui/entry/PlayerSection.h"
 #include "gui/entry/RosterNames.h"
 #include "core/files/DataTree.h"
 #include "gui/shell/App.h"
-#include "gui/shell/Artwork.h"
 #include "gui/shell/FormHost.h"
+#include "gui/shell/FormKit.h"
 #include "gui/shell/Prompter.h"
 
 namespace yardmark {
@@ -30,19 +27,6 @@ constexpr std::array<const char*, kGameTableCount> kQueries{
     "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
     "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense",
 };
-
-QGroupBox* frame(QWidget* parent, const char* name, const char* title) {
-  auto* box = new QGroupBox(QString::fromLatin1(title), parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-// A player section's frame: its section fills the layout.
-QGroupBox* playerFrame(QWidget* parent, const char* name, const char* title) {
-  QGroupBox* box = frame(parent, name, title);
-  new QVBoxLayout(box);
-  return box;
-}
 
 }  // namespace
 
@@ -63,100 +47,26 @@ frmNewGame::~frmNewGame() {
   if (Form::app().vars().entrySections() == this) Form::app().vars().setEntrySections(nullptr);
 }
 
-void frmNewGame::buildPages() {
-  auto* outer = new QVBoxLayout(this);
-  SSTab1 = new QTabWidget(this);
-  SSTab1->setObjectName("SSTab1");
-  outer->addWidget(SSTab1);
-
-  std::array<QWidget*, 4> pages{};
-  const char* captions[] = {"Game Information", "Team Stats", "Offense", "Defense"};
-  std::array<QVBoxLayout*, 4> layouts{};
-  for (int i = 0; i < 4; ++i) {
-    pages[i] = new QWidget;
-    pages[i]->setObjectName(QString("SSTab1Page%1").arg(i));
-    layouts[i] = new QVBoxLayout(pages[i]);
-    SSTab1->addTab(pages[i], QString::fromLatin1(captions[i]));
-  }
-
-  // Page 0: header, quarter scores, the note on the save button.
-  layouts[0]->addWidget(buildHeader());
-  layouts[0]->addWidget(buildQuarter());
-  Label5 = new SaveNoteLabel(pages[0]);
-  Label5->setObjectName("Label5");
-  Label5->setText(
-      "Be sure to save your data prior to exiting.  The button with this icon         is the save button.  "
-      "Each section has its own save button.");
-  Picture1 = new QLabel(Label5);
-  Picture1->setObjectName("Picture1");
-  Picture1->setPixmap(saveIcon().pixmap(16, 16));
-  Picture1->setAccessibleName("Save icon");
-  static_cast<SaveNoteLabel*>(Label5)->setPicture(Picture1, "icon");
-  layouts[0]->addWidget(Label5);
-  layouts[0]->addStretch(1);
-
-  // Page 1: team statistics.
-  layouts[1]->addWidget(buildTeamStats());
-  layouts[1]->addStretch(1);
-
-  // Page 2: rushing, passing and receiving on SSTab2, scoring beside them.
-  auto* offense = new QHBoxLayout;
-  SSTab2 = new QTabWidget(pages[2]);
-  SSTab2->setObjectName("SSTab2");
-  Frame4 = playerFrame(SSTab2, "Frame4", "");
-  Frame5 = playerFrame(SSTab2, "Frame5", "");
-  Frame6 = playerFrame(SSTab2, "Frame6", "");
-  SSTab2->addTab(Frame4, "Rushing");
-  SSTab2->addTab(Frame5, "Passing");
-  SSTab2->addTab(Frame6, "Receiving");
-  offense->addWidget(SSTab2, 3);
-  auto* side = new QVBoxLayout;
-  Frame7 = playerFrame(pages[2], "Frame7", "Scoring");
-  side->addWidget(Frame7, 1);
-  pictureMain = new QLabel(pages[2]);
-  pictureMain->setObjectName("pictureMain");
-  pictureMain->setPixmap(programIcon(64));
-  pictureMain->setAlignment(Qt::AlignCenter);
-  side->addWidget(pictureMain);
-  offense->addLayout(side, 2);
-  layouts[2]->addLayout(offense, 1);
-
-  // Page 3: defense.
-  Frame8 = playerFrame(pages[3], "Frame8", "");
-  layouts[3]->addWidget(Frame8, 1);
-
-  for (int i = 0; i < 4; ++i) {
-    cmdNext[i] = new QPushButton("Next Tab", pages[i]);
-    cmdNext[i]->setObjectName("cmdNext");
-    cmdNext[i]->setProperty("Index", i);
-    connect(cmdNext[i], &QPushButton::clicked, this, &frmNewGame::cmdNextClick);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(cmdNext[i]);
-    layouts[i]->addLayout(row);
-  }
-  connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) { m_currentTab = page; });
-  resize(780, 560);
+GameLevelConfig frmNewGame::headerConfig() {
+  return {kHeader,
+          "Select * from header",
+          cmdhEdit,
+          cmdhSave,
+          {{1, txtOwnTeamName, GameField::Text, true},
+           {2, txtOppTeamName, GameField::Text, true},
+           {3, cmbYear, GameField::Number, false},
+           {4, txtGameNumber, GameField::Number, false},
+           {5, optRecWins, GameField::Option, true},
+           {6, optRecLosses, GameField::Option, true}},
+          "Select Game Status (Wins/Losses)",
+          "Team(s) name can not be left blank.",
+          [this] {
+            cmbYear->setEditText(Form::app().vars().currentGameYear);
+            txtGameNumber->setText(QString::fromStdString(textOfNumber(Form::app().vars().currentGameNumber)));
+          }};
 }
 
-void frmNewGame::buildSections() {
-  GameLevelConfig header{
-      kHeader,
-      "Select * from header",
-      cmdhEdit,
-      cmdhSave,
-      {{1, txtOwnTeamName, GameField::Text, true},
-       {2, txtOppTeamName, GameField::Text, true},
-       {3, cmbYear, GameField::Number, false},
-       {4, txtGameNumber, GameField::Number, false},
-       {5, optRecWins, GameField::Option, true},
-       {6, optRecLosses, GameField::Option, true}},
-      "Select Game Status (Wins/Losses)",
-      "Team(s) name can not be left blank.",
-      [this] {
-        cmbYear->setEditText(Form::app().vars().currentGameYear);
-        txtGameNumber->setText(QString::fromStdString(textOfNumber(Form::app().vars().currentGameNumber)));
-      }};
+GameLevelConfig frmNewGame::quarterConfig() {
   GameLevelConfig quarter{kQuarter,
                           "select * from quarter",
                           cmdqEdit,
@@ -168,14 +78,16 @@ void frmNewGame::buildSections() {
                             txtTotalOpp->clear();
                             txtTotalOwn->clear();
                           }};
-  const QLineEdit* typedQuarter[] = {txtQuarter1Opp, txtQuarter1Own, txtQuarter2Opp, txtQuarter2Own,
-                                     txtQuarter3Opp, txtQuarter3Own, txtQuarter4Opp, txtQuarter4Own};
+  QLineEdit* typed[] = {txtQuarter1Opp, txtQuarter1Own, txtQuarter2Opp, txtQuarter2Own,
+                        txtQuarter3Opp, txtQuarter3Own, txtQuarter4Opp, txtQuarter4Own};
   int column = 1;
-  for (const QLineEdit* box : typedQuarter)
-    quarter.fields.push_back({column++, const_cast<QLineEdit*>(box), GameField::Number, true});
+  for (QLineEdit* box : typed) quarter.fields.push_back({column++, box, GameField::Number, true});
   quarter.fields.push_back({9, txtTotalOpp, GameField::Number, false});
   quarter.fields.push_back({10, txtTotalOwn, GameField::Number, false});
+  return quarter;
+}
 
+GameLevelConfig frmNewGame::teamStatsConfig() {
   GameLevelConfig teamStats{kTeamStats,
                             "select * from teamStats",
                             cmdtsEdit,
@@ -184,13 +96,16 @@ void frmNewGame::buildSections() {
                             nullptr,
                             "Empty values can not be saved/updated.",
                             {}};
-  column = 1;
+  int column = 1;
   for (QLineEdit* box : txtOT) teamStats.fields.push_back({column++, box, GameField::Number, true});
   for (QLineEdit* box : txtOwT) teamStats.fields.push_back({column++, box, GameField::Number, true});
+  return teamStats;
+}
 
-  m_header = std::make_unique<GameLevelSection>(*this, std::move(header));
-  m_quarter = std::make_unique<GameLevelSection>(*this, std::move(quarter));
-  m_teamStats = std::make_unique<GameLevelSection>(*this, std::move(teamStats));
+void frmNewGame::buildSections() {
+  m_header = std::make_unique<GameLevelSection>(*this, headerConfig());
+  m_quarter = std::make_unique<GameLevelSection>(*this, quarterConfig());
+  m_teamStats = std::make_unique<GameLevelSection>(*this, teamStatsConfig());
   m_sections[static_cast<int>(EntrySection::Header)] = m_header.get();
   m_sections[static_cast<int>(EntrySection::Quarter)] = m_quarter.get();
   m_sections[static_cast<int>(EntrySection::TeamStats)] = m_teamStats.get();

@@ -20,10 +20,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace yardmark {
 
 class GameLevelSection;
+struct GameLevelConfig;
 class PlayerSection;
 
 class frmNewGame : public Form, public SectionHost, public EntrySections {
@@ -108,10 +110,15 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
 
  private:
   void buildPages();
+  void fillGamePage(QWidget* page, QVBoxLayout* layout);
+  void fillOffensePage(QWidget* page, QVBoxLayout* layout);
   QWidget* buildHeader();
   QWidget* buildQuarter();
   QWidget* buildTeamStats();
   void buildSections();
+  GameLevelConfig headerConfig();
+  GameLevelConfig quarterConfig();
+  GameLevelConfig teamStatsConfig();
   void calTotal();
   void loadPlayerName();
   std::filesystem::path pathOfGame() const;

@@ -1,5 +1,5 @@
-// The game-level frames of frmNewGame: header, quarter scores and team statistics. Widgets are
-// made in reading order, which is also their tab order.
+// The pages of frmNewGame and its game-level frames: header, quarter scores and team
+// statistics. Widgets are made in reading order, which is also their tab order.
 #include <QComboBox>
 #include <QDate>
 #include <QGridLayout>
@@ -9,19 +9,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "gui/entry/EntryWidgets.h"
 #include "gui/entry/frmNewGame.h"
+#include "gui/shell/Artwork.h"
 #include "gui/shell/KeyFilter.h"
 
 namespace yardmark {
 
 namespace {
 
+// A player section's frame: its section fills the layout.
+QGroupBox* playerFrame(QWidget* parent, const char* name, const char* title) {
+  auto* box = new QGroupBox(QString::fromLatin1(title), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  new QVBoxLayout(box);
+  return box;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
   auto* b = new QPushButton(QString::fromLatin1(caption), parent);
   b->setObjectName(QString::fromLatin1(name));
-  b->setEnabled(false);  // activation sets the buttons by the row-exists rule
   return b;
 }
 
@@ -42,7 +52,6 @@ QHBoxLayout* buttonRow(QPushButton* edit, QPushButton* save) {
 QLineEdit* nameBox(QWidget* parent, const char* name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setEnabled(false);
   installKeyFilter(box, nameKey);
   return box;
 }
@@ -59,6 +68,85 @@ constexpr TeamStat kStatRows[10] = {
 };
 
 }  // namespace
+
+void frmNewGame::buildPages() {
+  auto* outer = new QVBoxLayout(this);
+  SSTab1 = new QTabWidget(this);
+  SSTab1->setObjectName("SSTab1");
+  outer->addWidget(SSTab1);
+
+  std::array<QWidget*, 4> pages{};
+  std::array<QVBoxLayout*, 4> layouts{};
+  const char* captions[] = {"Game Information", "Team Stats", "Offense", "Defense"};
+  for (int i = 0; i < 4; ++i) {
+    pages[i] = new QWidget;
+    pages[i]->setObjectName(QString("SSTab1Page%1").arg(i));
+    layouts[i] = new QVBoxLayout(pages[i]);
+    SSTab1->addTab(pages[i], QString::fromLatin1(captions[i]));
+  }
+  fillGamePage(pages[0], layouts[0]);
+  layouts[1]->addWidget(buildTeamStats());
+  layouts[1]->addStretch(1);
+  fillOffensePage(pages[2], layouts[2]);
+  Frame8 = playerFrame(pages[3], "Frame8", "");
+  layouts[3]->addWidget(Frame8, 1);
+
+  for (int i = 0; i < 4; ++i) {
+    cmdNext[i] = new QPushButton("Next Tab", pages[i]);
+    cmdNext[i]->setObjectName("cmdNext");
+    cmdNext[i]->setProperty("Index", i);
+    connect(cmdNext[i], &QPushButton::clicked, this, &frmNewGame::cmdNextClick);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(cmdNext[i]);
+    layouts[i]->addLayout(row);
+  }
+  connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) { m_currentTab = page; });
+  resize(780, 560);
+}
+
+// Header, quarter scores, and the note on the save button.
+void frmNewGame::fillGamePage(QWidget* page, QVBoxLayout* layout) {
+  layout->addWidget(buildHeader());
+  layout->addWidget(buildQuarter());
+  auto* note = new SaveNoteLabel(page);
+  Label5 = note;
+  Label5->setObjectName("Label5");
+  Label5->setText(
+      "Be sure to save your data prior to exiting.  The button with this icon         is the save button.  "
+      "Each section has its own save button.");
+  Picture1 = new QLabel(Label5);
+  Picture1->setObjectName("Picture1");
+  Picture1->setPixmap(saveIcon().pixmap(16, 16));
+  Picture1->setAccessibleName("Save icon");
+  note->setPicture(Picture1, "icon");
+  layout->addWidget(Label5);
+  layout->addStretch(1);
+}
+
+// Rushing, passing and receiving on SSTab2, scoring beside them.
+void frmNewGame::fillOffensePage(QWidget* page, QVBoxLayout* layout) {
+  auto* offense = new QHBoxLayout;
+  SSTab2 = new QTabWidget(page);
+  SSTab2->setObjectName("SSTab2");
+  Frame4 = playerFrame(SSTab2, "Frame4", "");
+  Frame5 = playerFrame(SSTab2, "Frame5", "");
+  Frame6 = playerFrame(SSTab2, "Frame6", "");
+  SSTab2->addTab(Frame4, "Rushing");
+  SSTab2->addTab(Frame5, "Passing");
+  SSTab2->addTab(Frame6, "Receiving");
+  offense->addWidget(SSTab2, 3);
+  auto* side = new QVBoxLayout;
+  Frame7 = playerFrame(page, "Frame7", "Scoring");
+  side->addWidget(Frame7, 1);
+  pictureMain = new QLabel(page);
+  pictureMain->setObjectName("pictureMain");
+  pictureMain->setPixmap(programIcon(64));
+  pictureMain->setAlignment(Qt::AlignCenter);
+  side->addWidget(pictureMain);
+  offense->addLayout(side, 2);
+  layout->addLayout(offense, 1);
+}
 
 QWidget* frmNewGame::buildHeader() {
   Frame1 = new QGroupBox(this);
@@ -89,10 +177,8 @@ QWidget* frmNewGame::buildHeader() {
 
   optRecWins = new QRadioButton("Won", Frame1);
   optRecWins->setObjectName("optRecWins");
-  optRecWins->setEnabled(false);
   optRecLosses = new QRadioButton("Loss", Frame1);
   optRecLosses->setObjectName("optRecLosses");
-  optRecLosses->setEnabled(false);
   cmdhEdit = button(Frame1, "cmdhEdit", "Edit");
   cmdhSave = saveButton(Frame1, "cmdhSave");
   auto* row = buttonRow(cmdhEdit, cmdhSave);
@@ -140,8 +226,6 @@ QWidget* frmNewGame::buildQuarter() {
   grid->addWidget(buddyLabel(Frame2, "Label16", "Own Team", txtQuarter1Own), 2, 0);
   grid->setColumnStretch(6, 1);
 
-  for (QLineEdit** box : opp) (*box)->setEnabled(false);
-  for (QLineEdit** box : own) (*box)->setEnabled(false);
   txtTotalOpp->setEnabled(false);  // computed, never typed
   txtTotalOwn->setEnabled(false);
   for (QLineEdit** box : opp) connect(*box, &QLineEdit::textChanged, this, &frmNewGame::calTotal);
@@ -169,7 +253,6 @@ QWidget* frmNewGame::buildTeamStats() {
   for (const auto& side : sides) {
     for (int k = 0; k < 10; ++k) {
       QLineEdit* box = numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatRows[k].suffix));
-      box->setEnabled(false);
       side.boxes[static_cast<std::size_t>(k)] = box;
       const QByteArray labelName = QString("lbl%1%2").arg(side.prefix, kStatRows[k].suffix).toLatin1();
       grid->addWidget(buddyLabel(Frame3, labelName.constData(), kStatRows[k].label, box), k + 1, side.column);

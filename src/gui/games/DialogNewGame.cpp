@@ -37,7 +37,24 @@ QString failure(const char* what, const fs::path& path, const fs::filesystem_err
 DialogNewGame::DialogNewGame(App& app) : Form(app), m_lists(new GameFileLists(this, app.tree().gamesRoot())) {
   setObjectName("DialogNewGame");
   setWindowTitle("Create New Game");
+  buildWidgets();
+  layOut();
 
+  installKeyFilter(cmbYear->lineEdit(), digitKey);
+  installKeyFilter(txtGameNumber, digitKey);
+  connect(OKButton, &QPushButton::clicked, this, &DialogNewGame::OKButton_Click);
+  connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
+  cancelOnEscape(this, CancelButton);
+
+  // Load: the years up to this one, once for the dialog's life.
+  const int thisYear = QDate::currentDate().year();
+  for (int year = 1990; year <= thisYear; ++year) cmbYear->addItem(QString::number(year));
+  cmbYear->setCurrentText(QString::number(thisYear));
+  txtGameNumber->setText("1");
+  m_lists->showGamesFolder();
+}
+
+void DialogNewGame::buildWidgets() {
   Frame1 = new QGroupBox("Game", this);
   Frame1->setObjectName("Frame1");
   cmbYear = new QComboBox(Frame1);
@@ -58,7 +75,10 @@ DialogNewGame::DialogNewGame(App& app) : Form(app), m_lists(new GameFileLists(th
   OKButton = dialogButton(this, "OKButton", "OK");
   OKButton->setDefault(true);
   CancelButton = dialogButton(this, "CancelButton", "Cancel");
+}
 
+// The game box over the lists, the warning, then OK and Cancel; Tab goes the same way.
+void DialogNewGame::layOut() {
   auto* game = new QGridLayout(Frame1);
   game->addWidget(Label3, 0, 0);
   game->addWidget(cmbYear, 0, 1);
@@ -82,19 +102,6 @@ DialogNewGame::DialogNewGame(App& app) : Form(app), m_lists(new GameFileLists(th
   setTabOrder(File1, OKButton);
   setTabOrder(OKButton, CancelButton);
   setFixedSize(sizeHint());
-
-  installKeyFilter(cmbYear->lineEdit(), digitKey);
-  installKeyFilter(txtGameNumber, digitKey);
-  connect(OKButton, &QPushButton::clicked, this, &DialogNewGame::OKButton_Click);
-  connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
-  cancelOnEscape(this, CancelButton);
-
-  // Load: the years up to this one, once for the dialog's life.
-  const int thisYear = QDate::currentDate().year();
-  for (int year = 1990; year <= thisYear; ++year) cmbYear->addItem(QString::number(year));
-  cmbYear->setCurrentText(QString::number(thisYear));
-  txtGameNumber->setText("1");
-  m_lists->showGamesFolder();
 }
 
 void DialogNewGame::formActivate() {

@@ -43,6 +43,8 @@ class DialogNewGame : public Form {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void buildWidgets();
+  void layOut();
   // Makes the year folder and, unless it is there, the game file; false after telling the
   // user why it could not.
   bool makeGameFile(const std::string& year, const std::filesystem::path& game);

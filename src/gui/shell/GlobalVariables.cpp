@@ -10,22 +10,20 @@ namespace {
 
 struct Step {
   EntrySection section;
-  bool playerSection;  // visited only while its Add New button is disabled
   int ssTab1;
   int ssTab2;  // -1: left as it is
   const char* message;
 };
 
 constexpr std::array<Step, 8> kSteps{{
-    {EntrySection::Header, false, 0, -1,
-     "Fields cannot be empty.  Please enter Game Information Header data."},
-    {EntrySection::Quarter, false, 0, -1, "Fields cannot be empty.  Please enter Game Information Score data."},
-    {EntrySection::TeamStats, false, 1, -1, "Fields cannot be empty.  Please enter Team Stats data."},
-    {EntrySection::Rushing, true, 2, 0, "Fields cannot be empty.  Please enter Offense Rushing data."},
-    {EntrySection::Passing, true, 2, 1, "Fields cannot be empty.  Please enter Offense Passing data."},
-    {EntrySection::Receiving, true, 2, 2, "Fields cannot be empty.  Please enter Offense Receiving data."},
-    {EntrySection::Scoring, true, 2, 0, "Fields cannot be empty.  Please enter Offense Scoring data."},
-    {EntrySection::Defense, true, 3, -1, "Fields cannot be empty.  Please enter Defense data."},
+    {EntrySection::Header, 0, -1, "Fields cannot be empty.  Please enter Game Information Header data."},
+    {EntrySection::Quarter, 0, -1, "Fields cannot be empty.  Please enter Game Information Score data."},
+    {EntrySection::TeamStats, 1, -1, "Fields cannot be empty.  Please enter Team Stats data."},
+    {EntrySection::Rushing, 2, 0, "Fields cannot be empty.  Please enter Offense Rushing data."},
+    {EntrySection::Passing, 2, 1, "Fields cannot be empty.  Please enter Offense Passing data."},
+    {EntrySection::Receiving, 2, 2, "Fields cannot be empty.  Please enter Offense Receiving data."},
+    {EntrySection::Scoring, 2, 0, "Fields cannot be empty.  Please enter Offense Scoring data."},
+    {EntrySection::Defense, 3, -1, "Fields cannot be empty.  Please enter Defense data."},
 }};
 
 }  // namespace
@@ -51,8 +49,7 @@ void GlobalVariables::checkAllSections() {
   if (!m_entry) return;
   for (const Step& step : kSteps) {
     SilentSave* section = m_entry->section(step.section);
-    if (!section) continue;
-    if (step.playerSection && section->addNewEnabled()) continue;
+    if (!section || !section->needsSilentSave()) continue;
     section->saveSilently();
     if (emptyFieldFound) {
       m_entry->selectTabs(step.ssTab1, step.ssTab2);

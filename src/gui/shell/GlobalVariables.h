@@ -19,8 +19,9 @@ public:
   // Saves the section without asking. When a required box is empty it saves nothing and sets
   // GlobalVariables::emptyFieldFound.
   virtual void saveSilently() = 0;
-  // Asked of player sections only: false while an add or an edit of a row is under way.
-  virtual bool addNewEnabled() const { return true; }
+  // Whether the check saves this section now. A game-level section is saved whatever its
+  // state; a player section only while an add or an edit of a row is under way.
+  virtual bool needsSilentSave() const { return true; }
 };
 
 // The loaded entry form as the check sees it.

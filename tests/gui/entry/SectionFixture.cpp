@@ -58,7 +58,7 @@ void SectionFixture::start() {
   host->activate();
 }
 
-SectionFixture::State SectionFixture::state() {
+PlayerSection::Controls SectionFixture::controlsShown() {
   const bool moves = button("Edit")->isEnabled();
   for (const char* b : {"Delete", "First", "Previous", "Next", "Last"})
     EXPECT_EQ(button(b)->isEnabled(), moves) << b << " differs from Edit";
@@ -66,11 +66,6 @@ SectionFixture::State SectionFixture::state() {
   for (std::size_t i = 0; i < config.boxes.size(); ++i)
     EXPECT_EQ(box(i)->isEnabled(), boxes) << config.boxes[i].name << " differs from the combo";
   return {addNew()->isEnabled(), !undoNew()->isHidden(), moves, button("Save")->isEnabled(), boxes};
-}
-
-void PrintTo(const SectionFixture::State& s, std::ostream* os) {
-  *os << "{addNew " << s.addNew << ", undoVisible " << s.undoVisible << ", moves " << s.moves << ", save " << s.save
-      << ", boxes " << s.boxes << "}";
 }
 
 }  // namespace yardmark::test

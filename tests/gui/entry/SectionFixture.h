@@ -1,6 +1,9 @@
 #pragma once
 // One player section of the form's stand-in on a fresh game file, driven as the user would.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <memory>
@@ -35,13 +38,10 @@ class SectionFixture {
   // Makes the form's stand-in, shows it active and runs its activation.
   void start();
 
-  // The section's state as the user sees it: Add New enabled, Undo Add New visible, Edit,
-  // Delete and the four moves enabled (all alike), Save enabled, boxes and combo open (alike).
-  struct State {
-    bool addNew, undoVisible, moves, save, boxes;
-    bool operator==(const State&) const = default;
-  };
-  State state();
+  PlayerSection::Mode mode() { return section().mode(); }
+  // What the widgets offer: Add New enabled, Undo Add New visible, Edit, Delete and the four
+  // moves enabled (all alike), Save enabled, boxes and combo open (alike).
+  PlayerSection::Controls controlsShown();
 
   const PlayerSectionConfig& config;
   std::string table;
@@ -52,11 +52,30 @@ class SectionFixture {
   std::unique_ptr<PlayerHost> host;
 };
 
-void PrintTo(const SectionFixture::State& s, std::ostream* os);
+using Mode = PlayerSection::Mode;
 
-inline constexpr SectionFixture::State kEmpty{true, false, false, false, false};
-inline constexpr SectionFixture::State kBrowsing{true, false, true, false, false};
-inline constexpr SectionFixture::State kAdding{false, true, false, true, true};
-inline constexpr SectionFixture::State kEditing{false, false, false, true, true};
+// Each case runs for all five sections (kAllFive).
+class Sections : public testing::TestWithParam<const PlayerSectionConfig*> {
+ protected:
+  const PlayerSectionConfig& c = *GetParam();
+  SectionFixture f{c};
+  // Another section of the same form.
+  const PlayerSectionConfig& other = kPlayerSections[(c.table - kRushing + 1) % kPlayerSections.size()];
+
+  std::vector<std::string> row(int first, const std::string& name) { return rowFor(c, first, name); }
+  void seedRows(int n) {
+    Rows rows;
+    for (int i = 1; i <= n; ++i) rows.push_back(row(10 * i, "Player " + std::string(1, char('A' + i - 1))));
+    seed(f.game, f.table, rows);
+  }
+  QWidget* focused() { return QApplication::focusWidget(); }
+};
+
+
+inline const auto kAllFive = testing::Values(&kPlayerSections[0], &kPlayerSections[1], &kPlayerSections[2],
+                                             &kPlayerSections[3], &kPlayerSections[4]);
+inline std::string sectionName(const testing::TestParamInfo<const PlayerSectionConfig*>& info) {
+  return info.param->name;
+}
 
 }  // namespace yardmark::test

@@ -1,4 +1,5 @@
-// The five player sections, each run through the same cases from the table the engine reads.
+// The five player sections driven by their buttons, each run through the same cases from the
+// table the engine reads.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,22 +14,6 @@
 
 namespace yardmark::test {
 namespace {
-
-class Sections : public testing::TestWithParam<const PlayerSectionConfig*> {
- protected:
-  const PlayerSectionConfig& c = *GetParam();
-  SectionFixture f{c};
-  // Another section of the same form.
-  const PlayerSectionConfig& other = kPlayerSections[(c.table - kRushing + 1) % kPlayerSections.size()];
-
-  std::vector<std::string> row(int first, const std::string& name) { return rowFor(c, first, name); }
-  void seedRows(int n) {
-    Rows rows;
-    for (int i = 1; i <= n; ++i) rows.push_back(row(10 * i, "Player " + std::string(1, char('A' + i - 1))));
-    seed(f.game, f.table, rows);
-  }
-  QWidget* focused() { return QApplication::focusWidget(); }
-};
 
 // Box and column names as the game file's layout spells them, written out apart from the
 // section table so that a slip in either shows.
@@ -71,17 +56,9 @@ const std::map<std::string, std::vector<std::pair<const char*, const char*>>> kC
       {"cmbDefensePlayerName", "defPlayerName"}}},
 };
 
-const std::map<std::string, QString> kCheckMessage = {
-    {"Rushing", "Fields cannot be empty.  Please enter Offense Rushing data."},
-    {"Passing", "Fields cannot be empty.  Please enter Offense Passing data."},
-    {"Receiving", "Fields cannot be empty.  Please enter Offense Receiving data."},
-    {"Scoring", "Fields cannot be empty.  Please enter Offense Scoring data."},
-    {"Defense", "Fields cannot be empty.  Please enter Defense data."},
-};
-
 TEST_P(Sections, AFreshGameOffersOnlyAddNewAndEveryBoxHasItsLabel) {
   f.start();
-  EXPECT_EQ(f.state(), kEmpty);
+  EXPECT_EQ(f.mode(), Mode::Empty);
   EXPECT_EQ(f.shown(), std::vector<std::string>(c.boxes.size() + 1));
   const auto labelOf = [&](QWidget* w) -> QString {
     for (QLabel* l : f.host->findChildren<QLabel*>())
@@ -90,7 +67,7 @@ TEST_P(Sections, AFreshGameOffersOnlyAddNewAndEveryBoxHasItsLabel) {
   };
   for (std::size_t i = 0; i < c.boxes.size(); ++i) EXPECT_EQ(labelOf(f.box(i)), c.boxes[i].label);
   EXPECT_EQ(labelOf(f.combo()), "Player Name");
-  // Caption, tool tip; the four moves show their picture only, as designed.
+  // Caption, tool tip; the four moves show their picture only, the caption being for screen readers.
   const std::vector<std::array<std::string, 3>> buttons = {
       {c.button("First"), "First", "First"}, {c.button("Previous"), "Previous", "Previous"},
       {c.button("Next"), "Next", "Next"},    {c.button("Last"), "Last", "Last"},
@@ -121,7 +98,7 @@ TEST_P(Sections, AFreshGameOffersOnlyAddNewAndEveryBoxHasItsLabel) {
 TEST_P(Sections, AddNewAndSaveStoresEachBoxInItsColumn) {
   f.start();
   f.click(f.addNew());
-  EXPECT_EQ(f.state(), kAdding);
+  EXPECT_EQ(f.mode(), Mode::Adding);
   EXPECT_EQ(f.rows().size(), 0u) << "nothing is written before Save";
   const auto& columns = kColumnOfBox.at(c.name);
   std::vector<std::string> typed;
@@ -131,7 +108,7 @@ TEST_P(Sections, AddNewAndSaveStoresEachBoxInItsColumn) {
   f.prompter.answer(Answer::Ok);
   f.click(f.button("Save"));
   EXPECT_EQ(f.prompter.texts(), QStringList{"Updated successfully"});
-  EXPECT_EQ(f.state(), kBrowsing);
+  EXPECT_EQ(f.mode(), Mode::Browsing);
   EXPECT_EQ(f.shown(), typed);
 
   Database db(f.game, Database::Mode::ReadOnly);
@@ -145,7 +122,7 @@ TEST_P(Sections, AddNewAndSaveStoresEachBoxInItsColumn) {
 TEST_P(Sections, MovesStopAtBothEndsWithTheirMessages) {
   seedRows(3);
   f.start();
-  EXPECT_EQ(f.state(), kBrowsing);
+  EXPECT_EQ(f.mode(), Mode::Browsing);
   EXPECT_EQ(f.shown(), row(30, "Player C")) << "activation shows the last row";
 
   f.prompter.answer(Answer::Ok);
@@ -176,7 +153,7 @@ TEST_P(Sections, SaveWithAnEmptyBoxKeepsAddingAndWritesNothing) {
     f.click(f.button("Save"));
     EXPECT_EQ(f.prompter.texts().last(), c.emptyMessage);
     EXPECT_EQ(focused(), f.box(0));
-    EXPECT_EQ(f.state(), kAdding);
+    EXPECT_EQ(f.mode(), Mode::Adding);
     EXPECT_EQ(f.shown(), typed);
     EXPECT_TRUE(f.rows().empty());
     // Second round: a name but the last number box empty.
@@ -191,7 +168,7 @@ TEST_P(Sections, UndoAddNewWritesNothingAndShowsTheLastRowAgain) {
   f.click(f.addNew());
   f.type(row(5, "Doe Jane"));
   f.click(f.undoNew());
-  EXPECT_EQ(f.state(), kEmpty);
+  EXPECT_EQ(f.mode(), Mode::Empty);
   EXPECT_EQ(f.shown(), std::vector<std::string>(c.boxes.size() + 1));
   EXPECT_TRUE(f.rows().empty());
 
@@ -199,7 +176,7 @@ TEST_P(Sections, UndoAddNewWritesNothingAndShowsTheLastRowAgain) {
   f.click(f.addNew());
   f.type(row(9, "Roe Rick"));
   f.click(f.undoNew());
-  EXPECT_EQ(f.state(), kBrowsing);
+  EXPECT_EQ(f.mode(), Mode::Browsing);
   EXPECT_EQ(f.shown(), row(7, "Doe Jane"));
   EXPECT_EQ(f.rows(), Rows{row(7, "Doe Jane")});
   EXPECT_FALSE(f.host->newRowPending(c.table));
@@ -211,14 +188,14 @@ TEST_P(Sections, EditingTheSecondOfFiveWritesItAndThenShowsTheFifth) {
   f.click(f.button("First"));
   f.click(f.button("Next"));
   f.click(f.button("Edit"));
-  EXPECT_EQ(f.state(), kEditing);
+  EXPECT_EQ(f.mode(), Mode::Editing);
   EXPECT_EQ(focused(), f.box(0));
   f.box(0)->clear();
   QTest::keyClicks(f.box(0), "77");
   f.prompter.answer(Answer::Ok);
   f.click(f.button("Save"));
   EXPECT_EQ(f.prompter.texts(), QStringList{"Updated successfully"});
-  EXPECT_EQ(f.state(), kBrowsing);
+  EXPECT_EQ(f.mode(), Mode::Browsing);
   EXPECT_EQ(f.shown(), row(50, "Player E"));
   auto second = row(20, "Player B");
   second[0] = "77";
@@ -236,14 +213,14 @@ TEST_P(Sections, DeleteAsksAndRemovesTheRowShown) {
   EXPECT_EQ(f.prompter.records().at(0).buttons, Buttons::YesNo);
   EXPECT_EQ(f.rows().size(), 3u) << "No changes nothing";
   EXPECT_EQ(f.shown(), row(20, "Player B"));
-  EXPECT_EQ(f.state(), kBrowsing);
+  EXPECT_EQ(f.mode(), Mode::Browsing);
 
   f.prompter.answer(Answer::Yes).answer(Answer::Ok);
   f.click(f.button("Delete"));
   EXPECT_EQ(f.prompter.texts().last(), "The record has been deleted");
   EXPECT_EQ(f.rows(), (Rows{row(10, "Player A"), row(30, "Player C")}));
   EXPECT_EQ(f.shown(), row(30, "Player C"));
-  EXPECT_EQ(f.state(), kBrowsing);
+  EXPECT_EQ(f.mode(), Mode::Browsing);
 
   for (int left = 1; left >= 0; --left) {
     f.prompter.answer(Answer::Yes).answer(Answer::Ok);
@@ -251,7 +228,7 @@ TEST_P(Sections, DeleteAsksAndRemovesTheRowShown) {
   }
   EXPECT_TRUE(f.rows().empty());
   EXPECT_EQ(f.shown(), std::vector<std::string>(c.boxes.size() + 1));
-  EXPECT_EQ(f.state(), kEmpty) << "only Add New is left";
+  EXPECT_EQ(f.mode(), Mode::Empty) << "only Add New is left";
 }
 
 TEST_P(Sections, BoxesKeepTheirKeyRulesAndStoreWhatTheyHold) {
@@ -273,174 +250,7 @@ TEST_P(Sections, BoxesKeepTheirKeyRulesAndStoreWhatTheyHold) {
   EXPECT_EQ(f.rows(), Rows{expected});
 }
 
-TEST_P(Sections, ActivationKeepsTypingWhileAddingOrEditing) {
-  seedRows(2);
-  f.start();
-  f.click(f.addNew());
-  QTest::keyClicks(f.box(0), "42");
-  QTest::keyClicks(f.combo()->lineEdit(), "Half Typed");
-  f.host->activate();
-  EXPECT_EQ(f.state(), kAdding);
-  EXPECT_EQ(f.box(0)->text(), "42");
-  EXPECT_EQ(f.combo()->currentText(), "Half Typed");
-  f.click(f.undoNew());
-
-  f.click(f.button("Previous"));
-  f.click(f.button("Edit"));
-  f.box(0)->clear();
-  QTest::keyClicks(f.box(0), "99");
-  f.host->activate();
-  EXPECT_EQ(f.state(), kEditing);
-  EXPECT_EQ(f.box(0)->text(), "99");
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  auto first = row(10, "Player A");
-  first[0] = "99";
-  EXPECT_EQ(f.rows(), (Rows{first, row(20, "Player B")}));
-
-  // Typing for one game is not kept when the form comes back for another.
-  f.click(f.addNew());
-  QTest::keyClicks(f.box(0), "13");
-  f.app.vars().currentGameNumber = 4;
-  f.host->activate();
-  EXPECT_EQ(f.state(), kBrowsing);
-  EXPECT_EQ(f.shown(), row(20, "Player B"));
-  EXPECT_FALSE(f.host->newRowPending(c.table));
-
-  // A section only showing rows shows the file as it now is.
-  seed(f.game, f.table, {row(60, "Player F")});
-  f.host->activate();
-  EXPECT_EQ(f.state(), kBrowsing);
-  EXPECT_EQ(f.shown(), row(60, "Player F"));
-}
-
-TEST_P(Sections, AnEditKeepsItsRowWhenAnotherSectionsSaveReopensEveryView) {
-  seedRows(3);
-  f.start();
-  QWidget* otherSection = &f.host->section(other.table);
-  auto otherSaves = [&] {  // Add New and Save in the other section: every view is reopened
-    const int reloads = f.host->reloads;
-    QTest::mouseClick(otherSection->findChild<QAbstractButton*>(other.addNew), Qt::LeftButton);
-    for (const auto& nb : other.boxes) QTest::keyClicks(otherSection->findChild<QLineEdit*>(nb.name), "1");
-    QTest::keyClicks(otherSection->findChild<QComboBox*>(other.combo)->lineEdit(), "Other Guy");
-    f.prompter.answer(Answer::Ok);
-    QTest::mouseClick(otherSection->findChild<QAbstractButton*>(QString::fromStdString(other.button("Save"))),
-                      Qt::LeftButton);
-    EXPECT_GT(f.host->reloads, reloads);
-  };
-
-  f.click(f.button("Previous"));
-  f.click(f.button("Edit"));
-  f.box(0)->clear();
-  QTest::keyClicks(f.box(0), "55");
-  otherSaves();
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  auto second = row(20, "Player B");
-  second[0] = "55";
-  EXPECT_EQ(f.rows(), (Rows{row(10, "Player A"), second, row(30, "Player C")}));
-
-  // The same for a silent save, and for moves and a delete after the views were reopened.
-  f.click(f.button("First"));
-  f.click(f.button("Edit"));
-  QTest::keyClicks(f.box(0), "1");
-  otherSaves();
-  f.host->app().vars().checkAllSections();
-  EXPECT_EQ(f.rows().at(0).at(0), "101");
-  f.click(f.button("Previous"));  // from the last row, shown after the save
-  otherSaves();
-  f.click(f.button("Next"));
-  EXPECT_EQ(f.shown(), row(30, "Player C"));
-  f.click(f.button("Previous"));
-  otherSaves();
-  f.prompter.answer(Answer::Yes).answer(Answer::Ok);
-  f.click(f.button("Delete"));
-  EXPECT_EQ(f.rows().size(), 2u);
-  EXPECT_EQ(f.rows().at(0).at(0), "101");
-  EXPECT_EQ(f.rows().at(1), row(30, "Player C"));
-}
-
-TEST_P(Sections, TheAllSectionsCheckSavesAnAddOnceHoweverOftenItRuns) {
-  f.start();
-  auto& vars = f.host->app().vars();
-  f.click(f.addNew());
-  f.prompter.answer(Answer::Ok);
-  vars.checkAllSections();
-  EXPECT_TRUE(vars.emptyFieldFound);
-  EXPECT_EQ(f.prompter.texts(), QStringList{kCheckMessage.at(c.name)});
-  EXPECT_EQ(f.state(), kAdding);
-  f.prompter.clear();
-
-  f.type(row(3, "Doe Jane"));
-  vars.checkAllSections();
-  vars.checkAllSections();
-  EXPECT_FALSE(vars.emptyFieldFound);
-  EXPECT_EQ(f.rows(), Rows{row(3, "Doe Jane")});
-  EXPECT_EQ(f.state(), (SectionFixture::State{false, true, true, false, false})) << "saved silently";
-  EXPECT_EQ(f.shown(), row(3, "Doe Jane"));
-
-  f.click(f.button("Edit"));
-  f.box(0)->clear();
-  QTest::keyClicks(f.box(0), "8");
-  vars.checkAllSections();
-  vars.checkAllSections();
-  auto edited = row(3, "Doe Jane");
-  edited[0] = "8";
-  EXPECT_EQ(f.rows(), Rows{edited});
-  EXPECT_TRUE(f.prompter.texts().isEmpty());
-
-  // A section whose Add New is offered is not visited, even with empty boxes.
-  f.prompter.answer(Answer::Yes).answer(Answer::Ok);
-  f.click(f.button("Delete"));
-  EXPECT_EQ(f.state(), kEmpty);
-  vars.checkAllSections();
-  EXPECT_FALSE(vars.emptyFieldFound);
-  EXPECT_EQ(f.prompter.records().size(), 2u);
-}
-
-TEST_P(Sections, AWriteTheEngineRefusesIsToldAndChangesNothing) {
-  seedRows(1);
-  f.start();
-  f.host->mode = Database::Mode::ReadOnly;
-  f.click(f.addNew());
-  f.type(row(4, "Doe Jane"));
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  ASSERT_EQ(f.prompter.texts().size(), 1);
-  EXPECT_TRUE(f.prompter.texts()[0].startsWith("The record could not be saved."))
-      << f.prompter.texts()[0].toStdString();
-  EXPECT_TRUE(f.prompter.texts()[0].contains("read-only"));
-  EXPECT_EQ(f.state(), kAdding);
-  EXPECT_EQ(f.shown(), row(4, "Doe Jane"));
-
-  EXPECT_EQ(f.host->saveFailures, 0);
-  f.prompter.answer(Answer::Ok);
-  f.host->app().vars().checkAllSections();
-  EXPECT_EQ(f.host->saveFailures, 1) << "so that closing the form asks first";
-  EXPECT_EQ(f.prompter.texts().size(), 2);
-  EXPECT_TRUE(f.prompter.texts()[1].startsWith("The record could not be saved."));
-  EXPECT_EQ(f.state(), kAdding);
-
-  f.click(f.undoNew());
-  f.prompter.clear();
-  f.prompter.answer(Answer::Yes).answer(Answer::Ok);
-  f.click(f.button("Delete"));
-  EXPECT_TRUE(f.prompter.texts().last().startsWith("The record could not be deleted."));
-  EXPECT_EQ(f.state(), kBrowsing);
-  EXPECT_EQ(f.shown(), row(10, "Player A"));
-
-  f.click(f.button("Edit"));
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  EXPECT_EQ(f.state(), kEditing);
-  EXPECT_FALSE(f.prompter.texts().contains("Updated successfully"));
-  EXPECT_EQ(f.rows(), Rows{row(10, "Player A")});
-}
-
-INSTANTIATE_TEST_SUITE_P(AllFive, Sections,
-                         testing::Values(&kPlayerSections[0], &kPlayerSections[1], &kPlayerSections[2],
-                                         &kPlayerSections[3], &kPlayerSections[4]),
-                         [](const auto& info) { return std::string(info.param->name); });
+INSTANTIATE_TEST_SUITE_P(AllFive, Sections, kAllFive, sectionName);
 
 }  // namespace
 }  // namespace yardmark::test

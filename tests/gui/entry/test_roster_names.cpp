@@ -58,7 +58,7 @@ TEST(RosterNames, EveryListHoldsTheRosterSortedWithDuplicatesAndEmptyParts) {
   EXPECT_EQ(itemsOf(f.combo())[1], "Adams Amy ");
   EXPECT_EQ(itemsOf(f.combo())[3], "Baker Bo B");
   EXPECT_EQ(f.combo()->currentText(), "Newman Ned");
-  EXPECT_EQ(f.state(), kAdding);
+  EXPECT_EQ(f.mode(), Mode::Adding);
 
   // Picking a name from the list saves its text.
   f.combo()->setCurrentIndex(3);
@@ -95,7 +95,7 @@ TEST(RosterNames, ADamagedRosterIsToldAndTheFormGoesOn) {
   EXPECT_TRUE(f.prompter.texts()[0].startsWith("The roster could not be read, so the player lists are empty."));
   EXPECT_TRUE(f.prompter.texts()[0].contains("yardMark_roster.mdb"));
   EXPECT_EQ(f.combo()->count(), 0);
-  EXPECT_EQ(f.state(), kEmpty);
+  EXPECT_EQ(f.mode(), Mode::Empty);
   EXPECT_EQ(readBytes(f.root.databases() / "yardMark_roster.mdb"), "not a database at all") << "left as it was";
 }
 

@@ -40,6 +40,12 @@ protected:
       return true;
     });
   }
+  template <class W = QLabel>
+  W* w(const char* name) const {
+    W* found = about->findChild<W*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
   frmAbout* about = nullptr;
   FakeLookup* lookup = nullptr;
   QStringList opened;
@@ -47,25 +53,25 @@ protected:
 
 TEST_F(AboutTest, ShowsTitleVersionAndDescription) {
   EXPECT_EQ(about->windowTitle(), "About YardMark");
-  EXPECT_EQ(about->lblTitle->text(), "YardMark");
-  EXPECT_EQ(about->lblVersion->text(), "Version 1.0.0");
-  const QStringList lines = about->lblDescription->text().split("\r\n");
+  EXPECT_EQ(w("lblTitle")->text(), "YardMark");
+  EXPECT_EQ(w("lblVersion")->text(), "Version 1.0.0");
+  const QStringList lines = w("lblDescription")->text().split("\r\n");
   ASSERT_GE(lines.size(), 2);
   EXPECT_EQ(lines.front(), "Windows 95/98/ME/NT/XP");
   for (const QString& line : lines) EXPECT_FALSE(line.contains('\n') || line.isEmpty());
-  EXPECT_FALSE(about->lblDisclaimer->text().isEmpty());
-  EXPECT_FALSE(about->picIcon->pixmap().isNull());
-  for (const char* name : {"picIcon", "lblTitle", "lblVersion", "lblDescription", "lblEmail", "lblWebsite",
-                           "lblDisclaimer", "cmdOK", "cmdSysInfo"})
-    EXPECT_NE(about->findChild<QWidget*>(name), nullptr) << name;
+  EXPECT_FALSE(w("lblDisclaimer")->text().isEmpty());
+  EXPECT_FALSE(w("picIcon")->pixmap().isNull());
+  EXPECT_EQ(w<QPushButton>("cmdOK")->text(), "OK");
+  EXPECT_TRUE(w<QPushButton>("cmdOK")->isDefault());
+  EXPECT_EQ(w<QPushButton>("cmdSysInfo")->text(), "&System Info...");
 }
 
 TEST_F(AboutTest, LinksOpenMailAndWebAddressesThroughTheDesktop) {
-  QTest::mouseClick(about->lblEmail, Qt::LeftButton);
-  QTest::mouseClick(about->lblWebsite, Qt::LeftButton);
-  QTest::mouseClick(about->lblTitle, Qt::LeftButton);  // not a link
-  EXPECT_EQ(opened, (QStringList{"mailto:" + about->lblEmail->text(), "http://" + about->lblWebsite->text()}));
-  EXPECT_FALSE(about->lblWebsite->text().contains("://"));
+  QTest::mouseClick(w("lblEmail"), Qt::LeftButton);
+  QTest::mouseClick(w("lblWebsite"), Qt::LeftButton);
+  QTest::mouseClick(w("lblTitle"), Qt::LeftButton);  // not a link
+  EXPECT_EQ(opened, (QStringList{"mailto:" + w("lblEmail")->text(), "http://" + w("lblWebsite")->text()}));
+  EXPECT_FALSE(w("lblWebsite")->text().contains("://"));
 }
 
 struct SysInfoCase {
@@ -91,7 +97,7 @@ TEST_F(AboutTest, SystemInformationStartsTheToolOrSaysItIsUnavailable) {
     lookup->started.clear();
     prompter.clear();
     if (c.expectMessage) prompter.answer(Answer::Ok);
-    QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+    QTest::mouseClick(w<QPushButton>("cmdSysInfo"), Qt::LeftButton);
     EXPECT_EQ(lookup->started, c.path && !c.throws ? QStringList{*c.path} : QStringList{});
     if (c.expectMessage) {
       ASSERT_EQ(prompter.records().size(), 1u);
@@ -105,7 +111,7 @@ TEST_F(AboutTest, SystemInformationStartsTheToolOrSaysItIsUnavailable) {
 }
 
 TEST_F(AboutTest, OkClosesTheBox) {
-  QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+  QTest::mouseClick(w<QPushButton>("cmdOK"), Qt::LeftButton);
   EXPECT_EQ(app.forms().find<frmAbout>(), nullptr);
 }
 

@@ -1,5 +1,5 @@
-// The all-sections check against fake sections: order, the stopping rule, the pages it
-// selects and its messages.
+// The all-sections check against fake sections: order, the sections it skips, the stopping
+// rule, the pages it selects and its messages.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -23,7 +23,7 @@ public:
       entry->saved.push_back(which);
       if (entry->empty.count(which)) entry->vars.emptyFieldFound = true;
     }
-    bool addNewEnabled() const override { return !entry->editing.count(which); }
+    bool needsSilentSave() const override { return !entry->idle.count(which); }
   };
 
   explicit FakeEntry(GlobalVariables& v) : vars(v) {
@@ -42,7 +42,7 @@ public:
 
   GlobalVariables& vars;
   std::map<S, Section> sections;
-  std::set<S> empty, editing, missing;
+  std::set<S> empty, idle, missing;
   std::vector<S> saved;
   std::optional<std::pair<int, int>> tabs;
   int messagesWhenSelected = -1;
@@ -51,7 +51,7 @@ public:
 struct Case {
   const char* name;
   std::set<S> empty;
-  std::set<S> editing;  // player sections whose Add New is disabled
+  std::set<S> idle;  // sections that need no silent save (a player section with no add or edit under way)
   std::vector<S> saved;
   std::optional<std::pair<int, int>> tabs;
   const char* message;  // nullptr: none
@@ -65,25 +65,30 @@ const std::vector<S> kAll{S::Header, S::Quarter, S::TeamStats, S::Rushing,
                           S::Passing, S::Receiving, S::Scoring, S::Defense};
 
 const Case kCases[] = {
-    {"all complete, no player edits", {}, {}, kGameLevel, std::nullopt, nullptr},
-    {"all complete, every player section editing", {}, kAllPlayers, kAll, std::nullopt, nullptr},
-    {"header empty", {S::Header, S::Quarter}, kAllPlayers, {S::Header}, {{0, -1}},
+    {"all complete, no player edits", {}, kAllPlayers, kGameLevel, std::nullopt, nullptr},
+    {"all complete, every player section editing", {}, {}, kAll, std::nullopt, nullptr},
+    {"header empty", {S::Header, S::Quarter}, {}, {S::Header}, {{0, -1}},
      "Fields cannot be empty.  Please enter Game Information Header data."},
-    {"quarter empty after a complete header", {S::Quarter, S::TeamStats}, kAllPlayers, {S::Header, S::Quarter},
-     {{0, -1}}, "Fields cannot be empty.  Please enter Game Information Score data."},
-    {"team stats empty", {S::TeamStats}, {}, kGameLevel, {{1, -1}},
+    {"quarter empty after a complete header", {S::Quarter, S::TeamStats}, {}, {S::Header, S::Quarter}, {{0, -1}},
+     "Fields cannot be empty.  Please enter Game Information Score data."},
+    {"team stats empty", {S::TeamStats}, kAllPlayers, kGameLevel, {{1, -1}},
      "Fields cannot be empty.  Please enter Team Stats data."},
-    {"rushing empty", {S::Rushing, S::Defense}, kAllPlayers, {S::Header, S::Quarter, S::TeamStats, S::Rushing},
-     {{2, 0}}, "Fields cannot be empty.  Please enter Offense Rushing data."},
-    {"passing empty", {S::Passing}, {S::Passing}, {S::Header, S::Quarter, S::TeamStats, S::Passing}, {{2, 1}},
+    {"rushing empty", {S::Rushing, S::Defense}, {}, {S::Header, S::Quarter, S::TeamStats, S::Rushing}, {{2, 0}},
+     "Fields cannot be empty.  Please enter Offense Rushing data."},
+    {"passing empty", {S::Passing}, {S::Rushing, S::Receiving, S::Scoring, S::Defense},
+     {S::Header, S::Quarter, S::TeamStats, S::Passing}, {{2, 1}},
      "Fields cannot be empty.  Please enter Offense Passing data."},
-    {"receiving empty", {S::Receiving}, {S::Rushing, S::Receiving},
+    {"receiving empty", {S::Receiving}, {S::Passing, S::Scoring, S::Defense},
      {S::Header, S::Quarter, S::TeamStats, S::Rushing, S::Receiving}, {{2, 2}},
      "Fields cannot be empty.  Please enter Offense Receiving data."},
-    {"scoring empty", {S::Scoring}, {S::Scoring}, {S::Header, S::Quarter, S::TeamStats, S::Scoring}, {{2, 0}},
+    {"scoring empty", {S::Scoring}, {S::Rushing, S::Passing, S::Receiving, S::Defense},
+     {S::Header, S::Quarter, S::TeamStats, S::Scoring}, {{2, 0}},
      "Fields cannot be empty.  Please enter Offense Scoring data."},
-    {"defense empty", {S::Defense}, kAllPlayers, kAll, {{3, -1}}, "Fields cannot be empty.  Please enter Defense data."},
-    {"empty player sections with Add New enabled are skipped", kAllPlayers, {}, kGameLevel, std::nullopt, nullptr},
+    {"defense empty", {S::Defense}, {}, kAll, {{3, -1}}, "Fields cannot be empty.  Please enter Defense data."},
+    {"sections needing no save are skipped, empty or not",
+     {S::Quarter, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense},
+     {S::Quarter, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense}, {S::Header, S::TeamStats},
+     std::nullopt, nullptr},
 };
 
 class AllSectionsCheck : public testing::TestWithParam<Case> {};
@@ -95,7 +100,7 @@ TEST_P(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
   FakeEntry entry(vars);
   entry.shown = [&] { return prompter.records().size(); };
   entry.empty = c.empty;
-  entry.editing = c.editing;
+  entry.idle = c.idle;
   vars.setEntrySections(&entry);
   vars.emptyFieldFound = true;  // a stale value from an earlier check
   if (c.message) prompter.answer(Answer::Ok);
@@ -130,7 +135,6 @@ TEST(AllSectionsCheckWithout, SectionsTheFormDoesNotHaveAreSkipped) {
   FakeEntry entry(vars);
   entry.shown = [&] { return prompter.records().size(); };
   entry.missing = {S::Header, S::Quarter, S::Rushing};
-  entry.editing = kAllPlayers;
   entry.empty = {S::Receiving};
   vars.setEntrySections(&entry);
   prompter.answer(Answer::Ok);
