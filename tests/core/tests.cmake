@@ -1,6 +1,6 @@
 set(_t ${CMAKE_CURRENT_LIST_DIR})
-# The database layer, values and conversions.
-yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_conversions.cpp)
+# The database layer, its query grammar, values and conversions.
+yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp)
 # The folder tree and the data-folder rule.
 yardmark_add_test(test_files SOURCES ${_t}/files/test_datatree.cpp ${_t}/files/test_datafolder.cpp)
 # Game files: the season synopsis.
