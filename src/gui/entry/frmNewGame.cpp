@@ -26,11 +26,6 @@ namespace yardmark {
 
 namespace {
 
-constexpr std::array<const char*, kGameTableCount> kQueries{
-    "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
-    "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense",
-};
-
 QGroupBox* frame(QWidget* parent, const char* name, const char* title) {
   auto* box = new QGroupBox(QString::fromLatin1(title), parent);
   box->setObjectName(QString::fromLatin1(name));
@@ -142,7 +137,7 @@ void frmNewGame::buildPages() {
 void frmNewGame::buildSections() {
   GameLevelConfig header{
       kHeader,
-      "Select * from header",
+      queries::kSelectHeader,
       cmdhEdit,
       cmdhSave,
       {{1, txtOwnTeamName, GameField::Text, true},
@@ -158,7 +153,7 @@ void frmNewGame::buildSections() {
         txtGameNumber->setText(QString::fromStdString(textOfNumber(Form::app().vars().currentGameNumber)));
       }};
   GameLevelConfig quarter{kQuarter,
-                          "select * from quarter",
+                          gameTable(kQuarter).query,
                           cmdqEdit,
                           cmdqSave,
                           {},
@@ -177,7 +172,7 @@ void frmNewGame::buildSections() {
   quarter.fields.push_back({10, txtTotalOwn, GameField::Number, false});
 
   GameLevelConfig teamStats{kTeamStats,
-                            "select * from teamStats",
+                            gameTable(kTeamStats).query,
                             cmdtsEdit,
                             cmdtsSave,
                             {},
@@ -264,7 +259,7 @@ void frmNewGame::loadGameDB() {
   const std::filesystem::path path = pathOfGame();
   Database db(path);
   std::vector<Recordset> views;
-  for (const char* query : kQueries) views.push_back(db.openRecordset(query));
+  for (const GameTableLayout& table : gameTables()) views.push_back(db.openRecordset(table.query));
   m_gameTables = std::move(views);
   m_gameDatabase = std::move(db);
   m_gameFilePath = path;

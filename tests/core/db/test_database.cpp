@@ -17,29 +17,6 @@ struct Layout {
   std::vector<std::string> columns;
 };
 
-const std::vector<Layout> kGameLayouts = {
-    {"header", {"headerID", "OwnTeamName", "OppTeamName", "Year", "GameNumber", "RecordWins", "RecordLosses"}},
-    {"quarter",
-     {"quarterID", "Quarter1Opp", "Quarter1Own", "Quarter2Opp", "Quarter2Own", "Quarter3Opp", "Quarter3Own",
-      "Quarter4Opp", "Quarter4Own", "QuarterTotalOpp", "QuarterTotalOwn"}},
-    {"teamStats",
-     {"teamStatsID", "teamStatsFirstDownsOpp", "teamStatsRushingOpp", "teamStatsPassingOpp",
-      "teamStatsPassingYrdsOpp", "teamStatsTotalOffenseOpp", "teamStatsFumblesLostOpp", "teamStatsPenaltiesOpp",
-      "teamStatsPuntsOpp", "teamStatsPlaysOpp", "teamStatsPuntReturnsOpp", "teamStatsFirstDownsOwn",
-      "teamStatsRushingOwn", "teamStatsPassingOwn", "teamStatsPassingYrdsOwn", "teamStatsTotalOffenseOwn",
-      "teamStatsFumblesLostOwn", "teamStatsPenaltiesOwn", "teamStatsPuntsOwn", "teamStatsPlaysOwn",
-      "teamStatsPuntReturnsOwn"}},
-    {"rushing", {"rushingID", "indRushATT", "indRushYDS", "indRushTDS", "indRush2PTS", "indPlayerName"}},
-    {"passing",
-     {"passingID", "indPassCOMP", "indPassATT", "indPassYDS", "indPassTDS", "indPassINT", "indPlayerName"}},
-    {"receiving", {"receivingID", "indRecREC", "indRecYDS", "indRecTDS", "indRec2PTS", "indPlayerName"}},
-    {"scoring",
-     {"scoringID", "indScoreTD", "indScorePAT", "indScore2PTS", "indScoreFG", "indScorePTS", "indPlayerName"}},
-    {"defense",
-     {"defenseID", "defUnassisted", "defAssists", "defQBSacks", "defPassDeflects", "defFumbleRecoveries",
-      "defFumblesCaused", "defINTS", "defBlockedKicks", "defPlayerName"}},
-};
-
 void expectLayout(Database& db, const Layout& l) {
   auto rs = db.openRecordset(std::string("select * from ") + l.table);
   ASSERT_EQ(rs.fieldCount(), static_cast<int>(l.columns.size())) << l.table;
@@ -64,15 +41,6 @@ Database gameWithRushers(const test::TempRoot& root, const std::vector<std::stri
 std::string nameAt(const Recordset& rs) { return textOf(rs.field(5)); }
 
 }  // namespace
-
-TEST(Template, GameTablesMatchTheLayoutsByOrdinal) {
-  test::TempRoot root;
-  for (const fs::path& file : {root.databases() / "yardMark_master.mdb", root.databases() / "tmpDB.mdb"}) {
-    Database db(file);
-    for (const auto& l : kGameLayouts) expectLayout(db, l);
-    EXPECT_FALSE(db.hasTable("roster"));
-  }
-}
 
 TEST(Template, RosterMatchesItsLayout) {
   test::TempRoot root;
