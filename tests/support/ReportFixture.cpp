@@ -3,7 +3,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "core/files/DataTree.h"
-
+#include "core/games/GameTables.h"
 
 namespace fs = std::filesystem;
 
@@ -66,8 +66,7 @@ long rowCount(const fs::path& db, std::string_view table) {
 
 long totalRows(const fs::path& db) {
   long n = 0;
-  for (auto t : {"header", "quarter", "teamStats", "rushing", "passing", "receiving", "scoring", "defense"})
-    n += rowCount(db, t);
+  for (const GameTableLayout& t : gameTables()) n += rowCount(db, t.name);
   return n;
 }
 

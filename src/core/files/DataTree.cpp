@@ -13,7 +13,6 @@
 namespace yardmark {
 
 namespace embedded {
-extern const std::string_view schema_sql;
 extern const std::string_view css_css;
 }  // namespace embedded
 
@@ -118,17 +117,7 @@ void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
     fs::remove(tmp, ignored);
     SQLite::Database db(tmp.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     SQLite::Transaction tx(db);
-    const std::string_view schema = embedded::schema_sql;
-    size_t start = 0;
-    while (start < schema.size()) {
-      size_t end = schema.find(';', start);
-      if (end == std::string_view::npos) break;
-      const std::string stmt(schema.substr(start, end - start + 1));
-      start = end + 1;
-      const bool isRoster = stmt.find("CREATE TABLE roster") != std::string::npos;
-      if (stmt.find("CREATE TABLE") == std::string::npos) continue;
-      if (isRoster == (kind == DatabaseKind::Roster)) db.exec(stmt);
-    }
+    createHouseTables(db, kind);
     tx.commit();
   };
   try {

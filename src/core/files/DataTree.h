@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/db/Schema.h"
+
 namespace yardmark {
 
 class DataTree {
@@ -48,8 +50,7 @@ std::filesystem::path findPathCaseInsensitive(const std::filesystem::path& absol
 // games/, Reports/css/css.css. Only what is missing is made; user data is never replaced.
 void layOutTree(const std::filesystem::path& programDir);
 
-// Makes a new database file holding the given tables of the house schema ("game" tables or "roster").
-enum class DatabaseKind { Game, Roster };
+// Makes a new database file holding the house schema's tables for that kind of file.
 void createDatabaseFile(const std::filesystem::path& file, DatabaseKind kind);
 
 // The roster database's path; a missing roster is made from the schema first, so the forms

@@ -23,7 +23,7 @@ struct Finding {
   std::string message;  // names the section and the figures
   // Where the entry form goes: the section's table, for a player row its position in stored
   // order (0-based) and its bookmark, and the column most to blame (0: none in particular).
-  GameTable table = GameTable::Header;
+  GameTable table = kHeader;
   int row = -1;
   std::int64_t bookmark = 0;
   int field = 0;

@@ -8,23 +8,12 @@ namespace yardmark {
 
 namespace {
 
-struct TableNames {
-  std::string_view table, section;
-};
+// Each table's section as the entry form captions it.
+constexpr std::array<std::string_view, kGameTableCount> kSections = {
+    "Game Information", "Quarter", "Team Stats", "Rushing", "Passing", "Receiving", "Scoring", "Defense"};
 
-constexpr std::array<TableNames, kGameTableCount> kNames = {{
-    {"header", "Game Information"},
-    {"quarter", "Quarter"},
-    {"teamStats", "Team Stats"},
-    {"rushing", "Rushing"},
-    {"passing", "Passing"},
-    {"receiving", "Receiving"},
-    {"scoring", "Scoring"},
-    {"defense", "Defense"},
-}};
-
-std::vector<StoredRow> readTable(Database& db, std::string_view table) {
-  Recordset rs = db.openRecordset("select * from " + std::string(table));
+std::vector<StoredRow> readTable(Database& db, GameTable table) {
+  Recordset rs = db.openRecordset(gameTable(table).query);
   std::vector<StoredRow> rows;
   rows.reserve(static_cast<size_t>(rs.recordCount()));
   if (rs.recordCount() == 0) return rows;
@@ -46,9 +35,9 @@ std::optional<std::string> part(const Recordset& rs, int ordinal) {
 
 }  // namespace
 
-std::string_view tableName(GameTable table) { return kNames[static_cast<size_t>(table)].table; }
-std::string_view sectionName(GameTable table) { return kNames[static_cast<size_t>(table)].section; }
-bool isPlayerTable(GameTable table) { return table >= GameTable::Rushing; }
+std::string_view tableName(GameTable table) { return gameTable(table).name; }
+std::string_view sectionName(GameTable table) { return kSections[static_cast<size_t>(table)]; }
+bool isPlayerTable(GameTable table) { return table >= kRushing; }
 
 Value StoredRow::at(int ordinal) const {
   if (ordinal < 1 || static_cast<size_t>(ordinal) > fields.size()) return {};
@@ -59,7 +48,7 @@ GameData readGameData(const std::filesystem::path& gameFile) {
   Database db(gameFile, Database::Mode::ReadOnly);
   GameData game;
   for (int t = 0; t < kGameTableCount; ++t)
-    game.tables[static_cast<size_t>(t)] = readTable(db, tableName(static_cast<GameTable>(t)));
+    game.tables[static_cast<size_t>(t)] = readTable(db, static_cast<GameTable>(t));
   return game;
 }
 

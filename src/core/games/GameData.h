@@ -9,12 +9,9 @@
 #include <vector>
 
 #include "core/db/Value.h"
+#include "core/games/GameTables.h"
 
 namespace yardmark {
-
-// The eight tables of a game, in the order of the entry form's table views.
-enum class GameTable { Header, Quarter, TeamStats, Rushing, Passing, Receiving, Scoring, Defense };
-inline constexpr int kGameTableCount = 8;
 
 // The table's name in a game file ("teamStats").
 std::string_view tableName(GameTable table);

@@ -1,8 +1,9 @@
 #include "core/games/Synopsis.h"
 
-#include "core/jet/OldFiles.h"
 #include "core/db/Database.h"
 #include "core/db/Value.h"
+#include "core/games/GameTables.h"
+#include "core/jet/OldFiles.h"
 
 namespace yardmark {
 
@@ -13,7 +14,7 @@ Synopsis synopsisOf(const std::vector<std::filesystem::path>& gameFiles) {
     try {
       // Read-only: looking at a season never changes a game file.
       Database db(gameFiles[i], Database::Mode::ReadOnly);
-      Recordset header = db.openRecordset("select * from header");
+      Recordset header = db.openRecordset(gameTable(kHeader).query);
       if (header.recordCount() == 0) continue;
       header.moveFirst();
       if (i == 0) s.teams = textOf(header.field(1)) + " Vs " + textOf(header.field(2));

@@ -13,16 +13,14 @@
 #include <fstream>
 #include <optional>
 
-#include "core/files/DataTree.h"
 #include "core/db/Database.h"
-#include "core/files/SafeWrite.h"
+#include "core/db/Schema.h"
 #include "core/db/Value.h"
+#include "core/files/DataTree.h"
+#include "core/files/SafeWrite.h"
+#include "core/games/GameTables.h"
 
 namespace yardmark {
-
-namespace embedded {
-extern const std::string_view schema_sql;
-}
 
 namespace fs = std::filesystem;
 
@@ -33,48 +31,9 @@ std::string lower(std::string s) {
   return s;
 }
 
-enum class Type { Number, Text, YesNo };
-
-struct Column {
-  std::string name;
-  Type type;
-};
-
-struct Table {
-  std::string name;
-  std::vector<Column> columns;  // ordinal 0 is the key, renumbered on the way in
-};
-
-// Our tables as the schema lays them out, for game files or for the roster.
-const std::vector<Table>& layout(OldFileKind kind) {
-  static const auto tables = [] {
-    std::vector<Table> all;
-    SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
-    db.exec(std::string(embedded::schema_sql));
-    SQLite::Statement names(
-        db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid");
-    while (names.executeStep()) {
-      Table t{names.getColumn(0).getString(), {}};
-      SQLite::Statement info(db, "SELECT name, type FROM pragma_table_info(?) ORDER BY cid");
-      info.bind(1, t.name);
-      while (info.executeStep()) {
-        const std::string type = info.getColumn(1).getString();
-        t.columns.push_back({info.getColumn(0).getString(), type == "REAL"   ? Type::Number
-                                                            : type == "TEXT" ? Type::Text
-                                                                             : Type::YesNo});
-      }
-      all.push_back(std::move(t));
-    }
-    return all;
-  }();
-  static const auto pick = [](bool roster) {
-    std::vector<Table> out;
-    for (const Table& t : tables)
-      if ((t.name == "roster") == roster) out.push_back(t);
-    return out;
-  };
-  static const std::vector<Table> game = pick(false), rosterOnly = pick(true);
-  return kind == OldFileKind::Roster ? rosterOnly : game;
+// Our tables as the house schema lays them out, for game files or for the roster.
+DatabaseKind databaseKind(OldFileKind kind) {
+  return kind == OldFileKind::Roster ? DatabaseKind::Roster : DatabaseKind::Game;
 }
 
 // One old table going into one of ours: for each of our columns after the key, the old
@@ -97,19 +56,20 @@ std::optional<bool> yesNoOf(const std::string& text) {
 }
 
 void bindValue(SQLite::Statement& insert, int index, const std::optional<std::string>& value, JetColumn::Kind kind,
-               Type type) {
+               ColumnKind column) {
   if (!value) return insert.bind(index);
   const std::string& text = *value;
-  switch (type) {
-    case Type::Text:
+  switch (column) {
+    case ColumnKind::Text:
       return insert.bind(index, text);
-    case Type::Number: {
+    case ColumnKind::Key:  // never written: keys are renumbered
+    case ColumnKind::Number: {
       double n = 0;
       const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
       if (kind == JetColumn::Kind::YesNo) return insert.bind(index, yesNoOf(text).value_or(false) ? 1.0 : 0.0);
       return insert.bind(index, ec == std::errc() && end == text.data() + text.size() ? n : numberFromText(text));
     }
-    case Type::YesNo:
+    case ColumnKind::YesNo:
       return insert.bind(index, yesNoOf(text).value_or(numberFromText(text) != 0) ? 1 : 0);
   }
 }
@@ -129,8 +89,8 @@ bool usableTemplate(const fs::path& templateFile) {
   if (templateFile.empty() || !fs::is_regular_file(templateFile, ec) || isJetFile(templateFile)) return false;
   try {
     const Database db(templateFile, Database::Mode::ReadOnly);
-    return std::all_of(layout(OldFileKind::Game).begin(), layout(OldFileKind::Game).end(),
-                       [&](const Table& t) { return db.hasTable(t.name); });
+    return std::all_of(gameTables().begin(), gameTables().end(),
+                       [&](const GameTableLayout& t) { return db.hasTable(t.name); });
   } catch (const DbError&) {
     return false;
   }
@@ -157,7 +117,7 @@ void makeFresh(const fs::path& fresh, const OldFile& old, const fs::path& templa
     copyFileBytes(templateFile, fresh);
     fs::permissions(fresh, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
   } else {
-    createDatabaseFile(fresh, old.kind == OldFileKind::Roster ? DatabaseKind::Roster : DatabaseKind::Game);
+    createDatabaseFile(fresh, databaseKind(old.kind));
   }
 }
 
@@ -185,7 +145,7 @@ size_t copyRows(const fs::path& fresh, const std::vector<TablePlan>& plans) {
       for (size_t k = 0; k < targets.size(); ++k) {
         const size_t source = *plan.from[targets[k]];
         bindValue(insert, static_cast<int>(k) + 1, source < row.size() ? row[source] : std::nullopt, plan.kinds[source],
-                  plan.target->columns[targets[k] + 1].type);
+                  plan.target->columns[targets[k] + 1].kind);
       }
       insert.exec();
       insert.reset();
@@ -224,27 +184,23 @@ std::vector<TablePlan> plan(const std::vector<JetTable>& tables, OldFileKind kin
   std::vector<TablePlan> plans;
   for (const JetTable& table : tables) {
     const std::string& source = table.name;
-    const auto& ours = layout(kind);
-    const auto target =
-        std::find_if(ours.begin(), ours.end(), [&](const Table& t) { return lower(t.name) == lower(source); });
-    if (target == ours.end()) {
+    const Table* target = findTable(houseTables(databaseKind(kind)), source);
+    if (!target) {
       leftOut.push_back("table " + source);
       continue;
     }
-    TablePlan p{&table, &*target, std::vector<std::optional<size_t>>(target->columns.size() - 1), {}};
+    TablePlan p{&table, target, std::vector<std::optional<size_t>>(target->columns.size() - 1), {}};
     const std::vector<JetColumn>& columns = table.columns;
     for (size_t c = 0; c < columns.size(); ++c) {
       p.kinds.push_back(columns[c].kind);
-      const std::string name = lower(columns[c].name);
-      if (name == lower(target->columns[0].name)) continue;  // the key: renumbered
-      const auto ourColumn = std::find_if(target->columns.begin() + 1, target->columns.end(),
-                                          [&](const Column& col) { return lower(col.name) == name; });
-      if (ourColumn == target->columns.end()) {
+      const std::optional<int> ours = columnOf(*target, columns[c].name);
+      if (ours == 0) continue;  // the key: renumbered
+      if (!ours) {
         leftOut.push_back("column " + source + "." + columns[c].name);
       } else if (columns[c].kind == JetColumn::Kind::Other) {
         leftOut.push_back("column " + source + "." + columns[c].name + " (its kind of value cannot be converted)");
       } else {
-        p.from[static_cast<size_t>(ourColumn - target->columns.begin() - 1)] = c;
+        p.from[static_cast<size_t>(*ours - 1)] = c;
       }
     }
     plans.push_back(std::move(p));

@@ -2,41 +2,18 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
 #include <unordered_map>
 
-#include "core/jet/OldFiles.h"
 #include "core/db/Database.h"
 #include "core/files/SafeWrite.h"
+#include "core/games/GameTables.h"
+#include "core/jet/OldFiles.h"
 
 namespace yardmark {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-enum class Rule { NewRowPerGame, RunningRow, RowPerPlayer };
-
-struct TableMerge {
-  std::string_view query;
-  int fields;  // data fields from ordinal 1; for player tables the last is the name
-  Rule rule;
-};
-
-constexpr std::array<TableMerge, 8> kTables{{
-    {"select * from header", 6, Rule::NewRowPerGame},
-    {"select * from quarter", 10, Rule::RunningRow},
-    {"select * from teamstats", 20, Rule::RunningRow},
-    {"select * from rushing", 5, Rule::RowPerPlayer},
-    {"select * from passing", 6, Rule::RowPerPlayer},
-    {"select * from receiving", 5, Rule::RowPerPlayer},
-    {"select * from scoring", 6, Rule::RowPerPlayer},
-    {"select * from defense", 9, Rule::RowPerPlayer},
-}};
-
-constexpr std::array<std::string_view, 8> kEmptyQueries{
-    "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
-    "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense"};
 
 using Row = std::vector<Value>;  // data fields 1..n at 0..n-1
 
@@ -67,33 +44,36 @@ std::optional<std::string> nameKey(const Value& v) {
   return key += textOf(v);
 }
 
-void mergeGame(Database& game, std::array<MergedTable, 8>& merged) {
-  for (size_t t = 0; t < kTables.size(); ++t) {
-    const TableMerge& layout = kTables[t];
+using MergedTables = std::array<MergedTable, kGameTableCount>;
+
+void mergeGame(Database& game, MergedTables& merged) {
+  for (size_t t = 0; t < merged.size(); ++t) {
+    const GameTableLayout& layout = gameTables()[t];
+    const int fields = layout.fieldCount();
     MergedTable& into = merged[t];
     Recordset rs = game.openRecordset(layout.query);
     if (rs.recordCount() == 0) continue;
     rs.moveFirst();
-    switch (layout.rule) {
-      case Rule::NewRowPerGame:
-        into.rows.push_back(readRow(rs, layout.fields));  // further rows of a game are ignored
+    switch (layout.merge) {
+      case MergeRule::NewRowPerGame:
+        into.rows.push_back(readRow(rs, fields));  // further rows of a game are ignored
         break;
-      case Rule::RunningRow:
+      case MergeRule::RunningRow:
         if (into.rows.empty()) {
-          into.rows.push_back(readRow(rs, layout.fields));
+          into.rows.push_back(readRow(rs, fields));
         } else {
-          addInto(into.rows.front(), rs, layout.fields);
+          addInto(into.rows.front(), rs, fields);
         }
         break;
-      case Rule::RowPerPlayer:
+      case MergeRule::RowPerPlayer:
         for (; !rs.isEOF(); rs.moveNext()) {
-          const auto key = nameKey(rs.field(layout.fields));
+          const auto key = nameKey(rs.field(fields));
           const auto found = key ? into.byName.find(*key) : into.byName.end();
           if (found != into.byName.end()) {
-            addInto(into.rows[found->second], rs, layout.fields - 1);  // the name is not written
+            addInto(into.rows[found->second], rs, fields - 1);  // the name is not written
           } else {
             if (key) into.byName.emplace(*key, into.rows.size());
-            into.rows.push_back(readRow(rs, layout.fields));
+            into.rows.push_back(readRow(rs, fields));
           }
         }
         break;
@@ -138,7 +118,7 @@ void Consolidator::ensureTmpDatabase() const {
 }
 
 void Consolidator::createConsolidated(const std::vector<fs::path>& games) const {
-  std::array<MergedTable, 8> merged;
+  MergedTables merged;
   for (const fs::path& path : games) {
     try {
       Database game(path, Database::Mode::ReadOnly);
@@ -151,8 +131,8 @@ void Consolidator::createConsolidated(const std::vector<fs::path>& games) const 
   try {
     Database tmp(m_tmp);
     Database::Transaction tx(tmp);
-    for (size_t t = 0; t < kTables.size(); ++t) {
-      Recordset out = tmp.openRecordset(kTables[t].query);
+    for (size_t t = 0; t < merged.size(); ++t) {
+      Recordset out = tmp.openRecordset(gameTables()[t].query);
       for (const Row& row : merged[t].rows) {
         out.addNew();
         for (size_t k = 0; k < row.size(); ++k) out.setField(static_cast<int>(k + 1), row[k]);
@@ -169,8 +149,8 @@ void Consolidator::deletTmpDatabase() const {
   try {
     Database tmp(m_tmp);
     Database::Transaction tx(tmp);
-    for (std::string_view query : kEmptyQueries) {
-      Recordset rs = tmp.openRecordset(query);
+    for (const GameTableLayout& table : gameTables()) {
+      Recordset rs = tmp.openRecordset(table.query);
       while (!rs.isEOF()) {
         rs.deleteRow();
         rs.moveNext();

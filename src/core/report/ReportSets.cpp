@@ -1,18 +1,20 @@
 #include "core/report/ReportSets.h"
 
+#include "core/games/GameTables.h"
+
 namespace yardmark {
 
 ReportSets::ReportSets(const std::filesystem::path& tmpDatabase)
     : db(tmpDatabase),
-      defense(db.openRecordset("Select * from defense")),
-      header(db.openRecordset("Select * from header")),
-      passing(db.openRecordset("Select * from passing")),
-      quarter(db.openRecordset("Select * from quarter")),
-      receiving(db.openRecordset("Select * from receiving")),
-      rushing(db.openRecordset("Select * from rushing")),
-      scoring(db.openRecordset("Select * from scoring")),
-      teamStats(db.openRecordset("Select * from TeamStats")),
-      wins(db.openRecordset("Select * from header WHERE RecordWins=Yes")),
-      losses(db.openRecordset("Select * from header WHERE RecordLosses=Yes")) {}
+      defense(db.openRecordset(queries::kSelectDefense)),
+      header(db.openRecordset(queries::kSelectHeader)),
+      passing(db.openRecordset(queries::kSelectPassing)),
+      quarter(db.openRecordset(queries::kSelectQuarter)),
+      receiving(db.openRecordset(queries::kSelectReceiving)),
+      rushing(db.openRecordset(queries::kSelectRushing)),
+      scoring(db.openRecordset(queries::kSelectScoring)),
+      teamStats(db.openRecordset(queries::kSelectTeamStats)),
+      wins(db.openRecordset(queries::kSelectWins)),
+      losses(db.openRecordset(queries::kSelectLosses)) {}
 
 }  // namespace yardmark

@@ -1,27 +1,16 @@
 #pragma once
 // A section of the entry form and what the form gives it. The form (frmNewGame) owns the game
-// file and its eight table views; each section shows and saves the rows of one of them.
+// file and its eight table views (indexed by GameTable); each section shows and saves the rows
+// of one of them.
 #include <string>
 
+#include "core/games/GameTables.h"
 #include "gui/shell/GlobalVariables.h"
 
 namespace yardmark {
 
 class App;
 class Recordset;
-
-// Index of each table view (gameTables) and of its newRowPending flag.
-enum GameTable {
-  kHeader = 0,
-  kQuarter,
-  kTeamStats,
-  kRushing,
-  kPassing,
-  kReceiving,
-  kScoring,
-  kDefense,
-  kGameTableCount
-};
 
 // The entry form as a section sees it.
 class SectionHost {

@@ -21,15 +21,6 @@
 
 namespace yardmark {
 
-namespace {
-
-constexpr std::array<const char*, kGameTableCount> kQueries{
-    "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
-    "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense",
-};
-
-}  // namespace
-
 frmNewGame::frmNewGame(App& app) : Form(app) {
   setObjectName("frmNewGame");
   setWindowTitle("New Game Stats");
@@ -49,7 +40,7 @@ frmNewGame::~frmNewGame() {
 
 GameLevelConfig frmNewGame::headerConfig() {
   return {kHeader,
-          "Select * from header",
+          queries::kSelectHeader,
           cmdhEdit,
           cmdhSave,
           {{1, txtOwnTeamName, GameField::Text, true},
@@ -68,7 +59,7 @@ GameLevelConfig frmNewGame::headerConfig() {
 
 GameLevelConfig frmNewGame::quarterConfig() {
   GameLevelConfig quarter{kQuarter,
-                          "select * from quarter",
+                          gameTable(kQuarter).query,
                           cmdqEdit,
                           cmdqSave,
                           {},
@@ -89,7 +80,7 @@ GameLevelConfig frmNewGame::quarterConfig() {
 
 GameLevelConfig frmNewGame::teamStatsConfig() {
   GameLevelConfig teamStats{kTeamStats,
-                            "select * from teamStats",
+                            gameTable(kTeamStats).query,
                             cmdtsEdit,
                             cmdtsSave,
                             {},
@@ -179,7 +170,7 @@ void frmNewGame::loadGameDB() {
   const std::filesystem::path path = pathOfGame();
   Database db(path);
   std::vector<Recordset> views;
-  for (const char* query : kQueries) views.push_back(db.openRecordset(query));
+  for (const GameTableLayout& table : gameTables()) views.push_back(db.openRecordset(table.query));
   m_gameTables = std::move(views);
   m_gameDatabase = std::move(db);
   m_gameFilePath = path;

@@ -1,0 +1,53 @@
+#pragma once
+// An open database file as the parts of the database layer share it: the connection, the file's
+// table layouts and the statements prepared on it. Only core/db includes this.
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/db/Schema.h"
+
+namespace yardmark {
+
+class Connection {
+public:
+  std::filesystem::path path;
+  std::unique_ptr<SQLite::Database> db;
+  std::vector<Table> tables;
+  // Statements run once per row (insert, update, delete, read back) are prepared once per
+  // connection; declared after db, so they are finalized before it closes.
+  std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> statements;
+
+  // A prepared statement, reset for its next use when the holder goes.
+  class Prepared {
+  public:
+    Prepared(Connection& c, const std::string& sql) {
+      auto& st = c.statements[sql];
+      if (!st) st = std::make_unique<SQLite::Statement>(c.conn(), sql);
+      m_st = st.get();
+    }
+    ~Prepared() { m_st->tryReset(); }
+    Prepared(const Prepared&) = delete;
+    Prepared& operator=(const Prepared&) = delete;
+    SQLite::Statement& operator*() const { return *m_st; }
+    SQLite::Statement* operator->() const { return m_st; }
+
+  private:
+    SQLite::Statement* m_st;
+  };
+
+  // The file's name as messages quote it.
+  std::string where() const;
+  // The open connection; DbError when the database was closed.
+  SQLite::Database& conn();
+  // Turns an engine failure while `doing` something into the DbError the caller is shown.
+  [[noreturn]] void fail(const std::exception& e, std::string_view doing) const;
+};
+
+}  // namespace yardmark

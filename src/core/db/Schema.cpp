@@ -1,0 +1,126 @@
+#include "core/db/Schema.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <algorithm>
+#include <cctype>
+#include <mutex>
+#include <unordered_map>
+
+namespace yardmark {
+
+namespace embedded {
+extern const std::string_view schema_sql;
+}
+
+namespace {
+
+bool sameNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+std::string lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+ColumnKind kindOf(const std::string& declared, bool key) {
+  const std::string type = lower(declared);
+  if (key) return ColumnKind::Key;
+  if (type.find("char") != std::string::npos || type.find("text") != std::string::npos) return ColumnKind::Text;
+  if (type.find("int") != std::string::npos || type.find("bool") != std::string::npos) return ColumnKind::YesNo;
+  return ColumnKind::Number;
+}
+
+std::vector<Table> readLayouts(SQLite::Database& db) {
+  std::vector<Table> tables;
+  SQLite::Statement info(db,
+                         "SELECT m.name, p.name, p.type, p.pk FROM sqlite_master AS m, pragma_table_info(m.name) AS p "
+                         "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY m.rowid, p.cid");
+  while (info.executeStep()) {
+    const std::string table = info.getColumn(0).getString();
+    if (tables.empty() || tables.back().name != table) tables.push_back({table, {}});
+    tables.back().columns.push_back(
+        {info.getColumn(1).getString(), kindOf(info.getColumn(2).getString(), info.getColumn(3).getInt() != 0)});
+  }
+  return tables;
+}
+
+bool isRosterTable(std::string_view name) { return name == "roster"; }
+
+// The house schema, read once from the text built into the program.
+struct House {
+  std::vector<Table> game, roster;
+  std::vector<std::string> gameSql, rosterSql;  // each table's CREATE statement
+};
+
+const House& house() {
+  static const House h = [] {
+    House out;
+    SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
+    db.exec(std::string(embedded::schema_sql));
+    for (Table& t : readLayouts(db)) {
+      SQLite::Statement sql(db, "SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?");
+      sql.bind(1, t.name);
+      sql.executeStep();
+      const bool roster = isRosterTable(t.name);
+      (roster ? out.rosterSql : out.gameSql).push_back(sql.getColumn(0).getString());
+      (roster ? out.roster : out.game).push_back(std::move(t));
+    }
+    return out;
+  }();
+  return h;
+}
+
+}  // namespace
+
+std::optional<int> columnOf(const Table& table, std::string_view name) {
+  for (size_t i = 0; i < table.columns.size(); ++i)
+    if (sameNoCase(table.columns[i].name, name)) return static_cast<int>(i);
+  return std::nullopt;
+}
+
+const Table* findTable(const std::vector<Table>& tables, std::string_view name) {
+  for (const auto& t : tables)
+    if (sameNoCase(t.name, name)) return &t;
+  return nullptr;
+}
+
+std::string sqlName(std::string_view ident) {
+  std::string r = "\"";
+  for (char c : ident) {
+    if (c == '"') r += '"';
+    r += c;
+  }
+  return r + "\"";
+}
+
+// Every game file is a copy of one template, so layouts are kept by schema text: opening a file
+// for a report then costs one statement instead of reading each table's columns again.
+std::vector<Table> tablesOf(SQLite::Database& db) {
+  std::string schema;
+  SQLite::Statement st(db, "SELECT sql FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
+  while (st.executeStep()) schema += st.getColumn(0).getString() + '\n';
+  static std::mutex guard;
+  static std::unordered_map<std::string, std::vector<Table>> known;
+  {
+    const std::lock_guard lock(guard);
+    if (auto it = known.find(schema); it != known.end()) return it->second;
+  }
+  std::vector<Table> tables = readLayouts(db);
+  const std::lock_guard lock(guard);
+  known.emplace(std::move(schema), tables);
+  return tables;
+}
+
+const std::vector<Table>& houseTables(DatabaseKind kind) {
+  return kind == DatabaseKind::Roster ? house().roster : house().game;
+}
+
+void createHouseTables(SQLite::Database& db, DatabaseKind kind) {
+  for (const std::string& sql : kind == DatabaseKind::Roster ? house().rosterSql : house().gameSql) db.exec(sql);
+}
+
+}  // namespace yardmark

@@ -1,0 +1,45 @@
+#pragma once
+// Table layouts: those of an open database file, and those of the house schema (data/schema.sql)
+// that every new game file, temporary database and roster is made from.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+namespace yardmark {
+
+enum class ColumnKind { Key, Number, Text, YesNo };
+
+struct Column {
+  std::string name;
+  ColumnKind kind;
+};
+
+struct Table {
+  std::string name;
+  std::vector<Column> columns;  // ordinal 0 is the key
+};
+
+// The ordinal of a column, found regardless of letter case.
+std::optional<int> columnOf(const Table& table, std::string_view name);
+// A table found regardless of letter case; nullptr when there is none.
+const Table* findTable(const std::vector<Table>& tables, std::string_view name);
+// A table or column name quoted for SQL text.
+std::string sqlName(std::string_view ident);
+
+// The tables of an open database file and their columns, in the order the file made them.
+std::vector<Table> tablesOf(SQLite::Database& db);
+
+// A game file (and the temporary database) holds the game tables; the roster file the roster.
+enum class DatabaseKind { Game, Roster };
+
+// The house schema's tables for one kind of file, in schema order.
+const std::vector<Table>& houseTables(DatabaseKind kind);
+// Creates the house schema's tables for one kind of file on an empty database.
+void createHouseTables(SQLite::Database& db, DatabaseKind kind);
+
+}  // namespace yardmark

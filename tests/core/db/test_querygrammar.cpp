@@ -1,0 +1,95 @@
+// The query texts the database layer accepts, and what they select.
+#include <gtest/gtest.h>
+
+#include "core/db/Database.h"
+#include "support/TempRoot.h"
+
+using namespace yardmark;
+
+TEST(Grammar, LetterCaseAndFilters) {
+  test::TempRoot root;
+  Database db(root.copyTemplate("g.mdb"));
+  {
+    auto h = db.openRecordset("select * from header");
+    for (bool won : {true, false, true}) {
+      h.addNew();
+      h.setField(5, Value(won));
+      h.setField(6, Value(!won));
+      h.update();
+    }
+  }
+  struct Case {
+    const char* query;
+    long rows;
+  } cases[] = {
+      {"select * from header", 3},
+      {"Select * from header", 3},
+      {"SELECT * FROM HEADER", 3},
+      {"  select   *   from   Header  ", 3},
+      {"Select * from header WHERE RecordWins=Yes", 2},
+      {"Select * from header WHERE RecordLosses=Yes", 1},
+      {"select * from header where recordwins = yes", 2},
+      {"select * from header WHERE RecordWins=No", 1},
+      {"Select * from TeamStats", 0},
+      {"select * from teamstats", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(db.openRecordset(c.query).recordCount(), c.rows) << c.query;
+
+  const char* refused[] = {
+      "select OwnTeamName from header",
+      "select * from header; DROP TABLE header",
+      "select * from header WHERE RecordWins=1",
+      "delete from header",
+      "select * from header WHERE OwnTeamName='x' OR 1=1",
+  };
+  for (const char* q : refused) {
+    try {
+      db.openRecordset(q);
+      ADD_FAILURE() << q;
+    } catch (const DbError& e) {
+      EXPECT_EQ(e.number(), 3131) << q;
+    }
+  }
+  // Inside the grammar, but naming a column the table lacks.
+  for (const char* q : {"select * from header WHERE Won=Yes", "select * from header ORDER BY Nickname"}) {
+    try {
+      db.openRecordset(q);
+      ADD_FAILURE() << q;
+    } catch (const DbError& e) {
+      EXPECT_EQ(e.number(), 3265) << q;
+    }
+  }
+  EXPECT_EQ(db.openRecordset("select * from header").recordCount(), 3);
+}
+
+TEST(Grammar, OrderByLastName) {
+  test::TempRoot root;
+  Database db(root.databases() / "yardMark_roster.mdb");
+  {
+    auto rs = db.openRecordset("select * from roster");
+    for (const char* last : {"Smith", "adams", "Brown", "Zane"}) {
+      rs.addNew();
+      rs.setField(1, Value(last));
+      rs.update();
+    }
+  }
+  auto rs = db.openRecordset("SELECT * FROM roster ORDER BY rosterPlayerName_Last");
+  std::vector<std::string> got;
+  for (; !rs.isEOF(); rs.moveNext()) got.push_back(textOf(rs.field(1)));
+  EXPECT_EQ(got, (std::vector<std::string>{"adams", "Brown", "Smith", "Zane"}));
+  auto plain = db.openRecordset("select * from roster");
+  EXPECT_EQ(textOf(plain.field(1)), "Smith");  // table order without ORDER BY
+}
+
+TEST(Grammar, MissingTableNamesTheFile) {
+  test::TempRoot root;
+  Database db(root.databases() / "yardMark_roster.mdb");
+  try {
+    db.openRecordset("select * from header");
+    FAIL();
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.number(), 3078);
+    EXPECT_NE(e.description().find("yardMark_roster.mdb"), std::string::npos) << e.description();
+    EXPECT_NE(e.description().find("header"), std::string::npos) << e.description();
+  }
+}
