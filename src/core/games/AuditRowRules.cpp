@@ -29,7 +29,7 @@ std::string exceeds(T t, int i, const StoredRow& r, std::string_view what, doubl
          figure(b) + ").";
 }
 
-constexpr T kPlayerTables[] = {T::Rushing, T::Passing, T::Receiving, T::Scoring, T::Defense};
+constexpr T kPlayerTables[] = {kRushing, kPassing, kReceiving, kScoring, kDefense};
 
 std::string quoted(const std::string& s) { return '"' + s + '"'; }
 
@@ -38,10 +38,10 @@ std::string quoted(const std::string& s) { return '"' + s + '"'; }
 namespace col {
 int playerName(GameTable t) {
   switch (t) {
-    case T::Passing:
-    case T::Scoring:
+    case kPassing:
+    case kScoring:
       return 6;
-    case T::Defense:
+    case kDefense:
       return 9;
     default:
       return 5;
@@ -55,57 +55,57 @@ std::string rowLabel(GameTable t, int row, const StoredRow& r) {
 }
 
 void scorerPoints(const Input& in, Hits& hits) {
-  eachRow(in.game, T::Scoring, [&](int i, const StoredRow& r) {
+  eachRow(in.game, kScoring, [&](int i, const StoredRow& r) {
     const double points = r.number(col::kScorePts), figures = pointsFromFigures(r);
     if (same(points, figures) || same(points - figures, 2)) return;
-    hits.push_back({rowLabel(T::Scoring, i, r) + ": " + differ("points", points, kPointsRule, figures), T::Scoring, i,
+    hits.push_back({rowLabel(kScoring, i, r) + ": " + differ("points", points, kPointsRule, figures), kScoring, i,
                     col::kScorePts});
   });
 }
 
 void scorerSafety(const Input& in, Hits& hits) {
-  eachRow(in.game, T::Scoring, [&](int i, const StoredRow& r) {
+  eachRow(in.game, kScoring, [&](int i, const StoredRow& r) {
     const double points = r.number(col::kScorePts), figures = pointsFromFigures(r);
     if (!same(points - figures, 2)) return;
-    hits.push_back({rowLabel(T::Scoring, i, r) + ": points (" + figure(points) + ") are 2 more than " +
+    hits.push_back({rowLabel(kScoring, i, r) + ": points (" + figure(points) + ") are 2 more than " +
                         std::string(kPointsRule) + " (" + figure(figures) + "): a safety?",
-                    T::Scoring, i, col::kScorePts});
+                    kScoring, i, col::kScorePts});
   });
 }
 
 void passerCompletions(const Input& in, Hits& hits) {
-  eachRow(in.game, T::Passing, [&](int i, const StoredRow& r) {
+  eachRow(in.game, kPassing, [&](int i, const StoredRow& r) {
     const double comp = r.number(col::kPassComp), att = r.number(col::kPassAtt);
     if (comp > att)
-      hits.push_back({exceeds(T::Passing, i, r, "completions", comp, "attempts", att), T::Passing, i, col::kPassComp});
+      hits.push_back({exceeds(kPassing, i, r, "completions", comp, "attempts", att), kPassing, i, col::kPassComp});
   });
 }
 
 // The field is 100 yards long: no carry gains or loses more than 99.
 void rusherYards(const Input& in, Hits& hits) {
-  eachRow(in.game, T::Rushing, [&](int i, const StoredRow& r) {
+  eachRow(in.game, kRushing, [&](int i, const StoredRow& r) {
     const double yards = r.number(col::kRushYds), att = r.number(col::kRushAtt);
     if (std::fabs(yards) <= 99 * att) return;
     hits.push_back(
-        {exceeds(T::Rushing, i, r, yards < 0 ? "yards lost" : "yards", std::fabs(yards), "99 x attempts", 99 * att),
-         T::Rushing, i, col::kRushYds});
+        {exceeds(kRushing, i, r, yards < 0 ? "yards lost" : "yards", std::fabs(yards), "99 x attempts", 99 * att),
+         kRushing, i, col::kRushYds});
   });
 }
 
 void rusherTouchdowns(const Input& in, Hits& hits) {
-  eachRow(in.game, T::Rushing, [&](int i, const StoredRow& r) {
+  eachRow(in.game, kRushing, [&](int i, const StoredRow& r) {
     const double tds = r.number(col::kRushTds), att = r.number(col::kRushAtt);
     if (tds > att)
-      hits.push_back({exceeds(T::Rushing, i, r, "touchdowns", tds, "attempts", att), T::Rushing, i, col::kRushTds});
+      hits.push_back({exceeds(kRushing, i, r, "touchdowns", tds, "attempts", att), kRushing, i, col::kRushTds});
   });
 }
 
 void receiverTouchdowns(const Input& in, Hits& hits) {
-  eachRow(in.game, T::Receiving, [&](int i, const StoredRow& r) {
+  eachRow(in.game, kReceiving, [&](int i, const StoredRow& r) {
     const double tds = r.number(col::kRecTds), rec = r.number(col::kRecRec);
     if (tds > rec)
       hits.push_back(
-          {exceeds(T::Receiving, i, r, "touchdowns", tds, "receptions", rec), T::Receiving, i, col::kRecTds});
+          {exceeds(kReceiving, i, r, "touchdowns", tds, "receptions", rec), kReceiving, i, col::kRecTds});
   });
 }
 

@@ -16,8 +16,8 @@ struct Result {
   double own = 0, opp = 0;
 };
 std::optional<Result> resultOf(const GameData& game) {
-  const StoredRow* h = game.first(T::Header);
-  const StoredRow* q = game.first(T::Quarter);
+  const StoredRow* h = game.first(kHeader);
+  const StoredRow* q = game.first(kQuarter);
   if (!h || !q) return std::nullopt;
   return Result{isYes(h->at(col::kWon)), isYes(h->at(col::kLost)), q->number(col::kTotalOwn),
                 q->number(col::kTotalOpp)};
@@ -29,12 +29,12 @@ void resultScore(const Input& in, Hits& hits) {
   const auto r = resultOf(in.game);
   if (!r) return;
   if (r->won && r->lost) {
-    hits.push_back({"Game Information marks the game both won and lost.", T::Header, -1, col::kWon});
+    hits.push_back({"Game Information marks the game both won and lost.", kHeader, -1, col::kWon});
   } else if (r->won && r->own < r->opp) {
-    hits.push_back({"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", T::Header, -1,
+    hits.push_back({"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", kHeader, -1,
                     col::kWon});
   } else if (r->lost && r->own > r->opp) {
-    hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", T::Header,
+    hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", kHeader,
                     -1, col::kLost});
   }
 }
@@ -45,11 +45,11 @@ void resultTie(const Input& in, Hits& hits) {
   if (!r || r->won == r->lost || !same(r->own, r->opp)) return;
   hits.push_back({std::string("Game Information marks the game ") + (r->won ? "won" : "lost") +
                       ", but the quarter totals are tied at " + figure(r->own) + " (overtime?).",
-                  T::Header, -1, r->won ? col::kWon : col::kLost});
+                  kHeader, -1, r->won ? col::kWon : col::kLost});
 }
 
 void quarterTotals(const Input& in, Hits& hits) {
-  const StoredRow* q = in.game.first(T::Quarter);
+  const StoredRow* q = in.game.first(kQuarter);
   if (!q) return;
   // Quarters alternate opponent then own, starting at ordinal 1; the totals follow.
   for (const int side : {1, 0}) {
@@ -59,48 +59,48 @@ void quarterTotals(const Input& in, Hits& hits) {
     if (same(q->number(total), quarters)) continue;
     hits.push_back({differ(side ? "Own total points" : "Opponent total points", q->number(total),
                            "the sum of the four quarters", quarters),
-                    T::Quarter, -1, total});
+                    kQuarter, -1, total});
   }
 }
 
 void pointsScoring(const Input& in, Hits& hits) {
-  const StoredRow* q = in.game.first(T::Quarter);
-  if (!q || in.game.rows(T::Scoring).empty()) return;  // no rows at all: see the empty-section rule
-  const double points = sum(in.game, T::Scoring, col::kScorePts);
+  const StoredRow* q = in.game.first(kQuarter);
+  if (!q || in.game.rows(kScoring).empty()) return;  // no rows at all: see the empty-section rule
+  const double points = sum(in.game, kScoring, col::kScorePts);
   if (same(points, q->number(col::kTotalOwn))) return;
-  hits.push_back({differ("Scoring points", points, "own total points", q->number(col::kTotalOwn)), T::Scoring, -1,
+  hits.push_back({differ("Scoring points", points, "own total points", q->number(col::kTotalOwn)), kScoring, -1,
                   col::kScorePts});
 }
 
 // A team statistic against the sum of a player column, when the team row exists.
 void teamAgainstRows(const Input& in, Hits& hits, int statistic, std::string_view subject, T table, int ordinal,
                      std::string_view object) {
-  const StoredRow* ts = in.game.first(T::TeamStats);
+  const StoredRow* ts = in.game.first(kTeamStats);
   if (!ts) return;
   const double team = ts->number(col::kOwn + statistic);
   const double rows = sum(in.game, table, ordinal);
-  if (!same(team, rows)) hits.push_back({differ(subject, team, object, rows), T::TeamStats, -1, col::kOwn + statistic});
+  if (!same(team, rows)) hits.push_back({differ(subject, team, object, rows), kTeamStats, -1, col::kOwn + statistic});
 }
 
 void teamRushing(const Input& in, Hits& hits) {
-  teamAgainstRows(in, hits, col::kTeamRushing, "Team rushing yards", T::Rushing, col::kRushYds, "rushing yards");
+  teamAgainstRows(in, hits, col::kTeamRushing, "Team rushing yards", kRushing, col::kRushYds, "rushing yards");
 }
 
 void teamPassing(const Input& in, Hits& hits) {
-  if (in.game.rows(T::Passing).empty()) return;
-  teamAgainstRows(in, hits, col::kTeamPassYards, "Team passing yards", T::Passing, col::kPassYds, "passing yards");
+  if (in.game.rows(kPassing).empty()) return;
+  teamAgainstRows(in, hits, col::kTeamPassYards, "Team passing yards", kPassing, col::kPassYds, "passing yards");
 }
 
 void teamCompletions(const Input& in, Hits& hits) {
-  if (in.game.rows(T::Passing).empty()) return;
-  teamAgainstRows(in, hits, col::kTeamCompletions, "Team pass completions", T::Passing, col::kPassComp, "completions");
+  if (in.game.rows(kPassing).empty()) return;
+  teamAgainstRows(in, hits, col::kTeamCompletions, "Team pass completions", kPassing, col::kPassComp, "completions");
 }
 
 // Receiving rows against passing rows: every completion is a reception, every passing yard a receiving yard.
 void receivingAgainstPassing(const Input& in, Hits& hits, std::string_view subject, int recOrdinal,
                              std::string_view object, int passOrdinal) {
-  const double rec = sum(in.game, T::Receiving, recOrdinal), pass = sum(in.game, T::Passing, passOrdinal);
-  if (!same(rec, pass)) hits.push_back({differ(subject, rec, object, pass), T::Receiving, -1, recOrdinal});
+  const double rec = sum(in.game, kReceiving, recOrdinal), pass = sum(in.game, kPassing, passOrdinal);
+  if (!same(rec, pass)) hits.push_back({differ(subject, rec, object, pass), kReceiving, -1, recOrdinal});
 }
 
 void receivingYards(const Input& in, Hits& hits) {
@@ -116,7 +116,7 @@ void passingTouchdowns(const Input& in, Hits& hits) {
 }
 
 void totalOffense(const Input& in, Hits& hits) {
-  const StoredRow* ts = in.game.first(T::TeamStats);
+  const StoredRow* ts = in.game.first(kTeamStats);
   if (!ts) return;
   for (const int side : {col::kOwn, 0}) {
     const double total = ts->number(side + col::kTeamTotalOffense);
@@ -124,44 +124,44 @@ void totalOffense(const Input& in, Hits& hits) {
     if (same(total, parts)) continue;
     hits.push_back({differ(side ? "Own total offense" : "Opponent total offense", total,
                            "rushing yards plus passing yards", parts, "differs"),
-                    T::TeamStats, -1, side + col::kTeamTotalOffense});
+                    kTeamStats, -1, side + col::kTeamTotalOffense});
   }
 }
 
 double rushAndRecTouchdowns(const GameData& game) {
-  return sum(game, T::Rushing, col::kRushTds) + sum(game, T::Receiving, col::kRecTds);
+  return sum(game, kRushing, col::kRushTds) + sum(game, kReceiving, col::kRecTds);
 }
 
 // The rest of the scoring touchdowns came from returns; fewer than the offense's cannot be.
 void scoringTouchdowns(const Input& in, Hits& hits) {
-  if (in.game.rows(T::Scoring).empty()) return;  // no rows at all: see the empty-section rule
-  const double offense = rushAndRecTouchdowns(in.game), scoring = sum(in.game, T::Scoring, col::kScoreTd);
+  if (in.game.rows(kScoring).empty()) return;  // no rows at all: see the empty-section rule
+  const double offense = rushAndRecTouchdowns(in.game), scoring = sum(in.game, kScoring, col::kScoreTd);
   if (offense <= scoring) return;
   hits.push_back({"Rushing and receiving touchdowns (" + figure(offense) + ") exceed scoring touchdowns (" +
                       figure(scoring) + ") by " + figure(offense - scoring) + ".",
-                  T::Scoring, -1, col::kScoreTd});
+                  kScoring, -1, col::kScoreTd});
 }
 
 void noScoringRows(const Input& in, Hits& hits) {
-  if (!in.game.rows(T::Scoring).empty()) return;
-  const StoredRow* q = in.game.first(T::Quarter);
+  if (!in.game.rows(kScoring).empty()) return;
+  const StoredRow* q = in.game.first(kQuarter);
   const double points = q ? q->number(col::kTotalOwn) : 0, touchdowns = rushAndRecTouchdowns(in.game);
   if (points > 0)
-    hits.push_back({"Scoring has no rows, but the own team scored " + figure(points) + " points.", T::Scoring});
+    hits.push_back({"Scoring has no rows, but the own team scored " + figure(points) + " points.", kScoring});
   else if (touchdowns > 0)
     hits.push_back(
-        {"Scoring has no rows, but rushing and receiving list " + figure(touchdowns) + " touchdowns.", T::Scoring});
+        {"Scoring has no rows, but rushing and receiving list " + figure(touchdowns) + " touchdowns.", kScoring});
 }
 
 void noPassingRows(const Input& in, Hits& hits) {
-  const StoredRow* ts = in.game.first(T::TeamStats);
-  if (!ts || !in.game.rows(T::Passing).empty()) return;
+  const StoredRow* ts = in.game.first(kTeamStats);
+  if (!ts || !in.game.rows(kPassing).empty()) return;
   const double yards = ts->number(col::kOwn + col::kTeamPassYards);
   const double completions = ts->number(col::kOwn + col::kTeamCompletions);
   if (same(yards, 0) && same(completions, 0)) return;
   hits.push_back({"Passing has no rows, but the team stats show " + figure(yards) + " passing yards and " +
                       figure(completions) + " completions.",
-                  T::Passing});
+                  kPassing});
 }
 
 constexpr Severity E = Severity::Error, W = Severity::Warning, N = Severity::Note;

@@ -20,14 +20,14 @@ void put(GameData& g, T t, std::vector<std::vector<Value>> rows) {
 // Won 17 to 10; every total agrees with its rows, every name is in the roster.
 GameData soundGame() {
   GameData g;
-  put(g, T::Header, {{"Eagles", "Hawks", 2007, 3, true, false}});
-  put(g, T::Quarter, {{0, 7, 3, 7, 0, 0, 7, 3, 10, 17}});
-  put(g, T::TeamStats, {{9, 80, 5, 60, 140, 1, 4, 5, 50, 2, 12, 120, 10, 150, 270, 0, 3, 4, 60, 1}});
-  put(g, T::Rushing, {{10, 70, 1, 0, "Smith John "}, {8, 50, 0, 0, "Brown Tom "}});
-  put(g, T::Passing, {{10, 15, 150, 1, 0, "Jones Bill "}});
-  put(g, T::Receiving, {{6, 100, 1, 0, "Smith John "}, {4, 50, 0, 0, "Green Al "}});
-  put(g, T::Scoring, {{2, 0, 0, 0, 12, "Smith John "}, {0, 2, 0, 1, 5, "Kick Ken "}});
-  put(g, T::Defense, {{3, 2, 0.5, 0, 0, 0, 0, 0, "Brown Tom "}});
+  put(g, kHeader, {{"Eagles", "Hawks", 2007, 3, true, false}});
+  put(g, kQuarter, {{0, 7, 3, 7, 0, 0, 7, 3, 10, 17}});
+  put(g, kTeamStats, {{9, 80, 5, 60, 140, 1, 4, 5, 50, 2, 12, 120, 10, 150, 270, 0, 3, 4, 60, 1}});
+  put(g, kRushing, {{10, 70, 1, 0, "Smith John "}, {8, 50, 0, 0, "Brown Tom "}});
+  put(g, kPassing, {{10, 15, 150, 1, 0, "Jones Bill "}});
+  put(g, kReceiving, {{6, 100, 1, 0, "Smith John "}, {4, 50, 0, 0, "Green Al "}});
+  put(g, kScoring, {{2, 0, 0, 0, 12, "Smith John "}, {0, 2, 0, 1, 5, "Kick Ken "}});
+  put(g, kDefense, {{3, 2, 0.5, 0, 0, 0, 0, 0, "Brown Tom "}});
   return g;
 }
 
@@ -54,81 +54,81 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
   const Case cases[] = {
       {"a sound game", [](GameData&) {}, {}},
       {"a game not entered yet", [](GameData& g) { g = GameData{}; }, {}},
-      {"numbers stored as text", [](GameData& g) { set(g, T::Rushing, 0, 2, "70"); }, {}},
+      {"numbers stored as text", [](GameData& g) { set(g, kRushing, 0, 2, "70"); }, {}},
       {"a team row short of columns",
-       [](GameData& g) { put(g, T::TeamStats, {{}}); },
+       [](GameData& g) { put(g, kTeamStats, {{}}); },
        {"error team-rushing: Team rushing yards (0) differ from rushing yards (120) by 120.",
         "error team-passing: Team passing yards (0) differ from passing yards (150) by 150.",
         "error team-completions: Team pass completions (0) differ from completions (10) by 10."}},
       {"marked lost on a win",
-       [](GameData& g) { set(g, T::Header, 0, 5, false), set(g, T::Header, 0, 6, true); },
+       [](GameData& g) { set(g, kHeader, 0, 5, false), set(g, kHeader, 0, 6, true); },
        {"error result-score: Game Information marks the game lost, but the quarter totals are 17 (own) to 10 "
         "(opponent)."}},
       {"both marked",
-       [](GameData& g) { set(g, T::Header, 0, 6, 1); },
+       [](GameData& g) { set(g, kHeader, 0, 6, 1); },
        {"error result-score: Game Information marks the game both won and lost."}},
       {"a tie marked won",
-       [](GameData& g) { set(g, T::Quarter, 0, 7, 14), set(g, T::Quarter, 0, 9, 17); },
+       [](GameData& g) { set(g, kQuarter, 0, 7, 14), set(g, kQuarter, 0, 9, 17); },
        {"warning result-tie: Game Information marks the game won, but the quarter totals are tied at 17 (overtime?)."}},
       {"quarters do not add up",
-       [](GameData& g) { set(g, T::Quarter, 0, 8, 4), set(g, T::Quarter, 0, 1, -1); },
+       [](GameData& g) { set(g, kQuarter, 0, 8, 4), set(g, kQuarter, 0, 1, -1); },
        {"error quarter-total: Own total points (17) differ from the sum of the four quarters (18) by 1.",
         "error quarter-total: Opponent total points (10) differ from the sum of the four quarters (9) by 1."}},
       {"scoring rows add up to more",
-       [](GameData& g) { set(g, T::Scoring, 1, 2, 3), set(g, T::Scoring, 1, 5, 6); },
+       [](GameData& g) { set(g, kScoring, 1, 2, 3), set(g, kScoring, 1, 5, 6); },
        {"error points-scoring: Scoring points (18) differ from own total points (17) by 1."}},
       {"two points more: a safety",
-       [](GameData& g) { set(g, T::Scoring, 1, 5, 7); },
+       [](GameData& g) { set(g, kScoring, 1, 5, 7); },
        {"error points-scoring: Scoring points (19) differ from own total points (17) by 2.",
         "note scorer-safety: Scoring row 2 (Kick Ken): points (7) are 2 more than 6 x TD + PAT + 2 x 2PTS + 3 x FG "
         "(5): a safety?"}},
       {"two points fewer",
-       [](GameData& g) { set(g, T::Scoring, 1, 5, 3); },
+       [](GameData& g) { set(g, kScoring, 1, 5, 3); },
        {"error points-scoring: Scoring points (15) differ from own total points (17) by 2.",
         "error scorer-points: Scoring row 2 (Kick Ken): points (3) differ from 6 x TD + PAT + 2 x 2PTS + 3 x FG (5) "
         "by 2."}},
       {"rushing rows short of the team",
-       [](GameData& g) { set(g, T::Rushing, 1, 2, 49); },
+       [](GameData& g) { set(g, kRushing, 1, 2, 49); },
        {"error team-rushing: Team rushing yards (120) differ from rushing yards (119) by 1."}},
       {"a passer's yards mistyped",
-       [](GameData& g) { set(g, T::Passing, 0, 3, 140); },
+       [](GameData& g) { set(g, kPassing, 0, 3, 140); },
        {"error team-passing: Team passing yards (150) differ from passing yards (140) by 10.",
         "error receiving-yards: Receiving yards (150) differ from passing yards (140) by 10."}},
       {"team completions and receptions",
-       [](GameData& g) { set(g, T::TeamStats, 0, 13, 11), set(g, T::Receiving, 1, 1, 3); },
+       [](GameData& g) { set(g, kTeamStats, 0, 13, 11), set(g, kReceiving, 1, 1, 3); },
        {"error team-completions: Team pass completions (11) differ from completions (10) by 1.",
         "error receptions: Receptions (9) differ from completions (10) by 1."}},
       {"total offense on both sides",
-       [](GameData& g) { set(g, T::TeamStats, 0, 15, 271), set(g, T::TeamStats, 0, 5, 139); },
+       [](GameData& g) { set(g, kTeamStats, 0, 15, 271), set(g, kTeamStats, 0, 5, 139); },
        {"error total-offense: Own total offense (271) differs from rushing yards plus passing yards (270) by 1.",
         "error total-offense: Opponent total offense (139) differs from rushing yards plus passing yards (140) by 1."}},
       {"completions at and over attempts",
        [](GameData& g) {
-         put(g, T::Passing, {{5, 5, 80, 1, 0, "Jones Bill "}, {5, 4, 70, 0, 0, "Kick Ken "}});
+         put(g, kPassing, {{5, 5, 80, 1, 0, "Jones Bill "}, {5, 4, 70, 0, 0, "Kick Ken "}});
        },
        {"error passer-completions: Passing row 2 (Kick Ken): completions (5) exceed attempts (4)."}},
       {"99 yards a carry and beyond, gained and lost",
        [](GameData& g) {
-         put(g, T::Rushing, {{1, 99, 1, 0, "Smith John "}, {1, -100, 0, 0, "Brown Tom "}, {1, 121, 0, 0, "Kick Ken "}});
+         put(g, kRushing, {{1, 99, 1, 0, "Smith John "}, {1, -100, 0, 0, "Brown Tom "}, {1, 121, 0, 0, "Kick Ken "}});
        },
        {"error rusher-yards: Rushing row 2 (Brown Tom): yards lost (100) exceed 99 x attempts (99).",
         "error rusher-yards: Rushing row 3 (Kick Ken): yards (121) exceed 99 x attempts (99)."}},
       {"touchdowns without carries or catches",
        [](GameData& g) {
-         set(g, T::Rushing, 1, 3, 1), set(g, T::Rushing, 1, 1, 0), set(g, T::Rushing, 1, 2, 0);
-         set(g, T::Rushing, 0, 2, 120), set(g, T::Receiving, 0, 1, 0), set(g, T::Receiving, 1, 1, 10);
+         set(g, kRushing, 1, 3, 1), set(g, kRushing, 1, 1, 0), set(g, kRushing, 1, 2, 0);
+         set(g, kRushing, 0, 2, 120), set(g, kReceiving, 0, 1, 0), set(g, kReceiving, 1, 1, 10);
        },
        {"error rusher-touchdowns: Rushing row 2 (Brown Tom): touchdowns (1) exceed attempts (0).",
         "error receiver-touchdowns: Receiving row 1 (Smith John): touchdowns (1) exceed receptions (0).",
         "error scoring-touchdowns: Rushing and receiving touchdowns (3) exceed scoring touchdowns (2) by 1."}},
-      {"a return touchdown: scoring has more", [](GameData& g) { set(g, T::Rushing, 0, 3, 0); }, {}},
+      {"a return touchdown: scoring has more", [](GameData& g) { set(g, kRushing, 0, 3, 0); }, {}},
       {"passing and receiving touchdowns",
-       [](GameData& g) { set(g, T::Passing, 0, 4, 2); },
+       [](GameData& g) { set(g, kPassing, 0, 4, 2); },
        {"error passing-touchdowns: Receiving touchdowns (1) differ from passing touchdowns (2) by 1."}},
       {"names near the roster and not",
        [](GameData& g) {
-         set(g, T::Rushing, 0, 5, "Smtih John "), set(g, T::Rushing, 1, 5, "Borwn Tmo ");
-         set(g, T::Scoring, 1, 6, "Kick Ken"), set(g, T::Defense, 0, 9, "Brwn Tim");
+         set(g, kRushing, 0, 5, "Smtih John "), set(g, kRushing, 1, 5, "Borwn Tmo ");
+         set(g, kScoring, 1, 6, "Kick Ken"), set(g, kDefense, 0, 9, "Brwn Tim");
        },
        {"warning roster-close: Rushing row 1: \"Smtih John \" is not in the roster; the closest name is \"Smith John "
         "\".",
@@ -137,13 +137,13 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
         "note roster-unknown: Defense row 1: \"Brwn Tim\" is not in the roster."}},
       {"empty sections",
        [](GameData& g) {
-         put(g, T::Scoring, {}), put(g, T::Passing, {}), put(g, T::Receiving, {});
-         set(g, T::TeamStats, 0, 13, 0);
+         put(g, kScoring, {}), put(g, kPassing, {}), put(g, kReceiving, {});
+         set(g, kTeamStats, 0, 13, 0);
        },
        {"warning no-scoring: Scoring has no rows, but the own team scored 17 points.",
         "warning no-passing: Passing has no rows, but the team stats show 150 passing yards and 0 completions."}},
       {"touchdowns and no scoring rows",
-       [](GameData& g) { put(g, T::Scoring, {}), put(g, T::Quarter, {}); },
+       [](GameData& g) { put(g, kScoring, {}), put(g, kQuarter, {}); },
        {"warning no-scoring: Scoring has no rows, but rushing and receiving list 2 touchdowns."}},
   };
   const RosterIndex roster(kRoster);
@@ -156,15 +156,15 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
 
 TEST(GameAudit, WhereAFindingPointsAndHowNamesAreMatched) {
   GameData g = soundGame();
-  set(g, T::Passing, 0, 1, 16);  // completions over attempts, and more than the team's
-  set(g, T::Defense, 0, 9, "Nobody Known");
+  set(g, kPassing, 0, 1, 16);  // completions over attempts, and more than the team's
+  set(g, kDefense, 0, 9, "Nobody Known");
   const auto findings = auditGame(g, RosterIndex{});
   ASSERT_EQ(findings.size(), 3u);
   const auto where = [](const Finding& f) {
     return std::tuple(std::string(f.rule), f.table, f.row, f.bookmark, f.field);
   };
-  EXPECT_EQ(where(findings[0]), std::tuple("team-completions", T::TeamStats, -1, 0, 13));
-  EXPECT_EQ(where(findings[2]), std::tuple("passer-completions", T::Passing, 0, 100, 1));
+  EXPECT_EQ(where(findings[0]), std::tuple("team-completions", kTeamStats, -1, 0, 13));
+  EXPECT_EQ(where(findings[2]), std::tuple("passer-completions", kPassing, 0, 100, 1));
   // Two roster names one edit away: the first in alphabetical order is offered.
   EXPECT_EQ(RosterIndex({"Smyth", "Smith"}).closest("Smoth"), "Smith");
   // A swap of neighbours is one edit; anything beyond the limit reads as the limit + 1.
