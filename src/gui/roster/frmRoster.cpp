@@ -54,7 +54,11 @@ void frmRoster::buildWidgets() {
   importFrom->setObjectName("importFrom");
   importFrom->setSelectionMode(QAbstractItemView::NoSelection);
   importFrom->setSortingEnabled(true);
+  buildNameBoxes();
+  buildButtons();
+}
 
+void frmRoster::buildNameBoxes() {
   struct NameBox {
     QLabel* frmRoster::*label;
     const char *labelName, *caption;
@@ -70,7 +74,9 @@ void frmRoster::buildWidgets() {
     this->*b.box = nameBox(this, b.boxName);
     (this->*b.label)->setBuddy(this->*b.box);
   }
+}
 
+void frmRoster::buildButtons() {
   // A picture button's tool tip is also the name a screen reader reads.
   struct Button {
     QPushButton* frmRoster::*member;

@@ -82,6 +82,8 @@ class frmRoster : public Form {
   // clang-format on
 
   void buildWidgets();
+  void buildNameBoxes();
+  void buildButtons();
   void buildLayout();
   void setMode(Mode mode);
   // After a reload or a delete: the mode stays, the row count may have changed.
