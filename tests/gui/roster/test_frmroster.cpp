@@ -170,8 +170,9 @@ TEST_F(RosterFormTest, AddEditAndUndoWriteOnlyOnSaveAndEndBrowsing) {
     EXPECT_EQ(f.mode(), mode) << button;
     expectApplied(f);
   };
-  // Adding with an empty middle name is refused and nothing is written.
+  // Adding starts from empty boxes; an empty middle name is refused and nothing is written.
   step("cmdAddNew", Mode::Adding);
+  EXPECT_EQ(boxes(f), QStringList({"", "", ""}));
   type(f, "Adams", "Ray", "");
   prompter.answer(Answer::Ok);
   step("cmdSave", Mode::Adding);
