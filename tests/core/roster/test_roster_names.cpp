@@ -43,6 +43,7 @@ TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
       {"\xc5\x82ukasz", "\xc5\x81UKASZ"},          // ł
       {"\xce\xb1\xce\xb2", "\xce\x91\xce\x92"},    // Greek
       {"\xe1\xba\xa1", "\xe1\xba\xa0"},            // ạ, three bytes
+      {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
       {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
       {"a\xe9z", "A\xe9Z"},                        // Latin-1, not UTF-8: kept
       {"\xc3", "\xc3"},                            // cut short

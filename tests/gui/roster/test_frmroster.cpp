@@ -104,6 +104,8 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderAndSaysWhereTheEndsAre) {
   EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
   click(&f, "cmdNext");
   EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
+  click(&f, "cmdPrevious");  // still on the last row after the message
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
   click(&f, "cmdFirst");
   click(&f, "cmdPrevious");
   EXPECT_EQ(boxes(f), QStringList({"adams", "Zoe", "Q"}));
