@@ -8,6 +8,10 @@ yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_gametables.cpp ${_t}/g
   ${_t}/games/test_synopsis.cpp)
 add_dependencies(test_gamefiles yardmark-jetread)
 
+# The roster: its names, the search and the contacts read for the import.
+yardmark_add_test(test_rostercore SOURCES ${_t}/roster/test_roster_names.cpp ${_t}/roster/test_contacts.cpp)
+add_dependencies(test_rostercore yardmark-jetread)
+
 # Report engine: page blocks and figures, merge, writer, driver and the batch command.
 yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page_heading.cpp ${_t}/page/test_page_tables.cpp)
 yardmark_add_test(test_report SOURCES

@@ -39,14 +39,12 @@ yardmark_add_test(test_players
     ${_t}/entry/test_player_form.cpp
     ${_t}/entry/test_player_modes.cpp
     ${_t}/entry/test_player_sections.cpp
-    ${_t}/entry/test_roster_names.cpp
+    ${_t}/entry/test_player_name_lists.cpp
   LIBS yardmark_guitestsupport)
 
 # Roster maintenance and the import from the contacts database.
 yardmark_add_test(test_roster
   SOURCES
-    ${_t}/roster/test_roster_names.cpp
-    ${_t}/roster/test_jetread.cpp
     ${_t}/roster/test_frmroster.cpp
     ${_t}/roster/test_frmrosterimport.cpp
   LIBS yardmark_guitestsupport)

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "core/db/Database.h"
-#include "gui/roster/RosterNames.h"
+#include "core/roster/RosterNames.h"
 #include "support/GuiFixture.h"
 
 namespace yardmark::test {
@@ -34,9 +34,9 @@ class RosterFixture : public ShellTest {
     Recordset rows = db.openRecordset("select * from roster");
     for (const PersonName& p : people) {
       rows.addNew();
-      rows.setField(1, p.last.toStdString());
-      rows.setField(2, p.first.toStdString());
-      rows.setField(3, p.middle.toStdString());
+      rows.setField(1, p.last);
+      rows.setField(2, p.first);
+      rows.setField(3, p.middle);
       rows.update();
     }
   }

@@ -61,11 +61,6 @@ bool isYes(const Value& v) {
   return false;
 }
 
-std::string playerNameText(const std::optional<std::string>& last, const std::optional<std::string>& first,
-                           const std::optional<std::string>& middle) {
-  return last.value_or("") + " " + first.value_or("") + " " + middle.value_or("");
-}
-
 std::string trimmed(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && s[b] == ' ') ++b;

@@ -52,10 +52,6 @@ double numberOf(const Value& v);
 // Yes/no reading of a value: any non-zero number or a true flag is Yes.
 bool isYes(const Value& v);
 
-// The text that names a player in a player row: last, blank, first, blank, middle.
-std::string playerNameText(const std::optional<std::string>& last, const std::optional<std::string>& first,
-                           const std::optional<std::string>& middle);
-
 // Blanks trimmed at both ends.
 std::string trimmed(std::string_view s);
 

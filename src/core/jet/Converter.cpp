@@ -222,7 +222,8 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
   c.file = old.path;
   try {
     checkWritable(old.path);
-    const std::vector<JetTable> tables = JetFile(old.path, options.helper, options.timeLimitMs, options.stop).readAll();
+    const std::vector<JetTable> tables =
+        JetFile(old.path, {options.helper, options.timeLimitMs}, options.stop).readAll();
     const std::vector<TablePlan> plans = plan(tables, old.kind, c.leftOut);
     if (options.dryRun) {
       c.ok = true;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/jet/HelperProcess.h"
 #include "core/files/DataFolder.h"
 #include "core/files/SafeWrite.h"
+#include "core/jet/HelperProcess.h"
 
 namespace yardmark {
 
@@ -31,6 +31,12 @@ std::string defaultJetreadPath() {
   std::error_code ec;
   if (fs::exists(beside, ec)) return beside.string();
   return (dir.parent_path() / "libexec" / "yardmark" / "yardmark-jetread").string();
+}
+
+std::string secondsText(int ms) {
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%g", ms / 1000.0);
+  return seconds;
 }
 
 std::vector<JetFields> parseJetOutput(const std::string& output) {
@@ -65,9 +71,6 @@ std::vector<JetFields> parseJetOutput(const std::string& output) {
   return rows;
 }
 
-JetFile::JetFile(fs::path file, std::string helper, int timeLimitMs, const std::atomic<bool>* stop)
-    : m_file(std::move(file)), m_helper(std::move(helper)), m_timeLimitMs(timeLimitMs), m_stop(stop) {}
-
 JetColumn::Kind jetKind(const std::string& name) {
   return name == "number"   ? JetColumn::Kind::Number
          : name == "text"   ? JetColumn::Kind::Text
@@ -75,20 +78,24 @@ JetColumn::Kind jetKind(const std::string& name) {
                             : JetColumn::Kind::Other;
 }
 
-std::vector<JetTable> JetFile::readAll() const {
-  const HelperRun run = runHelper(m_helper, {"--all", m_file.string()}, m_timeLimitMs, m_stop);
+JetFile::JetFile(fs::path file, JetHelper helper, const HelperStop* stop)
+    : m_file(std::move(file)), m_helper(std::move(helper)), m_stop(stop) {}
+
+std::string JetFile::run(const std::vector<std::string>& args) const {
+  using Cause = JetError::Cause;
+  HelperRun run = runHelper(m_helper.program, args, m_helper.timeLimitMs, m_stop);
   switch (run.end) {
     case HelperRun::End::NotStarted:
-      throw JetError("the reader of old files (" + m_helper + ") could not be started: " + run.errors);
-    case HelperRun::End::TimedOut: {
-      char seconds[32];
-      std::snprintf(seconds, sizeof seconds, "%g", m_timeLimitMs / 1000.0);
-      throw JetError(std::string("the reader gave no answer within ") + seconds + " seconds; the file may be damaged");
-    }
+      throw JetError("the reader of old files (" + m_helper.program + ") could not be started: " + run.errors,
+                     Cause::NotStarted, run.errors);
+    case HelperRun::End::TimedOut:
+      throw JetError(
+          "the reader gave no answer within " + secondsText(m_helper.timeLimitMs) + " seconds; the file may be damaged",
+          Cause::TimedOut);
     case HelperRun::End::Crashed:
-      throw JetError("it is damaged (the reader stopped on it)");
+      throw JetError("it is damaged (the reader stopped on it)", Cause::Crashed);
     case HelperRun::End::Stopped:
-      throw JetError("it was not read: the conversion was stopped");
+      throw JetError("it was not read: reading was stopped", Cause::Stopped);
     case HelperRun::End::Exited:
       break;
   }
@@ -97,10 +104,19 @@ std::vector<JetTable> JetFile::readAll() const {
     std::string reason = run.errors;
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
     reason = reason.substr(reason.find_last_of('\n') + 1);
-    throw JetError(reason.empty() ? "the reader failed on it" : reason);
+    throw JetError(reason.empty() ? "the reader failed on it" : reason, Cause::Refused, reason);
   }
+  return std::move(run.output);
+}
+
+std::vector<JetFields> JetFile::readTable(const std::string& table) const {
+  return parseJetOutput(run({m_file.string(), table}));
+}
+
+std::vector<JetTable> JetFile::readAll() const {
+  const std::string output = run({"--all", m_file.string()});
   std::vector<JetTable> tables;
-  for (JetFields& line : parseJetOutput(run.output)) {
+  for (JetFields& line : parseJetOutput(output)) {
     const std::string tag = !line.empty() && line[0] ? *line[0] : std::string();
     const bool inTable = !tables.empty();
     if (tag == "T" && line.size() == 2 && line[1]) {

@@ -1,5 +1,10 @@
-# The roster read from a spreadsheet: CSV text, header and name columns, duplicates.
+# The roster: its names, the search, the roster database, the contacts read for the import and
+# the roster read from a spreadsheet.
 target_sources(yardmark_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Contacts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CsvText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Roster.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RosterNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RosterSearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SpreadsheetRoster.cpp
 )

@@ -12,7 +12,7 @@
 
 #include "gui/entry/GameLevelSection.h"
 #include "gui/entry/PlayerSection.h"
-#include "gui/entry/RosterNames.h"
+#include "gui/entry/PlayerNameLists.h"
 #include "core/files/DataTree.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
@@ -151,7 +151,7 @@ void frmNewGame::calTotal() {
 void frmNewGame::loadPlayerName() {
   std::array<QComboBox*, 5> combos{};
   for (std::size_t i = 0; i < combos.size(); ++i) combos[i] = m_playerSections[i]->nameCombo();
-  loadRosterNames(Form::app().tree(), Form::app().prompter(), combos);
+  loadPlayerNames(Form::app().tree(), Form::app().prompter(), combos);
 }
 
 // ---------------------------------------------------------------- game file

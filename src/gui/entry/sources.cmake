@@ -13,5 +13,5 @@ target_sources(yardmark_gui PRIVATE
 target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PlayerSection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlayerSections.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RosterNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlayerNameLists.cpp
 )

@@ -25,8 +25,8 @@ inline QLabel* rosterLabel(QWidget* parent, const char* name, const QString& tex
   return l;
 }
 
-// The sorted lists of the roster forms keep their entries in the order the old list boxes
-// did: by their text, without regard to letter case.
+// The sorted lists of the roster forms order their entries by text without regard to letter
+// case, as a coach reads a list of names; names that differ in case only keep one fixed order.
 class RosterListItem : public QListWidgetItem {
  public:
   using QListWidgetItem::QListWidgetItem;

@@ -22,16 +22,10 @@ namespace yardmark {
 
 namespace {
 
-constexpr const char* kRosterQuery = "SELECT * FROM roster ORDER BY rosterPlayerName_Last";
 constexpr int kWidthTwips = 5000;
 constexpr int kHeightTwips = 6000;
-
-// A picture button: its tool tip is also the name a screen reader reads.
-QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap picture, const QString& tip) {
-  QPushButton* b = rosterButton(parent, name, {}, tip);
-  b->setIcon(parent->style()->standardIcon(picture));
-  return b;
-}
+// A button that shows its caption rather than a picture.
+constexpr QStyle::StandardPixmap kNoPicture = QStyle::SP_CustomBase;
 
 QLineEdit* nameBox(QWidget* parent, const char* name) {
   auto* box = new QLineEdit(parent);
@@ -40,75 +34,82 @@ QLineEdit* nameBox(QWidget* parent, const char* name) {
   return box;
 }
 
-QString textAt(const Recordset& view, int ordinal) { return QString::fromStdString(textOf(view.field(ordinal))); }
-
 }  // namespace
 
 frmRoster::frmRoster(App& app) : Form(app) {
   setObjectName("frmRoster");
   setWindowTitle("Roster Information");
+  buildWidgets();
+  buildLayout();
+  // Until the first activation loads the roster there is nothing to browse.
+  setMode(Mode::Browsing);
+}
 
+frmRoster::~frmRoster() = default;
+
+void frmRoster::buildWidgets() {
   fraRoster = new QGroupBox("Current Roster", this);
   fraRoster->setObjectName("fraRoster");
   importFrom = new QListWidget(fraRoster);
   importFrom->setObjectName("importFrom");
   importFrom->setSelectionMode(QAbstractItemView::NoSelection);
   importFrom->setSortingEnabled(true);
-
-  lblLastName = rosterLabel(this, "lblLastName", "Last Name");
-  lblFirstName = rosterLabel(this, "lblFirstName", "First Name");
-  lblMiddleName = rosterLabel(this, "lblMiddleName", "MI");
-  txtLastName = nameBox(this, "txtLastName");
-  txtFirstName = nameBox(this, "txtFirstName");
-  txtMiddleName = nameBox(this, "txtMiddleName");
-  lblLastName->setBuddy(txtLastName);
-  lblFirstName->setBuddy(txtFirstName);
-  lblMiddleName->setBuddy(txtMiddleName);
-
-  cmdFirst = pictureButton(this, "cmdFirst", QStyle::SP_MediaSkipBackward, "First");
-  cmdPrevious = pictureButton(this, "cmdPrevious", QStyle::SP_MediaSeekBackward, "Previous");
-  cmdNext = pictureButton(this, "cmdNext", QStyle::SP_MediaSeekForward, "Next");
-  cmdLast = pictureButton(this, "cmdLast", QStyle::SP_MediaSkipForward, "Last");
-  cmdAddNew = rosterButton(this, "cmdAddNew", "Add", "Add New");
-  cmdUndoNew = rosterButton(this, "cmdUndoNew", "Undo");
-  cmdEdit = rosterButton(this, "cmdEdit", "Edit");
-  cmdSave = rosterButton(this, "cmdSave", "Save");
-  cmdDelete = rosterButton(this, "cmdDelete", "Delete");
-  cmdFind = rosterButton(this, "cmdFind", "Find", "Find Record");
-  cmdGoFind = rosterButton(this, "cmdGoFind", "Go", "Get Record");
-  cmdFindNext = rosterButton(this, "cmdFindNext", " Find Next", "Get Record");
-  cmdRefresh = rosterButton(this, "cmdRefresh", "Refresh");
-  cmdImport = rosterButton(this, "cmdImport", "Import");
-  cmdOK = rosterButton(this, "cmdOK", "OK");
-  cmdCancel = rosterButton(this, "cmdCancel", "Cancel");
-  buildLayout();
-
-  // As designed: the boxes and Save off, Undo, Go and Find Next hidden.
-  setBoxesEnabled(false);
-  cmdSave->setEnabled(false);
-  cmdUndoNew->hide();
-  cmdGoFind->hide();
-  cmdFindNext->hide();
-
-  connect(cmdFirst, &QPushButton::clicked, this, &frmRoster::cmdFirst_Click);
-  connect(cmdPrevious, &QPushButton::clicked, this, &frmRoster::cmdPrevious_Click);
-  connect(cmdNext, &QPushButton::clicked, this, &frmRoster::cmdNext_Click);
-  connect(cmdLast, &QPushButton::clicked, this, &frmRoster::cmdLast_Click);
-  connect(cmdAddNew, &QPushButton::clicked, this, &frmRoster::cmdAddNew_Click);
-  connect(cmdUndoNew, &QPushButton::clicked, this, &frmRoster::cmdUndoNew_Click);
-  connect(cmdEdit, &QPushButton::clicked, this, &frmRoster::cmdEdit_Click);
-  connect(cmdSave, &QPushButton::clicked, this, &frmRoster::cmdSave_Click);
-  connect(cmdDelete, &QPushButton::clicked, this, &frmRoster::cmdDelete_Click);
-  connect(cmdFind, &QPushButton::clicked, this, &frmRoster::cmdFind_Click);
-  connect(cmdGoFind, &QPushButton::clicked, this, &frmRoster::cmdGoFind_Click);
-  connect(cmdFindNext, &QPushButton::clicked, this, &frmRoster::cmdFindNext_Click);
-  connect(cmdRefresh, &QPushButton::clicked, this, &frmRoster::searchRecord);
-  connect(cmdImport, &QPushButton::clicked, this, &frmRoster::cmdImport_Click);
-  connect(cmdOK, &QPushButton::clicked, this, [this] { unload(); });
-  connect(cmdCancel, &QPushButton::clicked, this, [this] { unload(); });
+  buildNameBoxes();
+  buildButtons();
 }
 
-frmRoster::~frmRoster() = default;
+void frmRoster::buildNameBoxes() {
+  struct NameBox {
+    QLabel* frmRoster::*label;
+    const char *labelName, *caption;
+    QLineEdit* frmRoster::*box;
+    const char* boxName;
+  };
+  const NameBox boxes[] = {
+      {&frmRoster::lblLastName, "lblLastName", "Last Name", &frmRoster::txtLastName, "txtLastName"},
+      {&frmRoster::lblFirstName, "lblFirstName", "First Name", &frmRoster::txtFirstName, "txtFirstName"},
+      {&frmRoster::lblMiddleName, "lblMiddleName", "MI", &frmRoster::txtMiddleName, "txtMiddleName"}};
+  for (const NameBox& b : boxes) {
+    this->*b.label = rosterLabel(this, b.labelName, b.caption);
+    this->*b.box = nameBox(this, b.boxName);
+    (this->*b.label)->setBuddy(this->*b.box);
+  }
+}
+
+void frmRoster::buildButtons() {
+  // A picture button's tool tip is also the name a screen reader reads.
+  struct Button {
+    QPushButton* frmRoster::*member;
+    const char *name, *caption, *tip;
+    QStyle::StandardPixmap picture;
+    void (frmRoster::*click)();
+  };
+  const Button buttons[] = {
+      {&frmRoster::cmdFirst, "cmdFirst", "", "First", QStyle::SP_MediaSkipBackward, &frmRoster::cmdFirst_Click},
+      {&frmRoster::cmdPrevious, "cmdPrevious", "", "Previous", QStyle::SP_MediaSeekBackward,
+       &frmRoster::cmdPrevious_Click},
+      {&frmRoster::cmdNext, "cmdNext", "", "Next", QStyle::SP_MediaSeekForward, &frmRoster::cmdNext_Click},
+      {&frmRoster::cmdLast, "cmdLast", "", "Last", QStyle::SP_MediaSkipForward, &frmRoster::cmdLast_Click},
+      {&frmRoster::cmdAddNew, "cmdAddNew", "Add", "Add New", kNoPicture, &frmRoster::cmdAddNew_Click},
+      {&frmRoster::cmdUndoNew, "cmdUndoNew", "Undo", "", kNoPicture, &frmRoster::cmdUndoNew_Click},
+      {&frmRoster::cmdEdit, "cmdEdit", "Edit", "", kNoPicture, &frmRoster::cmdEdit_Click},
+      {&frmRoster::cmdSave, "cmdSave", "Save", "", kNoPicture, &frmRoster::cmdSave_Click},
+      {&frmRoster::cmdDelete, "cmdDelete", "Delete", "", kNoPicture, &frmRoster::cmdDelete_Click},
+      {&frmRoster::cmdFind, "cmdFind", "Find", "Find Record", kNoPicture, &frmRoster::cmdFind_Click},
+      {&frmRoster::cmdGoFind, "cmdGoFind", "Go", "Get Record", kNoPicture, &frmRoster::cmdGoFind_Click},
+      {&frmRoster::cmdFindNext, "cmdFindNext", " Find Next", "Get Record", kNoPicture, &frmRoster::cmdFindNext_Click},
+      {&frmRoster::cmdRefresh, "cmdRefresh", "Refresh", "", kNoPicture, &frmRoster::cmdRefresh_Click},
+      {&frmRoster::cmdImport, "cmdImport", "Import", "", kNoPicture, &frmRoster::cmdImport_Click},
+      {&frmRoster::cmdOK, "cmdOK", "OK", "", kNoPicture, &frmRoster::cmdOK_Click},
+      {&frmRoster::cmdCancel, "cmdCancel", "Cancel", "", kNoPicture, &frmRoster::cmdCancel_Click},
+  };
+  for (const Button& b : buttons) {
+    QPushButton* button = rosterButton(this, b.name, b.caption, b.tip);
+    if (b.picture != kNoPicture) button->setIcon(style()->standardIcon(b.picture));
+    connect(button, &QPushButton::clicked, this, b.click);
+    this->*b.member = button;
+  }
+}
 
 void frmRoster::buildLayout() {
   auto* listLayout = new QVBoxLayout(fraRoster);
@@ -116,26 +117,23 @@ void frmRoster::buildLayout() {
   listLayout->addWidget(importFrom);
 
   auto* names = new QGridLayout;
-  names->addWidget(lblLastName, 0, 0);
-  names->addWidget(txtLastName, 0, 1);
-  names->addWidget(lblFirstName, 1, 0);
-  names->addWidget(txtFirstName, 1, 1);
-  names->addWidget(lblMiddleName, 2, 0);
-  names->addWidget(txtMiddleName, 2, 1);
+  const std::pair<QLabel*, QLineEdit*> lines[] = {
+      {lblLastName, txtLastName}, {lblFirstName, txtFirstName}, {lblMiddleName, txtMiddleName}};
+  for (int row = 0; row < 3; ++row) {
+    names->addWidget(lines[row].first, row, 0);
+    names->addWidget(lines[row].second, row, 1);
+  }
   names->setVerticalSpacing(3);
 
-  auto* navigation = new QHBoxLayout;
-  for (QPushButton* b : {cmdFirst, cmdPrevious, cmdNext, cmdLast}) navigation->addWidget(b);
-
-  auto row = [](std::initializer_list<QWidget*> widgets, bool stretchBeforeLastTwo = false) {
-    auto* line = new QHBoxLayout;
+  // A line of buttons; the last two of the bottom line stand at the right.
+  auto line = [](std::initializer_list<QWidget*> widgets, bool lastTwoRight = false) {
+    auto* layout = new QHBoxLayout;
     int i = 0;
-    const int n = static_cast<int>(widgets.size());
     for (QWidget* w : widgets) {
-      if (stretchBeforeLastTwo && i++ == n - 2) line->addStretch();
-      line->addWidget(w);
+      if (lastTwoRight && i++ == static_cast<int>(widgets.size()) - 2) layout->addStretch();
+      layout->addWidget(w);
     }
-    return line;
+    return layout;
   };
 
   auto* all = new QVBoxLayout(this);
@@ -143,16 +141,30 @@ void frmRoster::buildLayout() {
   all->setSpacing(5);
   all->addWidget(fraRoster, 1);
   all->addLayout(names);
-  all->addLayout(navigation);
-  all->addLayout(row({cmdAddNew, cmdUndoNew, cmdEdit, cmdSave, cmdDelete}));
-  all->addLayout(row({cmdFind, cmdGoFind, cmdFindNext, cmdRefresh}));
-  all->addLayout(row({cmdImport, cmdOK, cmdCancel}, true));
+  all->addLayout(line({cmdFirst, cmdPrevious, cmdNext, cmdLast}));
+  all->addLayout(line({cmdAddNew, cmdUndoNew, cmdEdit, cmdSave, cmdDelete}));
+  all->addLayout(line({cmdFind, cmdGoFind, cmdFindNext, cmdRefresh}));
+  all->addLayout(line({cmdImport, cmdOK, cmdCancel}, true));
 
   // Reading order.
   QWidget* order[] = {importFrom, txtLastName, txtFirstName, txtMiddleName, cmdFirst, cmdPrevious, cmdNext,
                       cmdLast,    cmdAddNew,   cmdUndoNew,   cmdEdit,       cmdSave,  cmdDelete,   cmdFind,
                       cmdGoFind,  cmdFindNext, cmdRefresh,   cmdImport,     cmdOK,    cmdCancel};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmRoster::setMode(Mode mode) {
+  m_mode = mode;
+  const Controls c = controlsIn(mode, hasRows());
+  for (QLineEdit* box : {txtLastName, txtFirstName, txtMiddleName}) box->setEnabled(c.boxes);
+  cmdAddNew->setEnabled(c.addNew);
+  cmdUndoNew->setVisible(c.undo);
+  for (QPushButton* b : {cmdEdit, cmdDelete}) b->setEnabled(c.editDelete);
+  for (QPushButton* b : {cmdFirst, cmdPrevious, cmdNext, cmdLast}) b->setEnabled(c.navigation);
+  cmdSave->setEnabled(c.save);
+  cmdFind->setVisible(c.find);
+  cmdGoFind->setVisible(c.go);
+  cmdFindNext->setVisible(c.findNext);
 }
 
 // ------------------------------------------------------------------ activation and loading
@@ -167,49 +179,30 @@ void frmRoster::activate() {
 
   // Back to browsing: an add or edit left half-done must not let Save overwrite the row that is
   // shown after the reload.
-  m_adding = false;
-  setBoxesEnabled(false);
-  cmdSave->setEnabled(false);
-  cmdUndoNew->hide();
-  cmdAddNew->setEnabled(true);
-  cmdGoFind->hide();
-  cmdFind->show();
+  m_mode = browsingMode();
   loadRosterDB();
-  if (hasRows()) {
-    goTo(0);
-    displayRecords();
-  }
-  disableControls();
+  if (hasRows()) displayRecords();
 }
 
 void frmRoster::loadRosterDB() {
   closeRosterDB();
   importFrom->clear();
   try {
-    m_db = std::make_unique<Database>(ensureRosterDatabase(app().tree()));
-    m_view.emplace(m_db->openRecordset(kRosterQuery));
-    // One sort after the fill, rather than one insertion in order per row.
-    importFrom->setSortingEnabled(false);
-    for (; !m_view->isEOF(); m_view->moveNext()) {
-      PersonName name{textAt(*m_view, 1), textAt(*m_view, 2), textAt(*m_view, 3)};
-      new RosterListItem(rosterListText(name), importFrom);
-      m_names.push_back(std::move(name));
-    }
-    importFrom->setSortingEnabled(true);
+    m_roster.emplace(app().tree());
   } catch (const std::exception& e) {
-    importFrom->setSortingEnabled(true);
-    closeRosterDB();
+    refreshControls();
     tellFailure(e);
     return;
   }
+  // One sort after the fill, rather than one insertion in order per row.
+  importFrom->setSortingEnabled(false);
+  for (const PersonName& name : rows()) new RosterListItem(QString::fromStdString(rosterListText(name)), importFrom);
+  importFrom->setSortingEnabled(true);
   // The buttons behind the message already show that there is nothing to browse.
-  disableControls();
-  if (!hasRows()) {
+  refreshControls();
+  if (!hasRows())
     app().prompter().message(MessageBox("Select the Add Button to begin entering in your Roster information.",
                                         Buttons::Ok, Icon::Information));
-    m_pos = 0;
-    return;
-  }
   goTo(0);
 }
 
@@ -218,59 +211,31 @@ void frmRoster::tellFailure(const std::exception& e) {
 }
 
 void frmRoster::closeRosterDB() {
-  m_view.reset();
-  if (m_db) m_db->close();
-  m_db.reset();
-  m_names.clear();
+  m_roster.reset();
   m_pos = 0;
 }
 
 void frmRoster::formUnload(bool& /*cancel*/) { closeRosterDB(); }
 
-void frmRoster::goTo(long index) {
-  m_pos = std::clamp(index, -1L, rowCount());
-  if (!hasRows() || !m_view) return;
-  if (m_pos < 0) {
-    m_view->moveFirst();
-    m_view->movePrevious();
-  } else if (m_pos == rowCount()) {
-    m_view->moveLast();
-    m_view->moveNext();
-  } else {
-    m_view->moveFirst();
-    m_view->move(m_pos);
-  }
+const std::vector<PersonName>& frmRoster::rows() const {
+  static const std::vector<PersonName> none;
+  return m_roster ? m_roster->rows() : none;
 }
 
 void frmRoster::displayRecords() {
   if (m_pos < 0 || m_pos >= rowCount()) return;
-  const PersonName& name = m_names[static_cast<size_t>(m_pos)];
-  txtLastName->setText(name.last);
-  txtFirstName->setText(name.first);
-  txtMiddleName->setText(name.middle);
-}
-
-// ------------------------------------------------------------------ control states
-
-void frmRoster::setBoxesEnabled(bool on) {
-  for (QLineEdit* box : {txtLastName, txtFirstName, txtMiddleName}) box->setEnabled(on);
+  const PersonName& name = rows()[static_cast<size_t>(m_pos)];
+  txtLastName->setText(QString::fromStdString(name.last));
+  txtFirstName->setText(QString::fromStdString(name.first));
+  txtMiddleName->setText(QString::fromStdString(name.middle));
 }
 
 void frmRoster::clearBoxes() {
   for (QLineEdit* box : {txtLastName, txtFirstName, txtMiddleName}) box->clear();
 }
 
-void frmRoster::setNavigationEnabled(bool on) {
-  for (QPushButton* b : {cmdEdit, cmdDelete, cmdNext, cmdPrevious, cmdLast, cmdFirst}) b->setEnabled(on);
-}
-
-void frmRoster::disableControls() { setNavigationEnabled(hasRows()); }
-
-void frmRoster::enablecontrols() {
-  setBoxesEnabled(true);
-  cmdSave->setEnabled(true);
-  txtLastName->setFocus();
-  setNavigationEnabled(false);
+PersonName frmRoster::typedName() const {
+  return {txtLastName->text().toStdString(), txtFirstName->text().toStdString(), txtMiddleName->text().toStdString()};
 }
 
 // ------------------------------------------------------------------ navigation
@@ -312,71 +277,53 @@ void frmRoster::cmdPrevious_Click() {
 // ------------------------------------------------------------------ adding, editing, deleting
 
 void frmRoster::cmdAddNew_Click() {
-  m_adding = true;
-  enablecontrols();
   clearBoxes();
-  cmdAddNew->setEnabled(false);
-  cmdUndoNew->show();
+  setMode(Mode::Adding);
+  txtLastName->setFocus();
 }
 
 void frmRoster::cmdUndoNew_Click() {
-  m_adding = false;
-  enablecontrols();
   clearBoxes();
-  cmdAddNew->setEnabled(true);
-  cmdUndoNew->hide();
-  cmdSave->setEnabled(false);
+  m_mode = browsingMode();
   loadRosterDB();
   if (hasRows()) displayRecords();
-  disableControls();
-  setBoxesEnabled(false);
 }
 
 void frmRoster::cmdEdit_Click() {
-  m_adding = false;
-  enablecontrols();
-  cmdAddNew->setEnabled(false);
+  setMode(Mode::Editing);
+  txtLastName->setFocus();
 }
 
 void frmRoster::cmdSave_Click() {
-  if (txtLastName->text().isEmpty() || txtFirstName->text().isEmpty() || txtMiddleName->text().isEmpty()) {
+  const PersonName typed = typedName();
+  if (!isComplete(typed)) {
     app().prompter().tell("You must enter all the field names.");
     return;
   }
   try {
-    if (!m_view) throw DbError(dberr::EngineFailure, "The roster database is not open.");
-    if (m_adding)
-      m_view->addNew();
+    if (!m_roster) throw DbError(dberr::EngineFailure, "The roster database is not open.");
+    if (m_mode == Mode::Adding)
+      m_roster->add(typed);
     else
-      m_view->edit();
-    m_view->setField(1, txtLastName->text().toStdString());
-    m_view->setField(2, txtFirstName->text().toStdString());
-    m_view->setField(3, txtMiddleName->text().toStdString());
-    m_view->update();
+      m_roster->edit(static_cast<size_t>(m_pos), typed);
   } catch (const std::exception& e) {
     // Nothing was written: the boxes keep what was typed, so the user can try again.
-    if (m_view) m_view->cancelUpdate();
     tellFailure(e);
     return;
   }
-  setBoxesEnabled(false);
-  cmdSave->setEnabled(false);
-  setNavigationEnabled(true);
-  cmdAddNew->setEnabled(true);
-  cmdUndoNew->hide();
   searchRecord();
 }
 
 void frmRoster::searchRecord() {
-  const PersonName wanted{txtLastName->text(), txtFirstName->text(), txtMiddleName->text()};
+  const PersonName wanted = typedName();
   activate();
-  for (long i = 0; i < rowCount(); ++i)
-    if (m_names[static_cast<size_t>(i)] == wanted) {
-      goTo(i);
-      displayRecords();
-      return;
-    }
-  app().prompter().tell("There was an error while performing this function.");
+  const auto found = std::find(rows().begin(), rows().end(), wanted);
+  if (found == rows().end()) {
+    app().prompter().tell("There was an error while performing this function.");
+    return;
+  }
+  goTo(found - rows().begin());
+  displayRecords();
 }
 
 void frmRoster::cmdDelete_Click() {
@@ -386,8 +333,7 @@ void frmRoster::cmdDelete_Click() {
   }
   if (app().prompter().message(MessageBox("Are you sure you want to delete Roster", Buttons::YesNo)) == Answer::Yes) {
     try {
-      m_view->deleteRow();
-      m_names.erase(m_names.begin() + m_pos);
+      m_roster->remove(static_cast<size_t>(m_pos));
       clearBoxes();
       if (hasRows()) {
         goTo(m_pos);
@@ -398,7 +344,6 @@ void frmRoster::cmdDelete_Click() {
       tellFailure(e);
     }
   }
-  disableControls();
   activate();
 }
 
@@ -406,39 +351,25 @@ void frmRoster::cmdDelete_Click() {
 
 void frmRoster::cmdFind_Click() {
   clearBoxes();
-  setBoxesEnabled(true);
-  for (QPushButton* b : {cmdAddNew, cmdSave, cmdEdit, cmdDelete}) b->setEnabled(false);
-  cmdGoFind->show();
-  cmdFind->hide();
-  cmdFindNext->hide();
+  m_searchFound = false;
+  setMode(Mode::Finding);
   txtLastName->setFocus();
-}
-
-void frmRoster::showFindButtons(bool found) {
-  cmdFind->show();
-  cmdGoFind->hide();
-  cmdAddNew->setEnabled(true);
-  setBoxesEnabled(false);
-  cmdEdit->setEnabled(true);
-  cmdDelete->setEnabled(true);
-  if (found) cmdFindNext->show();
 }
 
 void frmRoster::showSearchResult(std::optional<long> found) {
   if (found) {
+    m_searchFound = true;
     goTo(*found);
-    displayRecords();
-    showFindButtons(true);
-    return;
+  } else {
+    app().prompter().tell("No Record Found");
+    goTo(0);
   }
-  app().prompter().tell("No Record Found");
-  goTo(0);
   displayRecords();
-  showFindButtons(false);
+  setMode(browsingMode());
 }
 
 void frmRoster::cmdGoFind_Click() {
-  m_search = SearchTexts::typed(txtLastName->text(), txtFirstName->text(), txtMiddleName->text());
+  m_search = SearchTexts::typed(typedName());
   if (m_pos >= rowCount()) {
     if (!hasRows()) {
       app().prompter().tell("There was an error when performing the search.");
@@ -446,10 +377,10 @@ void frmRoster::cmdGoFind_Click() {
     }
     goTo(0);
   }
-  showSearchResult(findFrom(m_names, m_pos, m_search));
+  showSearchResult(findFrom(rows(), m_pos, m_search));
 }
 
-void frmRoster::cmdFindNext_Click() { showSearchResult(findNext(m_names, m_pos, m_search)); }
+void frmRoster::cmdFindNext_Click() { showSearchResult(findNext(rows(), m_pos, m_search)); }
 
 void frmRoster::cmdImport_Click() {
   app().forms().show<frmRosterImport>();

@@ -1,13 +1,12 @@
 #pragma once
 // Roster maintenance: browse, find, add, edit and delete the players of the roster, in
 // last-name order.
-#include <QString>
-#include <memory>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
-#include "core/db/Database.h"
-#include "gui/roster/RosterSearch.h"
+#include "core/roster/Roster.h"
+#include "core/roster/RosterSearch.h"
 #include "gui/shell/Form.h"
 
 class QGroupBox;
@@ -21,8 +20,21 @@ namespace yardmark {
 class frmRoster : public Form {
   Q_OBJECT
  public:
+  // Found is browsing after a search found a row: Find Next goes on from the shown row.
+  enum class Mode { Browsing, Found, Adding, Editing, Finding };
+
+  // What a mode offers: the boxes and the buttons enabled; Undo, Find, Go and Find Next shown.
+  struct Controls {
+    bool boxes, addNew, undo, editDelete, navigation, save, find, go, findNext;
+    bool operator==(const Controls&) const = default;
+  };
+  // Edit, Delete and the navigation buttons also need a row to act on.
+  static constexpr Controls controlsIn(Mode mode, bool hasRows);
+
   explicit frmRoster(App& app);
   ~frmRoster() override;
+
+  Mode mode() const { return m_mode; }
 
   QGroupBox* fraRoster;
   QListWidget* importFrom;
@@ -58,24 +70,39 @@ class frmRoster : public Form {
   void formUnload(bool& cancel) override;
 
  private:
+  // clang-format off
+  static constexpr Controls kModes[] = {
+      // boxes addNew undo   editDel navig. save   find   go     findNext
+      {false, true,  false, true,  true,  false, true,  false, false},  // Browsing
+      {false, true,  false, true,  true,  false, true,  false, true},   // Found
+      {true,  false, true,  false, false, true,  true,  false, false},  // Adding
+      {true,  false, false, false, false, true,  true,  false, false},  // Editing
+      {true,  false, false, false, true,  false, false, true,  false},  // Finding
+  };
+  // clang-format on
+
+  void buildWidgets();
+  void buildNameBoxes();
+  void buildButtons();
   void buildLayout();
+  void setMode(Mode mode);
+  // After a reload or a delete: the mode stays, the row count may have changed.
+  void refreshControls() { setMode(m_mode); }
+  Mode browsingMode() const { return m_searchFound ? Mode::Found : Mode::Browsing; }
+
   void loadRosterDB();
   void closeRosterDB();
   void displayRecords();
-  void enablecontrols();
-  void disableControls();
   void searchRecord();
   void tellFailure(const std::exception& e);
-  void setBoxesEnabled(bool on);
   void clearBoxes();
-  void setNavigationEnabled(bool on);
-  void showFindButtons(bool found);
+  PersonName typedName() const;
 
-  long rowCount() const { return static_cast<long>(m_names.size()); }
-  bool hasRows() const { return !m_names.empty(); }
-  // Moves the view to row `index` (in last-name order); before the first or past the last
-  // row leaves no current row.
-  void goTo(long index);
+  const std::vector<PersonName>& rows() const;
+  long rowCount() const { return static_cast<long>(rows().size()); }
+  bool hasRows() const { return rowCount() > 0; }
+  // The shown row, in last-name order: -1 before the first, rowCount() past the last.
+  void goTo(long index) { m_pos = std::clamp(index, -1L, rowCount()); }
   void showSearchResult(std::optional<long> found);
 
   void cmdFirst_Click();
@@ -90,14 +117,23 @@ class frmRoster : public Form {
   void cmdFind_Click();
   void cmdGoFind_Click();
   void cmdFindNext_Click();
+  void cmdRefresh_Click() { searchRecord(); }
   void cmdImport_Click();
+  void cmdOK_Click() { unload(); }
+  void cmdCancel_Click() { unload(); }
 
-  std::unique_ptr<Database> m_db;
-  std::optional<Recordset> m_view;  // open while the roster is loaded
-  std::vector<PersonName> m_names;  // the view's rows, in its order
-  long m_pos = 0;                   // the view's row: -1 before the first, rowCount() past the last
-  bool m_adding = false;
+  std::optional<Roster> m_roster;  // open while the roster is loaded
+  long m_pos = 0;
+  Mode m_mode = Mode::Browsing;
+  bool m_searchFound = false;  // the last search found a row: Find Next is offered
   SearchTexts m_search;
 };
+
+constexpr frmRoster::Controls frmRoster::controlsIn(Mode mode, bool hasRows) {
+  Controls c = kModes[static_cast<int>(mode)];
+  c.editDelete = c.editDelete && hasRows;
+  c.navigation = c.navigation && hasRows;
+  return c;
+}
 
 }  // namespace yardmark

@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "core/db/Database.h"
+#include "core/roster/Contacts.h"
+#include "core/roster/Roster.h"
 #include "gui/roster/FolderList.h"
 #include "gui/roster/RosterControls.h"
 #include "gui/roster/frmRoster.h"
@@ -37,12 +38,13 @@ QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::Selectio
 
 PersonName nameOf(const QListWidgetItem* item) {
   const QStringList parts = item->data(kNameRole).toStringList();
-  return {parts.value(0), parts.value(1), parts.value(2)};
+  return {parts.value(0).toStdString(), parts.value(1).toStdString(), parts.value(2).toStdString()};
 }
 
 void addEntry(QListWidget* to, const PersonName& name) {
-  auto* item = new RosterListItem(rosterListText(name), to);
-  item->setData(kNameRole, QStringList{name.last, name.first, name.middle});
+  auto* item = new RosterListItem(QString::fromStdString(rosterListText(name)), to);
+  item->setData(kNameRole, QStringList{QString::fromStdString(name.last), QString::fromStdString(name.first),
+                                       QString::fromStdString(name.middle)});
 }
 
 // Moves entries from one list to the other, in list order: every entry, or the selected ones.
@@ -56,11 +58,6 @@ void moveEntries(QListWidget* from, QListWidget* to, bool selectedOnly) {
   }
   // Last first, so that the positions still to remove stay valid.
   for (auto it = noted.rbegin(); it != noted.rend(); ++it) delete from->takeItem(*it);
-}
-
-std::optional<std::string> stored(const std::optional<QString>& name) {
-  if (!name) return std::nullopt;
-  return name->toStdString();
 }
 
 }  // namespace
@@ -195,12 +192,11 @@ void frmRosterImport::cmdBegin_Click() {
     progress.setMinimumDuration(kShowProgressAfterMs);
     progress.setValue(0);
     // The reader is copied: the work runs on another thread.
-    const JetReader reader = m_reader;
-    const QString path = QString::fromStdString(file.string());
+    const JetHelper reader = m_reader;
     people = runInBackground(
-        progress, [reader, path, &stop] { return readContacts(reader, path, &stop); }, [&stop] { stop = true; });
-  } catch (const JetReadError& e) {
-    if (!stop) tellError("Error..." + e.description());
+        progress, [reader, file, &stop] { return readContacts(file, reader, &stop); }, [&stop] { stop = true; });
+  } catch (const JetError& e) {
+    if (!stop) tellError("Error..." + QString::fromStdString(e.what()));
     return;
   }
   // Cancelled: the coach asked for nothing to change, so nothing does and nothing is said.
@@ -212,19 +208,11 @@ void frmRosterImport::cmdBegin_Click() {
 
 void frmRosterImport::cmdImport_Click() {
   if (importTo->count() == 0) return;
+  std::vector<PersonName> people;
+  for (int i = 0; i < importTo->count(); ++i) people.push_back(nameOf(importTo->item(i)));
   try {
-    Database roster(ensureRosterDatabase(app().tree()));
-    Recordset rows = roster.openRecordset("select * from roster");
     // All entries or none: a failure half-way leaves the roster and the list as they were.
-    Database::Transaction writing(roster);
-    for (int i = 0; i < importTo->count(); ++i) {
-      const auto columns = importedColumns(nameOf(importTo->item(i)));
-      rows.addNew();
-      for (int c = 0; c < 3; ++c)
-        if (const auto name = stored(columns[static_cast<size_t>(c)])) rows.setField(c + 1, *name);
-      rows.update();
-    }
-    writing.commit();
+    importIntoRoster(app().tree(), people);
   } catch (const std::exception& e) {
     app().prompter().message(MessageBox("Error..." + QString::fromStdString(e.what()), Buttons::Ok, Icon::Critical));
     return;

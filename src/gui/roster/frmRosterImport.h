@@ -1,6 +1,6 @@
 #pragma once
 // Import of players from the contacts database of Rallybook Contacts into the roster.
-#include "gui/roster/JetReader.h"
+#include "core/jet/JetFile.h"
 #include "gui/shell/Form.h"
 
 class QLabel;
@@ -34,7 +34,7 @@ class frmRosterImport : public Form {
   QLabel* Label5;
 
   // How the contacts file is read (the helper program and its time limit).
-  JetReader& reader() { return m_reader; }
+  JetHelper& reader() { return m_reader; }
 
   // Where the Windows program keeps its database, seen through Wine: the folder the list opens on.
   static QString defaultContactsFolder();
@@ -46,7 +46,7 @@ class frmRosterImport : public Form {
   void cmdViewCurrentRoster_Click();
   void tellError(const QString& text);
 
-  JetReader m_reader;
+  JetHelper m_reader;
 };
 
 }  // namespace yardmark

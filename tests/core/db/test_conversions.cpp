@@ -36,14 +36,6 @@ TEST(Conversions, NumberOfValueGoesThroughText) {
   EXPECT_DOUBLE_EQ(numberOf(Value(14.0)), 14);
 }
 
-TEST(Conversions, PlayerNameText) {
-  EXPECT_EQ(playerNameText("Smith", "John", "A"), "Smith John A");
-  EXPECT_EQ(playerNameText("Smith", "John", ""), "Smith John ");
-  EXPECT_EQ(playerNameText("Smith", "John", std::nullopt), "Smith John ");
-  EXPECT_EQ(playerNameText(std::nullopt, std::nullopt, std::nullopt), "  ");
-  EXPECT_EQ(playerNameText("Van Buren", "Henrietta", "Louise"), "Van Buren Henrietta Louise");
-}
-
 TEST(Conversions, Trimmed) {
   EXPECT_EQ(trimmed("  2007 "), "2007");
   EXPECT_EQ(trimmed("   "), "");

@@ -59,11 +59,19 @@ TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
   ASSERT_EQ(empty.size(), 1u);
   EXPECT_EQ(empty[0].columns.size(), 8u);
   EXPECT_TRUE(empty[0].rows.empty());
+  // One table alone: the same rows.
+  EXPECT_EQ(JetFile(fixture("contacts.mdb")).readTable("tblContactDetails"), tables[1].rows);
+  EXPECT_TRUE(JetFile(fixture("contacts_empty.mdb")).readTable("tblContactDetails").empty());
 }
 
 TEST(JetFile, ParsesEscapesAndNoValue) {
-  EXPECT_EQ(parseJetOutput("a\\tb\t\\N\t\t\\\\N\na\\nb\n"),
-            (std::vector<JetFields>{{"a\tb", std::nullopt, "", "\\N"}, {"a\nb"}}));
+  const std::pair<std::string, std::vector<JetFields>> cases[] = {
+      {"a\\tb\t\\N\t\t\\\\N\na\\nb\n", {{"a\tb", std::nullopt, "", "\\N"}, {"a\nb"}}},
+      {"", {}},
+      {"\n\\N\n", {{""}, {std::nullopt}}},  // a row of one empty text is still a row
+      {"Jos\xc3\xa9\tback\\\\slash\n", {{"Jos\xc3\xa9", "back\\slash"}}},
+  };
+  for (const auto& [output, rows] : cases) EXPECT_EQ(parseJetOutput(output), rows) << output;
 }
 
 TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
@@ -71,21 +79,23 @@ TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
   const auto notJet = root.writeFile("plain.mdb", "Name,Phone\nSmith,555\n");
   const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
   std::filesystem::permissions(hangs, std::filesystem::perms::owner_all);
+  using Cause = JetError::Cause;
   struct Case {
     std::filesystem::path file;
     std::string helper;  // empty: the real one
+    Cause cause;
     std::string reason;
   };
   const Case cases[] = {
-      {root.dir() / "nothing.mdb", "", "Could not find file"},
-      {notJet, "", "is not a Jet database file"},
-      {root.writeFile("empty.mdb", ""), "", "is damaged: its list of tables cannot be read."},
-      {fixture("contacts_crash_m58.mdb"), "", "it is damaged (the reader stopped on it)"},
-      {fixture("game_legacy.mdb"), hangs.string(), "gave no answer within 0.5 seconds"},
-      {fixture("game_legacy.mdb"), (root.dir() / "bin/missing").string(), "could not be started"},
+      {root.dir() / "nothing.mdb", "", Cause::Refused, "Could not find file"},
+      {notJet, "", Cause::Refused, "is not a Jet database file"},
+      {root.writeFile("empty.mdb", ""), "", Cause::Refused, "is damaged: its list of tables cannot be read."},
+      {fixture("contacts_crash_m58.mdb"), "", Cause::Crashed, "it is damaged (the reader stopped on it)"},
+      {fixture("game_legacy.mdb"), hangs.string(), Cause::TimedOut, "gave no answer within 0.5 seconds"},
+      {fixture("game_legacy.mdb"), (root.dir() / "bin/missing").string(), Cause::NotStarted, "could not be started"},
   };
   for (const Case& c : cases) {
-    const JetFile jet(c.file, c.helper.empty() ? defaultJetreadPath() : c.helper, 500);
+    const JetFile jet(c.file, {c.helper.empty() ? defaultJetreadPath() : c.helper, 500});
     const auto start = std::chrono::steady_clock::now();
     try {
       jet.readAll();
@@ -93,6 +103,7 @@ TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
     } catch (const JetError& e) {
       EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
       EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos) << e.what();
+      EXPECT_EQ(e.cause(), c.cause) << e.what();
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.file;
   }

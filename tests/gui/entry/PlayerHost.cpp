@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "gui/entry/RosterNames.h"
+#include "gui/entry/PlayerNameLists.h"
 
 namespace yardmark::test {
 
@@ -40,7 +40,7 @@ SilentSave* PlayerHost::section(EntrySection which) {
 void PlayerHost::activate() {
   std::vector<QComboBox*> combos;
   for (PlayerSection* s : m_sections) combos.push_back(s->nameCombo());
-  loadRosterNames(m_app.tree(), m_app.prompter(), combos);
+  loadPlayerNames(m_app.tree(), m_app.prompter(), combos);
   loadGameDB();
   for (PlayerSection* s : m_sections) s->enable();
 }

@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <filesystem>
 
-#include "support/RosterFixture.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
+#include "support/RosterFixture.h"
 
 namespace yardmark::test {
 namespace {
@@ -19,9 +19,45 @@ class RosterFormTest : public RosterFixture {
       QTest::keyClicks(box, text);
     }
   }
-  static bool enabled(QWidget* f, const char* name) { return widget(f, name)->isEnabled(); }
-  static bool visible(QWidget* f, const char* name) { return widget(f, name)->isVisible(); }
+  // The widgets read back, only to check that the mode's controls were applied to every one.
+  static void expectApplied(frmRoster& f) {
+    const auto c = frmRoster::controlsIn(f.mode(), f.importFrom->count() > 0);
+    const std::pair<QWidget*, bool> enabled[] = {{f.txtLastName, c.boxes},   {f.txtFirstName, c.boxes},
+                                                 {f.txtMiddleName, c.boxes}, {f.cmdAddNew, c.addNew},
+                                                 {f.cmdEdit, c.editDelete},  {f.cmdDelete, c.editDelete},
+                                                 {f.cmdFirst, c.navigation}, {f.cmdPrevious, c.navigation},
+                                                 {f.cmdNext, c.navigation},  {f.cmdLast, c.navigation},
+                                                 {f.cmdSave, c.save}};
+    for (const auto& [w, on] : enabled) EXPECT_EQ(w->isEnabled(), on) << w->objectName().toStdString();
+    const std::pair<QWidget*, bool> shown[] = {
+        {f.cmdUndoNew, c.undo}, {f.cmdFind, c.find}, {f.cmdGoFind, c.go}, {f.cmdFindNext, c.findNext}};
+    for (const auto& [w, on] : shown) EXPECT_EQ(w->isVisible(), on) << w->objectName().toStdString();
+  }
 };
+
+using Mode = frmRoster::Mode;
+
+TEST(RosterModes, EachModeOffersWhatItsWorkNeeds) {
+  for (const Mode mode : {Mode::Browsing, Mode::Found, Mode::Adding, Mode::Editing, Mode::Finding}) {
+    for (const bool rows : {false, true}) {
+      const auto c = frmRoster::controlsIn(mode, rows);
+      const bool writing = mode == Mode::Adding || mode == Mode::Editing;
+      const std::string what = std::to_string(static_cast<int>(mode)) + (rows ? " with rows" : " without rows");
+      EXPECT_NE(c.find, c.go) << what;
+      EXPECT_EQ(c.boxes, writing || mode == Mode::Finding) << what;
+      EXPECT_EQ(c.save, writing) << what;
+      // While a row is being written nothing may move away from it or start another.
+      EXPECT_TRUE(!writing || !(c.navigation || c.editDelete || c.addNew)) << what;
+      EXPECT_TRUE(rows || !(c.navigation || c.editDelete)) << what;
+      const bool browsing = mode == Mode::Browsing || mode == Mode::Found;
+      EXPECT_TRUE(!browsing || (c.addNew && c.navigation == rows && c.editDelete == rows)) << what;
+      // The boxes hold search texts while finding: nothing to add, edit or delete; browsing may go on.
+      EXPECT_TRUE(mode != Mode::Finding || (!c.addNew && !c.editDelete && c.navigation == rows)) << what;
+      EXPECT_EQ(c.undo, mode == Mode::Adding) << what;
+      EXPECT_EQ(c.findNext, mode == Mode::Found) << what;
+    }
+  }
+}
 
 TEST_F(RosterFormTest, AnEmptyOrMissingRosterAsksForTheFirstPlayer) {
   std::filesystem::remove(root.databases() / "yardMark_roster.mdb");
@@ -33,11 +69,9 @@ TEST_F(RosterFormTest, AnEmptyOrMissingRosterAsksForTheFirstPlayer) {
   EXPECT_EQ(prompter.records()[0].title, "YardMark");
   EXPECT_TRUE(std::filesystem::exists(root.databases() / "yardMark_roster.mdb"));
   EXPECT_EQ(f.windowTitle(), "Roster Information");
-  for (const char* name : {"cmdEdit", "cmdDelete", "cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdSave"})
-    EXPECT_FALSE(enabled(&f, name)) << name;
-  EXPECT_TRUE(enabled(&f, "cmdAddNew"));
+  EXPECT_EQ(f.mode(), Mode::Browsing);
+  expectApplied(f);
   EXPECT_EQ(boxes(f), QStringList({"", "", ""}));
-  EXPECT_FALSE(f.txtLastName->isEnabled());
   // Nothing to search either.
   click(&f, "cmdFind");
   QTest::keyClicks(f.txtLastName, "Smith");
@@ -54,7 +88,8 @@ TEST_F(RosterFormTest, ADamagedRosterIsToldAndLeftAsItWas) {
   EXPECT_TRUE(prompter.records()[0].text.startsWith("Error.  '" + QString::fromStdString(file.string()) + "'"));
   EXPECT_EQ(prompter.records()[0].icon, Icon::Critical);
   EXPECT_EQ(f.importFrom->count(), 0);
-  EXPECT_FALSE(enabled(&f, "cmdEdit") || enabled(&f, "cmdNext"));
+  EXPECT_EQ(f.mode(), Mode::Browsing);
+  expectApplied(f);
   EXPECT_EQ(readBytes(file), "not a database");
 }
 
@@ -69,6 +104,8 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderAndSaysWhereTheEndsAre) {
   EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
   click(&f, "cmdNext");
   EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
+  click(&f, "cmdPrevious");  // still on the last row after the message
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
   click(&f, "cmdFirst");
   click(&f, "cmdPrevious");
   EXPECT_EQ(boxes(f), QStringList({"adams", "Zoe", "Q"}));
@@ -88,18 +125,19 @@ TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
     int findNexts;
     QStringList shown;
     QStringList messages;
+    Mode after;
   };
   const QStringList adams{"Adams", "Ray", "E"}, anna{"Smith", "Anna", "B"}, smithJohn{"Smith", "John", "D"},
       taylor{"Taylor", "John", "C"};
   const Case cases[] = {
-      {"last name in lower case", 0, "smith", "", 0, anna, {}},
-      {"last and first name", 0, "Smith", "John", 0, smithJohn, {}},
-      {"first name only", 0, "", "john", 0, smithJohn, {}},
-      {"nothing typed", 2, "", "", 0, adams, {"No Record Found"}},
-      {"from the third row, a name only the first row has", 2, "Adams", "", 0, adams, {"No Record Found"}},
-      {"Find Next", 0, "", "John", 1, taylor, {}},
-      {"Find Next on the last row goes on from the first", 0, "", "John", 2, smithJohn, {}},
-      {"Find Next without a further match", 0, "", "Ray", 1, adams, {"No Record Found"}},
+      {"last name in lower case", 0, "smith", "", 0, anna, {}, Mode::Found},
+      {"last and first name", 0, "Smith", "John", 0, smithJohn, {}, Mode::Found},
+      {"first name only", 0, "", "john", 0, smithJohn, {}, Mode::Found},
+      {"nothing typed", 2, "", "", 0, adams, {"No Record Found"}, Mode::Browsing},
+      {"from row 3, a name only row 1 has", 2, "Adams", "", 0, adams, {"No Record Found"}, Mode::Browsing},
+      {"Find Next", 0, "", "John", 1, taylor, {}, Mode::Found},
+      {"Find Next on the last row goes on from the first", 0, "", "John", 2, smithJohn, {}, Mode::Found},
+      {"Find Next without a further match", 0, "", "Ray", 1, adams, {"No Record Found"}, Mode::Found},
   };
   frmRoster& f = open();
   for (const Case& c : cases) {
@@ -107,7 +145,7 @@ TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
     click(&f, "cmdFirst");
     for (int i = 0; i < c.nextClicks; ++i) click(&f, "cmdNext");
     click(&f, "cmdFind");
-    EXPECT_TRUE(visible(&f, "cmdGoFind") && !visible(&f, "cmdFind") && !visible(&f, "cmdFindNext")) << c.what;
+    EXPECT_EQ(f.mode(), Mode::Finding) << c.what;
     EXPECT_EQ(boxes(f), QStringList({"", "", ""})) << c.what;
     type(f, c.last, c.first, "");
     for (int i = 0; i < c.messages.size(); ++i) prompter.answer(Answer::Ok);
@@ -115,60 +153,63 @@ TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
     for (int i = 0; i < c.findNexts; ++i) click(&f, "cmdFindNext");
     EXPECT_EQ(boxes(f), c.shown) << c.what;
     EXPECT_EQ(prompter.texts(), c.messages) << c.what;
-    EXPECT_TRUE(visible(&f, "cmdFind") && !visible(&f, "cmdGoFind")) << c.what;
-    EXPECT_TRUE(enabled(&f, "cmdEdit") && enabled(&f, "cmdDelete") && enabled(&f, "cmdAddNew")) << c.what;
-    EXPECT_FALSE(f.txtLastName->isEnabled()) << c.what;
+    EXPECT_EQ(f.mode(), c.after) << c.what;
   }
+  // Find Next stays offered after a reload, and a new Find withdraws it.
+  click(&f, "cmdRefresh");
+  EXPECT_EQ(f.mode(), Mode::Found);
+  click(&f, "cmdFind");
+  prompter.answer(Answer::Ok);  // the emptied boxes name no row
+  click(&f, "cmdRefresh");
+  EXPECT_EQ(f.mode(), Mode::Browsing);
 }
 
-TEST_F(RosterFormTest, SaveWritesTheRowAndShowsIt) {
+TEST_F(RosterFormTest, AddEditAndUndoWriteOnlyOnSaveAndEndBrowsing) {
   seed({{"Smith", "John", "A"}});
   frmRoster& f = open();
-  // Adding with an empty middle name is refused and nothing is written.
-  click(&f, "cmdAddNew");
-  EXPECT_TRUE(visible(&f, "cmdUndoNew") && !enabled(&f, "cmdAddNew") && enabled(&f, "cmdSave"));
+  const auto step = [&](const char* button, Mode mode) {
+    click(&f, button);
+    EXPECT_EQ(f.mode(), mode) << button;
+    expectApplied(f);
+  };
+  // Adding starts from empty boxes; an empty middle name is refused and nothing is written.
+  step("cmdAddNew", Mode::Adding);
+  EXPECT_EQ(boxes(f), QStringList({"", "", ""}));
   type(f, "Adams", "Ray", "");
   prompter.answer(Answer::Ok);
-  click(&f, "cmdSave");
+  step("cmdSave", Mode::Adding);
   EXPECT_EQ(prompter.texts(), QStringList({"You must enter all the field names."}));
   EXPECT_EQ(stored().size(), 1u);
   // Then complete: a new row, shown after the reload although it is not first in order.
   QTest::keyClicks(f.txtMiddleName, "Q");
   f.txtLastName->setText("Zane");
-  click(&f, "cmdSave");
+  step("cmdSave", Mode::Browsing);
   EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Smith", "John", "A"}, {"Zane", "Ray", "Q"}}));
   EXPECT_EQ(boxes(f), QStringList({"Zane", "Ray", "Q"}));
   EXPECT_EQ(texts(f.importFrom), QStringList({"Smith, John A", "Zane, Ray Q"}));
-  EXPECT_FALSE(f.txtLastName->isEnabled() || enabled(&f, "cmdSave") || visible(&f, "cmdUndoNew"));
   // Editing overwrites the shown row in place.
   click(&f, "cmdFirst");
-  click(&f, "cmdEdit");
-  EXPECT_FALSE(visible(&f, "cmdUndoNew"));
+  step("cmdEdit", Mode::Editing);
   type(f, "Smith", "Jon", "A");
-  click(&f, "cmdSave");
+  step("cmdSave", Mode::Browsing);
   EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Smith", "Jon", "A"}, {"Zane", "Ray", "Q"}}));
   EXPECT_EQ(boxes(f), QStringList({"Smith", "Jon", "A"}));
-  // Undo leaves the roster as it was.
-  click(&f, "cmdAddNew");
+  // Undo leaves the roster as it was, with nothing left to save.
+  step("cmdAddNew", Mode::Adding);
   type(f, "Young", "Amy", "B");
-  click(&f, "cmdUndoNew");
+  step("cmdUndoNew", Mode::Browsing);
   EXPECT_EQ(stored().size(), 2u);
   EXPECT_EQ(boxes(f), QStringList({"Smith", "Jon", "A"}));
-  EXPECT_TRUE(enabled(&f, "cmdAddNew") && !visible(&f, "cmdUndoNew") && !f.txtLastName->isEnabled());
-  EXPECT_EQ(prompter.texts().size(), 1);
-}
-
-TEST_F(RosterFormTest, ComingBackToTheFormMidAddReturnsToBrowsing) {
-  seed({{"Smith", "John", "A"}});
-  frmRoster& f = open();
-  click(&f, "cmdAddNew");
+  // Coming back to the form mid-add returns to browsing: Save cannot overwrite the row shown then.
+  step("cmdAddNew", Mode::Adding);
   type(f, "Young", "Amy", "B");
   app.forms().show<FormA>();
   app.forms().show<frmRoster>();
-  EXPECT_EQ(boxes(f), QStringList({"Smith", "John", "A"}));
-  EXPECT_FALSE(f.txtLastName->isEnabled() || enabled(&f, "cmdSave") || visible(&f, "cmdUndoNew"));
-  EXPECT_TRUE(enabled(&f, "cmdAddNew") && enabled(&f, "cmdEdit"));
-  EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Smith", "John", "A"}}));
+  EXPECT_EQ(f.mode(), Mode::Browsing);
+  expectApplied(f);
+  EXPECT_EQ(boxes(f), QStringList({"Smith", "Jon", "A"}));
+  EXPECT_EQ(stored().size(), 2u);
+  EXPECT_EQ(prompter.texts().size(), 1);
 }
 
 TEST_F(RosterFormTest, NameBoxesRefuseDigitsAndA27thCharacter) {

@@ -187,7 +187,7 @@ TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
   // A reader that hangs is stopped at its time limit.
   const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
   fs::permissions(hangs, fs::perms::owner_all);
-  f.reader().helperPath = QString::fromStdString(hangs.string());
+  f.reader().program = hangs.string();
   f.reader().timeLimitMs = 300;
   ASSERT_TRUE(f.Dir1->setPath(QString::fromStdString((root.dir() / "folders/contacts_empty.mdb").string())));
   prompter.clear();
@@ -203,7 +203,7 @@ TEST_F(RosterImportTest, CancelStopsAReaderThatHangsAtOnceAndChangesNothing) {
   frmRosterImport& f = begin();
   // The window keeps handling events while the reader hangs; Cancel kills it.
   StopWhileHanging user(root.dir() / "bin", "dlgReadContacts");
-  f.reader().helperPath = QString::fromStdString(user.program());
+  f.reader().program = user.program();
   f.reader().timeLimitMs = 5000;
   click(&f, "cmdBegin");
   ASSERT_TRUE(user.pressed());

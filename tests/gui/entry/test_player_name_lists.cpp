@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "SectionFixture.h"
-#include "gui/entry/RosterNames.h"
+#include "gui/entry/PlayerNameLists.h"
 
 namespace yardmark::test {
 namespace {
@@ -34,7 +34,7 @@ QStringList itemsOf(const QComboBox* combo) {
   return items;
 }
 
-TEST(RosterNames, EveryListHoldsTheRosterSortedWithDuplicatesAndEmptyParts) {
+TEST(PlayerNameLists, EveryListHoldsTheRosterSortedWithDuplicatesAndEmptyParts) {
   SectionFixture f(kPlayerSections[0]);
   writeRoster(f.root, {{"smith", "Zed", "Q"},
                        {"Adams", "Amy", std::nullopt},  // a contact imported without a middle name
@@ -68,7 +68,7 @@ TEST(RosterNames, EveryListHoldsTheRosterSortedWithDuplicatesAndEmptyParts) {
   EXPECT_EQ(f.rows().at(0).back(), "Baker Bo B");
 }
 
-TEST(RosterNames, AnEmptyOrMissingRosterLeavesEmptyListsAndTypingWorks) {
+TEST(PlayerNameLists, AnEmptyOrMissingRosterLeavesEmptyListsAndTypingWorks) {
   for (const bool missing : {false, true}) {
     SectionFixture f(kPlayerSections[4]);
     const auto roster = f.root.databases() / "yardMark_roster.mdb";
@@ -86,7 +86,7 @@ TEST(RosterNames, AnEmptyOrMissingRosterLeavesEmptyListsAndTypingWorks) {
   }
 }
 
-TEST(RosterNames, ADamagedRosterIsToldAndTheFormGoesOn) {
+TEST(PlayerNameLists, ADamagedRosterIsToldAndTheFormGoesOn) {
   SectionFixture f(kPlayerSections[1]);
   f.root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database at all");
   f.prompter.answer(Answer::Ok);

@@ -1,18 +1,23 @@
 #pragma once
-// Find and Find Next of the roster form, as plain functions over the rows in their shown
-// order. Letter case does not count: the typed texts and the names are compared upper-cased.
+// Find and Find Next of the roster form, over the rows in their shown order. Letter case does not
+// count: the typed texts and the names are compared upper-cased.
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
-#include "gui/roster/RosterNames.h"
+#include "core/roster/RosterNames.h"
 
 namespace yardmark {
 
+// A UTF-8 text upper-cased letter by letter over all of Unicode; bytes that are not UTF-8 stay.
+std::string upperCase(std::string_view text);
+
 // The texts typed into the three boxes, upper-cased; an empty text is not a criterion.
 struct SearchTexts {
-  QString last, first, middle;
-  static SearchTexts typed(const QString& last, const QString& first, const QString& middle);
-  bool isEmpty() const { return last.isEmpty() && first.isEmpty() && middle.isEmpty(); }
+  std::string last, first, middle;
+  static SearchTexts typed(const PersonName& typed);
+  bool isEmpty() const { return last.empty() && first.empty() && middle.empty(); }
 };
 
 // Whether every typed text equals the row's name in its column.

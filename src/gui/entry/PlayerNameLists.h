@@ -13,13 +13,13 @@ class Prompter;
 
 // Every roster row's player name text, sorted alphabetically without regard to letter case;
 // duplicates are kept. A missing roster is made first (empty); a damaged one throws DbError.
-QStringList rosterNames(const DataTree& tree);
+QStringList playerNames(const DataTree& tree);
 
 // Replaces each combo's list by the names; the text in each box stays as it was.
 void fillNameCombos(const QStringList& names, std::span<QComboBox* const> combos);
 
 // The form's loadPlayerName: both of the above. A roster that cannot be read is told with its reason and
 // leaves the lists empty; names can still be typed.
-void loadRosterNames(const DataTree& tree, Prompter& prompter, std::span<QComboBox* const> combos);
+void loadPlayerNames(const DataTree& tree, Prompter& prompter, std::span<QComboBox* const> combos);
 
 }  // namespace yardmark

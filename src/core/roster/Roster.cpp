@@ -1,0 +1,82 @@
+#include "core/roster/Roster.h"
+
+namespace yardmark {
+
+namespace {
+
+constexpr const char* kByLastName = "SELECT * FROM roster ORDER BY rosterPlayerName_Last";
+constexpr const char* kTableOrder = "select * from roster";
+
+// Columns 1, 2 and 3; a part never set (the import leaves a missing middle name so) reads as empty.
+PersonName nameAt(const Recordset& rows) {
+  return {textOf(rows.field(1)), textOf(rows.field(2)), textOf(rows.field(3))};
+}
+
+std::vector<PersonName> readAll(Recordset& rows) {
+  std::vector<PersonName> names;
+  for (; !rows.isEOF(); rows.moveNext()) names.push_back(nameAt(rows));
+  return names;
+}
+
+}  // namespace
+
+Roster::Roster(const DataTree& tree)
+    : m_db(ensureRosterDatabase(tree)), m_view(m_db.openRecordset(kByLastName)), m_rows(readAll(m_view)) {}
+
+void Roster::moveTo(size_t index) {
+  m_view.moveFirst();
+  m_view.move(static_cast<long>(index));
+}
+
+void Roster::write(const PersonName& name) {
+  try {
+    m_view.setField(1, name.last);
+    m_view.setField(2, name.first);
+    m_view.setField(3, name.middle);
+    m_view.update();
+  } catch (...) {
+    m_view.cancelUpdate();
+    throw;
+  }
+}
+
+void Roster::add(const PersonName& name) {
+  m_view.addNew();
+  write(name);
+}
+
+void Roster::edit(size_t index, const PersonName& name) {
+  moveTo(index);
+  m_view.edit();
+  write(name);
+}
+
+void Roster::remove(size_t index) {
+  moveTo(index);
+  m_view.deleteRow();
+  m_rows.erase(m_rows.begin() + static_cast<long>(index));
+}
+
+std::vector<std::string> playerNameTexts(const DataTree& tree) {
+  Database roster(ensureRosterDatabase(tree), Database::Mode::ReadOnly);
+  Recordset rows = roster.openRecordset(kTableOrder);
+  std::vector<std::string> texts;
+  for (const PersonName& name : readAll(rows)) texts.push_back(playerNameText(name));
+  return texts;
+}
+
+void importIntoRoster(const DataTree& tree, const std::vector<PersonName>& people) {
+  Database roster(ensureRosterDatabase(tree));
+  Recordset rows = roster.openRecordset(kTableOrder);
+  Database::Transaction writing(roster);
+  for (const PersonName& person : people) {
+    const auto columns = importedColumns(person);
+    rows.addNew();
+    for (size_t c = 0; c < columns.size(); ++c)
+      if (columns[c]) rows.setField(static_cast<int>(c) + 1, *columns[c]);
+    rows.update();
+  }
+  writing.commit();
+}
+
+}  // namespace yardmark

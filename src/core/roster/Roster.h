@@ -1,0 +1,41 @@
+#pragma once
+// The roster database: its players read, added, edited and deleted. Opening a missing roster
+// makes it first (empty); a damaged one throws DbError, and a failed write writes nothing.
+#include <string>
+#include <vector>
+
+#include "core/db/Database.h"
+#include "core/files/DataTree.h"
+#include "core/roster/RosterNames.h"
+
+namespace yardmark {
+
+// The roster as the roster form holds it while loaded: one database handle and one view of the
+// rows in last-name order.
+class Roster {
+ public:
+  explicit Roster(const DataTree& tree);
+
+  // The rows as read, in last-name order. add and edit leave them so: the form reloads.
+  const std::vector<PersonName>& rows() const { return m_rows; }
+
+  void add(const PersonName& name);
+  void edit(size_t index, const PersonName& name);
+  void remove(size_t index);
+
+ private:
+  void moveTo(size_t index);
+  void write(const PersonName& name);
+
+  Database m_db;
+  Recordset m_view;
+  std::vector<PersonName> m_rows;
+};
+
+// Every roster row's player name text, in table order, for the entry form's name lists.
+std::vector<std::string> playerNameTexts(const DataTree& tree);
+
+// Appends the people with the import's cleaning of their names: all of them or, on a failure, none.
+void importIntoRoster(const DataTree& tree, const std::vector<PersonName>& people);
+
+}  // namespace yardmark

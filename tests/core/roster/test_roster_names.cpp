@@ -1,0 +1,91 @@
+// The roster's name rules and its search: plain functions, no window, no database.
+#include <gtest/gtest.h>
+
+#include "core/roster/RosterNames.h"
+#include "core/roster/RosterSearch.h"
+
+namespace yardmark::test {
+namespace {
+
+using Column = std::optional<std::string>;
+
+TEST(RosterNames, EveryFormOfAName) {
+  struct Case {
+    PersonName name;
+    std::string listed, player;
+    Column last, first, middle;  // as the import writes them
+    bool complete;
+  };
+  const Case cases[] = {
+      {{"Thornbury", "Ann", "A."}, "Thornbury, Ann A.", "Thornbury Ann A.", "Thornbury", "Ann", "A", true},
+      {{"Grennan", "Tobias", ""}, "Grennan, Tobias ", "Grennan Tobias ", "Grennan", "Tobias", std::nullopt, false},
+      {{"Van Buren", "Pieter", "J"}, "Van Buren, Pieter J", "Van Buren Pieter J", "Van Buren", "Pieter", "J", true},
+      {{"Quinn", "Mary Ann", "J"}, "Quinn, Mary Ann J", "Quinn Mary Ann J", "Quinn", "Mary Ann", "J", true},
+      {{"O'Neil:", ",", "..."}, "O'Neil:, , ...", "O'Neil: , ...", "O'Neil", std::nullopt, std::nullopt, true},
+      {{"", "Rose", "St. Clair"}, ", Rose St. Clair", " Rose St. Clair", std::nullopt, "Rose", "St Clair", false},
+      {{"", "", ""}, ",  ", "  ", std::nullopt, std::nullopt, std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rosterListText(c.name), c.listed);
+    EXPECT_EQ(playerNameText(c.name), c.player) << c.listed;
+    const auto columns = importedColumns(c.name);
+    EXPECT_EQ(columns[0], c.last) << c.listed;
+    EXPECT_EQ(columns[1], c.first) << c.listed;
+    EXPECT_EQ(columns[2], c.middle) << c.listed;
+    EXPECT_EQ(isComplete(c.name), c.complete) << c.listed;
+  }
+}
+
+TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"o'neil-smith 2", "O'NEIL-SMITH 2"},
+      {"Jos\xc3\xa9", "JOS\xc3\x89"},              // é, two bytes
+      {"\xc5\x82ukasz", "\xc5\x81UKASZ"},          // ł
+      {"\xce\xb1\xce\xb2", "\xce\x91\xce\x92"},    // Greek
+      {"\xe1\xba\xa1", "\xe1\xba\xa0"},            // ạ, three bytes
+      {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
+      {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
+      {"a\xe9z", "A\xe9Z"},                        // Latin-1, not UTF-8: kept
+      {"\xc3", "\xc3"},                            // cut short
+      {"\xc0\xaf", "\xc0\xaf"},                    // over-long
+  };
+  for (const auto& [text, upper] : cases) EXPECT_EQ(upperCase(text), upper) << text;
+}
+
+std::string show(const std::optional<long>& v) { return v ? std::to_string(*v) : "none"; }
+
+TEST(RosterSearch, StopsAtTheFirstRowWhereEveryTypedNameMatches) {
+  const std::vector<PersonName> rows = {
+      {"Smith", "Anna", "B"}, {"Taylor", "John", "C"}, {"Smith", "John", "D"}, {"Ferreira", "Jos\xc3\xa9", "M"}};
+  struct Case {
+    const char* what;
+    bool findNext;
+    long shown;
+    PersonName typed;
+    std::optional<long> found;
+  };
+  const Case cases[] = {
+      {"last name, any letter case", false, 0, {"smith", "", ""}, 0},
+      {"last name from a later row", false, 1, {"SMITH", "", ""}, 2},
+      {"last and first name", false, 0, {"Smith", "John", ""}, 2},
+      {"first name only", false, 0, {"", "john", ""}, 1},
+      {"middle name only", false, 0, {"", "", "d"}, 2},
+      {"a letter beyond ASCII in another case", false, 0, {"", "JOS\xc3\x89", ""}, 3},
+      {"rows before the shown one are not searched", false, 1, {"", "Anna", ""}, std::nullopt},
+      {"nothing typed", false, 0, {"", "", ""}, std::nullopt},
+      {"no such name", false, 0, {"Smith", "Anna", "Z"}, std::nullopt},
+      {"a part of a name is no match", false, 0, {"Smit", "", ""}, std::nullopt},
+      {"Find Next: the row after the shown one", true, 0, {"Smith", "", ""}, 2},
+      {"Find Next: two names", true, 0, {"smith", "JOHN", ""}, 2},
+      {"Find Next on the last row starts again at the first", true, 3, {"Smith", "", ""}, 0},
+      {"Find Next searches to the end only", true, 1, {"", "Anna", ""}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const SearchTexts texts = SearchTexts::typed(c.typed);
+    const auto found = c.findNext ? findNext(rows, c.shown, texts) : findFrom(rows, c.shown, texts);
+    EXPECT_EQ(show(found), show(c.found)) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace yardmark::test
