@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/db/Database.h"
+#include "core/roster/Roster.h"
 
 namespace yardmark {
 
@@ -26,12 +27,6 @@ std::vector<StoredRow> readTable(Database& db, GameTable table) {
   return rows;
 }
 
-// A name part never set (the import leaves a missing middle name so) counts as empty text.
-std::optional<std::string> part(const Recordset& rs, int ordinal) {
-  const Value v = rs.field(ordinal);
-  if (v.isNull()) return std::nullopt;
-  return textOf(v);
-}
 
 }  // namespace
 
@@ -53,14 +48,8 @@ GameData readGameData(const std::filesystem::path& gameFile) {
 }
 
 std::vector<std::string> rosterPlayerNames(const std::filesystem::path& rosterFile) {
-  std::error_code ec;
-  if (!std::filesystem::exists(rosterFile, ec)) return {};
-  Database roster(rosterFile, Database::Mode::ReadOnly);
-  Recordset rs = roster.openRecordset("select * from roster");
   std::vector<std::string> names;
-  if (rs.recordCount() == 0) return names;
-  for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
-    names.push_back(playerNameText(part(rs, 1), part(rs, 2), part(rs, 3)));
+  for (const PersonName& name : readRosterNames(rosterFile)) names.push_back(playerNameText(name));
   return names;
 }
 

@@ -57,16 +57,26 @@ void Roster::remove(size_t index) {
   m_rows.erase(m_rows.begin() + static_cast<long>(index));
 }
 
-std::vector<std::string> playerNameTexts(const DataTree& tree) {
-  Database roster(ensureRosterDatabase(tree), Database::Mode::ReadOnly);
+std::vector<PersonName> readRosterNames(const std::filesystem::path& rosterDatabase) {
+  std::error_code ec;
+  if (!std::filesystem::exists(rosterDatabase, ec)) return {};
+  Database roster(rosterDatabase, Database::Mode::ReadOnly);
   Recordset rows = roster.openRecordset(kTableOrder);
+  return readAll(rows);
+}
+
+std::vector<std::string> playerNameTexts(const DataTree& tree) {
   std::vector<std::string> texts;
-  for (const PersonName& name : readAll(rows)) texts.push_back(playerNameText(name));
+  for (const PersonName& name : readRosterNames(ensureRosterDatabase(tree))) texts.push_back(playerNameText(name));
   return texts;
 }
 
 void importIntoRoster(const DataTree& tree, const std::vector<PersonName>& people) {
-  Database roster(ensureRosterDatabase(tree));
+  importIntoRoster(ensureRosterDatabase(tree), people);
+}
+
+void importIntoRoster(const std::filesystem::path& rosterDatabase, const std::vector<PersonName>& people) {
+  Database roster(rosterDatabase);
   Recordset rows = roster.openRecordset(kTableOrder);
   Database::Transaction writing(roster);
   for (const PersonName& person : people) {

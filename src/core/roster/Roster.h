@@ -1,6 +1,7 @@
 #pragma once
 // The roster database: its players read, added, edited and deleted. Opening a missing roster
 // makes it first (empty); a damaged one throws DbError, and a failed write writes nothing.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,15 @@ class Roster {
   std::vector<PersonName> m_rows;
 };
 
+// Every roster row's names, in table order, read without making or changing the file: a missing
+// roster holds nobody; a damaged one throws DbError.
+std::vector<PersonName> readRosterNames(const std::filesystem::path& rosterDatabase);
+
 // Every roster row's player name text, in table order, for the entry form's name lists.
 std::vector<std::string> playerNameTexts(const DataTree& tree);
 
 // Appends the people with the import's cleaning of their names: all of them or, on a failure, none.
+void importIntoRoster(const std::filesystem::path& rosterDatabase, const std::vector<PersonName>& people);
 void importIntoRoster(const DataTree& tree, const std::vector<PersonName>& people);
 
 }  // namespace yardmark

@@ -153,9 +153,8 @@ SpreadsheetError::SpreadsheetError(fs::path file, long line, const std::string& 
       m_line(line) {}
 
 std::string cleanedName(std::string_view name) {
-  std::string kept;
-  std::copy_if(name.begin(), name.end(), std::back_inserter(kept), [](char c) { return c != '.' && c != ',' && c != ':'; });
-  return joined(words(kept), 0, std::string::npos);
+  // The contacts import's cleaning, then the blanks a spreadsheet cell gathers.
+  return joined(words(importedName(name).value_or(std::string())), 0, std::string::npos);
 }
 
 RosterName splitPlayerName(std::string_view cellText) {
@@ -232,27 +231,8 @@ std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, c
   return out;
 }
 
-std::vector<RosterName> readRosterNames(const fs::path& rosterDatabase) {
-  Database db(rosterDatabase, Database::Mode::ReadOnly);
-  Recordset rows = db.openRecordset("select * from roster");
-  std::vector<RosterName> out;
-  for (; !rows.isEOF(); rows.moveNext())
-    out.push_back({textOf(rows.field(1)), textOf(rows.field(2)), textOf(rows.field(3))});
-  return out;
-}
-
 size_t addRosterPlayers(const fs::path& rosterDatabase, const std::vector<RosterName>& players) {
-  Database db(rosterDatabase);
-  Recordset rows = db.openRecordset("select * from roster");
-  Database::Transaction writing(db);
-  for (const RosterName& p : players) {
-    rows.addNew();
-    const std::string* names[] = {&p.last, &p.first, &p.middle};
-    for (int c = 0; c < 3; ++c)
-      if (!names[c]->empty()) rows.setField(c + 1, Value(*names[c]));
-    rows.update();
-  }
-  writing.commit();
+  importIntoRoster(rosterDatabase, players);
   return players.size();
 }
 

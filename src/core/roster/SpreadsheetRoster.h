@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "core/roster/CsvText.h"
+#include "core/roster/Roster.h"
+#include "core/roster/RosterNames.h"
 
 namespace yardmark {
 
 // A roster row's three names; empty text is a name left unset.
-struct RosterName {
-  std::string last, first, middle;
-  bool operator==(const RosterName&) const = default;
-};
+using RosterName = PersonName;
 
 struct SheetPlayer {
   RosterName name;
@@ -66,8 +65,6 @@ bool sameRosterName(const RosterName& a, const RosterName& b);
 // For each player of the file, whether the roster or an earlier row already holds that name.
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster);
 
-// The names of every roster row. Throws DbError.
-std::vector<RosterName> readRosterNames(const std::filesystem::path& rosterDatabase);
 // Adds the players in one transaction (all or none); returns how many. Throws DbError.
 size_t addRosterPlayers(const std::filesystem::path& rosterDatabase, const std::vector<RosterName>& players);
 
