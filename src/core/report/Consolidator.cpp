@@ -1,11 +1,9 @@
 #include "core/report/Consolidator.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 
-#include "core/jet/OldFiles.h"
 #include "core/db/Database.h"
 
 namespace yardmark {
@@ -14,98 +12,50 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Rule { NewRowPerGame, RunningRow, RowPerPlayer };
-
-struct TableMerge {
-  std::string_view query;
-  int fields;  // data fields from ordinal 1; for player tables the last is the name
-  Rule rule;
-};
-
-constexpr std::array<TableMerge, 8> kTables{{
-    {"select * from header", 6, Rule::NewRowPerGame},
-    {"select * from quarter", 10, Rule::RunningRow},
-    {"select * from teamstats", 20, Rule::RunningRow},
-    {"select * from rushing", 5, Rule::RowPerPlayer},
-    {"select * from passing", 6, Rule::RowPerPlayer},
-    {"select * from receiving", 5, Rule::RowPerPlayer},
-    {"select * from scoring", 6, Rule::RowPerPlayer},
-    {"select * from defense", 9, Rule::RowPerPlayer},
-}};
-
 constexpr std::array<std::string_view, 8> kEmptyQueries{
     "select * from header",  "select * from quarter",   "select * from teamStats", "select * from rushing",
     "select * from passing", "select * from receiving", "select * from scoring",   "select * from defense"};
 
-using Row = std::vector<Value>;  // data fields 1..n at 0..n-1
-
-// The merged rows of one table. Names map to the first row that carries them, which is the
-// row a search from the top would find; a name without a value matches nothing.
-struct MergedTable {
-  std::vector<Row> rows;
-  std::unordered_map<std::string, size_t> byName;
-};
-
-Row readRow(const Recordset& rs, int fields) {
-  Row r;
-  r.reserve(static_cast<size_t>(fields));
-  for (int k = 1; k <= fields; ++k) r.push_back(rs.field(k));
-  return r;
+// Empty fields count as 0 when added; the first `fields` fields are added.
+void addInto(DataRow& into, const DataRow& row, size_t fields) {
+  for (size_t k = 0; k < fields; ++k) into[k] = Value(numberOf(into[k]) + numberOf(row[k]));
 }
 
-// Empty fields count as 0 when added.
-void addInto(Row& into, const Recordset& rs, int fields) {
-  for (int k = 1; k <= fields; ++k)
-    into[static_cast<size_t>(k - 1)] = Value(numberOf(into[static_cast<size_t>(k - 1)]) + numberOf(rs.field(k)));
-}
-
-std::optional<std::string> nameKey(const Value& v) {
-  if (v.isNull()) return std::nullopt;
-  // The kind goes into the key so that a text never equals a number of the same digits.
-  std::string key(1, v.isText() ? 't' : 'n');  // appended, not prefixed: GCC 12 -O3 warns on insert (-Wrestrict)
-  return key += textOf(v);
-}
-
-void mergeGame(Database& game, std::array<MergedTable, 8>& merged) {
-  for (size_t t = 0; t < kTables.size(); ++t) {
-    const TableMerge& layout = kTables[t];
-    MergedTable& into = merged[t];
-    Recordset rs = game.openRecordset(layout.query);
-    if (rs.recordCount() == 0) continue;
-    rs.moveFirst();
-    switch (layout.rule) {
-      case Rule::NewRowPerGame:
-        into.rows.push_back(readRow(rs, layout.fields));  // further rows of a game are ignored
-        break;
-      case Rule::RunningRow:
-        if (into.rows.empty()) {
-          into.rows.push_back(readRow(rs, layout.fields));
-        } else {
-          addInto(into.rows.front(), rs, layout.fields);
-        }
-        break;
-      case Rule::RowPerPlayer:
-        for (; !rs.isEOF(); rs.moveNext()) {
-          const auto key = nameKey(rs.field(layout.fields));
-          const auto found = key ? into.byName.find(*key) : into.byName.end();
-          if (found != into.byName.end()) {
-            addInto(into.rows[found->second], rs, layout.fields - 1);  // the name is not written
-          } else {
-            if (key) into.byName.emplace(*key, into.rows.size());
-            into.rows.push_back(readRow(rs, layout.fields));
-          }
-        }
-        break;
+// The merged rows of every table so far. Names map to the first row that carries them, which
+// is the row a search from the top would find; a name without a value matches nothing.
+class Merger {
+public:
+  void add(const GameRecord& game) {
+    for (size_t t = 0; t < kGameTableCount; ++t) {
+      const auto& rows = game.tables[t];
+      if (rows.empty()) continue;
+      auto& into = m_tables[t];
+      if (t == Header) {
+        into.push_back(rows.front());  // further rows of a game are ignored
+      } else if (!kGameTables[t].everyRow) {
+        if (into.empty()) into.push_back(rows.front());
+        else addInto(into.front(), rows.front(), rows.front().size());
+      } else {
+        for (const DataRow& row : rows) addPlayer(t, row);
+      }
     }
   }
-}
+  MergedTables take() { return std::move(m_tables); }
 
-std::string gameReason(const DbError& e) {
-  if (e.number() == dberr::FileNotFound) return "the game file does not exist.";
-  if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
-    return "it is not a YardMark game file: " + e.description();
-  return e.description();
-}
+private:
+  void addPlayer(size_t t, const DataRow& row) {
+    const auto key = playerKey(row.back());
+    const auto found = key ? m_byName[t].find(*key) : m_byName[t].end();
+    if (found != m_byName[t].end()) {
+      addInto(m_tables[t][found->second], row, row.size() - 1);  // the name is not written
+    } else {
+      if (key) m_byName[t].emplace(*key, m_tables[t].size());
+      m_tables[t].push_back(row);
+    }
+  }
+  MergedTables m_tables;
+  std::array<std::unordered_map<std::string, size_t>, kGameTableCount> m_byName;
+};
 
 }  // namespace
 
@@ -125,23 +75,24 @@ void Consolidator::ensureTmpDatabase() const {
   }
 }
 
+MergedTables mergeGames(const std::vector<GameRecord>& games) {
+  Merger merger;
+  for (const GameRecord& game : games) merger.add(game);
+  return merger.take();
+}
+
 void Consolidator::createConsolidated(const std::vector<fs::path>& games) const {
-  std::array<MergedTable, 8> merged;
-  for (const fs::path& path : games) {
-    try {
-      Database game(path, Database::Mode::ReadOnly);
-      mergeGame(game, merged);
-    } catch (const DbError& e) {
-      // A file of the earlier version: say how to convert it rather than that it is not ours.
-      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(e));
-    }
-  }
+  createConsolidated(readSeason(games));
+}
+
+MergedTables Consolidator::createConsolidated(const std::vector<GameRecord>& games) const {
+  MergedTables merged = mergeGames(games);
   try {
     Database tmp(m_tmp);
     Database::Transaction tx(tmp);
-    for (size_t t = 0; t < kTables.size(); ++t) {
-      Recordset out = tmp.openRecordset(kTables[t].query);
-      for (const Row& row : merged[t].rows) {
+    for (size_t t = 0; t < kGameTableCount; ++t) {
+      Recordset out = tmp.openRecordset(kGameTables[t].query);
+      for (const DataRow& row : merged[t]) {
         out.addNew();
         for (size_t k = 0; k < row.size(); ++k) out.setField(static_cast<int>(k + 1), row[k]);
         out.update();
@@ -151,6 +102,7 @@ void Consolidator::createConsolidated(const std::vector<fs::path>& games) const 
   } catch (const DbError& e) {
     throw MergeError(m_tmp, "Cannot write the temporary database: " + e.description());
   }
+  return merged;
 }
 
 void Consolidator::deletTmpDatabase() const {

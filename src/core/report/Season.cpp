@@ -1,0 +1,65 @@
+#include "core/report/Season.h"
+
+#include "core/db/Database.h"
+#include "core/jet/OldFiles.h"
+#include "core/report/Consolidator.h"
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+DataRow readRow(const Recordset& rs, int fields) {
+  DataRow r;
+  r.reserve(static_cast<size_t>(fields));
+  for (int k = 1; k <= fields; ++k) r.push_back(rs.field(k));
+  return r;
+}
+
+std::string gameReason(const DbError& e) {
+  if (e.number() == dberr::FileNotFound) return "the game file does not exist.";
+  if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
+    return "it is not a YardMark game file: " + e.description();
+  return e.description();
+}
+
+}  // namespace
+
+GameRecord readGame(const fs::path& file) {
+  GameRecord game;
+  game.file = file;
+  try {
+    Database db(file, Database::Mode::ReadOnly);
+    for (size_t t = 0; t < kGameTableCount; ++t) {
+      const GameTableLayout& layout = kGameTables[t];
+      Recordset rs = db.openRecordset(layout.query);
+      if (rs.recordCount() == 0) continue;
+      rs.moveFirst();
+      do {
+        game.tables[t].push_back(readRow(rs, layout.fields));
+        rs.moveNext();
+      } while (layout.everyRow && !rs.isEOF());
+    }
+  } catch (const DbError& e) {
+    // A file of the earlier version: say how to convert it rather than that it is not ours.
+    throw MergeError(file, isJetFile(file) ? oldFileReason() + "." : gameReason(e));
+  }
+  return game;
+}
+
+std::vector<GameRecord> readSeason(const std::vector<fs::path>& files) {
+  std::vector<GameRecord> games;
+  games.reserve(files.size());
+  for (const fs::path& file : files) games.push_back(readGame(file));
+  return games;
+}
+
+std::optional<std::string> playerKey(const Value& name) {
+  if (name.isNull()) return std::nullopt;
+  // The kind goes into the key so that a text never equals a number of the same digits.
+  std::string key(1, name.isText() ? 't' : 'n');  // appended, not prefixed: GCC 12 -O3 warns on insert (-Wrestrict)
+  return key += textOf(name);
+}
+
+}  // namespace yardmark

@@ -1,0 +1,56 @@
+#pragma once
+// The chosen games as read from their files, in the order chosen: the rows the merge takes
+// (each game's first header, quarter and team statistics row; every player row) kept per
+// game, so that the season can be shown game by game as well as in total.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/db/Value.h"
+
+namespace yardmark {
+
+// The eight game tables in merge order; the index of each in GameRecord::tables.
+enum GameTable : size_t { Header, Quarter, TeamStats, Rushing, Passing, Receiving, Scoring, Defense };
+inline constexpr size_t kGameTableCount = 8;
+inline constexpr size_t kFirstPlayerTable = Rushing;
+
+struct GameTableLayout {
+  std::string_view query;
+  int fields;        // data fields from ordinal 1; for a player table the last is the name
+  bool everyRow;     // player tables: every row counts; the others: only the first
+};
+
+inline constexpr std::array<GameTableLayout, kGameTableCount> kGameTables{{
+    {"select * from header", 6, false},
+    {"select * from quarter", 10, false},
+    {"select * from teamstats", 20, false},
+    {"select * from rushing", 5, true},
+    {"select * from passing", 6, true},
+    {"select * from receiving", 5, true},
+    {"select * from scoring", 6, true},
+    {"select * from defense", 9, true},
+}};
+
+using DataRow = std::vector<Value>;  // data fields 1..n at 0..n-1
+
+struct GameRecord {
+  std::filesystem::path file;
+  std::array<std::vector<DataRow>, kGameTableCount> tables;
+  // The game's first row of a game-level table, or nothing when it has none.
+  const DataRow* first(GameTable t) const { return tables[t].empty() ? nullptr : &tables[t].front(); }
+};
+
+// Reads one game file; only reads it. Throws MergeError naming the file and why it cannot be used.
+GameRecord readGame(const std::filesystem::path& file);
+// Reads the games in list order; the first that cannot be read stops it (MergeError).
+std::vector<GameRecord> readSeason(const std::vector<std::filesystem::path>& files);
+
+// What groups player rows into one player: the exact stored value, letter case and blanks
+// counting. A name without a value groups with nothing.
+std::optional<std::string> playerKey(const Value& name);
+
+}  // namespace yardmark
