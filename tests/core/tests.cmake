@@ -26,3 +26,8 @@ yardmark_add_test(test_convert SOURCES
 # The helper is found beside the test in bin/, as the program finds it.
 add_dependencies(test_convert yardmark-jetread yardmark-convert)
 target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")
+
+# The season detail page, its CSV files and the command's options for them.
+yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail_page.cpp ${_t}/page/test_csv_export.cpp)
+add_dependencies(test_detail yardmark-report)
+target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")

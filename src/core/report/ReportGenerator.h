@@ -11,7 +11,8 @@
 namespace yardmark {
 
 struct ReportOutcome {
-  enum class Status { Created, NoGames, BadName, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed };
+  // DetailFailed: the report was written, its detail page or the CSV files were not.
+  enum class Status { Created, NoGames, BadName, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed, DetailFailed };
   Status status = Status::Created;
   // The message box a form shows; an empty title means the application title.
   std::string boxText;
@@ -22,13 +23,20 @@ struct ReportOutcome {
   bool ok() const { return status == Status::Created; }
 };
 
+// What is written beside the report page.
+struct ReportExtras {
+  bool detailPage = true;                // Reports/detail/NAME
+  std::filesystem::path csvFolder = {};  // the season's CSV files; none when empty
+};
+
 class ReportGenerator {
 public:
   explicit ReportGenerator(DataTree tree);
 
   // Writes the report named reportName into the reports folder from the games, in order.
   // On any failure no report is written and the temporary database is left empty.
-  ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName) const;
+  ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName,
+                         const ReportExtras& extras = {}) const;
 
   // A selection list entry ("2007\Game3.mdb") as the full path of the game file.
   std::filesystem::path gamePath(std::string_view entry) const;

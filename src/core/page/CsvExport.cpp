@@ -1,0 +1,63 @@
+#include "core/page/CsvExport.h"
+
+#include "core/page/SafeWrite.h"
+#include "core/page/SeasonTables.h"
+
+namespace yardmark {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void appendLine(std::string& out, const std::vector<std::string>& fields) {
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) out += ',';
+    out += csvField(fields[i]);
+  }
+  out += "\r\n";
+}
+
+std::string csvText(const TextTable& t) {
+  std::string out = "\xEF\xBB\xBF";
+  appendLine(out, t.headings);
+  for (const auto& row : t.rows) appendLine(out, row);
+  return out;
+}
+
+}  // namespace
+
+const std::vector<std::string>& csvFileNames() {
+  static const std::vector<std::string> names{"results.csv", "team.csv",    "rushing.csv", "passing.csv",
+                                              "receiving.csv", "scoring.csv", "defense.csv", "player_games.csv"};
+  return names;
+}
+
+std::vector<std::string> existingCsvFiles(const fs::path& folder) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (const std::string& name : csvFileNames())
+    if (fs::exists(folder / name, ec)) found.push_back(name);
+  return found;
+}
+
+std::string csvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out += '"';
+}
+
+void writeSeasonCsv(const fs::path& folder, const SeasonDetail& d) {
+  std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
+  for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
+  tables.push_back(playerGamesTable(d));
+  std::vector<FileContent> files;
+  for (size_t i = 0; i < tables.size(); ++i) files.push_back({folder / csvFileNames()[i], csvText(tables[i])});
+  makeFolder(folder);
+  writeFilesSafely(files);
+}
+
+}  // namespace yardmark
