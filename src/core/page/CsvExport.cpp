@@ -9,18 +9,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
+void appendField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
 void appendLine(std::string& out, const std::vector<std::string>& fields) {
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out += ',';
-    out += csvField(fields[i]);
+    appendField(out, fields[i]);
   }
   out += "\r\n";
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string csvText(const TextTable& t) {
-  std::string out = "\xEF\xBB\xBF";
+  std::string out(kByteOrderMark);
   appendLine(out, t.headings);
   for (const auto& row : t.rows) appendLine(out, row);
+  return out;
+}
+
+std::string playerGamesText(const SeasonDetail& d) {
+  std::string out(kByteOrderMark);
+  appendLine(out, playerGameHeadings());
+  forEachPlayerGameRow(d, [&](const std::vector<std::string>& row) { appendLine(out, row); });
   return out;
 }
 
@@ -41,21 +63,17 @@ std::vector<std::string> existingCsvFiles(const fs::path& folder) {
 }
 
 std::string csvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out += '"';
+  std::string out;
+  appendField(out, text);
+  return out;
 }
 
 void writeSeasonCsv(const fs::path& folder, const SeasonDetail& d) {
   std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
   for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
-  tables.push_back(playerGamesTable(d));
   std::vector<FileContent> files;
   for (size_t i = 0; i < tables.size(); ++i) files.push_back({folder / csvFileNames()[i], csvText(tables[i])});
+  files.push_back({folder / csvFileNames().back(), playerGamesText(d)});
   makeFolder(folder);
   writeFilesSafely(files);
 }

@@ -1,6 +1,8 @@
 #include "core/page/SeasonDetail.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <unordered_map>
 
 #include "core/page/PageText.h"
@@ -29,15 +31,10 @@ const std::array<LeaderCategory, 7> kLeaderCategories{{
     {"Interceptions", 4, 6, {}},
 }};
 
-// Sums a row into another field by field, as the merge adds: empty fields count as 0.
-void addNumbers(DataRow& into, const DataRow& row) {
-  for (size_t k = 0; k < into.size(); ++k) into[k] = Value(numberOf(into[k]) + numberOf(row[k]));
-}
-
-DataRow numbersOf(const DataRow& row, size_t fields) {
-  DataRow out;
-  for (size_t k = 0; k < fields; ++k) out.emplace_back(numberOf(row[k]));
-  return out;
+// Adds a player row's figures (the name is the last field) into a player's table.
+void addFigures(PlayerFigures& into, size_t table, const DataRow& row) {
+  into.in[table] = true;
+  for (size_t k = 0; k + 1 < row.size(); ++k) into.tables[table][k] += numberOf(row[k]);
 }
 
 class PlayerIndex {
@@ -45,17 +42,16 @@ public:
   explicit PlayerIndex(std::vector<PlayerLog>& players) : m_players(players) {}
 
   void add(size_t game, size_t table, const DataRow& row) {
-    const auto key = playerKey(row.back());
-    if (!key) return;
-    auto [it, isNew] = m_byKey.emplace(*key, m_players.size());
-    if (isNew) m_players.push_back({row.back(), {}, {}});
+    if (!playerKeyInto(row.back(), m_key)) return;
+    auto it = m_byKey.find(m_key);
+    if (it == m_byKey.end()) {
+      it = m_byKey.emplace(m_key, m_players.size()).first;
+      m_players.push_back({row.back(), {}, {}});
+    }
     PlayerLog& p = m_players[it->second];
     if (p.games.empty() || p.games.back().game != game) p.games.push_back({game, {}});
-    const DataRow figures = numbersOf(row, row.size() - 1);
-    for (auto* slot : {&p.games.back().tables[table], &p.totals[table]}) {
-      if (*slot) addNumbers(**slot, figures);
-      else *slot = figures;
-    }
+    addFigures(p.games.back().figures, table, row);
+    addFigures(p.totals, table, row);
   }
   const PlayerLog* find(const Value& name) const {
     const auto key = playerKey(name);
@@ -66,6 +62,7 @@ public:
 private:
   std::vector<PlayerLog>& m_players;
   std::unordered_map<std::string, size_t> m_byKey;
+  std::string m_key;
 };
 
 LeaderBoard leaderBoard(const LeaderCategory& c, const MergedTables& merged, const PlayerIndex& index) {
@@ -96,10 +93,11 @@ const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables() {
                                 {"TDS", Kind::Field, 2}, {"2PTS", Kind::Field, 3}}},
       {Scoring, "Scoring", {{"TD", Kind::Field, 0}, {"PAT", Kind::Field, 1}, {"2PTS", Kind::Field, 2},
                             {"FG", Kind::Field, 3}, {"PTS", Kind::Field, 4}}},
-      {Defense, "Defense", {{"Tackles", Kind::Field, 0}, {"Assists", Kind::Field, 1}, {"Sacks", Kind::Field, 2},
-                            {"Deflects", Kind::Field, 3}, {"Tackles+Sacks", Kind::TackleSum},
-                            {"Fumble Rec", Kind::Field, 4}, {"Fumbles Caused", Kind::Field, 5},
-                            {"INT", Kind::Field, 6}, {"Blocked", Kind::Field, 7}}},
+      {Defense, "Defense", {{"UT", Kind::Field, 0, 0, "Tackles Unassisted"}, {"AT", Kind::Field, 1, 0, "Tackles Assisted"},
+                            {"SCK", Kind::Field, 2, 0, "QB Sacks"}, {"DFL", Kind::Field, 3, 0, "Pass Deflections"},
+                            {"TOT", Kind::TackleSum, 0, 0, "Tackles and Sacks"},
+                            {"FR", Kind::Field, 4, 0, "Fumble Recoveries"}, {"FC", Kind::Field, 5, 0, "Fumbles Caused"},
+                            {"INT", Kind::Field, 6, 0, "Interceptions"}, {"BLK", Kind::Field, 7, 0, "Blocked Kicks"}}},
   }};
   return tables;
 }
@@ -112,6 +110,26 @@ std::string statText(const StatColumn& c, const DataRow& row) {
     case Kind::TackleSum: return tackleSumText(row[0], row[1], row[2]);
   }
   return {};
+}
+
+double statFigure(const StatColumn& c, const Figures& f) {
+  switch (c.kind) {
+    case Kind::Field: return f[c.a];
+    case Kind::Average: return f[c.b] == 0 ? 0 : roundHalfEven(f[c.a] / f[c.b]);
+    case Kind::Percent: return f[c.b] == 0 ? 0 : roundHalfAway(f[c.a] * 100.0 / f[c.b]);
+    case Kind::TackleSum: return roundHalfEven(f[0] + f[1] + f[2]);
+  }
+  return 0;
+}
+
+void appendFigure(std::string& out, double figure) {
+  // Whole numbers, nearly all figures, without the cost of printf.
+  if (std::floor(figure) == figure && std::fabs(figure) < 1e15) {
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(figure)).ptr);
+  } else {
+    out += textOfNumber(figure);
+  }
 }
 
 const std::vector<TeamStat>& teamStatList() {

@@ -16,9 +16,11 @@ inline constexpr size_t kPlayerTableCount = kGameTableCount - kFirstPlayerTable;
 // A column of a player table: a stored figure, or one computed as the report page computes it.
 struct StatColumn {
   enum class Kind { Field, Average, Percent, TackleSum };
-  std::string_view name;
+  std::string_view name;  // as the page heads it
   Kind kind;
-  size_t a = 0, b = 0;  // Field: data field a; Average: a / b; Percent: a * 100 / b
+  size_t a = 0, b = 0;          // Field: data field a; Average: a / b; Percent: a * 100 / b
+  std::string_view meaning = {};  // for a short name the page explains, and the CSV files' heading
+  std::string_view csvName() const { return meaning.empty() ? name : meaning; }
 };
 
 struct PlayerTableLayout {
@@ -52,16 +54,30 @@ struct GameLine {
   std::string result() const;          // "W", "L" or nothing
 };
 
-// A player's figures in one game: each table's rows of that game summed, the name left out.
+// A player's figures of one table: its data fields as numbers, the name left out.
+inline constexpr size_t kMaxFigures = 8;
+using Figures = std::array<double, kMaxFigures>;
+// The figure of a column for figures summed from game rows; the same as statText gives for
+// stored numbers, without going through text.
+double statFigure(const StatColumn& column, const Figures& figures);
+// A figure as text, as a stored number is shown.
+void appendFigure(std::string& out, double figure);
+
+// What a player did in one game or in the season: each table's rows summed.
+struct PlayerFigures {
+  std::array<bool, kPlayerTableCount> in{};  // the player has rows in the table
+  std::array<Figures, kPlayerTableCount> tables{};
+};
+
 struct PlayerGame {
   size_t game;  // index into SeasonDetail::games
-  std::array<std::optional<DataRow>, kPlayerTableCount> tables;
+  PlayerFigures figures;
 };
 
 struct PlayerLog {
   Value name;
   std::vector<PlayerGame> games;
-  std::array<std::optional<DataRow>, kPlayerTableCount> totals;  // nothing for a table the player is not in
+  PlayerFigures totals;
 };
 
 struct Leader {

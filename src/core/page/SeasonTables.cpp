@@ -10,18 +10,18 @@ using Cells = std::vector<std::string>;
 
 void append(Cells& to, const Cells& more) { to.insert(to.end(), more.begin(), more.end()); }
 
+Cells statTexts(size_t table, const DataRow& row) {
+  Cells out;
+  for (const StatColumn& c : playerTables()[table].columns) out.push_back(statText(c, row));
+  return out;
+}
+
 }  // namespace
 
 std::vector<std::string> gameLabel(const GameLine& game) {
   if (game.header.empty()) return {"", "", ""};
   return {textOf(game.header[field::Year]), textOf(game.header[field::GameNumber]),
           textOf(game.header[field::OppTeam])};
-}
-
-std::vector<std::string> statTexts(size_t table, const DataRow& figures) {
-  Cells out;
-  for (const StatColumn& c : playerTables()[table].columns) out.push_back(statText(c, figures));
-  return out;
 }
 
 TextTable resultsTable(const SeasonDetail& d) {
@@ -75,7 +75,7 @@ TextTable teamTable(const SeasonDetail& d, bool everyStat) {
 
 TextTable mergedPlayerTable(const SeasonDetail& d, size_t table) {
   TextTable t{{"Player"}, {}, 1};
-  for (const StatColumn& c : playerTables()[table].columns) t.headings.emplace_back(c.name);
+  for (const StatColumn& c : playerTables()[table].columns) t.headings.emplace_back(c.csvName());
   for (const DataRow& row : d.merged[kFirstPlayerTable + table]) {
     Cells cells{textOf(row.back())};
     append(cells, statTexts(table, row));
@@ -84,28 +84,38 @@ TextTable mergedPlayerTable(const SeasonDetail& d, size_t table) {
   return t;
 }
 
-TextTable playerGamesTable(const SeasonDetail& d) {
-  TextTable t{{"Player", "Year", "Game", "Opponent", "Table"}, {}, 5};
-  std::vector<size_t> offsets;  // where each table's columns begin
-  for (const PlayerTableLayout& layout : playerTables()) {
-    offsets.push_back(t.headings.size());
-    for (const StatColumn& c : layout.columns) t.headings.push_back(std::string(layout.title) + " " + std::string(c.name));
-  }
+Cells playerGameHeadings() {
+  Cells headings{"Player", "Year", "Game", "Opponent", "Table"};
+  for (const PlayerTableLayout& layout : playerTables())
+    for (const StatColumn& c : layout.columns)
+      headings.push_back(std::string(layout.title).append(" ").append(c.csvName()));
+  return headings;
+}
+
+void forEachPlayerGameRow(const SeasonDetail& d, const std::function<void(const Cells&)>& take) {
+  Cells row(playerGameHeadings().size());  // reused: its texts keep their room
+  std::vector<Cells> labels;
+  for (const GameLine& g : d.games) labels.push_back(gameLabel(g));
   for (const PlayerLog& p : d.players) {
+    const std::string name = textOf(p.name);
     for (const PlayerGame& pg : p.games) {
+      const Cells& label = labels[pg.game];
+      size_t at = 5;
       for (size_t table = 0; table < kPlayerTableCount; ++table) {
-        if (!pg.tables[table]) continue;
-        Cells row{textOf(p.name)};
-        append(row, gameLabel(d.games[pg.game]));
-        row.emplace_back(playerTables()[table].title);
-        row.resize(t.headings.size());
-        const Cells figures = statTexts(table, *pg.tables[table]);
-        std::copy(figures.begin(), figures.end(), row.begin() + static_cast<long>(offsets[table]));
-        t.rows.push_back(std::move(row));
+        const auto& columns = playerTables()[table].columns;
+        if (pg.figures.in[table]) {
+          for (std::string& cell : row) cell.clear();
+          row[0] = name;
+          std::copy(label.begin(), label.end(), row.begin() + 1);
+          row[4] = playerTables()[table].title;
+          for (size_t c = 0; c < columns.size(); ++c)
+            appendFigure(row[at + c], statFigure(columns[c], pg.figures.tables[table]));
+          take(row);
+        }
+        at += columns.size();
       }
     }
   }
-  return t;
 }
 
 }  // namespace yardmark

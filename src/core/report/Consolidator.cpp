@@ -44,17 +44,18 @@ public:
 
 private:
   void addPlayer(size_t t, const DataRow& row) {
-    const auto key = playerKey(row.back());
-    const auto found = key ? m_byName[t].find(*key) : m_byName[t].end();
+    const bool named = playerKeyInto(row.back(), m_key);
+    const auto found = named ? m_byName[t].find(m_key) : m_byName[t].end();
     if (found != m_byName[t].end()) {
       addInto(m_tables[t][found->second], row, row.size() - 1);  // the name is not written
     } else {
-      if (key) m_byName[t].emplace(*key, m_tables[t].size());
+      if (named) m_byName[t].emplace(m_key, m_tables[t].size());
       m_tables[t].push_back(row);
     }
   }
   MergedTables m_tables;
   std::array<std::unordered_map<std::string, size_t>, kGameTableCount> m_byName;
+  std::string m_key;
 };
 
 }  // namespace

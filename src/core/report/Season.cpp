@@ -55,11 +55,18 @@ std::vector<GameRecord> readSeason(const std::vector<fs::path>& files) {
   return games;
 }
 
-std::optional<std::string> playerKey(const Value& name) {
-  if (name.isNull()) return std::nullopt;
+bool playerKeyInto(const Value& name, std::string& key) {
+  if (name.isNull()) return false;
   // The kind goes into the key so that a text never equals a number of the same digits.
-  std::string key(1, name.isText() ? 't' : 'n');  // appended, not prefixed: GCC 12 -O3 warns on insert (-Wrestrict)
-  return key += textOf(name);
+  key.assign(1, name.isText() ? 't' : 'n');  // appended, not prefixed: GCC 12 -O3 warns on insert (-Wrestrict)
+  key += name.isText() ? name.text() : textOf(name);
+  return true;
+}
+
+std::optional<std::string> playerKey(const Value& name) {
+  std::string key;
+  if (!playerKeyInto(name, key)) return std::nullopt;
+  return key;
 }
 
 }  // namespace yardmark

@@ -52,5 +52,7 @@ std::vector<GameRecord> readSeason(const std::vector<std::filesystem::path>& fil
 // What groups player rows into one player: the exact stored value, letter case and blanks
 // counting. A name without a value groups with nothing.
 std::optional<std::string> playerKey(const Value& name);
+// The same into a buffer kept by the caller (no allocation per row); false for no name.
+bool playerKeyInto(const Value& name, std::string& key);
 
 }  // namespace yardmark
