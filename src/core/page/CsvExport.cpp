@@ -49,7 +49,7 @@ std::string playerGamesText(const SeasonDetail& d) {
 }  // namespace
 
 const std::vector<std::string>& csvFileNames() {
-  static const std::vector<std::string> names{"results.csv", "team.csv",    "rushing.csv", "passing.csv",
+  static const std::vector<std::string> names{"results.csv",   "team.csv",    "rushing.csv", "passing.csv",
                                               "receiving.csv", "scoring.csv", "defense.csv", "player_games.csv"};
   return names;
 }

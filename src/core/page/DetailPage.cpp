@@ -137,8 +137,7 @@ void legend(std::string& out) {
 void figures(Row& row, const std::vector<size_t>& tables, const PlayerFigures& f) {
   for (size_t t : tables)
     for (const StatColumn& c : playerTables()[t].columns)
-      if (f.in[t]) row.figure(statFigure(c, f.tables[t]));
-      else row.cell("<td>", "");
+      f.in[t] ? row.figure(statFigure(c, f.tables[t])) : row.cell("<td>", "");
 }
 
 void playerCard(std::string& out, const std::vector<std::string>& labels, const PlayerLog& p) {

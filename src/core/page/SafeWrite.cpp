@@ -67,8 +67,7 @@ void writeFilesSafely(const std::vector<FileContent>& files) {
   for (size_t i = 0; i < files.size(); ++i) {
     if (::rename(partials[i].c_str(), files[i].path.c_str()) != 0) {
       const int err = errno;
-      partials.erase(partials.begin(), partials.begin() + static_cast<long>(i));
-      discard();
+      discard();  // those renamed already are complete and stay
       fail(files[i].path, err);
     }
   }
@@ -77,7 +76,6 @@ void writeFilesSafely(const std::vector<FileContent>& files) {
 
 void makeFolder(const fs::path& folder) {
   std::error_code ec;
-  if (fs::is_directory(folder, ec)) return;
   fs::create_directories(folder, ec);
   if (ec) throw WriteError(folder, ec.message());
   // An existing file of that name is no folder to write into.

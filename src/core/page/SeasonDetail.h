@@ -18,7 +18,7 @@ struct StatColumn {
   enum class Kind { Field, Average, Percent, TackleSum };
   std::string_view name;  // as the page heads it
   Kind kind;
-  size_t a = 0, b = 0;          // Field: data field a; Average: a / b; Percent: a * 100 / b
+  size_t a = 0, b = 0;            // Field: data field a; Average: a / b; Percent: a * 100 / b
   std::string_view meaning = {};  // for a short name the page explains, and the CSV files' heading
   std::string_view csvName() const { return meaning.empty() ? name : meaning; }
 };

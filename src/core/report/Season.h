@@ -20,8 +20,8 @@ inline constexpr size_t kFirstPlayerTable = Rushing;
 
 struct GameTableLayout {
   std::string_view query;
-  int fields;        // data fields from ordinal 1; for a player table the last is the name
-  bool everyRow;     // player tables: every row counts; the others: only the first
+  int fields;     // data fields from ordinal 1; for a player table the last is the name
+  bool everyRow;  // player tables: every row counts; the others: only the first
 };
 
 inline constexpr std::array<GameTableLayout, kGameTableCount> kGameTables{{

@@ -54,9 +54,13 @@ std::string joined(const TextTable& t) {
 }  // namespace
 
 TEST(Csv, FieldQuoting) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"plain", "plain"}, {"", ""}, {"M\xC3\xBCller", "M\xC3\xBCller"}, {"a,b", "\"a,b\""},
-      {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"two\r\nlines", "\"two\r\nlines\""}, {"lf\n", "\"lf\n\""}};
+  const std::pair<std::string, std::string> cases[] = {{"plain", "plain"},
+                                                       {"", ""},
+                                                       {"M\xC3\xBCller", "M\xC3\xBCller"},
+                                                       {"a,b", "\"a,b\""},
+                                                       {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                       {"two\r\nlines", "\"two\r\nlines\""},
+                                                       {"lf\n", "\"lf\n\""}};
   for (const auto& [text, field] : cases) EXPECT_EQ(csvField(text), field) << text;
 }
 
@@ -79,8 +83,14 @@ TEST(Csv, PythonReadsBackEveryTable) {
   EXPECT_EQ(status, 0) << out;
   EXPECT_EQ(out, expected);
   // The names arrive intact, the figures as on the report page (44 yards on 4 catches: 11).
-  EXPECT_NE(out.find("\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w\x1f" "4\x1f" "44\x1f" "11\x1f"), std::string::npos);
-  EXPECT_NE(out.find("O'Neil & \"Bo\" <Jr>\x1f" "3\x1f"), std::string::npos);
+  EXPECT_NE(out.find("\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w\x1f"
+                     "4\x1f"
+                     "44\x1f"
+                     "11\x1f"),
+            std::string::npos);
+  EXPECT_NE(out.find("O'Neil & \"Bo\" <Jr>\x1f"
+                     "3\x1f"),
+            std::string::npos);
 }
 
 TEST(Csv, AFolderInAFilesPlaceWritesNone) {
@@ -114,6 +124,12 @@ TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
   EXPECT_EQ(readBytes(out / "rushing.csv"),
             "\xEF\xBB\xBFPlayer,ATT,YDS,AVG,TDS,2PTS\r\nSmith John ,24,134,6,2,0\r\nJones Al ,31,105,3,1,0\r\n");
   EXPECT_NE(readBytes(out / "defense.csv").find("\r\nLee Max ,10,5,3,1,18,1,1,1,0\r\n"), std::string::npos);
+  // Each table's figures in its own columns; both of Jones Al's rushing rows in game 3 summed.
+  const std::string perGame = readBytes(out / "player_games.csv");
+  EXPECT_NE(perGame.find("\r\nJones Al ,2007,3,Ravens,Rushing,12,45,4,1,0" + std::string(25, ',') + "\r\n"),
+            std::string::npos);
+  EXPECT_NE(perGame.find("\r\nLee Max ,2007,2,Owls,Defense" + std::string(22, ',') + "4,2,2,0,8,1,0,1,0\r\n"),
+            std::string::npos);
 
   std::tie(status, text) = run(exe + " --no-detail Plain.htm " + all);
   EXPECT_EQ(status, 0) << text;
@@ -123,11 +139,13 @@ TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
   // Refused before anything is written: CSV folder that is a file, a game that cannot be read.
   const fs::path file = root.writeFile("notes.txt", "x");
   const fs::path fresh = root.dir() / "fresh";
-  for (const std::string& args : {" --csv " + quoted(file) + " Bad.htm " + all,
-                                  " --csv " + quoted(fresh) + " Bad.htm " + all + " " + quoted(root.dir() / "No.mdb")}) {
+  for (const std::string& args :
+       {" --csv " + quoted(file) + " Bad.htm " + all,
+        " --csv " + quoted(fresh) + " Bad.htm " + all + " " + quoted(root.dir() / "No.mdb")}) {
     std::tie(status, text) = run(exe + args);
     EXPECT_EQ(status, 1) << args;
-    EXPECT_NE(text.find(args.find("No.mdb") == std::string::npos ? file.string() : "No.mdb"), std::string::npos) << text;
+    EXPECT_NE(text.find(args.find("No.mdb") == std::string::npos ? file.string() : "No.mdb"), std::string::npos)
+        << text;
     EXPECT_FALSE(fs::exists(tree.reportsFolder() / "Bad.htm"));
     EXPECT_FALSE(fs::exists(tree.reportsFolder() / "detail" / "Bad.htm"));
     EXPECT_FALSE(fs::exists(fresh));

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 
 #include "DetailSeasons.h"
 #include "core/files/DataTree.h"
@@ -18,7 +19,8 @@ TEST(DetailPage, MatchesTheReferencePages) {
   const struct {
     const char* file;
     std::vector<GameRows> games;
-  } cases[] = {{"one_game.htm", oneGameSeason()}, {"three_games.htm", threeGameSeason()}, {"escapes.htm", escapeSeason()}};
+  } cases[] = {
+      {"one_game.htm", oneGameSeason()}, {"three_games.htm", threeGameSeason()}, {"escapes.htm", escapeSeason()}};
   for (const auto& c : cases) {
     TempRoot root;
     const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)));
@@ -31,17 +33,44 @@ TEST(DetailPage, MatchesTheReferencePages) {
 
 TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
   TempRoot root;
-  GameRows first{.rushing = {{1, 50, 0, 0, "A"}, {1, 40, 0, 0, "B"}, {1, 40, 0, 0, "C"}, {1, 30, 0, 0, "D"},
-                             {1, 20, 0, 0, "E"}, {1, 20, 0, 0, "F"}, {1, 10, 0, 0, "G"}, {1, 0, 0, 0, "H"},
+  GameRows first{.rushing = {{1, 50, 0, 0, "A"},
+                             {1, 40, 0, 0, "B"},
+                             {1, 40, 0, 0, "C"},
+                             {1, 30, 0, 0, "D"},
+                             {1, 20, 0, 0, "E"},
+                             {1, 20, 0, 0, "F"},
+                             {1, 10, 0, 0, "G"},
+                             {1, 0, 0, 0, "H"},
                              {1, 99, 0, 0, Value{}}}};
   GameRows second{.rushing = {{1, 0, 0, 0, "D"}}, .defense = {{1, 0, 0, 0, 0, 0, 0, 0, "B"}}};
   const SeasonDetail d = buildSeasonDetail(writeSeason(root, {first, second}));
   std::vector<std::tuple<long, std::string, double, size_t>> got;
   for (const Leader& l : d.leaders.at(0).leaders) got.emplace_back(l.place, textOf(l.name), l.figure, l.games);
   // G (seventh) and H (no yards) stay out; a row without a name is no player.
-  EXPECT_EQ(got, (decltype(got){{1, "A", 50, 1}, {2, "B", 40, 2}, {2, "C", 40, 1}, {4, "D", 30, 2},
-                                {5, "E", 20, 1}, {5, "F", 20, 1}}));
+  EXPECT_EQ(got,
+            (decltype(got){
+                {1, "A", 50, 1}, {2, "B", 40, 2}, {2, "C", 40, 1}, {4, "D", 30, 2}, {5, "E", 20, 1}, {5, "F", 20, 1}}));
   EXPECT_TRUE(d.leaders.at(5).leaders.empty());  // nobody has a sack
+}
+
+// Per-game figures are computed from numbers, merged ones from stored values as the report
+// page does: both must give the same text for the same numbers.
+TEST(DetailFigures, NumbersAndStoredValuesAgree) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 200; ++round) {
+    Figures numbers{};
+    DataRow stored;
+    for (size_t k = 0; k < kMaxFigures; ++k) {
+      numbers[k] = rng() % 4 == 0 ? 0 : static_cast<double>(rng() % 90) - 10 + (rng() % 3 == 0 ? 0.5 : 0);
+      stored.emplace_back(numbers[k]);
+    }
+    for (const PlayerTableLayout& layout : playerTables())
+      for (const StatColumn& c : layout.columns) {
+        std::string text;
+        appendFigure(text, statFigure(c, numbers));
+        EXPECT_EQ(text, statText(c, stored)) << layout.title << " " << c.name;
+      }
+  }
 }
 
 namespace {
