@@ -1,5 +1,7 @@
 #include "core/page/CsvExport.h"
 
+#include <array>
+
 #include "core/page/SafeWrite.h"
 #include "core/page/SeasonTables.h"
 
@@ -39,10 +41,36 @@ std::string csvText(const TextTable& t) {
   return out;
 }
 
+// One row per player per game per table, every table's columns side by side. Written
+// straight into the file's text: a long season has hundreds of thousands of these rows.
 std::string playerGamesText(const SeasonDetail& d) {
+  std::vector<std::string> headings{"Player", "Year", "Game", "Opponent", "Table"};
+  std::array<size_t, kPlayerTableCount> before{};  // empty fields ahead of each table's columns
+  for (size_t t = 0; t < kPlayerTableCount; ++t) {
+    before[t] = headings.size() - 5;
+    for (const StatColumn& c : playerTables()[t].columns)
+      headings.push_back(std::string(playerTables()[t].title).append(" ").append(c.csvName()));
+  }
   std::string out(kByteOrderMark);
-  appendLine(out, playerGameHeadings());
-  forEachPlayerGameRow(d, [&](const std::vector<std::string>& row) { appendLine(out, row); });
+  appendLine(out, headings);
+  std::vector<std::string> labels;  // ",year,game,opponent" of each game
+  for (const GameLine& g : d.games) {
+    labels.emplace_back();
+    for (const std::string& text : gameLabel(g)) appendField(labels.back() += ',', text);
+  }
+  for (const PlayerLog& p : d.players) {
+    std::string name;
+    appendField(name, textOf(p.name));
+    for (const PlayerGame& pg : p.games) {
+      for (size_t t = 0; t < kPlayerTableCount; ++t) {
+        if (!pg.figures.in[t]) continue;
+        const auto& columns = playerTables()[t].columns;
+        out.append(name).append(labels[pg.game]).append(",").append(playerTables()[t].title).append(before[t], ',');
+        for (const StatColumn& c : columns) appendFigure(out += ',', statFigure(c, pg.figures.tables[t]));
+        out.append(headings.size() - 5 - before[t] - columns.size(), ',').append("\r\n");
+      }
+    }
+  }
   return out;
 }
 

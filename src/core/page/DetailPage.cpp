@@ -28,11 +28,10 @@ public:
   Row& operator=(const Row&) = delete;
   void cell(std::string_view opening, std::string_view html) { m_out.append(opening).append(html).append("</td>"); }
   void text(std::string_view opening, std::string_view plain) { cell(opening, htmlText(plain)); }
-  void figure(double f) {  // in a card
-    m_out += "<td>";
-    appendFigure(m_out, f);
-    m_out += "</td>";
-  }
+  // In a card. The closing tag of a cell is optional in HTML 4 and left out here: a long
+  // season's cards hold millions of figures.
+  void figure(double f) { appendFigure(m_out += "<td>", f); }
+  void noFigure() { m_out += "<td>"; }
 
 private:
   std::string& m_out;
@@ -137,7 +136,7 @@ void legend(std::string& out) {
 void figures(Row& row, const std::vector<size_t>& tables, const PlayerFigures& f) {
   for (size_t t : tables)
     for (const StatColumn& c : playerTables()[t].columns)
-      f.in[t] ? row.figure(statFigure(c, f.tables[t])) : row.cell("<td>", "");
+      f.in[t] ? row.figure(statFigure(c, f.tables[t])) : row.noFigure();
 }
 
 void playerCard(std::string& out, const std::vector<std::string>& labels, const PlayerLog& p) {
@@ -187,6 +186,9 @@ std::vector<std::string> gameLabelCells(const SeasonDetail& d) {
 
 std::string detailPageText(const SeasonDetail& d) {
   std::string out;
+  size_t cardRows = 0;  // room for the cards at once: growing a long season's page copies it over and over
+  for (const PlayerLog& p : d.players) cardRows += p.games.size() + 4;
+  out.reserve(40000 + 300 * d.games.size() + 300 * cardRows);
   documentHead(out, d);
   headline(out, "RESULTS");
   textTable(out, resultsTable(d));

@@ -84,38 +84,4 @@ TextTable mergedPlayerTable(const SeasonDetail& d, size_t table) {
   return t;
 }
 
-Cells playerGameHeadings() {
-  Cells headings{"Player", "Year", "Game", "Opponent", "Table"};
-  for (const PlayerTableLayout& layout : playerTables())
-    for (const StatColumn& c : layout.columns)
-      headings.push_back(std::string(layout.title).append(" ").append(c.csvName()));
-  return headings;
-}
-
-void forEachPlayerGameRow(const SeasonDetail& d, const std::function<void(const Cells&)>& take) {
-  Cells row(playerGameHeadings().size());  // reused: its texts keep their room
-  std::vector<Cells> labels;
-  for (const GameLine& g : d.games) labels.push_back(gameLabel(g));
-  for (const PlayerLog& p : d.players) {
-    const std::string name = textOf(p.name);
-    for (const PlayerGame& pg : p.games) {
-      const Cells& label = labels[pg.game];
-      size_t at = 5;
-      for (size_t table = 0; table < kPlayerTableCount; ++table) {
-        const auto& columns = playerTables()[table].columns;
-        if (pg.figures.in[table]) {
-          for (std::string& cell : row) cell.clear();
-          row[0] = name;
-          std::copy(label.begin(), label.end(), row.begin() + 1);
-          row[4] = playerTables()[table].title;
-          for (size_t c = 0; c < columns.size(); ++c)
-            appendFigure(row[at + c], statFigure(columns[c], pg.figures.tables[table]));
-          take(row);
-        }
-        at += columns.size();
-      }
-    }
-  }
-}
-
 }  // namespace yardmark

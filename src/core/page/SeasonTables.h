@@ -1,7 +1,6 @@
 #pragma once
 // The season's tables as plain text, shared by the detail page and the CSV files so that both
 // show the same headings and the same figures.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,10 +21,6 @@ TextTable resultsTable(const SeasonDetail& d);
 TextTable teamTable(const SeasonDetail& d, bool everyStat);
 // A merged player table as the report page shows it, with its computed columns.
 TextTable mergedPlayerTable(const SeasonDetail& d, size_t table);
-// One row per player per game per table, every table's columns side by side; handed over
-// row by row, since a long season has tens of thousands of them.
-std::vector<std::string> playerGameHeadings();
-void forEachPlayerGameRow(const SeasonDetail& d, const std::function<void(const std::vector<std::string>&)>& take);
 
 // Year, game number and opponent of a game; empty texts when it has no header row.
 std::vector<std::string> gameLabel(const GameLine& game);
