@@ -47,7 +47,7 @@ void documentHead(std::string& out, const SeasonDetail& d) {
       {0, R"(<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">)"},
       {0, "<title>SEASON DETAIL</title>"},
       {0, R"(<link rel="stylesheet" type="text/css" href="../css/css.css">)"},
-      // Not wrapped in a comment: the viewer then reads only the first rule.
+      // Not wrapped in an HTML comment, which keeps the viewer from reading some of the rules.
       {0, R"(<style type="text/css">)"},
       {0, ".card { page-break-inside: avoid; }"},  // each player's card prints on one sheet
       {0, ".card table { border-collapse: collapse; }"},

@@ -2,7 +2,6 @@
 // The season game by game, as the detail page and the CSV files show it: built from the games as
 // read and from their merge, so that every season figure is the report page's own.
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
