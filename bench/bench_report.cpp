@@ -1,6 +1,8 @@
 // Merge and write one season report over an archive of games: ten seasons of twelve games
 // (120), and the same archive ten times over (1,200) to show the growth. The floor is the
 // least any report must do: open each game file and read every row of its eight tables.
+// The same report with its detail page (as every report is written), and with the CSV files
+// as well, shows what those add.
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -94,15 +96,23 @@ Archive& archive() {
   return a;
 }
 
-void BM_MergeAndWriteReport(benchmark::State& state) {
+void generateReports(benchmark::State& state, const ReportExtras& extras) {
   Archive& a = archive();
   const std::vector<fs::path> games(a.games.begin(), a.games.begin() + state.range(0));
   const ReportGenerator generator{DataTree(a.root)};
   for (auto _ : state) {
-    const ReportOutcome o = generator.generate(games, "Bench.htm");
+    const ReportOutcome o = generator.generate(games, "Bench.htm", extras);
     if (!o.ok()) state.SkipWithError(o.message.c_str());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_MergeAndWriteReport(benchmark::State& state) { generateReports(state, {.detailPage = false}); }
+
+void BM_ReportWithDetail(benchmark::State& state) { generateReports(state, {}); }
+
+void BM_ReportWithDetailAndCsv(benchmark::State& state) {
+  generateReports(state, {.detailPage = true, .csvFolder = archive().root / "csv"});
 }
 
 // Every row of the eight game tables read with SQLite alone, every column fetched.
@@ -131,6 +141,8 @@ void BM_ReadGamesFloor(benchmark::State& state) {
 
 BENCHMARK(BM_ReadGamesFloor)->Arg(120)->Arg(1200)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MergeAndWriteReport)->Arg(120)->Arg(1200)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReportWithDetail)->Arg(120)->Arg(1200)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReportWithDetailAndCsv)->Arg(120)->Arg(1200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "core/files/DataTree.h"
+#include "core/page/CsvExport.h"
 #include "core/report/ReportGenerator.h"
 #include "core/report/ReportName.h"
 
@@ -17,18 +18,34 @@ namespace {
 using cli::kExitFailure;
 using cli::kExitUsage;
 
+// The CSV file names, four to a line of the help text.
+std::string csvList() {
+  std::string list;
+  const auto& names = csvFileNames();
+  for (size_t i = 0; i < names.size(); ++i)
+    list.append(i == 0 ? "" : i % 4 == 0 ? ",\n                " : ", ").append(names[i]);
+  return list;
+}
+
 int usage(const char* problem) {
   if (problem) std::fprintf(stderr, "yardmark-report: %s\n", problem);
   std::fprintf(stderr,
-               "usage: yardmark-report [--root DIR] NAME GAME...\n"
+               "usage: yardmark-report [--root DIR] [--csv FOLDER] [--no-detail] NAME GAME...\n"
                "  Merges the game files, in the order given, and writes the report NAME into\n"
                "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
-               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share).\n"
+               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share), and its season\n"
+               "  detail page (results, team game log, leaders, player game logs) as detail/NAME there.\n"
+               "  --csv FOLDER  also write the season's tables as CSV files into FOLDER (made when\n"
+               "                missing):\n"
+               "                %s\n"
+               "  --no-detail   write no detail page\n"
                "  Only one report is made at a time from one data folder; another run waits a few\n"
                "  seconds for it, then gives up.\n"
-               "Exit status: 0 when the report was written (with a warning on standard error when\n"
-               "  the temporary database could not be emptied afterwards), 1 when no report was\n"
-               "  written, 2 for a wrong command line.\n");
+               "Exit status: 0 when the report and what was asked beside it were written (with a\n"
+               "  warning on standard error when the temporary database could not be emptied\n"
+               "  afterwards), 1 when something was not written (the message says what), 2 for a\n"
+               "  wrong command line.\n",
+               csvList().c_str());
   return kExitUsage;
 }
 
@@ -60,6 +77,7 @@ std::string printable(const std::string& name) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   fs::path root;
+  ReportExtras extras;
   size_t i = 0;
   for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
     if (args[i] == "--") {
@@ -67,9 +85,14 @@ int main(int argc, char** argv) {
       break;
     }
     if (args[i] == "--help") return usage(nullptr), 0;
-    if (args[i] != "--root") return usage(("unknown option " + args[i]).c_str());
-    if (++i == args.size()) return usage("--root needs a directory");
-    root = args[i];
+    if (args[i] == "--no-detail") {
+      extras.detailPage = false;
+      continue;
+    }
+    if (args[i] != "--root" && args[i] != "--csv") return usage(("unknown option " + args[i]).c_str());
+    if (i + 1 == args.size()) return usage((args[i] + " needs a directory").c_str());
+    (args[i] == "--root" ? root : extras.csvFolder) = args[i + 1];
+    ++i;
   }
   if (i == args.size()) return usage("no report name given");
   const std::string name = args[i++];
@@ -91,10 +114,16 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
 
+  // Refused before anything is written rather than after the report.
+  if (!extras.csvFolder.empty() && fs::exists(extras.csvFolder, ec) && !fs::is_directory(extras.csvFolder, ec)) {
+    std::fprintf(stderr, "yardmark-report: %s: not a folder; the CSV files need one\n", extras.csvFolder.c_str());
+    return kExitFailure;
+  }
+
   const auto dir = cli::programRoot("yardmark-report", root);
   if (!dir) return kExitFailure;
   const ReportGenerator generator{DataTree(fs::absolute(*dir, ec))};
-  const ReportOutcome outcome = generator.generate(games, name);
+  const ReportOutcome outcome = generator.generate(games, name, extras);
   if (!outcome.ok()) {
     std::fprintf(stderr, "yardmark-report: %s\n", outcome.message.c_str());
     return kExitFailure;

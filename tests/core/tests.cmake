@@ -48,3 +48,8 @@ yardmark_add_test(test_sheetroster SOURCES ${_t}/roster/test_spreadsheet_roster.
 yardmark_add_test(test_backup SOURCES ${_t}/backup/test_backup.cpp)
 add_dependencies(test_backup yardmark-backup)
 target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FILE:yardmark-backup>")
+
+# The season detail page, its CSV files and the command's options for them.
+yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail_page.cpp ${_t}/page/test_csv_export.cpp)
+add_dependencies(test_detail yardmark-report)
+target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")

@@ -65,21 +65,6 @@ void allowedPerGame(PageText& page, const Facts& facts, Recordset& teamStats, Re
   });
 }
 
-namespace {
-
-// The sum of tackles and sacks; 0 when one of them is empty.
-std::string tackleSum(const Recordset& rs) {
-  double sum = 0;
-  for (auto name : {"defUnassisted", "defAssists", "defQBSacks"}) {
-    const Value v = fieldOf(rs, name);
-    if (isEmptyField(v)) return "0";
-    sum += numberOf(v);
-  }
-  return wholeText(roundHalfEven(sum));
-}
-
-}  // namespace
-
 void defenseTable(PageText& page, Recordset& defense) {
   page.lines({
       {24, "<tr>"},
@@ -105,7 +90,8 @@ void defenseTable(PageText& page, Recordset& defense) {
       page.line(34, opening, value, "</td>");
     };
     const auto field = [&](std::string_view name) { return fieldText(fieldOf(defense, name)); };
-    const std::string total = tackleSum(defense);
+    const std::string total =
+        tackleSumText(fieldOf(defense, "defUnassisted"), fieldOf(defense, "defAssists"), fieldOf(defense, "defQBSacks"));
     page.line(32, "<tr>");
     cell(R"(<td bgcolor="#FFFFFF" class="text_all">)", field("defPlayerName"));
     cell(R"(<td width="41" bgcolor="#FFFFFF" class="number_all">)", field("defUnassisted"));

@@ -137,4 +137,13 @@ std::string percentText(const Value& comp, const Value& att) {
   return wholeText(roundHalfAway(numberOf(comp) * 100.0 / a));
 }
 
+std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks) {
+  double sum = 0;
+  for (const Value* v : {&unassisted, &assists, &sacks}) {
+    if (isEmptyField(*v)) return "0";
+    sum += numberOf(*v);
+  }
+  return wholeText(roundHalfEven(sum));
+}
+
 }  // namespace yardmark

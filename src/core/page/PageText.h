@@ -58,5 +58,7 @@ std::string quotientText(const Value& num, const Value& den);
 std::string quotientText(const Value& num, long den);
 // comp * 100 / att rounded halves away from zero; 0 when it cannot be computed.
 std::string percentText(const Value& comp, const Value& att);
+// Tackles plus sacks as a whole number (halves to even); 0 when one of them is empty.
+std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks);
 
 }  // namespace yardmark

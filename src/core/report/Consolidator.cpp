@@ -1,13 +1,12 @@
 #include "core/report/Consolidator.h"
 
 #include <array>
-#include <optional>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/db/Database.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
-#include "core/jet/OldFiles.h"
 
 namespace yardmark {
 
@@ -15,88 +14,48 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Row = std::vector<Value>;  // data fields 1..n at 0..n-1
-
-// The merged rows of one table. Names map to the first row that carries them, which is the
-// row a search from the top would find; a name without a value matches nothing.
-struct MergedTable {
-  std::vector<Row> rows;
-  std::unordered_map<std::string, size_t> byName;
-};
-
-Row readRow(const Recordset& rs, int fields) {
-  Row r;
-  r.reserve(static_cast<size_t>(fields));
-  for (int k = 1; k <= fields; ++k) r.push_back(rs.field(k));
-  return r;
+// Empty fields count as 0 when added; the first `fields` fields are added.
+void addInto(DataRow& into, const DataRow& row, size_t fields) {
+  for (size_t k = 0; k < fields; ++k) into[k] = Value(numberOf(into[k]) + numberOf(row[k]));
 }
 
-// Empty fields count as 0 when added.
-void addInto(Row& into, const Recordset& rs, int fields) {
-  for (int k = 1; k <= fields; ++k)
-    into[static_cast<size_t>(k - 1)] = Value(numberOf(into[static_cast<size_t>(k - 1)]) + numberOf(rs.field(k)));
-}
-
-std::optional<std::string> nameKey(const Value& v) {
-  if (v.isNull()) return std::nullopt;
-  // The kind goes into the key so that a text never equals a number of the same digits.
-  std::string key(1, v.isText() ? 't' : 'n');  // appended, not prefixed: GCC 12 -O3 warns on insert (-Wrestrict)
-  return key += textOf(v);
-}
-
-using MergedTables = std::array<MergedTable, kGameTableCount>;
-
-void mergeGame(Database& game, MergedTables& merged) {
-  for (size_t t = 0; t < merged.size(); ++t) {
-    const GameTableLayout& layout = gameTables()[t];
-    const int fields = layout.fieldCount();
-    MergedTable& into = merged[t];
-    Recordset rs = game.openRecordset(layout.query);
-    if (rs.recordCount() == 0) continue;
-    rs.moveFirst();
-    switch (layout.merge) {
-      case MergeRule::NewRowPerGame:
-        into.rows.push_back(readRow(rs, fields));  // further rows of a game are ignored
-        break;
-      case MergeRule::RunningRow:
-        if (into.rows.empty()) {
-          into.rows.push_back(readRow(rs, fields));
-        } else {
-          addInto(into.rows.front(), rs, fields);
-        }
-        break;
-      case MergeRule::RowPerPlayer:
-        for (; !rs.isEOF(); rs.moveNext()) {
-          const auto key = nameKey(rs.field(fields));
-          const auto found = key ? into.byName.find(*key) : into.byName.end();
-          if (found != into.byName.end()) {
-            addInto(into.rows[found->second], rs, fields - 1);  // the name is not written
-          } else {
-            if (key) into.byName.emplace(*key, into.rows.size());
-            into.rows.push_back(readRow(rs, fields));
-          }
-        }
-        break;
+// The merged rows of every table so far. Names map to the first row that carries them, which
+// is the row a search from the top would find; a name without a value matches nothing.
+class Merger {
+public:
+  void add(const GameRecord& game) {
+    for (size_t t = 0; t < kGameTableCount; ++t) {
+      const auto& rows = game.tables[t];
+      if (rows.empty()) continue;
+      auto& into = m_tables[t];
+      const MergeRule rule = gameTables()[t].merge;
+      if (rule == MergeRule::NewRowPerGame) {
+        into.push_back(rows.front());  // further rows of a game are ignored
+      } else if (rule == MergeRule::RunningRow) {
+        if (into.empty()) into.push_back(rows.front());
+        else addInto(into.front(), rows.front(), rows.front().size());
+      } else {
+        for (const DataRow& row : rows) addPlayer(t, row);
+      }
     }
   }
-}
+  MergedTables take() { return std::move(m_tables); }
 
-std::string gameReason(const fs::path& path, const DbError& e) {
-  if (e.number() == dberr::FileNotFound) {
-    // A name that is there but cannot be followed (a loop of links, a folder not to be read)
-    // is not a missing file: say why.
-    std::error_code ec;
-    static_cast<void>(fs::status(path, ec));
-    if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory)
-      return "the game file does not exist.";
-    std::string why = ec.message();
-    if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z') why[0] = static_cast<char>(why[0] - 'A' + 'a');
-    return "the game file cannot be reached: " + why + ".";
+private:
+  void addPlayer(size_t t, const DataRow& row) {
+    const bool named = playerKeyInto(row.back(), m_key);
+    const auto found = named ? m_byName[t].find(m_key) : m_byName[t].end();
+    if (found != m_byName[t].end()) {
+      addInto(m_tables[t][found->second], row, row.size() - 1);  // the name is not written
+    } else {
+      if (named) m_byName[t].emplace(m_key, m_tables[t].size());
+      m_tables[t].push_back(row);
+    }
   }
-  if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
-    return "it is not a YardMark game file: " + e.description();
-  return e.description();
-}
+  MergedTables m_tables;
+  std::array<std::unordered_map<std::string, size_t>, kGameTableCount> m_byName;
+  std::string m_key;
+};
 
 }  // namespace
 
@@ -117,23 +76,24 @@ void Consolidator::ensureTmpDatabase() const {
   }
 }
 
+MergedTables mergeGames(const std::vector<GameRecord>& games) {
+  Merger merger;
+  for (const GameRecord& game : games) merger.add(game);
+  return merger.take();
+}
+
 void Consolidator::createConsolidated(const std::vector<fs::path>& games) const {
-  MergedTables merged;
-  for (const fs::path& path : games) {
-    try {
-      Database game(path, Database::Mode::ReadOnly);
-      mergeGame(game, merged);
-    } catch (const DbError& e) {
-      // A file of the earlier version: say how to convert it rather than that it is not ours.
-      throw MergeError(path, isJetFile(path) ? oldFileReason() + "." : gameReason(path, e));
-    }
-  }
+  createConsolidated(readSeason(games));
+}
+
+MergedTables Consolidator::createConsolidated(const std::vector<GameRecord>& games) const {
+  MergedTables merged = mergeGames(games);
   try {
     Database tmp(m_tmp);
     Database::Transaction tx(tmp);
-    for (size_t t = 0; t < merged.size(); ++t) {
+    for (size_t t = 0; t < kGameTableCount; ++t) {
       Recordset out = tmp.openRecordset(gameTables()[t].query);
-      for (const Row& row : merged[t].rows) {
+      for (const DataRow& row : merged[t]) {
         out.addNew();
         for (size_t k = 0; k < row.size(); ++k) out.setField(static_cast<int>(k + 1), row[k]);
         out.update();
@@ -143,6 +103,7 @@ void Consolidator::createConsolidated(const std::vector<fs::path>& games) const 
   } catch (const DbError& e) {
     throw MergeError(m_tmp, "Cannot write the temporary database: " + e.description());
   }
+  return merged;
 }
 
 void Consolidator::deletTmpDatabase() const {

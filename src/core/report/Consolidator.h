@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/report/Season.h"
+
 namespace yardmark {
 
 // A merge step that failed: the file concerned and why.
@@ -21,6 +23,13 @@ private:
   std::string m_reason;
 };
 
+// The merged rows of the eight tables, in GameTable order, as the temporary database gets them.
+using MergedTables = std::array<std::vector<DataRow>, kGameTableCount>;
+
+// The merge of games already read, in list order; pure, so the detail page and the CSV files
+// show exactly the figures of the report page.
+MergedTables mergeGames(const std::vector<GameRecord>& games);
+
 class Consolidator {
 public:
   Consolidator(std::filesystem::path tmpDatabase, std::filesystem::path masterTemplate);
@@ -31,6 +40,8 @@ public:
   // Merges the games, in list order, into the temporary database, which the caller has
   // emptied. Game files are only read. Nothing is written unless every game could be read.
   void createConsolidated(const std::vector<std::filesystem::path>& games) const;
+  // The same for games already read; returns what it wrote.
+  MergedTables createConsolidated(const std::vector<GameRecord>& games) const;
 
   // Empties all eight tables of the temporary database.
   void deletTmpDatabase() const;

@@ -4,7 +4,10 @@
 
 #include "core/db/Database.h"
 #include "core/db/Value.h"
+#include "core/page/CsvExport.h"
+#include "core/page/DetailPage.h"
 #include "core/page/ReportHTML.h"
+#include "core/page/SafeWrite.h"
 #include "core/report/Consolidator.h"
 #include "core/report/ReportName.h"
 #include "core/report/ReportSets.h"
@@ -74,6 +77,26 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
   return o;
 }
 
+// The detail page and the CSV files, from the games as read and merged for the report page.
+std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string& reportName,
+                                         const std::vector<GameRecord>& games, MergedTables merged,
+                                         const ReportExtras& extras) {
+  if (!extras.detailPage && extras.csvFolder.empty()) return std::nullopt;
+  const SeasonDetail detail = buildSeasonDetail(games, std::move(merged));
+  const std::string written = "The report " + reportName + " was written, but not ";
+  try {
+    if (extras.detailPage) writeDetailPage(tree.reportsFolder(), reportName, detail);
+  } catch (const WriteError& e) {
+    return failure(ReportOutcome::Status::DetailFailed, e.file().string(), written + "its detail page " + e.what() + ".");
+  }
+  try {
+    if (!extras.csvFolder.empty()) writeSeasonCsv(extras.csvFolder, detail);
+  } catch (const WriteError& e) {
+    return failure(ReportOutcome::Status::DetailFailed, e.file().string(), written + "the CSV files " + e.what() + ".");
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ReportGenerator::ReportGenerator(DataTree tree) : m_tree(std::move(tree)) {}
@@ -82,7 +105,8 @@ fs::path ReportGenerator::gamePath(std::string_view entry) const {
   return m_tree.resolve(trimmed("\\YardMark\\games\\" + std::string(entry)));
 }
 
-ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, const std::string& reportName) const {
+ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, const std::string& reportName,
+                                        const ReportExtras& extras) const {
   if (games.empty())
     return failure(ReportOutcome::Status::NoGames, "",
                    "Please select one/more databases in order to generate reports.");
@@ -99,10 +123,11 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
   if (lock.state() == RunLock::State::Failed)
     return failure(ReportOutcome::Status::TmpDatabaseFailed, RunLock::lockFile(m_tree.tmpDatabase()).string(),
                    lock.reason());
-  return run(games, reportName);
+  return run(games, reportName, extras);
 }
 
-ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std::string& reportName) const {
+ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std::string& reportName,
+                                   const ReportExtras& extras) const {
   const Consolidator merge(m_tree.tmpDatabase(), m_tree.masterTemplate());
   const auto emptyTmp = [&]() -> std::optional<ReportOutcome> {
     try {
@@ -120,8 +145,11 @@ ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std
     return failure(ReportOutcome::Status::TmpDatabaseFailed, e.file().string(), e.reason());
   }
   if (auto failed = emptyTmp()) return *failed;
+  std::vector<GameRecord> season;
+  MergedTables merged;
   try {
-    merge.createConsolidated(games);
+    season = readSeason(games);
+    merged = merge.createConsolidated(season);
   } catch (const MergeError& e) {
     emptyTmp();
     const bool game = e.file() != m_tree.tmpDatabase();
@@ -138,7 +166,14 @@ ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std
     return failure(ReportOutcome::Status::TmpDatabaseFailed, m_tree.tmpDatabase().string(),
                    "Cannot read the temporary database: " + e.description());
   }
-  return outcomeOf(written, reportName, emptyTmp());
+  const std::optional<ReportOutcome> notEmptied = emptyTmp();
+  ReportOutcome outcome = outcomeOf(written, reportName, notEmptied);
+  if (!outcome.ok()) return outcome;
+  if (auto failed = writeExtras(m_tree, reportName, season, std::move(merged), extras)) {
+    failed->warning = outcome.warning;
+    return *failed;
+  }
+  return outcome;
 }
 
 }  // namespace yardmark

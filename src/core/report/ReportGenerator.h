@@ -12,7 +12,9 @@
 namespace yardmark {
 
 struct ReportOutcome {
-  enum class Status { Created, NoGames, BadName, Busy, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed };
+  // DetailFailed: the report was written, its detail page or the CSV files were not.
+  enum class Status { Created, NoGames, BadName, Busy, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed,
+                      DetailFailed };
   Status status = Status::Created;
   // The message box a form shows; an empty title means the application title.
   std::string boxText;
@@ -25,6 +27,12 @@ struct ReportOutcome {
   bool ok() const { return status == Status::Created; }
 };
 
+// What is written beside the report page.
+struct ReportExtras {
+  bool detailPage = true;                // Reports/detail/NAME
+  std::filesystem::path csvFolder = {};  // the season's CSV files; none when empty
+};
+
 class ReportGenerator {
 public:
   explicit ReportGenerator(DataTree tree);
@@ -33,14 +41,16 @@ public:
   // On any failure no report is written and the temporary database is left empty. While another
   // run holds the temporary database this waits a few seconds, then gives up with Busy and
   // leaves that run's rows alone.
-  ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName) const;
+  ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName,
+                         const ReportExtras& extras = {}) const;
 
   // A selection list entry ("2007\Game3.mdb") as the full path of the game file.
   std::filesystem::path gamePath(std::string_view entry) const;
 
 private:
   static constexpr std::chrono::milliseconds kLockWait{5000};
-  ReportOutcome run(const std::vector<std::filesystem::path>& games, const std::string& reportName) const;
+  ReportOutcome run(const std::vector<std::filesystem::path>& games, const std::string& reportName,
+                    const ReportExtras& extras) const;
 
   DataTree m_tree;
 };

@@ -1,0 +1,180 @@
+#include "core/page/SeasonDetail.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <unordered_map>
+
+#include "core/page/PageText.h"
+
+namespace yardmark {
+
+namespace {
+
+using Kind = StatColumn::Kind;
+
+// A leader board's figure: one data field of a merged row, or the sum of two.
+struct LeaderCategory {
+  std::string_view title;
+  size_t table;  // index into playerTables()
+  size_t a;
+  std::optional<size_t> plus;
+};
+
+const std::array<LeaderCategory, 7> kLeaderCategories{{
+    {"Rushing Yards", 0, 1, {}},
+    {"Passing Yards", 1, 2, {}},
+    {"Receiving Yards", 2, 1, {}},
+    {"Points", 3, 4, {}},
+    {"Total Tackles", 4, 0, 1},  // unassisted + assisted
+    {"Sacks", 4, 2, {}},
+    {"Interceptions", 4, 6, {}},
+}};
+
+// Adds a player row's figures (the name is the last field) into a player's table.
+void addFigures(PlayerFigures& into, size_t table, const DataRow& row) {
+  into.in[table] = true;
+  for (size_t k = 0; k + 1 < row.size(); ++k) into.tables[table][k] += numberOf(row[k]);
+}
+
+class PlayerIndex {
+public:
+  explicit PlayerIndex(std::vector<PlayerLog>& players) : m_players(players) {}
+
+  void add(size_t game, size_t table, const DataRow& row) {
+    if (!playerKeyInto(row.back(), m_key)) return;
+    auto it = m_byKey.find(m_key);
+    if (it == m_byKey.end()) {
+      it = m_byKey.emplace(m_key, m_players.size()).first;
+      m_players.push_back({row.back(), {}, {}});
+    }
+    PlayerLog& p = m_players[it->second];
+    if (p.games.empty() || p.games.back().game != game) p.games.push_back({game, {}});
+    addFigures(p.games.back().figures, table, row);
+    addFigures(p.totals, table, row);
+  }
+  const PlayerLog* find(const Value& name) const {
+    const auto key = playerKey(name);
+    const auto it = key ? m_byKey.find(*key) : m_byKey.end();
+    return it == m_byKey.end() ? nullptr : &m_players[it->second];
+  }
+
+private:
+  std::vector<PlayerLog>& m_players;
+  std::unordered_map<std::string, size_t> m_byKey;
+  std::string m_key;
+};
+
+LeaderBoard leaderBoard(const LeaderCategory& c, const MergedTables& merged, const PlayerIndex& index) {
+  LeaderBoard board{c.title, {}};
+  for (const DataRow& row : merged[kFirstPlayerTable + c.table]) {
+    const PlayerLog* player = index.find(row.back());
+    const double figure = numberOf(row[c.a]) + (c.plus ? numberOf(row[*c.plus]) : 0.0);
+    // Nothing to lead with: a board of everyone at 0 says nothing.
+    if (player && figure > 0) board.leaders.push_back({0, row.back(), figure, player->games.size()});
+  }
+  auto& l = board.leaders;
+  std::stable_sort(l.begin(), l.end(), [](const Leader& x, const Leader& y) { return x.figure > y.figure; });
+  for (size_t i = 0; i < l.size(); ++i)
+    l[i].place = i > 0 && l[i].figure == l[i - 1].figure ? l[i - 1].place : static_cast<long>(i) + 1;
+  l.erase(std::find_if(l.begin(), l.end(), [](const Leader& x) { return x.place > kLeaderPlaces; }), l.end());
+  return board;
+}
+
+}  // namespace
+
+const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables() {
+  static const std::array<PlayerTableLayout, kPlayerTableCount> tables{{
+      {kRushing, "Rushing", {{"ATT", Kind::Field, 0}, {"YDS", Kind::Field, 1}, {"AVG", Kind::Average, 1, 0},
+                            {"TDS", Kind::Field, 2}, {"2PTS", Kind::Field, 3}}},
+      {kPassing, "Passing", {{"COMP", Kind::Field, 0}, {"ATT", Kind::Field, 1}, {"PCT", Kind::Percent, 0, 1},
+                            {"YDS", Kind::Field, 2}, {"TDS", Kind::Field, 3}, {"INT", Kind::Field, 4}}},
+      {kReceiving, "Receiving", {{"REC", Kind::Field, 0}, {"YDS", Kind::Field, 1}, {"AVG", Kind::Average, 1, 0},
+                                {"TDS", Kind::Field, 2}, {"2PTS", Kind::Field, 3}}},
+      {kScoring, "Scoring", {{"TD", Kind::Field, 0}, {"PAT", Kind::Field, 1}, {"2PTS", Kind::Field, 2},
+                            {"FG", Kind::Field, 3}, {"PTS", Kind::Field, 4}}},
+      {kDefense, "Defense", {{"UT", Kind::Field, 0, 0, "Tackles Unassisted"}, {"AT", Kind::Field, 1, 0, "Tackles Assisted"},
+                            {"SCK", Kind::Field, 2, 0, "QB Sacks"}, {"DFL", Kind::Field, 3, 0, "Pass Deflections"},
+                            {"TOT", Kind::TackleSum, 0, 0, "Tackles and Sacks"},
+                            {"FR", Kind::Field, 4, 0, "Fumble Recoveries"}, {"FC", Kind::Field, 5, 0, "Fumbles Caused"},
+                            {"INT", Kind::Field, 6, 0, "Interceptions"}, {"BLK", Kind::Field, 7, 0, "Blocked Kicks"}}},
+  }};
+  return tables;
+}
+
+std::string statText(const StatColumn& c, const DataRow& row) {
+  switch (c.kind) {
+    case Kind::Field: return textOf(row[c.a]);
+    case Kind::Average: return quotientText(row[c.a], row[c.b]);
+    case Kind::Percent: return percentText(row[c.a], row[c.b]);
+    case Kind::TackleSum: return tackleSumText(row[0], row[1], row[2]);
+  }
+  return {};
+}
+
+double statFigure(const StatColumn& c, const Figures& f) {
+  switch (c.kind) {
+    case Kind::Field: return f[c.a];
+    case Kind::Average: return f[c.b] == 0 ? 0 : roundHalfEven(f[c.a] / f[c.b]);
+    case Kind::Percent: return f[c.b] == 0 ? 0 : roundHalfAway(f[c.a] * 100.0 / f[c.b]);
+    case Kind::TackleSum: return roundHalfEven(f[0] + f[1] + f[2]);
+  }
+  return 0;
+}
+
+void appendFigure(std::string& out, double figure) {
+  // Whole numbers, nearly all figures, without the cost of printf.
+  if (std::floor(figure) == figure && std::fabs(figure) < 1e15) {
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(figure)).ptr);
+  } else {
+    out += textOfNumber(figure);
+  }
+}
+
+const std::vector<TeamStat>& teamStatList() {
+  static const std::vector<TeamStat> stats{
+      {"First Downs", 0, true},   {"Rushing Yds", 1, true}, {"Pass Completions", 2, false},
+      {"Passing Yds", 3, true},   {"Total Offense", 4, true}, {"Fumbles Lost", 5, true},
+      {"Penalties", 6, true},     {"Punts", 7, true},       {"Plays", 8, false},
+      {"Punt Returns", 9, false},
+  };
+  return stats;
+}
+
+std::string GameLine::result() const {
+  if (header.empty()) return {};
+  if (isYes(header[field::Won])) return "W";
+  return isYes(header[field::Lost]) ? "L" : "";
+}
+
+SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTables merged) {
+  SeasonDetail d;
+  d.merged = std::move(merged);
+  PlayerIndex index(d.players);
+  for (size_t g = 0; g < games.size(); ++g) {
+    const GameRecord& game = games[g];
+    const auto firstOf = [&](GameTable t) { return game.first(t) ? *game.first(t) : DataRow{}; };
+    d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats)});
+    for (size_t t = 0; t < kPlayerTableCount; ++t)
+      for (const DataRow& row : game.tables[kFirstPlayerTable + t]) index.add(g, t, row);
+    const GameLine& line = d.games.back();
+    if (line.header.empty()) continue;
+    const std::string r = line.result();
+    ++(r == "W" ? d.won : r == "L" ? d.lost : d.unmarked);
+  }
+  if (!d.merged[kHeader].empty()) {
+    d.team = textOf(d.merged[kHeader].front()[field::OwnTeam]);
+    d.year = textOf(d.merged[kHeader].front()[field::Year]);
+  }
+  for (const LeaderCategory& c : kLeaderCategories) d.leaders.push_back(leaderBoard(c, d.merged, index));
+  return d;
+}
+
+SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files) {
+  const std::vector<GameRecord> games = readSeason(files);
+  return buildSeasonDetail(games, mergeGames(games));
+}
+
+}  // namespace yardmark

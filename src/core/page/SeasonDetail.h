@@ -1,0 +1,110 @@
+#pragma once
+// The season game by game, as the detail page and the CSV files show it: built from the games as
+// read and from their merge, so that every season figure is the report page's own.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/report/Consolidator.h"
+
+namespace yardmark {
+
+inline constexpr size_t kPlayerTableCount = kGameTableCount - kFirstPlayerTable;
+
+// A column of a player table: a stored figure, or one computed as the report page computes it.
+struct StatColumn {
+  enum class Kind { Field, Average, Percent, TackleSum };
+  std::string_view name;  // as the page heads it
+  Kind kind;
+  size_t a = 0, b = 0;            // Field: data field a; Average: a / b; Percent: a * 100 / b
+  std::string_view meaning = {};  // for a short name the page explains, and the CSV files' heading
+  std::string_view csvName() const { return meaning.empty() ? name : meaning; }
+};
+
+struct PlayerTableLayout {
+  GameTable table;
+  std::string_view title;
+  std::vector<StatColumn> columns;
+};
+
+// The five player tables in page order (index 0 is GameTable Rushing).
+const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables();
+// The plain text of a column for a row of its table.
+std::string statText(const StatColumn& column, const DataRow& row);
+
+// A team statistic; the opponent's figure is data field `opp`, the own team's ten fields further on.
+struct TeamStat {
+  std::string_view name;
+  size_t opp;
+  bool inGameLog;
+};
+inline constexpr size_t kOwnOffset = 10;
+const std::vector<TeamStat>& teamStatList();
+
+// Data fields of the game-level tables used by name here.
+namespace field {
+inline constexpr size_t OwnTeam = 0, OppTeam = 1, Year = 2, GameNumber = 3, Won = 4, Lost = 5;
+inline constexpr size_t TotalOpp = 8, TotalOwn = 9;  // quarter: Q1 opp, Q1 own, ... then the totals
+}  // namespace field
+
+struct GameLine {
+  DataRow header, quarter, teamStats;  // the game's first rows; empty when it has none
+  std::string result() const;          // "W", "L" or nothing
+};
+
+// A player's figures of one table: its data fields as numbers, the name left out.
+inline constexpr size_t kMaxFigures = 8;
+using Figures = std::array<double, kMaxFigures>;
+// The figure of a column for figures summed from game rows; the same as statText gives for
+// stored numbers, without going through text.
+double statFigure(const StatColumn& column, const Figures& figures);
+// A figure as text, as a stored number is shown.
+void appendFigure(std::string& out, double figure);
+
+// What a player did in one game or in the season: each table's rows summed.
+struct PlayerFigures {
+  std::array<bool, kPlayerTableCount> in{};  // the player has rows in the table
+  std::array<Figures, kPlayerTableCount> tables{};
+};
+
+struct PlayerGame {
+  size_t game;  // index into SeasonDetail::games
+  PlayerFigures figures;
+};
+
+struct PlayerLog {
+  Value name;
+  std::vector<PlayerGame> games;
+  PlayerFigures totals;
+};
+
+struct Leader {
+  long place;
+  Value name;
+  double figure;
+  size_t games;  // games in which the player appears in any player table
+};
+
+struct LeaderBoard {
+  std::string_view title;
+  std::vector<Leader> leaders;
+};
+
+struct SeasonDetail {
+  std::vector<GameLine> games;  // every chosen game, in the order chosen
+  MergedTables merged;
+  std::vector<PlayerLog> players;  // by first appearance; a row without a name is no player
+  std::vector<LeaderBoard> leaders;
+  long won = 0, lost = 0, unmarked = 0;  // over the games with a header row
+  std::string team = "OWN", year;        // of the first header row, as the report's title
+};
+
+SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTables merged);
+// Reads and merges the games itself (for a season not just merged). Throws MergeError.
+SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files);
+
+// How many places a leader board has; players tied on a figure share a place.
+inline constexpr long kLeaderPlaces = 5;
+
+}  // namespace yardmark

@@ -1,0 +1,28 @@
+#pragma once
+// The season's tables as plain text, shared by the detail page and the CSV files so that both
+// show the same headings and the same figures.
+#include <string>
+#include <vector>
+
+#include "core/page/SeasonDetail.h"
+
+namespace yardmark {
+
+struct TextTable {
+  std::vector<std::string> headings;
+  std::vector<std::vector<std::string>> rows;
+  size_t textColumns = 0;  // the first columns hold names; the rest figures
+};
+
+// One row per chosen game: year, game, both teams, both sides' quarters and final, W or L.
+TextTable resultsTable(const SeasonDetail& d);
+// One row per game, own and opponent per statistic, then the season's totals and averages.
+// The detail page shows the game log's statistics; the CSV file every one.
+TextTable teamTable(const SeasonDetail& d, bool everyStat);
+// A merged player table as the report page shows it, with its computed columns.
+TextTable mergedPlayerTable(const SeasonDetail& d, size_t table);
+
+// Year, game number and opponent of a game; empty texts when it has no header row.
+std::vector<std::string> gameLabel(const GameLine& game);
+
+}  // namespace yardmark

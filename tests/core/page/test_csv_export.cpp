@@ -1,0 +1,154 @@
+// The season's CSV files read back by Python's csv module, written all or none, and the
+// yardmark-report options that write them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "DetailSeasons.h"
+#include "core/files/DataTree.h"
+#include "core/page/CsvExport.h"
+#include "core/page/SafeWrite.h"
+#include "core/page/SeasonTables.h"
+
+using namespace yardmark;
+using namespace yardmark::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs a shell command; its exit status and standard output (standard error goes with it).
+std::pair<int, std::string> run(const std::string& command) {
+  std::string out;
+  FILE* p = popen((command + " 2>&1").c_str(), "r");
+  char buf[4096];
+  while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+  const int status = pclose(p);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// For the shell; appended, as GCC 12 -O3 warns (-Wrestrict) on "'" + text.
+std::string quoted(const fs::path& p) { return std::string(1, '\'').append(p.string()).append(1, '\''); }
+
+// Each file as Python reads it: fields joined by US, rows ended by LF, files by RS.
+constexpr const char* kReadBack =
+    "import csv,sys\n"
+    "for name in sys.argv[1:]:\n"
+    "  assert open(name,\"rb\").read(3)==b\"\\xef\\xbb\\xbf\", name\n"
+    "  with open(name,newline=\"\",encoding=\"utf-8-sig\") as f:\n"
+    "    for row in csv.reader(f): sys.stdout.buffer.write((\"\\x1f\".join(row)+\"\\n\").encode())\n"
+    "  sys.stdout.buffer.write(b\"\\x1e\")\n";
+
+void appendJoined(std::string& out, const std::vector<std::string>& row) {
+  for (size_t i = 0; i < row.size(); ++i) out.append(i ? "\x1f" : "").append(row[i]);
+  out += '\n';
+}
+
+std::string joined(const TextTable& t) {
+  std::string out;
+  appendJoined(out, t.headings);
+  for (const auto& row : t.rows) appendJoined(out, row);
+  return out += '\x1e';
+}
+
+}  // namespace
+
+TEST(Csv, FieldQuoting) {
+  const std::pair<std::string, std::string> cases[] = {{"plain", "plain"},
+                                                       {"", ""},
+                                                       {"M\xC3\xBCller", "M\xC3\xBCller"},
+                                                       {"a,b", "\"a,b\""},
+                                                       {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                       {"two\r\nlines", "\"two\r\nlines\""},
+                                                       {"lf\n", "\"lf\n\""}};
+  for (const auto& [text, field] : cases) EXPECT_EQ(csvField(text), field) << text;
+}
+
+TEST(Csv, PythonReadsBackEveryTable) {
+  TempRoot root;
+  const SeasonDetail d = buildSeasonDetail(writeSeason(root, escapeSeason()));
+  const fs::path dir = root.dir() / "export" / "2008";  // made when missing
+  writeSeasonCsv(dir, d);
+  std::string command = std::string("python3 -c ").append(quoted(kReadBack));
+  std::string expected;
+  std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
+  for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
+  for (size_t i = 0; i < tables.size(); ++i) expected += joined(tables[i]);
+  for (const std::string& name : csvFileNames()) command.append(" ").append(quoted(dir / name));
+  const auto [status, out] = run(command);
+  EXPECT_EQ(status, 0) << out;
+  EXPECT_EQ(out.substr(0, expected.size()), expected);
+  // The per-game rows: a quoted name, the opponent, and the figures in the table's own columns.
+  EXPECT_EQ(out.substr(expected.size()).find("Player\x1fYear\x1fGame\x1fOpponent\x1fTable\x1fRushing ATT\x1f"), 0u);
+  EXPECT_NE(out.find("\nM\xC3\xBCller, J\xC3\xBCrgen\x1f" "2008\x1f" "4\x1fHawks \"Red\"\x1f" "Defense" +
+                     std::string(22, '\x1f') + "5\x1f" "0\x1f" "0\x1f" "0\x1f" "5\x1f" "0\x1f" "0\x1f" "0\x1f" "0\n\x1e"),
+            std::string::npos);
+  // The names arrive intact, the figures as on the report page (44 yards on 4 catches: 11).
+  EXPECT_NE(out.find("\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w\x1f"
+                     "4\x1f"
+                     "44\x1f"
+                     "11\x1f"),
+            std::string::npos);
+  EXPECT_NE(out.find("O'Neil & \"Bo\" <Jr>\x1f"
+                     "3\x1f"),
+            std::string::npos);
+}
+
+TEST(Csv, AFolderInAFilesPlaceWritesNone) {
+  TempRoot root;
+  const SeasonDetail d = buildSeasonDetail(writeSeason(root, oneGameSeason()));
+  const fs::path dir = root.dir() / "out";
+  root.writeFile("out/results.csv", "old");
+  fs::create_directories(dir / "team.csv");
+  EXPECT_EQ(existingCsvFiles(dir), (std::vector<std::string>{"results.csv", "team.csv"}));
+  try {
+    writeSeasonCsv(dir, d);
+    ADD_FAILURE() << "written";
+  } catch (const WriteError& e) {
+    EXPECT_EQ(e.file(), dir / "team.csv");
+  }
+  EXPECT_EQ(readBytes(dir / "results.csv"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);  // no part files
+}
+
+TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
+  TempRoot root;
+  const std::vector<fs::path> games = writeSeason(root, threeGameSeason());
+  const DataTree tree(root.dir());
+  const fs::path out = root.dir() / "export";
+  const std::string exe = quoted(YARDMARK_REPORT_EXE) + " --root " + quoted(root.dir());
+  const std::string all = quoted(games[0]) + " " + quoted(games[1]) + " " + quoted(games[2]);
+  auto [status, text] = run(exe + " --csv " + quoted(out) + " Season.htm " + all);
+  ASSERT_EQ(status, 0) << text;
+  EXPECT_EQ(readBytes(tree.reportsFolder() / "detail" / "Season.htm"), readBytes(fixture("detail/three_games.htm")));
+  EXPECT_EQ(existingCsvFiles(out), csvFileNames());
+  EXPECT_EQ(readBytes(out / "rushing.csv"),
+            "\xEF\xBB\xBFPlayer,ATT,YDS,AVG,TDS,2PTS\r\nSmith John ,24,134,6,2,0\r\nJones Al ,31,105,3,1,0\r\n");
+  EXPECT_NE(readBytes(out / "defense.csv").find("\r\nLee Max ,10,5,3,1,18,1,1,1,0\r\n"), std::string::npos);
+  // Each table's figures in its own columns; both of Jones Al's rushing rows in game 3 summed.
+  const std::string perGame = readBytes(out / "player_games.csv");
+  EXPECT_NE(perGame.find("\r\nJones Al ,2007,3,Ravens,Rushing,12,45,4,1,0" + std::string(25, ',') + "\r\n"),
+            std::string::npos);
+  EXPECT_NE(perGame.find("\r\nLee Max ,2007,2,Owls,Defense" + std::string(22, ',') + "4,2,2,0,8,1,0,1,0\r\n"),
+            std::string::npos);
+
+  std::tie(status, text) = run(exe + " --no-detail Plain.htm " + all);
+  EXPECT_EQ(status, 0) << text;
+  EXPECT_TRUE(fs::exists(tree.reportsFolder() / "Plain.htm"));
+  EXPECT_FALSE(fs::exists(tree.reportsFolder() / "detail" / "Plain.htm"));
+
+  // Refused before anything is written: CSV folder that is a file, a game that cannot be read.
+  const fs::path file = root.writeFile("notes.txt", "x");
+  const fs::path fresh = root.dir() / "fresh";
+  for (const std::string& args :
+       {" --csv " + quoted(file) + " Bad.htm " + all,
+        " --csv " + quoted(fresh) + " Bad.htm " + all + " " + quoted(root.dir() / "No.mdb")}) {
+    std::tie(status, text) = run(exe + args);
+    EXPECT_EQ(status, 1) << args;
+    EXPECT_NE(text.find(args.find("No.mdb") == std::string::npos ? file.string() : "No.mdb"), std::string::npos)
+        << text;
+    EXPECT_FALSE(fs::exists(tree.reportsFolder() / "Bad.htm"));
+    EXPECT_FALSE(fs::exists(tree.reportsFolder() / "detail" / "Bad.htm"));
+    EXPECT_FALSE(fs::exists(fresh));
+  }
+}

@@ -1,0 +1,109 @@
+// The season detail page: reference pages byte for byte, leader places, and the hook in the
+// report generation (the report page unchanged, failures named).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+#include "DetailSeasons.h"
+#include "core/files/DataTree.h"
+#include "core/page/DetailPage.h"
+#include "core/report/ReportGenerator.h"
+
+using namespace yardmark;
+using namespace yardmark::test;
+namespace fs = std::filesystem;
+
+TEST(DetailPage, MatchesTheReferencePages) {
+  const struct {
+    const char* file;
+    std::vector<GameRows> games;
+  } cases[] = {
+      {"one_game.htm", oneGameSeason()}, {"three_games.htm", threeGameSeason()}, {"escapes.htm", escapeSeason()}};
+  for (const auto& c : cases) {
+    TempRoot root;
+    const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)));
+    const fs::path reference = fixture("detail/" + std::string(c.file));
+    // YARDMARK_REGENERATE=1 rewrites the reference pages on purpose; read them before committing.
+    if (std::getenv("YARDMARK_REGENERATE")) std::ofstream(reference, std::ios::binary) << page;
+    EXPECT_EQ(page, readBytes(reference)) << c.file;
+  }
+}
+
+TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
+  TempRoot root;
+  GameRows first{.rushing = {{1, 50, 0, 0, "A"},
+                             {1, 40, 0, 0, "B"},
+                             {1, 40, 0, 0, "C"},
+                             {1, 30, 0, 0, "D"},
+                             {1, 20, 0, 0, "E"},
+                             {1, 20, 0, 0, "F"},
+                             {1, 10, 0, 0, "G"},
+                             {1, 0, 0, 0, "H"},
+                             {1, 99, 0, 0, Value{}}}};
+  GameRows second{.rushing = {{1, 0, 0, 0, "D"}}, .defense = {{1, 0, 0, 0, 0, 0, 0, 0, "B"}}};
+  const SeasonDetail d = buildSeasonDetail(writeSeason(root, {first, second}));
+  std::vector<std::tuple<long, std::string, double, size_t>> got;
+  for (const Leader& l : d.leaders.at(0).leaders) got.emplace_back(l.place, textOf(l.name), l.figure, l.games);
+  // G (seventh) and H (no yards) stay out; a row without a name is no player.
+  EXPECT_EQ(got,
+            (decltype(got){
+                {1, "A", 50, 1}, {2, "B", 40, 2}, {2, "C", 40, 1}, {4, "D", 30, 2}, {5, "E", 20, 1}, {5, "F", 20, 1}}));
+  EXPECT_TRUE(d.leaders.at(5).leaders.empty());  // nobody has a sack
+}
+
+// Per-game figures are computed from numbers, merged ones from stored values as the report
+// page does: both must give the same text for the same numbers.
+TEST(DetailFigures, NumbersAndStoredValuesAgree) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 200; ++round) {
+    Figures numbers{};
+    DataRow stored;
+    for (size_t k = 0; k < kMaxFigures; ++k) {
+      numbers[k] = rng() % 4 == 0 ? 0 : static_cast<double>(rng() % 90) - 10 + (rng() % 3 == 0 ? 0.5 : 0);
+      stored.emplace_back(numbers[k]);
+    }
+    for (const PlayerTableLayout& layout : playerTables())
+      for (const StatColumn& c : layout.columns) {
+        std::string text;
+        appendFigure(text, statFigure(c, numbers));
+        EXPECT_EQ(text, statText(c, stored)) << layout.title << " " << c.name;
+      }
+  }
+}
+
+namespace {
+
+struct Season {
+  TempRoot root;
+  DataTree tree{root.dir()};
+  std::vector<fs::path> games = writeSeason(root, threeGameSeason());
+  fs::path report(const std::string& name) const { return tree.reportsFolder() / name; }
+  fs::path detail(const std::string& name) const { return tree.reportsFolder() / "detail" / name; }
+};
+
+}  // namespace
+
+TEST(DetailHook, WrittenBesideAReportThatStaysTheSame) {
+  Season s;
+  ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "With.htm").ok());
+  ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "Without.htm", {.detailPage = false}).ok());
+  EXPECT_EQ(readBytes(s.report("With.htm")), readBytes(s.report("Without.htm")));
+  EXPECT_EQ(readBytes(s.detail("With.htm")), readBytes(fixture("detail/three_games.htm")));
+  EXPECT_FALSE(fs::exists(s.detail("Without.htm")));
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+TEST(DetailHook, AFolderThatCannotBeWrittenIsNamedWithTheReason) {
+  Season s;
+  s.root.writeFile("YardMark/Reports/detail", "a file where the folder belongs");
+  const ReportOutcome o = ReportGenerator(s.tree).generate(s.games, "Season.htm");
+  EXPECT_EQ(o.status, ReportOutcome::Status::DetailFailed);
+  EXPECT_EQ(o.file, (s.tree.reportsFolder() / "detail").string());
+  EXPECT_NE(o.message.find(std::string(1, '\'').append(o.file).append("': ")), std::string::npos) << o.message;
+  EXPECT_NE(o.message.find("was written"), std::string::npos) << o.message;
+  EXPECT_EQ(o.boxText, o.message);
+  EXPECT_TRUE(fs::exists(s.report("Season.htm")));  // complete, and said so in the message
+  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
