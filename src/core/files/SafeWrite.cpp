@@ -139,6 +139,38 @@ void replaceFile(const fs::path& target, const fs::path& part, const std::functi
   flushFolder(target);
 }
 
+void replaceFiles(const std::vector<NewFile>& files) {
+  std::vector<fs::path> parts;
+  const auto discard = [&] {
+    std::error_code ignored;  // the first failure is the one to tell
+    for (const fs::path& part : parts) fs::remove(part, ignored);
+  };
+  try {
+    for (const NewFile& f : files) {
+      // A folder in a file's place would stop the renames half-way.
+      std::error_code ec;
+      if (fs::is_directory(f.target, ec))
+        throw fs::filesystem_error("write", f.target, std::make_error_code(std::errc::is_a_directory));
+    }
+    for (const NewFile& f : files) {
+      std::string name(1, '.');  // appended: GCC 12 at -O3 warns (-Wrestrict) on "." + text
+      parts.push_back(f.target.parent_path() / name.append(f.target.filename().string()).append(".part"));
+      fs::remove(parts.back());  // left by a writer that was cut short
+      writeFileBytes(parts.back(), f.bytes);
+      flushFile(parts.back());
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+      std::error_code ec;
+      fs::rename(parts[i], files[i].target, ec);
+      if (ec) throw fs::filesystem_error("rename", parts[i], files[i].target, ec);
+    }
+  } catch (...) {
+    discard();  // those renamed already are complete and stay
+    throw;
+  }
+  if (!files.empty()) flushFolder(files.front().target);
+}
+
 void removeLeftoverParts(const fs::path& folder, std::chrono::seconds minAge) {
   const auto before = fs::file_time_type::clock::now() - minAge;
   std::error_code ec;

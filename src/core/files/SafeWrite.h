@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace yardmark {
 
@@ -31,6 +32,14 @@ void writeFileBytes(const std::filesystem::path& to, std::string_view bytes);
 // it was and the first failure is rethrown.
 void replaceFile(const std::filesystem::path& target, const std::filesystem::path& part,
                  const std::function<void(const std::filesystem::path& part)>& write);
+
+// Several files replaced together: every new file is complete on the disk before the first is
+// renamed into place, so a failure while writing leaves every old file as it was.
+struct NewFile {
+  std::filesystem::path target;
+  std::string bytes;
+};
+void replaceFiles(const std::vector<NewFile>& files);
 
 // Removes the ".NAME.part" files of a folder that a killed writer left behind: only those
 // last written before `minAge` ago, so a writer still at work keeps its file.
