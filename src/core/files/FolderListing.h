@@ -1,6 +1,7 @@
 #pragma once
-// What the folder and file lists of the dialogs show, read from the disk each time they ask:
-// visible entries only, ordered as a reader orders names. No widgets here.
+// The one listing of a folder that every folder and file list shows, read from the disk each
+// time a list asks. Each entry is its full path, its name kept as the bytes on the disk, so a
+// name that is not valid text is still the entry that is opened or deleted. No widgets here.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,16 +13,27 @@ namespace yardmark {
 // "Game10"), letters without regard to case.
 bool naturalLess(std::string_view a, std::string_view b);
 
-// A name that ends in the extension (".mdb", ".htm") in any letter case, as the old file
-// lists matched their patterns; the extension alone is no name.
+// A name that ends in the extension (".mdb", ".htm") in any letter case: files copied from
+// another computer keep whatever case they were given. The extension alone is no name.
 bool hasExtension(std::string_view name, std::string_view extension);
 
-// The visible subfolders of a folder, naturally sorted; none when it cannot be read.
-std::vector<std::string> listSubfolders(const std::filesystem::path& folder);
-// The visible files of a folder with the extension, naturally sorted; none when it cannot be read.
-std::vector<std::string> listFilesWithExtension(const std::filesystem::path& folder, std::string_view extension);
-// The visible report pages of a folder: ".htm" and ".html" names in any letter case, as the
-// old "*.htm" pattern matched both.
-std::vector<std::string> listReportPages(const std::filesystem::path& folder);
+// Which entries of a folder a listing holds.
+struct Listing {
+  enum class Kind { Folders, Files };
+  Kind kind = Kind::Files;
+  // Files only: the names kept end in one of these, in any letter case; none keeps every file.
+  std::vector<std::string> extensions;
+  // Names starting with "." are hidden and left out, unless the list must reach into them.
+  bool withHidden = false;
+
+  static Listing folders(bool withHidden = false) { return {Kind::Folders, {}, withHidden}; }
+  static Listing files(std::vector<std::string> extensions) { return {Kind::Files, std::move(extensions), false}; }
+};
+
+// The report pages: ".htm" and ".html" names, both pages a browser shows.
+const Listing& reportPages();
+
+// The entries of a folder, naturally ordered by name; none when the folder cannot be read.
+std::vector<std::filesystem::path> listFolder(const std::filesystem::path& folder, const Listing& what);
 
 }  // namespace yardmark

@@ -3,7 +3,6 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RosterNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RosterSearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetReader.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FolderList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmRoster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmRosterImport.cpp
 )
