@@ -1,6 +1,7 @@
 #include "core/files/FolderListing.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace yardmark {
 
@@ -39,17 +40,6 @@ int naturalCompare(std::string_view a, std::string_view b) {
   return 0;
 }
 
-bool holds(const Listing& what, const fs::directory_entry& entry, const std::string& name) {
-  std::error_code ec;
-  if (what.kind == Listing::Kind::Folders) return entry.is_directory(ec);
-  const bool named = what.extensions.empty() ||
-                     std::any_of(what.extensions.begin(), what.extensions.end(),
-                                 [&](const std::string& extension) { return hasExtension(name, extension); });
-  return named && entry.is_regular_file(ec);
-}
-
-}  // namespace
-
 bool naturalLess(std::string_view a, std::string_view b) {
   const int c = naturalCompare(a, b);
   return c != 0 ? c < 0 : a < b;  // a fixed order for names a reader sees as equal
@@ -61,6 +51,17 @@ bool hasExtension(std::string_view name, std::string_view extension) {
   return std::equal(tail.begin(), tail.end(), extension.begin(),
                     [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
+
+bool holds(const Listing& what, const fs::directory_entry& entry, const std::string& name) {
+  std::error_code ec;
+  if (what.kind == Listing::Kind::Folders) return entry.is_directory(ec);
+  const bool named = what.extensions.empty() ||
+                     std::any_of(what.extensions.begin(), what.extensions.end(),
+                                 [&](const std::string& extension) { return hasExtension(name, extension); });
+  return named && entry.is_regular_file(ec);
+}
+
+}  // namespace
 
 const Listing& reportPages() {
   static const Listing pages = Listing::files({".htm", ".html"});

@@ -4,24 +4,18 @@
 // name that is not valid text is still the entry that is opened or deleted. No widgets here.
 #include <filesystem>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace yardmark {
-
-// Names compared as a reader orders them: runs of digits by their value ("Game2" before
-// "Game10"), letters without regard to case.
-bool naturalLess(std::string_view a, std::string_view b);
-
-// A name that ends in the extension (".mdb", ".htm") in any letter case: files copied from
-// another computer keep whatever case they were given. The extension alone is no name.
-bool hasExtension(std::string_view name, std::string_view extension);
 
 // Which entries of a folder a listing holds.
 struct Listing {
   enum class Kind { Folders, Files };
   Kind kind = Kind::Files;
-  // Files only: the names kept end in one of these, in any letter case; none keeps every file.
+  // Files only: the names kept end in one of these (".mdb", ".htm"), in any letter case, as
+  // files copied from another computer keep whatever case they were given; the extension
+  // alone is no name. None keeps every file.
   std::vector<std::string> extensions;
   // Names starting with "." are hidden and left out, unless the list must reach into them.
   bool withHidden = false;
@@ -33,7 +27,8 @@ struct Listing {
 // The report pages: ".htm" and ".html" names, both pages a browser shows.
 const Listing& reportPages();
 
-// The entries of a folder, naturally ordered by name; none when the folder cannot be read.
+// The entries of a folder ordered as a reader orders names: runs of digits by their value
+// ("Game2" before "Game10"), letters without regard to case. None when it cannot be read.
 std::vector<std::filesystem::path> listFolder(const std::filesystem::path& folder, const Listing& what);
 
 }  // namespace yardmark

@@ -3,7 +3,6 @@
 // deleting and recognising a game file. No widgets here.
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <system_error>
 #include <vector>
 
