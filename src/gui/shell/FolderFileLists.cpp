@@ -72,13 +72,6 @@ std::vector<fs::path> pathsOf(const QListWidget* list) {
   return paths;
 }
 
-std::vector<fs::path> selectedPaths(const QListWidget* list) {
-  std::vector<fs::path> paths;
-  for (int i = 0; i < list->count(); ++i)
-    if (list->item(i)->isSelected()) paths.push_back(pathOf(list->item(i)));
-  return paths;
-}
-
 FolderFileLists::FolderFileLists(QWidget* parent, const Setup& setup)
     : QObject(parent),
       Dir1(makeList(parent, "Dir1", QAbstractItemView::SingleSelection)),
@@ -174,13 +167,12 @@ std::optional<fs::path> FolderFileLists::selectedFile() const {
   return pathOf(picked.front());
 }
 
-bool FolderFileLists::selectFile(const fs::path& file) {
+void FolderFileLists::selectFile(const fs::path& file) {
   for (int i = 0; File1 && i < File1->count(); ++i) {
     if (pathOf(File1->item(i)) != file) continue;
     File1->setCurrentRow(i);
-    return true;
+    return;
   }
-  return false;
 }
 
 }  // namespace yardmark

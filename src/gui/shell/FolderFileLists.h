@@ -25,9 +25,8 @@ QListWidgetItem* pathRow(const std::filesystem::path& path, const QString& text 
 std::filesystem::path pathOf(const QListWidgetItem* row);
 // A list's rows replaced by the entries, each shown by its name.
 void showPaths(QListWidget* list, const std::vector<std::filesystem::path>& entries);
-// The entries of every row, and of the selected rows, in list order.
+// The entries of every row, in list order.
 std::vector<std::filesystem::path> pathsOf(const QListWidget* list);
-std::vector<std::filesystem::path> selectedPaths(const QListWidget* list);
 
 class FolderFileLists : public QObject {
   Q_OBJECT
@@ -70,8 +69,8 @@ class FolderFileLists : public QObject {
   void setOffered(std::function<bool(const std::filesystem::path&)> offered) { m_offered = std::move(offered); }
   // The first file selected in File1, if any.
   std::optional<std::filesystem::path> selectedFile() const;
-  // The row of File1 for this entry made current; false when it is not listed.
-  bool selectFile(const std::filesystem::path& file);
+  // The row of File1 for this entry made current, when it is listed.
+  void selectFile(const std::filesystem::path& file);
 
  signals:
   // Picking a folder listed at least one file and selected the first.

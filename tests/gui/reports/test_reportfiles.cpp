@@ -56,11 +56,15 @@ TEST_F(ReportFilesTest, BothDialogsListOnlyThePagesOfTheReportsFolder) {
   EXPECT_EQ(open->CancelButton->text(), "Cancel");
   EXPECT_EQ(rows(open->File1), (QStringList{"old.html", "Week1.htm"}));
   EXPECT_EQ(rows(open->Dir1), QStringList{"Reports"});
-  // A report written while the dialog stays open is listed on coming back to it.
+  // A report written while the dialog stays open is listed on coming back to it, and the
+  // report chosen stays chosen.
+  choose(open->File1, "Week1.htm");
   write("Week2.htm");
   app.forms().show<FormA>();
   window->mrView->trigger();
   EXPECT_EQ(rows(open->File1), (QStringList{"old.html", "Week1.htm", "Week2.htm"}));
+  ASSERT_EQ(open->File1->selectedItems().size(), 1);
+  EXPECT_EQ(open->File1->selectedItems().front()->text(), "Week1.htm");
 
   window->mrDelete->trigger();
   auto* del = app.forms().find<DialogDeleteReport>();

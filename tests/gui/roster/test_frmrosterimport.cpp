@@ -81,6 +81,8 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   QTest::keyClick(f.Dir1, Qt::Key_End);
   QTest::keyClick(f.Dir1, Qt::Key_Return);
   EXPECT_EQ(f.folders().openFolder(), folder / "Backup");
+  ASSERT_TRUE(f.folders().open(folder / "Backup" / ".."));
+  EXPECT_EQ(f.folders().openFolder(), folder);
 }
 
 TEST_F(RosterImportTest, BeginListsEveryContactAndASecondBeginListsThemAgain) {
