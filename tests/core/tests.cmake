@@ -1,8 +1,12 @@
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 # The database layer, its query grammar, values and conversions.
 yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp)
-# The folder tree and the data-folder rule.
-yardmark_add_test(test_files SOURCES ${_t}/files/test_datatree.cpp ${_t}/files/test_datafolder.cpp)
+# The folder tree, the data-folder rule and the folder listing.
+yardmark_add_test(test_files SOURCES
+  ${_t}/files/test_datatree.cpp
+  ${_t}/files/test_datafolder.cpp
+  ${_t}/files/test_folderlisting.cpp
+)
 # Game files: their eight tables, the next game number, the season synopsis.
 yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_gametables.cpp ${_t}/games/test_gamenumbers.cpp
   ${_t}/games/test_synopsis.cpp)

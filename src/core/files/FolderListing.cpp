@@ -1,6 +1,7 @@
 #include "core/files/FolderListing.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace yardmark {
 
@@ -39,21 +40,6 @@ int naturalCompare(std::string_view a, std::string_view b) {
   return 0;
 }
 
-template <class Keep>
-std::vector<std::string> listFolder(const fs::path& folder, Keep keep) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.empty() || name.front() == '.') continue;  // hidden, as the old lists left them out
-    if (keep(*it, name)) names.push_back(name);
-  }
-  std::sort(names.begin(), names.end(), naturalLess);
-  return names;
-}
-
-}  // namespace
-
 bool naturalLess(std::string_view a, std::string_view b) {
   const int c = naturalCompare(a, b);
   return c != 0 ? c < 0 : a < b;  // a fixed order for names a reader sees as equal
@@ -66,25 +52,34 @@ bool hasExtension(std::string_view name, std::string_view extension) {
                     [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
-std::vector<std::string> listSubfolders(const fs::path& folder) {
-  return listFolder(folder, [](const fs::directory_entry& e, const std::string&) {
-    std::error_code ec;
-    return e.is_directory(ec);
-  });
+bool holds(const Listing& what, const fs::directory_entry& entry, const std::string& name) {
+  std::error_code ec;
+  if (what.kind == Listing::Kind::Folders) return entry.is_directory(ec);
+  const bool named = what.extensions.empty() ||
+                     std::any_of(what.extensions.begin(), what.extensions.end(),
+                                 [&](const std::string& extension) { return hasExtension(name, extension); });
+  return named && entry.is_regular_file(ec);
 }
 
-std::vector<std::string> listFilesWithExtension(const fs::path& folder, std::string_view extension) {
-  return listFolder(folder, [extension](const fs::directory_entry& e, const std::string& name) {
-    std::error_code ec;
-    return hasExtension(name, extension) && e.is_regular_file(ec);
-  });
+}  // namespace
+
+const Listing& reportPages() {
+  static const Listing pages = Listing::files({".htm", ".html"});
+  return pages;
 }
 
-std::vector<std::string> listReportPages(const fs::path& folder) {
-  return listFolder(folder, [](const fs::directory_entry& e, const std::string& name) {
-    std::error_code ec;
-    return (hasExtension(name, ".htm") || hasExtension(name, ".html")) && e.is_regular_file(ec);
+std::vector<fs::path> listFolder(const fs::path& folder, const Listing& what) {
+  std::vector<fs::path> entries;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.empty() || (name.front() == '.' && !what.withHidden)) continue;
+    if (holds(what, *it, name)) entries.push_back(it->path());
+  }
+  std::sort(entries.begin(), entries.end(), [](const fs::path& a, const fs::path& b) {
+    return naturalLess(a.filename().string(), b.filename().string());
   });
+  return entries;
 }
 
 }  // namespace yardmark

@@ -1,27 +1,34 @@
 #pragma once
-// What the folder and file lists of the dialogs show, read from the disk each time they ask:
-// visible entries only, ordered as a reader orders names. No widgets here.
+// The one listing of a folder that every folder and file list shows, read from the disk each
+// time a list asks. Each entry is its full path, its name kept as the bytes on the disk, so a
+// name that is not valid text is still the entry that is opened or deleted. No widgets here.
 #include <filesystem>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace yardmark {
 
-// Names compared as a reader orders them: runs of digits by their value ("Game2" before
-// "Game10"), letters without regard to case.
-bool naturalLess(std::string_view a, std::string_view b);
+// Which entries of a folder a listing holds.
+struct Listing {
+  enum class Kind { Folders, Files };
+  Kind kind = Kind::Files;
+  // Files only: the names kept end in one of these (".mdb", ".htm"), in any letter case, as
+  // files copied from another computer keep whatever case they were given; the extension
+  // alone is no name. None keeps every file.
+  std::vector<std::string> extensions;
+  // Names starting with "." are hidden and left out, unless the list must reach into them.
+  bool withHidden = false;
 
-// A name that ends in the extension (".mdb", ".htm") in any letter case, as the old file
-// lists matched their patterns; the extension alone is no name.
-bool hasExtension(std::string_view name, std::string_view extension);
+  static Listing folders(bool withHidden = false) { return {Kind::Folders, {}, withHidden}; }
+  static Listing files(std::vector<std::string> extensions) { return {Kind::Files, std::move(extensions), false}; }
+};
 
-// The visible subfolders of a folder, naturally sorted; none when it cannot be read.
-std::vector<std::string> listSubfolders(const std::filesystem::path& folder);
-// The visible files of a folder with the extension, naturally sorted; none when it cannot be read.
-std::vector<std::string> listFilesWithExtension(const std::filesystem::path& folder, std::string_view extension);
-// The visible report pages of a folder: ".htm" and ".html" names in any letter case, as the
-// old "*.htm" pattern matched both.
-std::vector<std::string> listReportPages(const std::filesystem::path& folder);
+// The report pages: ".htm" and ".html" names, both pages a browser shows.
+const Listing& reportPages();
+
+// The entries of a folder ordered as a reader orders names: runs of digits by their value
+// ("Game2" before "Game10"), letters without regard to case. None when it cannot be read.
+std::vector<std::filesystem::path> listFolder(const std::filesystem::path& folder, const Listing& what);
 
 }  // namespace yardmark

@@ -16,11 +16,12 @@ char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 
 }  // namespace
 
-bool isGameFileName(std::string_view name) { return hasExtension(name, ".mdb"); }
+const Listing& gameFiles() {
+  static const Listing games = Listing::files({".mdb"});
+  return games;
+}
 
-std::vector<std::string> listYearFolders(const fs::path& gamesFolder) { return listSubfolders(gamesFolder); }
-
-std::vector<std::string> listGameFiles(const fs::path& folder) { return listFilesWithExtension(folder, ".mdb"); }
+std::vector<fs::path> listGameFiles(const fs::path& folder) { return listFolder(folder, gameFiles()); }
 
 std::string handOverPath(const fs::path& file) {
   std::string text = file.string();

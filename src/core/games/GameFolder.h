@@ -1,9 +1,8 @@
 #pragma once
-// What the game file dialogs list: the year folders of the games folder and the game files of
-// a year folder, read from the disk each time a dialog asks. No widgets here.
+// Game files on the disk: which files are games, the path a dialog hands over, and making,
+// deleting and recognising a game file. No widgets here.
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -11,13 +10,10 @@
 
 namespace yardmark {
 
-// A game file's name: it ends in ".mdb" in any letter case, as the old file lists matched it.
-bool isGameFileName(std::string_view name);
-
-// The visible subfolders of a folder, naturally sorted; none when it cannot be read.
-std::vector<std::string> listYearFolders(const std::filesystem::path& gamesFolder);
-// The visible game files of a folder, naturally sorted; none when it cannot be read.
-std::vector<std::string> listGameFiles(const std::filesystem::path& folder);
+// Game files: names ending in ".mdb" in any letter case.
+const Listing& gameFiles();
+// The game files of a folder, naturally ordered; none when it cannot be read.
+std::vector<std::filesystem::path> listGameFiles(const std::filesystem::path& folder);
 
 // The path a dialog hands over: every ASCII letter in lower case. The path lookup folds only
 // ASCII letters, so other letters keep their case to be found again.

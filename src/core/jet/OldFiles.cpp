@@ -1,58 +1,13 @@
 #include "core/jet/OldFiles.h"
 
 #include <algorithm>
-#include <cctype>
-#include <string_view>
+
+#include "core/files/FolderListing.h"
+#include "core/games/GameFolder.h"
 
 namespace yardmark {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool hasMdbExtension(const fs::path& p) {
-  std::string ext = p.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext == ".mdb";
-}
-
-// Names as a user reads them: letter case aside, and Game2 before Game10.
-bool readingOrder(const fs::path& a, const fs::path& b) {
-  const std::string x = a.filename().string(), y = b.filename().string();
-  size_t i = 0, j = 0;
-  while (i < x.size() && j < y.size()) {
-    if (std::isdigit(static_cast<unsigned char>(x[i])) && std::isdigit(static_cast<unsigned char>(y[j]))) {
-      const size_t i0 = i, j0 = j;
-      while (i < x.size() && std::isdigit(static_cast<unsigned char>(x[i]))) ++i;
-      while (j < y.size() && std::isdigit(static_cast<unsigned char>(y[j]))) ++j;
-      const std::string_view p = std::string_view(x).substr(i0, i - i0), q = std::string_view(y).substr(j0, j - j0);
-      const std::string_view pn = p.substr(std::min(p.find_first_not_of('0'), p.size()));
-      const std::string_view qn = q.substr(std::min(q.find_first_not_of('0'), q.size()));
-      if (pn.size() != qn.size()) return pn.size() < qn.size();
-      if (pn != qn) return pn < qn;
-      continue;
-    }
-    const int cx = std::tolower(static_cast<unsigned char>(x[i])), cy = std::tolower(static_cast<unsigned char>(y[j]));
-    if (cx != cy) return cx < cy;
-    ++i, ++j;
-  }
-  if ((x.size() - i) != (y.size() - j)) return x.size() - i < y.size() - j;
-  return x < y;  // repeatable when names differ only in case or leading zeros
-}
-
-std::vector<fs::path> sortedEntries(const fs::path& folder, bool folders) {
-  std::vector<fs::path> out;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code kindError;
-    if (folders ? it->is_directory(kindError) : it->is_regular_file(kindError)) out.push_back(it->path());
-  }
-  std::sort(out.begin(), out.end(), readingOrder);
-  return out;
-}
-
-}  // namespace
 
 std::vector<OldFile> findOldFiles(const DataTree& tree) {
   std::vector<OldFile> found;
@@ -62,9 +17,8 @@ std::vector<OldFile> findOldFiles(const DataTree& tree) {
   take(tree.masterTemplate(), OldFileKind::Game);
   take(tree.rosterDatabase(), OldFileKind::Roster);
   take(tree.tmpDatabase(), OldFileKind::Game);
-  for (const fs::path& year : sortedEntries(tree.gamesRoot(), true))
-    for (const fs::path& file : sortedEntries(year, false))
-      if (hasMdbExtension(file)) take(file, OldFileKind::Game, true);
+  for (const fs::path& year : listFolder(tree.gamesRoot(), Listing::folders()))
+    for (const fs::path& file : listGameFiles(year)) take(file, OldFileKind::Game, true);
   return found;
 }
 

@@ -6,10 +6,11 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "gui/shell/FormKit.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/shell/App.h"
+#include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormHost.h"
+#include "gui/shell/FormKit.h"
 #include "gui/shell/Prompter.h"
 
 namespace yardmark {
@@ -28,21 +29,23 @@ DialogDeleteReport::DialogDeleteReport(App& app)
 
 void DialogDeleteReport::OKButton_Click() {
   Prompter& prompter = app().prompter();
-  const QString name = selectedFile();
-  if (name.isEmpty()) {
+  const QListWidgetItem* report = selectedReport();
+  if (!report) {
     prompter.tell("Please select the game to delete.");
     return;
   }
   if (prompter.message(MessageBox("Are you sure you want to delete this report?", Buttons::YesNo)) != Answer::Yes)
     return;
-  const QString path = reportPath(name);
+  const QString name = report->text();
+  const fs::path path = pathOf(report);
   App& a = app();
-  a.vars().currentReportName = path;
+  a.vars().currentReportName = QString::fromStdString(path.string());
   // The viewer never goes on showing a report that is gone.
   if (auto* viewer = a.forms().find<frmViewReport>(); viewer && viewer->shownFile() == path && !viewer->unload())
     return;
+  // The exact file picked: a name the screen cannot show exactly is still this report.
   std::error_code ec;
-  if (!fs::remove(fs::path(path.toStdString()), ec) || ec) {
+  if (!fs::remove(path, ec) || ec) {
     prompter.tell("Cannot delete the report '" + name +
                   "': " + QString::fromStdString(ec ? ec.message() : std::string("the file does not exist")) + ".");
     return;

@@ -10,7 +10,7 @@
 
 #include "core/files/DataTree.h"
 #include "core/report/ReportName.h"
-#include "gui/reports/FileLists.h"
+#include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormKit.h"
 #include "gui/reports/frmNewReport.h"
 #include "gui/shell/App.h"
@@ -69,7 +69,7 @@ DialogNewReport::DialogNewReport(App& app) : Form(app) {
 
 void DialogNewReport::formActivate() {
   placeOverMainWindow(*this);
-  fillReportList(File1, app().tree().reportsFolder());
+  showPaths(File1, listFolder(app().tree().reportsFolder(), reportPages()));
   txtReportName->setFocus();
 }
 

@@ -5,13 +5,16 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "gui/shell/FormKit.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/shell/App.h"
+#include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormHost.h"
+#include "gui/shell/FormKit.h"
 #include "gui/shell/Prompter.h"
 
 namespace yardmark {
+
+namespace fs = std::filesystem;
 
 DialogOpenReport::DialogOpenReport(App& app) : ReportFileDialog(app, "DialogOpenReport", "Open Report", "OK") {
   Label1 = buddyLabel(Frame1, "Label1", "Select Year", Dir1);
@@ -21,12 +24,13 @@ DialogOpenReport::DialogOpenReport(App& app) : ReportFileDialog(app, "DialogOpen
 }
 
 void DialogOpenReport::OKButton_Click() {
-  const QString name = selectedFile();
-  if (name.isEmpty()) {
+  const QListWidgetItem* report = selectedReport();
+  if (!report) {
     app().prompter().tell("Plz select the file.");
     return;
   }
-  const QString path = reportPath(name);
+  const QString name = report->text();
+  const fs::path path = pathOf(report);
   App& a = app();
   // The page is read before the viewer comes up, so a file that cannot be shown is never
   // presented as an empty report.
@@ -39,7 +43,7 @@ void DialogOpenReport::OKButton_Click() {
   }
   a.forms().showForm(viewer);
   viewer.lblRepTitle->setText("Report: " + name);
-  a.vars().currentReportName = path;
+  a.vars().currentReportName = QString::fromStdString(path.string());
   unload();
 }
 

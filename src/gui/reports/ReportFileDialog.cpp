@@ -7,11 +7,23 @@
 #include <QVBoxLayout>
 
 #include "core/files/DataTree.h"
-#include "gui/reports/FileLists.h"
-#include "gui/shell/FormKit.h"
 #include "gui/shell/App.h"
+#include "gui/shell/FolderFileLists.h"
+#include "gui/shell/FormKit.h"
 
 namespace yardmark {
+
+namespace {
+
+FolderFileLists::Setup reportSetup() {
+  FolderFileLists::Setup setup;
+  // The folder list shows only the reports folder; the files are always that folder's.
+  setup.folders = FolderFileLists::Folders::Alone;
+  setup.files = &reportPages();
+  return setup;
+}
+
+}  // namespace
 
 ReportFileDialog::ReportFileDialog(App& app, const char* name, const QString& caption, const QString& okCaption)
     : Form(app) {
@@ -19,12 +31,10 @@ ReportFileDialog::ReportFileDialog(App& app, const char* name, const QString& ca
   setWindowTitle(caption);
   Frame1 = new QGroupBox("Select Report", this);
   Frame1->setObjectName("Frame1");
-  // The folder list shows only the reports folder; the files are always that folder's.
-  Dir1 = new QListWidget(Frame1);
-  Dir1->setObjectName("Dir1");
+  m_lists = new FolderFileLists(Frame1, reportSetup());
+  Dir1 = m_lists->Dir1;
   Dir1->setMaximumHeight(Dir1->fontMetrics().height() * 2 + 8);
-  File1 = new QListWidget(Frame1);
-  File1->setObjectName("File1");
+  File1 = m_lists->File1;
   OKButton = new QPushButton(okCaption, this);
   OKButton->setObjectName("OKButton");
   CancelButton = new QPushButton("Cancel", this);
@@ -39,37 +49,23 @@ ReportFileDialog::ReportFileDialog(App& app, const char* name, const QString& ca
   outer->addWidget(Frame1, 1);
   outer->addLayout(buttons);
 
-  showFolder();
-  connect(Dir1, &QListWidget::itemActivated, this, &ReportFileDialog::showFolder);
+  m_lists->open(app.tree().reportsFolder());
   connect(File1, &QListWidget::itemActivated, this, [this] { OKButton_Click(); });
   connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { unload(); });
 }
 
-void ReportFileDialog::showFolder() {
-  const auto folder = app().tree().reportsFolder();
-  Dir1->clear();
-  Dir1->addItem(QString::fromStdString(folder.filename().string()));
-  Dir1->setCurrentRow(0);
-  fillReportList(File1, folder);
-}
-
 void ReportFileDialog::formActivate() {
   placeOverMainWindow(*this);
   // A report written while the dialog stayed open is listed when the user comes back to it.
-  const QString selected = selectedFile();
-  showFolder();
-  if (const auto found = File1->findItems(selected, Qt::MatchExactly); !selected.isEmpty() && !found.isEmpty())
-    File1->setCurrentItem(found.front());
+  const auto selected = m_lists->selectedFile();
+  m_lists->open(app().tree().reportsFolder());
+  if (selected) m_lists->selectFile(*selected);
 }
 
-QString ReportFileDialog::selectedFile() const {
+QListWidgetItem* ReportFileDialog::selectedReport() const {
   const auto selected = File1->selectedItems();
-  return selected.isEmpty() ? QString() : selected.front()->text();
-}
-
-QString ReportFileDialog::reportPath(const QString& fileName) const {
-  return (QString::fromStdString(app().tree().reportsFolder().string()) + '/' + fileName).trimmed();
+  return selected.isEmpty() ? nullptr : selected.front();
 }
 
 }  // namespace yardmark

@@ -1,17 +1,21 @@
 #pragma once
-// What the open and delete dialogs of report files share: the reports folder, its "*.htm"
-// files, OK and Cancel, and the chosen file's path.
+// What the open and delete dialogs of report files share: the reports folder, its report
+// pages, OK and Cancel, and the chosen report.
 #include <QString>
+#include <filesystem>
 
 #include "gui/shell/Form.h"
 
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QVBoxLayout;
 
 namespace yardmark {
+
+class FolderFileLists;
 
 class ReportFileDialog : public Form {
   Q_OBJECT
@@ -28,15 +32,13 @@ class ReportFileDialog : public Form {
   void formActivate() override;
   // The frame's layout, for the labels each dialog adds.
   QVBoxLayout* frameLayout() const { return m_frameLayout; }
-  // The selected file's name; empty when none is selected.
-  QString selectedFile() const;
-  // The reports folder, "/" and the file name, with blanks trimmed at both ends.
-  QString reportPath(const QString& fileName) const;
+  // The selected report's row; nullptr when none is selected.
+  QListWidgetItem* selectedReport() const;
 
   virtual void OKButton_Click() = 0;
 
  private:
-  void showFolder();
+  FolderFileLists* m_lists;
   QVBoxLayout* m_frameLayout;
 };
 

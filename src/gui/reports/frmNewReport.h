@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace yardmark {
 
+class FolderFileLists;
+class TwoListPicker;
+
 class frmNewReport : public Form {
   Q_OBJECT
  public:
@@ -30,8 +33,6 @@ class frmNewReport : public Form {
   QPushButton* cmdRemoveAll;
   QPushButton* cmdGenerateReports;
 
-  // Rebuilds File1: the game files of the selected year that are not chosen yet.
-  void showFiles();
   // The chosen games in list order ("2007\Game1.mdb").
   QStringList chosenGames() const;
 
@@ -39,14 +40,12 @@ class frmNewReport : public Form {
   void formActivate() override;
 
  private:
-  QString selectedYear() const;
-  void addEntry(const QString& entry);
-  void cmdAddDatabase_Click();
-  void cmdAddAll_Click();
-  void cmdRemoveDatabase_Click();
-  void cmdRemoveAll_Click();
+  void makeWidgets();
+  void buildLayout();
   void cmdGenerateReports_Click();
 
+  FolderFileLists* m_lists;
+  TwoListPicker* m_picker;
   bool m_placed = false;
 };
 

@@ -11,7 +11,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "core/files/DataTree.h"
 #include "gui/shell/App.h"
@@ -91,12 +95,15 @@ void frmViewReport::formActivate() {
   }
 }
 
-std::optional<QString> frmViewReport::navigate(const QString& path) {
-  const fs::path file = findPathCaseInsensitive(fs::path(path.toStdString()));
-  QFile f(QString::fromStdString(file.string()));
-  if (!f.exists()) return QStringLiteral("the file does not exist.");
-  if (!f.open(QIODevice::ReadOnly)) return f.errorString() + ".";
-  const QByteArray page = f.readAll();
+std::optional<QString> frmViewReport::navigate(const fs::path& path) {
+  const fs::path file = findPathCaseInsensitive(path);
+  // Read by its own bytes: Qt's file names would turn a name that is not valid UTF-8 into another.
+  std::error_code ec;
+  if (!fs::exists(file, ec)) return QStringLiteral("the file does not exist.");
+  std::ifstream f(file, std::ios::binary);
+  if (!f) return QString::fromLocal8Bit(std::strerror(errno)) + ".";
+  const std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  const QByteArray page = QByteArray::fromStdString(bytes);
   if (!page.contains("<html") && !page.contains("<HTML")) return QStringLiteral("it is not a report page.");
 
   // Qt's browser does not follow the page's @import: the style sheet beside the report is

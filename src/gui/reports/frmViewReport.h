@@ -2,6 +2,7 @@
 // Shows a report page and prints it: page setup, print and print preview through the
 // browser commands.
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -28,9 +29,9 @@ class frmViewReport : public Form {
 
   // Loads the report page with the style sheet beside it; the reason when the file cannot be
   // shown (gone, unreadable, not a page), and then the viewer keeps what it showed.
-  std::optional<QString> navigate(const QString& path);
+  std::optional<QString> navigate(const std::filesystem::path& path);
   // The file the viewer shows; empty before the first.
-  const QString& shownFile() const { return m_shown; }
+  const std::filesystem::path& shownFile() const { return m_shown; }
 
   void setBrowserCommands(std::unique_ptr<BrowserCommands> commands);
   BrowserCommands& browserCommands() { return *m_commands; }
@@ -48,7 +49,7 @@ class frmViewReport : public Form {
   std::optional<BrowserError> queryAndRun(BrowserCommand command);
 
   std::unique_ptr<BrowserCommands> m_commands;
-  QString m_shown;
+  std::filesystem::path m_shown;
   bool m_pageSet = false;
   bool m_sized = false;
 };

@@ -4,7 +4,6 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DialogDeleteReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogNewReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogOpenReport.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FileLists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmNewReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmViewReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileDialog.cpp

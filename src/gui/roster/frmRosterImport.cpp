@@ -10,15 +10,17 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/db/Database.h"
 #include "core/roster/Contacts.h"
 #include "core/roster/Roster.h"
-#include "gui/roster/FolderList.h"
 #include "gui/roster/RosterControls.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Background.h"
+#include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TwoListPicker.h"
 
 namespace yardmark {
 
@@ -47,17 +49,12 @@ void addEntry(QListWidget* to, const PersonName& name) {
                                        QString::fromStdString(name.middle)});
 }
 
-// Moves entries from one list to the other, in list order: every entry, or the selected ones.
-void moveEntries(QListWidget* from, QListWidget* to, bool selectedOnly) {
-  std::vector<int> noted;
-  for (int i = 0; i < from->count(); ++i) {
-    QListWidgetItem* item = from->item(i);
-    if (selectedOnly && !item->isSelected()) continue;
-    noted.push_back(i);
-    to->addItem(item->clone());
-  }
-  // Last first, so that the positions still to remove stay valid.
-  for (auto it = noted.rbegin(); it != noted.rend(); ++it) delete from->takeItem(*it);
+// The folders above the open one, then its subfolders: the coach climbs up or down to the
+// contacts program's folder from wherever the list opened.
+FolderFileLists::Setup folderTree() {
+  FolderFileLists::Setup setup;
+  setup.folders = FolderFileLists::Folders::Tree;
+  return setup;
 }
 
 }  // namespace
@@ -77,22 +74,22 @@ frmRosterImport::frmRosterImport(App& app) : Form(app) {
   setWindowTitle("Import Roster From Rallybook Contacts");
 
   Label1 = rosterLabel(this, "Label1", "Select Folder");
-  Dir1 = new FolderList(this);
-  Dir1->setObjectName("Dir1");
+  m_folders = new FolderFileLists(this, folderTree());
+  Dir1 = m_folders->Dir1;
   Label2 = rosterLabel(this, "Label2", "Select Inidividual");
   importFrom = list(this, "importFrom", QAbstractItemView::ExtendedSelection);
   Label3 = rosterLabel(this, "Label3", "Import");
   importTo = list(this, "importTo", QAbstractItemView::SingleSelection);
-  importTo->setSortingEnabled(true);
   Label1->setBuddy(Dir1);
   Label2->setBuddy(importFrom);
   Label3->setBuddy(importTo);
 
   cmdBegin = rosterButton(this, "cmdBegin", "&Begin");
-  cmdAddAll = rosterButton(this, "cmdAddAll", ">>", "Select All");
-  cmdAddDatabase = rosterButton(this, "cmdAddDatabase", ">", "Add Selected Only");
-  cmdRemoveDatabase = rosterButton(this, "cmdRemoveDatabase", "<", "Remove Selected");
-  cmdRemoveAll = rosterButton(this, "cmdRemoveAll", "<<", "Remove All");
+  m_picker = new TwoListPicker(this, importFrom, importTo);
+  cmdAddAll = m_picker->cmdAddAll;
+  cmdAddDatabase = m_picker->cmdAddDatabase;
+  cmdRemoveDatabase = m_picker->cmdRemoveDatabase;
+  cmdRemoveAll = m_picker->cmdRemoveAll;
   cmdImport = rosterButton(this, "cmdImport", "&Import");
   cmdViewCurrentRoster = rosterButton(this, "cmdViewCurrentRoster", "View Current Roster");
   Label5 = rosterLabel(this, "Label5",
@@ -105,18 +102,14 @@ frmRosterImport::frmRosterImport(App& app) : Form(app) {
   buildLayout();
 
   connect(cmdBegin, &QPushButton::clicked, this, &frmRosterImport::cmdBegin_Click);
-  connect(cmdAddAll, &QPushButton::clicked, this, [this] { moveEntries(importFrom, importTo, false); });
-  connect(cmdAddDatabase, &QPushButton::clicked, this, [this] { moveEntries(importFrom, importTo, true); });
-  connect(cmdRemoveDatabase, &QPushButton::clicked, this, [this] { moveEntries(importTo, importFrom, true); });
-  connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { moveEntries(importTo, importFrom, false); });
   connect(cmdImport, &QPushButton::clicked, this, &frmRosterImport::cmdImport_Click);
   connect(cmdViewCurrentRoster, &QPushButton::clicked, this, &frmRosterImport::cmdViewCurrentRoster_Click);
 
   // Load: open the list on the default folder; without it the user finds the folder by hand.
   importFrom->clear();
   importTo->clear();
-  if (!Dir1->setPath(defaultContactsFolder())) {
-    Dir1->setPath(QDir::homePath());
+  if (!m_folders->open(defaultContactsFolder().toStdString())) {
+    m_folders->open(QDir::homePath().toStdString());
     tellError(
         "Rallybook Contacts Application Not Found.  If you installed it in another directory other than the "
         "default, please locate it.");
@@ -129,19 +122,11 @@ void frmRosterImport::buildLayout() {
   for (QLabel* l : {Label4, Label5}) l->setWordWrap(true);
   Dir1->setMinimumHeight(110);
 
-  auto* moves = new QVBoxLayout;
-  moves->addStretch();
-  for (QPushButton* b : {cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}) {
-    b->setFixedWidth(44);
-    moves->addWidget(b);
-  }
-  moves->addStretch();
-
   auto* lists = new QGridLayout;
   lists->addWidget(Label2, 0, 0);
   lists->addWidget(Label3, 0, 2);
   lists->addWidget(importFrom, 1, 0);
-  lists->addLayout(moves, 1, 1);
+  lists->addLayout(m_picker->buttonColumn({cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}, 44), 1, 1);
   lists->addWidget(importTo, 1, 2);
   lists->setColumnStretch(0, 1);
   lists->setColumnStretch(2, 1);
@@ -175,7 +160,7 @@ void frmRosterImport::tellError(const QString& text) {
 }
 
 void frmRosterImport::cmdBegin_Click() {
-  const std::filesystem::path folder = Dir1->chosen().toStdString();
+  const std::filesystem::path folder = m_folders->pickedFolder();
   const std::filesystem::path file = findCaseInsensitive(folder, "contacts.mdb", DataTree::Last::File);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {

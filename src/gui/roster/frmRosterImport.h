@@ -9,7 +9,8 @@ class QPushButton;
 
 namespace yardmark {
 
-class FolderList;
+class FolderFileLists;
+class TwoListPicker;
 
 class frmRosterImport : public Form {
   Q_OBJECT
@@ -18,7 +19,7 @@ class frmRosterImport : public Form {
   ~frmRosterImport() override;
 
   QLabel* Label1;
-  FolderList* Dir1;
+  QListWidget* Dir1;
   QLabel* Label2;
   QListWidget* importFrom;
   QLabel* Label3;
@@ -33,6 +34,8 @@ class frmRosterImport : public Form {
   QLabel* Label4;
   QLabel* Label5;
 
+  // The folder list: the folder Begin looks in is the one highlighted.
+  FolderFileLists& folders() { return *m_folders; }
   // How the contacts file is read (the helper program and its time limit).
   JetHelper& reader() { return m_reader; }
 
@@ -46,6 +49,8 @@ class frmRosterImport : public Form {
   void cmdViewCurrentRoster_Click();
   void tellError(const QString& text);
 
+  FolderFileLists* m_folders;
+  TwoListPicker* m_picker;
   JetHelper m_reader;
 };
 

@@ -1,6 +1,5 @@
 # GUI: roster maintenance and the import from the contacts database.
 target_sources(yardmark_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/FolderList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmRoster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmRosterImport.cpp
 )

@@ -1,5 +1,5 @@
-// What the game dialogs list and count, without a window: the year folders and game files
-// of the games folder, the season synopsis, and whether a handed-over path is the open game.
+// What the game dialogs count, without a window: the season synopsis, and whether a
+// handed-over path is the open game.
 #include <gtest/gtest.h>
 
 #include "support/GameFiles.h"
@@ -10,24 +10,6 @@ namespace yardmark::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Names = std::vector<std::string>;
-
-TEST(GameFolder, ListsYearFoldersAndGameFilesInTheOrderAReaderExpects) {
-  TempRoot root;
-  for (const char* year : {"2010", "1999", "2007", ".cache"}) fs::create_directories(root.games() / year);
-  root.writeFile("YardMark/games/2008", "a file, not a year folder");
-  for (const char* name : {"Game10.mdb", "Game2.mdb", "GAME3.MDB", "game1.Mdb", "Game02.mdb", "notes.txt",
-                           "Game4.mdb.new", ".Game5.mdb", "mdb"})
-    root.writeFile("YardMark/games/2007/" + std::string(name), "x");
-  fs::create_directories(root.games() / "2007" / "Game6.mdb");  // a folder, not a game
-
-  EXPECT_EQ(listYearFolders(root.games()), (Names{"1999", "2007", "2010"}));
-  EXPECT_EQ(listGameFiles(root.games() / "2007"),
-            (Names{"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game10.mdb"}));
-  EXPECT_TRUE(listGameFiles(root.games() / "1999").empty());
-  EXPECT_TRUE(listGameFiles(root.games() / "gone").empty());
-  EXPECT_TRUE(listYearFolders(root.games() / "gone").empty());
-}
 
 struct SynopsisCase {
   const char* name;

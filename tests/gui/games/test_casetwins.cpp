@@ -1,5 +1,6 @@
-// Two game files whose names differ only in letter case (copied from another computer): the
-// synopsis, File > Open and File > Delete act on the file picked, never on its twin.
+// Game files whose names the screen cannot tell apart: two that differ only in letter case
+// (copied from another computer), and one whose name is not valid UTF-8. The synopsis,
+// File > Open and File > Delete act on the file picked, never on its twin.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,27 @@ TEST_F(CaseTwinsTest, DeleteRemovesThePickedFileOnly) {
     prompter.clear();
     closeEntryForm();
   }
+}
+
+TEST_F(CaseTwinsTest, AGameWhoseNameIsNotTextOpensAndIsDeleted) {
+  const std::string name = "Game\xff.mdb";
+  const fs::path game = writeGame(root, "YardMark/games/2007/" + name, Result::Won, "Owls", "Hawks");
+  auto& open = app.forms().show<DialogOpenGame>();
+  pick(open.Dir1, "2007");
+  EXPECT_EQ(open.lblGamesPlayed->text(), "Games Played: 1");
+  QTest::mouseClick(open.OkButton, Qt::LeftButton);
+  const frmNewGame* entry = app.forms().find<frmNewGame>();
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry->gameFilePath(), game);
+  EXPECT_EQ(entry->txtOwnTeamName->text(), "Owls");
+  closeEntryForm();
+
+  auto& del = app.forms().show<DialogDeleteGame>();
+  pick(del.Dir1, "2007");
+  prompter.answer(Answer::Yes);
+  QTest::mouseClick(del.OkButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Are you sure you want to delete this file?"});
+  EXPECT_FALSE(fs::exists(game));
 }
 
 }  // namespace

@@ -207,7 +207,7 @@ class PrintTest : public ShellTest {
     ShellTest::SetUp();
     window->show();
     viewer = &app.forms().show<frmViewReport>();
-    ASSERT_EQ(viewer->navigate(QString::fromStdString(page.string())), std::nullopt);
+    ASSERT_EQ(viewer->navigate(page), std::nullopt);
   }
   static inline TempRoot* season = nullptr;
   static inline fs::path page;

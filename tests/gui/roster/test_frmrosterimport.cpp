@@ -2,10 +2,10 @@
 #include <QLabel>
 #include <filesystem>
 
-#include "gui/roster/FolderList.h"
-#include "support/RosterFixture.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
+#include "gui/shell/FolderFileLists.h"
+#include "support/RosterFixture.h"
 #include "support/StopWhileHanging.h"
 
 namespace yardmark::test {
@@ -59,12 +59,18 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   EXPECT_EQ(missing.windowTitle(), "Import Roster From Rallybook Contacts");
   missing.unload();
 
-  // Installed: the list opens on the folder; Enter on a subfolder opens that one.
+  // Installed: the list opens on the folder, under the folders above it and over its
+  // subfolders, hidden ones too (Wine's own folder is hidden); Enter on a subfolder opens that one.
   const fs::path folder = installContacts();
   fs::create_directory(folder / "Backup");
+  fs::create_directory(folder / ".wine");
   frmRosterImport& f = open();
   EXPECT_EQ(prompter.records().size(), 1u);
-  EXPECT_EQ(f.Dir1->path().toStdString(), folder.string());
+  EXPECT_EQ(f.folders().openFolder(), folder);
+  const QStringList tree = texts(f.Dir1);
+  EXPECT_EQ(tree.first(), "/");
+  EXPECT_EQ(tree.mid(tree.size() - 3), (QStringList{"RALLYBOOK Contacts", ".wine", "Backup"}));
+  EXPECT_EQ(f.Dir1->currentItem()->text(), "RALLYBOOK Contacts");
   EXPECT_EQ(f.Label1->buddy(), f.Dir1);
   EXPECT_EQ(f.Label2->buddy(), f.importFrom);
   EXPECT_EQ(f.Label3->buddy(), f.importTo);
@@ -74,7 +80,9 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   f.Dir1->setFocus();
   QTest::keyClick(f.Dir1, Qt::Key_End);
   QTest::keyClick(f.Dir1, Qt::Key_Return);
-  EXPECT_EQ(f.Dir1->path().toStdString(), (folder / "Backup").string());
+  EXPECT_EQ(f.folders().openFolder(), folder / "Backup");
+  ASSERT_TRUE(f.folders().open(folder / "Backup" / ".."));
+  EXPECT_EQ(f.folders().openFolder(), folder);
 }
 
 TEST_F(RosterImportTest, BeginListsEveryContactAndASecondBeginListsThemAgain) {
@@ -171,7 +179,7 @@ TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
       root.writeFile("folders/not-jet/contacts.mdb", "Name,Phone\nSmith,555\n");
     else if (c.file)
       fs::copy_file(fixture(c.file), file);
-    ASSERT_TRUE(f.Dir1->setPath(QString::fromStdString(folder.string())));
+    ASSERT_TRUE(f.folders().open(folder));
     if (!c.message.isEmpty()) prompter.answer(Answer::Ok);
     click(&f, "cmdBegin");
     const QString expected =
@@ -189,7 +197,7 @@ TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
   fs::permissions(hangs, fs::perms::owner_all);
   f.reader().program = hangs.string();
   f.reader().timeLimitMs = 300;
-  ASSERT_TRUE(f.Dir1->setPath(QString::fromStdString((root.dir() / "folders/contacts_empty.mdb").string())));
+  ASSERT_TRUE(f.folders().open(root.dir() / "folders/contacts_empty.mdb"));
   prompter.clear();
   prompter.answer(Answer::Ok);
   click(&f, "cmdBegin");

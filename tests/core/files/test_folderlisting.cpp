@@ -1,0 +1,77 @@
+// The one listing of a folder behind every folder and file list.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/files/FolderListing.h"
+#include "core/games/GameFolder.h"
+#include "support/TempRoot.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+// A name that is not valid UTF-8: Qt's text would make another name of it.
+const std::string kRawName = "Week\xff.htm";
+
+Names namesOf(const std::vector<fs::path>& entries) {
+  Names names;
+  for (const fs::path& e : entries) names.push_back(e.filename().string());
+  return names;
+}
+
+TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
+  TempRoot root;
+  const fs::path games = root.games();
+  for (const char* year : {"2010", "1999", "2007", ".cache"}) fs::create_directories(games / year);
+  root.writeFile("YardMark/games/2008", "a file, not a year folder");
+  for (const std::string name : {"Game10.mdb", "Game2.mdb", "GAME3.MDB", "game1.Mdb", "Game02.mdb", "notes.txt",
+                                 "Game4.mdb.new", ".Game5.mdb", "mdb", "old.html", "Week3.HTML", kRawName.c_str()})
+    root.writeFile("YardMark/games/2007/" + name, "x");
+  fs::create_directories(games / "2007" / "Game6.mdb");  // a folder, not a game
+
+  const struct {
+    const char* name;
+    fs::path folder;
+    Listing what;
+    Names expected;
+  } cases[] = {
+      {"year folders", games, Listing::folders(), {"1999", "2007", "2010"}},
+      {"hidden folders when asked", games, Listing::folders(true), {".cache", "1999", "2007", "2010"}},
+      {"game files in any letter case, Game2 before Game10",
+       games / "2007",
+       gameFiles(),
+       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game10.mdb"}},
+      {"report pages", games / "2007", reportPages(), {"old.html", "Week3.HTML", kRawName}},
+      {"every visible file",
+       games / "2007",
+       Listing::files({}),
+       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game4.mdb.new", "Game10.mdb", "mdb", "notes.txt",
+        "old.html", "Week3.HTML", kRawName}},
+      {"a year without games", games / "1999", gameFiles(), {}},
+      {"a folder that is gone", games / "gone", Listing::folders(), {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<fs::path> listed = listFolder(c.folder, c.what);
+    EXPECT_EQ(namesOf(listed), c.expected);
+    for (const fs::path& entry : listed) EXPECT_EQ(entry.parent_path(), c.folder);
+  }
+}
+
+TEST(FolderListing, ANameThatIsNotTextIsOpenedAndDeletedThroughItsPath) {
+  TempRoot root;
+  root.writeFile("YardMark/Reports/" + kRawName, "<html>raw</html>");
+  const std::vector<fs::path> pages = listFolder(root.yardmark() / "Reports", reportPages());
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_EQ(readBytes(pages[0]), "<html>raw</html>");
+  EXPECT_TRUE(fs::remove(pages[0]));
+  EXPECT_TRUE(listFolder(root.yardmark() / "Reports", reportPages()).empty());
+}
+
+}  // namespace
+}  // namespace yardmark::test
