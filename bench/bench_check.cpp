@@ -102,9 +102,8 @@ void BM_AuditGames(benchmark::State& state) {
   for (auto _ : state) {
     const RosterIndex roster(rosterPlayerNames(tree.rosterDatabase()));
     std::vector<fs::path> files;
-    for (const std::string& year : listYearFolders(tree.gamesRoot()))
-      for (const std::string& name : listGameFiles(tree.gamesRoot() / year))
-        files.push_back(tree.gamesRoot() / year / name);
+    for (const fs::path& year : listFolder(tree.gamesRoot(), Listing::folders()))
+      for (const fs::path& file : listGameFiles(year)) files.push_back(file);
     size_t findings = 0;
     for (const FileAudit& audit : auditGameFiles(files, roster)) {
       findings += audit.findings.size();

@@ -38,7 +38,7 @@ struct Game {
 };
 
 void addYear(const fs::path& folder, const std::string& year, std::vector<Game>& games) {
-  for (const std::string& name : listGameFiles(folder)) games.push_back({folder / name, year + "/" + name});
+  for (const fs::path& file : listGameFiles(folder)) games.push_back({file, year + "/" + file.filename().string()});
 }
 
 std::string counted(int n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
 
   std::vector<Game> games;
   if (i == args.size()) {
-    for (const std::string& year : listYearFolders(gamesRoot)) addYear(gamesRoot / year, year, games);
+    for (const fs::path& year : listFolder(gamesRoot, Listing::folders())) addYear(year, year.filename().string(), games);
   }
   for (; i < args.size(); ++i) {
     if (!isYear(args[i])) {

@@ -11,6 +11,8 @@
 
 #include "core/backup/Archive.h"
 #include "core/files/FolderListing.h"
+#include "core/games/GameFolder.h"
+#include "core/games/GameFolder.h"
 
 namespace yardmark {
 
@@ -54,8 +56,8 @@ std::vector<Item> collect(const DataTree& tree, const fs::path& yardmark) {
   std::vector<Item> items;
   auto add = [&](const fs::path& p, Area area) { items.push_back({p, p.lexically_relative(yardmark).generic_string(), area, {}}); };
   const fs::path games = tree.gamesRoot();
-  for (const std::string& year : listSubfolders(games))
-    for (const std::string& file : listFilesWithExtension(games / year, ".mdb")) add(games / year / file, Area::Game);
+  for (const fs::path& year : listFolder(games, Listing::folders()))
+    for (const fs::path& file : listGameFiles(year)) add(file, Area::Game);
   if (fs::is_regular_file(tree.rosterDatabase())) add(tree.rosterDatabase(), Area::Roster);
   std::error_code ec;
   for (fs::recursive_directory_iterator it(tree.reportsFolder(), ec), end; !ec && it != end; it.increment(ec))
