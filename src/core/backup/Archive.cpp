@@ -11,6 +11,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include "core/files/CaseFold.h"
 
 namespace yardmark::backup {
 
@@ -23,11 +24,7 @@ constexpr std::string_view kManifestTitle = "YardMark backup ";
 // No file of a coach's data comes near this; a larger entry is a damaged or hostile archive.
 constexpr std::uint64_t kLargestEntry = 1ull << 30;
 
-std::string lowered(std::string_view s) {
-  std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
+std::string lowered(std::string_view s) { return lowerAscii(s); }
 
 std::vector<std::string_view> pathSteps(std::string_view name) {
   std::vector<std::string_view> out;

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/backup/Archive.h"
+#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -30,8 +31,7 @@ void tally(BackupSummary& s, const std::string& name, long rosterRows) {
     }
     case Area::Roster: s.rosterPlayers = std::max(rosterRows, 0L); break;
     case Area::Report: {
-      std::string ext = p.extension().string();
-      std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+      const std::string ext = lowerAscii(p.extension().string());
       s.reports += ext == ".htm" || ext == ".html";
       break;
     }

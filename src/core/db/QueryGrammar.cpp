@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "core/db/DbError.h"
+#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -22,7 +23,7 @@ std::optional<Query> parseQueryText(std::string_view text) {
   q.table = m[1].str();
   if (m[2].matched) {
     q.whereColumn = m[3].str();
-    q.whereYes = std::tolower(static_cast<unsigned char>(m[4].str().front())) == 'y';
+    q.whereYes = lowerAscii(m[4].str().front()) == 'y';
   }
   if (m[5].matched) q.orderColumn = m[6].str();
   return q;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <mutex>
 #include <unordered_map>
+#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -15,16 +16,9 @@ extern const std::string_view schema_sql;
 
 namespace {
 
-bool sameNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
+bool sameNoCase(std::string_view a, std::string_view b) { return equalsIgnoringCase(a, b); }
 
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
+std::string lower(const std::string& s) { return lowerAscii(s); }
 
 ColumnKind kindOf(const std::string& declared, bool key) {
   const std::string type = lower(declared);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/db/Database.h"
+#include "core/files/CaseFold.h"
 #include "core/files/SafeWrite.h"
 #include "core/db/Value.h"
 
@@ -20,11 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool sameNoCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
+bool sameNoCase(const std::string& a, const std::string& b) { return equalsIgnoringCase(a, b); }
 
 std::vector<std::string> components(std::string_view literal) {
   std::vector<std::string> out;

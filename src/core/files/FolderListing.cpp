@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -10,7 +11,6 @@ namespace fs = std::filesystem;
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // -1, 0 or 1 as a reader orders the two names; 0 also for names that differ only in case or
 // in leading zeros.

@@ -5,16 +5,11 @@
 #include "core/files/DataTree.h"
 #include "core/files/FolderListing.h"
 #include "core/files/SafeWrite.h"
+#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 const Listing& gameFiles() {
   static const Listing games = Listing::files({".mdb"});
@@ -24,9 +19,7 @@ const Listing& gameFiles() {
 std::vector<fs::path> listGameFiles(const fs::path& folder) { return listFolder(folder, gameFiles()); }
 
 std::string handOverPath(const fs::path& file) {
-  std::string text = file.string();
-  std::transform(text.begin(), text.end(), text.begin(), lowerAscii);
-  return text;
+  return lowerAscii(file.string());
 }
 
 void copyTemplateTo(const fs::path& masterTemplate, const fs::path& gameFile) {

@@ -19,6 +19,7 @@
 #include "core/files/DataTree.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
+#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -26,10 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
+std::string lower(const std::string& s) { return lowerAscii(s); }
 
 // Our tables as the house schema lays them out, for game files or for the roster.
 DatabaseKind databaseKind(OldFileKind kind) {
