@@ -33,7 +33,12 @@ std::error_code deleteGameFile(const fs::path& file) {
   std::error_code ec;
   if (fs::is_directory(file, ec)) return std::make_error_code(std::errc::is_a_directory);  // never a folder
   if (!fs::remove(file, ec)) return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
-  for (const char* side : {"-journal", "-wal", "-shm"}) fs::remove(file.string() + side, ec);
+  // A journal left beside a deleted game would be played back into the next game of that name,
+  // so one that cannot go is told, not passed over.
+  for (const char* side : {"-journal", "-wal", "-shm"}) {
+    fs::remove(file.string() + side, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) return ec;
+  }
   return {};
 }
 

@@ -60,8 +60,11 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
       o.status = ReportOutcome::Status::WriteFailed;
       o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
       break;
+    case HtmlWriteResult::Status::NothingToWrite:  // no page was built: nothing was made
+      o.status = ReportOutcome::Status::WriteFailed;
+      o.message = "Cannot write the report '" + reportName + "': no page was made.";
+      break;
     case HtmlWriteResult::Status::Written:
-    case HtmlWriteResult::Status::NothingToWrite:
       o.status = ReportOutcome::Status::Created;
       o.boxText = "Report has successfully been created named " + reportName;
       o.message = o.boxText;

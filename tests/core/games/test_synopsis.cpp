@@ -2,6 +2,8 @@
 // handed-over path is the open game.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "support/GameFiles.h"
 #include "core/games/GameFolder.h"
 #include "core/games/Synopsis.h"
@@ -87,6 +89,18 @@ TEST(GameFolder, AHandedOverPathIsTheOpenGameWhateverItsLetterCase) {
   EXPECT_FALSE(isSameGameFile(game, handOverPath(other)));
   EXPECT_FALSE(isSameGameFile({}, handOverPath(game)));
   EXPECT_FALSE(isSameGameFile(game, root.games() / "2007" / "Game9.mdb"));
+}
+
+TEST(GameFolder, DeletingAGameTakesItsJournalOrSaysWhyNot) {
+  TempRoot root;
+  const fs::path game = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
+  std::ofstream(game.string() + "-journal") << "hot";
+  EXPECT_FALSE(deleteGameFile(game));
+  EXPECT_FALSE(fs::exists(game.string() + "-journal"));
+  // A journal that cannot go would be played back into the next Game3: said, not passed over.
+  const fs::path again = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
+  fs::create_directories(again.string() + "-journal/stuck");
+  EXPECT_TRUE(deleteGameFile(again));
 }
 
 }  // namespace
