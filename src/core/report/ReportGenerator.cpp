@@ -61,9 +61,8 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
       o.message = "Cannot write the report '" + written.file + "': " + written.errorMessage + ".";
       break;
     case HtmlWriteResult::Status::NothingToWrite:  // no page was built: nothing was made
-      o.status = ReportOutcome::Status::WriteFailed;
-      o.message = "Cannot write the report '" + reportName + "': no page was made.";
-      break;
+      return failure(ReportOutcome::Status::WriteFailed, reportName,
+                     "Cannot write the report '" + reportName + "': no page was made.");
     case HtmlWriteResult::Status::Written:
       o.status = ReportOutcome::Status::Created;
       o.boxText = "Report has successfully been created named " + reportName;
