@@ -39,12 +39,8 @@ private:
 
 void documentHead(std::string& out, const SeasonDetail& d) {
   PageText page;
+  htmlPrologue(page);
   page.lines({
-      {0, R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN")"},
-      {0, R"("http://www.w3.org/TR/html4/loose.dtd">)"},
-      {0, "<html>"},
-      {0, "<head>"},
-      {0, R"(<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">)"},
       {0, "<title>SEASON DETAIL</title>"},
       {0, R"(<link rel="stylesheet" type="text/css" href="../css/css.css">)"},
       // Not wrapped in an HTML comment, which keeps the viewer from reading some of the rules.

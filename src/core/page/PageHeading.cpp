@@ -49,12 +49,8 @@ Facts recordPass(Recordset& header) {
 }
 
 void documentHead(PageText& page, const Facts& facts) {
+  htmlPrologue(page);
   page.lines({
-      {0, R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN")"},
-      {0, R"("http://www.w3.org/TR/html4/loose.dtd">)"},
-      {0, "<html>"},
-      {0, "<head>"},
-      {0, R"(<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">)"},
       {0, "<title>TOTAL TEAM STATS</title>"},
       {0, R"(<style type="text/css">)"},
       {0, "<!--"},

@@ -144,4 +144,14 @@ std::string tackleSumText(const Value& unassisted, const Value& assists, const V
   return wholeText(roundHalfEven(sum));
 }
 
+void htmlPrologue(PageText& page) {
+  page.lines({
+      {0, R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN")"},
+      {0, R"("http://www.w3.org/TR/html4/loose.dtd">)"},
+      {0, "<html>"},
+      {0, "<head>"},
+      {0, R"(<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">)"},
+  });
+}
+
 }  // namespace yardmark

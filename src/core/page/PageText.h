@@ -61,4 +61,7 @@ std::string percentText(const Value& comp, const Value& att);
 // Tackles plus sacks as a whole number (halves to even); 0 when one of them is empty.
 std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks);
 
+// The lines every page of ours opens with: the document type, <html>, <head> and the character set.
+void htmlPrologue(PageText& page);
+
 }  // namespace yardmark
