@@ -58,6 +58,7 @@ yardmark_add_test(test_reports
     ${_t}/reports/test_selectgames.cpp
     ${_t}/reports/test_viewreport.cpp
     ${_t}/reports/test_reportfiles.cpp
+    ${_t}/reports/test_viewerexports.cpp
   LIBS yardmark_guitestsupport)
 add_dependencies(test_reports yardmark-report)
 target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")

@@ -1,5 +1,7 @@
 #include "core/page/DetailPage.h"
 
+#include <fstream>
+
 #include "core/files/DataTree.h"
 #include "core/page/PageText.h"
 #include "core/page/SafeWrite.h"
@@ -204,10 +206,26 @@ fs::path detailPagePath(const fs::path& reportsFolder, const std::string& report
   return findCaseInsensitive(reportsFolder, "detail", DataTree::Last::Folder) / reportName;
 }
 
-fs::path writeDetailPage(const fs::path& reportsFolder, const std::string& reportName, const SeasonDetail& d) {
+fs::path gamesListPath(const fs::path& reportsFolder, const std::string& reportName) {
+  return detailPagePath(reportsFolder, reportName + ".games");
+}
+
+std::vector<fs::path> readGamesList(const fs::path& file) {
+  std::vector<fs::path> games;
+  std::ifstream in(file, std::ios::binary);
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty()) games.emplace_back(line);
+  return games;
+}
+
+fs::path writeDetailPage(const fs::path& reportsFolder, const std::string& reportName, const SeasonDetail& d,
+                         const std::vector<fs::path>& games) {
   const fs::path target = detailPagePath(reportsFolder, reportName);
   makeFolder(target.parent_path());
-  writeFilesSafely({{target, detailPageText(d)}});
+  // By the path's own bytes: a name that is not valid UTF-8 still finds its file again.
+  std::string list;
+  for (const fs::path& game : games) list.append(game.string()).push_back('\n');
+  writeFilesSafely({{target, detailPageText(d)}, {gamesListPath(reportsFolder, reportName), list}});
   return target;
 }
 

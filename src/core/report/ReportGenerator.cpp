@@ -65,7 +65,7 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
                      "Cannot write the report '" + reportName + "': no page was made.");
     case HtmlWriteResult::Status::Written:
       o.status = ReportOutcome::Status::Created;
-      o.boxText = "Report has successfully been created named " + reportName;
+      o.boxText = createdText(reportName);
       o.message = o.boxText;
       o.file = written.file;
       if (notEmptied)
@@ -87,7 +87,11 @@ std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string
   const SeasonDetail detail = buildSeasonDetail(games, std::move(merged));
   const std::string written = "The report " + reportName + " was written, but not ";
   try {
-    if (extras.detailPage) writeDetailPage(tree.reportsFolder(), reportName, detail);
+    if (extras.detailPage) {
+      std::vector<fs::path> files;
+      for (const GameRecord& game : games) files.push_back(game.file);
+      writeDetailPage(tree.reportsFolder(), reportName, detail, files);
+    }
   } catch (const WriteError& e) {
     return failure(ReportOutcome::Status::DetailFailed, e.file().string(), written + "its detail page " + e.what() + ".");
   }
@@ -100,6 +104,10 @@ std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string
 }
 
 }  // namespace
+
+std::string createdText(const std::string& reportName) {
+  return "Report has successfully been created named " + reportName;
+}
 
 ReportGenerator::ReportGenerator(DataTree tree) : m_tree(std::move(tree)) {}
 

@@ -27,6 +27,9 @@ struct ReportOutcome {
   bool ok() const { return status == Status::Created; }
 };
 
+// The text that tells a report was written.
+std::string createdText(const std::string& reportName);
+
 // What is written beside the report page.
 struct ReportExtras {
   bool detailPage = true;                // Reports/detail/NAME

@@ -7,14 +7,21 @@
 #include <QPrinter>
 #include <QTextDocument>
 #include <algorithm>
+#include <random>
+
+#include "core/files/SafeWrite.h"
 
 namespace yardmark {
 
 QtBrowserCommands::QtBrowserCommands(QTextDocument* document, QWidget* dialogParent)
     : m_document(document), m_parent(dialogParent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   // The printer outlives every dialog, so a choice made in Page Setup holds for the rest of the run.
-  m_printer->setPageSize(QPageSize(paperFor(QLocale::system().territory())));
-  m_printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  m_printer->setPageLayout(defaultPageLayout());
+}
+
+QPageLayout defaultPageLayout() {
+  return QPageLayout(QPageSize(paperFor(QLocale::system().territory())), QPageLayout::Portrait,
+                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
 QPageSize::PageSizeId paperFor(QLocale::Territory territory) {
@@ -56,6 +63,34 @@ void printShrunkToWidth(const QTextDocument& document, QPrinter& printer) {
 }
 
 }  // namespace
+
+void writePdf(const QTextDocument& document, const QPageLayout& layout, const std::filesystem::path& file) {
+  std::random_device rd;
+  // Appended: GCC 12 at -O3 warns (-Wrestrict, a false alarm) on "." + text.
+  std::string name(1, '.');
+  name.append(file.filename().string()).append(".").append(std::to_string(rd())).append(".part");
+  const std::filesystem::path part = file.parent_path() / name;
+  try {
+    replaceFile(file, part, [&](const std::filesystem::path& p) {
+      // Made first by the program itself, so that a folder that cannot be written is told with
+      // the system's reason; QPrinter only says it failed.
+      writeFileBytes(p, "");
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setPageLayout(layout);
+      printer.setOutputFileName(QString::fromStdString(p.string()));
+      printShrunkToWidth(document, printer);
+      std::error_code ec;
+      if (printer.printerState() == QPrinter::Error || std::filesystem::file_size(p, ec) == 0 || ec)
+        throw std::filesystem::filesystem_error("cannot write the file", p,
+                                                std::make_error_code(std::errc::io_error));
+    });
+  } catch (const std::filesystem::filesystem_error& e) {
+    const std::string reason = e.code() == std::errc::io_error ? "the file could not be written" : e.code().message();
+    throw BrowserError{"Cannot write the PDF file '" + QString::fromStdString(file.string()) + "': " +
+                       QString::fromStdString(reason) + "."};
+  }
+}
 
 void QtBrowserCommands::print() {
   if (!m_printer->isValid()) throw BrowserError{"No printer is available."};

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
+#include <filesystem>
 #include <memory>
 
 class QPrinter;
@@ -36,6 +37,13 @@ class BrowserCommands {
 // The paper a user of that country has in the printer: Letter in the United States and Canada, A4
 // elsewhere.
 QPageSize::PageSizeId paperFor(QLocale::Territory territory);
+// That paper with ten-millimetre margins, before any Page Setup.
+QPageLayout defaultPageLayout();
+
+// The page laid out as Print lays it out, into a PDF file written under a temporary name and
+// renamed, so that a failure leaves any old file as it was. Throws BrowserError with the path
+// and the reason.
+void writePdf(const QTextDocument& document, const QPageLayout& layout, const std::filesystem::path& file);
 
 // Page setup, print and preview of a text document through Qt's dialogs and a QPrinter
 // (vector output, as the page is laid out for paper).

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "core/page/DetailPage.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FolderFileLists.h"
@@ -49,6 +50,14 @@ void DialogDeleteReport::OKButton_Click() {
     prompter.tell("Cannot delete the report '" + name +
                   "': " + QString::fromStdString(ec ? ec.message() : std::string("the file does not exist")) + ".");
     return;
+  }
+  // The detail page and the games list go with their report; an older report has neither.
+  const fs::path reports = path.parent_path();
+  const std::string file = path.filename().string();
+  for (const fs::path& extra : {detailPagePath(reports, file), gamesListPath(reports, file)}) {
+    if (fs::remove(extra, ec); ec)
+      prompter.tell("The report '" + name + "' was deleted, but not its file '" +
+                    QString::fromStdString(extra.string()) + "': " + QString::fromStdString(ec.message()) + ".");
   }
   unload();
 }

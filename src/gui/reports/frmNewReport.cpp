@@ -145,9 +145,15 @@ void frmNewReport::cmdGenerateReports_Click() {
     WaitCursor wait;
     outcome = generator.generate(games, name.toStdString());
   }
-  const QString text = QString::fromStdString(outcome.boxText);
+  QString text = QString::fromStdString(outcome.boxText);
+  QStringList warnings;
   switch (outcome.status) {
     case ReportOutcome::Status::Created:
+      break;
+    case ReportOutcome::Status::DetailFailed:
+      // The report itself was written: its success is told first, the trouble after it.
+      warnings << text;
+      text = QString::fromStdString(createdText(name.toStdString()));
       break;
     case ReportOutcome::Status::FolderMissing:
       app().prompter().message(
@@ -163,8 +169,9 @@ void frmNewReport::cmdGenerateReports_Click() {
       return;
   }
   app().prompter().tell(text);
-  if (!outcome.warning.empty())
-    app().prompter().message(MessageBox(QString::fromStdString(outcome.warning), Buttons::Ok, Icon::Exclamation));
+  if (!outcome.warning.empty()) warnings << QString::fromStdString(outcome.warning);
+  for (const QString& warning : warnings)
+    app().prompter().message(MessageBox(warning, Buttons::Ok, Icon::Exclamation));
   App& a = app();
   a.forms().show<DialogOpenReport>();
   unload();

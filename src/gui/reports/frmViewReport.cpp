@@ -59,11 +59,12 @@ frmViewReport::frmViewReport(App& app) : Form(app) {
     b->setToolTip(b->text() + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
   }
 
+  makeExportButtons();
+
   auto* top = new QHBoxLayout;
   top->addWidget(lblRepTitle, 1);
-  top->addWidget(cmdPageSetup);
-  top->addWidget(cmdPrint);
-  top->addWidget(cmdPrintPreview);
+  for (QPushButton* b : {cmdSeasonDetail, cmdPageSetup, cmdPrint, cmdPrintPreview, cmdExportPdf, cmdExportCsv})
+    top->addWidget(b);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(WB1, 1);
@@ -96,6 +97,13 @@ void frmViewReport::formActivate() {
 }
 
 std::optional<QString> frmViewReport::navigate(const fs::path& path) {
+  if (auto problem = loadPage(path, path.parent_path())) return problem;
+  m_shown = path;
+  offerDetail();
+  return std::nullopt;
+}
+
+std::optional<QString> frmViewReport::loadPage(const fs::path& path, const fs::path& reportsFolder) {
   const fs::path file = findPathCaseInsensitive(path);
   // Read by its own bytes: Qt's file names would turn a name that is not valid UTF-8 into another.
   std::error_code ec;
@@ -109,7 +117,7 @@ std::optional<QString> frmViewReport::navigate(const fs::path& path) {
   // Qt's browser does not follow the page's @import: the style sheet beside the report is
   // given to the document, so the screen shows the colours and widths a browser shows.
   QString css;
-  QFile sheet(QString::fromStdString(findPathCaseInsensitive(file.parent_path() / "css" / "css.css").string()));
+  QFile sheet(QString::fromStdString(findPathCaseInsensitive(reportsFolder / "css" / "css.css").string()));
   if (sheet.open(QIODevice::ReadOnly)) css = QString::fromLatin1(sheet.readAll());
   // Qt drops a declaration marked !important.
   css.replace("!important", "");
@@ -121,7 +129,6 @@ std::optional<QString> frmViewReport::navigate(const fs::path& path) {
   html.replace(QStringLiteral("bgcolor=\"#FFFFFF\" class=\"bg_table_sab\""), QStringLiteral("class=\"bg_table_sab\""),
                Qt::CaseInsensitive);
   WB1->setHtml(html);
-  m_shown = path;
   return std::nullopt;
 }
 

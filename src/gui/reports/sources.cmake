@@ -7,4 +7,5 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frmNewReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmViewReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ViewerExports.cpp
 )

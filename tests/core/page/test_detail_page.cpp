@@ -92,6 +92,9 @@ TEST(DetailHook, WrittenBesideAReportThatStaysTheSame) {
   EXPECT_EQ(readBytes(s.report("With.htm")), readBytes(s.report("Without.htm")));
   EXPECT_EQ(readBytes(s.detail("With.htm")), readBytes(fixture("detail/three_games.htm")));
   EXPECT_FALSE(fs::exists(s.detail("Without.htm")));
+  // The games are kept in the order chosen, so the season can be read again for its CSV files.
+  EXPECT_EQ(readGamesList(gamesListPath(s.tree.reportsFolder(), "With.htm")), s.games);
+  EXPECT_TRUE(readGamesList(gamesListPath(s.tree.reportsFolder(), "Without.htm")).empty());
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
 }
 

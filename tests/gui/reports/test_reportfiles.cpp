@@ -152,12 +152,19 @@ TEST_F(ReportFilesTest, DeletesOnlyAfterYesAndSaysWhyItCannot) {
   EXPECT_EQ(prompter.texts().last(), "Cannot delete the report 'Week1.htm': the file does not exist.");
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), &del);
 
+  // Its detail page and games list go with it.
+  write("detail/Week2.htm");
+  write("detail/Week2.htm.games", "/a/Game1.mdb\n");
+  write("detail/Week3.htm");
   choose(del.File1, "Week2.htm");
   prompter.clear();
   prompter.answer(Answer::Yes);
   QTest::mouseClick(del.OKButton, Qt::LeftButton);
   EXPECT_EQ(prompter.texts(), QStringList{ask});
   EXPECT_FALSE(fs::exists(reports() / "Week2.htm"));
+  EXPECT_FALSE(fs::exists(reports() / "detail" / "Week2.htm"));
+  EXPECT_FALSE(fs::exists(reports() / "detail" / "Week2.htm.games"));
+  EXPECT_TRUE(fs::exists(reports() / "detail" / "Week3.htm"));
   EXPECT_EQ(app.vars().currentReportName, pathText("Week2.htm"));
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), nullptr);
 }

@@ -234,6 +234,19 @@ TEST_F(GenerateTest, AWrittenReportIsASuccessThenTheTmpDatabaseThatStayedFullIsT
   EXPECT_EQ(rowCount(tmp(), "header"), 3);
 }
 
+TEST_F(GenerateTest, ADetailPageThatCannotBeWrittenIsToldAfterTheSuccess) {
+  root.writeFile("YardMark/Reports/detail", "a file where the folder belongs");
+  frmNewReport& form = chooseGames();
+  prompter.answer(Answer::Ok).answer(Answer::Ok);
+  QTest::mouseClick(form.cmdGenerateReports, Qt::LeftButton);
+  ASSERT_EQ(prompter.records().size(), 2u);
+  EXPECT_EQ(prompter.records()[0].text, "Report has successfully been created named 2007_GM1.htm");
+  EXPECT_TRUE(prompter.records()[1].text.startsWith("The report 2007_GM1.htm was written, but not its detail page"));
+  EXPECT_EQ(prompter.records()[1].icon, Icon::Exclamation);
+  EXPECT_EQ(app.forms().find<frmNewReport>(), nullptr);
+  EXPECT_NE(app.forms().find<DialogOpenReport>(), nullptr);
+}
+
 TEST_F(GenerateTest, AFailureIsNeverReportedAsSuccess) {
   struct Case {
     const char* name;

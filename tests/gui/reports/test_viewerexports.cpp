@@ -1,0 +1,108 @@
+// The viewer's season detail toggle and its PDF and CSV exports, on a season generated as
+// Reports > New generates it.
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QtTest/QTest>
+
+#include "core/files/DataTree.h"
+#include "core/page/CsvExport.h"
+#include "core/report/ReportGenerator.h"
+#include "gui/reports/frmViewReport.h"
+#include "support/GuiFixture.h"
+#include "support/ReportFixture.h"
+#include "support/ReportsTestKit.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DetailViewTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    window->show();
+    std::vector<fs::path> games;
+    for (int g = 1; g <= 2; ++g)
+      games.push_back(makeGame(root, "YardMark/games/2007/Game" + std::to_string(g) + ".mdb",
+                               {.header = {headerRow("Eagles", "Hawks" + std::to_string(g), 2007, g, g == 1)},
+                                .rushing = {{3, 12, 0, 0, "Kowalski Jan"}}}));
+    const ReportGenerator generator{DataTree(root.dir())};
+    ASSERT_TRUE(generator.generate(games, "Season.htm").ok());
+    ASSERT_TRUE(generator.generate(games, "Old.htm", {.detailPage = false}).ok());
+    viewer = &app.forms().show<frmViewReport>();
+    ASSERT_EQ(viewer->navigate(reports() / "Season.htm"), std::nullopt);
+  }
+  fs::path reports() const { return root.yardmark() / "Reports"; }
+  QString shownText() const { return viewer->WB1->document()->toPlainText(); }
+  std::string pdfText(const fs::path& pdf) const { return runCommand("pdftotext '" + pdf.string() + "' -").out; }
+  frmViewReport* viewer = nullptr;
+};
+
+TEST_F(DetailViewTest, TheToggleShowsTheDetailPageAndBackAndPrintPrintsThePageShown) {
+  QPushButton* toggle = viewer->cmdSeasonDetail;
+  EXPECT_EQ(toggle->text(), "Season Detail");
+  ASSERT_TRUE(toggle->isEnabled() && toggle->isCheckable());
+  QTest::mouseClick(toggle, Qt::LeftButton);
+  EXPECT_TRUE(shownText().contains("Season Detail"));
+  auto& commands = static_cast<QtBrowserCommands&>(viewer->browserCommands());
+  const fs::path pdf = root.dir() / "printed.pdf";
+  commands.printer().setOutputFormat(QPrinter::PdfFormat);
+  commands.printer().setOutputFileName(QString::fromStdString(pdf.string()));
+  commands.exec(BrowserCommand::Print, ExecOption::DontPromptUser);
+  EXPECT_NE(pdfText(pdf).find("Season Detail"), std::string::npos);
+  QTest::mouseClick(toggle, Qt::LeftButton);
+  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
+  EXPECT_FALSE(shownText().contains("Season Detail"));
+
+  // An older report has no detail page, nor the games to export.
+  QTest::mouseClick(toggle, Qt::LeftButton);
+  ASSERT_EQ(viewer->navigate(reports() / "Old.htm"), std::nullopt);
+  EXPECT_FALSE(toggle->isEnabled() || toggle->isChecked() || viewer->cmdExportCsv->isEnabled());
+  EXPECT_TRUE(toggle->toolTip().contains("no season detail page"));
+  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
+}
+
+TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
+  QString suggested;
+  fs::path target = root.dir() / "out.pdf";
+  viewer->fileDialogs.savePdf = [&](const QString& s) { return suggested = s, QString::fromStdString(target.string()); };
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
+  QTest::mouseClick(viewer->cmdExportPdf, Qt::LeftButton);
+  EXPECT_TRUE(suggested.endsWith("/Season.pdf"));
+  const std::string text = pdfText(target);
+  EXPECT_NE(text.find("Season Detail"), std::string::npos);
+  EXPECT_NE(text.find("Kowalski Jan"), std::string::npos);
+
+  target = root.dir() / "missing" / "out.pdf";
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportPdf, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Cannot write the PDF file '" + QString::fromStdString(target.string()) +
+                                          "': No such file or directory."});
+  EXPECT_FALSE(fs::exists(target.parent_path()));
+}
+
+TEST_F(DetailViewTest, ExportCsvWritesTheFilesAndAsksBeforeReplacingThem) {
+  const fs::path folder = root.dir() / "csv";
+  viewer->fileDialogs.csvFolder = [&] { return QString::fromStdString(folder.string()); };
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
+  EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
+
+  root.writeFile("csv/results.csv", "kept");
+  prompter.clear();
+  prompter.answer(Answer::No);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  EXPECT_TRUE(prompter.texts().at(0).contains("already holds results.csv, team.csv"));
+  EXPECT_EQ(prompter.records().at(0).buttons, Buttons::YesNo);
+  EXPECT_EQ(readBytes(folder / "results.csv"), "kept");
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace yardmark::test
