@@ -96,7 +96,7 @@ void BM_PreviewSpreadsheet(benchmark::State& state) {
   }
   for (auto _ : state) {
     const SheetRoster r = readSpreadsheetRoster(sheet);
-    const auto marks = findDuplicates(r.players, readRosterNames(roster));
+    const auto marks = findDuplicates(r.players, readRosterRows(roster));
     benchmark::DoNotOptimize(marks.data());
   }
   std::error_code ec;

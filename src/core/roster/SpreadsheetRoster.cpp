@@ -232,7 +232,7 @@ std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, c
   return out;
 }
 
-std::vector<RosterName> readRosterNames(const fs::path& rosterDatabase) {
+std::vector<RosterName> readRosterRows(const fs::path& rosterDatabase) {
   Database db(rosterDatabase, Database::Mode::ReadOnly);
   Recordset rows = db.openRecordset("select * from roster");
   std::vector<RosterName> out;

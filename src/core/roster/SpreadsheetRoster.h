@@ -67,7 +67,7 @@ bool sameRosterName(const RosterName& a, const RosterName& b);
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster);
 
 // The names of every roster row. Throws DbError.
-std::vector<RosterName> readRosterNames(const std::filesystem::path& rosterDatabase);
+std::vector<RosterName> readRosterRows(const std::filesystem::path& rosterDatabase);
 // Adds the players in one transaction (all or none); returns how many. Throws DbError.
 size_t addRosterPlayers(const std::filesystem::path& rosterDatabase, const std::vector<RosterName>& players);
 

@@ -130,7 +130,7 @@ TEST(SpreadsheetRoster, AddsThePlayersInOneGoAndLeavesEmptyNamesUnset) {
   EXPECT_EQ(addRosterPlayers(roster, {{"Smith", "John", "A"}, {"Cher", "", ""}}), 2u);
   EXPECT_EQ(readRows(roster, "roster"),
             (std::vector<Row>{{"Old", "Timer", "Q"}, {"Smith", "John", "A"}, {"Cher", Value{}, Value{}}}));
-  EXPECT_EQ(readRosterNames(roster),
+  EXPECT_EQ(readRosterRows(roster),
             (std::vector<RosterName>{{"Old", "Timer", "Q"}, {"Smith", "John", "A"}, {"Cher", "", ""}}));
 }
 
