@@ -62,3 +62,6 @@ yardmark_add_test(test_reports
   LIBS yardmark_guitestsupport)
 add_dependencies(test_reports yardmark-report)
 target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
+
+# The back-up of the data folder and its restore, from the File menu.
+yardmark_add_test(test_backupgui SOURCES ${_t}/backup/test_backup_commands.cpp LIBS yardmark_guitestsupport)
