@@ -48,6 +48,7 @@ yardmark_add_test(test_roster
     ${_t}/roster/test_jetread.cpp
     ${_t}/roster/test_frmroster.cpp
     ${_t}/roster/test_frmrosterimport.cpp
+    ${_t}/roster/test_frmrosterimportsheet.cpp
   LIBS yardmark_guitestsupport)
 # The forms read contacts files through the helper, found beside the test in bin/.
 add_dependencies(test_roster yardmark-jetread)

@@ -82,7 +82,8 @@ auto withProgress(App& app, const QString& title, const QString& label, Work wor
   ProgressRelay relay(dialog);
   const BackupProgress progress = relay.callback();
   try {
-    return runInBackground(dialog, [&] { return work(progress); }, [&relay] { relay.stop(); });
+    return runInBackground(
+        dialog, [&] { return work(progress); }, [&relay] { relay.stop(); });
   } catch (const BackupCancelled&) {
     return std::nullopt;
   }
@@ -119,8 +120,10 @@ QString holdings(const QString& file, const BackupSummary& s) {
   for (const auto& [year, games] : s.years)
     text += QString("\n    %1: %2").arg(QString::fromStdString(year), counted(games, "game", "games"));
   if (s.years.empty()) text += "\n    no games";
-  text += "\n    " + (s.rosterPlayers ? QString("the roster: %1").arg(counted(static_cast<size_t>(*s.rosterPlayers), "player", "players"))
-                                      : QString("no roster"));
+  text += "\n    " +
+          (s.rosterPlayers
+               ? QString("the roster: %1").arg(counted(static_cast<size_t>(*s.rosterPlayers), "player", "players"))
+               : QString("no roster"));
   text += "\n    " + counted(s.reports, "report page", "report pages");
   return text +
          "\n\nRestore it? Every file it replaces is first moved into a folder named \"replaced\" and the date, "
@@ -143,12 +146,11 @@ void backUpDataCommand(App& app, const PickFile& pick) {
   try {
     const DataTree& tree = app.tree();
     const std::filesystem::path archive = file.toStdString();
-    const auto report = withProgress(app, kBackUpTitle, "Backing up the data...", [&tree, archive](const BackupProgress& p) {
-      return backUpData(tree, archive, p);
-    });
+    const auto report =
+        withProgress(app, kBackUpTitle, "Backing up the data...",
+                     [&tree, archive](const BackupProgress& p) { return backUpData(tree, archive, p); });
     // Cancelled: the core has left nothing behind, and the coach asked for nothing.
-    if (report)
-      app.prompter().message(MessageBox(backedUp(*report), Buttons::Ok, Icon::Information, kBackUpTitle));
+    if (report) app.prompter().message(MessageBox(backedUp(*report), Buttons::Ok, Icon::Information, kBackUpTitle));
   } catch (const std::exception& e) {
     tellFailure(app, kBackUpTitle, e);
   }
@@ -169,9 +171,9 @@ void restoreDataCommand(App& app, const PickFile& pick) {
     // moved aside; each closes through its own unload logic, which may keep it open.
     if (!app.forms().unloadAll()) return;
     const DataTree& tree = app.tree();
-    const auto report = withProgress(app, kRestoreTitle, "Restoring the data...", [archive, &tree](const BackupProgress& p) {
-      return restoreBackup(archive, tree, p);
-    });
+    const auto report =
+        withProgress(app, kRestoreTitle, "Restoring the data...",
+                     [archive, &tree](const BackupProgress& p) { return restoreBackup(archive, tree, p); });
     if (report) app.prompter().message(MessageBox(restored(*report), Buttons::Ok, Icon::Information, kRestoreTitle));
   } catch (const std::exception& e) {
     tellFailure(app, kRestoreTitle, e);

@@ -60,12 +60,12 @@ TEST_F(BackupCommandsTest, BackUpThenRestorePutsEveryRowBackOnceTheFormsHaveClos
 
   prompter.answer(Answer::Ok);
   backUpDataCommand(app, answer(zip));
-  EXPECT_TRUE(asked.start.endsWith(
-      "/" + QString::fromStdString(defaultBackupName(std::chrono::system_clock::now()))));
+  EXPECT_TRUE(asked.start.endsWith("/" + QString::fromStdString(defaultBackupName(std::chrono::system_clock::now()))));
   EXPECT_EQ(asked.suffix, "zip");
   ASSERT_TRUE(fs::is_regular_file(zip));
   ASSERT_EQ(prompter.records().size(), 1u);
-  EXPECT_TRUE(prompter.records()[0].text.contains("It holds 1 game, the roster and ")) << prompter.records()[0].text.toStdString();
+  EXPECT_TRUE(prompter.records()[0].text.contains("It holds 1 game, the roster and "))
+      << prompter.records()[0].text.toStdString();
   EXPECT_TRUE(prompter.records()[0].text.contains(QString::fromStdString(zip.string())));
 
   // The game is lost and a player added; a form that will not close holds the restore back.
@@ -110,7 +110,8 @@ TEST_F(BackupCommandsTest, ARefusedFileIsToldWithItsReasonAndNothingIsTouched) {
   };
   const Case cases[] = {
       {"restore of no archive", restoreDataCommand, junk, "is not a YardMark backup"},
-      {"back-up inside the data", backUpDataCommand, root.yardmark() / "games" / "in.zip", "inside the folder it backs up"},
+      {"back-up inside the data", backUpDataCommand, root.yardmark() / "games" / "in.zip",
+       "inside the folder it backs up"},
       {"back-up to a missing folder", backUpDataCommand, root.dir() / "gone" / "b.zip", "does not exist"},
   };
   const auto before = listing();
