@@ -69,7 +69,8 @@ frmRosterImportSheet::frmRosterImportSheet(App& app) : Form(app) {
   setWindowTitle(kTitle);
   Label4 = rosterLabel(this, "Label4",
                        "Move the players you want to the \"Chosen to import\" list, then select the Import button. "
-                       "Players marked \"(in roster)\" are in the roster already; \">>\" leaves them out.");
+                       "\">>\" leaves out the players marked \"(in roster)\" or \"(twice in the file)\"; \">\" "
+                       "moves any player you select.");
   lblFile = rosterLabel(this, "lblFile", {});
   lblOtherColumns = rosterLabel(this, "lblOtherColumns", {});
   cmdImport = rosterButton(this, "cmdImport", "&Import");
@@ -103,6 +104,8 @@ void frmRosterImportSheet::buildLists() {
 
 void frmRosterImportSheet::buildLayout() {
   for (QLabel* l : {Label4, lblFile, lblOtherColumns}) l->setWordWrap(true);
+  // A squad of forty shows without much scrolling.
+  for (QListWidget* l : {importFrom, importTo}) l->setMinimumHeight(300);
   auto* moves = new QVBoxLayout;
   moves->addStretch();
   for (QPushButton* b : {cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}) {
@@ -174,9 +177,11 @@ void frmRosterImportSheet::showSheet(const QString& file, const SheetRoster& she
     const QStringList names{QString::fromStdString(n.last), QString::fromStdString(n.first),
                             QString::fromStdString(n.middle)};
     const Duplicate why = i < duplicates.size() ? duplicates[i] : Duplicate::No;
-    auto* item = new RosterListItem(rosterListText({names[0], names[1], names[2]}) + mark(why), importFrom);
+    const QString text = rosterListText({names[0], names[1], names[2]});
+    auto* item = new RosterListItem(why == Duplicate::No ? text : text.trimmed() + mark(why), importFrom);
     item->setData(kNameRole, names);
     item->setData(kDuplicateRole, static_cast<int>(why));
+    if (why != Duplicate::No) item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
   }
 }
 
