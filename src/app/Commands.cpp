@@ -1,6 +1,7 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
 #include "gui/about/frmAbout.h"
+#include "gui/backup/BackupCommands.h"
 #include "gui/games/DialogDeleteGame.h"
 #include "gui/games/DialogNewGame.h"
 #include "gui/games/DialogOpenGame.h"
@@ -9,6 +10,7 @@
 #include "gui/reports/DialogOpenReport.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
+#include "gui/roster/frmRosterImportSheet.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/MDIForm1.h"
@@ -19,12 +21,15 @@ void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
   window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
   window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
+  window.setCommand(window.fmBackUp, [&app] { backUpDataCommand(app); });
+  window.setCommand(window.fmRestore, [&app] { restoreDataCommand(app); });
   window.setCommand(window.mrNew, [&app] { app.forms().show<DialogNewReport>(); });
   window.setCommand(window.mrView, [&app] { app.forms().show<DialogOpenReport>(); });
   window.setCommand(window.mrDelete, [&app] { app.forms().show<DialogDeleteReport>(); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
   window.setCommand(window.mRoster, [&app] { app.forms().show<frmRoster>(); });
   window.setCommand(window.mRosterImport, [&app] { app.forms().show<frmRosterImport>(); });
+  window.setCommand(window.mRosterImportSheet, [&app] { frmRosterImportSheet::chooseFile(app); });
 }
 
 }  // namespace yardmark

@@ -47,6 +47,7 @@ yardmark_add_test(test_roster
   SOURCES
     ${_t}/roster/test_frmroster.cpp
     ${_t}/roster/test_frmrosterimport.cpp
+    ${_t}/roster/test_frmrosterimportsheet.cpp
   LIBS yardmark_guitestsupport)
 # The forms read contacts files through the helper, found beside the test in bin/.
 add_dependencies(test_roster yardmark-jetread)
@@ -62,3 +63,6 @@ yardmark_add_test(test_reports
   LIBS yardmark_guitestsupport)
 add_dependencies(test_reports yardmark-report)
 target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
+
+# The back-up of the data folder and its restore, from the File menu.
+yardmark_add_test(test_backupgui SOURCES ${_t}/backup/test_backup_commands.cpp LIBS yardmark_guitestsupport)

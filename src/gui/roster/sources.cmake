@@ -2,4 +2,5 @@
 target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frmRoster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmRosterImport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmRosterImportSheet.cpp
 )

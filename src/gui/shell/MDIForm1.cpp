@@ -76,6 +76,8 @@ void MDIForm1::buildMenus() {
   fmEditGameStat = item(mFile, "fmEditGameStat", "&Open");
   fmDeleteGameStat = item(mFile, "fmDeleteGameStat", "&Delete");
   fmSaveFileStat = item(mFile, "fmSaveFileStat", "&Save");
+  fmBackUp = item(mFile, "fmBackUp", "&Back Up Data...");
+  fmRestore = item(mFile, "fmRestore", "&Restore Data...");
   fmdash = mFile->addSeparator();
   fmdash->setObjectName("fmdash");
   fmExit = item(mFile, "fmExit", "E&xit");
@@ -90,6 +92,7 @@ void MDIForm1::buildMenus() {
   mRosterMain->setObjectName("mRosterMain");
   mRoster = item(mRosterMain, "mRoster", "&Manage");
   mRosterImport = item(mRosterMain, "mRosterImport", "&Import");
+  mRosterImportSheet = item(mRosterMain, "mRosterImportSheet", "Import from &Spreadsheet...");
 
   // About is a command of the menu bar itself, with no items below it.
   mnuAbout = bar->addAction("&About");

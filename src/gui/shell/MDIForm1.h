@@ -29,6 +29,8 @@ public:
   QAction* fmEditGameStat;
   QAction* fmDeleteGameStat;
   QAction* fmSaveFileStat;
+  QAction* fmBackUp;
+  QAction* fmRestore;
   QAction* fmdash;
   QAction* fmExit;
   QMenu* mReports;
@@ -38,6 +40,7 @@ public:
   QMenu* mRosterMain;
   QAction* mRoster;
   QAction* mRosterImport;
+  QAction* mRosterImportSheet;
   QAction* mnuAbout;
 
   // What File > Exit does; ends the event loop at once without closing any window.

@@ -6,6 +6,7 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Background.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderFileLists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormHost.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilePick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormKit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeyFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlobalVariables.cpp

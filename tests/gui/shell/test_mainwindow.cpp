@@ -29,10 +29,14 @@ TEST_F(ShellTest, MenuBarHasEveryMenuItemInOrderWithItsCaption) {
         {"fmEditGameStat", "&Open", "Ctrl+O"},
         {"fmDeleteGameStat", "&Delete"},
         {"fmSaveFileStat", "&Save"},
+        {"fmBackUp", "&Back Up Data..."},
+        {"fmRestore", "&Restore Data..."},
         {"fmdash", ""},  // a separator line: its "-" caption is drawn as the line itself
         {"fmExit", "E&xit"}}},
       {"mReports", "&Reports", {{"mrNew", "N&ew"}, {"mrView", "&View"}, {"mrDelete", "&Delete"}}},
-      {"mRosterMain", "R&oster", {{"mRoster", "&Manage", "Ctrl+Shift+R"}, {"mRosterImport", "&Import"}}},
+      {"mRosterMain", "R&oster", {{"mRoster", "&Manage", "Ctrl+Shift+R"},
+        {"mRosterImport", "&Import"},
+        {"mRosterImportSheet", "Import from &Spreadsheet..."}}},
       {"mnuAbout", "&About", {}},
   };
   EXPECT_EQ(window->windowTitle(), "YardMark");
@@ -93,7 +97,8 @@ TEST_F(ShellTest, EveryCommandButSaveIsEnabledAtStart) {
     EXPECT_FALSE(a->isEnabled()) << name;
   }
   for (const char* name : {"mfNew", "fmEditGameStat", "fmDeleteGameStat", "fmExit", "mrNew", "mrView", "mrDelete",
-                           "mRoster", "mRosterImport", "mnuAbout"}) {
+                           "mRoster", "mRosterImport", "mnuAbout", "fmBackUp", "fmRestore",
+                           "mRosterImportSheet"}) {
     auto* a = window->findChild<QAction*>(name);
     ASSERT_NE(a, nullptr) << name;
     EXPECT_TRUE(a->isEnabled()) << name;

@@ -1,0 +1,183 @@
+#include "gui/backup/BackupCommands.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <optional>
+
+#include "core/backup/Backup.h"
+#include "core/backup/Restore.h"
+#include "gui/shell/App.h"
+#include "gui/shell/Background.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+namespace {
+
+const QString kBackUpTitle = QStringLiteral("Back Up Data");
+const QString kRestoreTitle = QStringLiteral("Restore Data");
+const QString kZipFilter = QStringLiteral("YardMark back-ups (*.zip)");
+constexpr int kSteps = 1000;
+// A small data folder is done before a dialog could flash up.
+constexpr int kShowProgressAfterMs = 400;
+
+// The work's progress on its way to the dialog: the work's thread writes it and a timer on the
+// GUI thread shows it, so the work never waits for a repaint.
+class ProgressRelay {
+ public:
+  explicit ProgressRelay(QProgressDialog& dialog) : m_dialog(dialog) {
+    QObject::connect(&m_timer, &QTimer::timeout, &dialog, [this] { show(); });
+    m_timer.start(100);
+  }
+  BackupProgress callback() {
+    return [this](double done, const std::string& step) {
+      m_done = static_cast<int>(done * kSteps);
+      const std::lock_guard lock(m_mutex);
+      m_step = step;
+      return !m_stopped.load();
+    };
+  }
+  void stop() { m_stopped = true; }
+
+ private:
+  void show() {
+    std::string step;
+    {
+      const std::lock_guard lock(m_mutex);
+      step = m_step;
+    }
+    if (!step.empty()) m_dialog.setLabelText(QString::fromStdString(step));
+    m_dialog.setValue(std::clamp(m_done.load(), 0, kSteps));
+  }
+
+  QProgressDialog& m_dialog;
+  QTimer m_timer;
+  std::atomic<int> m_done{0};
+  std::atomic<bool> m_stopped{false};
+  std::mutex m_mutex;
+  std::string m_step;
+};
+
+// Runs work(progress) off the GUI thread under a progress dialog whose Cancel stops it.
+// Nothing when cancelled; what the work throws otherwise reaches the caller.
+template <typename Work>
+auto withProgress(App& app, const QString& title, const QString& label, Work work)
+    -> std::optional<std::invoke_result_t<Work&, const BackupProgress&>> {
+  QProgressDialog dialog(label, "Cancel", 0, kSteps, app.forms().mainWindow());
+  dialog.setObjectName("dlgBackupProgress");
+  dialog.setWindowTitle(title);
+  dialog.setWindowModality(Qt::WindowModal);
+  dialog.setMinimumDuration(kShowProgressAfterMs);
+  dialog.setMinimumWidth(480);  // the file names of the steps would make it jump
+  dialog.setAutoReset(false);
+  dialog.setAutoClose(false);
+  dialog.setValue(0);
+  ProgressRelay relay(dialog);
+  const BackupProgress progress = relay.callback();
+  try {
+    return runInBackground(
+        dialog, [&] { return work(progress); }, [&relay] { relay.stop(); });
+  } catch (const BackupCancelled&) {
+    return std::nullopt;
+  }
+}
+
+QString counted(size_t n, const char* one, const char* many) {
+  return QString("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+}
+
+QString native(const std::filesystem::path& p) { return QDir::toNativeSeparators(QString::fromStdString(p.string())); }
+
+void tellFailure(App& app, const QString& title, const std::exception& e) {
+  app.prompter().message(MessageBox(QString::fromStdString(e.what()), Buttons::Ok, Icon::Critical, title));
+}
+
+QString backedUp(const BackupReport& r) {
+  QString text = QString("The back-up was written to\n%1\n\nIt holds %2, %3 and %4 (%5).")
+                     .arg(native(r.archive), counted(r.games, "game", "games"),
+                          r.roster ? QString("the roster") : QString("no roster"),
+                          counted(r.reportFiles, "report file", "report files"),
+                          QLocale().formattedDataSize(static_cast<qint64>(r.bytes)));
+  if (!r.copiedAsIs.empty()) {
+    text += QString("\n\n%1 not read as YardMark games, so kept byte for byte:")
+                .arg(counted(r.copiedAsIs.size(), "file was", "files were"));
+    constexpr size_t kNamed = 5;
+    for (size_t i = 0; i < std::min(kNamed, r.copiedAsIs.size()); ++i) text += "\n" + native(r.copiedAsIs[i]);
+    if (r.copiedAsIs.size() > kNamed) text += QString("\nand %1 more").arg(r.copiedAsIs.size() - kNamed);
+  }
+  return text;
+}
+
+QString holdings(const QString& file, const BackupSummary& s) {
+  QString text = QString("%1\nwas made on %2 and holds:\n").arg(file, QString::fromStdString(s.created));
+  for (const auto& [year, games] : s.years)
+    text += QString("\n    %1: %2").arg(QString::fromStdString(year), counted(games, "game", "games"));
+  if (s.years.empty()) text += "\n    no games";
+  text += "\n    " +
+          (s.rosterPlayers
+               ? QString("the roster: %1").arg(counted(static_cast<size_t>(*s.rosterPlayers), "player", "players"))
+               : QString("no roster"));
+  text += "\n    " + counted(s.reports, "report page", "report pages");
+  return text +
+         "\n\nRestore it? Every file it replaces is first moved into a folder named \"replaced\" and the date, "
+         "inside the YardMark folder.";
+}
+
+QString restored(const RestoreReport& r) {
+  QString text = QString("%1 restored.").arg(counted(r.restored, "file was", "files were"));
+  if (r.replacedFolder.empty()) return text + "\n\nIt replaced no file.";
+  return text + QString("\n\nThe files it replaced were moved into\n%1").arg(native(r.replacedFolder));
+}
+
+}  // namespace
+
+void backUpDataCommand(App& app, const PickFile& pick) {
+  const QString suggested =
+      QDir(documentsFolder()).filePath(QString::fromStdString(defaultBackupName(std::chrono::system_clock::now())));
+  const QString file = pick(app.forms().mainWindow(), {kBackUpTitle, suggested, kZipFilter, "zip"});
+  if (file.isEmpty()) return;
+  try {
+    const DataTree& tree = app.tree();
+    const std::filesystem::path archive = file.toStdString();
+    const auto report =
+        withProgress(app, kBackUpTitle, "Backing up the data...",
+                     [&tree, archive](const BackupProgress& p) { return backUpData(tree, archive, p); });
+    // Cancelled: the core has left nothing behind, and the coach asked for nothing.
+    if (report) app.prompter().message(MessageBox(backedUp(*report), Buttons::Ok, Icon::Information, kBackUpTitle));
+  } catch (const std::exception& e) {
+    tellFailure(app, kBackUpTitle, e);
+  }
+}
+
+void restoreDataCommand(App& app, const PickFile& pick) {
+  const QString file = pick(app.forms().mainWindow(), {kRestoreTitle, documentsFolder(), kZipFilter, {}});
+  if (file.isEmpty()) return;
+  const std::filesystem::path archive = file.toStdString();
+  try {
+    const auto summary = withProgress(app, kRestoreTitle, "Reading the back-up...",
+                                      [archive](const BackupProgress& p) { return inspectBackup(archive, p); });
+    if (!summary) return;
+    const MessageBox question(holdings(QDir::toNativeSeparators(file), *summary), Buttons::YesNo, Icon::Question,
+                              kRestoreTitle, Answer::No);
+    if (app.prompter().message(question) != Answer::Yes) return;
+    // An open form may hold a game or the roster open, and would go on writing to the file
+    // moved aside; each closes through its own unload logic, which may keep it open.
+    if (!app.forms().unloadAll()) return;
+    const DataTree& tree = app.tree();
+    const auto report =
+        withProgress(app, kRestoreTitle, "Restoring the data...",
+                     [archive, &tree](const BackupProgress& p) { return restoreBackup(archive, tree, p); });
+    if (report) app.prompter().message(MessageBox(restored(*report), Buttons::Ok, Icon::Information, kRestoreTitle));
+  } catch (const std::exception& e) {
+    tellFailure(app, kRestoreTitle, e);
+  }
+}
+
+}  // namespace yardmark

@@ -1,0 +1,212 @@
+#include "gui/roster/frmRosterImportSheet.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "core/files/DataTree.h"
+#include "gui/roster/RosterControls.h"
+#include "gui/roster/RosterNames.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/FormKit.h"
+#include "gui/shell/Prompter.h"
+
+namespace yardmark {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Import Roster From Spreadsheet");
+constexpr int kNameRole = Qt::UserRole;           // the last, first and middle name of the row
+constexpr int kDuplicateRole = Qt::UserRole + 1;  // why ">>" passes the entry by
+
+QString mark(Duplicate d) {
+  switch (d) {
+    case Duplicate::InRoster:
+      return QStringLiteral(" (in roster)");
+    case Duplicate::EarlierInFile:
+      return QStringLiteral(" (twice in the file)");
+    case Duplicate::No:
+      break;
+  }
+  return {};
+}
+
+QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::SelectionMode mode) {
+  auto* l = new QListWidget(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setSelectionMode(mode);
+  return l;
+}
+
+enum class Move { Selected, All, AllButDuplicates };
+
+// Moves entries from one list to the other in list order. A duplicate moves only when the
+// coach picks it.
+void moveEntries(QListWidget* from, QListWidget* to, Move which) {
+  std::vector<int> noted;
+  for (int i = 0; i < from->count(); ++i) {
+    QListWidgetItem* item = from->item(i);
+    const bool duplicate = item->data(kDuplicateRole).toInt() != static_cast<int>(Duplicate::No);
+    if (which == Move::Selected ? !item->isSelected() : which == Move::AllButDuplicates && duplicate) continue;
+    noted.push_back(i);
+    to->addItem(item->clone());
+  }
+  // Last first, so that the positions still to remove stay valid.
+  for (auto it = noted.rbegin(); it != noted.rend(); ++it) delete from->takeItem(*it);
+}
+
+void tellError(App& app, const QString& text) {
+  app.prompter().message(MessageBox(text, Buttons::Ok, Icon::Critical, kTitle));
+}
+
+}  // namespace
+
+frmRosterImportSheet::frmRosterImportSheet(App& app) : Form(app) {
+  setObjectName("frmRosterImportSheet");
+  setWindowTitle(kTitle);
+  Label4 = rosterLabel(this, "Label4",
+                       "Move the players you want to the \"Chosen to import\" list, then select the Import button. "
+                       "\">>\" leaves out the players marked \"(in roster)\" or \"(twice in the file)\"; \">\" "
+                       "moves any player you select.");
+  lblFile = rosterLabel(this, "lblFile", {});
+  lblOtherColumns = rosterLabel(this, "lblOtherColumns", {});
+  cmdImport = rosterButton(this, "cmdImport", "&Import");
+  cmdClose = rosterButton(this, "cmdClose", "C&lose");
+  buildLists();
+  buildLayout();
+  connect(cmdImport, &QPushButton::clicked, this, &frmRosterImportSheet::cmdImport_Click);
+  connect(cmdClose, &QPushButton::clicked, this, [this] { unload(); });
+}
+
+// The two lists and their four buttons, all in one place.
+void frmRosterImportSheet::buildLists() {
+  Label2 = rosterLabel(this, "Label2", "&Players in the file");
+  importFrom = list(this, "importFrom", QAbstractItemView::ExtendedSelection);
+  Label3 = rosterLabel(this, "Label3", "&Chosen to import");
+  importTo = list(this, "importTo", QAbstractItemView::ExtendedSelection);
+  importTo->setSortingEnabled(true);
+  Label2->setBuddy(importFrom);
+  Label3->setBuddy(importTo);
+  cmdAddAll = rosterButton(this, "cmdAddAll", ">>", "Select All");
+  cmdAddDatabase = rosterButton(this, "cmdAddDatabase", ">", "Add Selected Only");
+  cmdRemoveDatabase = rosterButton(this, "cmdRemoveDatabase", "<", "Remove Selected");
+  cmdRemoveAll = rosterButton(this, "cmdRemoveAll", "<<", "Remove All");
+  connect(cmdAddAll, &QPushButton::clicked, this,
+          [this] { moveEntries(importFrom, importTo, Move::AllButDuplicates); });
+  connect(cmdAddDatabase, &QPushButton::clicked, this, [this] { moveEntries(importFrom, importTo, Move::Selected); });
+  connect(cmdRemoveDatabase, &QPushButton::clicked, this,
+          [this] { moveEntries(importTo, importFrom, Move::Selected); });
+  connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { moveEntries(importTo, importFrom, Move::All); });
+}
+
+void frmRosterImportSheet::buildLayout() {
+  for (QLabel* l : {Label4, lblFile, lblOtherColumns}) l->setWordWrap(true);
+  // A squad of forty shows without much scrolling.
+  for (QListWidget* l : {importFrom, importTo}) l->setMinimumHeight(300);
+  auto* moves = new QVBoxLayout;
+  moves->addStretch();
+  for (QPushButton* b : {cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}) {
+    b->setFixedWidth(44);
+    moves->addWidget(b);
+  }
+  moves->addStretch();
+
+  auto* lists = new QGridLayout;
+  lists->addWidget(Label2, 0, 0);
+  lists->addWidget(Label3, 0, 2);
+  lists->addWidget(importFrom, 1, 0);
+  lists->addLayout(moves, 1, 1);
+  lists->addWidget(importTo, 1, 2);
+  lists->setColumnStretch(0, 1);
+  lists->setColumnStretch(2, 1);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch();
+  bottom->addWidget(cmdImport);
+  bottom->addWidget(cmdClose);
+
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(Label4);
+  all->addWidget(lblFile);
+  all->addWidget(lblOtherColumns);
+  all->addLayout(lists, 1);
+  all->addLayout(bottom);
+  resize(560, 480);
+
+  QWidget* order[] = {importFrom,   cmdAddAll, cmdAddDatabase, cmdRemoveDatabase,
+                      cmdRemoveAll, importTo,  cmdImport,      cmdClose};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
+  const QString file =
+      pick(app.forms().mainWindow(),
+           {"Import from Spreadsheet", documentsFolder(), "Spreadsheets saved as text (*.csv *.txt)", {}});
+  if (file.isEmpty()) return;
+  SheetRoster sheet;
+  std::vector<Duplicate> duplicates;
+  try {
+    const WaitCursor waiting;
+    sheet = readSpreadsheetRoster(file.toStdString());
+    duplicates = findDuplicates(sheet.players, readRosterNames(ensureRosterDatabase(app.tree())));
+  } catch (const SpreadsheetError& e) {
+    tellError(app, QString::fromStdString(e.what()));
+    return;
+  } catch (const std::exception& e) {
+    tellError(app, "Error..." + QString::fromStdString(e.what()));
+    return;
+  }
+  app.forms().show<frmRosterImportSheet>().showSheet(file, sheet, duplicates);
+}
+
+void frmRosterImportSheet::showSheet(const QString& file, const SheetRoster& sheet,
+                                     const std::vector<Duplicate>& duplicates) {
+  lblFile->setText("File: " + QFileInfo(file).fileName());
+  lblFile->setToolTip(file);
+  QStringList others;
+  for (const std::string& column : sheet.otherColumns) others << QString::fromStdString(column);
+  lblOtherColumns->setText("Columns not imported: " + others.join(", "));
+  lblOtherColumns->setVisible(!others.isEmpty());
+  importFrom->clear();
+  importTo->clear();
+  for (size_t i = 0; i < sheet.players.size(); ++i) {
+    const RosterName& n = sheet.players[i].name;
+    const QStringList names{QString::fromStdString(n.last), QString::fromStdString(n.first),
+                            QString::fromStdString(n.middle)};
+    const Duplicate why = i < duplicates.size() ? duplicates[i] : Duplicate::No;
+    const QString text = rosterListText({names[0], names[1], names[2]});
+    auto* item = new RosterListItem(why == Duplicate::No ? text : text.trimmed() + mark(why), importFrom);
+    item->setData(kNameRole, names);
+    item->setData(kDuplicateRole, static_cast<int>(why));
+    if (why != Duplicate::No) item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+  }
+}
+
+void frmRosterImportSheet::cmdImport_Click() {
+  if (importTo->count() == 0) {
+    tellError(app(), "No player is chosen to import.");
+    return;
+  }
+  std::vector<RosterName> chosen;
+  for (int i = 0; i < importTo->count(); ++i) {
+    const QStringList n = importTo->item(i)->data(kNameRole).toStringList();
+    chosen.push_back({n.value(0).toStdString(), n.value(1).toStdString(), n.value(2).toStdString()});
+  }
+  size_t added = 0;
+  try {
+    added = addRosterPlayers(ensureRosterDatabase(app().tree()), chosen);
+  } catch (const std::exception& e) {
+    tellError(app(), "Error..." + QString::fromStdString(e.what()));
+    return;
+  }
+  importTo->clear();
+  app().prompter().message(
+      MessageBox(QString("%1 added to the roster.")
+                     .arg(added == 1 ? QString("1 player was") : QString("%1 players were").arg(added)),
+                 Buttons::Ok, Icon::Information, kTitle));
+}
+
+}  // namespace yardmark

@@ -1,0 +1,99 @@
+// File > Back Up Data... and Restore Data..., driven as the coach drives them, with the file
+// dialogs answered by the test.
+#include <chrono>
+#include <filesystem>
+
+#include "core/backup/Backup.h"
+#include "gui/backup/BackupCommands.h"
+#include "support/GameFiles.h"
+#include "support/RosterFixture.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class BackupCommandsTest : public RosterFixture {
+ protected:
+  // Answers the file dialog with `file` and keeps what it was asked.
+  PickFile answer(const fs::path& file) {
+    return [this, file](QWidget*, const FileQuestion& q) {
+      asked = q;
+      return QString::fromStdString(file.string());
+    };
+  }
+  // Every path below YardMark/, to see that nothing was touched.
+  std::vector<fs::path> listing() const {
+    std::vector<fs::path> out(fs::recursive_directory_iterator(root.yardmark()), {});
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+  FileQuestion asked;
+};
+
+TEST_F(BackupCommandsTest, BackUpThenRestorePutsEveryRowBackOnceTheFormsHaveClosed) {
+  const fs::path game = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won, "Eagles");
+  seed({{"Ashdown", "Rose", "R"}});
+  const fs::path zip = root.dir() / "season.zip";
+  prompter.answer(Answer::Ok);
+  backUpDataCommand(app, answer(zip));
+  EXPECT_TRUE(asked.start.endsWith("/" + QString::fromStdString(defaultBackupName(std::chrono::system_clock::now()))));
+  ASSERT_TRUE(fs::is_regular_file(zip));
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_TRUE(prompter.records()[0].text.contains("It holds 1 game, the roster and "))
+      << prompter.texts()[0].toStdString();
+
+  // The game is lost and a player added; a form that will not close holds the restore back.
+  fs::remove(game);
+  seed({{"Stray", "Sam", "S"}});
+  logA.cancelUnload = true;
+  app.forms().show<FormA>();
+  prompter.clear();
+  prompter.answer(Answer::Yes);
+  restoreDataCommand(app, answer(zip));
+  ASSERT_EQ(prompter.records().size(), 1u);
+  const auto& question = prompter.records()[0];
+  EXPECT_EQ(question.defaultButton, Answer::No);
+  for (const char* held : {"2007: 1 game", "the roster: 1 player", "report page"})
+    EXPECT_TRUE(question.text.contains(held)) << held << " in " << question.text.toStdString();
+  EXPECT_FALSE(fs::exists(game));
+
+  logA.cancelUnload = false;
+  prompter.clear();
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  restoreDataCommand(app, answer(zip));
+  EXPECT_EQ(app.forms().find<FormA>(), nullptr);
+  EXPECT_EQ(textOf(Database(game).openRecordset("select * from header").field("OwnTeamName")), "Eagles");
+  EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Ashdown", "Rose", "R"}}));
+  // The roster it replaced is where the message says.
+  const QString told = prompter.texts().value(1);
+  ASSERT_TRUE(told.contains("moved into")) << told.toStdString();
+  EXPECT_TRUE(fs::exists(fs::path(told.section('\n', -1).toStdString()) / "databases" /
+                         app.tree().rosterDatabase().filename()));
+}
+
+TEST_F(BackupCommandsTest, ARefusedFileIsToldWithItsReasonAndNothingIsTouched) {
+  const fs::path junk = root.writeFile("junk.zip", "these bytes are no archive");
+  const std::tuple<void (*)(App&, const PickFile&), fs::path, const char*> cases[] = {
+      {restoreDataCommand, junk, "is not a YardMark backup"},
+      {backUpDataCommand, root.yardmark() / "games" / "in.zip", "inside the folder it backs up"},
+  };
+  const auto before = listing();
+  for (const auto& [command, file, reason] : cases) {
+    prompter.clear();
+    prompter.answer(Answer::Ok);
+    command(app, answer(file));
+    ASSERT_EQ(prompter.records().size(), 1u) << reason;
+    EXPECT_EQ(prompter.records()[0].icon, Icon::Critical);
+    EXPECT_TRUE(prompter.texts()[0].contains(reason)) << prompter.texts()[0].toStdString();
+    EXPECT_EQ(listing(), before);
+  }
+  // A dialog closed with Cancel does nothing and says nothing.
+  prompter.clear();
+  for (auto* command : {backUpDataCommand, restoreDataCommand}) command(app, answer({}));
+  EXPECT_TRUE(prompter.records().empty());
+  EXPECT_EQ(listing(), before);
+}
+
+}  // namespace
+}  // namespace yardmark::test

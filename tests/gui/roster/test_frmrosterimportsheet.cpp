@@ -1,0 +1,74 @@
+// Roster > Import from Spreadsheet..., driven as the coach drives it, the file dialog answered
+// by the test.
+#include <QLabel>
+#include <filesystem>
+
+#include "gui/roster/frmRosterImportSheet.h"
+#include "support/RosterFixture.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RosterSheetTest : public RosterFixture {
+ protected:
+  void choose(const fs::path& file) {
+    frmRosterImportSheet::chooseFile(
+        app, [file](QWidget*, const FileQuestion&) { return QString::fromStdString(file.string()); });
+  }
+};
+
+TEST_F(RosterSheetTest, ChosenPlayersAreWrittenAndTheRosterOnesStayBehind) {
+  seed({{"Grennan", "Tobias", "T"}});
+  // Saved by Excel: semicolons, a byte-order mark, a jersey column, a name typed twice.
+  choose(root.writeFile("roster.csv",
+                        "\xEF\xBB\xBF"
+                        "Last Name;First Name;MI;Jersey\r\n"
+                        "\"Van Buren\";Henrietta;;3\r\n"
+                        "grennan ;tobias; t;7\r\n"
+                        "Thornbury;Margaret;A.;12\r\n"
+                        "Thornbury;Margaret;A;12\r\n"));
+  auto* f = app.forms().find<frmRosterImportSheet>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(texts(f->importFrom), (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)",
+                                               "Thornbury, Margaret A", "Thornbury, Margaret A (twice in the file)"}));
+  EXPECT_EQ(f->lblOtherColumns->text(), "Columns not imported: Jersey");
+  EXPECT_EQ(f->Label2->buddy(), f->importFrom);
+  EXPECT_EQ(f->Label3->buddy(), f->importTo);
+
+  click(f, "cmdAddAll");
+  EXPECT_EQ(texts(f->importTo), (QStringList{"Thornbury, Margaret A", "Van Buren, Henrietta "}));
+  EXPECT_EQ(f->importFrom->count(), 2);
+  click(f, "cmdRemoveAll");
+  EXPECT_EQ(f->importFrom->count(), 4);
+  // One picked by hand moves, duplicate or not.
+  f->importFrom->findItems("(twice in the file)", Qt::MatchEndsWith).value(0)->setSelected(true);
+  click(f, "cmdAddDatabase");
+  click(f, "cmdAddAll");
+  prompter.answer(Answer::Ok);
+  click(f, "cmdImport");
+  EXPECT_EQ(prompter.texts(), QStringList{"3 players were added to the roster."});
+  EXPECT_EQ(f->importTo->count(), 0);
+  const Value none;
+  EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Grennan", "Tobias", "T"},
+                                              {"Thornbury", "Margaret", "A"},
+                                              {"Thornbury", "Margaret", "A"},
+                                              {"Van Buren", "Henrietta", none}}));
+}
+
+TEST_F(RosterSheetTest, AFileThatGivesNoRosterIsNamedWithItsLineAndNothingIsWritten) {
+  seed({{"Keep", "Me", {}}});
+  const fs::path file = root.writeFile("bad.csv", "Last,First\nAshdown,Rose\n\"Nowak,Piotr\n");
+  prompter.answer(Answer::Ok);
+  choose(file);
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_EQ(prompter.records()[0].icon, Icon::Critical);
+  EXPECT_TRUE(prompter.records()[0].text.startsWith(QString::fromStdString(file.string()) + ", line 3: "))
+      << prompter.records()[0].text.toStdString();
+  EXPECT_EQ(app.forms().find<frmRosterImportSheet>(), nullptr);
+  EXPECT_EQ(stored().size(), 1u);
+}
+
+}  // namespace
+}  // namespace yardmark::test
