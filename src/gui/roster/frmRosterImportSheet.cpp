@@ -8,7 +8,6 @@
 
 #include "core/files/DataTree.h"
 #include "gui/roster/RosterControls.h"
-#include "gui/roster/RosterNames.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/FormKit.h"
@@ -177,7 +176,7 @@ void frmRosterImportSheet::showSheet(const QString& file, const SheetRoster& she
     const QStringList names{QString::fromStdString(n.last), QString::fromStdString(n.first),
                             QString::fromStdString(n.middle)};
     const Duplicate why = i < duplicates.size() ? duplicates[i] : Duplicate::No;
-    const QString text = rosterListText({names[0], names[1], names[2]});
+    const QString text = QString::fromStdString(rosterListText(n));
     auto* item = new RosterListItem(why == Duplicate::No ? text : text.trimmed() + mark(why), importFrom);
     item->setData(kNameRole, names);
     item->setData(kDuplicateRole, static_cast<int>(why));
