@@ -32,7 +32,7 @@ frmGameCheck::frmGameCheck(QWidget* owner, GoTo goTo) : QWidget(owner, Qt::Windo
     const int index = lstFindings->indexOfTopLevelItem(item);
     if (index >= 0 && static_cast<std::size_t>(index) < m_findings.size() && m_goTo) m_goTo(m_findings[index]);
   });
-  resize(640, 320);
+  resize(780, 340);  // room for a whole message at the usual lengths
 }
 
 void frmGameCheck::check(const std::filesystem::path& gameFile, const RosterIndex& roster) {
