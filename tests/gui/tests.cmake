@@ -25,6 +25,8 @@ yardmark_add_test(test_entry
   SOURCES
     ${_t}/entry/test_durability.cpp
     ${_t}/entry/test_entryform.cpp
+    ${_t}/entry/test_gamecheck.cpp
+    ${_t}/entry/test_numberboxes.cpp
     ${_t}/entry/test_gamesections.cpp
   LIBS yardmark_guitestsupport)
 # The program the durability tests kill while it saves.

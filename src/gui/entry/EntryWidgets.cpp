@@ -11,12 +11,16 @@ namespace yardmark {
 
 QIcon saveIcon() { return QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton); }
 
-QLineEdit* numberBox(QWidget* parent, const QString& name) {
+QLineEdit* numberBox(QWidget* parent, const QString& name, BoxKeys keys) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
   box->setMaximumWidth(70);
   box->setAlignment(Qt::AlignRight);
-  installKeyFilter(box, isItNumber);
+  switch (keys) {
+    case BoxKeys::Digits: installKeyFilter(box, isItNumber); break;
+    case BoxKeys::Yards: installKeyFilter(box, TextKeyRule(yardsKey)); break;
+    case BoxKeys::Sacks: installKeyFilter(box, TextKeyRule(sacksKey)); break;
+  }
   return box;
 }
 

@@ -12,8 +12,10 @@ namespace yardmark {
 // The picture of every section's Save button.
 QIcon saveIcon();
 
-// A number box: digits only, at most five (isItNumber).
-QLineEdit* numberBox(QWidget* parent, const QString& name);
+// What a number box accepts: digits only, at most five (isItNumber); yards, which may be lost
+// (yardsKey); sacks, which may be shared (sacksKey).
+enum class BoxKeys { Digits, Yards, Sacks };
+QLineEdit* numberBox(QWidget* parent, const QString& name, BoxKeys keys = BoxKeys::Digits);
 
 // A word-wrapped note with a picture standing in the blanks that follow a word of its text.
 class SaveNoteLabel : public QLabel {

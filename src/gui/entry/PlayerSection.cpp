@@ -138,6 +138,17 @@ void PlayerSection::step(bool forward) {
   display();
 }
 
+bool PlayerSection::showRow(std::int64_t bookmark) {
+  if (!controlsIn(m_mode).moves) {
+    m_host.app().prompter().tell(QStringLiteral("Save or undo the typing in this section before moving to another row."));
+    return false;
+  }
+  return guarded("The records could not be read.", [this, bookmark] {
+    view().moveToBookmark(bookmark);
+    display();
+  });
+}
+
 void PlayerSection::addNew() {
   clearBoxes();
   setMode(Mode::Adding);

@@ -46,6 +46,9 @@ class PlayerSection : public QWidget, public Section {
 
   // displayRushing and its kin: the view's current row into the boxes.
   void display();
+  // Shows the row with this key, as the move buttons would; refused (false, the user told why)
+  // while the moves are closed, during an add or an edit.
+  bool showRow(std::int64_t bookmark);
 
  private:
   void setMode(Mode mode);

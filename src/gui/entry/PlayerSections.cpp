@@ -22,7 +22,7 @@ const std::array<PlayerSectionConfig, 5> kPlayerSections{{
      "cmdru",
      "cmdruAddNew",
      "cmdruUndoNew",
-     {{"txtRushATT", "ATT"}, {"txtRushYDS", "YDS"}, {"txtRushTDS", "TDS"}, {"txtRush2PTS", "2 PTS"}},
+     {{"txtRushATT", "ATT"}, {"txtRushYDS", "YDS", BoxKeys::Yards}, {"txtRushTDS", "TDS"}, {"txtRush2PTS", "2 PTS"}},
      "cmbRushPlayerName",
      "Empty values can not be saved/updated.",
      gameTable(kRushing).query},
@@ -34,7 +34,7 @@ const std::array<PlayerSectionConfig, 5> kPlayerSections{{
      "cmdpasUndoNew",
      {{"txtPassingComp", "COMP"},
       {"txtPassingATT", "ATT"},
-      {"txtPassingYDS", "YDS"},
+      {"txtPassingYDS", "YDS", BoxKeys::Yards},
       {"txtPassingTDS", "TDS"},
       {"txtPassingINT", "INT"}},
      "cmbPassingPlayerName",
@@ -47,7 +47,7 @@ const std::array<PlayerSectionConfig, 5> kPlayerSections{{
      "cmdrecAddnew",
      "cmdreUndoNew",
      {{"txtReceivingREC", "REC"},
-      {"txtReceivingYDS", "YDS"},
+      {"txtReceivingYDS", "YDS", BoxKeys::Yards},
       {"txtReceivingTDS", "TDS"},
       {"txtReceiving2PTS", "2 PTS"}},
      "cmbReceivingPlayerName",
@@ -75,7 +75,7 @@ const std::array<PlayerSectionConfig, 5> kPlayerSections{{
      "cmddefUndoNew",
      {{"txtUnassisted", "Unassisted"},
       {"txtAssists", "Assists"},
-      {"txtQBSacks", "QBSacks"},
+      {"txtQBSacks", "QBSacks", BoxKeys::Sacks},
       {"txtPassDeflects", "Pass Deflects"},
       {"txtFumble", "Fumble Recoveries"},
       {"txtFumbleCaused", "FumblesCaused"},
@@ -143,7 +143,7 @@ QGridLayout* boxGrid(QWidget* owner, const PlayerSectionConfig& config, std::vec
   auto* grid = new QGridLayout;
   int column = 0;
   for (const NumberBox& nb : config.boxes) {
-    QLineEdit* box = numberBox(owner, QString::fromLatin1(nb.name));
+    QLineEdit* box = numberBox(owner, QString::fromLatin1(nb.name), nb.keys);
     grid->addWidget(label(owner, nb.label, box), 0, column);
     grid->addWidget(box, 1, column++);
     boxes.push_back(box);

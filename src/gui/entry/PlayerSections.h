@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/entry/EntryWidgets.h"
 #include "gui/entry/Section.h"
 
 class QComboBox;
@@ -18,6 +19,7 @@ namespace yardmark {
 struct NumberBox {
   const char* name;   // objectName of the text box
   const char* label;  // its visible label
+  BoxKeys keys = BoxKeys::Digits;
 };
 
 struct PlayerSectionConfig {

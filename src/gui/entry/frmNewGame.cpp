@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,9 +12,11 @@
 #include <algorithm>
 
 #include "gui/entry/GameLevelSection.h"
+#include "gui/entry/frmGameCheck.h"
 #include "gui/entry/PlayerSection.h"
 #include "gui/entry/PlayerNameLists.h"
 #include "core/files/DataTree.h"
+#include "core/roster/Roster.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/FormKit.h"
@@ -154,6 +157,45 @@ void frmNewGame::loadPlayerName() {
   loadPlayerNames(Form::app().tree(), Form::app().prompter(), combos);
 }
 
+// ---------------------------------------------------------------- Check Game
+
+void frmNewGame::checkGame() {
+  if (m_gameFilePath.empty()) return;
+  RosterIndex roster;
+  try {
+    roster = RosterIndex(playerNameTexts(Form::app().tree()));
+  } catch (const std::exception&) {  // without the roster the names go unchecked; the rest still counts
+  }
+  if (!m_check) m_check = new frmGameCheck(this, [this](const Finding& f) { goToFinding(f); });
+  m_check->check(m_gameFilePath, roster);
+  m_check->setWindowTitle("Check Game - " + QString::fromStdString(m_gameFilePath.filename().string()));
+  m_check->show();
+  m_check->raise();
+  m_check->activateWindow();
+}
+
+void frmNewGame::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F7 && event->modifiers() == Qt::NoModifier) {
+    checkGame();
+    return;
+  }
+  Form::keyPressEvent(event);
+}
+
+void frmNewGame::goToFinding(const Finding& finding) {
+  struct Place {
+    int ssTab1, ssTab2;
+  };
+  // By GameTable: header, quarter, team statistics, rushing, passing, receiving, scoring, defense.
+  constexpr std::array<Place, kGameTableCount> places{
+      {{0, -1}, {0, -1}, {1, -1}, {2, 0}, {2, 1}, {2, 2}, {2, -1}, {3, -1}}};
+  const Place place = places.at(static_cast<std::size_t>(finding.table));
+  selectTabs(place.ssTab1, place.ssTab2);
+  activateWindow();
+  if (isPlayerTable(finding.table) && finding.row >= 0)
+    m_playerSections.at(static_cast<std::size_t>(finding.table - kRushing))->showRow(finding.bookmark);
+}
+
 // ---------------------------------------------------------------- game file
 
 std::filesystem::path frmNewGame::pathOfGame() const {
@@ -253,6 +295,7 @@ void frmNewGame::formUnload(bool& cancel) {
     }
   }
   closeGameDB();
+  if (m_check) m_check->hide();  // its findings belong to the game that was open
   vars.setGameFormActive(false);
   vars.setEntrySections(nullptr);
 }

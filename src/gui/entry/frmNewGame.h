@@ -24,6 +24,8 @@ class QVBoxLayout;
 
 namespace yardmark {
 
+struct Finding;
+class frmGameCheck;
 class GameLevelSection;
 struct GameLevelConfig;
 class PlayerSection;
@@ -58,10 +60,17 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
 
   int currentTab() const { return m_currentTab; }
 
+  // Check Game: the saved game's findings in their own window, opened or brought up to date.
+  void checkGame();
+  frmGameCheck* checkWindow() const { return m_check; }
+  // The page and section of a finding, and for a player row that row.
+  void goToFinding(const Finding& finding);
+
   // Pages and frames.
   QTabWidget* SSTab1;
   QTabWidget* SSTab2;
   std::array<QPushButton*, 4> cmdNext;  // objectName "cmdNext" on each page, property "Index"
+  std::array<QPushButton*, 4> cmdCheckGame;  // beside each "Next Tab"; F7 does the same
   QGroupBox* Frame1;                    // header
   QGroupBox* Frame2;                    // "Quarter"
   QGroupBox* Frame3;                    // team statistics
@@ -107,6 +116,8 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
  protected:
   void formActivate() override;
   void formUnload(bool& cancel) override;
+  // F7 wherever the focus is in the form: no box takes that key, so it comes up to here.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildPages();
@@ -135,6 +146,7 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   std::unique_ptr<GameLevelSection> m_header, m_quarter, m_teamStats;
   std::array<Section*, kGameTableCount> m_sections{};  // by EntrySection order
   std::array<PlayerSection*, 5> m_playerSections{};   // rushing, passing, receiving, scoring, defense
+  frmGameCheck* m_check = nullptr;                      // made on the first Check Game
 };
 
 }  // namespace yardmark

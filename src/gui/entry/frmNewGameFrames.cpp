@@ -59,12 +59,15 @@ QLineEdit* nameBox(QWidget* parent, const char* name) {
 struct TeamStat {
   const char* suffix;
   const char* label;
+  BoxKeys keys;
 };
+constexpr BoxKeys kDigits = BoxKeys::Digits, kYards = BoxKeys::Yards;
 constexpr TeamStat kStatRows[10] = {
-    {"FirstDowns", "First Downs"}, {"Rushing", "Rushing Yards"}, {"Passing", "Pass Completions"},
-    {"Yrds", "Passing Yards"},     {"TO", "Total Offense"},      {"Fumbles", "Fumbles Lost"},
-    {"Stats", "Stats Penalties"},  {"Punts", "Punts"},           {"Plays", "Plays"},
-    {"PuntsR", "Punt Returns"},
+    {"FirstDowns", "First Downs", kDigits}, {"Rushing", "Rushing Yards", kYards},
+    {"Passing", "Pass Completions", kDigits}, {"Yrds", "Passing Yards", kYards},
+    {"TO", "Total Offense", kYards},         {"Fumbles", "Fumbles Lost", kDigits},
+    {"Stats", "Stats Penalties", kDigits},   {"Punts", "Punts", kDigits},
+    {"Plays", "Plays", kDigits},             {"PuntsR", "Punt Returns", kDigits},
 };
 
 }  // namespace
@@ -96,9 +99,14 @@ void frmNewGame::buildPages() {
     cmdNext[i]->setObjectName("cmdNext");
     cmdNext[i]->setProperty("Index", i);
     connect(cmdNext[i], &QPushButton::clicked, this, &frmNewGame::cmdNextClick);
+    cmdCheckGame[i] = new QPushButton("Check Game", pages[i]);
+    cmdCheckGame[i]->setObjectName("cmdCheckGame");
+    cmdCheckGame[i]->setToolTip("Check the saved game for figures that cannot all be right (F7)");
+    connect(cmdCheckGame[i], &QPushButton::clicked, this, &frmNewGame::checkGame);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(cmdNext[i]);
+    row->addWidget(cmdCheckGame[i]);
     layouts[i]->addLayout(row);
   }
   connect(SSTab1, &QTabWidget::currentChanged, this, [this](int page) { m_currentTab = page; });
@@ -252,7 +260,8 @@ QWidget* frmNewGame::buildTeamStats() {
   } sides[] = {{txtOT, "OT", "Label26", "Opponent Team", 0}, {txtOwT, "OwT", "Label25", "Own Team", 3}};
   for (const auto& side : sides) {
     for (int k = 0; k < 10; ++k) {
-      QLineEdit* box = numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatRows[k].suffix));
+      QLineEdit* box =
+          numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatRows[k].suffix), kStatRows[k].keys);
       side.boxes[static_cast<std::size_t>(k)] = box;
       const QByteArray labelName = QString("lbl%1%2").arg(side.prefix, kStatRows[k].suffix).toLatin1();
       grid->addWidget(buddyLabel(Frame3, labelName.constData(), kStatRows[k].label, box), k + 1, side.column);

@@ -4,6 +4,8 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EntryWidgets.h
   ${CMAKE_CURRENT_LIST_DIR}/GameLevelSection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameLevelSection.h
+  ${CMAKE_CURRENT_LIST_DIR}/frmGameCheck.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmGameCheck.h
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGameFrames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Section.h

@@ -11,6 +11,7 @@
 #include "gui/games/ConvertOldFiles.h"
 #include "gui/games/GameDialog.h"
 #include "gui/games/GameFileLists.h"
+#include "core/games/GameAudit.h"
 #include "core/games/GameFolder.h"
 #include "core/games/Synopsis.h"
 #include "gui/shell/App.h"
@@ -36,8 +37,10 @@ DialogOpenGame::DialogOpenGame(App& app) : Form(app), m_lists(new GameFileLists(
   lblUnreadable = namedLabel(Frame2, "lblUnreadable", "");
   lblUnreadable->setWordWrap(true);
   lblUnreadable->hide();
+  lblErrors = namedLabel(Frame2, "lblErrors", "");
+  lblErrors->hide();
   auto* synopsis = new QVBoxLayout(Frame2);
-  for (QLabel* l : {lblGamesPlayed, lblWins, lblLosses, lblTeams, lblUnreadable}) synopsis->addWidget(l);
+  for (QLabel* l : {lblGamesPlayed, lblWins, lblLosses, lblTeams, lblUnreadable, lblErrors}) synopsis->addWidget(l);
   synopsis->addStretch();
 
   OkButton = dialogButton(this, "OkButton", "Ok");
@@ -70,6 +73,12 @@ void DialogOpenGame::showSynopsis() {
   lblUnreadable->setText(QString("Unreadable Files: %1").arg(s.unreadable.size()));
   lblUnreadable->setToolTip(reasons.join('\n'));
   lblUnreadable->setVisible(!s.unreadable.empty());
+  const GamesWithErrors errors = gamesWithErrors(m_lists->files());
+  QStringList names;
+  for (const std::string& name : errors.names) names << QString::fromStdString(name);
+  lblErrors->setText(QString("Games with errors: %1").arg(errors.count));
+  lblErrors->setToolTip(names.join('\n'));
+  lblErrors->setVisible(errors.count > 0);
 }
 
 void DialogOpenGame::OkButton_Click() {

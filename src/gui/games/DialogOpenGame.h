@@ -27,6 +27,8 @@ class DialogOpenGame : public Form {
   QLabel* lblTeams;
   // How many files of the year could not be read; hidden while there are none.
   QLabel* lblUnreadable;
+  // How many games of the year have figures that cannot all be right; hidden while none do.
+  QLabel* lblErrors;
   QPushButton* OkButton;
   QPushButton* CancelButton;
 

@@ -24,9 +24,25 @@ int keyCodeOf(const QKeyEvent& e) {
   return text.at(0).unicode();
 }
 
+// The text the key lands in: the selection goes when a character is typed over it.
+int applyTextRule(const TextKeyRule& rule, int code, const QLineEdit& box) {
+  QString text = box.text();
+  int cursor = box.cursorPosition();
+  if (box.hasSelectedText()) {
+    cursor = box.selectionStart();
+    text.remove(cursor, box.selectedText().size());
+  }
+  // The rules' boxes hold ASCII only, so a position in the text is a position in its bytes.
+  return rule(code, text.toStdString(), cursor);
+}
+
 class KeyRuleFilter : public QObject {
 public:
   KeyRuleFilter(QLineEdit* box, KeyRule rule) : QObject(box), m_box(box), m_rule(std::move(rule)) {}
+  KeyRuleFilter(QLineEdit* box, TextKeyRule rule)
+      : QObject(box), m_box(box), m_rule([box, rule = std::move(rule)](int code, int) {
+          return applyTextRule(rule, code, *box);
+        }) {}
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -59,12 +75,16 @@ int nameKey(int key, int length) {
 
 int digitKey(int key, int /*length*/) { return isDigit(key) || key == kBackspace || key == kEnter ? key : 0; }
 
-void installKeyFilter(QLineEdit* box, KeyRule rule) {
-  auto* filter = new KeyRuleFilter(box, std::move(rule));
+namespace {
+void install(QLineEdit* box, KeyRuleFilter* filter) {
   box->installEventFilter(filter);
   // An editable combo box has the focus itself and passes its keys to its line edit by a
   // direct call that no filter there sees, so the filter watches the combo box too.
   if (QWidget* proxy = box->focusProxy()) proxy->installEventFilter(filter);
 }
+}  // namespace
+
+void installKeyFilter(QLineEdit* box, KeyRule rule) { install(box, new KeyRuleFilter(box, std::move(rule))); }
+void installKeyFilter(QLineEdit* box, TextKeyRule rule) { install(box, new KeyRuleFilter(box, std::move(rule))); }
 
 }  // namespace yardmark

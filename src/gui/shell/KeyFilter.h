@@ -4,6 +4,7 @@
 // and gives the key to use or 0 to drop it. Rules are plain functions, shared by every box
 // that uses them and tested without a window.
 #include <functional>
+#include <string_view>
 
 #include "core/games/NumberKeys.h"
 
@@ -12,6 +13,9 @@ class QLineEdit;
 namespace yardmark {
 
 using KeyRule = std::function<int(int key, int length)>;
+// A rule that needs to see where the key goes: the box's text with any selection taken out
+// (UTF-8) and the cursor's position in it.
+using TextKeyRule = std::function<int(int key, std::string_view text, int cursor)>;
 
 // Digits, Backspace and Enter; nothing more once the box holds 5 characters (Backspace still works).
 int isItNumber(int key, int length);
@@ -26,5 +30,6 @@ int digitKey(int key, int length);
 // (Delete, arrows, Home) pass, as they did before. An editable combo box hands its keys to
 // its line edit, so a combo's filter goes on lineEdit().
 void installKeyFilter(QLineEdit* box, KeyRule rule);
+void installKeyFilter(QLineEdit* box, TextKeyRule rule);
 
 }  // namespace yardmark

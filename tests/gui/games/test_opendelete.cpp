@@ -91,6 +91,31 @@ TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOve
   EXPECT_NE(app.forms().find<frmNewGame>(), nullptr);
 }
 
+TEST_F(OpenDeleteTest, TheSynopsisCountsTheGamesWithErrorsOnlyWhenThereAreAny) {
+  // A scoreless game with nothing typed but its names: nothing in it can be wrong.
+  for (const char* year : {"2008", "2009"}) {
+    Database db(writeGame(root, std::string("YardMark/games/") + year + "/Game1.mdb", Result::Neither));
+    for (const auto& [query, columns] : {std::pair{"select * from quarter", 10}, {"select * from teamStats", 20}}) {
+      Recordset rs = db.openRecordset(query);
+      rs.edit();
+      for (int i = 1; i <= columns; ++i) rs.setField(i, Value(0));
+      rs.update();
+    }
+  }
+  // Quarters that do not add up to the totals, in two of the three games of 2009.
+  writeGame(root, "YardMark/games/2009/Game2.mdb", Result::Won);
+  writeGame(root, "YardMark/games/2009/Game3.mdb", Result::Lost);
+  auto& d = app.forms().show<DialogOpenGame>();
+  pick(d.Dir1, "2008");
+  EXPECT_FALSE(d.lblErrors->isVisibleTo(&d));
+
+  pick(d.Dir1, "2009");
+  EXPECT_TRUE(d.lblErrors->isVisibleTo(&d));
+  EXPECT_EQ(d.lblErrors->text(), "Games with errors: 2");
+  EXPECT_EQ(d.lblErrors->toolTip(), "Game2.mdb\nGame3.mdb");
+  EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 3", "Wins: 1", "Losses: 1", "Eagles Vs Hawks"}));
+}
+
 TEST_F(OpenDeleteTest, APathWithCapitalsArrivesInLowerCaseAndIsFoundAgain) {
   const std::pair<const char*, const char*> cases[] = {{"2007", "GAME3.MDB"}, {"Saison Ö", "Game1.mdb"}};
   for (const auto& [year, name] : cases) {
