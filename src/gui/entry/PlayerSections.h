@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -48,6 +49,7 @@ const PlayerSectionConfig& playerSectionConfig(GameTable table);
 struct PlayerSectionWidgets {
   std::vector<QLineEdit*> boxes;  // in column order
   QComboBox* combo = nullptr;
+  QListWidget* rows = nullptr;  // every row of the table, read only
   QToolButton *first = nullptr, *previous = nullptr, *next = nullptr, *last = nullptr;
   QPushButton *addNew = nullptr, *undoNew = nullptr, *edit = nullptr, *remove = nullptr, *save = nullptr;
 };
