@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QStringListModel>
 
 namespace yardmark {
@@ -15,6 +16,8 @@ NameCompleter::NameCompleter(QComboBox* combo) : QCompleter(combo), m_model(new 
   setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   setCaseSensitivity(Qt::CaseSensitive);
   setMaxVisibleItems(8);
+  // One line per name: the popup need not measure 2,000 names to lay them out.
+  if (auto* list = qobject_cast<QListView*>(popup())) list->setUniformItemSizes(true);
   combo->setCompleter(this);
   connect(combo->lineEdit(), &QLineEdit::textEdited, this, &NameCompleter::follow);
 }
