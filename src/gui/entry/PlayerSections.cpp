@@ -154,15 +154,15 @@ QGridLayout* boxGrid(QWidget* owner, const PlayerSectionConfig& config, std::vec
   return grid;
 }
 
-// A few lines high, so that two sections still fit side by side on the Offense page.
+// At least four lines; it takes the height the page has left, so that ten rows show at 1366x768.
 QListWidget* rowsList(QWidget* owner, const PlayerSectionConfig& config) {
   auto* list = new QListWidget(owner);
   list->setObjectName(QStringLiteral("lst") + QString::fromLatin1(config.name) + QStringLiteral("Rows"));
   list->setAccessibleName(QStringLiteral("Rows entered"));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setFixedHeight(list->fontMetrics().height() * 4 + 2 * list->frameWidth() + 6);
-  list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  list->setMinimumHeight(list->fontMetrics().height() * 4 + 2 * list->frameWidth() + 6);
+  list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   return list;
 }
 
@@ -198,8 +198,7 @@ PlayerSectionWidgets buildPlayerSection(QWidget* owner, const PlayerSectionConfi
   outer->addLayout(nameRow);
   outer->addLayout(buttons);
   w.rows = rowsList(owner, config);
-  outer->addWidget(w.rows);
-  outer->addStretch(1);
+  outer->addWidget(w.rows, 1);
   return w;
 }
 
