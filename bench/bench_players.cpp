@@ -1,12 +1,15 @@
-// The player sections over a full game (60 rows in each player table) with a 500-player
-// roster: the form's activation (names, views, the five enable routines), a move, and the
+// The player sections over a full game (60 rows in each player table) with a 2,000-player
+// roster: the form's activation (names, views, the five enable routines, the rows lists), a
+// move, a click in the rows list, a keystroke in a name box with the roster offered, and the
 // saves (an edit, and an add, which reopens every view first).
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <filesystem>
 #include <random>
 
@@ -37,7 +40,7 @@ struct FullGame {
       Database roster(root / "YardMark" / "databases" / "yardMark_roster.mdb");
       Database::Transaction tx(roster);
       Recordset rs = roster.openRecordset("select * from roster");
-      for (int i = 0; i < 500; ++i) {
+      for (int i = 0; i < 2000; ++i) {
         rs.addNew();
         rs.setField(1, "Last" + std::to_string(rng() % 1000));
         rs.setField(2, "First" + std::to_string(i));
@@ -89,6 +92,33 @@ void BM_Move(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Move)->Unit(benchmark::kMillisecond);
+
+void BM_RowClick(benchmark::State& state) {
+  FullGame g;
+  const auto& c = kPlayerSections[4];
+  auto* list = g.host->findChild<QListWidget*>(QStringLiteral("lst") + c.name + QStringLiteral("Rows"));
+  int row = 0;
+  for (auto _ : state) {
+    emit list->itemClicked(list->item(row));
+    row = (row + 7) % list->count();
+  }
+}
+BENCHMARK(BM_RowClick)->Unit(benchmark::kMillisecond);
+
+// "L" starts every last name: all 2,000 are offered, the worst a keystroke meets; then Backspace.
+void BM_KeystrokeAndBack(benchmark::State& state) {
+  FullGame g;
+  const auto& c = kPlayerSections[0];
+  g.button(c.addNew)->click();
+  QLineEdit* name = g.host->section(c.table).nameCombo()->lineEdit();
+  for (auto _ : state) {
+    for (const auto& [key, text] : {std::pair{Qt::Key_L, QStringLiteral("L")}, {Qt::Key_Backspace, QString()}}) {
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+      QApplication::sendEvent(name, &press);
+    }
+  }
+}
+BENCHMARK(BM_KeystrokeAndBack)->Unit(benchmark::kMillisecond);
 
 void BM_SaveEdited(benchmark::State& state) {
   FullGame g;

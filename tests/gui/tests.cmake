@@ -42,6 +42,7 @@ yardmark_add_test(test_players
     ${_t}/entry/test_player_modes.cpp
     ${_t}/entry/test_player_sections.cpp
     ${_t}/entry/test_player_name_lists.cpp
+    ${_t}/entry/test_player_rows.cpp
   LIBS yardmark_guitestsupport)
 
 # Roster maintenance and the import from the contacts database.

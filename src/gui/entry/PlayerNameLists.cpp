@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/roster/Roster.h"
+#include "gui/entry/NameCompleter.h"
 #include "gui/shell/Prompter.h"
 
 namespace yardmark {
@@ -23,6 +24,7 @@ void fillNameCombos(const QStringList& names, std::span<QComboBox* const> combos
     combo->addItems(names);
     combo->setCurrentIndex(-1);  // a filled list would otherwise show its first name
     combo->setEditText(text);
+    if (auto* completer = qobject_cast<NameCompleter*>(combo->completer())) completer->setNames(names);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -23,6 +24,10 @@ PlayerSection::PlayerSection(SectionHost& host, const PlayerSectionConfig& confi
   for (const auto& [button, handler] : handlers)
     connect(button, &QAbstractButton::clicked, this,
             [this, handler = handler] { guarded("The records could not be read.", handler); });
+  connect(m_w.rows, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const auto key = item->data(Qt::UserRole).toLongLong();
+    guarded("The records could not be read.", [this, key] { moveTo(key); });
+  });
   setMode(Mode::Empty);
 }
 
@@ -37,6 +42,7 @@ void PlayerSection::setMode(Mode mode) {
   m_w.save->setEnabled(c.save);
   for (QLineEdit* box : m_w.boxes) box->setEnabled(c.boxes);
   m_w.combo->setEnabled(c.boxes);
+  m_w.rows->setEnabled(c.rowsList);
 }
 
 Recordset& PlayerSection::view() const { return m_host.view(m_config.table); }
@@ -68,8 +74,28 @@ void PlayerSection::clearBoxes() {
   m_shown.reset();
 }
 
+void PlayerSection::listRows() {
+  Recordset& v = view();
+  const bool onRow = v.hasCurrent();
+  const std::int64_t current = onRow ? v.bookmark() : 0;
+  QSignalBlocker quiet(m_w.rows);
+  m_w.rows->clear();
+  const int fields = m_config.comboOrdinal();
+  if (v.recordCount() > 0) v.moveFirst();
+  for (; v.hasCurrent(); v.moveNext()) {
+    QString text = QString::fromStdString(textOf(v.field(fields))) + QLatin1Char(':');
+    for (int i = 1; i < fields; ++i) text += QLatin1Char(' ') + QString::fromStdString(textOf(v.field(i)));
+    auto* item = new QListWidgetItem(text, m_w.rows);
+    item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(v.bookmark()));
+    if (onRow && current == v.bookmark()) m_w.rows->setCurrentItem(item);
+  }
+  if (onRow) v.moveToBookmark(current);  // the view stands where it stood
+  if (QListWidgetItem* item = m_w.rows->currentItem()) m_w.rows->scrollToItem(item);
+}
+
 void PlayerSection::display() {
   Recordset& v = view();
+  listRows();
   if (v.recordCount() == 0 || !v.hasCurrent()) {
     clearBoxes();
     return;
@@ -122,6 +148,12 @@ void PlayerSection::backOnShownRow() {
 void PlayerSection::jump(bool toLast) {
   if (!hasRows()) return;
   toLast ? view().moveLast() : view().moveFirst();
+  display();
+}
+
+void PlayerSection::moveTo(std::int64_t key) {
+  if (!hasRows()) return;
+  view().moveToBookmark(key);
   display();
 }
 

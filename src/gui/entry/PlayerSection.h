@@ -27,6 +27,7 @@ class PlayerSection : public QWidget, public Section {
     bool moves;        // Edit, Delete, First, Previous, Next and Last enabled
     bool save;         // Save enabled
     bool boxes;        // the number boxes and the name open for typing
+    bool rowsList;     // the list of the table's rows open for clicking
     bool operator==(const Controls&) const = default;
   };
   static constexpr Controls controlsIn(Mode mode);
@@ -57,6 +58,9 @@ class PlayerSection : public QWidget, public Section {
   Mode browsingOrEmpty() const { return hasRows() ? Mode::Browsing : Mode::Empty; }
 
   void jump(bool toLast);   // First, Last
+  void moveTo(std::int64_t key);  // a click in the rows list
+  // The rows list: every row of the view in stored order, the shown one highlighted.
+  void listRows();
   void step(bool forward);  // Next, Previous
   void addNew();
   void undoNew();
@@ -91,13 +95,13 @@ class PlayerSection : public QWidget, public Section {
 
 // In Mode order.
 inline constexpr std::array<PlayerSection::Controls, 6> kPlayerSectionModes{{
-    // addNew undoVisible moves  save   boxes
-    {true, false, false, false, false},  // Empty
-    {true, false, true, false, false},   // Browsing
-    {false, true, false, true, true},    // Adding
-    {false, false, false, true, true},   // Editing
-    {false, true, true, false, false},   // AddSavedSilently
-    {false, false, true, false, false},  // EditSavedSilently
+    // addNew undoVisible moves  save   boxes  rowsList
+    {true, false, false, false, false, false},  // Empty
+    {true, false, true, false, false, true},    // Browsing
+    {false, true, false, true, true, false},    // Adding
+    {false, false, false, true, true, false},   // Editing
+    {false, true, true, false, false, true},    // AddSavedSilently
+    {false, false, true, false, false, true},   // EditSavedSilently
 }};
 
 constexpr PlayerSection::Controls PlayerSection::controlsIn(Mode mode) {

@@ -5,12 +5,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <stdexcept>
 
 #include "gui/entry/EntryWidgets.h"
+#include "gui/entry/NameCompleter.h"
 #include "gui/shell/KeyFilter.h"
 
 namespace yardmark {
@@ -130,7 +132,7 @@ QComboBox* nameCombo(QWidget* parent, const char* name) {
   combo->setObjectName(QString::fromLatin1(name));
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);  // a typed name is saved, not added to the list
-  combo->setCompleter(nullptr);                 // and saved exactly as typed
+  new NameCompleter(combo);                     // the roster's names offered, the typing kept
   combo->setMinimumContentsLength(14);
   combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -150,6 +152,18 @@ QGridLayout* boxGrid(QWidget* owner, const PlayerSectionConfig& config, std::vec
   }
   grid->setColumnStretch(column, 1);  // the boxes stay together on the left
   return grid;
+}
+
+// At least four lines; it takes the height the page has left, so that ten rows show at 1366x768.
+QListWidget* rowsList(QWidget* owner, const PlayerSectionConfig& config) {
+  auto* list = new QListWidget(owner);
+  list->setObjectName(QStringLiteral("lst") + QString::fromLatin1(config.name) + QStringLiteral("Rows"));
+  list->setAccessibleName(QStringLiteral("Rows entered"));
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setMinimumHeight(list->fontMetrics().height() * 4 + 2 * list->frameWidth() + 6);
+  list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  return list;
 }
 
 }  // namespace
@@ -183,7 +197,8 @@ PlayerSectionWidgets buildPlayerSection(QWidget* owner, const PlayerSectionConfi
   outer->addWidget(nameLabel);
   outer->addLayout(nameRow);
   outer->addLayout(buttons);
-  outer->addStretch(1);
+  w.rows = rowsList(owner, config);
+  outer->addWidget(w.rows, 1);
   return w;
 }
 

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -50,6 +51,7 @@ const PlayerSectionConfig& playerSectionConfig(GameTable table);
 struct PlayerSectionWidgets {
   std::vector<QLineEdit*> boxes;  // in column order
   QComboBox* combo = nullptr;
+  QListWidget* rows = nullptr;  // every row of the table, read only
   QToolButton *first = nullptr, *previous = nullptr, *next = nullptr, *last = nullptr;
   QPushButton *addNew = nullptr, *undoNew = nullptr, *edit = nullptr, *remove = nullptr, *save = nullptr;
 };

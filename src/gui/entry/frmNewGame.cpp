@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -34,6 +35,23 @@ frmNewGame::frmNewGame(App& app) : Form(app) {
     m_playerSections[i] = new PlayerSection(*this, kPlayerSections[i], playerFrames[i]);
     playerFrames[i]->layout()->addWidget(m_playerSections[i]);
     addPlayerSection(kPlayerSections[i].section, m_playerSections[i]);
+  }
+  addPageShortcuts();
+}
+
+// Ctrl+Tab / Ctrl+Shift+Tab turn the pages. The main window's area cycles its windows on the
+// same keys from its key filter; a shortcut is matched before any key press is sent, so this
+// form's pages win while the focus is in it.
+void frmNewGame::addPageShortcuts() {
+  const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                               {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1}};
+  for (const auto& [sequence, step] : keys) {
+    auto* shortcut = new QShortcut(sequence, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+      const int pages = SSTab1->count();
+      SSTab1->setCurrentIndex((SSTab1->currentIndex() + step + pages) % pages);
+    });
   }
 }
 

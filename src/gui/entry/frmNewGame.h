@@ -135,6 +135,7 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   std::filesystem::path pathOfGame() const;
   void closeGameDB();
   void cmdNextClick();
+  void addPageShortcuts();
 
   std::filesystem::path m_gameFilePath;
   std::optional<Database> m_gameDatabase;

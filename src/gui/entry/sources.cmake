@@ -16,4 +16,6 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PlayerSection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlayerSections.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlayerNameLists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NameCompleter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NameCompleter.h
 )

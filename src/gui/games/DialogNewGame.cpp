@@ -15,7 +15,9 @@
 #include "core/db/Value.h"
 #include "gui/games/GameDialog.h"
 #include "gui/games/GameFileLists.h"
+#include "core/files/FolderListing.h"
 #include "core/games/GameFolder.h"
+#include "core/games/GameNumbers.h"
 #include "gui/shell/App.h"
 #include "gui/shell/KeyFilter.h"
 #include "gui/shell/Prompter.h"
@@ -50,7 +52,8 @@ DialogNewGame::DialogNewGame(App& app) : Form(app), m_lists(new GameFileLists(th
   const int thisYear = QDate::currentDate().year();
   for (int year = 1990; year <= thisYear; ++year) cmbYear->addItem(QString::number(year));
   cmbYear->setCurrentText(QString::number(thisYear));
-  txtGameNumber->setText("1");
+  suggestNumber();
+  connect(cmbYear, &QComboBox::currentTextChanged, this, &DialogNewGame::suggestNumber);
   m_lists->showGamesFolder();
 }
 
@@ -137,6 +140,7 @@ void DialogNewGame::OKButton_Click() {
     return;
   }
   const fs::path game = app().tree().gameFile(year, textOfNumber(number));
+  if (!openingExistingAgreed(year, textOfNumber(number), game)) return;
   if (!makeGameFile(year, game) || !makeWayForGame(app(), game)) return;
 
   GlobalVariables& vars = app().vars();
@@ -144,6 +148,23 @@ void DialogNewGame::OKButton_Click() {
   vars.currentGameNumber = number;
   vars.gameOpenedFromFile = false;
   handOverToEntryForm(*this);
+}
+
+void DialogNewGame::suggestNumber() {
+  const std::string year = cmbYear->currentText().toStdString();
+  std::vector<std::string> names;
+  if (!year.empty())
+    for (const fs::path& file : listFolder(app().tree().yearFolder(year), Listing::files({".mdb"})))
+      names.push_back(file.filename().string());
+  txtGameNumber->setText(QString::number(nextGameNumber(names)));
+}
+
+bool DialogNewGame::openingExistingAgreed(const std::string& year, const std::string& number, const fs::path& game) {
+  std::error_code ec;
+  if (!fs::exists(game, ec)) return true;
+  const QString text = QString("Game %1 of %2 already exists; it will be opened.")
+                           .arg(QString::fromStdString(number), QString::fromStdString(year));
+  return app().prompter().message(MessageBox(text, Buttons::OkCancel)) == Answer::Ok;
 }
 
 bool DialogNewGame::makeGameFile(const std::string& year, const fs::path& game) {

@@ -48,6 +48,10 @@ class DialogNewGame : public Form {
   // Makes the year folder and, unless it is there, the game file; false after telling the
   // user why it could not.
   bool makeGameFile(const std::string& year, const std::filesystem::path& game);
+  // The next free number of the year in the box.
+  void suggestNumber();
+  // An existing game is opened, not made again: the user says so first. False: stay here.
+  bool openingExistingAgreed(const std::string& year, const std::string& number, const std::filesystem::path& game);
 
   GameFileLists* m_lists;
 };

@@ -54,6 +54,12 @@ void frmRoster::buildWidgets() {
   importFrom->setObjectName("importFrom");
   importFrom->setSelectionMode(QAbstractItemView::NoSelection);
   importFrom->setSortingEnabled(true);
+  // A click shows that player, as moving to it does; each item knows its row, the list being sorted apart.
+  connect(importFrom, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (!controlsIn(m_mode, hasRows()).pick) return;
+    goTo(item->data(Qt::UserRole).toLongLong());
+    displayRecords();
+  });
   buildNameBoxes();
   buildButtons();
 }
@@ -161,6 +167,7 @@ void frmRoster::setMode(Mode mode) {
   cmdUndoNew->setVisible(c.undo);
   for (QPushButton* b : {cmdEdit, cmdDelete}) b->setEnabled(c.editDelete);
   for (QPushButton* b : {cmdFirst, cmdPrevious, cmdNext, cmdLast}) b->setEnabled(c.navigation);
+  importFrom->setEnabled(c.pick);
   cmdSave->setEnabled(c.save);
   cmdFind->setVisible(c.find);
   cmdGoFind->setVisible(c.go);
@@ -196,7 +203,9 @@ void frmRoster::loadRosterDB() {
   }
   // One sort after the fill, rather than one insertion in order per row.
   importFrom->setSortingEnabled(false);
-  for (const PersonName& name : rows()) new RosterListItem(QString::fromStdString(rosterListText(name)), importFrom);
+  for (std::size_t i = 0; i < rows().size(); ++i)
+    (new RosterListItem(QString::fromStdString(rosterListText(rows()[i])), importFrom))
+        ->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(static_cast<qlonglong>(i)));
   importFrom->setSortingEnabled(true);
   // The buttons behind the message already show that there is nothing to browse.
   refreshControls();

@@ -23,9 +23,10 @@ class frmRoster : public Form {
   // Found is browsing after a search found a row: Find Next goes on from the shown row.
   enum class Mode { Browsing, Found, Adding, Editing, Finding };
 
-  // What a mode offers: the boxes and the buttons enabled; Undo, Find, Go and Find Next shown.
+  // What a mode offers: the boxes and the buttons enabled; Undo, Find, Go and Find Next shown;
+  // a click in the list showing that player.
   struct Controls {
-    bool boxes, addNew, undo, editDelete, navigation, save, find, go, findNext;
+    bool boxes, addNew, undo, editDelete, navigation, save, find, go, findNext, pick;
     bool operator==(const Controls&) const = default;
   };
   // Edit, Delete and the navigation buttons also need a row to act on.
@@ -72,12 +73,12 @@ class frmRoster : public Form {
  private:
   // clang-format off
   static constexpr Controls kModes[] = {
-      // boxes addNew undo   editDel navig. save   find   go     findNext
-      {false, true,  false, true,  true,  false, true,  false, false},  // Browsing
-      {false, true,  false, true,  true,  false, true,  false, true},   // Found
-      {true,  false, true,  false, false, true,  true,  false, false},  // Adding
-      {true,  false, false, false, false, true,  true,  false, false},  // Editing
-      {true,  false, false, false, true,  false, false, true,  false},  // Finding
+      // boxes addNew undo   editDel navig. save   find   go     findNext pick
+      {false, true,  false, true,  true,  false, true,  false, false, true},   // Browsing
+      {false, true,  false, true,  true,  false, true,  false, true,  true},   // Found
+      {true,  false, true,  false, false, true,  true,  false, false, false},  // Adding
+      {true,  false, false, false, false, true,  true,  false, false, false},  // Editing
+      {true,  false, false, false, true,  false, false, true,  false, true},   // Finding
   };
   // clang-format on
 
@@ -133,6 +134,7 @@ constexpr frmRoster::Controls frmRoster::controlsIn(Mode mode, bool hasRows) {
   Controls c = kModes[static_cast<int>(mode)];
   c.editDelete = c.editDelete && hasRows;
   c.navigation = c.navigation && hasRows;
+  c.pick = c.pick && hasRows;
   return c;
 }
 

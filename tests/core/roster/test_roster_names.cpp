@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/roster/RosterNames.h"
+#include "core/roster/NameCompletion.h"
 #include "core/roster/RosterSearch.h"
 
 namespace yardmark::test {
@@ -85,6 +86,29 @@ TEST(RosterSearch, StopsAtTheFirstRowWhereEveryTypedNameMatches) {
     const auto found = c.findNext ? findNext(rows, c.shown, texts) : findFrom(rows, c.shown, texts);
     EXPECT_EQ(show(found), show(c.found)) << c.what;
   }
+}
+
+}  // namespace
+}  // namespace yardmark::test
+
+namespace yardmark::test {
+namespace {
+
+TEST(NameCompletion, OffersTheNamesWithAWordStartingWithTheTypedText) {
+  const NameCompletion roster({"Van Buren Henry J", "Burke Ann B", "Abbot Bur C", "Smith Élodie A", "Burke Ann B",
+                               "Turnbury Al X"});
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"bur", {"Van Buren Henry J", "Burke Ann B", "Abbot Bur C"}},  // any word, any case, once each
+      {"BURE", {"Van Buren Henry J"}},
+      {"van b", {"Van Buren Henry J"}},  // on over the next word
+      {"urn", {}},                       // inside a word is no start
+      {"élo", {"Smith Élodie A"}},       // letter case beyond ASCII
+      {"henry j", {"Van Buren Henry J"}},
+      {"j ", {}},
+      {"", {}},
+      {"Zed", {}},
+  };
+  for (const auto& [typed, names] : cases) EXPECT_EQ(roster.offered(typed), names) << typed;
 }
 
 }  // namespace

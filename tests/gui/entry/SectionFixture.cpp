@@ -65,7 +65,20 @@ PlayerSection::Controls SectionFixture::controlsShown() {
   const bool boxes = combo()->isEnabled();
   for (std::size_t i = 0; i < config.boxes.size(); ++i)
     EXPECT_EQ(box(i)->isEnabled(), boxes) << config.boxes[i].name << " differs from the combo";
-  return {addNew()->isEnabled(), !undoNew()->isHidden(), moves, button("Save")->isEnabled(), boxes};
+  return {addNew()->isEnabled(), !undoNew()->isHidden(), moves, button("Save")->isEnabled(), boxes,
+          rowsList()->isEnabled()};
+}
+
+QListWidget* SectionFixture::rowsList() {
+  auto* list = host->findChild<QListWidget*>(QStringLiteral("lst") + config.name + QStringLiteral("Rows"));
+  EXPECT_NE(list, nullptr);
+  return list;
+}
+
+QStringList SectionFixture::listed() {
+  QStringList texts;
+  for (int i = 0; i < rowsList()->count(); ++i) texts << rowsList()->item(i)->text();
+  return texts;
 }
 
 }  // namespace yardmark::test

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <memory>
 
 #include "PlayerHost.h"
@@ -42,6 +43,8 @@ class SectionFixture {
   // What the widgets offer: Add New enabled, Undo Add New visible, Edit, Delete and the four
   // moves enabled (all alike), Save enabled, boxes and combo open (alike).
   PlayerSection::Controls controlsShown();
+  QListWidget* rowsList();
+  QStringList listed();  // the rows list's texts
 
   const PlayerSectionConfig& config;
   std::string table;

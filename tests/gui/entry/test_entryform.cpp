@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <set>
@@ -98,6 +100,28 @@ TEST_F(EntryTest, NextTabCyclesThroughTheFourPagesFromThePageShown) {
   EXPECT_EQ(form->SSTab2->tabText(0), "Rushing");
   EXPECT_EQ(form->SSTab2->widget(2), form->Frame6);
   EXPECT_EQ(form->Frame7->title(), "Scoring");
+}
+
+TEST_F(EntryTest, CtrlTabTurnsThePagesRatherThanTheWindows) {
+  makeGame();
+  app.forms().show<FormA>();  // a second window the area would cycle to
+  openGame();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QMdiSubWindow* entry = window->findChild<QMdiArea*>()->activeSubWindow();
+  ASSERT_NE(entry, nullptr);
+  ASSERT_NE(form->focusWidget(), nullptr);
+  const std::pair<Qt::KeyboardModifiers, std::vector<int>> cases[] = {
+      {Qt::ControlModifier, {1, 2, 3, 0}},
+      {Qt::ControlModifier | Qt::ShiftModifier, {3, 2, 1, 0}},
+  };
+  for (const auto& [modifiers, pages] : cases)
+    for (int page : pages) {
+      const int key = modifiers & Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab;
+      QTest::keyClick(form->focusWidget(), Qt::Key(key), modifiers);
+      EXPECT_EQ(form->SSTab1->currentIndex(), page);
+      EXPECT_EQ(window->findChild<QMdiArea*>()->activeSubWindow(), entry) << "the window stays";
+    }
 }
 
 TEST_F(EntryTest, KeyFiltersKeepNumberBoxesToFiveDigitsAndNamesFreeOfDigits) {

@@ -14,14 +14,14 @@ namespace yardmark::test {
 namespace {
 
 TEST(PlayerSectionModes, EachModeOffersItsControls) {
-  // Add New, Undo Add New shown, Edit / Delete / moves, Save, boxes.
+  // Add New, Undo Add New shown, Edit / Delete / moves, Save, boxes, rows list.
   const std::pair<Mode, PlayerSection::Controls> offered[] = {
-      {Mode::Empty, {true, false, false, false, false}},
-      {Mode::Browsing, {true, false, true, false, false}},
-      {Mode::Adding, {false, true, false, true, true}},
-      {Mode::Editing, {false, false, false, true, true}},
-      {Mode::AddSavedSilently, {false, true, true, false, false}},
-      {Mode::EditSavedSilently, {false, false, true, false, false}},
+      {Mode::Empty, {true, false, false, false, false, false}},
+      {Mode::Browsing, {true, false, true, false, false, true}},
+      {Mode::Adding, {false, true, false, true, true, false}},
+      {Mode::Editing, {false, false, false, true, true, false}},
+      {Mode::AddSavedSilently, {false, true, true, false, false, true}},
+      {Mode::EditSavedSilently, {false, false, true, false, false, true}},
   };
   for (const auto& [mode, controls] : offered)
     EXPECT_EQ(PlayerSection::controlsIn(mode), controls) << "mode " << static_cast<int>(mode);

@@ -7,7 +7,9 @@
 #include <filesystem>
 
 #include "SectionFixture.h"
+#include "gui/entry/NameCompleter.h"
 #include "gui/entry/PlayerNameLists.h"
+#include <QAbstractItemView>
 
 namespace yardmark::test {
 namespace {
@@ -66,6 +68,32 @@ TEST(PlayerNameLists, EveryListHoldsTheRosterSortedWithDuplicatesAndEmptyParts) 
   f.prompter.answer(Answer::Ok);
   f.click(f.button("Save"));
   EXPECT_EQ(f.rows().at(0).back(), "Baker Bo B");
+}
+
+TEST(PlayerNameLists, TypingOffersTheRosterInAPopupTheKeysWalkAndKeepsOtherNames) {
+  SectionFixture f(kPlayerSections[0]);
+  writeRoster(f.root, {{"Van Buren", "Henry", "J"}, {"Burke", "Ann", "B"}, {"Smith", "John", "A"}});
+  f.start();
+  f.click(f.addNew());
+  QLineEdit* name = f.combo()->lineEdit();
+  auto* completer = qobject_cast<NameCompleter*>(f.combo()->completer());
+  ASSERT_NE(completer, nullptr);
+  name->setFocus();
+  QTest::keyClicks(name, "bur");
+  EXPECT_EQ(completer->offered(), (QStringList{"Burke Ann B", "Van Buren Henry J"}));
+  EXPECT_TRUE(completer->popup()->isVisible());
+  EXPECT_EQ(name->text(), "bur") << "nothing is filled in before a pick";
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Return);
+  EXPECT_EQ(f.combo()->currentText(), "Van Buren Henry J");
+
+  name->clear();
+  QTest::keyClicks(name, "burt");
+  EXPECT_TRUE(completer->offered().isEmpty());
+  EXPECT_FALSE(completer->popup()->isVisible());
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(f.combo()->currentText(), "burt") << "a name outside the roster stays as typed";
 }
 
 TEST(PlayerNameLists, AnEmptyOrMissingRosterLeavesEmptyListsAndTypingWorks) {

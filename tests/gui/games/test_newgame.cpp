@@ -170,6 +170,7 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
   auto& d = app.forms().show<DialogNewGame>();
   d.cmbYear->setCurrentText(c.year);
   d.txtGameNumber->setText(c.number);
+  if (c.exists) prompter.answer(Answer::Ok);
   switch (c.confirm) {
     case Creation::Click:
       QTest::mouseClick(d.OKButton, Qt::LeftButton);
@@ -182,7 +183,11 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
       break;
   }
 
-  EXPECT_TRUE(prompter.records().empty()) << prompter.texts().join('|').toStdString();
+  const QString asked = QString("Game %1 of %2 already exists; it will be opened.").arg(c.gameNumber).arg(c.year);
+  EXPECT_EQ(prompter.texts(), c.exists ? QStringList{asked} : QStringList{});
+  if (c.exists) {
+    EXPECT_EQ(prompter.records().at(0).buttons, Buttons::OkCancel);
+  }
   ASSERT_TRUE(fs::is_regular_file(game));
   EXPECT_EQ(readBytes(game), c.exists ? before : readBytes(root.databases() / "yardMark_master.mdb"));
   EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1)
@@ -206,6 +211,28 @@ INSTANTIATE_TEST_SUITE_P(Games, NewGameCreation,
                            return std::string("Year") + c.year + "Number" + c.number + (c.exists ? "Existing" : "") +
                                   (c.confirm == Creation::Click ? "" : "ByEnter");
                          });
+
+TEST_F(GamesTest, NewGameSuggestsTheNextNumberOfTheYearAndAsksBeforeOpeningOneThere) {
+  for (const char* file : {"2005/Game1.mdb", "2005/Game2.mdb", "2005/Game3.mdb", "2006/game4.MDB",
+                           "2006/Game12.mdb", "2006/Notes.mdb", "2006/Game20.txt"})
+    root.writeFile("YardMark/games/" + std::string(file), "x");
+  auto& d = app.forms().show<DialogNewGame>();
+  // An empty or missing year starts at 1; a sparse one goes past its highest; a full one after its last.
+  const std::pair<const char*, const char*> cases[] = {{"2004", "1"}, {"2006", "13"}, {"2005", "4"}, {"1999", "1"}};
+  for (const auto& [year, next] : cases) {
+    d.cmbYear->setCurrentText(year);
+    EXPECT_EQ(d.txtGameNumber->text(), next) << year;
+  }
+
+  d.cmbYear->setCurrentText("2005");
+  d.txtGameNumber->setText("2");
+  prompter.answer(Answer::Cancel);
+  QTest::mouseClick(d.OKButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Game 2 of 2005 already exists; it will be opened."});
+  EXPECT_EQ(app.forms().find<DialogNewGame>(), &d) << "Cancel stays in the dialog";
+  EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
+  EXPECT_EQ(readBytes(root.games() / "2005" / "Game2.mdb"), "x");
+}
 
 TEST_F(GamesTest, AYearFolderOrCopyThatFailsIsNamedWithTheReasonAndTheDialogStays) {
   root.writeFile("YardMark/games/2008", "a file where the year folder belongs");

@@ -27,7 +27,7 @@ class RosterFormTest : public RosterFixture {
                                                  {f.cmdEdit, c.editDelete},  {f.cmdDelete, c.editDelete},
                                                  {f.cmdFirst, c.navigation}, {f.cmdPrevious, c.navigation},
                                                  {f.cmdNext, c.navigation},  {f.cmdLast, c.navigation},
-                                                 {f.cmdSave, c.save}};
+                                                 {f.cmdSave, c.save},        {f.importFrom, c.pick}};
     for (const auto& [w, on] : enabled) EXPECT_EQ(w->isEnabled(), on) << w->objectName().toStdString();
     const std::pair<QWidget*, bool> shown[] = {
         {f.cmdUndoNew, c.undo}, {f.cmdFind, c.find}, {f.cmdGoFind, c.go}, {f.cmdFindNext, c.findNext}};
@@ -47,8 +47,9 @@ TEST(RosterModes, EachModeOffersWhatItsWorkNeeds) {
       EXPECT_EQ(c.boxes, writing || mode == Mode::Finding) << what;
       EXPECT_EQ(c.save, writing) << what;
       // While a row is being written nothing may move away from it or start another.
-      EXPECT_TRUE(!writing || !(c.navigation || c.editDelete || c.addNew)) << what;
-      EXPECT_TRUE(rows || !(c.navigation || c.editDelete)) << what;
+      EXPECT_TRUE(!writing || !(c.navigation || c.editDelete || c.addNew || c.pick)) << what;
+      EXPECT_TRUE(rows || !(c.navigation || c.editDelete || c.pick)) << what;
+      EXPECT_EQ(c.pick, c.navigation) << what << ": a click in the list moves as the buttons do";
       const bool browsing = mode == Mode::Browsing || mode == Mode::Found;
       EXPECT_TRUE(!browsing || (c.addNew && c.navigation == rows && c.editDelete == rows)) << what;
       // The boxes hold search texts while finding: nothing to add, edit or delete; browsing may go on.
@@ -162,6 +163,22 @@ TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
   prompter.answer(Answer::Ok);  // the emptied boxes name no row
   click(&f, "cmdRefresh");
   EXPECT_EQ(f.mode(), Mode::Browsing);
+}
+TEST_F(RosterFormTest, ClickingANameShowsThatPlayerExceptWhileWriting) {
+  seed({{"Taylor", "John", "C"}, {"adams", "Zoe", "Q"}, {"Brown", "Ed", "F"}});
+  frmRoster& f = open();
+  const auto clickName = [&](int index) {
+    QListWidget* list = f.importFrom;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
+  };
+  clickName(2);
+  EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
+  click(&f, "cmdPrevious");  // the moves go on from the clicked name
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
+  click(&f, "cmdEdit");
+  clickName(0);
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"})) << "refused while editing";
+  EXPECT_TRUE(prompter.texts().isEmpty());
 }
 
 TEST_F(RosterFormTest, AddEditAndUndoWriteOnlyOnSaveAndEndBrowsing) {
