@@ -1,7 +1,7 @@
 #pragma once
 // Key rules of the entry form's boxes that take more than digits: yards, which a rusher can
 // lose, and quarterback sacks, which two players can share. Like the other key rules a rule
-// sees the key as the old forms did (the typed character's code, 8 for Backspace, 13 for
+// sees the key as a character code (the typed character's code, 8 for Backspace, 13 for
 // Enter) and gives the key to use or 0 to drop it. No widgets here.
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
-// The viewer's page setup, print and preview, as the old browser's command interface offered
-// them: a status query, then execution with or without the system dialog. Tests put a fake in
-// its place to make a command fail.
+// The viewer's page setup, print and preview as commands: a status query, then execution with
+// or without the system dialog, so that a command the page cannot take is told before it runs.
+// Tests put a fake in its place to make a command fail.
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>

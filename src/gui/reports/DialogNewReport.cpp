@@ -74,8 +74,8 @@ void DialogNewReport::formActivate() {
 }
 
 bool DialogNewReport::mayOverwrite(const QString& storedName) {
-  // The folder is searched ignoring letter case, as the old file system did; only a stored
-  // name equal to what was typed counts.
+  // The folder is searched ignoring letter case, since the program spells its folders several
+  // ways; only a stored name equal to what was typed counts.
   const fs::path reports = app().tree().reportsFolder();
   const fs::path found = findCaseInsensitive(reports, storedName.toStdString(), DataTree::Last::File);
   std::error_code ec;

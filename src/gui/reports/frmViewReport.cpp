@@ -181,7 +181,7 @@ void frmViewReport::cmdPrint_Click() {
     prompter.tell("wrong argument...can not pass string for print copies.");
     return;
   }
-  // The last counter is rounded half to even, as the old loop bound was.
+  // The last counter is rounded half to even, so "2.5" copies prints the same count every time.
   const long last = std::lrint(copies - 1);
   for (long copy = 0; copy <= last; ++copy) {
     try {

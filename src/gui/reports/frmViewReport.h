@@ -65,7 +65,7 @@ class frmViewReport : public Form {
   std::filesystem::path detailPage() const;
   std::filesystem::path gamesList() const;
   void offerDetail();
-  // Runs a command as the old forms did: status first, then the command with its dialog.
+  // Runs a command: its status first, so a disabled one is told, then the command with its dialog.
   // Returns the error left pending, if any.
   std::optional<BrowserError> queryAndRun(BrowserCommand command);
 

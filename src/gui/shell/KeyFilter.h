@@ -1,5 +1,5 @@
 #pragma once
-// Key filters of the text and combo boxes. A rule sees the key as the old forms did (the
+// Key filters of the text and combo boxes. A rule sees the key as a character code (the
 // typed character's code, 8 for Backspace, 13 for Enter) and the length of the box's text,
 // and gives the key to use or 0 to drop it. Rules are plain functions, shared by every box
 // that uses them and tested without a window.
