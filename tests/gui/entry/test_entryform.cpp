@@ -150,7 +150,9 @@ TEST_F(EntryTest, EveryBoxIsTheBuddyOfItsLabelAndEveryButtonHasItsCaption) {
     // A box inside the quarter grid is named by its row and column headings together.
     EXPECT_TRUE(buddies.count(box) || !box->accessibleName().isEmpty()) << box->objectName().toStdString();
   }
-  EXPECT_TRUE(buddies.count(form->cmbYear));
+  // Every combo, the year and the five player names, is found by the label the user reads.
+  for (QComboBox* combo : form->findChildren<QComboBox*>())
+    EXPECT_TRUE(buddies.count(combo)) << combo->objectName().toStdString();
   EXPECT_EQ(w<QLabel>("lblOwTTO")->text(), "Total Offense");
   EXPECT_EQ(w<QLabel>("lblOwTTO")->buddy(), box("txtOwTTO"));
   for (QPushButton* b : form->findChildren<QPushButton*>())
