@@ -13,56 +13,33 @@
 using namespace yardmark;
 namespace fs = std::filesystem;
 
-TEST(DataTree, MixedSpellingsReachOneFile) {
-  test::TempRoot root;
-  const DataTree tree(root.dir());
-  fs::create_directories(tree.yearFolder("2007"));
-  fs::copy_file(tree.masterTemplate(), tree.gameFile("2007", "3"));
-  EXPECT_EQ(tree.gameFile("2007", "3"), root.dir() / "YardMark" / "games" / "2007" / "Game3.mdb");
-  // The entry form spells it "game3.mdb" below "YardMark": the same file.
-  EXPECT_EQ(tree.gameFileAsOpened(" 2007 ", " 3 "), tree.gameFile("2007", "3"));
-  EXPECT_EQ(tree.resolve("\\YARDMARK\\GAMES\\2007\\GAME3.MDB"), tree.gameFile("2007", "3"));
-  EXPECT_EQ(tree.resolve("/yardmark/games/2007/game3.mdb"), tree.gameFile("2007", "3"));
-}
-
-TEST(DataTree, ALowerCasePathIsFoundAgain) {
-  test::TempRoot root;
-  const DataTree tree(root.dir());
-  fs::create_directories(root.games() / "2007");
-  const fs::path game = root.copyTemplate("YardMark/games/2007/Game3.mdb");
-  const fs::path upperRoot = root.dir() / "Coach Files";
-  fs::create_directories(upperRoot / "Season");
-  std::string lower = game.string();
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  EXPECT_EQ(findPathCaseInsensitive(lower), game);
-  EXPECT_EQ(findPathCaseInsensitive(root.dir() / "coach files" / "season"), upperRoot / "Season");
-  EXPECT_EQ(findPathCaseInsensitive(root.dir() / "coach files" / "new.mdb"), upperRoot / "new.mdb");
-}
-
-TEST(DataTree, NewNamesKeepTheGivenSpelling) {
-  test::TempRoot root;
-  const DataTree tree(root.dir());
-  EXPECT_EQ(tree.yearFolder("  2031"), root.dir() / "YardMark" / "games" / "2031");
-  EXPECT_EQ(tree.gameFile("2031 ", "12"), root.dir() / "YardMark" / "games" / "2031" / "Game12.mdb");
-  EXPECT_EQ(tree.resolve("\\NoSuch\\Folder"), root.dir() / "NoSuch" / "Folder");
-}
-
 // Every path the program spells, resolved beside the program file "yardmark": a folder part
-// must land in the data folder, never below the executable.
+// must land in the data folder, never below the executable; any spelling reaches the one file.
 TEST(DataTree, PathsResolveIntoTheDataFolderBesideTheProgramFile) {
   test::TempRoot root;
   ASSERT_TRUE(fs::is_regular_file(root.dir() / "yardmark"));
-  fs::create_directories(root.games() / "2007");
   const DataTree tree(root.dir());
-  const fs::path ym = root.dir() / "YardMark";
+  fs::create_directories(tree.yearFolder("2007"));
+  const fs::path ym = root.dir() / "YardMark", game3 = ym / "games" / "2007" / "Game3.mdb";
+  fs::copy_file(tree.masterTemplate(), game3);
+  const fs::path upperRoot = root.dir() / "Coach Files";
+  fs::create_directories(upperRoot / "Season");
+  std::string lower = game3.string();
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const struct {
     const char* name;
     fs::path got, want;
   } cases[] = {
-      {"gameFile", tree.gameFile("2007", "3"), ym / "games" / "2007" / "Game3.mdb"},
-      {"gameFileAsOpened", tree.gameFileAsOpened("2007", "3"), ym / "games" / "2007" / "game3.mdb"},
-      {"yearFolder", tree.yearFolder("2007"), ym / "games" / "2007"},
-      {"new yearFolder", tree.yearFolder("2010"), ym / "games" / "2010"},
+      {"gameFile", tree.gameFile("2007", "3"), game3},
+      {"gameFileAsOpened", tree.gameFileAsOpened(" 2007 ", " 3 "), game3},
+      {"a game not there yet", tree.gameFile("2031 ", "12"), ym / "games" / "2031" / "Game12.mdb"},
+      {"backslashes", tree.resolve("\\YARDMARK\\GAMES\\2007\\GAME3.MDB"), game3},
+      {"slashes", tree.resolve("/yardmark/games/2007/game3.mdb"), game3},
+      {"new names keep their spelling", tree.resolve("\\NoSuch\\Folder"), root.dir() / "NoSuch" / "Folder"},
+      {"an absolute lower-case path", findPathCaseInsensitive(lower), game3},
+      {"a folder", findPathCaseInsensitive(root.dir() / "coach files" / "season"), upperRoot / "Season"},
+      {"a new file", findPathCaseInsensitive(root.dir() / "coach files" / "new.mdb"), upperRoot / "new.mdb"},
+      {"new yearFolder", tree.yearFolder("  2010"), ym / "games" / "2010"},
       {"gamesRoot", tree.gamesRoot(), ym / "games"},
       {"masterTemplate", tree.masterTemplate(), ym / "databases" / "yardMark_master.mdb"},
       {"rosterDatabase", tree.rosterDatabase(), ym / "databases" / "yardMark_roster.mdb"},
@@ -100,20 +77,6 @@ TEST(DataTree, AFolderHoldingOnlyTheProgramIsLaidOut) {
   EXPECT_EQ(tree.gameFile("2007", "3"), dir / "YardMark" / "games" / "2007" / "Game3.mdb");
   EXPECT_EQ(test::readBytes(dir / "yardmark"), "program");
   fs::remove_all(dir);
-}
-
-TEST(DataTree, FixedPlaces) {
-  test::TempRoot root;
-  const DataTree tree(root.dir());
-  const fs::path ym = root.dir() / "YardMark";
-  EXPECT_EQ(tree.masterTemplate(), ym / "databases" / "yardMark_master.mdb");
-  EXPECT_EQ(tree.rosterDatabase(), ym / "databases" / "yardMark_roster.mdb");
-  EXPECT_EQ(tree.tmpDatabase(), ym / "databases" / "tmpDB.mdb");
-  EXPECT_EQ(tree.reportsFolder(), ym / "Reports");
-  EXPECT_EQ(tree.gamesRoot(), ym / "games");
-  for (const fs::path& p : {tree.masterTemplate(), tree.rosterDatabase(), tree.tmpDatabase(),
-                            ym / "Reports" / "css" / "css.css"})
-    EXPECT_TRUE(fs::is_regular_file(p)) << p;
 }
 
 TEST(DataTree, LayingOutAgainKeepsUserData) {

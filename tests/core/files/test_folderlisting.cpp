@@ -30,7 +30,7 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
   for (const char* year : {"2010", "1999", "2007", ".cache"}) fs::create_directories(games / year);
   root.writeFile("YardMark/games/2008", "a file, not a year folder");
   for (const std::string name : {"Game10.mdb", "Game2.mdb", "GAME3.MDB", "game1.Mdb", "Game02.mdb", "notes.txt",
-                                 "Game4.mdb.new", ".Game5.mdb", "mdb", "old.html", "Week3.HTML", kRawName.c_str()})
+                                 "Game4.mdb.new", ".Game5.mdb", "game3", "mdb", "old.html", "Week3.HTML", kRawName.c_str()})
     root.writeFile("YardMark/games/2007/" + name, "x");
   fs::create_directories(games / "2007" / "Game6.mdb");  // a folder, not a game
 
@@ -50,8 +50,8 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
       {"every visible file",
        games / "2007",
        Listing::files({}),
-       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game4.mdb.new", "Game10.mdb", "mdb", "notes.txt",
-        "old.html", "Week3.HTML", kRawName}},
+       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "game3", "GAME3.MDB", "Game4.mdb.new", "Game10.mdb", "mdb",
+        "notes.txt", "old.html", "Week3.HTML", kRawName}},  // the shorter first, in any letter case
       {"a year without games", games / "1999", gameFiles(), {}},
       {"a folder that is gone", games / "gone", Listing::folders(), {}},
   };

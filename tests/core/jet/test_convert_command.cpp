@@ -25,6 +25,7 @@ TEST(ConvertCommand, ConvertsTheFolderAndExitsNonZeroOnlyOnAFailure) {
   EXPECT_EQ(dry.exitCode, 0) << dry.errors;
   EXPECT_EQ(dry.output, "To convert: " + game.string() + "\n1 to convert, 0 tables or columns left out, 0 failed.\n");
   EXPECT_EQ(readBytes(game), legacy);
+  EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);
 
   const fs::path crash = root.writeFile("YardMark/games/2007/Game4.mdb", readBytes(fixture("contacts_crash_m58.mdb")));
   const HelperRun run = convertCommand({"--root", dir});

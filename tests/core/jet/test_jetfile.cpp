@@ -21,22 +21,18 @@ std::vector<JetFields> helper(const std::vector<std::string>& args) {
   return parseJetOutput(run.output);
 }
 
-TEST(JetRead, ListsTablesAndColumnsInCatalogAndOrdinalOrder) {
+// The helper's three single calls; readAll below uses its fourth.
+TEST(JetRead, ListsTablesColumnsAndRows) {
   const std::string legacy = fixture("game_legacy.mdb").string(), contacts = fixture("contacts.mdb").string();
   EXPECT_EQ(helper({"--tables", legacy}), (std::vector<JetFields>{{"header"}, {"quarter"}, {"rushing"}}));
-  EXPECT_EQ(helper({"--tables", contacts}), (std::vector<JetFields>{{"tblGroups"}, {"tblContactDetails"}}));
-  EXPECT_EQ(helper({"--columns", legacy, "header"}), (std::vector<JetFields>{{"headerID", "number"},
-                                                                             {"OwnTeamName", "text"},
-                                                                             {"OppTeamName", "text"},
-                                                                             {"Year", "number"},
-                                                                             {"GameNumber", "number"},
-                                                                             {"RecordWins", "yes/no"},
-                                                                             {"RecordLosses", "yes/no"}}));
+  const auto header = helper({"--columns", legacy, "header"});
+  ASSERT_EQ(header.size(), 7u);
+  EXPECT_EQ(header[3], (JetFields{"Year", "number"}));
+  EXPECT_EQ(header[6], (JetFields{"RecordLosses", "yes/no"}));
   const auto columns = helper({"--columns", contacts, "tblContactDetails"});
   ASSERT_EQ(columns.size(), 8u);
   EXPECT_EQ(columns[6], (JetFields{"Notes", "text"}));  // a memo is text
   EXPECT_EQ(columns[7], (JetFields{"BirthDate", "other"}));
-  // The rows call is unchanged: no value stays without one.
   EXPECT_EQ(helper({contacts, "tblGroups"}), (std::vector<JetFields>{{"1", "Family", "Relatives"},
                                                                      {"2", "Work", "Colleagues and clients"},
                                                                      {"3", "Chess Club", std::nullopt}}));
@@ -59,9 +55,7 @@ TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
   ASSERT_EQ(empty.size(), 1u);
   EXPECT_EQ(empty[0].columns.size(), 8u);
   EXPECT_TRUE(empty[0].rows.empty());
-  // One table alone: the same rows.
   EXPECT_EQ(JetFile(fixture("contacts.mdb")).readTable("tblContactDetails"), tables[1].rows);
-  EXPECT_TRUE(JetFile(fixture("contacts_empty.mdb")).readTable("tblContactDetails").empty());
 }
 
 TEST(JetFile, ParsesEscapesAndNoValue) {

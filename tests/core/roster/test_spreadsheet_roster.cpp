@@ -60,7 +60,8 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        {}, ';', Encoding::Utf8Bom},
       {"Windows-1252", "Last,First\nM\xFCller,Ren\xE9\x65\x92s\n", "M\xC3\xBCller|Ren\xC3\xA9\x65\xE2\x80\x99s|@2", {},
        ',', Encoding::Windows1252},
-      {"UTF-16 with its byte-order mark", utf16le("Last\tFirst\r\nNg\tAl\r\n"), "Ng|Al|@2", {}, '\t', Encoding::Utf16},
+      {"UTF-16 with its byte-order mark, U+0080 the first of two bytes", utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"),
+       "Ng|Al\xC2\x80|@2", {}, '\t', Encoding::Utf16},
       {"lone CR line ends", "Last,First\rA,B\rC,D", "A|B|@2; C|D|@3", {}, ',', Encoding::Utf8},
   };
   for (const Case& c : cases) {
