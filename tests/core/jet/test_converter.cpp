@@ -100,8 +100,6 @@ TEST(Convert, TakenNamesAreNeverOverwritten) {
 
 TEST(Convert, FilesThatFailStayAsTheyWereAndTheOthersAreConverted) {
   OldFolder f;
-  const auto hangs = f.root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
-  fs::permissions(hangs, fs::perms::owner_all);
   struct Case {
     std::string name;
     std::string bytes;
@@ -138,16 +136,6 @@ TEST(Convert, FilesThatFailStayAsTheyWereAndTheOthersAreConverted) {
     EXPECT_EQ(describe(c, false), "Failed: " + c.file.string() + ": " + c.reason + "; the file is left as it was");
   }
   EXPECT_EQ(rowsOf(f.root.games() / "2008/Game1.mdb", "rushing"), kRushing);
-
-  // A reader that hangs is stopped at its time limit; the file stays as it was.
-  ConvertOptions slow;
-  slow.helper = hangs.string();
-  slow.timeLimitMs = 300;
-  const fs::path game = f.put("games/2009/Game1.mdb");
-  const Conversion c = convertOldFile({game, OldFileKind::Game}, f.tree.masterTemplate(), slow);
-  EXPECT_FALSE(c.ok);
-  EXPECT_EQ(c.reason, "the reader gave no answer within 0.3 seconds; the file may be damaged");
-  EXPECT_EQ(readBytes(game), kLegacy);
 }
 
 TEST(Convert, FindsTheOldFilesOfTheDataFolderAndNothingElse) {
