@@ -84,6 +84,7 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
   EXPECT_EQ(restored.summary.rosterPlayers, 2);
   EXPECT_EQ(restored.summary.reports, 1u);
+  EXPECT_EQ(restored.summary.files, 5u);
   const fs::path back = empty / "YardMark";
   EXPECT_EQ(gameRows(back / "games/2007/Game3.mdb"), committed);
   EXPECT_EQ(gameRows(back / "games/2008/Game1.mdb"), gameRows(data.game1));
