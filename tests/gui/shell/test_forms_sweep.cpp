@@ -1,9 +1,12 @@
 // Every form and dialog of the program as a screen reader or a keyboard user meets it: each box
-// and list named by its label, each button by its caption, and the texts the coach reads.
+// and list named by its label (or by its accessible name, or a list by the frame it fills), each
+// button by its caption, and the texts the coach reads.
 #include <QAbstractSpinBox>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <functional>
@@ -127,7 +130,11 @@ TEST_P(FormsSweep, EveryBoxHasItsLabelAndEveryButtonItsCaption) {
   for (QLabel* l : form->findChildren<QLabel*>())
     if (l->buddy()) buddies.insert(l->buddy());
   for (QWidget* box : form->findChildren<QWidget*>()) {
-    const bool named = qobject_cast<QComboBox*>(box) ||
+    // A combo's drop-down list, a table's headings.
+    if (box->window()->windowType() == Qt::Popup || qobject_cast<QHeaderView*>(box)) continue;
+    auto* frame = qobject_cast<QGroupBox*>(box->parentWidget());
+    if (qobject_cast<QAbstractItemView*>(box) && frame && !frame->title().isEmpty()) continue;
+    const bool named = qobject_cast<QComboBox*>(box) || qobject_cast<QAbstractItemView*>(box) ||
                        (qobject_cast<QLineEdit*>(box) && !qobject_cast<QComboBox*>(box->parentWidget()) &&
                         !qobject_cast<QAbstractSpinBox*>(box->parentWidget()));
     // A box of the quarter grid is named by its row and column headings together.
