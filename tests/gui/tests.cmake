@@ -4,6 +4,7 @@ yardmark_add_test(test_shell
     ${_t}/shell/test_about.cpp
     ${_t}/shell/test_check.cpp
     ${_t}/shell/test_formhost.cpp
+    ${_t}/shell/test_forms_sweep.cpp
     ${_t}/shell/test_keyfilter.cpp
     ${_t}/shell/test_mainwindow.cpp
     ${_t}/shell/test_prompter.cpp
