@@ -1,22 +1,15 @@
-// The report viewer: its command flow over a fake that can fail, the page with its style
-// sheet, and printing to PDF.
+// The report viewer's print commands: their flow over a fake that can fail, and the paper.
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QtTest/QTest>
 
-#include "core/files/DataTree.h"
-#include "support/ReportFixture.h"
-#include "core/report/ReportGenerator.h"
-#include "support/ReportsTestKit.h"
 #include "gui/reports/frmViewReport.h"
 #include "support/GuiFixture.h"
 
 namespace yardmark::test {
 namespace {
 
-namespace fs = std::filesystem;
 
 struct Call {
   BrowserCommand command;
@@ -36,30 +29,6 @@ class FakeCommands : public BrowserCommands {
       throw BrowserError{failPrompted};
   }
 };
-
-// Standard output only: chromium and pdftotext talk on standard error.
-std::string run(const std::string& command) { return runCommand(command + " 2>/dev/null").out; }
-
-std::string playerName(int p) { return "Player" + std::to_string(p) + " Last M"; }
-
-// A season written the way Reports > New writes it: 120 games, 60 players.
-fs::path writeSeason(const TempRoot& root, int games) {
-  std::vector<fs::path> paths;
-  for (int g = 0; g < games; ++g) {
-    GameRows rows{.header = {headerRow("Eagles", "Opp" + std::to_string(g), 2000 + g / 12, g % 12 + 1, g % 3 != 0)},
-                  .quarter = {{7, 0, 3, 0, 0, 7, 0, 0, 3, 14}}};
-    for (int p = 0; p < 60; ++p) {
-      if ((p + g) % 4 != 0) continue;
-      rows.rushing.push_back({3, 12, 0, 0, playerName(p)});
-      rows.defense.push_back({1, 1, 0, 0, 0, 0, 0, 0, playerName(p)});
-    }
-    paths.push_back(makeGame(
-        root, "YardMark/games/" + std::to_string(2000 + g / 12) + "/Game" + std::to_string(g % 12 + 1) + ".mdb", rows));
-  }
-  const ReportOutcome o = ReportGenerator(DataTree(root.dir())).generate(paths, "Season.htm");
-  EXPECT_TRUE(o.ok()) << o.message;
-  return root.yardmark() / "Reports" / "Season.htm";
-}
 
 class ViewReportTest : public ShellTest {
  protected:
@@ -165,44 +134,6 @@ TEST(Paper, OfTheUsersCountryWithTenMillimetreMargins) {
   QTextDocument page;
   QtBrowserCommands commands(&page, nullptr);
   EXPECT_EQ(commands.printer().pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
-}
-
-class PrintTest : public ShellTest {
- protected:
-  // One season of 120 games for the suite: writing it takes a while.
-  static void SetUpTestSuite() {
-    season = new TempRoot;
-    page = writeSeason(*season, 120);
-  }
-  static void TearDownTestSuite() {
-    delete season;
-    season = nullptr;
-  }
-  void SetUp() override {
-    ShellTest::SetUp();
-    window->show();
-    viewer = &app.forms().show<frmViewReport>();
-    ASSERT_EQ(viewer->navigate(page), std::nullopt);
-  }
-  static inline TempRoot* season = nullptr;
-  static inline fs::path page;
-  frmViewReport* viewer = nullptr;
-};
-
-TEST_F(PrintTest, ShowsThePageWithItsStyleSheetAndPrintsEveryPlayerToPdf) {
-  QTextDocument* doc = viewer->WB1->document();
-  EXPECT_TRUE(doc->defaultStyleSheet().contains(".head_title"));
-  EXPECT_TRUE(doc->toPlainText().contains("TOTAL TEAM STATS") || doc->toPlainText().contains("Player0 Last M"));
-
-  const fs::path pdf = root.dir() / "season.pdf";  // below this test's own root
-  auto& commands = static_cast<QtBrowserCommands&>(viewer->browserCommands());
-  commands.printer().setOutputFormat(QPrinter::PdfFormat);
-  commands.printer().setOutputFileName(QString::fromStdString(pdf.string()));
-  commands.exec(BrowserCommand::Print, ExecOption::DontPromptUser);
-  const std::string text = run("pdftotext -layout '" + pdf.string() + "' -");
-  ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) must be installed";
-  EXPECT_EQ(readBytes(pdf).rfind("%PDF", 0), 0u);
-  for (int p = 0; p < 60; ++p) EXPECT_NE(text.find(playerName(p)), std::string::npos) << playerName(p);
 }
 
 }  // namespace
