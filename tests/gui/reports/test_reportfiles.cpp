@@ -49,7 +49,7 @@ class ReportFilesTest : public ShellTest {
   }
 };
 
-TEST_F(ReportFilesTest, BothDialogsListThePagesOfTheReportsFolderAgainOnComingBack) {
+TEST_F(ReportFilesTest, BothDialogsListThePagesOfTheReportsFolderAndAskForAChoice) {
   write("Week1.htm");
   write("old.html");
   write("notes.txt");
@@ -60,6 +60,9 @@ TEST_F(ReportFilesTest, BothDialogsListThePagesOfTheReportsFolderAgainOnComingBa
   EXPECT_EQ(open->Label2->buddy(), open->File1);
   EXPECT_EQ(rows(open->File1), (QStringList{"old.html", "Week1.htm"}));
   EXPECT_EQ(rows(open->Dir1), QStringList{"Reports"});
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(open->OKButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Plz select the file."});
   choose(open->File1, "Week1.htm");
   write("Week2.htm");
   app.forms().show<FormA>();
@@ -71,6 +74,10 @@ TEST_F(ReportFilesTest, BothDialogsListThePagesOfTheReportsFolderAgainOnComingBa
   auto* del = app.forms().find<DialogDeleteReport>();
   ASSERT_NE(del, nullptr);
   EXPECT_EQ(rows(del->File1), (QStringList{"old.html", "Week1.htm", "Week2.htm"}));
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(del->OKButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts().last(), "Please select the game to delete.");
+  EXPECT_EQ(app.forms().find<DialogDeleteReport>(), del);
   QTest::mouseClick(del->CancelButton, Qt::LeftButton);
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), nullptr);
 }
@@ -101,15 +108,6 @@ TEST_F(ReportFilesTest, ViewShowsTheChosenReportOrNamesWhyNot) {
   EXPECT_TRUE(viewer->WB1->toPlainText().contains("Second week"));
   EXPECT_EQ(app.vars().currentReportName, QString::fromStdString((reports() / "Week2.htm").string()));
   EXPECT_EQ(app.forms().current(), viewer);
-}
-
-TEST_F(ReportFilesTest, NothingChosenGivesEachDialogsMessage) {
-  prompter.answer(Answer::Ok).answer(Answer::Ok);
-  QTest::mouseClick(app.forms().show<DialogOpenReport>().OKButton, Qt::LeftButton);
-  QTest::mouseClick(app.forms().show<DialogDeleteReport>().OKButton, Qt::LeftButton);
-  EXPECT_EQ(prompter.texts(), (QStringList{"Plz select the file.", "Please select the game to delete."}));
-  EXPECT_NE(app.forms().find<DialogOpenReport>(), nullptr);
-  EXPECT_NE(app.forms().find<DialogDeleteReport>(), nullptr);
 }
 
 TEST_F(ReportFilesTest, DeletesOnlyAfterYesWithItsDetailPageAndSaysWhyItCannot) {
