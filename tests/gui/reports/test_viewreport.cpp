@@ -92,7 +92,8 @@ TEST_F(ViewReportTest, PermissionDeniedAsksForCopiesAndPrintsThemWithoutADialog)
     prompter.type(c.typed);
     if (c.wrong) prompter.answer(Answer::Ok);
     click(viewer->cmdPrint);
-    EXPECT_EQ(prompter.texts(), QStringList{"Number of Copies:"} + (c.wrong ? QStringList{kWrongCopies} : QStringList{}));
+    const QStringList told = c.wrong ? QStringList{kWrongCopies} : QStringList{};
+    EXPECT_EQ(prompter.texts(), QStringList{"Number of Copies:"} + told);
     EXPECT_EQ(prompter.records().at(0).defaultText, "0");
     std::vector<Call> expected{{BrowserCommand::Print, ExecOption::PromptUser}};
     for (int i = 0; i < c.prints; ++i) expected.push_back({BrowserCommand::Print, ExecOption::DontPromptUser});
