@@ -15,7 +15,6 @@ yardmark_add_test(test_games
   SOURCES
     ${_t}/games/test_newgame.cpp
     ${_t}/games/test_opendelete.cpp
-    ${_t}/games/test_casetwins.cpp
   LIBS yardmark_guitestsupport)
 add_dependencies(test_games yardmark-jetread)
 yardmark_add_test(test_convertgui SOURCES ${_t}/games/test_convert_question.cpp LIBS yardmark_guitestsupport)

@@ -37,13 +37,10 @@ struct StartUp : testing::Test {
   }
 };
 
-TEST_F(StartUp, NothingOldNothingAsked) {
+TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereAndNoChangesNothingTillTheNextStart) {
   root.copyTemplate("YardMark/games/2007/Game1.mdb");
   EXPECT_FALSE(offerConversion(app, nullptr));
   EXPECT_TRUE(prompter.records().empty());
-}
-
-TEST_F(StartUp, NoChangesNothingAndTheNextStartAsksAgain) {
   const std::string legacy = readBytes(fixture("game_legacy.mdb"));
   const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
   root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
@@ -58,8 +55,6 @@ TEST_F(StartUp, NoChangesNothingAndTheNextStartAsksAgain) {
             "they can be opened. Each original is kept beside its new file, under its name with .jet added.\n\n"
             "Convert them now?");
   EXPECT_EQ(asked.buttons, Buttons::YesNo);
-  EXPECT_EQ(asked.icon, Icon::Question);
-  EXPECT_EQ(asked.title, "YardMark");
   EXPECT_EQ(readBytes(game), legacy);
   EXPECT_FALSE(fs::exists(game.string() + ".jet"));
 }
@@ -77,8 +72,6 @@ TEST_F(StartUp, YesConvertsAndTellsTheFailures) {
   EXPECT_EQ(prompter.records()[1].text, "1 converted, 0 tables or columns left out, 1 failed.\n\nFailed: " +
                                             QString::fromStdString(crash.string()) +
                                             ": it is damaged (the reader stopped on it); the file is left as it was");
-  EXPECT_EQ(prompter.records()[1].buttons, Buttons::Ok);
-  EXPECT_EQ(prompter.records()[1].icon, Icon::None);
 }
 
 TEST_F(StartUp, StopKillsAReaderThatHangsAndLeavesThatFileAndTheRestAsTheyWere) {

@@ -56,6 +56,7 @@ TEST_F(DetailViewTest, TheToggleShowsTheDetailPageAndBackAndPrintPrintsThePageSh
   QTest::mouseClick(toggle, Qt::LeftButton);
   EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
   EXPECT_FALSE(shownText().contains("Season Detail"));
+  EXPECT_TRUE(viewer->WB1->document()->defaultStyleSheet().contains(".head_title"));
 
   // An older report has no detail page, nor the games to export.
   QTest::mouseClick(toggle, Qt::LeftButton);
