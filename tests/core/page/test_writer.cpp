@@ -1,4 +1,4 @@
-// The report writer's properties and file writing, the figures, and the generation driver.
+// The report writer's file writing, the figures and texts of the page, and the report name rules.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,49 +14,6 @@
 using namespace yardmark;
 using namespace yardmark::test;
 namespace fs = std::filesystem;
-
-TEST(ReportHTML, PropertiesAndDefaults) {
-  using Get = const std::string& (ReportHTML::*)() const;
-  using Set = void (ReportHTML::*)(std::string);
-  struct Prop {
-    Get get;
-    Set set;
-    const char* def;
-  };
-  const Prop props[] = {
-      {&ReportHTML::WebDirectory, &ReportHTML::setWebDirectory, "d:\\marrowdale\\"},
-      {&ReportHTML::WebFilename, &ReportHTML::setWebFilename, "WebOutput.htm"},
-      {&ReportHTML::ReportTitle, &ReportHTML::setReportTitle, "Web Report"},
-      {&ReportHTML::ReportSubtitle, &ReportHTML::setReportSubtitle, "Created by WebReport"},
-      {&ReportHTML::PageTitle, &ReportHTML::setPageTitle, "Web Report"},
-      {&ReportHTML::PageBackground, &ReportHTML::setPageBackground, "#FFFFFF"},
-      {&ReportHTML::PageLogo, &ReportHTML::setPageLogo, "../kstllogo.gif"},
-      {&ReportHTML::PageFont, &ReportHTML::setPageFont, "Verdana"},
-      {&ReportHTML::TableHeaderFontSize, &ReportHTML::setTableHeaderFontSize, "2"},
-      {&ReportHTML::TableBodyFontSize, &ReportHTML::setTableBodyFontSize, "2"},
-      {&ReportHTML::TableColor, &ReportHTML::setTableColor, "#666699"},
-      {&ReportHTML::TableTextColor, &ReportHTML::setTableTextColor, "#FFFFFF"},
-      {&ReportHTML::TableWidth, &ReportHTML::setTableWidth, "260"},
-      {&ReportHTML::TableCellPadding, &ReportHTML::setTableCellPadding, "8"},
-      {&ReportHTML::TableCellSpacing, &ReportHTML::setTableCellSpacing, "0"},
-      {&ReportHTML::TableBorder, &ReportHTML::setTableBorder, "1"},
-  };
-  ReportHTML html;
-  for (const Prop& p : props) {
-    EXPECT_EQ((html.*p.get)(), p.def);
-    (html.*p.set)("#new value");
-    EXPECT_EQ((html.*p.get)(), "#new value");
-  }
-  EXPECT_FALSE(html.FooterString().empty());
-  // The colours take only a value with a "#".
-  html.setTableColor("red");
-  html.setTableTextColor("");
-  EXPECT_EQ(html.TableColor(), "#new value");
-  EXPECT_EQ(html.TableTextColor(), "#new value");
-  html.setTableColor("blue#1");
-  EXPECT_EQ(html.TableColor(), "blue#1");
-  EXPECT_EQ(ReportHTML::VersionText(), "V1.0.0");
-}
 
 namespace {
 
@@ -177,6 +134,8 @@ TEST(Figures, HtmlText) {
       {"M\xC3\xBCller \xC3\x89mile", "M\xFCller \xC9mile"},      // Latin-1 as single bytes
       {"\xC5\x81ukasz \xE2\x82\xAC", "&#321;ukasz &#8364;"},        // beyond Latin-1
       {"\xF0\x9F\x8F\x88", "&#127944;"},                            // four-byte sequence
+      {"\xC2\x80 \xC2\x7F", "\x80 \xC2\x7F"},                         // the lowest two-byte sequence; a broken one
+      {"\xC1\x80 \xE0\x9F\xBF", "\xC1\x80 \xE0\x9F\xBF"},            // overlong: bytes kept
       {"caf\xE9", "caf\xE9"},                                       // not UTF-8: byte kept
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(htmlText(in), out) << in;
