@@ -2,60 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 
 #include "core/files/DataTree.h"
 #include "core/page/PageText.h"
 #include "core/page/ReportHTML.h"
 #include "support/ReportFixture.h"
-#include "core/report/ReportGenerator.h"
 #include "core/report/ReportName.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
 namespace fs = std::filesystem;
 
-namespace {
-
-struct Written {
-  Written() : tree(root.dir()), sets(tree.tmpDatabase()) {
-    html.setWebDirectory((tree.reportsFolder() / "").string());
-    html.setWebFilename("2007_GM1.htm");
-  }
-  void create() {
-    html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
-                      sets.teamStats, sets.wins, sets.losses);
-  }
-  fs::path target() const { return tree.reportsFolder() / "2007_GM1.htm"; }
-  TempRoot root;
-  DataTree tree;
-  TenSets sets;
-  ReportHTML html;
-};
-
-size_t filesIn(const fs::path& dir) {
-  size_t n = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++n;
-  return n;
-}
-
-}  // namespace
-
-TEST(UpdateHTMLFile, ReplacesTheFileWithThePageBytes) {
-  Written w;
-  EXPECT_EQ(w.html.UpdateHTMLFile().status, HtmlWriteResult::Status::NothingToWrite);  // before CreateReport
-  EXPECT_FALSE(fs::exists(w.target()));
-  w.root.writeFile("YardMark/Reports/2007_GM1.htm", std::string(100000, 'x'));
-  w.create();
-  const HtmlWriteResult r = w.html.UpdateHTMLFile();
-  EXPECT_EQ(r.status, HtmlWriteResult::Status::Written);
-  EXPECT_EQ(readBytes(w.target()), w.html.pageText());
-  EXPECT_EQ(filesIn(w.tree.reportsFolder()), 2u);  // the report and css/: no partial file left
-}
-
 // A run killed while writing leaves its passing file; the next report written in the folder
-// removes such files once they are a minute old, and nothing else.
-TEST(UpdateHTMLFile, RemovesThePassingFilesOfKilledRuns) {
+// removes such files once they are a minute old, and nothing else. The old report is replaced whole.
+TEST(UpdateHTMLFile, ReplacesTheReportAndRemovesThePassingFilesOfKilledRuns) {
   struct Case {
     const char* name;
     int ageSeconds;
@@ -69,45 +29,29 @@ TEST(UpdateHTMLFile, RemovesThePassingFilesOfKilledRuns) {
       {".keep.htm", 120, false},
       {"Week1.htm", 120, false},
   };
-  Written w;
+  TempRoot root;
+  const DataTree tree(root.dir());
+  TenSets sets(tree.tmpDatabase());
+  ReportHTML html;
+  html.setWebDirectory((tree.reportsFolder() / "").string());
+  html.setWebFilename("2007_GM1.htm");
+  EXPECT_EQ(html.UpdateHTMLFile().status, HtmlWriteResult::Status::NothingToWrite);  // before CreateReport
+  const fs::path target = root.writeFile("YardMark/Reports/2007_GM1.htm", std::string(100000, 'x'));
   for (const Case& c : cases) {
-    const fs::path p = w.root.writeFile(std::string("YardMark/Reports/") + c.name, "partial");
+    const fs::path p = root.writeFile(std::string("YardMark/Reports/") + c.name, "partial");
     fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::seconds(c.ageSeconds));
   }
-  fs::create_directory(w.tree.reportsFolder() / ".Folder.part");
-  fs::last_write_time(w.tree.reportsFolder() / ".Folder.part",
-                      fs::file_time_type::clock::now() - std::chrono::hours(1));
-  w.create();
-  ASSERT_EQ(w.html.UpdateHTMLFile().status, HtmlWriteResult::Status::Written);
-  for (const Case& c : cases) EXPECT_EQ(fs::exists(w.tree.reportsFolder() / c.name), !c.removed) << c.name;
-  EXPECT_TRUE(fs::is_directory(w.tree.reportsFolder() / ".Folder.part"));
-  EXPECT_EQ(readBytes(w.target()), w.html.pageText());
-  EXPECT_EQ(filesIn(w.tree.reportsFolder()), std::size(cases) - 2 + 3);  // + the report, css/ and the folder
-}
-
-TEST(UpdateHTMLFile, MissingFolderIsInfo) {
-  Written w;
-  w.create();
-  const std::string dir = (w.root.dir() / "NoSuch" / "").string();
-  w.html.setWebDirectory(dir);
-  const HtmlWriteResult r = w.html.UpdateHTMLFile();
-  EXPECT_EQ(r.status, HtmlWriteResult::Status::FolderMissing);
-  EXPECT_EQ(r.boxText, "Info");
-  EXPECT_EQ(r.boxTitle, "Folder does not exist: " + dir);
-  EXPECT_FALSE(fs::exists(w.root.dir() / "NoSuch"));
-}
-
-TEST(UpdateHTMLFile, WriteFailureIsError) {
-  Written w;
-  w.create();
-  fs::create_directories(w.target() / "inside");  // a folder where the file should go
-  const HtmlWriteResult r = w.html.UpdateHTMLFile();
-  EXPECT_EQ(r.status, HtmlWriteResult::Status::WriteFailed);
-  EXPECT_EQ(r.boxText, "Error");
-  EXPECT_NE(r.errorNumber, 0);
-  EXPECT_EQ(r.boxTitle, "Error in UpdateHTMLFile, err: " + std::to_string(r.errorNumber) + ", " + r.errorMessage);
-  EXPECT_TRUE(fs::is_directory(w.target() / "inside"));
-  EXPECT_EQ(filesIn(w.tree.reportsFolder()), 2u);
+  fs::create_directory(tree.reportsFolder() / ".Folder.part");
+  fs::last_write_time(tree.reportsFolder() / ".Folder.part", fs::file_time_type::clock::now() - std::chrono::hours(1));
+  html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
+                    sets.teamStats, sets.wins, sets.losses);
+  ASSERT_EQ(html.UpdateHTMLFile().status, HtmlWriteResult::Status::Written);
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(tree.reportsFolder() / c.name), !c.removed) << c.name;
+  EXPECT_TRUE(fs::is_directory(tree.reportsFolder() / ".Folder.part"));
+  EXPECT_EQ(readBytes(target), html.pageText());
+  // The report, css/ and the folder beside the files kept: no part file of this run left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(tree.reportsFolder()), fs::directory_iterator()),
+            std::ssize(cases) - 2 + 3);
 }
 
 TEST(Figures, Rounding) {
