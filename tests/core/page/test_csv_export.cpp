@@ -57,7 +57,7 @@ TEST(Csv, PythonReadsBackEveryTable) {
   std::string expected;
   std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
   for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
-  for (size_t i = 0; i < tables.size(); ++i) expected += joined(tables[i]);
+  for (const TextTable& t : tables) expected += joined(t);
   for (const std::string& name : csvFileNames()) args.push_back(name);
   const auto [status, out, err] = runIn(dir, "python3", args);
   EXPECT_EQ(status, 0) << err;
@@ -66,15 +66,6 @@ TEST(Csv, PythonReadsBackEveryTable) {
   EXPECT_EQ(out.substr(expected.size()).find("Player\x1fYear\x1fGame\x1fOpponent\x1fTable\x1fRushing ATT\x1f"), 0u);
   EXPECT_NE(out.find("\nM\xC3\xBCller, J\xC3\xBCrgen\x1f" "2008\x1f" "4\x1fHawks \"Red\"\x1f" "Defense" +
                      std::string(22, '\x1f') + "5\x1f" "0\x1f" "0\x1f" "0\x1f" "5\x1f" "0\x1f" "0\x1f" "0\x1f" "0\n\x1e"),
-            std::string::npos);
-  // The names arrive intact, the figures as on the report page (44 yards on 4 catches: 11).
-  EXPECT_NE(out.find("\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w\x1f"
-                     "4\x1f"
-                     "44\x1f"
-                     "11\x1f"),
-            std::string::npos);
-  EXPECT_NE(out.find("O'Neil & \"Bo\" <Jr>\x1f"
-                     "3\x1f"),
             std::string::npos);
 }
 
