@@ -5,6 +5,7 @@
 #include "core/files/DataTree.h"
 #include "core/games/GameTables.h"
 #include "core/report/Consolidator.h"
+#include "../page/DetailSeasons.h"
 #include "support/ReportFixture.h"
 
 using namespace yardmark;
@@ -30,19 +31,8 @@ Row quarter(double base) {
 
 }  // namespace
 
-TEST(Merge, HeaderRowsInListOrder) {
-  Merge m;
-  const fs::path a = m.game("Game1.mdb", {.header = {headerRow("E", "A", 2007, 1, true), headerRow("x", "y", 1, 1, true)}});
-  const fs::path b = m.game("Game2.mdb", {});
-  const fs::path c = m.game("Game3.mdb", {.header = {headerRow("E", "C", 2007, 3, false)}});
-  const fs::path d = m.game("Game4.mdb", {.header = {headerRow("E", "D", 2007, 4, true)}});
-  m.merge.createConsolidated({d, a, b, c});
-  // One row per game that has one (its first), in the order of the list.
-  EXPECT_EQ(m.rows("header"), (std::vector<Row>{headerRow("E", "D", 2007, 4, true), headerRow("E", "A", 2007, 1, true),
-                                                headerRow("E", "C", 2007, 3, false)}));
-}
-
-TEST(Merge, QuarterAndTeamStatsSummedFieldByField) {
+// The header: each game's first row, in list order; quarter and team statistics summed field by field.
+TEST(Merge, GameLevelTables) {
   Merge m;
   Row q1 = quarter(0), q2 = quarter(100);
   q1[9] = 14, q2[9] = 21;
@@ -51,9 +41,11 @@ TEST(Merge, QuarterAndTeamStatsSummedFieldByField) {
   ts1[3] = Value{};      // counts as 0 when added
   ts2[4] = "7 yds";      // counts as 7
   ts2[5] = "abc";        // counts as 0
-  const fs::path a = m.game("Game1.mdb", {.quarter = {q1, quarter(500)}, .teamStats = {ts1}});
-  const fs::path b = m.game("Game2.mdb", {.quarter = {q2}, .teamStats = {ts2}});
-  m.merge.createConsolidated({m.game("Game0.mdb", {}), a, b});  // the first game has neither row
+  const Row h1 = headerRow("E", "A", 2007, 1, true), h2 = headerRow("E", "B", 2007, 2, false);
+  const fs::path a = m.game("Game1.mdb", {.header = {h1, h2}, .quarter = {q1, quarter(500)}, .teamStats = {ts1}});
+  const fs::path b = m.game("Game2.mdb", {.header = {h2}, .quarter = {q2}, .teamStats = {ts2}});
+  m.merge.createConsolidated({m.game("Game0.mdb", {}), b, a});  // the first game has no rows
+  EXPECT_EQ(m.rows("header"), (std::vector<Row>{h2, h1}));
 
   Row qSum, tsSum;
   for (int k = 0; k < 10; ++k) qSum.emplace_back(2.0 * k + 100);
@@ -106,11 +98,7 @@ TEST(Merge, EmptyingClearsAllTables) {
   Merge m;
   m.merge.deletTmpDatabase();  // already empty
   EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 0);
-  const GameRows g{.header = {headerRow("E", "A", 2007, 1, true)}, .quarter = {quarter(0)}, .teamStats = {Row(20, 1)},
-                   .rushing = {{1, 1, 1, 1, "a"}, {1, 1, 1, 1, "b"}}, .passing = {{1, 1, 1, 1, 1, "a"}},
-                   .receiving = {{1, 1, 1, 1, "a"}}, .scoring = {{1, 1, 1, 1, 1, "a"}},
-                   .defense = {{1, 1, 1, 1, 1, 1, 1, 1, "a"}, {1, 1, 1, 1, 1, 1, 1, 1, "b"}}};
-  m.merge.createConsolidated({m.game("Game1.mdb", g)});
+  m.merge.createConsolidated({m.game("Game1.mdb", hawksGame())});  // a row in every table, two in some
   EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 10);
   m.merge.deletTmpDatabase();
   EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 0);
