@@ -136,10 +136,7 @@ TEST(ReportCommand, WritesTheReport) {
   EXPECT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.out, "Report has successfully been created named 2007_GM1.htm\n");
   EXPECT_EQ(r.err, "");
-  const std::string page = readBytes(s.report("2007_GM1.htm"));
-  // Two games, one won.
-  EXPECT_TRUE(contains(page, "<td class=\"head_title\">Eagles&nbsp;2007   Football Stats </td>\r\n"));
-  EXPECT_TRUE(contains(page, "<td width=\"48\" ><div align=\"center\">1</div></td>\r\n"));
+  EXPECT_TRUE(contains(readBytes(s.report("2007_GM1.htm")), "<td width=\"7%\">2</td>\r\n"));  // both games
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
 }
 
