@@ -96,12 +96,12 @@ std::string quoted(const std::string& s) {
 }
 }  // namespace
 
-CommandRun runIn(const fs::path& cwd, const fs::path& exe, const std::vector<std::string>& args) {
+ProgramRun runIn(const fs::path& cwd, const fs::path& exe, const std::vector<std::string>& args) {
   const fs::path errFile = cwd / ".stderr.txt";
   std::string cmd = std::string("cd ").append(quoted(cwd.string())).append(" && ").append(quoted(exe.string()));
   for (const auto& a : args) cmd.append(" ").append(quoted(a));
   cmd.append(" 2>").append(quoted(errFile.string()));
-  CommandRun r{};
+  ProgramRun r{};
   FILE* p = popen(cmd.c_str(), "r");
   char buf[4096];
   while (size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);

@@ -53,11 +53,11 @@ struct FilledTmp {
 };
 
 // Runs a program in a folder with its arguments as they are; standard output and error apart.
-struct CommandRun {
+struct ProgramRun {
   int exit;
   std::string out, err;
 };
-CommandRun runIn(const std::filesystem::path& cwd, const std::filesystem::path& exe,
+ProgramRun runIn(const std::filesystem::path& cwd, const std::filesystem::path& exe,
                  const std::vector<std::string>& args);
 
 }  // namespace yardmark::test

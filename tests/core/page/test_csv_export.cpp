@@ -96,7 +96,7 @@ TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
     for (const fs::path& g : games) args.push_back(g.string());
     return runIn(root.dir(), YARDMARK_REPORT_EXE, args);
   };
-  CommandRun r = report({"--csv", out.string(), "Season.htm"});
+  ProgramRun r = report({"--csv", out.string(), "Season.htm"});
   ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(readBytes(tree.reportsFolder() / "detail" / "Season.htm"), readBytes(fixture("detail/three_games.htm")));
   EXPECT_EQ(existingCsvFiles(out), csvFileNames());

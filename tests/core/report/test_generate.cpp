@@ -30,7 +30,7 @@ struct Season {
     b = makeGame(root, "YardMark/games/2007/Game2.mdb", game("Owls", false, 14));
   }
   fs::path report(const std::string& name) const { return tree.reportsFolder() / name; }
-  CommandRun command(const std::vector<std::string>& args) const {
+  ProgramRun command(const std::vector<std::string>& args) const {
     std::vector<std::string> all = {"--root", root.dir().string()};
     all.insert(all.end(), args.begin(), args.end());
     return runIn(root.games(), YARDMARK_REPORT_EXE, all);
@@ -132,7 +132,7 @@ TEST(ReportCommand, WritesTheReport) {
   Season s;
   const fs::path exe = s.root.dir() / "yardmark-report";
   fs::copy_file(YARDMARK_REPORT_EXE, exe);
-  const CommandRun r = runIn(s.root.games(), exe, {"2007_GM1.htm", "2007/Game2.mdb", "2007/Game1.mdb"});
+  const ProgramRun r = runIn(s.root.games(), exe, {"2007_GM1.htm", "2007/Game2.mdb", "2007/Game1.mdb"});
   EXPECT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.out, "Report has successfully been created named 2007_GM1.htm\n");
   EXPECT_EQ(r.err, "");
@@ -154,7 +154,7 @@ TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
   };
   for (const Case& c : cases) {
     Season s;
-    const CommandRun r = s.command(c.args);
+    const ProgramRun r = s.command(c.args);
     EXPECT_NE(r.exit, 0) << c.inMessage;
     EXPECT_TRUE(contains(r.err, c.inMessage)) << r.err;
     EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << "no control character reaches the terminal";
@@ -199,7 +199,7 @@ TEST(ReportCommand, AGamePathThatIsNoFileIsRefusedWithItsReason) {
 TEST(ReportCommand, AReportWrittenIsASuccessAlsoWhenTheTmpDatabaseCannotBeEmptied) {
   Season s;
   refuseHeaderDeletes(s.tree.tmpDatabase());
-  const CommandRun r = s.command({"x.htm", "2007/Game1.mdb"});
+  const ProgramRun r = s.command({"x.htm", "2007/Game1.mdb"});
   EXPECT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(r.out, "Report has successfully been created named x.htm\n");
   EXPECT_EQ(r.err.rfind("yardmark-report: warning: The report x.htm was written, but the temporary database could "
@@ -232,7 +232,7 @@ TEST(ReportCommand, WaitsWhileAnotherRunHoldsTheTmpDatabaseThenGivesUpLeavingIts
         other.reset();
       });
     const auto start = std::chrono::steady_clock::now();
-    const CommandRun r = s.command({"x.htm", "2007/Game1.mdb"});
+    const ProgramRun r = s.command({"x.htm", "2007/Game1.mdb"});
     const auto took = std::chrono::steady_clock::now() - start;
     if (letGo.joinable()) letGo.join();
     EXPECT_EQ(r.exit, c.exit) << r.err;
