@@ -17,7 +17,7 @@ yardmark_add_test(test_rostercore SOURCES ${_t}/roster/test_roster_names.cpp ${_
 add_dependencies(test_rostercore yardmark-jetread)
 
 # Report engine: page blocks and figures, merge, writer, driver and the batch command.
-yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page_heading.cpp ${_t}/page/test_page_tables.cpp)
+yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page.cpp)
 yardmark_add_test(test_report SOURCES
   ${_t}/report/test_consolidator.cpp
   ${_t}/page/test_writer.cpp

@@ -1,6 +1,9 @@
 #include "support/ReportFixture.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <sys/wait.h>
+
+#include <cstdio>
 
 #include "core/files/DataTree.h"
 #include "core/games/GameTables.h"
@@ -85,13 +88,28 @@ FilledTmp::FilledTmp(const GameRows& rows) {
   facts = page::recordPass(sets->header);
 }
 
-std::string crlf(std::string_view lf) {
-  std::string out;
-  for (char c : lf) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
+namespace {
+std::string quoted(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q += '\'';
+}
+}  // namespace
+
+ProgramRun runIn(const fs::path& cwd, const fs::path& exe, const std::vector<std::string>& args) {
+  const fs::path errFile = cwd / ".stderr.txt";
+  std::string cmd = std::string("cd ").append(quoted(cwd.string())).append(" && ").append(quoted(exe.string()));
+  for (const auto& a : args) cmd.append(" ").append(quoted(a));
+  cmd.append(" 2>").append(quoted(errFile.string()));
+  ProgramRun r{};
+  FILE* p = popen(cmd.c_str(), "r");
+  char buf[4096];
+  while (size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
+  const int status = pclose(p);
+  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.err = readBytes(errFile);
+  fs::remove(errFile);
+  return r;
 }
 
 }  // namespace yardmark::test

@@ -52,7 +52,12 @@ struct FilledTmp {
   page::Facts facts;
 };
 
-// Text written with "\n" line ends as page text with "\r\n".
-std::string crlf(std::string_view lf);
+// Runs a program in a folder with its arguments as they are; standard output and error apart.
+struct ProgramRun {
+  int exit;
+  std::string out, err;
+};
+ProgramRun runIn(const std::filesystem::path& cwd, const std::filesystem::path& exe,
+                 const std::vector<std::string>& args);
 
 }  // namespace yardmark::test
