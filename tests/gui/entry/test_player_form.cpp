@@ -10,8 +10,7 @@ namespace yardmark::test {
 namespace {
 
 void addPlayers(const std::filesystem::path& roster, std::initializer_list<const char*> lastNames) {
-  Database db(roster);
-  Recordset rs = db.openRecordset("select * from roster");
+  Recordset rs = Database(roster).openRecordset("select * from roster");
   for (const char* last : lastNames) {
     rs.addNew();
     rs.setField(1, Value(last));
@@ -29,11 +28,10 @@ TEST_F(EntryTest, PlayerSectionsRecordEveryTableAndTheGameOpensWithThemAgain) {
   addRows(game, "teamStats", {Row(20, Value(1))});
   openGame();
 
-  QGroupBox* frames[] = {form->Frame4, form->Frame5, form->Frame6, form->Frame7, form->Frame8};
   for (std::size_t i = 0; i < kPlayerSections.size(); ++i) {
     const auto& c = kPlayerSections[i];
     auto* combo = w<QComboBox>(c.combo);
-    EXPECT_TRUE(frames[i]->isAncestorOf(combo)) << c.name;
+    EXPECT_TRUE(w<QGroupBox>(("Frame" + std::to_string(i + 4)).c_str())->isAncestorOf(combo)) << c.name;
     EXPECT_EQ(combo->count(), 2) << c.name;
     EXPECT_EQ(combo->itemText(0), "Adams Sam T");
     click(c.addNew);

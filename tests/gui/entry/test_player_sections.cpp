@@ -4,88 +4,17 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QToolButton>
-#include <map>
 
 #include "SectionFixture.h"
 
 namespace yardmark::test {
 namespace {
 
-// Box and column names as the game file's layout spells them, written out apart from the
-// section table so that a slip in either shows.
-const std::map<std::string, std::vector<std::pair<const char*, const char*>>> kColumnOfBox = {
-    {"Rushing",
-     {{"txtRushATT", "indRushATT"},
-      {"txtRushYDS", "indRushYDS"},
-      {"txtRushTDS", "indRushTDS"},
-      {"txtRush2PTS", "indRush2PTS"},
-      {"cmbRushPlayerName", "indPlayerName"}}},
-    {"Passing",
-     {{"txtPassingComp", "indPassCOMP"},
-      {"txtPassingATT", "indPassATT"},
-      {"txtPassingYDS", "indPassYDS"},
-      {"txtPassingTDS", "indPassTDS"},
-      {"txtPassingINT", "indPassINT"},
-      {"cmbPassingPlayerName", "indPlayerName"}}},
-    {"Receiving",
-     {{"txtReceivingREC", "indRecREC"},
-      {"txtReceivingYDS", "indRecYDS"},
-      {"txtReceivingTDS", "indRecTDS"},
-      {"txtReceiving2PTS", "indRec2PTS"},
-      {"cmbReceivingPlayerName", "indPlayerName"}}},
-    {"Scoring",
-     {{"txtScoringTD", "indScoreTD"},
-      {"txtScoringPAT", "indScorePAT"},
-      {"txtScoring2PTS", "indScore2PTS"},
-      {"txtScoringFG", "indScoreFG"},
-      {"txtScoringPTS", "indScorePTS"},
-      {"cmbScoringPlayerName", "indPlayerName"}}},
-    {"Defense",
-     {{"txtUnassisted", "defUnassisted"},
-      {"txtAssists", "defAssists"},
-      {"txtQBSacks", "defQBSacks"},
-      {"txtPassDeflects", "defPassDeflects"},
-      {"txtFumble", "defFumbleRecoveries"},
-      {"txtFumbleCaused", "defFumblesCaused"},
-      {"txtINTS", "defINTS"},
-      {"txtBlocked", "defBlockedKicks"},
-      {"cmbDefensePlayerName", "defPlayerName"}}},
-};
-
-TEST_P(Sections, AFreshGameOffersOnlyAddNewAndEveryBoxHasItsLabel) {
+TEST_P(Sections, AddNewTabsThroughTheBoxesAndSaveStoresThemInOrder) {
   f.start();
   EXPECT_EQ(f.mode(), Mode::Empty);
-  EXPECT_EQ(f.shown(), std::vector<std::string>(c.boxes.size() + 1));
-  const auto labelOf = [&](QWidget* w) -> QString {
-    for (QLabel* l : f.host->findChildren<QLabel*>())
-      if (l->buddy() == w && l->isVisible()) return l->text();
-    return "(none)";
-  };
-  for (std::size_t i = 0; i < c.boxes.size(); ++i) EXPECT_EQ(labelOf(f.box(i)), c.boxes[i].label);
-  EXPECT_EQ(labelOf(f.combo()), "Player Name");
-  // Caption, tool tip; the four moves show their picture only, the caption being for screen readers.
-  const std::vector<std::array<std::string, 3>> buttons = {
-      {c.button("First"), "First", "First"}, {c.button("Previous"), "Previous", "Previous"},
-      {c.button("Next"), "Next", "Next"},    {c.button("Last"), "Last", "Last"},
-      {c.addNew, "Add", "Add New"},          {c.undoNew, "Undo", "Undo Add New"},
-      {c.button("Edit"), "Edit", "Edit"},    {c.button("Delete"), "Delete", "Delete"},
-      {c.button("Save"), "Save", "Save"}};
-  for (const auto& [name, caption, tip] : buttons) {
-    EXPECT_EQ(f.button(name)->text().toStdString(), caption) << name;
-    EXPECT_EQ(f.button(name)->toolTip().toStdString(), tip) << name;
-  }
-  for (const char* move : {"First", "Previous", "Next", "Last"}) {
-    auto* b = qobject_cast<QToolButton*>(f.button(move));
-    ASSERT_NE(b, nullptr) << move;
-    EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonIconOnly) << move;
-    EXPECT_FALSE(b->icon().isNull()) << move;
-  }
-
-  // Tab runs through the boxes in column order, then to the name.
   f.click(f.addNew());
   EXPECT_EQ(focused(), f.box(0));
   for (std::size_t i = 1; i <= c.boxes.size(); ++i) {
@@ -93,30 +22,14 @@ TEST_P(Sections, AFreshGameOffersOnlyAddNewAndEveryBoxHasItsLabel) {
     QWidget* expected = i < c.boxes.size() ? static_cast<QWidget*>(f.box(i)) : f.combo();
     EXPECT_TRUE(focused() == expected || focused()->parentWidget() == expected) << "after Tab " << i;
   }
-}
-
-TEST_P(Sections, AddNewAndSaveStoresEachBoxInItsColumn) {
-  f.start();
-  f.click(f.addNew());
-  EXPECT_EQ(f.mode(), Mode::Adding);
-  EXPECT_EQ(f.rows().size(), 0u) << "nothing is written before Save";
-  const auto& columns = kColumnOfBox.at(c.name);
-  std::vector<std::string> typed;
-  for (std::size_t i = 0; i + 1 < columns.size(); ++i) typed.push_back(std::to_string(101 * (i + 1)));
-  typed.push_back("Smith John A");
-  f.type(typed);
+  EXPECT_TRUE(f.rows().empty()) << "nothing is written before Save";
+  f.type(row(101, "Smith John A"));
   f.prompter.answer(Answer::Ok);
   f.click(f.button("Save"));
   EXPECT_EQ(f.prompter.texts(), QStringList{"Updated successfully"});
   EXPECT_EQ(f.mode(), Mode::Browsing);
-  EXPECT_EQ(f.shown(), typed);
-
-  Database db(f.game, Database::Mode::ReadOnly);
-  Recordset rs = db.openRecordset("select * from " + f.table);
-  ASSERT_EQ(rs.recordCount(), 1);
-  for (std::size_t i = 0; i < columns.size(); ++i)
-    EXPECT_EQ(textOf(rs.field(columns[i].second)), typed[i]) << columns[i].first;
-  EXPECT_TRUE(rs.field(columns.back().second).isText());
+  EXPECT_EQ(f.shown(), row(101, "Smith John A"));
+  EXPECT_EQ(f.rows(), Rows{row(101, "Smith John A")});
 }
 
 TEST_P(Sections, MovesStopAtBothEndsWithTheirMessages) {
@@ -124,23 +37,18 @@ TEST_P(Sections, MovesStopAtBothEndsWithTheirMessages) {
   f.start();
   EXPECT_EQ(f.mode(), Mode::Browsing);
   EXPECT_EQ(f.shown(), row(30, "Player C")) << "activation shows the last row";
-
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Next"));
-  EXPECT_EQ(f.prompter.texts(), QStringList{"Last Record..!"});
-  EXPECT_EQ(f.shown(), row(30, "Player C"));
-  f.click(f.button("First"));
-  EXPECT_EQ(f.shown(), row(10, "Player A"));
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Previous"));
-  EXPECT_EQ(f.prompter.texts().last(), "First Record..!");
-  EXPECT_EQ(f.shown(), row(10, "Player A"));
-  f.click(f.button("Next"));
-  EXPECT_EQ(f.shown(), row(20, "Player B"));
-  f.click(f.button("Last"));
-  f.click(f.button("Previous"));
-  EXPECT_EQ(f.shown(), row(20, "Player B"));
-  EXPECT_EQ(f.prompter.records().size(), 2u);
+  // Button, the row shown after it, the message told.
+  const std::tuple<const char*, int, const char*> moves[] = {
+      {"Next", 30, "Last Record..!"}, {"First", 10, nullptr}, {"Previous", 10, "First Record..!"},
+      {"Next", 20, nullptr},          {"Last", 30, nullptr},  {"Previous", 20, nullptr}};
+  for (const auto& [button, first, message] : moves) {
+    SCOPED_TRACE(button);
+    f.prompter.clear();
+    if (message) f.prompter.answer(Answer::Ok);
+    f.click(f.button(button));
+    EXPECT_EQ(f.prompter.texts(), message ? QStringList{message} : QStringList{});
+    EXPECT_EQ(f.shown(), row(first, std::string("Player ") + char('A' + first / 10 - 1)));
+  }
 }
 
 TEST_P(Sections, SaveWithAnEmptyBoxKeepsAddingAndWritesNothing) {
@@ -182,8 +90,8 @@ TEST_P(Sections, UndoAddNewWritesNothingAndShowsTheLastRowAgain) {
   EXPECT_FALSE(f.host->newRowPending(c.table));
 }
 
-TEST_P(Sections, EditingTheSecondOfFiveWritesItAndThenShowsTheFifth) {
-  seedRows(5);
+TEST_P(Sections, EditTheSecondRowThenDeleteAskingFirstDownToNone) {
+  seedRows(3);
   f.start();
   f.click(f.button("First"));
   f.click(f.button("Next"));
@@ -194,34 +102,25 @@ TEST_P(Sections, EditingTheSecondOfFiveWritesItAndThenShowsTheFifth) {
   QTest::keyClicks(f.box(0), "77");
   f.prompter.answer(Answer::Ok);
   f.click(f.button("Save"));
-  EXPECT_EQ(f.prompter.texts(), QStringList{"Updated successfully"});
   EXPECT_EQ(f.mode(), Mode::Browsing);
-  EXPECT_EQ(f.shown(), row(50, "Player E"));
+  EXPECT_EQ(f.shown(), row(30, "Player C")) << "a save shows the last row";
   auto second = row(20, "Player B");
   second[0] = "77";
-  EXPECT_EQ(f.rows(),
-            (Rows{row(10, "Player A"), second, row(30, "Player C"), row(40, "Player D"), row(50, "Player E")}));
-}
+  EXPECT_EQ(f.rows(), (Rows{row(10, "Player A"), second, row(30, "Player C")}));
 
-TEST_P(Sections, DeleteAsksAndRemovesTheRowShown) {
-  seedRows(3);
-  f.start();
   f.click(f.button("Previous"));
+  f.prompter.clear();
   f.prompter.answer(Answer::No);
   f.click(f.button("Delete"));
   EXPECT_EQ(f.prompter.records().at(0).text, "Are you sure you want to delete");
   EXPECT_EQ(f.prompter.records().at(0).buttons, Buttons::YesNo);
   EXPECT_EQ(f.rows().size(), 3u) << "No changes nothing";
-  EXPECT_EQ(f.shown(), row(20, "Player B"));
-  EXPECT_EQ(f.mode(), Mode::Browsing);
-
   f.prompter.answer(Answer::Yes).answer(Answer::Ok);
   f.click(f.button("Delete"));
   EXPECT_EQ(f.prompter.texts().last(), "The record has been deleted");
   EXPECT_EQ(f.rows(), (Rows{row(10, "Player A"), row(30, "Player C")}));
   EXPECT_EQ(f.shown(), row(30, "Player C"));
   EXPECT_EQ(f.mode(), Mode::Browsing);
-
   for (int left = 1; left >= 0; --left) {
     f.prompter.answer(Answer::Yes).answer(Answer::Ok);
     f.click(f.button("Delete"));
@@ -236,16 +135,13 @@ TEST_P(Sections, BoxesKeepTheirKeyRulesAndStoreWhatTheyHold) {
   f.click(f.addNew());
   QTest::keyClicks(f.box(0), "12a3456");  // no letters, at most five digits
   EXPECT_EQ(f.box(0)->text(), "12345");
-  QTest::keyClick(f.box(0), Qt::Key_Backspace);
-  EXPECT_EQ(f.box(0)->text(), "1234");
   for (std::size_t i = 1; i < c.boxes.size(); ++i) QTest::keyClicks(f.box(i), "0");
   f.box(c.boxes.size() - 1)->setText(" ");                    // pasted: a blank is not empty, and stores 0
   QTest::keyClicks(f.combo()->lineEdit(), "O'Neil 2nd Pat");  // not in the roster; no digits
-  EXPECT_EQ(f.combo()->currentText(), "O'Neil nd Pat");
   f.prompter.answer(Answer::Ok);
   f.click(f.button("Save"));
   auto expected = std::vector<std::string>(c.boxes.size(), "0");
-  expected[0] = "1234";
+  expected[0] = "12345";
   expected.push_back("O'Neil nd Pat");
   EXPECT_EQ(f.rows(), Rows{expected});
 }
