@@ -36,8 +36,6 @@ add_dependencies(test_entry entry_save_child)
 target_compile_definitions(test_entry PRIVATE YARDMARK_SAVE_CHILD="$<TARGET_FILE:entry_save_child>")
 yardmark_add_test(test_players
   SOURCES
-    ${_t}/entry/PlayerHost.cpp
-    ${_t}/entry/SectionFixture.cpp
     ${_t}/entry/test_player_form.cpp
     ${_t}/entry/test_player_modes.cpp
     ${_t}/entry/test_player_sections.cpp

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QTabWidget>
 
-#include "PlayerHost.h"
 #include "support/EntryFixture.h"
 
 namespace yardmark::test {
