@@ -1,9 +1,10 @@
 // The five player sections driven by their buttons, each run through the same cases from the
-// table the engine reads.
+// table the engine reads; the rows list under each; and the all-sections check on closing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -147,6 +148,86 @@ TEST_P(Sections, BoxesKeepTheirKeyRulesAndStoreWhatTheyHold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFive, Sections, kAllFive, sectionName);
+
+using RowsList = Sections;
+
+TEST_P(RowsList, ClickMovesRefusedWhileEditingAndFollowsSaveAndDelete) {
+  // "Player B: 20 21 ..." as the list shows a row.
+  const auto asListed = [](const std::vector<std::string>& r) {
+    QString text = QString::fromStdString(r.back()) + QLatin1Char(':');
+    for (std::size_t i = 0; i + 1 < r.size(); ++i) text += QLatin1Char(' ') + QString::fromStdString(r[i]);
+    return text;
+  };
+  QListWidget* list = nullptr;
+  const auto clickRow = [&](int index) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
+  };
+  seedRows(3);
+  start();
+  list = rowsList();
+  EXPECT_EQ(listed(), (QStringList{asListed(row(10, "Player A")), asListed(row(20, "Player B")),
+                                     asListed(row(30, "Player C"))}));
+  EXPECT_EQ(list->currentRow(), 2);
+
+  clickRow(0);
+  EXPECT_EQ(shown(), row(10, "Player A"));
+  clickRow(1);
+  EXPECT_EQ(shown(), row(20, "Player B"));
+  press(button("Next"));  // the moves go on from the clicked row
+  EXPECT_EQ(shown(), row(30, "Player C"));
+  EXPECT_EQ(list->currentRow(), 2);
+  press(button("Previous"));
+
+  press(button("Edit"));
+  EXPECT_FALSE(list->isEnabled());
+  clickRow(2);
+  EXPECT_EQ(shown(), row(20, "Player B")) << "a click while editing is refused";
+  QTest::keyClicks(box(0), "7");
+  prompter.answer(Answer::Ok);
+  press(button("Save"));
+  auto edited = row(20, "Player B");
+  edited[0] = "207";
+  EXPECT_EQ(listed().at(1), asListed(edited));
+  EXPECT_EQ(list->currentRow(), 2) << "the save shows the last row";
+
+  clickRow(0);
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  press(button("Delete"));
+  EXPECT_EQ(listed(), (QStringList{asListed(edited), asListed(row(30, "Player C"))}));
+  addRow(row(40, "Player D"));
+  EXPECT_EQ(listed().size(), 3);
+  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_TRUE(prompter.texts().filter("Record..!").isEmpty()) << "no move message on the way";
+}
+
+INSTANTIATE_TEST_SUITE_P(All, RowsList, kAllFive, sectionName);
+
+TEST_F(EntryTest, ClosingSavesCompleteAddsAndShowsThePageOfAnIncompleteOne) {
+  const auto game = makeGame();
+  addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
+  addRows(game, "quarter", {Row{0, 7, 3, 0, 0, 7, 0, 0, 3, 14}});
+  addRows(game, "teamStats", {Row(20, Value(1))});
+  openGame();
+  for (std::size_t i = 0; i < kPlayerSections.size(); ++i)
+    EXPECT_TRUE(w<QGroupBox>(("Frame" + std::to_string(i + 4)).c_str())->isAncestorOf(w(kPlayerSections[i].combo)));
+
+  // Closing with an add under way and its name missing: that page is shown and the user asked.
+  const auto& rushing = kPlayerSections[0];
+  const auto& defense = kPlayerSections[4];
+  click(rushing.addNew);
+  for (const auto& nb : rushing.boxes) type(nb.name, "5");
+  QTest::keyClicks(w<QComboBox>(rushing.combo)->lineEdit(), "Walk On");
+  click(defense.addNew);
+  for (const auto& nb : defense.boxes) type(nb.name, "1");
+  prompter.answer(Answer::Ok).answer(Answer::Yes);
+  EXPECT_FALSE(form->unload());
+  EXPECT_EQ(prompter.texts().at(0), "Fields cannot be empty.  Please enter Defense data.");
+  EXPECT_EQ(form->SSTab1->currentIndex(), 3);
+  QTest::keyClicks(w<QComboBox>(defense.combo)->lineEdit(), "Walk Off");
+  EXPECT_TRUE(form->unload()) << "everything complete: no question";
+  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"5", "5", "5", "5", "Walk On"}}));
+  EXPECT_EQ(rowsOf(game, "defense").at(0).back(), "Walk Off");
+}
 
 }  // namespace
 }  // namespace yardmark::test
