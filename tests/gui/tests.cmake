@@ -36,13 +36,9 @@ add_dependencies(test_entry entry_save_child)
 target_compile_definitions(test_entry PRIVATE YARDMARK_SAVE_CHILD="$<TARGET_FILE:entry_save_child>")
 yardmark_add_test(test_players
   SOURCES
-    ${_t}/entry/PlayerHost.cpp
-    ${_t}/entry/SectionFixture.cpp
-    ${_t}/entry/test_player_form.cpp
     ${_t}/entry/test_player_modes.cpp
     ${_t}/entry/test_player_sections.cpp
     ${_t}/entry/test_player_name_lists.cpp
-    ${_t}/entry/test_player_rows.cpp
   LIBS yardmark_guitestsupport)
 
 # Roster maintenance and the import from the contacts database.

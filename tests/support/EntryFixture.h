@@ -1,8 +1,10 @@
 #pragma once
 // The entry form opened on a game file as the game dialogs open it, with helpers that drive
-// its boxes by name. Rows of the game file are read and written with the report tests' helpers
+// its boxes by name, and one player section of it. Rows of the game file are read and written with the report tests' helpers
 // (readRows, addRows: data fields from column 1).
 #include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -80,5 +82,117 @@ class EntryTest : public ShellTest {
 
   frmNewGame* form = nullptr;
 };
+
+// A player section's rows as text: its numbers, then the name.
+using Rows = std::vector<std::vector<std::string>>;
+inline Rows rowsOf(const std::filesystem::path& game, const std::string& table) {
+  Rows rows;
+  for (const Row& r : readRows(game, table)) {
+    rows.emplace_back();
+    for (const Value& v : r) rows.back().push_back(textOf(v));
+  }
+  return rows;
+}
+inline void seed(const std::filesystem::path& game, const std::string& table, const Rows& rows) {
+  std::vector<Row> values;
+  for (const auto& r : rows) {
+    values.emplace_back();
+    for (std::size_t i = 0; i < r.size(); ++i)
+      values.back().push_back(i + 1 == r.size() ? Value(r[i]) : Value(numberFromText(r[i])));
+  }
+  addRows(game, table, values);
+}
+// A row for the given section: numbers first, first + 1, ..., then the name.
+inline std::vector<std::string> rowFor(const PlayerSectionConfig& c, int first, const std::string& name) {
+  std::vector<std::string> row;
+  for (std::size_t i = 0; i < c.boxes.size(); ++i) row.push_back(std::to_string(first + static_cast<int>(i)));
+  row.push_back(name);
+  return row;
+}
+
+// One player section of the form, on its page, over a game whose game-level rows are stored so
+// that the all-sections check visits the player sections only. Each case runs for all five.
+class Sections : public EntryTest, public testing::WithParamInterface<const PlayerSectionConfig*> {
+ protected:
+  using Mode = PlayerSection::Mode;
+  const PlayerSectionConfig& c = *GetParam();
+  const std::string table = std::string(c.query).substr(std::string_view("select * from ").size());
+  const std::filesystem::path game = makeGame();
+  // Another section of the same form.
+  const PlayerSectionConfig& other = kPlayerSections[(c.table - kRushing + 1) % kPlayerSections.size()];
+
+  void start() {
+    addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
+    addRows(game, "quarter", {Row(10, Value(1.0))});
+    addRows(game, "teamStats", {Row(20, Value(1.0))});
+    openGame();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));  // the focus checks need it
+    showPage();
+  }
+  // Away to another form and back, with this section's page shown again.
+  void activate() {
+    comeBack();
+    showPage();
+  }
+  void showPage() {
+    const int player = c.table - kRushing;
+    form->selectTabs(player == 4 ? 3 : 2, player < 3 ? player : -1);
+  }
+  PlayerSection& section() { return *dynamic_cast<PlayerSection*>(form->section(c.section)); }
+  Mode mode() { return section().mode(); }
+  QLineEdit* box(std::size_t i) const { return w<QLineEdit>(c.boxes.at(i).name); }
+  QComboBox* combo() const { return w<QComboBox>(c.combo); }
+  QAbstractButton* button(const char* suffix) const { return w<QAbstractButton>(c.button(suffix).c_str()); }
+  QAbstractButton* addNew() const { return w<QAbstractButton>(c.addNew); }
+  QAbstractButton* undoNew() const { return w<QAbstractButton>(c.undoNew); }
+  QListWidget* rowsList() const { return w<QListWidget>(("lst" + std::string(c.name) + "Rows").c_str()); }
+  void press(QAbstractButton* b) const { QTest::mouseClick(b, Qt::LeftButton); }
+  // Types a row into the open boxes through the key filters.
+  void typeRow(const std::vector<std::string>& row) const {
+    for (std::size_t i = 0; i + 1 < row.size(); ++i) QTest::keyClicks(box(i), QString::fromStdString(row[i]));
+    QTest::keyClicks(combo()->lineEdit(), QString::fromStdString(row.back()));
+  }
+  // Add New, type, Save; the "Updated successfully" is answered.
+  void addRow(const std::vector<std::string>& row) {
+    press(addNew());
+    typeRow(row);
+    prompter.answer(Answer::Ok);
+    press(button("Save"));
+  }
+  std::vector<std::string> shown() const {
+    std::vector<std::string> row;
+    for (std::size_t i = 0; i < c.boxes.size(); ++i) row.push_back(box(i)->text().toStdString());
+    row.push_back(combo()->currentText().toStdString());
+    return row;
+  }
+  Rows rows() const { return rowsOf(game, table); }
+  std::vector<std::string> row(int first, const std::string& name) const { return rowFor(c, first, name); }
+  void seedRows(int n) {
+    Rows rows;
+    for (int i = 1; i <= n; ++i) rows.push_back(row(10 * i, "Player " + std::string(1, char('A' + i - 1))));
+    seed(game, table, rows);
+  }
+  QStringList listed() const {
+    QStringList texts;
+    for (int i = 0; i < rowsList()->count(); ++i) texts << rowsList()->item(i)->text();
+    return texts;
+  }
+  // What the widgets offer: Edit, Delete and the four moves alike, the boxes and the name alike.
+  PlayerSection::Controls controlsShown() const {
+    const bool moves = button("Edit")->isEnabled(), boxes = combo()->isEnabled();
+    for (const char* b : {"Delete", "First", "Previous", "Next", "Last"}) EXPECT_EQ(button(b)->isEnabled(), moves) << b;
+    for (std::size_t i = 0; i < c.boxes.size(); ++i) EXPECT_EQ(box(i)->isEnabled(), boxes) << c.boxes[i].name;
+    return {addNew()->isEnabled(), !undoNew()->isHidden(), moves, button("Save")->isEnabled(), boxes,
+            rowsList()->isEnabled()};
+  }
+  static QWidget* focused() { return QApplication::focusWidget(); }
+};
+
+inline const auto kAllFive = testing::Values(&kPlayerSections[0], &kPlayerSections[1], &kPlayerSections[2],
+                                             &kPlayerSections[3], &kPlayerSections[4]);
+inline std::string sectionName(const testing::TestParamInfo<const PlayerSectionConfig*>& info) {
+  return info.param->name;
+}
 
 }  // namespace yardmark::test

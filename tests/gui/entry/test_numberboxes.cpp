@@ -1,4 +1,4 @@
-// The boxes that take more than digits: yards that can be lost and sacks that can be shared,
+// What the key filters let into the boxes: yards that can be lost and sacks that can be shared,
 // typed through the key filters, saved, and printed by the report page.
 #include <QPushButton>
 #include <regex>
@@ -36,12 +36,15 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
       {"txtOTYrds", "-5", "-5"},           {"txtOwTTO", "-45", "-45"},        {"txtOTTO", "4a-2", "42"},
       {"txtOwTPassing", "-7", "7"},        {"txtRushATT", "-7", "7"},         {"txtQBSacks", "1.5", "1.5"},
       {"txtQBSacks", "0.5.5", "0.5"},      {"txtQBSacks", "1.7", "1."},       {"txtQBSacks", "-1", "1"},
-      {"txtUnassisted", "0.5", "05"},
+      {"txtUnassisted", "0.5", "05"},      {"txtQuarter1Opp", "12a34567", "12345"},
+      {"txtOwnTeamName", "Eagles 7th", "Eagles th"},
   };
   for (const auto& c : cases) {
     retype(c.box, c.keys);
     EXPECT_EQ(text(c.box), c.shown) << c.box << " typed " << c.keys;
   }
+  retype("txtOppTeamName", QString(30, 'x'));
+  EXPECT_EQ(text("txtOppTeamName"), QString(26, 'x')) << "a team name holds 26 letters";
   // A selection typed over leaves room for the minus in front.
   retype("txtRushYDS", "12");
   box("txtRushYDS")->selectAll();

@@ -6,12 +6,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <map>
+#include <filesystem>
 
-#include "SectionFixture.h"
+#include "support/EntryFixture.h"
 
 namespace yardmark::test {
 namespace {
+
+using Mode = PlayerSection::Mode;
 
 TEST(PlayerSectionModes, EachModeOffersItsControls) {
   // Add New, Undo Add New shown, Edit / Delete / moves, Save, boxes, rows list.
@@ -27,221 +29,151 @@ TEST(PlayerSectionModes, EachModeOffersItsControls) {
     EXPECT_EQ(PlayerSection::controlsIn(mode), controls) << "mode " << static_cast<int>(mode);
 }
 
-class SectionModes : public Sections {
- protected:
-  void expectMode(Mode mode) {
-    EXPECT_EQ(f.mode(), mode);
-    EXPECT_EQ(f.controlsShown(), PlayerSection::controlsIn(mode)) << "mode " << static_cast<int>(mode);
-  }
-};
+using SectionModes = Sections;
 
-const std::map<std::string, QString> kCheckMessage = {
-    {"Rushing", "Fields cannot be empty.  Please enter Offense Rushing data."},
-    {"Passing", "Fields cannot be empty.  Please enter Offense Passing data."},
-    {"Receiving", "Fields cannot be empty.  Please enter Offense Receiving data."},
-    {"Scoring", "Fields cannot be empty.  Please enter Offense Scoring data."},
-    {"Defense", "Fields cannot be empty.  Please enter Defense data."},
-};
-
-
-TEST_P(SectionModes, TheWidgetsFollowTheModeThroughAllSix) {
-  f.start();
+TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
+  start();
+  auto& vars = app.vars();
+  const auto expectMode = [&](Mode m) {
+    EXPECT_EQ(mode(), m);
+    EXPECT_EQ(controlsShown(), PlayerSection::controlsIn(m)) << "mode " << static_cast<int>(m);
+  };
   expectMode(Mode::Empty);
-  f.click(f.addNew());
+  press(addNew());
   expectMode(Mode::Adding);
-  f.type(row(3, "Doe Jane"));
-  f.app.vars().checkAllSections();
+  prompter.answer(Answer::Ok);
+  vars.checkAllSections();
+  EXPECT_TRUE(vars.emptyFieldFound);
+  EXPECT_EQ(prompter.texts().at(0).toStdString(), "Fields cannot be empty.  Please enter " +
+                                                         std::string(c.section == EntrySection::Defense ? "" : "Offense ") +
+                                                         c.name + " data.");
+  prompter.clear();
+
+  typeRow(row(3, "Doe Jane"));
+  vars.checkAllSections();
+  vars.checkAllSections();
+  EXPECT_FALSE(vars.emptyFieldFound);
+  EXPECT_EQ(rows(), Rows{row(3, "Doe Jane")});
   expectMode(Mode::AddSavedSilently);
-  f.click(f.undoNew());
+  press(undoNew());
   expectMode(Mode::Browsing);
-  f.click(f.button("Edit"));
+
+  press(button("Edit"));
   expectMode(Mode::Editing);
-  f.app.vars().checkAllSections();
+  box(0)->clear();
+  QTest::keyClicks(box(0), "8");
+  vars.checkAllSections();
+  vars.checkAllSections();
   expectMode(Mode::EditSavedSilently);
-  EXPECT_TRUE(f.prompter.records().empty());
+  auto edited = row(3, "Doe Jane");
+  edited[0] = "8";
+  EXPECT_EQ(rows(), Rows{edited});
+  EXPECT_TRUE(prompter.texts().isEmpty());
+
+  // A section whose Add New is offered is not visited, even with empty boxes.
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  press(button("Delete"));
+  expectMode(Mode::Empty);
+  vars.checkAllSections();
+  EXPECT_FALSE(vars.emptyFieldFound);
 }
 
 TEST_P(SectionModes, ActivationKeepsTypingWhileAddingOrEditing) {
   seedRows(2);
-  f.start();
-  f.click(f.addNew());
-  QTest::keyClicks(f.box(0), "42");
-  QTest::keyClicks(f.combo()->lineEdit(), "Half Typed");
-  f.host->activate();
-  EXPECT_EQ(f.mode(), Mode::Adding);
-  EXPECT_EQ(f.box(0)->text(), "42");
-  EXPECT_EQ(f.combo()->currentText(), "Half Typed");
-  f.click(f.undoNew());
+  start();
+  press(addNew());
+  QTest::keyClicks(box(0), "42");
+  QTest::keyClicks(combo()->lineEdit(), "Half Typed");
+  activate();
+  EXPECT_EQ(mode(), Mode::Adding);
+  EXPECT_EQ(box(0)->text(), "42");
+  EXPECT_EQ(combo()->currentText(), "Half Typed");
+  press(undoNew());
 
-  f.click(f.button("Previous"));
-  f.click(f.button("Edit"));
-  f.box(0)->clear();
-  QTest::keyClicks(f.box(0), "99");
-  f.host->activate();
-  EXPECT_EQ(f.mode(), Mode::Editing);
-  EXPECT_EQ(f.box(0)->text(), "99");
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  auto first = row(10, "Player A");
-  first[0] = "99";
-  EXPECT_EQ(f.rows(), (Rows{first, row(20, "Player B")}));
+  press(button("Previous"));
+  press(button("Edit"));
+  QTest::keyClicks(box(0), "9");
+  activate();
+  EXPECT_EQ(mode(), Mode::Editing);
+  prompter.answer(Answer::Ok);
+  press(button("Save"));
+  EXPECT_EQ(rows().at(0).at(0), "109") << "the edited row, not the one last shown";
 
   // Typing for one game is not kept when the form comes back for another.
-  f.click(f.addNew());
-  QTest::keyClicks(f.box(0), "13");
-  f.app.vars().currentGameNumber = 4;
-  f.host->activate();
-  EXPECT_EQ(f.mode(), Mode::Browsing);
-  EXPECT_EQ(f.shown(), row(20, "Player B"));
-  EXPECT_FALSE(f.host->newRowPending(c.table));
+  press(addNew());
+  QTest::keyClicks(box(0), "13");
+  makeGame("2007", 4);
+  app.vars().currentGameNumber = 4;
+  activate();
+  EXPECT_EQ(mode(), Mode::Empty);
+  EXPECT_EQ(shown(), std::vector<std::string>(c.boxes.size() + 1));
+  EXPECT_FALSE(form->newRowPending(c.table));
 
-  // A section only showing rows shows the file as it now is.
-  seed(f.game, f.table, {row(60, "Player F")});
-  f.host->activate();
-  EXPECT_EQ(f.mode(), Mode::Browsing);
-  EXPECT_EQ(f.shown(), row(60, "Player F"));
+  // A section only showing rows shows the file as it now is; a row removed elsewhere leaves none.
+  seed(game, table, {row(60, "Player F")});
+  app.vars().currentGameNumber = 3;
+  activate();
+  EXPECT_EQ(shown(), row(60, "Player F"));
+  {
+    Database db(game);
+    while (db.openRecordset("select * from " + table).recordCount() > 0)
+      db.openRecordset("select * from " + table).deleteRow();
+  }
+  activate();
+  EXPECT_EQ(mode(), Mode::Empty);
 }
 
 TEST_P(SectionModes, AnEditKeepsItsRowWhenAnotherSectionsSaveReopensEveryView) {
   seedRows(3);
-  f.start();
-  QWidget* otherSection = &f.host->section(other.table);
+  start();
   auto otherSaves = [&] {  // Add New and Save in the other section: every view is reopened
-    const int reloads = f.host->reloads;
-    QTest::mouseClick(otherSection->findChild<QAbstractButton*>(other.addNew), Qt::LeftButton);
-    for (const auto& nb : other.boxes) QTest::keyClicks(otherSection->findChild<QLineEdit*>(nb.name), "1");
-    QTest::keyClicks(otherSection->findChild<QComboBox*>(other.combo)->lineEdit(), "Other Guy");
-    f.prompter.answer(Answer::Ok);
-    QTest::mouseClick(otherSection->findChild<QAbstractButton*>(QString::fromStdString(other.button("Save"))),
-                      Qt::LeftButton);
-    EXPECT_GT(f.host->reloads, reloads);
+    press(w<QAbstractButton>(other.addNew));
+    for (const auto& nb : other.boxes) QTest::keyClicks(w<QLineEdit>(nb.name), "1");
+    QTest::keyClicks(w<QComboBox>(other.combo)->lineEdit(), "Other Guy");
+    prompter.answer(Answer::Ok);
+    press(w<QAbstractButton>(other.button("Save").c_str()));
   };
 
-  f.click(f.button("Previous"));
-  f.click(f.button("Edit"));
-  f.box(0)->clear();
-  QTest::keyClicks(f.box(0), "55");
+  press(button("Previous"));
+  press(button("Edit"));
+  QTest::keyClicks(box(0), "5");
   otherSaves();
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
+  prompter.answer(Answer::Ok);
+  press(button("Save"));
   auto second = row(20, "Player B");
-  second[0] = "55";
-  EXPECT_EQ(f.rows(), (Rows{row(10, "Player A"), second, row(30, "Player C")}));
+  second[0] = "205";
+  EXPECT_EQ(rows(), (Rows{row(10, "Player A"), second, row(30, "Player C")}));
 
-  // The same for a silent save, and for moves and a delete after the views were reopened.
-  f.click(f.button("First"));
-  f.click(f.button("Edit"));
-  QTest::keyClicks(f.box(0), "1");
+  // The same for a silent save.
+  press(button("First"));
+  press(button("Edit"));
+  QTest::keyClicks(box(0), "1");
   otherSaves();
-  f.host->app().vars().checkAllSections();
-  EXPECT_EQ(f.rows().at(0).at(0), "101");
-  f.click(f.button("Previous"));  // from the last row, shown after the save
-  otherSaves();
-  f.click(f.button("Next"));
-  EXPECT_EQ(f.shown(), row(30, "Player C"));
-  f.click(f.button("Previous"));
-  otherSaves();
-  f.prompter.answer(Answer::Yes).answer(Answer::Ok);
-  f.click(f.button("Delete"));
-  EXPECT_EQ(f.rows().size(), 2u);
-  EXPECT_EQ(f.rows().at(0).at(0), "101");
-  EXPECT_EQ(f.rows().at(1), row(30, "Player C"));
+  app.vars().checkAllSections();
+  EXPECT_EQ(rows().at(0).at(0), "101");
 }
 
-TEST_P(SectionModes, TheAllSectionsCheckSavesAnAddOnceHoweverOftenItRuns) {
-  f.start();
-  auto& vars = f.host->app().vars();
-  f.click(f.addNew());
-  f.prompter.answer(Answer::Ok);
-  vars.checkAllSections();
-  EXPECT_TRUE(vars.emptyFieldFound);
-  EXPECT_EQ(f.prompter.texts(), QStringList{kCheckMessage.at(c.name)});
-  EXPECT_EQ(f.mode(), Mode::Adding);
-  f.prompter.clear();
-
-  f.type(row(3, "Doe Jane"));
-  vars.checkAllSections();
-  vars.checkAllSections();
-  EXPECT_FALSE(vars.emptyFieldFound);
-  EXPECT_EQ(f.rows(), Rows{row(3, "Doe Jane")});
-  EXPECT_EQ(f.mode(), Mode::AddSavedSilently);
-  EXPECT_EQ(f.shown(), row(3, "Doe Jane"));
-
-  f.click(f.button("Edit"));
-  f.box(0)->clear();
-  QTest::keyClicks(f.box(0), "8");
-  vars.checkAllSections();
-  vars.checkAllSections();
-  EXPECT_EQ(f.mode(), Mode::EditSavedSilently);
-  auto edited = row(3, "Doe Jane");
-  edited[0] = "8";
-  EXPECT_EQ(f.rows(), Rows{edited});
-  EXPECT_TRUE(f.prompter.texts().isEmpty());
-
-  // A section whose Add New is offered is not visited, even with empty boxes.
-  f.prompter.answer(Answer::Yes).answer(Answer::Ok);
-  f.click(f.button("Delete"));
-  EXPECT_EQ(f.mode(), Mode::Empty);
-  vars.checkAllSections();
-  EXPECT_FALSE(vars.emptyFieldFound);
-  EXPECT_EQ(f.prompter.records().size(), 2u);
-}
-
-TEST_P(SectionModes, ASilentlySavedRowRemovedElsewhereLeavesNothingForTheCheckToAskAbout) {
-  f.start();
-  f.click(f.addNew());
-  f.type(row(3, "Doe Jane"));
-  f.app.vars().checkAllSections();
-  ASSERT_EQ(f.mode(), Mode::AddSavedSilently);
-  {
-    Database db(f.game);
-    Recordset rs = db.openRecordset("select * from " + f.table);
-    rs.deleteRow();
-  }
-  f.host->activate();
-  EXPECT_EQ(f.mode(), Mode::Empty);
-  f.app.vars().checkAllSections();
-  EXPECT_FALSE(f.app.vars().emptyFieldFound);
-  EXPECT_TRUE(f.prompter.records().empty());
-}
-
-TEST_P(SectionModes, AWriteTheEngineRefusesIsToldAndChangesNothing) {
+TEST_P(SectionModes, ASaveIntoARemovedGameFileIsToldAndClosingAsksFirst) {
   seedRows(1);
-  f.start();
-  f.host->mode = Database::Mode::ReadOnly;
-  f.click(f.addNew());
-  f.type(row(4, "Doe Jane"));
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  ASSERT_EQ(f.prompter.texts().size(), 1);
-  EXPECT_TRUE(f.prompter.texts()[0].startsWith("The record could not be saved."))
-      << f.prompter.texts()[0].toStdString();
-  EXPECT_TRUE(f.prompter.texts()[0].contains("read-only"));
-  EXPECT_EQ(f.mode(), Mode::Adding);
-  EXPECT_EQ(f.shown(), row(4, "Doe Jane"));
-
-  EXPECT_EQ(f.host->saveFailures, 0);
-  f.prompter.answer(Answer::Ok);
-  f.host->app().vars().checkAllSections();
-  EXPECT_EQ(f.host->saveFailures, 1) << "so that closing the form asks first";
-  EXPECT_EQ(f.prompter.texts().size(), 2);
-  EXPECT_TRUE(f.prompter.texts()[1].startsWith("The record could not be saved."));
-  EXPECT_EQ(f.mode(), Mode::Adding);
-
-  f.click(f.undoNew());
-  f.prompter.clear();
-  f.prompter.answer(Answer::Yes).answer(Answer::Ok);
-  f.click(f.button("Delete"));
-  EXPECT_TRUE(f.prompter.texts().last().startsWith("The record could not be deleted."));
-  EXPECT_EQ(f.mode(), Mode::Browsing);
-  EXPECT_EQ(f.shown(), row(10, "Player A"));
-
-  f.click(f.button("Edit"));
-  f.prompter.answer(Answer::Ok);
-  f.click(f.button("Save"));
-  EXPECT_EQ(f.mode(), Mode::Editing);
-  EXPECT_FALSE(f.prompter.texts().contains("Updated successfully"));
-  EXPECT_EQ(f.rows(), Rows{row(10, "Player A")});
+  start();
+  std::filesystem::remove(game);
+  press(addNew());
+  typeRow(row(4, "Doe Jane"));
+  prompter.answer(Answer::Ok);
+  press(button("Save"));
+  ASSERT_EQ(prompter.texts().size(), 1);
+  EXPECT_TRUE(prompter.texts()[0].startsWith("The record could not be saved.")) << prompter.texts()[0].toStdString();
+  EXPECT_EQ(mode(), Mode::Adding);
+  EXPECT_EQ(shown(), row(4, "Doe Jane"));
+  // Closing tries the saves again (the game's three rows, then this one) and asks before leaving.
+  prompter.clear();
+  for (int told = 0; told < 4; ++told) prompter.answer(Answer::Ok);
+  prompter.answer(Answer::Yes);
+  EXPECT_FALSE(form->unload());
+  EXPECT_TRUE(prompter.texts().value(3).startsWith("The record could not be saved."));
+  EXPECT_TRUE(prompter.texts().last().startsWith("Some data may have been lost"));
+  EXPECT_EQ(mode(), Mode::Adding);
+  EXPECT_FALSE(std::filesystem::exists(game)) << "no new file was made";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFive, SectionModes, kAllFive, sectionName);
