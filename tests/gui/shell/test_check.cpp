@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "support/ScriptedPrompter.h"
 #include "gui/shell/GlobalVariables.h"
+#include "support/ScriptedPrompter.h"
 
 namespace yardmark::test {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using S = EntrySection;
 
 class FakeEntry : public EntrySections {
-public:
+ public:
   struct Section : SilentSave {
     Section(FakeEntry* e, S w) : entry(e), which(w) {}
     FakeEntry* entry;
@@ -54,98 +54,53 @@ struct Case {
   std::set<S> idle;  // sections that need no silent save (a player section with no add or edit under way)
   std::vector<S> saved;
   std::optional<std::pair<int, int>> tabs;
-  const char* message;  // nullptr: none
+  const char* message;  // the section the message names; nullptr: none
+  std::set<S> missing = {};  // sections the form does not have
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+TEST(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
+  const S h = S::Header, q = S::Quarter, t = S::TeamStats, ru = S::Rushing, pa = S::Passing, re = S::Receiving,
+          sc = S::Scoring, de = S::Defense;
+  const Case cases[] = {
+      {"all complete, no player edits", {}, {ru, pa, re, sc, de}, {h, q, t}, std::nullopt, nullptr},
+      {"quarter empty after a complete header", {q, t}, {}, {h, q}, {{0, -1}}, "Game Information Score"},
+      {"team stats empty", {t}, {ru, pa, re, sc, de}, {h, q, t}, {{1, -1}}, "Team Stats"},
+      {"rushing empty", {ru, de}, {}, {h, q, t, ru}, {{2, 0}}, "Offense Rushing"},
+      {"passing empty", {pa}, {ru, re, sc, de}, {h, q, t, pa}, {{2, 1}}, "Offense Passing"},
+      {"scoring empty", {sc}, {ru, pa, re, de}, {h, q, t, sc}, {{2, 0}}, "Offense Scoring"},
+      {"defense empty", {de}, {}, {h, q, t, ru, pa, re, sc, de}, {{3, -1}}, "Defense"},
+      {"sections needing no save are skipped", {q, ru, de}, {q, ru, pa, re, sc, de}, {h, t}, std::nullopt, nullptr},
+      {"sections the form lacks are skipped", {re}, {}, {t, pa, re}, {{2, 2}}, "Offense Receiving", {h, q, ru}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedPrompter prompter;
+    GlobalVariables vars(prompter);
+    FakeEntry entry(vars);
+    entry.shown = [&] { return prompter.records().size(); };
+    entry.empty = c.empty;
+    entry.idle = c.idle;
+    entry.missing = c.missing;
+    vars.setEntrySections(&entry);
+    vars.emptyFieldFound = true;  // a stale value from an earlier check
+    if (c.message) prompter.answer(Answer::Ok);
 
-const std::set<S> kAllPlayers{S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense};
-const std::vector<S> kGameLevel{S::Header, S::Quarter, S::TeamStats};
-const std::vector<S> kAll{S::Header, S::Quarter, S::TeamStats, S::Rushing,
-                          S::Passing, S::Receiving, S::Scoring, S::Defense};
+    vars.checkAllSections();
 
-const Case kCases[] = {
-    {"all complete, no player edits", {}, kAllPlayers, kGameLevel, std::nullopt, nullptr},
-    {"all complete, every player section editing", {}, {}, kAll, std::nullopt, nullptr},
-    {"header empty", {S::Header, S::Quarter}, {}, {S::Header}, {{0, -1}},
-     "Fields cannot be empty.  Please enter Game Information Header data."},
-    {"quarter empty after a complete header", {S::Quarter, S::TeamStats}, {}, {S::Header, S::Quarter}, {{0, -1}},
-     "Fields cannot be empty.  Please enter Game Information Score data."},
-    {"team stats empty", {S::TeamStats}, kAllPlayers, kGameLevel, {{1, -1}},
-     "Fields cannot be empty.  Please enter Team Stats data."},
-    {"rushing empty", {S::Rushing, S::Defense}, {}, {S::Header, S::Quarter, S::TeamStats, S::Rushing}, {{2, 0}},
-     "Fields cannot be empty.  Please enter Offense Rushing data."},
-    {"passing empty", {S::Passing}, {S::Rushing, S::Receiving, S::Scoring, S::Defense},
-     {S::Header, S::Quarter, S::TeamStats, S::Passing}, {{2, 1}},
-     "Fields cannot be empty.  Please enter Offense Passing data."},
-    {"receiving empty", {S::Receiving}, {S::Passing, S::Scoring, S::Defense},
-     {S::Header, S::Quarter, S::TeamStats, S::Rushing, S::Receiving}, {{2, 2}},
-     "Fields cannot be empty.  Please enter Offense Receiving data."},
-    {"scoring empty", {S::Scoring}, {S::Rushing, S::Passing, S::Receiving, S::Defense},
-     {S::Header, S::Quarter, S::TeamStats, S::Scoring}, {{2, 0}},
-     "Fields cannot be empty.  Please enter Offense Scoring data."},
-    {"defense empty", {S::Defense}, {}, kAll, {{3, -1}}, "Fields cannot be empty.  Please enter Defense data."},
-    {"sections needing no save are skipped, empty or not",
-     {S::Quarter, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense},
-     {S::Quarter, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense}, {S::Header, S::TeamStats},
-     std::nullopt, nullptr},
-};
-
-class AllSectionsCheck : public testing::TestWithParam<Case> {};
-
-TEST_P(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
-  const Case& c = GetParam();
-  ScriptedPrompter prompter;
-  GlobalVariables vars(prompter);
-  FakeEntry entry(vars);
-  entry.shown = [&] { return prompter.records().size(); };
-  entry.empty = c.empty;
-  entry.idle = c.idle;
-  vars.setEntrySections(&entry);
-  vars.emptyFieldFound = true;  // a stale value from an earlier check
-  if (c.message) prompter.answer(Answer::Ok);
-
-  vars.checkAllSections();
-
-  EXPECT_EQ(entry.saved, c.saved);
-  EXPECT_EQ(entry.tabs, c.tabs);
-  EXPECT_EQ(vars.emptyFieldFound, c.message != nullptr);
-  EXPECT_EQ(prompter.texts(), c.message ? QStringList{c.message} : QStringList{});
-  if (c.message) {
-    EXPECT_EQ(entry.messagesWhenSelected, 0) << "the page is selected before the message is shown";
+    EXPECT_EQ(entry.saved, c.saved);
+    EXPECT_EQ(entry.tabs, c.tabs);
+    EXPECT_EQ(vars.emptyFieldFound, c.message != nullptr);
+    const QString told = QString("Fields cannot be empty.  Please enter %1 data.").arg(c.message);
+    EXPECT_EQ(prompter.texts(), c.message ? QStringList{told} : QStringList{});
+    if (c.message) {
+      EXPECT_EQ(entry.messagesWhenSelected, 0) << "the page is selected before the message is shown";
+    }
   }
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AllSectionsCheck, testing::ValuesIn(kCases), [](const auto& info) {
-  std::string n;
-  for (char ch : std::string(info.param.name)) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-  return n;
-});
-
-TEST(AllSectionsCheckWithout, SectionsTheFormDoesNotHaveAreSkipped) {
   ScriptedPrompter prompter;
   GlobalVariables vars(prompter);
-  FakeEntry entry(vars);
-  entry.shown = [&] { return prompter.records().size(); };
-  entry.missing = {S::Header, S::Quarter, S::Rushing};
-  entry.empty = {S::Receiving};
-  vars.setEntrySections(&entry);
-  prompter.answer(Answer::Ok);
-  vars.checkAllSections();
-  EXPECT_EQ(entry.saved, (std::vector<S>{S::TeamStats, S::Passing, S::Receiving}));
-  EXPECT_EQ(prompter.texts(), QStringList{"Fields cannot be empty.  Please enter Offense Receiving data."});
-  vars.setEntrySections(nullptr);  // no entry form: nothing to check, nothing found
-  vars.checkAllSections();
+  vars.emptyFieldFound = true;
+  vars.checkAllSections();  // no entry form: nothing to check, nothing found
   EXPECT_FALSE(vars.emptyFieldFound);
-}
-
-TEST(GlobalValues, GameFormActiveAnnouncesOnlyChanges) {
-  ScriptedPrompter prompter;
-  GlobalVariables vars(prompter);
-  std::vector<bool> seen;
-  QObject::connect(&vars, &GlobalVariables::gameFormActiveChanged, [&](bool b) { seen.push_back(b); });
-  for (bool active : {true, true, false}) vars.setGameFormActive(active);
-  EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
 }  // namespace
