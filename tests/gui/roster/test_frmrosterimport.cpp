@@ -78,14 +78,39 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   EXPECT_EQ(f.folders().openFolder(), folder);
 }
 
-TEST_F(RosterImportTest, ImportWritesEachContactsThreeNames) {
+TEST_F(RosterImportTest, MovesTheChosenEntriesAndWritesEachContactsThreeNames) {
   seed({{"Keep", "Me", "K"}});
   frmRosterImport& f = begin();
   EXPECT_EQ(texts(f.importFrom), kListed);
   EXPECT_FALSE(f.Dir1->isVisible());
+  select(f.importFrom, {0, 2});
+  click(&f, "cmdAddDatabase");
+  EXPECT_EQ(texts(f.importTo), QStringList({"Castellano, Priya ", "Thornbury, Margaret A."}));
+  EXPECT_EQ(texts(f.importFrom), (QStringList{kListed[1]} + kListed.mid(3)));
+  select(f.importTo, {0});
+  click(&f, "cmdRemoveDatabase");
+  EXPECT_EQ(texts(f.importTo), QStringList({"Thornbury, Margaret A."}));
+  EXPECT_EQ(f.importFrom->item(f.importFrom->count() - 1)->text(), "Castellano, Priya ");
+  click(&f, "cmdRemoveAll");
+  EXPECT_EQ(f.importTo->count(), 0);
   click(&f, "cmdAddAll");
   EXPECT_EQ(f.importFrom->count(), 0);
+
+  // A roster that cannot be written keeps the list and is told.
+  const fs::path roster = root.databases() / "yardMark_roster.mdb", kept = root.dir() / "kept.mdb";
+  fs::rename(roster, kept);
+  root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database");
+  prompter.answer(Answer::Ok);
+  click(&f, "cmdImport");
+  const QString told = prompter.texts().value(0);
+  EXPECT_TRUE(told.startsWith("Error...") && told.contains(QString::fromStdString(roster.string())))
+      << told.toStdString();
   EXPECT_EQ(f.importTo->count(), 8);
+  EXPECT_EQ(readBytes(roster), "not a database");
+
+  fs::remove(roster);
+  fs::rename(kept, roster);
+  prompter.clear();
   click(&f, "cmdImport");
   EXPECT_EQ(f.importTo->count(), 0);
   // In the order of the sorted import list; nothing of a name is lost to a blank.
@@ -102,41 +127,20 @@ TEST_F(RosterImportTest, ImportWritesEachContactsThreeNames) {
                           {"Van Buren", "Henrietta", "Louise"},
                       }));
   EXPECT_TRUE(prompter.records().empty());
-}
-
-TEST_F(RosterImportTest, ARosterThatCannotBeWrittenKeepsTheListAndIsTold) {
-  frmRosterImport& f = begin();
-  click(&f, "cmdAddAll");
-  const auto file = root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database");
-  prompter.answer(Answer::Ok);
-  click(&f, "cmdImport");
-  const QString told = prompter.texts().value(0);
-  EXPECT_TRUE(told.startsWith("Error...") && told.contains(QString::fromStdString(file.string()))) << told.toStdString();
-  EXPECT_EQ(f.importTo->count(), 8);
-  EXPECT_EQ(readBytes(file), "not a database");
-}
-
-TEST_F(RosterImportTest, MovesTakeTheSelectedEntriesWithoutALimit) {
-  frmRosterImport& f = begin();
-  select(f.importFrom, {0, 2});
-  click(&f, "cmdAddDatabase");
-  EXPECT_EQ(texts(f.importTo), QStringList({"Castellano, Priya ", "Thornbury, Margaret A."}));
-  EXPECT_EQ(texts(f.importFrom), (QStringList{kListed[1]} + kListed.mid(3)));
-  select(f.importTo, {0});
-  click(&f, "cmdRemoveDatabase");
-  EXPECT_EQ(texts(f.importTo), QStringList({"Thornbury, Margaret A."}));
-  EXPECT_EQ(f.importFrom->item(f.importFrom->count() - 1)->text(), "Castellano, Priya ");
-  click(&f, "cmdRemoveAll");
-  EXPECT_EQ(f.importTo->count(), 0);
-  EXPECT_EQ(f.importFrom->count(), 8);
 
   // Each Begin lists them again; more than 101 entries selected at once all move.
-  for (int i = 0; i < 12; ++i) click(&f, "cmdBegin");
+  for (int i = 0; i < 13; ++i) click(&f, "cmdBegin");
   ASSERT_EQ(f.importFrom->count(), 104);
   f.importFrom->selectAll();
   click(&f, "cmdAddDatabase");
   EXPECT_EQ(f.importFrom->count(), 0);
   EXPECT_EQ(f.importTo->count(), 104);
+
+  click(&f, "cmdViewCurrentRoster");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app.forms().find<frmRosterImport>(), nullptr);
+  ASSERT_NE(app.forms().find<frmRoster>(), nullptr);
+  EXPECT_EQ(app.forms().find<frmRoster>()->importFrom->count(), 9);
 }
 
 TEST_F(RosterImportTest, AFileThatCannotBeReadIsToldAndTheFormGoesOn) {
@@ -205,17 +209,6 @@ TEST_F(RosterImportTest, CancelStopsAReaderThatHangsAtOnceAndChangesNothing) {
   EXPECT_EQ(texts(f.importFrom), kListed);
   EXPECT_EQ(f.importTo->count(), 0);
   EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Keep", "Me", "K"}}));
-}
-
-TEST_F(RosterImportTest, ViewCurrentRosterHandsOverToTheRosterForm) {
-  seed({{"Smith", "John", "A"}});
-  frmRosterImport& f = begin();
-  click(&f, "cmdViewCurrentRoster");
-  QCoreApplication::processEvents();
-  EXPECT_EQ(app.forms().find<frmRosterImport>(), nullptr);
-  frmRoster* roster = app.forms().find<frmRoster>();
-  ASSERT_NE(roster, nullptr);
-  EXPECT_EQ(texts(roster->importFrom), QStringList({"Smith, John A"}));
 }
 
 }  // namespace
