@@ -8,6 +8,7 @@
 
 using namespace yardmark;
 
+// The keys typing below does not show.
 TEST(KeyRules, KeepOrDropEachKey) {
   const struct {
     const char* rule;
@@ -15,15 +16,9 @@ TEST(KeyRules, KeepOrDropEachKey) {
     int key, length;
     bool kept;
   } cases[] = {
-      {"number: digit", isItNumber, '7', 0, true},
-      {"number: letter", isItNumber, 'a', 0, false},
       {"number: blank", isItNumber, ' ', 0, false},
       {"number: Enter", isItNumber, kEnter, 0, true},
-      {"number: sixth digit", isItNumber, '1', 5, false},
-      {"number: Backspace when full", isItNumber, kBackspace, 5, true},
       {"number: Enter when full", isItNumber, kEnter, 5, false},
-      {"name: digit", nameKey, '4', 0, false},
-      {"name: letter", nameKey, 'J', 0, true},
       {"name: apostrophe", nameKey, '\'', 3, true},
       {"name: 26th character", nameKey, 'x', 25, true},
       {"name: 27th character", nameKey, 'x', 26, false},
