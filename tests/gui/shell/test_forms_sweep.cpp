@@ -8,23 +8,12 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <functional>
 #include <set>
 
-#include "gui/about/frmAbout.h"
-#include "gui/entry/frmGameCheck.h"
 #include "gui/entry/frmNewGame.h"
-#include "gui/games/DialogDeleteGame.h"
-#include "gui/games/DialogNewGame.h"
-#include "gui/games/DialogOpenGame.h"
-#include "gui/reports/DialogDeleteReport.h"
-#include "gui/reports/DialogNewReport.h"
-#include "gui/reports/DialogOpenReport.h"
 #include "gui/reports/frmNewReport.h"
 #include "gui/reports/frmViewReport.h"
-#include "gui/roster/frmRoster.h"
-#include "gui/roster/frmRosterImport.h"
 #include "gui/roster/frmRosterImportSheet.h"
 #include "gui/shell/Artwork.h"
 #include "support/RosterFixture.h"
@@ -32,16 +21,15 @@
 namespace yardmark::test {
 namespace {
 
-using Texts = std::vector<std::pair<const char*, const char*>>;  // objectName -> caption; "" is the title
+using Open = std::function<void(App&, const std::filesystem::path& root)>;
 struct FormCase {
   const char* name;  // the form's objectName
-  std::function<void(App&, const std::filesystem::path&)> open;
+  Open open;
   int prompts;  // messages the form shows as it opens on a one-player roster and one game
-  Texts texts;
+  std::vector<std::pair<const char*, const char*>> texts;  // objectName -> caption; "" is the title
 };
 void PrintTo(const FormCase& c, std::ostream* os) { *os << c.name; }
 
-using Open = std::function<void(App&, const std::filesystem::path& root)>;
 // The forms with a menu command are opened by it, as the coach opens them.
 Open menu(const char* command) {
   return [command](App& app, const std::filesystem::path&) {
