@@ -1,5 +1,5 @@
 // Forms in the MDI area: one instance each, unload that may cancel, the activation tracker
-// and placement.
+// and the placement rule.
 #include <QApplication>
 
 #include "gui/shell/Twips.h"
@@ -7,6 +7,25 @@
 
 namespace yardmark::test {
 namespace {
+
+// What a window manager does after a message box, input box, menu or file dialog closes:
+// the main window and its active sub-window are deactivated and activated again.
+void simulateReactivation(MDIForm1& window) {
+  const auto send = [](QWidget* w, QEvent::Type t) {
+    QEvent e(t);
+    QApplication::sendEvent(w, &e);
+  };
+  QMdiArea* area = window.mdiArea();
+  QMdiSubWindow* active = area->activeSubWindow();
+  send(&window, QEvent::WindowDeactivate);
+  for (QMdiSubWindow* w : area->subWindowList()) send(w, QEvent::WindowDeactivate);
+  area->setActiveSubWindow(nullptr);
+  send(&window, QEvent::WindowActivate);
+  area->setActiveSubWindow(active);
+  for (QMdiSubWindow* w : area->subWindowList()) send(w, QEvent::WindowActivate);
+  send(&window, QEvent::WindowActivate);
+  QCoreApplication::processEvents();
+}
 
 TEST_F(ShellTest, OneInstanceEachAndActivationOncePerSwitchOfForms) {
   window->show();
@@ -19,6 +38,13 @@ TEST_F(ShellTest, OneInstanceEachAndActivationOncePerSwitchOfForms) {
   app.forms().show<FormA>();  // already the active form
   EXPECT_EQ(logA.activations, 2);
   EXPECT_EQ(logB.activations, 1);
+  // After a message box the user stays on his form, and that is no switch of forms.
+  prompter.answer(Answer::Yes).during([&] { window->mdiArea()->setActiveSubWindow(nullptr); });
+  app.prompter().message(MessageBox("Sure?", Buttons::YesNo));
+  simulateReactivation(*window);
+  EXPECT_EQ(logA.activations, 2);
+  EXPECT_EQ(logB.activations, 1);
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
 
   // When the active form unloads, the one that comes forward is a switch of forms.
   app.forms().show<FormB>();
@@ -50,53 +76,12 @@ TEST_F(ShellTest, UnloadRunsTheFormsLogicWhichMayCancel) {
   EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
 }
 
-// What a window manager does after a message box, input box, menu or file dialog closes:
-// the main window and its active sub-window are deactivated and activated again.
-void simulateReactivation(MDIForm1& window) {
-  const auto send = [](QWidget* w, QEvent::Type t) {
-    QEvent e(t);
-    QApplication::sendEvent(w, &e);
-  };
-  QMdiArea* area = window.mdiArea();
-  QMdiSubWindow* active = area->activeSubWindow();
-  send(&window, QEvent::WindowDeactivate);
-  for (QMdiSubWindow* w : area->subWindowList()) send(w, QEvent::WindowDeactivate);
-  area->setActiveSubWindow(nullptr);
-  send(&window, QEvent::WindowActivate);
-  area->setActiveSubWindow(active);
-  for (QMdiSubWindow* w : area->subWindowList()) send(w, QEvent::WindowActivate);
-  send(&window, QEvent::WindowActivate);
-  QCoreApplication::processEvents();
-}
-
-TEST_F(ShellTest, ReactivationAfterAPromptIsNoActivation) {
-  window->show();
-  app.forms().show<FormA>();
-  app.forms().show<FormB>();
-  ASSERT_EQ(logA.activations, 1);
-  ASSERT_EQ(logB.activations, 1);
-
-  prompter.answer(Answer::Yes).during([&] { window->mdiArea()->setActiveSubWindow(nullptr); });
-  prompter.type(QString("x"));
-  app.prompter().message(MessageBox("Sure?", Buttons::YesNo));
-  simulateReactivation(*window);
-  app.prompter().input(InputBox("Number of Copies:", "Print", "0"));
-  simulateReactivation(*window);
-
-  EXPECT_EQ(logA.activations, 1);
-  EXPECT_EQ(logB.activations, 1);
-  EXPECT_EQ(app.forms().current(), app.forms().find<FormB>());
-  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(*app.forms().find<FormB>())) << "the user stays on his form";
-}
-
-struct PlaceCase {
-  QPoint twips;
-  QSize window, area;
-  QPoint expected;
-};
-
 TEST(Placement, TwipsBecomePixelsKeptInsideTheArea) {
-  const PlaceCase cases[] = {
+  const struct {
+    QPoint twips;
+    QSize window, area;
+    QPoint expected;
+  } cases[] = {
       {{1500, 3000}, {100, 100}, {800, 600}, {100, 200}},   // plain: 15 twips a pixel
       {{22, 8}, {10, 10}, {800, 600}, {1, 1}},              // rounded to the nearest pixel
       {{-480, -4800}, {100, 100}, {800, 600}, {0, 0}},      // above or left of the area
@@ -104,25 +89,11 @@ TEST(Placement, TwipsBecomePixelsKeptInsideTheArea) {
       {{1500, 1500}, {900, 700}, {800, 600}, {0, 0}},       // larger than the area: top left corner
       {{0, 6000}, {800, 100}, {800, 600}, {0, 400}},        // exactly as wide as the area
   };
-  for (const PlaceCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.twips.x() << "," << c.twips.y());
     EXPECT_EQ(placeInside(c.twips, c.window, c.area), c.expected);
   }
   EXPECT_EQ(twipsFromPixels(QSize(1024, 740)), QSize(15360, 11100));
-}
-
-TEST_F(ShellTest, FormsArePlacedByTheTwipsRuleOverTheMainWindow) {
-  window->resize(1000, 800);
-  window->show();
-  FormA& a = app.forms().show<FormA>();
-  const QSize me = sub(a)->size();
-  // First show: centred by the main window's size (15000 x 12000 twips), as far as the area allows.
-  const QSize area = window->mdiArea()->viewport()->size();
-  const QPoint centred = placeInside(QPoint((15000 - me.width() * 15) / 2, (12000 - me.height() * 15) / 2), me, area);
-  EXPECT_EQ(sub(a)->pos(), centred);
-  EXPECT_EQ(app.forms().mainWindowTwips(), QSize(15000, 12000));
-  app.forms().place(a, {-15000, 90000});
-  EXPECT_EQ(sub(a)->pos(), QPoint(0, area.height() - me.height()));
 }
 
 }  // namespace
