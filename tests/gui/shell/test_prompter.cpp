@@ -41,7 +41,6 @@ TEST(QtPrompter, MessageBoxShowsTextTitleIconAndDefaultAndButtonsMapToAnswers) {
 
   const std::tuple<Buttons, QMessageBox::StandardButton, Answer> cases[] = {
       {Buttons::Ok, QMessageBox::Ok, Answer::Ok},
-      {Buttons::YesNo, QMessageBox::Yes, Answer::Yes},
       {Buttons::YesNoCancel, QMessageBox::Cancel, Answer::Cancel},
       {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel},
       {Buttons::RetryCancel, QMessageBox::Retry, Answer::Retry},
