@@ -109,7 +109,7 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderSaysWhereTheEndsAreAndFollowsAClick
   click(&f, "cmdPrevious");  // the moves go on from the clicked name
   EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
   click(&f, "cmdEdit");
-  clickName(0);
+  emit f.importFrom->itemClicked(f.importFrom->item(0));  // as if a click reached the list
   EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"})) << "refused while editing";
 }
 
