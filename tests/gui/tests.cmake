@@ -2,7 +2,6 @@ set(_t ${CMAKE_CURRENT_LIST_DIR})
 yardmark_add_test(test_shell
   SOURCES
     ${_t}/shell/test_about.cpp
-    ${_t}/shell/test_check.cpp
     ${_t}/shell/test_formhost.cpp
     ${_t}/shell/test_forms_sweep.cpp
     ${_t}/shell/test_keyfilter.cpp

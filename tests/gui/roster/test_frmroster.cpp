@@ -21,12 +21,11 @@ class RosterFormTest : public RosterFixture {
   // The widgets read back, only to check that the mode's controls were applied to every one.
   static void expectApplied(frmRoster& f) {
     const auto c = frmRoster::controlsIn(f.mode(), f.importFrom->count() > 0);
-    const std::pair<QWidget*, bool> enabled[] = {{f.txtLastName, c.boxes},   {f.txtFirstName, c.boxes},
-                                                 {f.txtMiddleName, c.boxes}, {f.cmdAddNew, c.addNew},
-                                                 {f.cmdEdit, c.editDelete},  {f.cmdDelete, c.editDelete},
-                                                 {f.cmdFirst, c.navigation}, {f.cmdPrevious, c.navigation},
-                                                 {f.cmdNext, c.navigation},  {f.cmdLast, c.navigation},
-                                                 {f.cmdSave, c.save},        {f.importFrom, c.pick}};
+    const std::pair<QWidget*, bool> enabled[] = {
+        {f.txtLastName, c.boxes},   {f.txtFirstName, c.boxes},     {f.txtMiddleName, c.boxes},
+        {f.cmdAddNew, c.addNew},    {f.cmdEdit, c.editDelete},     {f.cmdDelete, c.editDelete},
+        {f.cmdFirst, c.navigation}, {f.cmdPrevious, c.navigation}, {f.cmdNext, c.navigation},
+        {f.cmdLast, c.navigation},  {f.cmdSave, c.save},           {f.importFrom, c.pick}};
     for (const auto& [w, on] : enabled) EXPECT_EQ(w->isEnabled(), on) << w->objectName().toStdString();
     const std::pair<QWidget*, bool> shown[] = {
         {f.cmdUndoNew, c.undo}, {f.cmdFind, c.find}, {f.cmdGoFind, c.go}, {f.cmdFindNext, c.findNext}};
@@ -59,7 +58,7 @@ TEST(RosterModes, EachModeOffersWhatItsWorkNeeds) {
   }
 }
 
-TEST_F(RosterFormTest, AnEmptyOrMissingRosterAsksForTheFirstPlayer) {
+TEST_F(RosterFormTest, AMissingRosterIsMadeAndADamagedOneToldAndLeftAsItWas) {
   std::filesystem::remove(root.databases() / "yardMark_roster.mdb");
   prompter.answer(Answer::Ok);
   frmRoster& f = open();
@@ -67,27 +66,24 @@ TEST_F(RosterFormTest, AnEmptyOrMissingRosterAsksForTheFirstPlayer) {
   EXPECT_TRUE(std::filesystem::exists(root.databases() / "yardMark_roster.mdb"));
   EXPECT_EQ(f.mode(), Mode::Browsing);
   expectApplied(f);
-  EXPECT_EQ(boxes(f), QStringList({"", "", ""}));
   // Nothing to search either.
   click(&f, "cmdFind");
   QTest::keyClicks(f.txtLastName, "Smith");
   prompter.answer(Answer::Ok);
   click(&f, "cmdGoFind");
   EXPECT_EQ(prompter.texts().last(), "There was an error when performing the search.");
-}
+  f.unload();
 
-TEST_F(RosterFormTest, ADamagedRosterIsToldAndLeftAsItWas) {
   const auto file = root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database");
+  prompter.clear();
   prompter.answer(Answer::Ok);
-  frmRoster& f = open();
+  frmRoster& damaged = open();
   EXPECT_TRUE(prompter.texts().value(0).startsWith("Error.  '" + QString::fromStdString(file.string()) + "'"));
-  EXPECT_EQ(f.importFrom->count(), 0);
-  EXPECT_EQ(f.mode(), Mode::Browsing);
-  expectApplied(f);
+  EXPECT_EQ(damaged.importFrom->count(), 0);
   EXPECT_EQ(readBytes(file), "not a database");
 }
 
-TEST_F(RosterFormTest, BrowsesInLastNameOrderAndSaysWhereTheEndsAre) {
+TEST_F(RosterFormTest, BrowsesInLastNameOrderSaysWhereTheEndsAreAndFollowsAClickedName) {
   seed({{"Taylor", "John", "C"}, {"adams", "Zoe", "Q"}, {"Brown", "Ed", "F"}});
   frmRoster& f = open();
   EXPECT_EQ(texts(f.importFrom), QStringList({"adams, Zoe Q", "Brown, Ed F", "Taylor, John C"}));
@@ -95,7 +91,6 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderAndSaysWhereTheEndsAre) {
   prompter.answer(Answer::Ok).answer(Answer::Ok);
   click(&f, "cmdNext");
   click(&f, "cmdNext");
-  EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
   click(&f, "cmdNext");
   EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
   click(&f, "cmdPrevious");  // still on the last row after the message
@@ -103,12 +98,22 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderAndSaysWhereTheEndsAre) {
   click(&f, "cmdFirst");
   click(&f, "cmdPrevious");
   EXPECT_EQ(boxes(f), QStringList({"adams", "Zoe", "Q"}));
-  click(&f, "cmdLast");
-  click(&f, "cmdPrevious");
-  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
   EXPECT_EQ(prompter.texts(), QStringList({"You are on the LAST record...", "You are on the FIRST record"}));
+
+  const auto clickName = [&](int index) {
+    QListWidget* list = f.importFrom;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
+  };
+  clickName(2);
+  EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
+  click(&f, "cmdPrevious");  // the moves go on from the clicked name
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
+  click(&f, "cmdEdit");
+  emit f.importFrom->itemClicked(f.importFrom->item(0));  // as if a click reached the list
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"})) << "refused while editing";
 }
 
+// Which row a search finds is the roster search's own test; here the form's part of it.
 TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
   seed({{"Smith", "Anna", "B"}, {"Taylor", "John", "C"}, {"Smith", "John", "D"}, {"Adams", "Ray", "E"}});
   // In last-name order: Adams Ray, Smith Anna, Smith John, Taylor John.
@@ -121,16 +126,11 @@ TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
     QStringList messages;
     Mode after;
   };
-  const QStringList adams{"Adams", "Ray", "E"}, anna{"Smith", "Anna", "B"}, smithJohn{"Smith", "John", "D"},
-      taylor{"Taylor", "John", "C"};
+  const QStringList adams{"Adams", "Ray", "E"}, anna{"Smith", "Anna", "B"}, taylor{"Taylor", "John", "C"};
   const Case cases[] = {
       {"last name in lower case", 0, "smith", "", 0, anna, {}, Mode::Found},
-      {"last and first name", 0, "Smith", "John", 0, smithJohn, {}, Mode::Found},
-      {"first name only", 0, "", "john", 0, smithJohn, {}, Mode::Found},
-      {"nothing typed", 2, "", "", 0, adams, {"No Record Found"}, Mode::Browsing},
       {"from row 3, a name only row 1 has", 2, "Adams", "", 0, adams, {"No Record Found"}, Mode::Browsing},
       {"Find Next", 0, "", "John", 1, taylor, {}, Mode::Found},
-      {"Find Next on the last row goes on from the first", 0, "", "John", 2, smithJohn, {}, Mode::Found},
       {"Find Next without a further match", 0, "", "Ray", 1, adams, {"No Record Found"}, Mode::Found},
   };
   frmRoster& f = open();
@@ -157,23 +157,6 @@ TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
   click(&f, "cmdRefresh");
   EXPECT_EQ(f.mode(), Mode::Browsing);
 }
-TEST_F(RosterFormTest, ClickingANameShowsThatPlayerExceptWhileWriting) {
-  seed({{"Taylor", "John", "C"}, {"adams", "Zoe", "Q"}, {"Brown", "Ed", "F"}});
-  frmRoster& f = open();
-  const auto clickName = [&](int index) {
-    QListWidget* list = f.importFrom;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
-  };
-  clickName(2);
-  EXPECT_EQ(boxes(f), QStringList({"Taylor", "John", "C"}));
-  click(&f, "cmdPrevious");  // the moves go on from the clicked name
-  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
-  click(&f, "cmdEdit");
-  clickName(0);
-  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"})) << "refused while editing";
-  EXPECT_TRUE(prompter.texts().isEmpty());
-}
-
 TEST_F(RosterFormTest, AddEditAndUndoWriteOnlyOnSaveAndEndBrowsing) {
   seed({{"Smith", "John", "A"}});
   frmRoster& f = open();

@@ -1,17 +1,15 @@
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest/QTest>
 #include <stdexcept>
 
-#include "support/GuiFixture.h"
 #include "gui/about/frmAbout.h"
+#include "support/RosterFixture.h"
 
 namespace yardmark::test {
 namespace {
 
 class FakeLookup : public SystemInfoLookup {
-public:
+ public:
   std::optional<QString> path;
   bool startWorks = true;
   bool throws = false;
@@ -26,74 +24,47 @@ public:
   }
 };
 
-class AboutTest : public ShellTest {
-protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    window->show();
-    about = &app.forms().show<frmAbout>();
-    auto fake = std::make_unique<FakeLookup>();
-    lookup = fake.get();
-    about->setSystemInfoLookup(std::move(fake));
-    about->setUrlOpener([this](const QUrl& u) {
-      opened << u.toString();
-      return true;
-    });
-  }
-  template <class W = QLabel>
-  W* w(const char* name) const {
-    W* found = about->findChild<W*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-  frmAbout* about = nullptr;
-  FakeLookup* lookup = nullptr;
+// The captions are in the forms sweep.
+TEST_F(RosterFixture, AboutOpensItsLinksStartsSystemInformationOrSaysItIsUnavailable) {
+  frmAbout* about = &app.forms().show<frmAbout>();
+  auto owned = std::make_unique<FakeLookup>();
+  FakeLookup* lookup = owned.get();
+  about->setSystemInfoLookup(std::move(owned));
   QStringList opened;
-};
+  about->setUrlOpener([&](const QUrl& u) {
+    opened << u.toString();
+    return true;
+  });
+  QLabel* email = widget<QLabel>(about, "lblEmail");
+  QLabel* website = widget<QLabel>(about, "lblWebsite");
+  for (QLabel* l : {email, website, widget<QLabel>(about, "lblTitle")}) QTest::mouseClick(l, Qt::LeftButton);
+  EXPECT_EQ(opened, (QStringList{"mailto:" + email->text(), "http://" + website->text()}));
 
-// The captions are in the forms sweep; the description keeps its own line breaks.
-TEST_F(AboutTest, DescriptionLinksAndOk) {
-  const QStringList lines = w("lblDescription")->text().split("\r\n");
-  ASSERT_GE(lines.size(), 2);
-  EXPECT_EQ(lines.front(), "Windows 95/98/ME/NT/XP");
-  EXPECT_TRUE(w<QPushButton>("cmdOK")->isDefault());
-  QTest::mouseClick(w("lblEmail"), Qt::LeftButton);
-  QTest::mouseClick(w("lblWebsite"), Qt::LeftButton);
-  QTest::mouseClick(w("lblTitle"), Qt::LeftButton);  // not a link
-  EXPECT_EQ(opened, (QStringList{"mailto:" + w("lblEmail")->text(), "http://" + w("lblWebsite")->text()}));
-  EXPECT_FALSE(w("lblWebsite")->text().contains("://"));
-  QTest::mouseClick(w<QPushButton>("cmdOK"), Qt::LeftButton);
-  EXPECT_EQ(app.forms().find<frmAbout>(), nullptr);
-}
-
-struct SysInfoCase {
-  const char* name;
-  std::optional<QString> path;
-  bool startWorks;
-  bool throws;
-  bool expectMessage;
-};
-
-TEST_F(AboutTest, SystemInformationStartsTheToolOrSaysItIsUnavailable) {
-  const SysInfoCase cases[] = {
+  const struct {
+    const char* name;
+    std::optional<QString> path;
+    bool startWorks, throws, unavailable;
+  } cases[] = {
       {"tool found and started", QString("/usr/bin/hardinfo"), true, false, false},
       {"no tool", std::nullopt, true, false, true},
       {"tool does not start", QString("/usr/bin/hardinfo"), false, false, true},
       {"lookup fails", std::nullopt, true, true, true},
   };
-  for (const SysInfoCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    *lookup = FakeLookup{};
     lookup->path = c.path;
     lookup->startWorks = c.startWorks;
     lookup->throws = c.throws;
-    lookup->started.clear();
     prompter.clear();
-    if (c.expectMessage) prompter.answer(Answer::Ok);
-    QTest::mouseClick(w<QPushButton>("cmdSysInfo"), Qt::LeftButton);
+    if (c.unavailable) prompter.answer(Answer::Ok);
+    click(about, "cmdSysInfo");
     EXPECT_EQ(lookup->started, c.path && !c.throws ? QStringList{*c.path} : QStringList{});
-    EXPECT_EQ(prompter.texts(), c.expectMessage ? QStringList{"System Information Is Unavailable At This Time"}
-                                                : QStringList{});
+    EXPECT_EQ(prompter.texts(),
+              c.unavailable ? QStringList{"System Information Is Unavailable At This Time"} : QStringList{});
   }
+  click(about, "cmdOK");
+  EXPECT_EQ(app.forms().find<frmAbout>(), nullptr);
 }
 
 TEST(PathSystemInfoLookup, FindsTheFirstExecutableToolOnThePath) {
@@ -101,22 +72,17 @@ TEST(PathSystemInfoLookup, FindsTheFirstExecutableToolOnThePath) {
   const auto makeTool = [](const QTemporaryDir& dir, const QString& name, bool executable) {
     QFile f(dir.filePath(name));
     f.open(QIODevice::WriteOnly);
-    f.write("#!/bin/sh\n");
     f.close();
     f.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
     return f.fileName();
   };
-  const QStringList tools{"hardinfo", "kinfocenter"};
-  const QStringList path{first.path(), second.path()};
-
-  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), std::nullopt);
+  PathSystemInfoLookup lookup({"hardinfo", "kinfocenter"}, {first.path(), second.path()});
   makeTool(first, "hardinfo", false);  // not executable: not a tool
-  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), std::nullopt);
+  EXPECT_EQ(lookup.toolPath(), std::nullopt);
   const QString kinfo = makeTool(second, "kinfocenter", true);
-  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), kinfo);
+  EXPECT_EQ(lookup.toolPath(), kinfo);
   const QString hardinfo = makeTool(second, "hardinfo", true);
-  EXPECT_EQ(PathSystemInfoLookup(tools, path).toolPath(), hardinfo) << "the first tool of the list wins";
-  EXPECT_FALSE(PathSystemInfoLookup(tools, path).start(first.filePath("no-such-tool")));
+  EXPECT_EQ(lookup.toolPath(), hardinfo) << "the first tool of the list wins";
 }
 
 }  // namespace

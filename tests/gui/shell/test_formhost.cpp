@@ -1,76 +1,12 @@
 // Forms in the MDI area: one instance each, unload that may cancel, the activation tracker
-// and placement.
+// and the placement rule.
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <QtTest/QTest>
 
-#include "support/GuiFixture.h"
 #include "gui/shell/Twips.h"
+#include "support/GuiFixture.h"
 
 namespace yardmark::test {
 namespace {
-
-TEST_F(ShellTest, EachFormHasOneInstanceAndASecondShowBringsItForward) {
-  window->show();
-  FormA& a = app.forms().show<FormA>();
-  FormB& b = app.forms().show<FormB>();
-  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(b));
-  EXPECT_EQ(&app.forms().show<FormA>(), &a);
-  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
-  EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
-  EXPECT_EQ(app.forms().loaded().size(), 2u);
-
-  sub(a)->showMinimized();
-  app.forms().show<FormA>();
-  EXPECT_FALSE(sub(a)->isMinimized());
-}
-
-TEST_F(ShellTest, UnloadRunsTheFormsLogicWhichMayCancel) {
-  window->show();
-  FormA& a = app.forms().show<FormA>();
-  logA.cancelUnload = true;
-  EXPECT_FALSE(app.forms().unload(a));
-  EXPECT_FALSE(sub(a)->close()) << "the close box goes the same way";
-  EXPECT_FALSE(a.close()) << "and so does closing the form widget itself";
-  EXPECT_EQ(logA.unloads, 3);
-  EXPECT_EQ(app.forms().find<FormA>(), &a);
-  EXPECT_TRUE(a.isVisible());
-
-  logA.cancelUnload = false;
-  EXPECT_TRUE(sub(a)->close());
-  EXPECT_EQ(logA.unloads, 4) << "the close box unloads once";
-  EXPECT_EQ(app.forms().find<FormA>(), nullptr);
-
-  // Loading again after an unload makes a fresh form.
-  QPointer<FormA> old(&a);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(old.isNull());
-  FormA& again = app.forms().show<FormA>();
-  EXPECT_TRUE(again.isVisible());
-  EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
-}
-
-TEST_F(ShellTest, ActivationFiresOnceForEachSwitchBetweenForms) {
-  window->show();
-  FormA& a = app.forms().show<FormA>();
-  EXPECT_EQ(logA.activations, 1);
-  FormB& b = app.forms().show<FormB>();
-  EXPECT_EQ(logB.activations, 1);
-  window->mdiArea()->setActiveSubWindow(sub(a));
-  EXPECT_EQ(logA.activations, 2);
-  EXPECT_EQ(logB.activations, 1);
-  app.forms().show<FormB>();
-  EXPECT_EQ(logB.activations, 2);
-  app.forms().show<FormB>();  // already the active form
-  EXPECT_EQ(logB.activations, 2);
-  EXPECT_EQ(app.forms().current(), &b);
-
-  // When the active form unloads, the one that comes forward is a switch of forms.
-  EXPECT_TRUE(b.unload());
-  EXPECT_EQ(logA.activations, 3);
-  EXPECT_EQ(app.forms().current(), &a);
-}
 
 // What a window manager does after a message box, input box, menu or file dialog closes:
 // the main window and its active sub-window are deactivated and activated again.
@@ -91,89 +27,73 @@ void simulateReactivation(MDIForm1& window) {
   QCoreApplication::processEvents();
 }
 
-TEST_F(ShellTest, ReactivationAfterAPromptIsNoActivation) {
+TEST_F(ShellTest, OneInstanceEachAndActivationOncePerSwitchOfForms) {
   window->show();
-  app.forms().show<FormA>();
-  app.forms().show<FormB>();
-  ASSERT_EQ(logA.activations, 1);
-  ASSERT_EQ(logB.activations, 1);
-
+  FormA& a = app.forms().show<FormA>();
+  FormB& b = app.forms().show<FormB>();
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(b));
+  EXPECT_EQ(&app.forms().show<FormA>(), &a) << "a second show brings the form forward";
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
+  EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
+  app.forms().show<FormA>();  // already the active form
+  EXPECT_EQ(logA.activations, 2);
+  EXPECT_EQ(logB.activations, 1);
+  // After a message box the user stays on his form, and that is no switch of forms.
   prompter.answer(Answer::Yes).during([&] { window->mdiArea()->setActiveSubWindow(nullptr); });
-  prompter.type(QString("x"));
   app.prompter().message(MessageBox("Sure?", Buttons::YesNo));
   simulateReactivation(*window);
-  app.prompter().input(InputBox("Number of Copies:", "Print", "0"));
-  simulateReactivation(*window);
-
-  EXPECT_EQ(logA.activations, 1);
+  EXPECT_EQ(logA.activations, 2);
   EXPECT_EQ(logB.activations, 1);
-  EXPECT_EQ(app.forms().current(), app.forms().find<FormB>());
-  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(*app.forms().find<FormB>())) << "the user stays on his form";
-}
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
 
-TEST_F(ShellTest, ARealMessageBoxClosingIsNoActivation) {
-  QtPrompter real(window.get());
-  window->show();
-  window->activateWindow();
-  app.forms().show<FormA>();
+  // When the active form unloads, the one that comes forward is a switch of forms.
   app.forms().show<FormB>();
-  QCoreApplication::processEvents();
-  const int a0 = logA.activations, b0 = logB.activations;
-
-  QString seenTitle;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    seenTitle = box->windowTitle();
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  EXPECT_EQ(real.message(MessageBox("Saved.")), Answer::Ok);
-  EXPECT_EQ(seenTitle, "YardMark");
-  QCoreApplication::processEvents();
-  simulateReactivation(*window);
-
-  EXPECT_EQ(logA.activations, a0);
-  EXPECT_EQ(logB.activations, b0);
+  EXPECT_TRUE(b.unload());
+  EXPECT_EQ(logA.activations, 3);
+  EXPECT_EQ(app.forms().current(), &a);
+  sub(a)->showMinimized();
+  app.forms().show<FormA>();
+  EXPECT_FALSE(sub(a)->isMinimized());
 }
 
-struct PlaceCase {
-  QPoint twips;
-  QSize window, area;
-  QPoint expected;
-};
+TEST_F(ShellTest, UnloadRunsTheFormsLogicWhichMayCancel) {
+  window->show();
+  FormA& a = app.forms().show<FormA>();
+  logA.cancelUnload = true;
+  EXPECT_FALSE(app.forms().unload(a));
+  EXPECT_FALSE(sub(a)->close()) << "the close box goes the same way";
+  EXPECT_FALSE(a.close()) << "and so does closing the form widget itself";
+  EXPECT_EQ(logA.unloads, 3);
+  EXPECT_TRUE(a.isVisible());
+
+  logA.cancelUnload = false;
+  EXPECT_TRUE(sub(a)->close());
+  EXPECT_EQ(logA.unloads, 4) << "the close box unloads once";
+  EXPECT_EQ(app.forms().find<FormA>(), nullptr);
+  // Loading again after an unload makes a fresh form.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(app.forms().show<FormA>().isVisible());
+  EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
+}
 
 TEST(Placement, TwipsBecomePixelsKeptInsideTheArea) {
-  const PlaceCase cases[] = {
+  const struct {
+    QPoint twips;
+    QSize window, area;
+    QPoint expected;
+  } cases[] = {
       {{1500, 3000}, {100, 100}, {800, 600}, {100, 200}},   // plain: 15 twips a pixel
-      {{22, 8}, {10, 10}, {800, 600}, {1, 1}},               // rounded to the nearest pixel
-      {{-480, -4800}, {100, 100}, {800, 600}, {0, 0}},       // above or left of the area
-      {{15000, 9000}, {300, 200}, {800, 600}, {500, 400}},   // past the right and bottom edges
-      {{1500, 1500}, {900, 700}, {800, 600}, {0, 0}},        // larger than the area: top left corner
-      {{0, 6000}, {800, 100}, {800, 600}, {0, 400}},         // exactly as wide as the area
+      {{22, 8}, {10, 10}, {800, 600}, {1, 1}},              // rounded to the nearest pixel
+      {{-480, -4800}, {100, 100}, {800, 600}, {0, 0}},      // above or left of the area
+      {{15000, 9000}, {300, 200}, {800, 600}, {500, 400}},  // past the right and bottom edges
+      {{1500, 1500}, {900, 700}, {800, 600}, {0, 0}},       // larger than the area: top left corner
+      {{0, 6000}, {800, 100}, {800, 600}, {0, 400}},        // exactly as wide as the area
   };
-  for (const PlaceCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.twips.x() << "," << c.twips.y());
     EXPECT_EQ(placeInside(c.twips, c.window, c.area), c.expected);
   }
   EXPECT_EQ(twipsFromPixels(QSize(1024, 740)), QSize(15360, 11100));
-}
-
-TEST_F(ShellTest, FormsArePlacedByTheTwipsRuleOverTheMainWindow) {
-  window->resize(1000, 800);
-  window->show();
-  FormA& a = app.forms().show<FormA>();
-  const QSize area = window->mdiArea()->viewport()->size();
-  const QSize me = sub(a)->size();
-  // First show: centred by the main window's size, as far as the area allows.
-  const QPoint centred = placeInside(QPoint((15000 - me.width() * 15) / 2, (12000 - me.height() * 15) / 2), me, area);
-  EXPECT_EQ(sub(a)->pos(), centred);
-  // The entry form's rule: 480 twips above the centre.
-  const QSize main = app.forms().mainWindowTwips(), form = app.forms().sizeTwips(a);
-  EXPECT_EQ(main, QSize(15000, 12000));
-  app.forms().place(a, {(main.width() - form.width()) / 2, (main.height() - form.height()) / 2 - 480});
-  EXPECT_EQ(sub(a)->pos(), centred - QPoint(0, 32));
-  app.forms().place(a, {-15000, 90000});
-  EXPECT_EQ(sub(a)->pos(), QPoint(0, area.height() - me.height()));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
+// The main window: its commands, its place on the screen, closing and Exit; and the all-sections
+// check against fake sections: order, the sections it skips, the stopping rule, the pages it
+// selects and its messages.
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTimer>
+#include <map>
+#include <set>
 
 #include "gui/shell/Twips.h"
 #include "support/GuiFixture.h"
@@ -10,150 +13,172 @@
 namespace yardmark::test {
 namespace {
 
-// Every menu command with its caption, key and enabled state at start, in menu order; "" for
-// the separator's caption (drawn as the line itself). About is a command of the bar itself.
-struct Command {
-  const char* menu;
-  const char* name;
-  const char* caption;
-  const char* key;
-  bool enabled;
-};
-const Command kCommands[] = {
-    {"mFile", "mfNew", "&New", "Ctrl+N", true},
-    {"mFile", "fmEditGameStat", "&Open", "Ctrl+O", true},
-    {"mFile", "fmDeleteGameStat", "&Delete", "", true},
-    {"mFile", "fmSaveFileStat", "&Save", "", false},  // until an entry form is active
-    {"mFile", "fmBackUp", "&Back Up Data...", "", true},
-    {"mFile", "fmRestore", "&Restore Data...", "", true},
-    {"mFile", "fmdash", "", "", true},
-    {"mFile", "fmExit", "E&xit", "", true},
-    {"mReports", "mrNew", "N&ew", "", true},
-    {"mReports", "mrView", "&View", "", true},
-    {"mReports", "mrDelete", "&Delete", "", true},
-    {"mRosterMain", "mRoster", "&Manage", "Ctrl+Shift+R", true},
-    {"mRosterMain", "mRosterImport", "&Import", "", true},
-    {"mRosterMain", "mRosterImportSheet", "Import from &Spreadsheet...", "", true},
-    {"", "mnuAbout", "&About", "F1", true},
+using S = EntrySection;
+
+class FakeEntry : public EntrySections {
+ public:
+  struct Section : SilentSave {
+    Section(FakeEntry* e, S w) : entry(e), which(w) {}
+    FakeEntry* entry;
+    S which;
+    void saveSilently() override {
+      entry->saved.push_back(which);
+      if (entry->empty.count(which)) entry->vars.emptyFieldFound = true;
+    }
+    bool needsSilentSave() const override { return !entry->idle.count(which); }
+  };
+
+  explicit FakeEntry(GlobalVariables& v) : vars(v) {
+    for (S s : {S::Header, S::Quarter, S::TeamStats, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense})
+      sections.try_emplace(s, this, s);
+  }
+  SilentSave* section(S which) override {
+    if (missing.count(which)) return nullptr;
+    return &sections.at(which);
+  }
+  void selectTabs(int ssTab1, int ssTab2) override {
+    tabs = {ssTab1, ssTab2};
+    messagesWhenSelected = static_cast<int>(shown());
+  }
+  std::function<std::size_t()> shown;
+
+  GlobalVariables& vars;
+  std::map<S, Section> sections;
+  std::set<S> empty, idle, missing;
+  std::vector<S> saved;
+  std::optional<std::pair<int, int>> tabs;
+  int messagesWhenSelected = -1;
 };
 
-TEST_F(ShellTest, MenuBarHasEveryCommandInOrderWithItsCaptionKeyAndState) {
-  EXPECT_EQ(window->windowTitle(), "YardMark");
-  QStringList bar, listed;
-  for (QAction* title : window->menuBar()->actions()) {
-    bar << title->text();
-    if (!title->menu()) listed << title->objectName();
-    else for (QAction* a : title->menu()->actions()) listed << title->menu()->objectName() + "/" + a->objectName();
-  }
-  EXPECT_EQ(bar, (QStringList{"&File", "&Reports", "R&oster", "&About"}));
-  QStringList expected;
-  for (const Command& c : kCommands) {
+struct Case {
+  const char* name;
+  std::set<S> empty;
+  std::set<S> idle;  // sections that need no silent save (a player section with no add or edit under way)
+  std::vector<S> saved;
+  std::optional<std::pair<int, int>> tabs;
+  const char* message;       // the section the message names; nullptr: none
+  std::set<S> missing = {};  // sections the form does not have
+};
+
+TEST(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
+  const S h = S::Header, q = S::Quarter, t = S::TeamStats, ru = S::Rushing, pa = S::Passing, re = S::Receiving,
+          sc = S::Scoring, de = S::Defense;
+  const Case cases[] = {
+      {"all complete, no player edits", {}, {ru, pa, re, sc, de}, {h, q, t}, std::nullopt, nullptr},
+      {"quarter empty after a complete header", {q, t}, {}, {h, q}, {{0, -1}}, "Game Information Score"},
+      {"team stats empty", {t}, {ru, pa, re, sc, de}, {h, q, t}, {{1, -1}}, "Team Stats"},
+      {"rushing empty", {ru, de}, {}, {h, q, t, ru}, {{2, 0}}, "Offense Rushing"},
+      {"passing empty", {pa}, {ru, re, sc, de}, {h, q, t, pa}, {{2, 1}}, "Offense Passing"},
+      {"scoring empty", {sc}, {ru, pa, re, de}, {h, q, t, sc}, {{2, 0}}, "Offense Scoring"},
+      {"defense empty", {de}, {}, {h, q, t, ru, pa, re, sc, de}, {{3, -1}}, "Defense"},
+      {"sections needing no save are skipped", {q, ru, de}, {q, ru, pa, re, sc, de}, {h, t}, std::nullopt, nullptr},
+      {"sections the form lacks are skipped", {re}, {}, {t, pa, re}, {{2, 2}}, "Offense Receiving", {h, q, ru}},
+  };
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    expected << (*c.menu ? QString(c.menu) + "/" : QString()) + c.name;
-    auto* a = window->findChild<QAction*>(c.name);
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->text(), c.caption);
-    EXPECT_EQ(a->shortcut().toString(), c.key);
-    EXPECT_EQ(a->isEnabled(), c.enabled);
-    EXPECT_EQ(a->isSeparator(), QString(c.name) == "fmdash");
+    ScriptedPrompter prompter;
+    GlobalVariables vars(prompter);
+    FakeEntry entry(vars);
+    entry.shown = [&] { return prompter.records().size(); };
+    entry.empty = c.empty;
+    entry.idle = c.idle;
+    entry.missing = c.missing;
+    vars.setEntrySections(&entry);
+    vars.emptyFieldFound = true;  // a stale value from an earlier check
+    if (c.message) prompter.answer(Answer::Ok);
+
+    vars.checkAllSections();
+
+    EXPECT_EQ(entry.saved, c.saved);
+    EXPECT_EQ(entry.tabs, c.tabs);
+    EXPECT_EQ(vars.emptyFieldFound, c.message != nullptr);
+    const QString told = QString("Fields cannot be empty.  Please enter %1 data.").arg(c.message);
+    EXPECT_EQ(prompter.texts(), c.message ? QStringList{told} : QStringList{});
+    if (c.message) {
+      EXPECT_EQ(entry.messagesWhenSelected, 0) << "the page is selected before the message is shown";
+    }
   }
-  EXPECT_EQ(listed, expected);
+  ScriptedPrompter prompter;
+  GlobalVariables vars(prompter);
+  vars.emptyFieldFound = true;
+  vars.checkAllSections();  // no entry form: nothing to check, nothing found
+  EXPECT_FALSE(vars.emptyFieldFound);
+}
+
+// Only Save waits for an entry form; the keys the coach knows.
+TEST_F(ShellTest, CommandsAreEnabledAtStartAndCarryTheirKeys) {
+  EXPECT_EQ(window->windowTitle(), "YardMark");
+  for (QAction* a : window->findChildren<QAction*>())
+    EXPECT_EQ(a->isEnabled(), a->objectName() != "fmSaveFileStat") << a->objectName().toStdString();
+  const std::pair<const char*, const char*> keys[] = {
+      {"mfNew", "Ctrl+N"}, {"fmEditGameStat", "Ctrl+O"}, {"mRoster", "Ctrl+Shift+R"}, {"mnuAbout", "F1"}};
+  for (const auto& [name, key] : keys) EXPECT_EQ(window->findChild<QAction*>(name)->shortcut().toString(), key);
 }
 
 TEST(MainWindowPlace, FitsTheScreenOrIsMaximised) {
-  const QSize designed = MDIForm1::kDesignedSize;
-  const QMargins frame(4, 30, 4, 4);
-  struct Case {
-    QRect available;
-    bool maximised;
-    QRect geometry;
-  };
-  const Case cases[] = {
+  const std::tuple<QRect, bool, QRect> cases[] = {
       // A school laptop: 740 + 34 pixels of frame do not fit in 768 less a panel.
       {{0, 0, 1366, 740}, true, {4, 30, 1358, 706}},
-      {{0, 0, 1920, 1050}, false, {448, 168, 1024, 740}},
       {{0, 0, 1032, 774}, false, {4, 30, 1024, 740}},  // exactly fits
       {{0, 0, 1031, 774}, true, {4, 30, 1023, 740}},
-      {{100, 50, 1920, 1080}, false, {548, 233, 1024, 740}},  // a second screen
+      {{100, 50, 1920, 1080}, false, {548, 233, 1024, 740}},  // centred on a second screen
   };
-  for (const Case& c : cases) {
-    const MainWindowPlace place = fitMainWindow(c.available, designed, frame);
-    EXPECT_EQ(place.maximised, c.maximised) << c.available.width() << "x" << c.available.height();
-    EXPECT_EQ(place.geometry, c.geometry) << c.available.width() << "x" << c.available.height();
+  for (const auto& [available, maximised, geometry] : cases) {
+    const MainWindowPlace place = fitMainWindow(available, MDIForm1::kDesignedSize, QMargins(4, 30, 4, 4));
+    EXPECT_EQ(place.maximised, maximised) << available.width() << "x" << available.height();
+    EXPECT_EQ(place.geometry, geometry) << available.width() << "x" << available.height();
   }
 }
 
-// The entry form as far as the check is concerned: only its header section, reporting empty.
-struct HeaderOnlyEntry : EntrySections, SilentSave {
-  explicit HeaderOnlyEntry(GlobalVariables& v) : vars(v) {}
-  SilentSave* section(EntrySection which) override { return which == EntrySection::Header ? this : nullptr; }
-  void selectTabs(int, int) override {}
-  void saveSilently() override {
-    ++saves;
-    vars.emptyFieldFound = true;
-  }
-  GlobalVariables& vars;
-  int saves = 0;
-};
-const QString kHeaderMessage = "Fields cannot be empty.  Please enter Game Information Header data.";
-
+// The entry form with only its header section, which reports empty.
 class MainWindowTest : public ShellTest {
-protected:
+ protected:
   void SetUp() override {
     ShellTest::SetUp();
+    entry.shown = [this] { return prompter.records().size(); };
+    entry.missing = {S::Quarter, S::TeamStats, S::Rushing, S::Passing, S::Receiving, S::Scoring, S::Defense};
+    entry.empty = {S::Header};
     app.vars().setEntrySections(&entry);
   }
   void TearDown() override {
     app.vars().setEntrySections(nullptr);
     ShellTest::TearDown();
   }
-  HeaderOnlyEntry entry{app.vars()};
+  FakeEntry entry{app.vars()};
 };
+const QString kHeaderMessage = "Fields cannot be empty.  Please enter Game Information Header data.";
 
-TEST_F(MainWindowTest, SaveFollowsGameFormActiveAndRunsTheCheck) {
-  EXPECT_FALSE(window->fmSaveFileStat->isEnabled());
+TEST_F(MainWindowTest, SaveAndClosingRunTheCheckWithAnEntryFormAndACancelKeepsAllOpen) {
   window->fmSaveFileStat->trigger();  // disabled: nothing happens
-  EXPECT_EQ(entry.saves, 0);
-
+  EXPECT_EQ(entry.saved.size(), 0u);
   app.vars().setGameFormActive(true);
   EXPECT_TRUE(window->fmSaveFileStat->isEnabled());
   prompter.answer(Answer::Ok);
   window->fmSaveFileStat->trigger();
-  EXPECT_EQ(entry.saves, 1);
+  EXPECT_EQ(entry.saved.size(), 1u);
   EXPECT_EQ(prompter.texts(), QStringList{kHeaderMessage});
 
-  app.vars().setGameFormActive(false);
-  EXPECT_FALSE(window->fmSaveFileStat->isEnabled());
-  window->show();
-  EXPECT_TRUE(window->close());
-  EXPECT_EQ(entry.saves, 1) << "no check on closing without an active entry form";
-}
-
-TEST_F(MainWindowTest, ClosingTheMainWindowUnloadsChildrenFirstAndACancelKeepsAllOpen) {
-  app.vars().setGameFormActive(true);
   window->show();
   app.forms().show<FormB>();
   app.forms().show<FormA>();  // topmost: asked first
-
   logA.cancelUnload = true;
   EXPECT_FALSE(window->close());
-  EXPECT_TRUE(window->isVisible());
-  EXPECT_NE(app.forms().find<FormA>(), nullptr);
-  EXPECT_NE(app.forms().find<FormB>(), nullptr);
   EXPECT_EQ(logB.unloads, 0) << "after a cancel no further form is unloaded";
-  EXPECT_EQ(entry.saves, 0) << "the main window's own unload must not run after a cancel";
-  EXPECT_EQ(logA.unloads, 1);
+  EXPECT_EQ(entry.saved.size(), 1u) << "the main window's own unload must not run after a cancel";
 
   // Second try: both children go, then the main window's unload runs the check.
   logA.cancelUnload = false;
   prompter.answer(Answer::Ok);
   EXPECT_TRUE(window->close());
-  EXPECT_EQ(app.forms().find<FormA>(), nullptr);
-  EXPECT_EQ(app.forms().find<FormB>(), nullptr);
-  EXPECT_EQ(logA.unloads, 2);
+  EXPECT_TRUE(app.forms().loaded().empty());
   EXPECT_EQ(logB.unloads, 1);
-  EXPECT_EQ(entry.saves, 1);
-  EXPECT_EQ(prompter.texts(), QStringList{kHeaderMessage});
+  EXPECT_EQ(entry.saved.size(), 2u);
+
+  app.vars().setGameFormActive(false);
+  EXPECT_FALSE(window->fmSaveFileStat->isEnabled());
+  window->show();
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(entry.saved.size(), 2u) << "no check on closing without an active entry form";
 }
 
 TEST_F(MainWindowTest, ExitEndsTheRunWithoutAnyUnloadOrCheck) {
@@ -168,7 +193,7 @@ TEST_F(MainWindowTest, ExitEndsTheRunWithoutAnyUnloadOrCheck) {
   failsafe.start(5000);
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_EQ(logA.unloads, 0);
-  EXPECT_EQ(entry.saves, 0);
+  EXPECT_EQ(entry.saved.size(), 0u);
   EXPECT_TRUE(prompter.records().empty());
 }
 

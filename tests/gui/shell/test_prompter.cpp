@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -12,10 +11,10 @@
 #include <functional>
 #include <stdexcept>
 
-#include "support/ScriptedPrompter.h"
 #include "core/db/Database.h"
 #include "gui/shell/Application.h"
 #include "gui/shell/FilePick.h"
+#include "support/ScriptedPrompter.h"
 
 namespace yardmark::test {
 namespace {
@@ -28,72 +27,52 @@ void whenOpen(std::function<void(Box*)> act) {
   });
 }
 
-TEST(QtPrompter, MessageBoxShowsTextTitleIconAndDefaultButton) {
+TEST(QtPrompter, MessageBoxShowsTextTitleIconAndDefaultAndButtonsMapToAnswers) {
   QtPrompter prompter;
-  QString title, text;
-  QMessageBox::Icon icon{};
-  QString defaultText;
+  QStringList shown;
   whenOpen<QMessageBox>([&](QMessageBox* box) {
-    title = box->windowTitle();
-    text = box->text();
-    icon = box->icon();
-    defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
+    shown = {box->windowTitle(), box->text(), QString::number(box->icon()), box->defaultButton()->text().remove('&')};
     QTest::keyClick(box, Qt::Key_Return);  // Enter takes the default button
   });
-  const Answer a = prompter.message(MessageBox("Re-verify?", Buttons::YesNo, Icon::Critical, "MsgBox Demonstration",
-                                               Answer::No));
-  EXPECT_EQ(a, Answer::No);
-  EXPECT_EQ(title, "MsgBox Demonstration");
-  EXPECT_EQ(text, "Re-verify?");
-  EXPECT_EQ(icon, QMessageBox::Critical);
-  EXPECT_EQ(defaultText.remove('&'), "No");
-}
+  EXPECT_EQ(
+      prompter.message(MessageBox("Re-verify?", Buttons::YesNo, Icon::Critical, "MsgBox Demonstration", Answer::No)),
+      Answer::No);
+  EXPECT_EQ(shown, (QStringList{"MsgBox Demonstration", "Re-verify?", QString::number(QMessageBox::Critical), "No"}));
 
-TEST(QtPrompter, ButtonsMapToAnswersAndTheTitleDefaultsToTheProgram) {
-  struct Case {
-    Buttons buttons;
-    QMessageBox::StandardButton click;
-    Answer expected;
-  };
-  const Case cases[] = {
-      {Buttons::Ok, QMessageBox::Ok, Answer::Ok},           {Buttons::YesNo, QMessageBox::Yes, Answer::Yes},
-      {Buttons::YesNoCancel, QMessageBox::Cancel, Answer::Cancel}, {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel},
+  const std::tuple<Buttons, QMessageBox::StandardButton, Answer> cases[] = {
+      {Buttons::Ok, QMessageBox::Ok, Answer::Ok},
+      {Buttons::YesNoCancel, QMessageBox::Cancel, Answer::Cancel},
+      {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel},
       {Buttons::RetryCancel, QMessageBox::Retry, Answer::Retry},
   };
-  for (const Case& c : cases) {
-    QtPrompter prompter;
-    QString title;
-    whenOpen<QMessageBox>([&](QMessageBox* box) {
-      title = box->windowTitle();
-      box->button(c.click)->click();
+  for (const auto& [buttons, click, expected] : cases) {
+    whenOpen<QMessageBox>([&, click = click](QMessageBox* box) {
+      shown = {box->windowTitle()};
+      box->button(click)->click();
     });
-    EXPECT_EQ(prompter.message(MessageBox("x", c.buttons)), c.expected);
-    EXPECT_EQ(title, "YardMark");
+    EXPECT_EQ(prompter.message(MessageBox("x", buttons)), expected);
+    EXPECT_EQ(shown, QStringList{"YardMark"}) << "the title defaults to the program's";
   }
 }
 
 TEST(QtPrompter, InputBoxReturnsTheTextOrNothingOnCancel) {
   QtPrompter prompter;
-  QString title, prompt, shownDefault;
+  QStringList shown;
   whenOpen<QInputDialog>([&](QInputDialog* dlg) {
-    title = dlg->windowTitle();
-    prompt = dlg->labelText();
-    shownDefault = dlg->textValue();
+    shown = {dlg->windowTitle(), dlg->labelText(), dlg->textValue()};
     dlg->setTextValue("3");
     dlg->accept();
   });
   EXPECT_EQ(prompter.input(InputBox("Number of Copies:", "Print", "0", QPoint(500, 500))), QString("3"));
-  EXPECT_EQ(title, "Print");
-  EXPECT_EQ(prompt, "Number of Copies:");
-  EXPECT_EQ(shownDefault, "0");
+  EXPECT_EQ(shown, (QStringList{"Print", "Number of Copies:", "0"}));
   whenOpen<QInputDialog>([](QInputDialog* dlg) { dlg->reject(); });
   EXPECT_EQ(prompter.input(InputBox("Name?")), std::nullopt);
 }
 
 // Opening asks for a file that exists; saving may name a new one.
 TEST(FilePick, OpenWantsAnExistingFileAndSaveAnyFile) {
-  for (auto [pick, mode] : {std::pair{&pickFileToOpen, QFileDialog::ExistingFile},
-                            std::pair{&pickFileToSave, QFileDialog::AnyFile}}) {
+  for (auto [pick, mode] :
+       {std::pair{&pickFileToOpen, QFileDialog::ExistingFile}, std::pair{&pickFileToSave, QFileDialog::AnyFile}}) {
     QFileDialog::FileMode shown{};
     whenOpen<QFileDialog>([&](QFileDialog* dlg) {
       shown = dlg->fileMode();
@@ -106,7 +85,7 @@ TEST(FilePick, OpenWantsAnExistingFileAndSaveAnyFile) {
 
 // An event handler that fails the way a database call can.
 class Failing : public QObject {
-public:
+ public:
   std::function<void()> fail;
   bool event(QEvent* e) override {
     if (e->type() == QEvent::User) fail();
