@@ -63,15 +63,5 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
   }
 }
 
-TEST(FolderListing, ANameThatIsNotTextIsOpenedAndDeletedThroughItsPath) {
-  TempRoot root;
-  root.writeFile("YardMark/Reports/" + kRawName, "<html>raw</html>");
-  const std::vector<fs::path> pages = listFolder(root.yardmark() / "Reports", reportPages());
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_EQ(readBytes(pages[0]), "<html>raw</html>");
-  EXPECT_TRUE(fs::remove(pages[0]));
-  EXPECT_TRUE(listFolder(root.yardmark() / "Reports", reportPages()).empty());
-}
-
 }  // namespace
 }  // namespace yardmark::test

@@ -55,10 +55,6 @@ TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
   ASSERT_EQ(s.files.size(), 1u);
   EXPECT_TRUE(s.files[0].ok) << s.files[0].reason;
   EXPECT_EQ(s.files[0].rows, 5u);
-  EXPECT_TRUE(s.files[0].leftOut.empty());
-  EXPECT_EQ(describe(s.files[0], false),
-            "Converted: " + game.string() + " (5 rows; the original is kept as Game3.mdb.jet)");
-  EXPECT_EQ(summaryLine(s), "1 converted, 0 tables or columns left out, 0 failed.");
 
   EXPECT_FALSE(isJetFile(game));
   const std::pair<const char*, Rows> tables[] = {{"header", kHeader},  {"quarter", kQuarter}, {"rushing", kRushing},
@@ -67,10 +63,6 @@ TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
   for (const auto& [table, rows] : tables) EXPECT_EQ(rowsOf(game, table), rows) << table;
   EXPECT_EQ(readBytes(game.string() + ".jet"), kLegacy);
   EXPECT_FALSE(fs::exists(game.string() + ".converting"));
-
-  // A second run finds nothing to do.
-  EXPECT_TRUE(findOldFiles(f.tree).empty());
-  EXPECT_EQ(summaryLine(f.convert()), "No files of the earlier version were found.");
 }
 
 TEST(Convert, TakenNamesAreNeverOverwritten) {
@@ -107,7 +99,6 @@ TEST(Convert, FilesThatFailStayAsTheyWereAndTheOthersAreConverted) {
   };
   const Case cases[] = {
       {"Game1.mdb", readBytes(fixture("contacts_crash_m58.mdb")), "it is damaged (the reader stopped on it)"},
-      {"Game2.mdb", readBytes(fixture("contacts_crash_m200.mdb")), "it is damaged (the reader stopped on it)"},
       {"Game4.mdb", kLegacy.substr(0, 4096), "damaged"},
       {"Game5.mdb", readBytes(fixture("contacts.mdb")), "it holds none of the tables of a game file"},
       {"Game6.mdb", kLegacy, "the file is read-only"},
@@ -133,7 +124,6 @@ TEST(Convert, FilesThatFailStayAsTheyWereAndTheOthersAreConverted) {
     EXPECT_EQ(readBytes(c.file), it->bytes) << c.file;
     EXPECT_FALSE(fs::exists(c.file.string() + ".jet")) << c.file;
     EXPECT_FALSE(fs::exists(c.file.string() + ".converting")) << c.file;
-    EXPECT_EQ(describe(c, false), "Failed: " + c.file.string() + ": " + c.reason + "; the file is left as it was");
   }
   EXPECT_EQ(rowsOf(f.root.games() / "2008/Game1.mdb", "rushing"), kRushing);
 }
