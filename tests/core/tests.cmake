@@ -35,12 +35,8 @@ yardmark_add_test(test_convert SOURCES
 add_dependencies(test_convert yardmark-jetread yardmark-convert)
 target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")
 
-# The game audit: its rules over a game's rows, yardmark-check, and the yards and sacks key rules.
-yardmark_add_test(test_audit SOURCES
-  ${_t}/games/test_audit.cpp
-  ${_t}/games/test_check_command.cpp
-  ${_t}/games/test_numberkeys.cpp
-)
+# The game audit: its rules over a game's rows, and yardmark-check.
+yardmark_add_test(test_audit SOURCES ${_t}/games/test_audit.cpp ${_t}/games/test_check_command.cpp)
 add_dependencies(test_audit yardmark-check)
 target_compile_definitions(test_audit PRIVATE YARDMARK_CHECK_EXE="$<TARGET_FILE:yardmark-check>")
 

@@ -122,23 +122,10 @@ TEST(Recordset, AppendEditCancelAndRefusals) {
   EXPECT_EQ(textOf(header.field(1)), "Eagles");
 }
 
-TEST(Values, YesNoNumbersAndAwkwardTextsRoundTrip) {
+// Yes/no and numbers round trip in the grammar and conversion tests; texts that look like SQL here.
+TEST(Values, AwkwardTextsRoundTrip) {
   test::TempRoot root;
   Database db(root.copyTemplate("g.mdb"));
-  {
-    auto rs = db.openRecordset("select * from header");
-    rs.addNew();
-    rs.setField("RecordWins", Value(true));
-    rs.setField("RecordLosses", Value(false));
-    rs.setField("Year", Value(2007.0));
-    rs.update();
-  }
-  auto back = db.openRecordset("select * from header");
-  EXPECT_EQ(back.field(5), Value(true));
-  EXPECT_EQ(back.field(6), Value(false));
-  EXPECT_EQ(textOf(back.field("year")), "2007");
-  EXPECT_TRUE(back.field(1).isNull());
-
   const std::vector<std::string> texts = {"O'Brien", "Robert'); DROP TABLE header;--", "  lead", "Łukasz", ""};
   for (const auto& t : texts) {
     auto rs = db.openRecordset("select * from rushing");

@@ -41,6 +41,8 @@ TEST(ConvertCommand, ConvertsTheFolderAndExitsNonZeroOnlyOnAFailure) {
                             ": it is damaged (the reader stopped on it); the file is left as it was\n" +
                             "1 converted, 0 tables or columns left out, 1 failed.\n");
   EXPECT_FALSE(isJetFile(game));
+  // Beside it only the original: no half-written file is left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 3);
 
   fs::remove(crash);
   const HelperRun again = convertCommand({"--root", dir});
