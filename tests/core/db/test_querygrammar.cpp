@@ -54,22 +54,3 @@ TEST(Grammar, LetterCaseAndFilters) {
   }
   EXPECT_EQ(db.openRecordset("select * from header").recordCount(), 3);
 }
-
-TEST(Grammar, OrderByLastName) {
-  test::TempRoot root;
-  Database db(root.databases() / "yardMark_roster.mdb");
-  {
-    auto rs = db.openRecordset("select * from roster");
-    for (const char* last : {"Smith", "adams", "Brown", "Zane"}) {
-      rs.addNew();
-      rs.setField(1, Value(last));
-      rs.update();
-    }
-  }
-  auto rs = db.openRecordset("SELECT * FROM roster ORDER BY rosterPlayerName_Last");
-  std::vector<std::string> got;
-  for (; !rs.isEOF(); rs.moveNext()) got.push_back(textOf(rs.field(1)));
-  EXPECT_EQ(got, (std::vector<std::string>{"adams", "Brown", "Smith", "Zane"}));
-  auto plain = db.openRecordset("select * from roster");
-  EXPECT_EQ(textOf(plain.field(1)), "Smith");  // table order without ORDER BY
-}

@@ -1,9 +1,8 @@
 // Where the data folder lies: beside a program the user can write to, else in the user's data folder.
+// The facts read from the process are checked by the install test, which runs an installed copy.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "core/files/DataFolder.h"
@@ -11,26 +10,6 @@
 
 using namespace yardmark;
 namespace fs = std::filesystem;
-
-namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class EnvVar {
- public:
-  EnvVar(const char* name, const std::optional<std::string>& value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-  }
-  ~EnvVar() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
-  EnvVar(const EnvVar&) = delete;
-  EnvVar& operator=(const EnvVar&) = delete;
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
-
-}  // namespace
 
 TEST(DataFolder, TheProgramDirectoryFollowsWhereTheProgramSits) {
   struct Case {
@@ -53,27 +32,6 @@ TEST(DataFolder, TheProgramDirectoryFollowsWhereTheProgramSits) {
   }
   EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", ""}), DataFolderError);
   EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", "home"}), DataFolderError);
-}
-
-// The facts gathered from this process, and a first start of an installed program in a fresh home.
-TEST(DataFolder, AnInstalledProgramLaysOutTheTreeInTheUsersDataFolder) {
-  const fs::path bin = installedBinDir();
-  if (!fs::is_directory(bin)) GTEST_SKIP() << bin << " does not exist";
-  test::TempRoot root;
-  const fs::path home = root.dir() / "home";
-  const EnvVar xdg("XDG_DATA_HOME", std::nullopt);
-  const EnvVar homeVar("HOME", home.string());
-
-  const ProgramPlace installed = placeOf(bin);
-  EXPECT_TRUE(installed.installedBin);
-  EXPECT_EQ(installed.home, home.string());
-  const ProgramPlace copied = placeOf(root.dir());
-  EXPECT_TRUE(copied.executableDirWritable);
-  EXPECT_FALSE(copied.installedBin);
-
-  const fs::path data = home / ".local" / "share";
-  EXPECT_EQ(openProgramDirectory(installed), data);
-  EXPECT_TRUE(fs::is_regular_file(data / "YardMark" / "databases" / "yardMark_master.mdb"));
 }
 
 TEST(DataFolder, AFolderThatCannotBeMadeIsNamedWithTheReason) {

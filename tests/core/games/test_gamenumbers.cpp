@@ -11,8 +11,6 @@ TEST(GameNumbers, NextIsOneMoreThanTheHighestGameFile) {
     long next;
   };
   const Case cases[] = {
-      {{}, 1},
-      {{"Game1.mdb", "Game2.mdb", "Game3.mdb"}, 4},
       {{"Game2.mdb", "game10.MDB", "Game7.mdb"}, 11},  // sparse, any letter case
       {{"Game007.mdb"}, 8},
       {{"notes.mdb", "Game.mdb", "Game3x.mdb", "Game-2.mdb", "Game4.mdb.bak", "Game 5.mdb"}, 1},

@@ -49,6 +49,13 @@ TEST(ConvertCommand, ConvertsTheFolderAndExitsNonZeroOnlyOnAFailure) {
   EXPECT_EQ(again.exitCode, 0);
   EXPECT_EQ(again.output, "No files of the earlier version were found.\n");
   EXPECT_TRUE(fs::is_fifo(roster));
+
+  const HelperRun noData = convertCommand({"--root", (root.games()).string()});
+  EXPECT_EQ(noData.exitCode, 1);
+  EXPECT_NE(noData.errors.find("there is no YardMark folder in"), std::string::npos) << noData.errors;
+  const HelperRun bad = convertCommand({"--root"});
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_NE(bad.errors.find("--root needs a directory"), std::string::npos) << bad.errors;
 }
 
 // A full disk, as a file size limit: the game stays as it was, nothing is left beside it.
@@ -67,24 +74,6 @@ TEST(ConvertCommand, AFullDiskLeavesTheFileAsItWas) {
       << r.output;
   EXPECT_EQ(readBytes(game), legacy);
   EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);
-}
-
-TEST(ConvertCommand, BadArgumentsAndAFolderWithoutDataAreTold) {
-  TempRoot root;
-  struct Case {
-    std::vector<std::string> args;
-    int exit;
-    std::string message;
-  };
-  const Case cases[] = {
-      {{"--root"}, 2, "--root needs a directory"},
-      {{"--root", (root.dir() / "YardMark/games").string()}, 1, "there is no YardMark folder in"},
-  };
-  for (const Case& c : cases) {
-    const HelperRun r = convertCommand(c.args);
-    EXPECT_EQ(r.exitCode, c.exit) << c.message;
-    EXPECT_NE(r.errors.find(c.message), std::string::npos) << r.errors;
-  }
 }
 
 }  // namespace
