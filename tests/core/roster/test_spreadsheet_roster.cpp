@@ -1,5 +1,5 @@
 // A roster read from a spreadsheet saved as CSV: header kinds, separators, quoting, encodings,
-// bad files, the duplicate rule and the one-transaction write.
+// bad files and the duplicate rule (the write and the message's form are in the import form's test).
 #include <gtest/gtest.h>
 
 #include "core/roster/SpreadsheetRoster.h"
@@ -96,11 +96,6 @@ TEST(SpreadsheetRoster, BadFilesNameTheFileAndTheLine) {
       EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
     }
   }
-  try {
-    parseSpreadsheetRoster("\"open", "r.csv");
-  } catch (const SpreadsheetError& e) {
-    EXPECT_STREQ(e.what(), "r.csv, line 1: a quoted field is never closed.");
-  }
   EXPECT_THROW(readSpreadsheetRoster("/nonexistent/roster.csv"), SpreadsheetError);
 }
 
@@ -120,17 +115,6 @@ TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAndSurroundingBlanks) {
   std::vector<Duplicate> expected;
   for (const Case& c : cases) players.push_back({c.name, 1}), expected.push_back(c.expected);
   EXPECT_EQ(findDuplicates(players, roster), expected);
-}
-
-TEST(SpreadsheetRoster, AddsThePlayersInOneGoAndLeavesEmptyNamesUnset) {
-  TempRoot root;
-  const auto roster = root.databases() / "yardMark_roster.mdb";
-  addRows(roster, "roster", {{"Old", "Timer", "Q"}});
-  EXPECT_EQ(addRosterPlayers(roster, {{"Smith", "John", "A"}, {"Cher", "", ""}}), 2u);
-  EXPECT_EQ(readRows(roster, "roster"),
-            (std::vector<Row>{{"Old", "Timer", "Q"}, {"Smith", "John", "A"}, {"Cher", Value{}, Value{}}}));
-  EXPECT_EQ(readRosterNames(roster),
-            (std::vector<RosterName>{{"Old", "Timer", "Q"}, {"Smith", "John", "A"}, {"Cher", "", ""}}));
 }
 
 }  // namespace
