@@ -70,8 +70,6 @@ TEST(Recordset, MovesDeletesAndBookmarks) {
   again.moveToBookmark(c);
   again.movePrevious();
   EXPECT_EQ(nameAt(again), "A");
-  rs.move(5);
-  EXPECT_TRUE(rs.isEOF());
   // Emptying a table the way the merge's cleanup does.
   for (auto all = db.openRecordset("select * from rushing"); !all.isEOF(); all.moveNext()) all.deleteRow();
   EXPECT_EQ(db.openRecordset("select * from rushing").recordCount(), 0);
@@ -114,12 +112,6 @@ TEST(Recordset, AppendEditCancelAndRefusals) {
   again.moveNext();
   EXPECT_EQ(nameAt(again), "B");
   EXPECT_TRUE(again.field(2).isNull());  // the edit wrote one row
-
-  auto header = db.openRecordset("select * from header");
-  header.addNew();  // the first row of an empty set becomes current
-  header.setField(1, Value("Eagles"));
-  header.update();
-  EXPECT_EQ(textOf(header.field(1)), "Eagles");
 }
 
 TEST(BadFiles, MissingAndForeignFilesAreNamedAndLeftAlone) {

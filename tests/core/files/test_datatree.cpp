@@ -5,7 +5,7 @@
 
 #include "core/files/DataTree.h"
 #include "core/db/Database.h"
-#include "support/TempRoot.h"
+#include "support/ReportFixture.h"
 
 using namespace yardmark;
 namespace fs = std::filesystem;
@@ -56,18 +56,11 @@ TEST(DataTree, AFolderIsPreferredAndAnExactSpellingOfTheRightKindComesFirst) {
 
 TEST(DataTree, LayingOutAgainKeepsUserData) {
   test::TempRoot root;
-  const DataTree tree(root.dir());
-  {
-    Database roster(tree.rosterDatabase());
-    auto rs = roster.openRecordset("select * from roster");
-    rs.addNew();
-    rs.setField(1, Value("Smith"));
-    rs.update();
-  }
+  const fs::path roster = DataTree(root.dir()).rosterDatabase();
+  test::addRows(roster, "roster", {{"Smith", "John", "A"}});
   root.writeFile("YardMark/Reports/css/css.css", "/* mine */");
   layOutTree(root.dir());
-  Database roster(tree.rosterDatabase());
-  EXPECT_EQ(roster.openRecordset("select * from roster").recordCount(), 1);
+  EXPECT_EQ(test::readRows(roster, "roster").size(), 1u);
   EXPECT_EQ(test::readBytes(root.dir() / "YardMark/Reports/css/css.css"), "/* mine */");
 }
 

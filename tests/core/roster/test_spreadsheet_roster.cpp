@@ -78,7 +78,6 @@ TEST(SpreadsheetRoster, BadFilesNameTheFileAndTheLine) {
     std::string reason;
   };
   const Case cases[] = {
-      {"Last,First\nSmith,\"John\nDoe,Jane\n", 2, "a quoted field is never closed"},
       {std::string("PK\x03\x04\x14\0\0\0", 8), 1, "the file is not text"},
       {"Last,First\r\nA,B\r\n\x01", 3, "the file is not text"},
       {std::string("\xFF\xFEL\0\n\0\0\xD8", 8), 2, "the file is not text"},
