@@ -83,9 +83,6 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
             std::tuple(2, 1u, 5u));
   const fs::path back = empty / "YardMark";
   EXPECT_EQ(gameRows(back / "games/2007/Game3.mdb"), committed);
-  EXPECT_EQ(gameRows(back / "games/2008/Game1.mdb"), gameRows(data.game1));
-  EXPECT_EQ(readRows(back / "databases/yardMark_roster.mdb", "roster"),
-            readRows(data.root.databases() / "yardMark_roster.mdb", "roster"));
   EXPECT_EQ(filesBelow(back / "Reports"), filesBelow(data.root.yardmark() / "Reports"));
   EXPECT_TRUE(fs::exists(back / "databases/yardMark_master.mdb"));  // the tree is whole again
 

@@ -18,49 +18,38 @@ GameRows soundGame() {
           .scoring = {{1, 1, 0, 0, 7, "Smith John "}}};
 }
 
-// The same game with passes whose receiving yards were mistyped and a receiver's name misspelt.
-GameRows mistypedGame() {
-  GameRows g = soundGame();
-  g.passing = {{12, 20, 230, 0, 0, "Smith John "}};
-  g.receiving = {{12, 212, 0, 0, "Smtih John "}};
-  return g;
-}
-
-struct Folder {
-  Folder() : tree(root.dir()) {
-    addRows(tree.rosterDatabase(), "roster", {{"Smith", "John", ""}});
-    makeGame(root, "YardMark/games/2006/Game1.mdb", soundGame());
-    sound = makeGame(root, "YardMark/games/2007/Game1.mdb", soundGame());
-    mistyped = makeGame(root, "YardMark/games/2007/Game2.mdb", mistypedGame());
-  }
-  HelperRun check(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--root", root.dir().string()});
-    return runHelper(YARDMARK_CHECK_EXE, args, 20000);
-  }
-  TempRoot root;
-  DataTree tree;
-  fs::path sound, mistyped;
-};
-
 const std::string kMistyped =
     "2007/Game2.mdb: error: Receiving yards (212) differ from passing yards (230) by 18.\n"
     "2007/Game2.mdb: warning: Receiving row 1: \"Smtih John \" is not in the roster; the closest name is "
     "\"Smith John \".\n";
 
 TEST(CheckCommand, OneLineAFindingAndTheExitCodeTellsWhetherThereAreErrors) {
-  const Folder f;
-  const HelperRun all = f.check({});
+  TempRoot root;
+  const DataTree tree(root.dir());
+  addRows(tree.rosterDatabase(), "roster", {{"Smith", "John", ""}});
+  makeGame(root, "YardMark/games/2006/Game1.mdb", soundGame());
+  makeGame(root, "YardMark/games/2007/Game1.mdb", soundGame());
+  // Passes whose receiving yards were mistyped and a receiver's name misspelt.
+  GameRows mistypedGame = soundGame();
+  mistypedGame.passing = {{12, 20, 230, 0, 0, "Smith John "}};
+  mistypedGame.receiving = {{12, 212, 0, 0, "Smtih John "}};
+  const fs::path mistyped = makeGame(root, "YardMark/games/2007/Game2.mdb", mistypedGame);
+  const auto check = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", root.dir().string()});
+    return runHelper(YARDMARK_CHECK_EXE, args, 20000);
+  };
+  const HelperRun all = check({});
   EXPECT_EQ(all.exitCode, 1) << all.errors;
   EXPECT_EQ(all.output, kMistyped + "Checked 3 games: 1 error (in 1 game), 1 warning, 0 notes.\n");
 
   // A file named outside the games folder is shown as named.
-  const fs::path copy = f.root.dir() / "copy.mdb";
-  fs::copy_file(f.mistyped, copy);
-  EXPECT_EQ(f.check({copy.string()}).output.substr(0, copy.string().size() + 9), copy.string() + ": error: ");
+  const fs::path copy = root.dir() / "copy.mdb";
+  fs::copy_file(mistyped, copy);
+  EXPECT_EQ(check({copy.string()}).output.substr(0, copy.string().size() + 9), copy.string() + ": error: ");
 
   // An unreadable file is listed, not counted.
-  f.root.writeFile("YardMark/games/2007/Game3.mdb", "notes, not a game\n");
-  const HelperRun r = f.check({"2007"});
+  root.writeFile("YardMark/games/2007/Game3.mdb", "notes, not a game\n");
+  const HelperRun r = check({"2007"});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.output.find(kMistyped + "2007/Game3.mdb: unreadable: "), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("\nChecked 3 games: 1 error (in 1 game), 1 warning, 0 notes; 1 file could not be read.\n"),
@@ -68,17 +57,17 @@ TEST(CheckCommand, OneLineAFindingAndTheExitCodeTellsWhetherThereAreErrors) {
       << r.output;
 
   // No roster at all is no failure: names are not checked.
-  fs::remove(f.tree.rosterDatabase());
-  const HelperRun clean = f.check({"2006"});
+  fs::remove(tree.rosterDatabase());
+  const HelperRun clean = check({"2006"});
   EXPECT_EQ(clean.exitCode, 0) << clean.errors;
   EXPECT_EQ(clean.output, "Checked 1 game: 0 errors (in 0 games), 0 warnings, 0 notes.\n");
 
   const std::pair<std::vector<std::string>, std::string> refused[] = {
       {{"1999"}, "there is no year folder 1999"},
       {{"--quiet"}, "unknown option --quiet"},
-      {{"--root", f.root.dir() / "YardMark"}, "there is no YardMark folder in "}};
+      {{"--root", root.dir() / "YardMark"}, "there is no YardMark folder in "}};
   for (const auto& [args, inMessage] : refused) {
-    const HelperRun bad = f.check(args);
+    const HelperRun bad = check(args);
     EXPECT_EQ(bad.exitCode, 2) << inMessage;
     EXPECT_EQ(bad.output, "") << inMessage;
     EXPECT_NE(bad.errors.find(inMessage), std::string::npos) << bad.errors;

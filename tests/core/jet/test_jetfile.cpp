@@ -1,7 +1,6 @@
 // Reading old files through the yardmark-jetread helper, and every way the helper can fail, on real Jet files.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
 #include "core/jet/HelperProcess.h"
@@ -59,7 +58,6 @@ TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
   };
   for (const Case& c : cases) {
     const JetFile jet(c.file, {c.helper.empty() ? defaultJetreadPath() : c.helper, 500});
-    const auto start = std::chrono::steady_clock::now();
     try {
       jet.readAll();
       ADD_FAILURE() << c.file << " was read";
@@ -68,7 +66,6 @@ TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
       EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos) << e.what();
       EXPECT_EQ(e.cause(), c.cause) << e.what();
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.file;
   }
 }
 
