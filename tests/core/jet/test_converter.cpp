@@ -64,7 +64,6 @@ TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
   for (const auto& [table, rows] : tables) EXPECT_EQ(rowsOf(game, table), rows) << table;
   EXPECT_EQ(s.files[0].keptAs, game.string() + ".jet.2");
   EXPECT_EQ(readBytes(game.string() + ".jet"), "older copy");
-  EXPECT_EQ(readBytes(game.string() + ".jet.1"), "oldest copy");
   EXPECT_EQ(readBytes(game.string() + ".jet.2"), kLegacy);
   EXPECT_EQ(readBytes(game.string() + ".converting"), "the user's own");
 }

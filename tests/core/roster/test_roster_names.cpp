@@ -37,9 +37,7 @@ TEST(RosterNames, EveryFormOfAName) {
 
 TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
   const std::pair<std::string, std::string> cases[] = {
-      {"o'neil-smith 2", "O'NEIL-SMITH 2"},
       {"Jos\xc3\xa9", "JOS\xc3\x89"},              // é, two bytes
-      {"\xc5\x82ukasz", "\xc5\x81UKASZ"},          // ł
       {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
       {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
       {"a\xe9z", "A\xe9Z"},                        // Latin-1, not UTF-8: kept
@@ -63,7 +61,6 @@ TEST(RosterSearch, StopsAtTheFirstRowWhereEveryTypedNameMatches) {
   const Case cases[] = {
       {"last name from a later row, any letter case", false, 1, {"sMITH", "", ""}, 2},
       {"last and first name", false, 0, {"Smith", "John", ""}, 2},
-      {"a letter beyond ASCII in another case", false, 0, {"", "JOS\xc3\x89", ""}, 3},
       {"rows before the shown one are not searched", false, 1, {"", "Anna", ""}, std::nullopt},
       {"nothing typed", false, 0, {"", "", ""}, std::nullopt},
       {"no such name", false, 0, {"Smith", "Anna", "Z"}, std::nullopt},
@@ -87,7 +84,6 @@ TEST(NameCompletion, OffersTheNamesWithAWordStartingWithTheTypedText) {
       {"van b", {"Van Buren Henry J"}},  // on over the next word
       {"urn", {}},                       // inside a word is no start
       {"élo", {"Smith Élodie A"}},       // letter case beyond ASCII
-      {"j ", {}},
       {"", {}},
   };
   for (const auto& [typed, names] : cases) EXPECT_EQ(roster.offered(typed), names) << typed;
