@@ -138,9 +138,9 @@ TEST(Convert, CopiesByColumnNameAndNamesWhatIsLeftOut) {
   };
   const Case cases[] = {
       {"T\tHEADER\n"
-       "C\tHeaderID\tnumber\nC\townteamname\ttext\nC\tYear\ttext\nC\tRecordWins\tnumber\n"
+       "C\tHeaderID\tnumber\nC\townteamname\ttext\nC\tYear\ttext\nC\tRecordWins\ttext\n"
        "C\tRecordLosses\tyes/no\nC\tCoach\ttext\nC\tGameNumber\tother\n"
-       "R\t7\tEagles\t2007 season\t-1\t0\tSmith\t2007-09-01 00:00:00\n"
+       "R\t7\tEagles\t2007 season\t1 (won)\t0\tSmith\t2007-09-01 00:00:00\n"
        "T\tnotes\nC\tx\ttext\nR\ta\n",
        OldFileKind::Game,
        "header",
