@@ -7,9 +7,8 @@ yardmark_add_test(test_files SOURCES
   ${_t}/files/test_datafolder.cpp
   ${_t}/files/test_folderlisting.cpp
 )
-# Game files: their eight tables, the next game number, the season synopsis.
-yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_gametables.cpp ${_t}/games/test_gamenumbers.cpp
-  ${_t}/games/test_synopsis.cpp)
+# Game files: the season synopsis, the open game's path.
+yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp)
 add_dependencies(test_gamefiles yardmark-jetread)
 
 # The roster: its names, the search and the contacts read for the import.
@@ -36,12 +35,8 @@ yardmark_add_test(test_convert SOURCES
 add_dependencies(test_convert yardmark-jetread yardmark-convert)
 target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")
 
-# The game audit: its rules over a game's rows, yardmark-check, and the yards and sacks key rules.
-yardmark_add_test(test_audit SOURCES
-  ${_t}/games/test_audit.cpp
-  ${_t}/games/test_check_command.cpp
-  ${_t}/games/test_numberkeys.cpp
-)
+# The game audit: its rules over a game's rows, and yardmark-check.
+yardmark_add_test(test_audit SOURCES ${_t}/games/test_audit.cpp ${_t}/games/test_check_command.cpp)
 add_dependencies(test_audit yardmark-check)
 target_compile_definitions(test_audit PRIVATE YARDMARK_CHECK_EXE="$<TARGET_FILE:yardmark-check>")
 

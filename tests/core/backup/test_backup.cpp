@@ -55,72 +55,52 @@ struct DataFolder {
   DataTree tree() const { return DataTree(root.dir()); }
 };
 
+// Backed up with a game open mid-transaction, restored into an empty folder, then over the
+// folder itself, which moves every file it replaces aside.
 TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   DataFolder data;
   const auto committed = gameRows(data.game3);
   SQLite::Database writer(data.game3.string(), SQLite::OPEN_READWRITE);
   writer.exec("BEGIN IMMEDIATE");
   writer.exec("INSERT INTO rushing (indRushATT, indPlayerName) VALUES (99, 'Uncommitted')");
-
   std::vector<double> progress;
   const BackupReport r = backUpData(data.tree(), data.archive, [&](double done, const std::string&) {
     progress.push_back(done);
     return true;
   });
   writer.exec("COMMIT");  // the writer was never disturbed
-  EXPECT_EQ(r.games, 2u);
-  EXPECT_TRUE(r.roster);
-  EXPECT_EQ(r.reportFiles, 2u);  // the page and the style sheet
-  EXPECT_TRUE(r.copiedAsIs.empty());
+  EXPECT_EQ(std::tuple(r.games, r.roster, r.reportFiles), std::tuple(2u, true, 2u));  // the page and the style sheet
   EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
   EXPECT_EQ(progress.back(), 1.0);
-  EXPECT_FALSE(fs::exists(data.archive.string() + ".part"));
 
   const fs::path empty = data.root.dir() / "elsewhere";
   fs::create_directory(empty);
   const RestoreReport restored = restoreBackup(data.archive, DataTree(empty));
   EXPECT_EQ(restored.restored, 5u);
-  EXPECT_TRUE(restored.replacedFolder.empty());
   EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
-  EXPECT_EQ(restored.summary.rosterPlayers, 2);
-  EXPECT_EQ(restored.summary.reports, 1u);
-  EXPECT_EQ(restored.summary.files, 5u);
+  EXPECT_EQ(std::tuple(restored.summary.rosterPlayers, restored.summary.reports, restored.summary.files),
+            std::tuple(2, 1u, 5u));
   const fs::path back = empty / "YardMark";
   EXPECT_EQ(gameRows(back / "games/2007/Game3.mdb"), committed);
-  EXPECT_EQ(gameRows(back / "games/2008/Game1.mdb"), gameRows(data.game1));
-  EXPECT_EQ(readRows(back / "databases/yardMark_roster.mdb", "roster"),
-            readRows(data.root.databases() / "yardMark_roster.mdb", "roster"));
   EXPECT_EQ(filesBelow(back / "Reports"), filesBelow(data.root.yardmark() / "Reports"));
   EXPECT_TRUE(fs::exists(back / "databases/yardMark_master.mdb"));  // the tree is whole again
-  const auto moved = fs::last_write_time(back / "Reports/2007_GM1.htm") -
-                     fs::last_write_time(data.root.yardmark() / "Reports/2007_GM1.htm");
-  EXPECT_LE(std::chrono::abs(moved), std::chrono::seconds(2));  // a zip keeps times to two seconds
-}
 
-TEST(Backup, RestoreMovesEveryFileItReplacesAside) {
-  DataFolder data;
-  const auto before = gameRows(data.game3);
-  backUpData(data.tree(), data.archive);
   addRows(data.game3, "rushing", {{1, 2, 0, 0, "Later Row"}});
   const auto later = gameRows(data.game3);
   const fs::path journal = data.root.writeFile("YardMark/games/2007/Game3.mdb-journal", "");
   const fs::path kept = data.root.copyTemplate("YardMark/games/2007/Game9.mdb");
   fs::rename(data.root.yardmark() / "Reports", data.root.yardmark() / "reports");  // another spelling, one folder
-
   const auto now = std::chrono::system_clock::now();
-  const RestoreReport r = restoreBackup(data.archive, data.tree(), {}, now);
-  const fs::path aside = r.replacedFolder;
-  ASSERT_FALSE(aside.empty());
+  const fs::path aside = restoreBackup(data.archive, data.tree(), {}, now).replacedFolder;
   EXPECT_EQ(aside.parent_path(), data.root.yardmark());
   EXPECT_EQ(aside.filename().string().rfind("replaced 20", 0), 0u) << aside;
   EXPECT_EQ(gameRows(aside / "games/2007/Game3.mdb"), later);
   EXPECT_TRUE(fs::exists(aside / "games/2007/Game3.mdb-journal"));
   EXPECT_TRUE(fs::exists(aside / "reports/2007_GM1.htm"));
-  EXPECT_EQ(gameRows(data.game3), before);
+  EXPECT_EQ(gameRows(data.game3), committed);
   EXPECT_FALSE(fs::exists(journal));
   EXPECT_TRUE(fs::exists(kept));
   EXPECT_FALSE(fs::exists(data.root.yardmark() / "Reports"));
-
   // A second restore in the same second keeps the first one's files apart.
   EXPECT_EQ(restoreBackup(data.archive, data.tree(), {}, now).replacedFolder, aside.string() + " (2)");
 }
@@ -145,6 +125,8 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
   const std::string list = "YardMark backup 1\ncreated now\nfile " + std::to_string(game.size()) + " ";
   std::string flipped = good;
   flipped[good.find("games/2007/Game3.mdb") + 120] ^= 0x55;
+  std::string crc = good;  // the first entry's check sum in its own header: the open itself fails
+  crc[14] ^= 1;
   std::string badDb = game;
   badDb.replace(100, 3996, 3996, 'x');
   struct Case {
@@ -154,10 +136,11 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
     std::string reason;
   };
   const Case cases[] = {
-      {"not a zip", {}, "Last,First\n", "is not a YardMark backup (it is no zip archive)"},
+      {"missing", {}, "", "cannot be read (No such file"},
       {"someone else's zip", {{"notes.txt", "hello"}}, {}, "is not a YardMark backup."},
       {"cut short", {}, good.substr(0, good.size() / 2), "is damaged"},
       {"a byte changed", {}, flipped, "is damaged"},
+      {"headers that disagree", {}, crc, "is damaged (Zip archive inconsistent"},
       {"a climb out", {{"yardmark-backup.txt", list + "../evil.mdb\n"}, {"../evil.mdb", game}}, {}, "leaves the data folder: ../evil.mdb"},
       {"an absolute path", {{"yardmark-backup.txt", list + "/tmp/evil.mdb\n"}, {"/tmp/evil.mdb", game}}, {}, "leaves the data folder"},
       {"the template", {{"yardmark-backup.txt", list + "databases/yardMark_master.mdb\n"}, {"databases/yardMark_master.mdb", game}}, {}, "no part of YardMark's data"},
@@ -169,8 +152,8 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
   const auto before = filesBelow(data.root.dir());
   for (const Case& c : cases) {
     const fs::path bad = data.root.dir() / "bad.zip";
-    if (c.entries.empty()) std::ofstream(bad, std::ios::binary | std::ios::trunc) << c.bytes;
-    else writeZip(bad, c.entries);
+    if (!c.entries.empty()) writeZip(bad, c.entries);
+    else if (!c.bytes.empty()) std::ofstream(bad, std::ios::binary | std::ios::trunc) << c.bytes;
     for (bool restore : {false, true}) {
       try {
         if (restore) restoreBackup(bad, data.tree());
@@ -183,14 +166,9 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
     fs::remove(bad);
     EXPECT_EQ(filesBelow(data.root.dir()), before) << c.what;
   }
-  try {
-    inspectBackup(data.root.dir() / "none.zip");
-    ADD_FAILURE() << "a missing archive was read";
-  } catch (const BackupError& e) {
-    EXPECT_NE(std::string(e.what()).find("none.zip' cannot be read"), std::string::npos) << e.what();
-  }
 }
 
+// Cancel or a failure keeps the earlier archive; yardmark-backup exits 0 only for an archive written and checked.
 TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
   DataFolder data;
   data.root.writeFile("YardMark/games/2009/Game1.mdb", "Standard Jet DB earlier version");
@@ -203,6 +181,22 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
     EXPECT_EQ(readBytes(data.archive), kept) << stopAt;
     EXPECT_FALSE(fs::exists(data.archive.string() + ".part")) << stopAt;
   }
+
+  const std::string dir = data.root.dir().string(), archive = data.archive.string();
+  const std::tuple<std::vector<std::string>, int, std::string> commands[] = {
+      {{"--root", dir, archive}, 0, "Backed up 3 games, the roster and 2 report files to "},
+      {{"--root", dir}, 2, "name the archive to write"},
+      {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
+      {{"--root", dir + "/YardMark/games", archive}, 1, "There is no YardMark folder"},
+  };
+  for (const auto& [args, exit, said] : commands) {
+    const HelperRun run = runHelper(YARDMARK_BACKUP_EXE, args, 60000);
+    EXPECT_EQ(run.exitCode, exit) << said << run.errors;
+    EXPECT_NE((run.output + run.errors).find(said), std::string::npos) << run.output << run.errors;
+  }
+  const std::string written = readBytes(data.archive);
+  EXPECT_EQ(inspectBackup(data.archive).games, 3u);
+
   std::string damaged = readBytes(data.game1);
   damaged.replace(4096, 4096, 4096, '\x7f');
   std::ofstream(data.game1, std::ios::binary | std::ios::trunc) << damaged;
@@ -212,32 +206,7 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
   } catch (const BackupError& e) {
     EXPECT_NE(std::string(e.what()).find(data.game1.string() + "' is damaged"), std::string::npos) << e.what();
   }
-  EXPECT_EQ(readBytes(data.archive), kept);
-}
-
-TEST(BackupCommand, ExitsZeroOnlyForAnArchiveWrittenAndChecked) {
-  DataFolder data;
-  const std::string dir = data.root.dir().string();
-  struct Case {
-    std::vector<std::string> args;
-    int exit;
-    std::string said;
-  };
-  const Case cases[] = {
-      {{"--root", dir, data.archive.string()}, 0, "Backed up 2 games, the roster and 2 report files to "},
-      {{"--root", dir}, 2, "name the archive to write"},
-      {{"--root"}, 2, "--root needs a directory"},
-      {{"--root", dir, "a.zip", "b.zip"}, 2, "unknown argument b.zip"},
-      {{"--root", dir, (data.root.yardmark() / "in.zip").string()}, 1, "inside the folder it backs up"},
-      {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
-      {{"--root", dir + "/YardMark/games", data.archive.string()}, 1, "There is no YardMark folder"},
-  };
-  for (const Case& c : cases) {
-    const HelperRun run = runHelper(YARDMARK_BACKUP_EXE, c.args, 60000);
-    EXPECT_EQ(run.exitCode, c.exit) << c.said << run.errors;
-    EXPECT_NE((run.output + run.errors).find(c.said), std::string::npos) << run.output << run.errors;
-  }
-  EXPECT_EQ(inspectBackup(data.archive).games, 2u);
+  EXPECT_EQ(readBytes(data.archive), written);
 }
 
 }  // namespace

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 
 #include "core/files/DataTree.h"
 #include "core/db/Database.h"
-#include "support/TempRoot.h"
+#include "support/ReportFixture.h"
 
 using namespace yardmark;
 namespace fs = std::filesystem;
@@ -34,17 +31,10 @@ TEST(DataTree, PathsResolveIntoTheDataFolderBesideTheProgramFile) {
       {"gameFileAsOpened", tree.gameFileAsOpened(" 2007 ", " 3 "), game3},
       {"a game not there yet", tree.gameFile("2031 ", "12"), ym / "games" / "2031" / "Game12.mdb"},
       {"backslashes", tree.resolve("\\YARDMARK\\GAMES\\2007\\GAME3.MDB"), game3},
-      {"slashes", tree.resolve("/yardmark/games/2007/game3.mdb"), game3},
       {"new names keep their spelling", tree.resolve("\\NoSuch\\Folder"), root.dir() / "NoSuch" / "Folder"},
       {"an absolute lower-case path", findPathCaseInsensitive(lower), game3},
       {"a folder", findPathCaseInsensitive(root.dir() / "coach files" / "season"), upperRoot / "Season"},
       {"a new file", findPathCaseInsensitive(root.dir() / "coach files" / "new.mdb"), upperRoot / "new.mdb"},
-      {"new yearFolder", tree.yearFolder("  2010"), ym / "games" / "2010"},
-      {"gamesRoot", tree.gamesRoot(), ym / "games"},
-      {"masterTemplate", tree.masterTemplate(), ym / "databases" / "yardMark_master.mdb"},
-      {"rosterDatabase", tree.rosterDatabase(), ym / "databases" / "yardMark_roster.mdb"},
-      {"tmpDatabase", tree.tmpDatabase(), ym / "databases" / "tmpDB.mdb"},
-      {"reportsFolder", tree.reportsFolder(), ym / "Reports"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
 }
@@ -61,38 +51,15 @@ TEST(DataTree, AFolderIsPreferredAndAnExactSpellingOfTheRightKindComesFirst) {
   EXPECT_EQ(findCaseInsensitive(games, "REPORTS", DataTree::Last::Any), games / "Reports");
   EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Folder), games / "NOTES");
   EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Any), games / "Notes");
-  EXPECT_EQ(findCaseInsensitive(games, "none", DataTree::Last::Folder), games / "none");
-}
-
-TEST(DataTree, AFolderHoldingOnlyTheProgramIsLaidOut) {
-  const fs::path dir = fs::temp_directory_path() / ("yardmark-bare-" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  std::ofstream(dir / "yardmark") << "program";
-  layOutTree(dir);
-  const DataTree tree(dir);
-  EXPECT_TRUE(fs::is_directory(dir / "YardMark" / "games"));
-  EXPECT_TRUE(fs::is_regular_file(dir / "YardMark" / "databases" / "yardMark_master.mdb"));
-  fs::create_directories(tree.yearFolder("2007"));
-  EXPECT_EQ(tree.gameFile("2007", "3"), dir / "YardMark" / "games" / "2007" / "Game3.mdb");
-  EXPECT_EQ(test::readBytes(dir / "yardmark"), "program");
-  fs::remove_all(dir);
 }
 
 TEST(DataTree, LayingOutAgainKeepsUserData) {
   test::TempRoot root;
-  const DataTree tree(root.dir());
-  {
-    Database roster(tree.rosterDatabase());
-    auto rs = roster.openRecordset("select * from roster");
-    rs.addNew();
-    rs.setField(1, Value("Smith"));
-    rs.update();
-  }
+  const fs::path roster = DataTree(root.dir()).rosterDatabase();
+  test::addRows(roster, "roster", {{"Smith", "John", "A"}});
   root.writeFile("YardMark/Reports/css/css.css", "/* mine */");
   layOutTree(root.dir());
-  Database roster(tree.rosterDatabase());
-  EXPECT_EQ(roster.openRecordset("select * from roster").recordCount(), 1);
+  EXPECT_EQ(test::readRows(roster, "roster").size(), 1u);
   EXPECT_EQ(test::readBytes(root.dir() / "YardMark/Reports/css/css.css"), "/* mine */");
 }
 
@@ -100,16 +67,6 @@ TEST(DataTree, AMissingRosterIsMadeFromTheSchema) {
   test::TempRoot root;
   const DataTree tree(root.dir());
   fs::remove(tree.rosterDatabase());
-  const fs::path roster = ensureRosterDatabase(tree);
-  EXPECT_EQ(roster, tree.rosterDatabase());
-  Database db(roster);
+  Database db(ensureRosterDatabase(tree));
   EXPECT_EQ(db.openRecordset("SELECT * FROM roster ORDER BY rosterPlayerName_Last").recordCount(), 0);
-}
-
-TEST(DataTree, StyleSheetDefinesEveryClassThePageUses) {
-  test::TempRoot root;
-  const std::string css = test::readBytes(root.dir() / "YardMark/Reports/css/css.css");
-  for (const char* cls : {"head_title", "header_line", "all_headline", "top_menu", "bg_table_sab", "text_all",
-                          "number_all", "table_all", "footer"})
-    EXPECT_NE(css.find(std::string(".") + cls + " {"), std::string::npos) << cls;
 }

@@ -1,8 +1,7 @@
-// yardmark-check over a data folder, and the count of games with errors the open dialog shows.
+// yardmark-check over a data folder.
 #include <gtest/gtest.h>
 
 #include "core/files/DataTree.h"
-#include "core/games/GameAudit.h"
 #include "core/jet/HelperProcess.h"
 #include "support/ReportFixture.h"
 
@@ -19,81 +18,54 @@ GameRows soundGame() {
           .scoring = {{1, 1, 0, 0, 7, "Smith John "}}};
 }
 
-// The same game with passes whose receiving yards were mistyped and a receiver's name misspelt.
-GameRows mistypedGame() {
-  GameRows g = soundGame();
-  g.passing = {{12, 20, 230, 0, 0, "Smith John "}};
-  g.receiving = {{12, 212, 0, 0, "Smtih John "}};
-  return g;
-}
-
-struct Folder {
-  Folder() : tree(root.dir()) {
-    addRows(tree.rosterDatabase(), "roster", {{"Smith", "John", ""}});
-    makeGame(root, "YardMark/games/2006/Game1.mdb", soundGame());
-    sound = makeGame(root, "YardMark/games/2007/Game1.mdb", soundGame());
-    mistyped = makeGame(root, "YardMark/games/2007/Game2.mdb", mistypedGame());
-  }
-  HelperRun check(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--root", root.dir().string()});
-    return runHelper(YARDMARK_CHECK_EXE, args, 20000);
-  }
-  TempRoot root;
-  DataTree tree;
-  fs::path sound, mistyped;
-};
-
 const std::string kMistyped =
     "2007/Game2.mdb: error: Receiving yards (212) differ from passing yards (230) by 18.\n"
     "2007/Game2.mdb: warning: Receiving row 1: \"Smtih John \" is not in the roster; the closest name is "
     "\"Smith John \".\n";
 
 TEST(CheckCommand, OneLineAFindingAndTheExitCodeTellsWhetherThereAreErrors) {
-  const Folder f;
-  const HelperRun all = f.check({});
+  TempRoot root;
+  const DataTree tree(root.dir());
+  addRows(tree.rosterDatabase(), "roster", {{"Smith", "John", ""}});
+  makeGame(root, "YardMark/games/2006/Game1.mdb", soundGame());
+  makeGame(root, "YardMark/games/2007/Game1.mdb", soundGame());
+  // Passes whose receiving yards were mistyped and a receiver's name misspelt.
+  GameRows mistypedGame = soundGame();
+  mistypedGame.passing = {{12, 20, 230, 0, 0, "Smith John "}};
+  mistypedGame.receiving = {{12, 212, 0, 0, "Smtih John "}};
+  makeGame(root, "YardMark/games/2007/Game2.mdb", mistypedGame);
+  const auto check = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", root.dir().string()});
+    return runHelper(YARDMARK_CHECK_EXE, args, 20000);
+  };
+  const HelperRun all = check({});
   EXPECT_EQ(all.exitCode, 1) << all.errors;
   EXPECT_EQ(all.output, kMistyped + "Checked 3 games: 1 error (in 1 game), 1 warning, 0 notes.\n");
 
-  // A file named outside the games folder is shown as named.
-  const fs::path copy = f.root.dir() / "copy.mdb";
-  fs::copy_file(f.mistyped, copy);
-  const HelperRun named = f.check({copy.string()});
-  EXPECT_EQ(named.exitCode, 1);
-  EXPECT_EQ(named.output.substr(0, copy.string().size() + 9), copy.string() + ": error: ");
-
-  // No roster at all is no failure: names are not checked.
-  fs::remove(f.tree.rosterDatabase());
-  const HelperRun clean = f.check({"2006"});
-  EXPECT_EQ(clean.exitCode, 0) << clean.errors;
-  EXPECT_EQ(clean.output, "Checked 1 game: 0 errors (in 0 games), 0 warnings, 0 notes.\n");
-  EXPECT_EQ(clean.errors, "");
-}
-
-TEST(CheckCommand, AnUnreadableFileIsListedNotCountedAndBadArgumentsAreRefused) {
-  const Folder f;
-  const fs::path text = f.root.writeFile("YardMark/games/2007/Game3.mdb", "notes, not a game\n");
-  const HelperRun r = f.check({"2007"});
+  // An unreadable file is listed, not counted.
+  root.writeFile("YardMark/games/2007/Game3.mdb", "notes, not a game\n");
+  const HelperRun r = check({"2007"});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.output.find(kMistyped + "2007/Game3.mdb: unreadable: "), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("\nChecked 3 games: 1 error (in 1 game), 1 warning, 0 notes; 1 file could not be read.\n"),
             std::string::npos)
       << r.output;
-  // The open dialog's count leaves the unreadable file to the synopsis's own list.
-  const GamesWithErrors g = gamesWithErrors({text, f.mistyped, f.sound});
-  EXPECT_EQ(g.count, 1);
-  EXPECT_EQ(g.names, std::vector<std::string>{"Game2.mdb"});
 
-  const struct {
-    std::vector<std::string> args;
-    std::string inMessage;
-  } refused[] = {{{"1999"}, "there is no year folder 1999"},
-                 {{"--quiet"}, "unknown option --quiet"},
-                 {{"--root", f.root.dir() / "YardMark"}, "there is no YardMark folder in "}};
-  for (const auto& c : refused) {
-    const HelperRun bad = f.check(c.args);
-    EXPECT_EQ(bad.exitCode, 2) << c.inMessage;
-    EXPECT_EQ(bad.output, "") << c.inMessage;
-    EXPECT_NE(bad.errors.find(c.inMessage), std::string::npos) << bad.errors;
+  // No roster at all is no failure: names are not checked.
+  fs::remove(tree.rosterDatabase());
+  const HelperRun clean = check({"2006"});
+  EXPECT_EQ(clean.exitCode, 0) << clean.errors;
+  EXPECT_EQ(clean.output, "Checked 1 game: 0 errors (in 0 games), 0 warnings, 0 notes.\n");
+
+  const std::pair<std::vector<std::string>, std::string> refused[] = {
+      {{"1999"}, "there is no year folder 1999"},
+      {{"--quiet"}, "unknown option --quiet"},
+      {{"--root", root.dir() / "YardMark"}, "there is no YardMark folder in "}};
+  for (const auto& [args, inMessage] : refused) {
+    const HelperRun bad = check(args);
+    EXPECT_EQ(bad.exitCode, 2) << inMessage;
+    EXPECT_EQ(bad.output, "") << inMessage;
+    EXPECT_NE(bad.errors.find(inMessage), std::string::npos) << bad.errors;
   }
 }
 

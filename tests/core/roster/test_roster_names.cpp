@@ -18,10 +18,8 @@ TEST(RosterNames, EveryFormOfAName) {
     bool complete;
   };
   const Case cases[] = {
-      {{"Thornbury", "Ann", "A."}, "Thornbury, Ann A.", "Thornbury Ann A.", "Thornbury", "Ann", "A", true},
       {{"Grennan", "Tobias", ""}, "Grennan, Tobias ", "Grennan Tobias ", "Grennan", "Tobias", std::nullopt, false},
       {{"Van Buren", "Pieter", "J"}, "Van Buren, Pieter J", "Van Buren Pieter J", "Van Buren", "Pieter", "J", true},
-      {{"Quinn", "Mary Ann", "J"}, "Quinn, Mary Ann J", "Quinn Mary Ann J", "Quinn", "Mary Ann", "J", true},
       {{"O'Neil:", ",", "..."}, "O'Neil:, , ...", "O'Neil: , ...", "O'Neil", std::nullopt, std::nullopt, true},
       {{"", "Rose", "St. Clair"}, ", Rose St. Clair", " Rose St. Clair", std::nullopt, "Rose", "St Clair", false},
       {{"", "", ""}, ",  ", "  ", std::nullopt, std::nullopt, std::nullopt, false},
@@ -39,15 +37,10 @@ TEST(RosterNames, EveryFormOfAName) {
 
 TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
   const std::pair<std::string, std::string> cases[] = {
-      {"o'neil-smith 2", "O'NEIL-SMITH 2"},
       {"Jos\xc3\xa9", "JOS\xc3\x89"},              // é, two bytes
-      {"\xc5\x82ukasz", "\xc5\x81UKASZ"},          // ł
-      {"\xce\xb1\xce\xb2", "\xce\x91\xce\x92"},    // Greek
-      {"\xe1\xba\xa1", "\xe1\xba\xa0"},            // ạ, three bytes
       {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
       {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
       {"a\xe9z", "A\xe9Z"},                        // Latin-1, not UTF-8: kept
-      {"\xc3", "\xc3"},                            // cut short
       {"\xc0\xaf", "\xc0\xaf"},                    // over-long
   };
   for (const auto& [text, upper] : cases) EXPECT_EQ(upperCase(text), upper) << text;
@@ -66,15 +59,11 @@ TEST(RosterSearch, StopsAtTheFirstRowWhereEveryTypedNameMatches) {
     std::optional<long> found;
   };
   const Case cases[] = {
-      {"last name, any letter case", false, 0, {"smith", "", ""}, 0},
-      {"last name from a later row", false, 1, {"SMITH", "", ""}, 2},
+      {"last name from a later row, any letter case", false, 1, {"sMITH", "", ""}, 2},
       {"last and first name", false, 0, {"Smith", "John", ""}, 2},
-      {"first name only", false, 0, {"", "john", ""}, 1},
-      {"a letter beyond ASCII in another case", false, 0, {"", "JOS\xc3\x89", ""}, 3},
       {"rows before the shown one are not searched", false, 1, {"", "Anna", ""}, std::nullopt},
       {"nothing typed", false, 0, {"", "", ""}, std::nullopt},
       {"no such name", false, 0, {"Smith", "Anna", "Z"}, std::nullopt},
-      {"a part of a name is no match", false, 0, {"Smit", "", ""}, std::nullopt},
       {"Find Next: the row after the shown one", true, 0, {"Smith", "", ""}, 2},
       {"Find Next on the last row starts again at the first", true, 3, {"Smith", "", ""}, 0},
       {"Find Next searches to the end only", true, 1, {"", "Anna", ""}, std::nullopt},
@@ -86,12 +75,6 @@ TEST(RosterSearch, StopsAtTheFirstRowWhereEveryTypedNameMatches) {
   }
 }
 
-}  // namespace
-}  // namespace yardmark::test
-
-namespace yardmark::test {
-namespace {
-
 TEST(NameCompletion, OffersTheNamesWithAWordStartingWithTheTypedText) {
   const NameCompletion roster({"Van Buren Henry J", "Burke Ann B", "Abbot Bur C", "Smith Élodie A", "Burke Ann B",
                                "Turnbury Al X"});
@@ -101,10 +84,7 @@ TEST(NameCompletion, OffersTheNamesWithAWordStartingWithTheTypedText) {
       {"van b", {"Van Buren Henry J"}},  // on over the next word
       {"urn", {}},                       // inside a word is no start
       {"élo", {"Smith Élodie A"}},       // letter case beyond ASCII
-      {"henry j", {"Van Buren Henry J"}},
-      {"j ", {}},
       {"", {}},
-      {"Zed", {}},
   };
   for (const auto& [typed, names] : cases) EXPECT_EQ(roster.offered(typed), names) << typed;
 }
