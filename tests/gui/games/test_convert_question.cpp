@@ -37,31 +37,23 @@ struct StartUp : testing::Test {
   }
 };
 
-TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereAndNoChangesNothingTillTheNextStart) {
+TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereNoChangesNothingAndYesConvertsAndTellsTheFailures) {
   root.copyTemplate("YardMark/games/2007/Game1.mdb");
   EXPECT_FALSE(offerConversion(app, nullptr));
   EXPECT_TRUE(prompter.records().empty());
   const std::string legacy = readBytes(fixture("game_legacy.mdb"));
   const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
-  root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
-  for (int start = 0; start < 2; ++start) {
-    prompter.answer(Answer::No);
-    EXPECT_FALSE(offerConversion(app, nullptr));
-  }
-  ASSERT_EQ(prompter.records().size(), 2u);
-  const auto& asked = prompter.records()[1];
-  EXPECT_EQ(asked.text,
-            "The data folder holds 2 files kept by the earlier version of YardMark, which must be converted before "
-            "they can be opened. Each original is kept beside its new file, under its name with .jet added.\n\n"
-            "Convert them now?");
-  EXPECT_EQ(asked.buttons, Buttons::YesNo);
-  EXPECT_EQ(readBytes(game), legacy);
-  EXPECT_FALSE(fs::exists(game.string() + ".jet"));
-}
-
-TEST_F(StartUp, YesConvertsAndTellsTheFailures) {
-  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", readBytes(fixture("game_legacy.mdb")));
   const fs::path crash = root.writeFile("YardMark/games/2007/Game4.mdb", readBytes(fixture("contacts_crash_m58.mdb")));
+  prompter.answer(Answer::No);
+  EXPECT_FALSE(offerConversion(app, nullptr));
+  EXPECT_EQ(prompter.texts(),
+            QStringList{"The data folder holds 2 files kept by the earlier version of YardMark, which must be converted "
+                        "before they can be opened. Each original is kept beside its new file, under its name with .jet "
+                        "added.\n\nConvert them now?"});
+  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+  expectUntouched(game, legacy);
+
+  prompter.clear();
   prompter.answer(Answer::Yes).answer(Answer::Ok);
   const auto summary = offerConversion(app, nullptr);
   ASSERT_TRUE(summary);
