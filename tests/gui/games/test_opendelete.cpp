@@ -98,9 +98,9 @@ QString oldFileQuestion(const char* name) {
          "is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
 }
 
-TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesIntoACopyOfTheTemplateAndOpensInTheEntryForm) {
-  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
-  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+// An old game is converted on Yes into a copy of the template and opens in the entry form;
+// refused or failing, it stays as it was and so does the dialog.
+TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesOrLeftAsItWas) {
   {
     Recordset rushing = Database(root.databases() / "yardMark_master.mdb").openRecordset("select * from rushing");
     rushing.addNew();
@@ -108,46 +108,41 @@ TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesIntoACopyOfTheTemplateAndOpensIn
     rushing.setField(5, Value("From Template"));
     rushing.update();
   }
-  prompter.answer(Answer::Yes);
-  openGame("2007", "Game3.mdb");
+  const fs::path game = root.games() / "2007" / "Game4.mdb";
+  const QString failed = "The game file " + QString::fromStdString(game.string()) +
+                         " could not be converted: it is damaged (the reader stopped on it). It is left as it was.";
+  const struct {
+    const char* fixtureName;
+    Answer answer;
+    bool opens;
+  } cases[] = {{"game_legacy.mdb", Answer::No, false},
+               {"contacts_crash_m58.mdb", Answer::Yes, false},
+               {"game_legacy.mdb", Answer::Yes, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fixtureName);
+    const std::string bytes = readBytes(fixture(c.fixtureName));
+    root.writeFile("YardMark/games/2007/Game4.mdb", bytes);
+    prompter.clear();
+    prompter.answer(c.answer);
+    const bool fails = c.answer == Answer::Yes && !c.opens;
+    if (fails) prompter.answer(Answer::Ok);
+    openGame("2007", "Game4.mdb");
 
-  EXPECT_EQ(prompter.texts(), QStringList{oldFileQuestion("Game3.mdb")});
-  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
-  EXPECT_EQ(readBytes(game.string() + ".jet"), legacy);
+    EXPECT_EQ(prompter.texts(), QStringList{oldFileQuestion("Game4.mdb")} + (fails ? QStringList{failed} : QStringList{}));
+    EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompter.records().back().icon, fails ? Icon::Exclamation : Icon::Question);
+    EXPECT_EQ(readBytes(game.string() + (c.opens ? ".jet" : "")), bytes) << "the original is kept";
+    EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), c.opens ? 2 : 1)
+        << "no .jet copy and no half-written file unless converted";
+    EXPECT_EQ(app.forms().find<DialogOpenGame>() == nullptr, c.opens);
+  }
   EXPECT_EQ(rowCount(game, "rushing"), 4) << "the template's row and the game's three";
-
   const frmNewGame* entry = app.forms().find<frmNewGame>();
   ASSERT_NE(entry, nullptr);
-  EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
   EXPECT_EQ(app.vars().openGamePath, handedOver(game));
   EXPECT_EQ(entry->txtOwnTeamName->text(), "Eagles");
   EXPECT_EQ(entry->txtOppTeamName->text(), "Hawks");
   EXPECT_EQ(entry->txtQuarter1Own->text(), "7");
-}
-
-TEST_F(OpenDeleteTest, AnOldGameRefusedOrFailingStaysAsItWasAndTheDialogStays) {
-  const fs::path game = root.games() / "2007" / "Game4.mdb";
-  const QString told = "The game file " + QString::fromStdString(game.string()) +
-                       " could not be converted: it is damaged (the reader stopped on it). It is left as it was.";
-  const std::pair<const char*, Answer> cases[] = {{"game_legacy.mdb", Answer::No},
-                                                  {"contacts_crash_m58.mdb", Answer::Yes}};
-  for (const auto& [fixtureName, answer] : cases) {
-    SCOPED_TRACE(fixtureName);
-    const std::string bytes = readBytes(fixture(fixtureName));
-    root.writeFile("YardMark/games/2007/Game4.mdb", bytes);
-    prompter.clear();
-    prompter.answer(answer);
-    if (answer == Answer::Yes) prompter.answer(Answer::Ok);
-    openGame("2007", "Game4.mdb");
-
-    EXPECT_EQ(prompter.texts(), answer == Answer::Yes ? (QStringList{oldFileQuestion("Game4.mdb"), told})
-                                                      : QStringList{oldFileQuestion("Game4.mdb")});
-    EXPECT_EQ(prompter.records().back().icon, answer == Answer::Yes ? Icon::Exclamation : Icon::Question);
-    EXPECT_EQ(readBytes(game), bytes);
-    EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1)
-        << "no .jet copy and no half-written file";
-      EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
-  }
 }
 
 TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsReason) {
@@ -228,9 +223,7 @@ TEST_F(OpenDeleteTest, OpenAndDeleteActOnThePickedFileNeverOnItsTwin) {
     const fs::path file = root.games() / "2007" / name;
     openGame("2007", name);
     flushDeletes();
-    const frmNewGame* entry = app.forms().find<frmNewGame>();
-    EXPECT_EQ(entry->gameFilePath(), file);
-    EXPECT_EQ(entry->txtOwnTeamName->text(), own);
+    EXPECT_EQ(app.forms().find<frmNewGame>()->gameFilePath(), file);
     EXPECT_EQ(app.vars().openGamePath, handedOver(file));
   }
   app.forms().find<frmNewGame>()->unload();
