@@ -182,7 +182,7 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsRe
 // The entry form holds one game: opening it again keeps the form, another replaces it, the
 // held game cannot be deleted, and deleting another leaves the shared values alone.
 TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptAndOnlyAnotherIsReplacedOrDeleted) {
-  const fs::path first = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
   const fs::path second = writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
   writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Lost);
   openGame("2007", "Game1.mdb");
@@ -213,26 +213,16 @@ TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptAndOnlyAnotherIsReplacedOrDele
 }
 
 // Files the screen cannot tell apart: twins in letter case (copied from another computer) and
-// a name that is not valid UTF-8. Open and Delete act on the file picked, never on its twin.
-TEST_F(OpenDeleteTest, OpenAndDeleteActOnThePickedFileNeverOnItsTwin) {
-  const std::pair<const char*, const char*> files[] = {{"Game1.mdb", "Eagles"}, {"game1.mdb", "Lions"},
-                                                       {"Game\xff.mdb", "Owls"}};
-  for (const auto& [name, own] : files) writeGame(root, std::string("YardMark/games/2007/") + name, Result::Won, own);
-  for (const auto& [name, own] : files) {
-    SCOPED_TRACE(own);
-    const fs::path file = root.games() / "2007" / name;
-    openGame("2007", name);
-    flushDeletes();
-    EXPECT_EQ(app.forms().find<frmNewGame>()->gameFilePath(), file);
-    EXPECT_EQ(app.vars().openGamePath, handedOver(file));
+// a name that is not valid UTF-8. Delete acts on the file picked, never on its twin.
+TEST_F(OpenDeleteTest, DeleteActsOnThePickedFileNeverOnItsTwin) {
+  const char* const files[] = {"Game1.mdb", "game1.mdb", "Game\xff.mdb"};
+  for (const char* name : files) writeGame(root, std::string("YardMark/games/2007/") + name, Result::Won);
+  for (size_t i = 0; i < std::size(files); ++i) {
+    SCOPED_TRACE(i);
+    deleteGame("2007", files[i], Answer::Yes);
+    EXPECT_FALSE(fs::exists(root.games() / "2007" / files[i]));
+    for (size_t j = i + 1; j < std::size(files); ++j) EXPECT_TRUE(fs::exists(root.games() / "2007" / files[j]));
   }
-  app.forms().find<frmNewGame>()->unload();
-  for (const auto& [name, own] : files) {
-    SCOPED_TRACE(own);
-    deleteGame("2007", name, Answer::Yes);
-    EXPECT_FALSE(fs::exists(root.games() / "2007" / name));
-  }
-  EXPECT_TRUE(fs::is_empty(root.games() / "2007"));
 }
 
 }  // namespace
