@@ -95,13 +95,8 @@ TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
 TEST_F(DetailViewTest, ExportCsvWritesTheFilesAndAsksBeforeReplacingThem) {
   const fs::path folder = root.dir() / "csv";
   viewer->fileDialogs.csvFolder = [&] { return QString::fromStdString(folder.string()); };
-  prompter.answer(Answer::Ok);
-  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
-  for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
-  EXPECT_NE(readBytes(folder / "results.csv").find("Hawks4"), std::string::npos);
-
   root.writeFile("csv/results.csv", "kept");
-  prompter.clear();
+  root.writeFile("csv/team.csv", "kept");
   prompter.answer(Answer::No);
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   EXPECT_TRUE(prompter.texts().at(0).contains("already holds results.csv, team.csv"));
@@ -109,6 +104,7 @@ TEST_F(DetailViewTest, ExportCsvWritesTheFilesAndAsksBeforeReplacingThem) {
   EXPECT_EQ(readBytes(folder / "results.csv"), "kept");
   prompter.answer(Answer::Yes).answer(Answer::Ok);
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
   EXPECT_NE(readBytes(folder / "results.csv").find("Hawks4"), std::string::npos);
 }
 

@@ -9,11 +9,7 @@ namespace yardmark::test {
 namespace {
 
 
-struct Call {
-  BrowserCommand command;
-  ExecOption option;
-  bool operator==(const Call&) const = default;
-};
+using Call = std::pair<BrowserCommand, ExecOption>;
 
 class FakeCommands : public BrowserCommands {
  public:
