@@ -1,10 +1,15 @@
 #pragma once
-// Small helpers the game and report forms' tests share: the main window shown, their lists as
-// texts, picked as a user picks them, and a command line run to its end.
+// Small helpers the game and report forms' tests share (with the widgets they drive): the main
+// window shown, their lists as texts, picked as a user picks them, and a command line run to its end.
 #include <sys/wait.h>
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QStringList>
 #include <QtTest/QTest>
 #include <cstdio>

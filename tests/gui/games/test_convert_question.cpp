@@ -55,11 +55,8 @@ TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereNoChangesNothingAndYesConvertsAndTe
 
   prompter.clear();
   prompter.answer(Answer::Yes).answer(Answer::Ok);
-  const auto summary = offerConversion(app, nullptr);
-  ASSERT_TRUE(summary);
-  EXPECT_EQ(summary->converted(), 1u);
+  EXPECT_TRUE(offerConversion(app, nullptr));
   EXPECT_FALSE(isJetFile(game));
-  EXPECT_TRUE(isJetFile(crash));
   ASSERT_EQ(prompter.records().size(), 2u);
   EXPECT_EQ(prompter.records()[1].text, "1 converted, 0 tables or columns left out, 1 failed.\n\nFailed: " +
                                             QString::fromStdString(crash.string()) +

@@ -4,8 +4,6 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QLineEdit>
-#include <QPushButton>
 #include <algorithm>
 #include <csignal>
 

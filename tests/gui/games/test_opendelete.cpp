@@ -1,10 +1,7 @@
 // File > Open with its season synopsis and File > Delete: the shared folder and file lists,
 // the counts, the path handed over in lower case, the question, the failures, and the game
 // that the entry form holds.
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 
 #include "support/GameFiles.h"
 #include "support/ReportsTestKit.h"
@@ -30,20 +27,18 @@ QStringList synopsis(const DialogOpenGame& d) {
 
 class OpenDeleteTest : public ShownShellTest {
  protected:
-  // Opens a game through File > Open as the user would: year, file, Ok.
-  void openGame(const char* year, const char* file) {
-    auto& d = app.forms().show<DialogOpenGame>();
+  // Picks year and file in File > Open or File > Delete as the user would, and clicks Ok.
+  template <class Dialog>
+  void confirmIn(const char* year, const char* file) {
+    auto& d = app.forms().show<Dialog>();
     pick(d.Dir1, year);
     pick(d.File1, file);
     QTest::mouseClick(d.OkButton, Qt::LeftButton);
   }
-  // Deletes through File > Delete, answering the question.
+  void openGame(const char* year, const char* file) { confirmIn<DialogOpenGame>(year, file); }
   void deleteGame(const char* year, const char* file, Answer answer) {
-    auto& d = app.forms().show<DialogDeleteGame>();
-    pick(d.Dir1, year);
-    pick(d.File1, file);
     prompter.answer(answer);
-    QTest::mouseClick(d.OkButton, Qt::LeftButton);
+    confirmIn<DialogDeleteGame>(year, file);
   }
   QString handedOver(const fs::path& file) const { return QString::fromStdString(handOverPath(file)); }
 };

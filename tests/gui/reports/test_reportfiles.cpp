@@ -1,11 +1,5 @@
 // Reports > View and Reports > Delete: the reports folder's pages, opened in the viewer or
 // deleted after a question.
-#include <QAction>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QtTest/QTest>
 
 #include "gui/reports/DialogDeleteReport.h"
 #include "gui/reports/DialogOpenReport.h"
@@ -41,21 +35,17 @@ TEST_F(ReportFilesTest, ViewListsThePagesAndShowsTheChosenOneOrNamesWhyNot) {
   auto* open = app.forms().find<DialogOpenReport>();
   ASSERT_NE(open, nullptr);
   EXPECT_EQ(rows(open->File1), (QStringList{"Gone.htm", "Notes.htm", "old.html", "Week1.htm"}));
-  const std::pair<const char*, QString> refusals[] = {
-      {"", "Plz select the file."},
-      {"Notes.htm", "Cannot show the report 'Notes.htm': it is not a report page."},
-      {"Gone.htm", "Cannot show the report 'Gone.htm': the file does not exist."}};
-  for (const auto& [name, message] : refusals) {
-    SCOPED_TRACE(message.toStdString());
-    prompter.clear();
-    prompter.answer(Answer::Ok);
-    if (*name) pick(open->File1, name);
-    fs::remove(reports() / "Gone.htm");  // after it was chosen
-    QTest::mouseClick(open->OKButton, Qt::LeftButton);
-    EXPECT_EQ(prompter.texts(), QStringList{message});
-    EXPECT_EQ(app.forms().find<DialogOpenReport>(), open);
-    EXPECT_EQ(app.forms().find<frmViewReport>(), nullptr);
-  }
+  prompter.answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok);
+  confirm(*open, "");
+  confirm(*open, "Notes.htm");
+  pick(open->File1, "Gone.htm");
+  fs::remove(reports() / "Gone.htm");  // after it was chosen
+  confirm(*open, "");
+  EXPECT_EQ(prompter.texts(), (QStringList{"Plz select the file.",
+                                           "Cannot show the report 'Notes.htm': it is not a report page.",
+                                           "Cannot show the report 'Gone.htm': the file does not exist."}));
+  EXPECT_EQ(app.forms().find<DialogOpenReport>(), open);
+  EXPECT_EQ(app.forms().find<frmViewReport>(), nullptr);
   // Back from another form: the list is read again and the report chosen stays chosen.
   pick(open->File1, "Week1.htm");
   write("Week2.htm", "<html><body>Second week</body></html>");

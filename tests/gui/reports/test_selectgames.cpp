@@ -1,10 +1,5 @@
 // The games of a report: year folders, moving games between the lists, and "Generate Reports"
 // from the menu to the report file.
-#include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QtTest/QTest>
 
 #include "gui/reports/DialogNewReport.h"
 #include "gui/reports/DialogOpenReport.h"
@@ -20,10 +15,8 @@ namespace fs = std::filesystem;
 GameRows game(const std::string& opp, double number, bool won, const std::string& runner) {
   return {.header = {headerRow("Eagles", opp, 2007, number, won)},
           .quarter = {{7, 0, 3, 0, 0, 7, 0, 0, 3, 21}},
-          .teamStats = {Row(20, Value(3.0))},
-          .rushing = {{5, 20, 1, 0, runner}, {3, 9, 0, 0, "Jones Al "}},
-          .passing = {{10, 6, 80, 1, 0, "Brown Tom "}},
-          .defense = {{4, 1, 0, 0, 0, 0, 0, 0, "Stone Max "}}};
+          .rushing = {{5, 20, 1, 0, runner}},
+          .passing = {{10, 6, 80, 1, 0, "Brown Tom "}}};
 }
 
 class SelectGamesTest : public ShownShellTest {
@@ -79,23 +72,16 @@ TEST_F(SelectGamesTest, MovesGamesOfTwoYearsIntoOneSortedListByMouseAndKeys) {
   EXPECT_TRUE(rows(form->listDatabase).isEmpty());
   EXPECT_EQ(rows(form->File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
 
-  const std::pair<std::function<void()>, QString> refusals[] = {
-      {[&] { click(form->cmdRemoveDatabase); }, "Please select database to be removed from Selected Database list"},
-      {[&] { click(form->cmdGenerateReports); }, "Please select one/more databases in order to generate reports."},
-      {[&] {
-         pick(form->Dir1, "2008");
-         click(form->cmdAddAll);
-       },
-       "No more database can be selected."},
-      {[&] { click(form->cmdAddDatabase); }, "Please select folder and database"},
-  };
-  for (const auto& [act, message] : refusals) {
-    SCOPED_TRACE(message.toStdString());
-    prompter.clear();
-    prompter.answer(Answer::Ok);
-    act();
-    EXPECT_EQ(prompter.texts(), QStringList{message});
-  }
+  // Moves with nothing to move, each told once; the form stays.
+  prompter.answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok);
+  click(form->cmdRemoveDatabase);
+  click(form->cmdGenerateReports);
+  pick(form->Dir1, "2008");
+  click(form->cmdAddAll);
+  click(form->cmdAddDatabase);
+  EXPECT_EQ(prompter.texts(), (QStringList{"Please select database to be removed from Selected Database list",
+                                           "Please select one/more databases in order to generate reports.",
+                                           "No more database can be selected.", "Please select folder and database"}));
   EXPECT_NE(app.forms().find<frmNewReport>(), nullptr);
 }
 

@@ -1,10 +1,7 @@
 // The viewer's season detail toggle and its PDF and CSV exports, on a season generated as
 // Reports > New generates it.
 #include <QPrinter>
-#include <QPushButton>
-#include <QTextBrowser>
 #include <QTextDocument>
-#include <QtTest/QTest>
 
 #include "core/files/DataTree.h"
 #include "core/page/CsvExport.h"

@@ -1,13 +1,10 @@
 // The report viewer's print commands: their flow over a fake that can fail, and the paper.
-#include <QPushButton>
-#include <QtTest/QTest>
 
 #include "gui/reports/frmViewReport.h"
 #include "support/ReportsTestKit.h"
 
 namespace yardmark::test {
 namespace {
-
 
 using Call = std::pair<BrowserCommand, ExecOption>;
 
@@ -72,8 +69,7 @@ TEST_F(ViewReportTest, PermissionDeniedAsksForCopiesAndPrintsThemWithoutADialog)
     int prints;
     bool wrong;
   };
-  const Case cases[] = {{" 2 ", 2, false}, {"2.5", 3, false}, {"abc", 0, true},
-                        {"0", 0, true},    {"", 0, true},     {std::nullopt, 0, false}};
+  const Case cases[] = {{" 2 ", 2, false}, {"2.5", 3, false}, {"abc", 0, true}, {"0", 0, true}, {std::nullopt, 0, false}};
   fake->failPrompted = "Permission denied";
   click(viewer->cmdPageSetup);
   for (const Case& c : cases) {
