@@ -96,16 +96,14 @@ TEST_F(ReportFilesTest, DeletesOnlyAfterYesWithItsDetailPageAndSaysWhyItCannot) 
   EXPECT_TRUE(fs::exists(reports() / "detail" / "Week3.htm"));
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), nullptr);
 
-  for (const std::string name : {"Week1.htm", "Week\xff.htm"}) {
-    SCOPED_TRACE(name);
-    write(name, "<html><body>Report " + name + "</body></html>");
-    confirm(app.forms().show<DialogOpenReport>(), name);
-    EXPECT_EQ(app.forms().find<frmViewReport>()->shownFile(), reports() / name);
-    prompter.answer(Answer::Yes);
-    confirm(app.forms().show<DialogDeleteReport>(), name);
-    EXPECT_EQ(app.forms().find<frmViewReport>(), nullptr);
-    EXPECT_FALSE(fs::exists(reports() / name));
-  }
+  const std::string odd = "Week\xff.htm";
+  write(odd, "<html><body>Report</body></html>");
+  confirm(app.forms().show<DialogOpenReport>(), odd);
+  EXPECT_EQ(app.forms().find<frmViewReport>()->shownFile(), reports() / odd);
+  prompter.answer(Answer::Yes);
+  confirm(app.forms().show<DialogDeleteReport>(), odd);
+  EXPECT_EQ(app.forms().find<frmViewReport>(), nullptr);
+  EXPECT_FALSE(fs::exists(reports() / odd));
 }
 
 }  // namespace
