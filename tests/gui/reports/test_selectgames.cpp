@@ -51,7 +51,6 @@ class SelectGamesTest : public ShownShellTest {
 TEST_F(SelectGamesTest, MovesGamesOfTwoYearsIntoOneSortedListByMouseAndKeys) {
   app.vars().currentReportName = "2007_GM1.htm";
   frmNewReport* form = &app.forms().show<frmNewReport>();
-  EXPECT_EQ(rows(form->Dir1), (QStringList{"2006", "2007", "2008"}));
   pick(form->Dir1, "2007");
   // Ordered as the game dialogs list the same folder: Game2 before Game10.
   EXPECT_EQ(rows(form->File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
