@@ -1,16 +1,40 @@
 #pragma once
-// Small helpers the game and report forms' tests share: their lists as texts, picked as a
-// user picks them, and a command line run to its end.
+// Small helpers the game and report forms' tests share (with the widgets they drive): the main
+// window shown, their lists as texts, picked as a user picks them, and a command line run to its end.
 #include <sys/wait.h>
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QStringList>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
+#include "support/GuiFixture.h"
+
+// Failures show texts, not bytes.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace yardmark::test {
+
+// The main window on a fresh root, shown at a size the dialogs fit in.
+class ShownShellTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    window->resize(1000, 760);
+    window->show();
+  }
+  // Forms that were unloaded are gone once their deferred deletion has run.
+  static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
 
 // The texts of a list's rows, in order.
 inline QStringList rows(const QListWidget* list) {

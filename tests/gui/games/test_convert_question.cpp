@@ -37,69 +37,57 @@ struct StartUp : testing::Test {
   }
 };
 
-TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereAndNoChangesNothingTillTheNextStart) {
+TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereNoChangesNothingAndYesConvertsAndTellsTheFailures) {
   root.copyTemplate("YardMark/games/2007/Game1.mdb");
   EXPECT_FALSE(offerConversion(app, nullptr));
   EXPECT_TRUE(prompter.records().empty());
   const std::string legacy = readBytes(fixture("game_legacy.mdb"));
   const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
-  root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
-  for (int start = 0; start < 2; ++start) {
-    prompter.answer(Answer::No);
-    EXPECT_FALSE(offerConversion(app, nullptr));
-  }
-  ASSERT_EQ(prompter.records().size(), 2u);
-  const auto& asked = prompter.records()[1];
-  EXPECT_EQ(asked.text,
-            "The data folder holds 2 files kept by the earlier version of YardMark, which must be converted before "
-            "they can be opened. Each original is kept beside its new file, under its name with .jet added.\n\n"
-            "Convert them now?");
-  EXPECT_EQ(asked.buttons, Buttons::YesNo);
-  EXPECT_EQ(readBytes(game), legacy);
-  EXPECT_FALSE(fs::exists(game.string() + ".jet"));
-}
-
-TEST_F(StartUp, YesConvertsAndTellsTheFailures) {
-  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", readBytes(fixture("game_legacy.mdb")));
   const fs::path crash = root.writeFile("YardMark/games/2007/Game4.mdb", readBytes(fixture("contacts_crash_m58.mdb")));
+  prompter.answer(Answer::No);
+  EXPECT_FALSE(offerConversion(app, nullptr));
+  EXPECT_EQ(prompter.texts(),
+            QStringList{"The data folder holds 2 files kept by the earlier version of YardMark, which must be converted "
+                        "before they can be opened. Each original is kept beside its new file, under its name with .jet "
+                        "added.\n\nConvert them now?"});
+  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+  expectUntouched(game, legacy);
+
+  prompter.clear();
   prompter.answer(Answer::Yes).answer(Answer::Ok);
-  const auto summary = offerConversion(app, nullptr);
-  ASSERT_TRUE(summary);
-  EXPECT_EQ(summary->converted(), 1u);
+  EXPECT_TRUE(offerConversion(app, nullptr));
   EXPECT_FALSE(isJetFile(game));
-  EXPECT_TRUE(isJetFile(crash));
   ASSERT_EQ(prompter.records().size(), 2u);
   EXPECT_EQ(prompter.records()[1].text, "1 converted, 0 tables or columns left out, 1 failed.\n\nFailed: " +
                                             QString::fromStdString(crash.string()) +
                                             ": it is damaged (the reader stopped on it); the file is left as it was");
 }
 
+// When a game is opened and at start-up alike.
 TEST_F(StartUp, StopKillsAReaderThatHangsAndLeavesThatFileAndTheRestAsTheyWere) {
   const std::string legacy = readBytes(fixture("game_legacy.mdb"));
   const fs::path done = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
   const fs::path hangs = root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
   const fs::path after = root.writeFile("YardMark/games/2007/Game5.mdb", legacy);
-  StopWhileHanging user(root.dir() / "bin", "dlgConvertProgress", "Game4");
+  {
+    StopWhileHanging user(root.dir() / "bin", "dlgConvertProgress", "Game4");
+    prompter.answer(Answer::Yes);
+    EXPECT_FALSE(offerConversionOf(app, hangs, through(user)));
+    expectStoppedAtOnce(user);
+    EXPECT_EQ(prompter.records().size(), 1u);  // the question only
+  }
+  expectUntouched(hangs, legacy);
+
+  StopWhileHanging user(root.dir() / "bin2", "dlgConvertProgress", "Game4");
   prompter.answer(Answer::Yes).answer(Answer::Ok);
-  const auto summary = offerConversion(app, nullptr, through(user));
+  offerConversion(app, nullptr, through(user));
   expectStoppedAtOnce(user);
   EXPECT_FALSE(isJetFile(done));
   expectUntouched(hangs, legacy);
   expectUntouched(after, legacy);
-  ASSERT_EQ(prompter.records().size(), 2u);
-  EXPECT_EQ(prompter.records()[1].text,
+  ASSERT_EQ(prompter.records().size(), 3u);
+  EXPECT_EQ(prompter.records()[2].text,
             "1 converted, 0 tables or columns left out, 0 failed. Stopped before 2 more, left as they were.");
-}
-
-TEST_F(StartUp, StoppingTheConversionOfAGameBeingOpenedLeavesItAsItWas) {
-  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
-  const fs::path game = root.writeFile("YardMark/games/2007/Game4.mdb", legacy);
-  StopWhileHanging user(root.dir() / "bin", "dlgConvertProgress", "Game4");
-  prompter.answer(Answer::Yes);
-  EXPECT_FALSE(offerConversionOf(app, game, through(user)));
-  expectStoppedAtOnce(user);
-  expectUntouched(game, legacy);
-  EXPECT_EQ(prompter.records().size(), 1u);  // the question only
 }
 
 }  // namespace

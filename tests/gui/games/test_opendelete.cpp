@@ -1,14 +1,13 @@
 // File > Open with its season synopsis and File > Delete: the shared folder and file lists,
 // the counts, the path handed over in lower case, the question, the failures, and the game
 // that the entry form holds.
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 
-#include "GamesFixture.h"
+#include "support/GameFiles.h"
+#include "support/ReportsTestKit.h"
 #include "core/db/Database.h"
 #include "core/db/Value.h"
+#include "support/ReportFixture.h"
 #include "core/games/GameFolder.h"
 #include "core/jet/JetFile.h"
 #include "gui/entry/frmNewGame.h"
@@ -26,22 +25,20 @@ QStringList synopsis(const DialogOpenGame& d) {
   return {d.lblGamesPlayed->text(), d.lblWins->text(), d.lblLosses->text(), d.lblTeams->text()};
 }
 
-class OpenDeleteTest : public GamesTest {
+class OpenDeleteTest : public ShownShellTest {
  protected:
-  // Opens a game through File > Open as the user would: year, file, Ok.
-  void openGame(const char* year, const char* file) {
-    auto& d = app.forms().show<DialogOpenGame>();
+  // Picks year and file in File > Open or File > Delete as the user would, and clicks Ok.
+  template <class Dialog>
+  void confirmIn(const char* year, const char* file) {
+    auto& d = app.forms().show<Dialog>();
     pick(d.Dir1, year);
     pick(d.File1, file);
     QTest::mouseClick(d.OkButton, Qt::LeftButton);
   }
-  // Deletes through File > Delete, answering the question.
+  void openGame(const char* year, const char* file) { confirmIn<DialogOpenGame>(year, file); }
   void deleteGame(const char* year, const char* file, Answer answer) {
-    auto& d = app.forms().show<DialogDeleteGame>();
-    pick(d.Dir1, year);
-    pick(d.File1, file);
     prompter.answer(answer);
-    QTest::mouseClick(d.OkButton, Qt::LeftButton);
+    confirmIn<DialogDeleteGame>(year, file);
   }
   QString handedOver(const fs::path& file) const { return QString::fromStdString(handOverPath(file)); }
 };
@@ -49,65 +46,39 @@ class OpenDeleteTest : public GamesTest {
 TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOver) {
   writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won, "Eagles", "Hawks");
   writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
-  writeGame(root, "YardMark/games/2007/Game10.mdb", Result::Won);
   writeDamaged(root, "YardMark/games/2007/Game4.mdb", Damage::ZeroBytes);
-  writeDamaged(root, "YardMark/games/2007/Game5.mdb", Damage::JetFile);
   root.writeFile("YardMark/games/2007/notes.txt", "not a game");
   fs::create_directories(root.games() / "2008");
   auto& d = app.forms().show<DialogOpenGame>();
   EXPECT_EQ(rows(d.Dir1), (QStringList{"2007", "2008"}));
-  EXPECT_EQ(d.File1->count(), 0);
-  EXPECT_EQ(synopsis(d), (QStringList{"Games Played: 0", "Wins: 0", "Losses: 0", "Select Year"}));
   EXPECT_FALSE(d.lblErrors->isVisibleTo(&d) || d.lblUnreadable->isVisibleTo(&d));
 
   // The files no one can read count as played; the games whose quarters do not add up are named.
   pick(d.Dir1, "2007");
-  EXPECT_EQ(rows(d.File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game4.mdb", "Game5.mdb", "Game10.mdb"}));
-  EXPECT_EQ(selected(d.File1), "Game1.mdb");
-  const QStringList season{"Games Played: 5", "Wins: 2", "Losses: 1", "Eagles Vs Hawks"};
+  EXPECT_EQ(rows(d.File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game4.mdb"}));
+  const QStringList season{"Games Played: 3", "Wins: 1", "Losses: 1", "Eagles Vs Hawks"};
   EXPECT_EQ(synopsis(d), season);
-  EXPECT_TRUE(d.lblErrors->isVisibleTo(&d));
-  EXPECT_EQ(d.lblErrors->text(), "Games with errors: 3");
-  EXPECT_EQ(d.lblErrors->toolTip(), "Game1.mdb\nGame2.mdb\nGame10.mdb");
-  EXPECT_TRUE(d.lblUnreadable->isVisibleTo(&d));
-  EXPECT_EQ(d.lblUnreadable->text(), "Unreadable Files: 2");
-  EXPECT_TRUE(d.lblUnreadable->toolTip().contains("Game5.mdb': it is a file of the earlier version of YardMark"));
-  EXPECT_EQ(rows(d.Dir1), (QStringList{"2007", "2008"})) << "the folder list stays on the games folder";
+  EXPECT_TRUE(d.lblErrors->isVisibleTo(&d) && d.lblUnreadable->isVisibleTo(&d));
+  EXPECT_EQ(d.lblErrors->text(), "Games with errors: 2");
+  EXPECT_EQ(d.lblErrors->toolTip(), "Game1.mdb\nGame2.mdb");
+  EXPECT_EQ(d.lblUnreadable->text(), "Unreadable Files: 1");
 
   // An empty year, picked with the keys: no files, the labels as they were, nothing to open.
   QTest::keyClick(d.Dir1, Qt::Key_Down);
-  EXPECT_EQ(selected(d.Dir1), "2008");
   EXPECT_EQ(d.File1->count(), 0);
   EXPECT_EQ(synopsis(d), season);
-  app.vars().currentGameYear = "2007";
   prompter.answer(Answer::Ok);
   QTest::mouseClick(d.OkButton, Qt::LeftButton);
   EXPECT_EQ(prompter.texts(), QStringList{"Please select the game."});
-  EXPECT_EQ(app.vars().currentGameYear, "0");
-  EXPECT_EQ(app.forms().find<DialogOpenGame>(), &d);
   EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
-  prompter.clear();
 
   openGame("2007", "Game2.mdb");
-  EXPECT_TRUE(prompter.records().empty());
+  EXPECT_EQ(prompter.records().size(), 1u);
   EXPECT_EQ(app.vars().openGamePath, handedOver(root.games() / "2007" / "Game2.mdb"));
   EXPECT_TRUE(app.vars().gameOpenedFromFile);
   EXPECT_EQ(app.vars().currentGameNumber, 0);
   EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
   EXPECT_NE(app.forms().find<frmNewGame>(), nullptr);
-}
-
-// Every row of a table as texts, without the renumbered key.
-std::vector<QStringList> rowsOf(const fs::path& file, const std::string& table) {
-  Database db(file, Database::Mode::ReadOnly);
-  Recordset rs = db.openRecordset("select * from " + table);
-  std::vector<QStringList> rows;
-  for (; rs.recordCount() > 0 && !rs.isEOF(); rs.moveNext()) {
-    QStringList row;
-    for (int i = 1; i < rs.fieldCount(); ++i) row << QString::fromStdString(textOf(rs.field(i)));
-    rows.push_back(row);
-  }
-  return rows;
 }
 
 QString oldFileQuestion(const char* name) {
@@ -116,9 +87,9 @@ QString oldFileQuestion(const char* name) {
          "is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
 }
 
-TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesIntoACopyOfTheTemplateAndOpensInTheEntryForm) {
-  const std::string legacy = readBytes(fixture("game_legacy.mdb"));
-  const fs::path game = root.writeFile("YardMark/games/2007/Game3.mdb", legacy);
+// An old game is converted on Yes into a copy of the template and opens in the entry form;
+// refused or failing, it stays as it was and so does the dialog.
+TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesOrLeftAsItWas) {
   {
     Recordset rushing = Database(root.databases() / "yardMark_master.mdb").openRecordset("select * from rushing");
     rushing.addNew();
@@ -126,58 +97,47 @@ TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesIntoACopyOfTheTemplateAndOpensIn
     rushing.setField(5, Value("From Template"));
     rushing.update();
   }
-  prompter.answer(Answer::Yes);
-  openGame("2007", "Game3.mdb");
-
-  ASSERT_EQ(prompter.records().size(), 1u) << prompter.texts().join(" | ").toStdString();
-  EXPECT_EQ(prompter.records()[0].text, oldFileQuestion("Game3.mdb"));
-  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
-  EXPECT_FALSE(isJetFile(game));
-  EXPECT_EQ(readBytes(game.string() + ".jet"), legacy);
-  EXPECT_EQ(rowsOf(game, "rushing"), (std::vector<QStringList>{{"1", "2", "0", "0", "From Template"},
-                                                               {"18", "87", "1", "0", "Marcus Delaney"},
-                                                               {"9", "41", "0", "1", "Tyrell Okafor"},
-                                                               {"4", "12", "0", "0", "Ben Whitcombe"}}));
-
-  const frmNewGame* entry = app.forms().find<frmNewGame>();
-  ASSERT_NE(entry, nullptr);
-  EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
-  EXPECT_EQ(app.vars().openGamePath, handedOver(game));
-  EXPECT_EQ(entry->txtOwnTeamName->text(), "Eagles");
-  EXPECT_EQ(entry->txtOppTeamName->text(), "Hawks");
-  EXPECT_EQ(entry->txtQuarter1Own->text(), "7");
-}
-
-TEST_F(OpenDeleteTest, AnOldGameRefusedOrFailingStaysAsItWasAndTheDialogStays) {
   const fs::path game = root.games() / "2007" / "Game4.mdb";
-  const QString told = "The game file " + QString::fromStdString(game.string()) +
-                       " could not be converted: it is damaged (the reader stopped on it). It is left as it was.";
-  const std::pair<const char*, Answer> cases[] = {{"game_legacy.mdb", Answer::No},
-                                                  {"contacts_crash_m58.mdb", Answer::Yes}};
-  for (const auto& [fixtureName, answer] : cases) {
-    SCOPED_TRACE(fixtureName);
-    const std::string bytes = readBytes(fixture(fixtureName));
+  const QString failed = "The game file " + QString::fromStdString(game.string()) +
+                         " could not be converted: it is damaged (the reader stopped on it). It is left as it was.";
+  const struct {
+    const char* fixtureName;
+    Answer answer;
+    bool opens;
+  } cases[] = {{"game_legacy.mdb", Answer::No, false},
+               {"contacts_crash_m58.mdb", Answer::Yes, false},
+               {"game_legacy.mdb", Answer::Yes, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fixtureName);
+    const std::string bytes = readBytes(fixture(c.fixtureName));
     root.writeFile("YardMark/games/2007/Game4.mdb", bytes);
     prompter.clear();
-    prompter.answer(answer);
-    if (answer == Answer::Yes) prompter.answer(Answer::Ok);
+    prompter.answer(c.answer);
+    const bool fails = c.answer == Answer::Yes && !c.opens;
+    if (fails) prompter.answer(Answer::Ok);
     openGame("2007", "Game4.mdb");
 
-    EXPECT_EQ(prompter.texts(), answer == Answer::Yes ? (QStringList{oldFileQuestion("Game4.mdb"), told})
-                                                      : QStringList{oldFileQuestion("Game4.mdb")});
-    EXPECT_EQ(prompter.records().back().icon, answer == Answer::Yes ? Icon::Exclamation : Icon::Question);
-    EXPECT_EQ(readBytes(game), bytes);
-    EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1)
-        << "no .jet copy and no half-written file";
-    EXPECT_NE(app.forms().find<DialogOpenGame>(), nullptr);
-    EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
+    EXPECT_EQ(prompter.texts(), QStringList{oldFileQuestion("Game4.mdb")} + (fails ? QStringList{failed} : QStringList{}));
+    EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompter.records().back().icon, fails ? Icon::Exclamation : Icon::Question);
+    EXPECT_EQ(readBytes(game.string() + (c.opens ? ".jet" : "")), bytes) << "the original is kept";
+    EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), c.opens ? 2 : 1)
+        << "no .jet copy and no half-written file unless converted";
+    EXPECT_EQ(app.forms().find<DialogOpenGame>() == nullptr, c.opens);
   }
+  EXPECT_EQ(rowCount(game, "rushing"), 4) << "the template's row and the game's three";
+  const frmNewGame* entry = app.forms().find<frmNewGame>();
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(app.vars().openGamePath, handedOver(game));
+  EXPECT_EQ(entry->txtOppTeamName->text(), "Hawks") << "the converted game is shown";
 }
 
-TEST_F(OpenDeleteTest, DeleteAsksFirstAndOnlyYesDeletes) {
+// Files the screen cannot tell apart, a twin in letter case (copied from another computer) and a
+// name that is not valid UTF-8, are deleted as picked, never the twin.
+TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsReason) {
   const fs::path game = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
-  const fs::path other = writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Won);
-  root.writeFile("YardMark/games/2007/Game1.mdb-journal", "left by a crash");
+  const fs::path twin = writeGame(root, "YardMark/games/2007/game1.mdb", Result::Won);
+  const fs::path odd = writeGame(root, "YardMark/games/2007/Game\xff.mdb", Result::Won);
   auto& d = app.forms().show<DialogDeleteGame>();
   prompter.answer(Answer::Ok);
   QTest::mouseClick(d.OkButton, Qt::LeftButton);
@@ -185,51 +145,38 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstAndOnlyYesDeletes) {
   prompter.clear();
 
   deleteGame("2007", "Game1.mdb", Answer::No);
-  ASSERT_EQ(prompter.texts(), QStringList{kSure});
-  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(prompter.records().at(0).buttons, Buttons::YesNo);
   EXPECT_TRUE(fs::exists(game));
+  // A folder in its place by the time Yes is clicked: the system's reason, and the dialog stays.
+  fs::remove(game);
+  fs::create_directories(game);
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  QTest::mouseClick(d.OkButton, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), (QStringList{kSure, kSure, "Error! Is a directory.  Please try again"}));
   EXPECT_EQ(app.forms().find<DialogDeleteGame>(), &d);
+  fs::remove(game);
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
   prompter.clear();
 
   deleteGame("2007", "Game1.mdb", Answer::Yes);
   EXPECT_EQ(prompter.texts(), QStringList{kSure});
   EXPECT_FALSE(fs::exists(game));
-  EXPECT_FALSE(fs::exists(game.string() + "-journal"));
-  EXPECT_TRUE(fs::exists(other));
+  EXPECT_TRUE(fs::exists(twin));
   EXPECT_EQ(app.vars().openGamePath, handedOver(game));
   EXPECT_EQ(app.vars().currentGameYear, "0");
   EXPECT_EQ(app.forms().find<DialogDeleteGame>(), nullptr);
+  deleteGame("2007", "Game\xff.mdb", Answer::Yes);
+  EXPECT_FALSE(fs::exists(odd));
+  EXPECT_TRUE(fs::exists(twin));
 }
 
-TEST_F(OpenDeleteTest, AFailingDeleteGivesTheSystemsReasonAndTheDialogStays) {
-  const fs::path game = root.games() / "2007" / "Game1.mdb";
-  const std::pair<bool, QString> cases[] = {{false, "Error! No such file or directory.  Please try again"},
-                                            {true, "Error! Is a directory.  Please try again"}};
-  for (const auto& [folderInstead, message] : cases) {
-    SCOPED_TRACE(message.toStdString());
-    writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
-    auto& d = app.forms().show<DialogDeleteGame>();
-    pick(d.Dir1, "2007");
-    fs::remove(game);  // gone, or a folder in its place, before Delete is clicked
-    if (folderInstead) fs::create_directories(game);
-    prompter.answer(Answer::Yes).answer(Answer::Ok);
-    QTest::mouseClick(d.OkButton, Qt::LeftButton);
-    EXPECT_EQ(prompter.texts(), (QStringList{kSure, message}));
-    EXPECT_EQ(app.forms().find<DialogDeleteGame>(), &d);
-    prompter.clear();
-    fs::remove_all(game);
-  }
-}
-
-// The entry form holds one game: opening it again keeps the form, another replaces it, the
-// held game cannot be deleted, and deleting another leaves the shared values alone.
-TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptAndOnlyAnotherIsReplacedOrDeleted) {
-  const fs::path first = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
+// The entry form holds one game: opening it again keeps the form, another replaces it, and the
+// held game cannot be deleted.
+TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptOnlyAnotherReplacesItAndItCannotBeDeleted) {
+  writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
   const fs::path second = writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
-  writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Lost);
   openGame("2007", "Game1.mdb");
   const QPointer<frmNewGame> entry = app.forms().find<frmNewGame>();
-  ASSERT_FALSE(entry.isNull());
   openGame("2007", "Game1.mdb");
   flushDeletes();
   EXPECT_EQ(app.forms().find<frmNewGame>(), entry.data());
@@ -238,55 +185,14 @@ TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptAndOnlyAnotherIsReplacedOrDele
   flushDeletes();
   EXPECT_TRUE(entry.isNull());
   const QPointer<frmNewGame> holder = app.forms().find<frmNewGame>();
-  ASSERT_FALSE(holder.isNull());
   EXPECT_EQ(holder->gameFilePath(), second);
-  const QString opened = handedOver(second);
-  EXPECT_EQ(app.vars().openGamePath, opened);
+  EXPECT_EQ(app.vars().openGamePath, handedOver(second));
 
   deleteGame("2007", "Game2.mdb", Answer::Ok);
   EXPECT_EQ(prompter.texts(),
             QStringList{"This game is open in the game entry form.  Close the entry form before you delete the game."});
   EXPECT_TRUE(fs::exists(second));
-  ASSERT_NE(app.forms().find<DialogDeleteGame>(), nullptr);
-  prompter.clear();
-
-  deleteGame("2007", "Game3.mdb", Answer::Yes);
-  EXPECT_FALSE(fs::exists(root.games() / "2007" / "Game3.mdb"));
-  EXPECT_EQ(app.vars().openGamePath, opened);
-  EXPECT_TRUE(app.vars().gameOpenedFromFile);
   EXPECT_EQ(app.forms().find<frmNewGame>(), holder.data());
-  EXPECT_TRUE(fs::exists(first));
-}
-
-// Files the screen cannot tell apart: twins in letter case (copied from another computer) and
-// a name that is not valid UTF-8. Open and Delete act on the file picked, never on its twin.
-TEST_F(OpenDeleteTest, OpenAndDeleteActOnThePickedFileNeverOnItsTwin) {
-  const std::pair<const char*, const char*> files[] = {{"Game1.mdb", "Eagles"}, {"game1.mdb", "Lions"},
-                                                       {"Game\xff.mdb", "Owls"}};
-  for (const auto& [name, own] : files) writeGame(root, std::string("YardMark/games/2007/") + name, Result::Won, own);
-  auto& d = app.forms().show<DialogOpenGame>();
-  pick(d.Dir1, "2007");
-  EXPECT_EQ(d.lblGamesPlayed->text(), "Games Played: 3");
-  for (const auto& [name, own] : files) {
-    SCOPED_TRACE(own);
-    const fs::path file = root.games() / "2007" / name;
-    openGame("2007", name);
-    flushDeletes();
-    const frmNewGame* entry = app.forms().find<frmNewGame>();
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->gameFilePath(), file);
-    EXPECT_EQ(entry->txtOwnTeamName->text(), own);
-    EXPECT_EQ(app.vars().openGamePath, handedOver(file));
-  }
-  app.forms().find<frmNewGame>()->unload();
-  for (const auto& [name, own] : files) {
-    SCOPED_TRACE(own);
-    deleteGame("2007", name, Answer::Yes);
-    EXPECT_EQ(prompter.texts(), QStringList{kSure});
-    EXPECT_FALSE(fs::exists(root.games() / "2007" / name));
-    prompter.clear();
-  }
-  EXPECT_TRUE(fs::is_empty(root.games() / "2007"));
 }
 
 }  // namespace
