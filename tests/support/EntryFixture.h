@@ -178,6 +178,24 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
     for (int i = 0; i < rowsList()->count(); ++i) texts << rowsList()->item(i)->text();
     return texts;
   }
+  void clickListed(int index) const {
+    QTest::mouseClick(rowsList()->viewport(), Qt::LeftButton, {},
+                      rowsList()->visualItemRect(rowsList()->item(index)).center());
+  }
+  // "Player B: 20 21 ..." as the rows list shows a row.
+  static QString asListed(const std::vector<std::string>& r) {
+    QString text = QString::fromStdString(r.back()) + QLatin1Char(':');
+    for (std::size_t i = 0; i + 1 < r.size(); ++i) text += QLatin1Char(' ') + QString::fromStdString(r[i]);
+    return text;
+  }
+  // Add New and Save in the other section: every view is reopened.
+  void otherSectionSaves() {
+    press(w<QAbstractButton>(other.addNew));
+    for (const auto& nb : other.boxes) QTest::keyClicks(w<QLineEdit>(nb.name), "1");
+    QTest::keyClicks(w<QComboBox>(other.combo)->lineEdit(), "Other Guy");
+    prompter.answer(Answer::Ok);
+    press(w<QAbstractButton>(other.button("Save").c_str()));
+  }
   // What the widgets offer: Edit, Delete and the four moves alike, the boxes and the name alike.
   PlayerSection::Controls controlsShown() const {
     const bool moves = button("Edit")->isEnabled(), boxes = combo()->isEnabled();

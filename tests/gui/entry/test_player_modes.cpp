@@ -1,6 +1,6 @@
 // The modes of the player-section engine: what each offers, the widgets following the mode,
-// and the modes across the form's life: activation, the all-sections check, another section's
-// save and writes the database refuses.
+// and the modes across the form's life: activation, the all-sections check and writes the
+// database refuses.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -44,9 +44,9 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
   prompter.answer(Answer::Ok);
   vars.checkAllSections();
   EXPECT_TRUE(vars.emptyFieldFound);
-  EXPECT_EQ(prompter.texts().at(0).toStdString(), "Fields cannot be empty.  Please enter " +
-                                                         std::string(c.section == EntrySection::Defense ? "" : "Offense ") +
-                                                         c.name + " data.");
+  EXPECT_EQ(prompter.texts().at(0).toStdString(),
+            "Fields cannot be empty.  Please enter " +
+                std::string(c.section == EntrySection::Defense ? "" : "Offense ") + c.name + " data.");
   prompter.clear();
 
   typeRow(row(3, "Doe Jane"));
@@ -121,36 +121,6 @@ TEST_P(SectionModes, ActivationKeepsTypingWhileAddingOrEditing) {
   }
   activate();
   EXPECT_EQ(mode(), Mode::Empty);
-}
-
-TEST_P(SectionModes, AnEditKeepsItsRowWhenAnotherSectionsSaveReopensEveryView) {
-  seedRows(3);
-  start();
-  auto otherSaves = [&] {  // Add New and Save in the other section: every view is reopened
-    press(w<QAbstractButton>(other.addNew));
-    for (const auto& nb : other.boxes) QTest::keyClicks(w<QLineEdit>(nb.name), "1");
-    QTest::keyClicks(w<QComboBox>(other.combo)->lineEdit(), "Other Guy");
-    prompter.answer(Answer::Ok);
-    press(w<QAbstractButton>(other.button("Save").c_str()));
-  };
-
-  press(button("Previous"));
-  press(button("Edit"));
-  QTest::keyClicks(box(0), "5");
-  otherSaves();
-  prompter.answer(Answer::Ok);
-  press(button("Save"));
-  auto second = row(20, "Player B");
-  second[0] = "205";
-  EXPECT_EQ(rows(), (Rows{row(10, "Player A"), second, row(30, "Player C")}));
-
-  // The same for a silent save.
-  press(button("First"));
-  press(button("Edit"));
-  QTest::keyClicks(box(0), "1");
-  otherSaves();
-  app.vars().checkAllSections();
-  EXPECT_EQ(rows().at(0).at(0), "101");
 }
 
 TEST_P(SectionModes, ASaveIntoARemovedGameFileIsToldAndClosingAsksFirst) {
