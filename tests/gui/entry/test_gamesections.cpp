@@ -1,5 +1,5 @@
 // The three game-level sections: their modes, their checks and messages, what a save stores,
-// Edit and a second save, one row per table, and a save the database refuses.
+// Edit and a second save, and one row per table.
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,7 +15,6 @@ namespace {
 using GameMode = GameLevelSection::Mode;
 using S = EntrySection;
 
-const char* const kUpdated = "Updated successfully";
 const char* const kEmptyValues = "Empty values can not be saved/updated.";
 
 double num(const Value& v) { return v.isNumber() ? v.number() : -1; }
@@ -82,15 +81,9 @@ TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits
   prompter.clear();
   prompter.answer(Answer::Ok);
   click("cmdhSave");
-  EXPECT_EQ(prompter.texts(), QStringList{kUpdated});
+  EXPECT_EQ(prompter.texts(), QStringList{"Updated successfully"});
   EXPECT_EQ(readRows(file, "header"), std::vector<Row>{headerRow("Eagles", "Hawks", 2007, 3, true)});
   expectHeaderIn(*form, GameMode::Browsing);
-
-  // A silent save before Edit (File > Save) edits the row the first save added.
-  prompter.clear();
-  prompter.answer(Answer::Ok);
-  window->fmSaveFileStat->trigger();
-  EXPECT_EQ(prompter.texts(), QStringList{"Fields cannot be empty.  Please enter Game Information Score data."});
   click("cmdhEdit");
   expectHeaderIn(*form, GameMode::Editing);
   EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName);
@@ -154,26 +147,6 @@ TEST_F(EntryTest, RepeatedSavesKeepOneRowInEachGameLevelTableTeamStatisticsOppon
   std::vector<double> columns(20);
   std::iota(columns.begin(), columns.end(), 1.0);
   EXPECT_EQ(numbers(readRows(file, "teamStats").at(0)), columns);
-}
-
-TEST_F(EntryTest, ASaveRefusedByABusyDatabaseIsReportedAndCanBeRepeated) {
-  const auto file = makeGame();
-  openGame();
-  fillHeader();
-  {
-    Database other(file);  // another program holds the file for writing
-    Database::Transaction lock(other);
-    prompter.answer(Answer::Ok);
-    click("cmdhSave");
-    ASSERT_EQ(prompter.texts().size(), 1);
-    EXPECT_TRUE(prompter.texts()[0].contains("locked")) << prompter.texts()[0].toStdString();
-    EXPECT_EQ(mode(S::Header), GameMode::Adding);
-  }
-  prompter.clear();
-  prompter.answer(Answer::Ok);
-  click("cmdhSave");
-  EXPECT_EQ(prompter.texts(), QStringList{kUpdated});
-  EXPECT_EQ(readRows(file, "header").size(), 1u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
@@ -38,15 +39,23 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
     EXPECT_EQ(mode(), m);
     EXPECT_EQ(controlsShown(), PlayerSection::controlsIn(m)) << "mode " << static_cast<int>(m);
   };
+  const int frame = c.table - kRushing + 4, tab2 = form->SSTab2->currentIndex();
+  EXPECT_TRUE(w<QGroupBox>(("Frame" + std::to_string(frame)).c_str())->isAncestorOf(combo()));
   expectMode(Mode::Empty);
   press(addNew());
   expectMode(Mode::Adding);
+  // The check tells what is missing and shows the page of the section.
+  form->selectTabs(0, (tab2 + 1) % 3);
   prompter.answer(Answer::Ok);
   vars.checkAllSections();
   EXPECT_TRUE(vars.emptyFieldFound);
-  EXPECT_EQ(prompter.texts().at(0).toStdString(),
-            "Fields cannot be empty.  Please enter " +
-                std::string(c.section == EntrySection::Defense ? "" : "Offense ") + c.name + " data.");
+  EXPECT_EQ(prompter.texts().at(0).toStdString(), "Fields cannot be empty.  Please enter " +
+                                                         std::string(c.section == EntrySection::Defense ? "" : "Offense ") +
+                                                         c.name + " data.");
+  EXPECT_EQ(form->SSTab1->currentIndex(), c.section == EntrySection::Defense ? 3 : 2);
+  if (frame < 7) {
+    EXPECT_EQ(form->SSTab2->currentIndex(), tab2);
+  }
   prompter.clear();
 
   typeRow(row(3, "Doe Jane"));

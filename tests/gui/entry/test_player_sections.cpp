@@ -1,10 +1,9 @@
 // The five player sections driven by their buttons, each run through the same cases from the
 // table the engine reads: adding into an empty table, then moves, the rows list, an edit and
-// deletes over three rows; and the all-sections check on closing.
+// deletes over three rows.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -127,33 +126,6 @@ TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFive, Sections, kAllFive, sectionName);
-
-TEST_F(EntryTest, ClosingSavesCompleteAddsAndShowsThePageOfAnIncompleteOne) {
-  const auto game = makeGame();
-  addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
-  addRows(game, "quarter", {Row{0, 7, 3, 0, 0, 7, 0, 0, 3, 14}});
-  addRows(game, "teamStats", {Row(20, Value(1))});
-  openGame();
-  for (std::size_t i = 0; i < kPlayerSections.size(); ++i)
-    EXPECT_TRUE(w<QGroupBox>(("Frame" + std::to_string(i + 4)).c_str())->isAncestorOf(w(kPlayerSections[i].combo)));
-
-  // Closing with an add under way and its name missing: that page is shown and the user asked.
-  const auto& rushing = kPlayerSections[0];
-  const auto& defense = kPlayerSections[4];
-  click(rushing.addNew);
-  for (const auto& nb : rushing.boxes) type(nb.name, "5");
-  QTest::keyClicks(w<QComboBox>(rushing.combo)->lineEdit(), "Walk On");
-  click(defense.addNew);
-  for (const auto& nb : defense.boxes) type(nb.name, "1");
-  prompter.answer(Answer::Ok).answer(Answer::Yes);
-  EXPECT_FALSE(form->unload());
-  EXPECT_EQ(prompter.texts().at(0), "Fields cannot be empty.  Please enter Defense data.");
-  EXPECT_EQ(form->SSTab1->currentIndex(), 3);
-  QTest::keyClicks(w<QComboBox>(defense.combo)->lineEdit(), "Walk Off");
-  EXPECT_TRUE(form->unload()) << "everything complete: no question";
-  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"5", "5", "5", "5", "Walk On"}}));
-  EXPECT_EQ(rowsOf(game, "defense").at(0).back(), "Walk Off");
-}
 
 }  // namespace
 }  // namespace yardmark::test
