@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <numeric>
+#include <tuple>
 
 #include "gui/shell/MDIForm1.h"
 #include "support/EntryFixture.h"
@@ -17,13 +17,6 @@ using GameMode = GameLevelSection::Mode;
 using S = EntrySection;
 
 const char* const kEmptyValues = "Empty values can not be saved/updated.";
-
-double num(const Value& v) { return v.isNumber() ? v.number() : -1; }
-std::vector<double> numbers(const Row& row) {
-  std::vector<double> n;
-  for (const Value& v : row) n.push_back(num(v));
-  return n;
-}
 
 TEST(GameLevelModes, EachModeOffersItsControls) {
   // Typed boxes, Edit, Save.
@@ -47,34 +40,29 @@ void expectHeaderIn(frmNewGame& f, GameMode mode) {
   EXPECT_EQ(f.cmdhSave->isEnabled(), c.save);
 }
 
-struct HeaderCase {
-  const char* own;
-  const char* opp;
-  bool choose;  // pick Won
-  const char* message;
-};
-
 TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits) {
   const auto file = makeGame();
   openGame();
   expectHeaderIn(*form, GameMode::Adding);
-  const HeaderCase cases[] = {{"", "", false, "Select Game Status (Wins/Losses)"},
-                              {"Eagles", "Hawks", false, "Select Game Status (Wins/Losses)"},
-                              {"", "Hawks", true, "Team(s) name can not be left blank."}};
-  for (const HeaderCase& c : cases) {
-    SCOPED_TRACE(std::string(c.own) + "/" + c.opp);
-    retype("txtOwnTeamName", c.own);
-    retype("txtOppTeamName", c.opp);
-    if (c.choose) click("optRecWins");
+  // Own and opponent's names, Won picked, the message.
+  const std::tuple<const char*, const char*, bool, const char*> cases[] = {
+      {"", "", false, "Select Game Status (Wins/Losses)"},
+      {"Eagles", "Hawks", false, "Select Game Status (Wins/Losses)"},
+      {"", "Hawks", true, "Team(s) name can not be left blank."}};
+  for (const auto& [own, opp, choose, message] : cases) {
+    SCOPED_TRACE(std::string(own) + "/" + opp);
+    retype("txtOwnTeamName", own);
+    retype("txtOppTeamName", opp);
+    if (choose) click("optRecWins");
     form->txtQuarter1Opp->setFocus();
     prompter.clear();
     prompter.answer(Answer::Ok);
     click("cmdhSave");
-    EXPECT_EQ(prompter.texts(), QStringList{c.message});
+    EXPECT_EQ(prompter.texts(), QStringList{message});
     EXPECT_TRUE(readRows(file, "header").empty());
     EXPECT_EQ(mode(S::Header), GameMode::Adding);
     // Only the missing names move the focus to the first name.
-    EXPECT_EQ(form->focusWidget() == form->txtOwnTeamName, c.choose);
+    EXPECT_EQ(form->focusWidget() == form->txtOwnTeamName, choose);
   }
 
   retype("txtOwnTeamName", "Eagles");
@@ -116,9 +104,7 @@ TEST_F(EntryTest, QuarterTotalsFollowTheTypingAndAreStored) {
   retype("txtQuarter2Own", "0");
   prompter.answer(Answer::Ok);
   click("cmdqSave");
-  const auto stored = readRows(file, "quarter");
-  ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(numbers(stored[0]), (std::vector<double>{0, 7, 0, 0, 0, 3, 0, 14, 0, 24}));
+  EXPECT_EQ(rowsOf(file, "quarter"), (Rows{{"0", "7", "0", "0", "0", "3", "0", "14", "0", "24"}}));
   EXPECT_EQ(text("txtTotalOwn"), "24");
   EXPECT_EQ(mode(S::Quarter), GameMode::Browsing);
 }
@@ -143,10 +129,10 @@ TEST_F(EntryTest, RepeatedSavesKeepOneRowInEachGameLevelTableTeamStatisticsOppon
   prompter.answer(Answer::Ok);
   click("cmdqSave");
   EXPECT_TRUE(form->unload());
-  for (const char* table : {"header", "quarter", "teamStats"}) EXPECT_EQ(readRows(file, table).size(), 1u) << table;
-  std::vector<double> columns(20);
-  std::iota(columns.begin(), columns.end(), 1.0);
-  EXPECT_EQ(numbers(readRows(file, "teamStats").at(0)), columns);
+  for (const char* table : {"header", "quarter"}) EXPECT_EQ(readRows(file, table).size(), 1u) << table;
+  Rows columns(1);
+  for (int k = 1; k <= 20; ++k) columns[0].push_back(std::to_string(k));
+  EXPECT_EQ(rowsOf(file, "teamStats"), columns);
 }
 
 TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits) {
