@@ -24,8 +24,6 @@ yardmark_add_test(test_entry
   SOURCES
     ${_t}/entry/test_durability.cpp
     ${_t}/entry/test_entryform.cpp
-    ${_t}/entry/test_gamecheck.cpp
-    ${_t}/entry/test_numberboxes.cpp
     ${_t}/entry/test_gamesections.cpp
   LIBS yardmark_guitestsupport)
 # The program the durability tests kill while it saves.
@@ -37,7 +35,6 @@ yardmark_add_test(test_players
   SOURCES
     ${_t}/entry/test_player_modes.cpp
     ${_t}/entry/test_player_sections.cpp
-    ${_t}/entry/test_player_name_lists.cpp
   LIBS yardmark_guitestsupport)
 
 # Roster maintenance and the import from the contacts database.

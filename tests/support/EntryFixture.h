@@ -55,13 +55,8 @@ class EntryTest : public ShellTest {
     type(name, keys);
   }
   void click(const char* name) const { QTest::mouseClick(w<QAbstractButton>(name), Qt::LeftButton); }
-  bool enabled(const char* name) const { return w(name)->isEnabled(); }
-  // The mode of one section of the form (GameLevelSection or PlayerSection).
-  template <class S = GameLevelSection>
-  typename S::Mode mode(EntrySection which) const {
-    auto* s = dynamic_cast<S*>(form->section(which));
-    EXPECT_NE(s, nullptr) << static_cast<int>(which);
-    return s ? s->mode() : typename S::Mode{};
+  GameLevelSection::Mode mode(EntrySection which) const {
+    return dynamic_cast<GameLevelSection&>(*form->section(which)).mode();
   }
 
   void fillHeader(const QString& own = "Eagles", const QString& opp = "Hawks") {
@@ -101,13 +96,6 @@ inline void seed(const std::filesystem::path& game, const std::string& table, co
       values.back().push_back(i + 1 == r.size() ? Value(r[i]) : Value(numberFromText(r[i])));
   }
   addRows(game, table, values);
-}
-// A row for the given section: numbers first, first + 1, ..., then the name.
-inline std::vector<std::string> rowFor(const PlayerSectionConfig& c, int first, const std::string& name) {
-  std::vector<std::string> row;
-  for (std::size_t i = 0; i < c.boxes.size(); ++i) row.push_back(std::to_string(first + static_cast<int>(i)));
-  row.push_back(name);
-  return row;
 }
 
 // One player section of the form, on its page, over a game whose game-level rows are stored so
@@ -167,7 +155,13 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
     return row;
   }
   Rows rows() const { return rowsOf(game, table); }
-  std::vector<std::string> row(int first, const std::string& name) const { return rowFor(c, first, name); }
+  // A row for this section: numbers first, first + 1, ..., then the name.
+  std::vector<std::string> row(int first, const std::string& name) const {
+    std::vector<std::string> r;
+    for (std::size_t i = 0; i < c.boxes.size(); ++i) r.push_back(std::to_string(first + static_cast<int>(i)));
+    r.push_back(name);
+    return r;
+  }
   void seedRows(int n) {
     Rows rows;
     for (int i = 1; i <= n; ++i) rows.push_back(row(10 * i, "Player " + std::string(1, char('A' + i - 1))));
@@ -177,6 +171,24 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
     QStringList texts;
     for (int i = 0; i < rowsList()->count(); ++i) texts << rowsList()->item(i)->text();
     return texts;
+  }
+  void clickListed(int index) const {
+    QTest::mouseClick(rowsList()->viewport(), Qt::LeftButton, {},
+                      rowsList()->visualItemRect(rowsList()->item(index)).center());
+  }
+  // "Player B: 20 21 ..." as the rows list shows a row.
+  static QString asListed(const std::vector<std::string>& r) {
+    QString text = QString::fromStdString(r.back()) + QLatin1Char(':');
+    for (std::size_t i = 0; i + 1 < r.size(); ++i) text += QLatin1Char(' ') + QString::fromStdString(r[i]);
+    return text;
+  }
+  // Add New and Save in the other section: every view is reopened.
+  void otherSectionSaves() {
+    press(w<QAbstractButton>(other.addNew));
+    for (const auto& nb : other.boxes) QTest::keyClicks(w<QLineEdit>(nb.name), "1");
+    QTest::keyClicks(w<QComboBox>(other.combo)->lineEdit(), "Other Guy");
+    prompter.answer(Answer::Ok);
+    press(w<QAbstractButton>(other.button("Save").c_str()));
   }
   // What the widgets offer: Edit, Delete and the four moves alike, the boxes and the name alike.
   PlayerSection::Controls controlsShown() const {

@@ -1,16 +1,19 @@
 // The entry form's frame: a fresh and a stored game, the pages, the check on close, activation
-// that keeps typing, and a game file that cannot be opened.
-#include <QDate>
+// that keeps typing, and a game file that cannot be opened. Check Game: the saved game's
+// findings beside the form, the jump to a finding's page, section and row, the refusal while a
+// section is being edited, and the list brought up to date.
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <set>
+#include <QTreeWidget>
+#include <algorithm>
 
-#include "support/EntryFixture.h"
 #include "gui/shell/MDIForm1.h"
+#include "gui/entry/frmGameCheck.h"
+#include "support/EntryFixture.h"
 
 namespace yardmark::test {
 namespace {
@@ -24,32 +27,27 @@ const EntrySection kGameLevel[] = {EntrySection::Header, EntrySection::Quarter, 
 TEST_F(EntryTest, AFreshGameIsReadyForTypingWithTheFocusInTheOwnTeamName) {
   makeGame();
   openGame();
-  EXPECT_TRUE(app.vars().gameFormActive());
-  EXPECT_TRUE(window->fmSaveFileStat->isEnabled());
   for (EntrySection s : kGameLevel) EXPECT_EQ(mode(s), GameLevelSection::Mode::Adding) << static_cast<int>(s);
-  for (const char* name : {"cmbYear", "txtGameNumber", "txtTotalOpp", "txtTotalOwn"}) EXPECT_FALSE(enabled(name));
+  for (const char* name : {"cmbYear", "txtGameNumber", "txtTotalOpp", "txtTotalOwn"}) EXPECT_FALSE(w(name)->isEnabled());
   EXPECT_EQ(form->cmbYear->currentText(), "2007");
   EXPECT_EQ(text("txtGameNumber"), "3");
   EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName);
   EXPECT_FALSE(w<QLabel>("pictureMain")->pixmap().isNull());
-  EXPECT_EQ(w<QLabel>("Label5")->text(),
-            "Be sure to save your data prior to exiting.  The button with this icon         is the save button.  "
-            "Each section has its own save button.");
-
-  // The year list holds 1990 to this year, once, however often the form becomes active.
-  comeBack();
-  comeBack();
-  ASSERT_EQ(form->cmbYear->count(), QDate::currentDate().year() - 1990 + 1);
-  EXPECT_EQ(form->cmbYear->itemText(0), "1990");
+  // Within each frame of the first page no control lies over another.
+  for (const char* frame : {"Frame1", "Frame2"}) {
+    const auto kids = w<QGroupBox>(frame)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* a : kids)
+      for (QWidget* b : kids)
+        EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
+            << a->objectName().toStdString() << " over " << b->objectName().toStdString();
+  }
 }
 
 TEST_F(EntryTest, StoredRowsAreShownAndAnotherGameShowsNoneOfThem) {
   const auto file = makeGame();
   addRows(file, "header", {headerRow("Eagles", "Hawks", 2007, 3, false)});
   addRows(file, "quarter", {Row{1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 99.0, 98.0}});
-  Row stats;
-  for (int k = 1; k <= 20; ++k) stats.emplace_back(k * 10.0);
-  addRows(file, "teamStats", {stats});
+  addRows(file, "teamStats", {Row(20, Value(150.0))});
   openGame();
   EXPECT_EQ(text("txtOppTeamName"), "Hawks");
   EXPECT_TRUE(form->optRecLosses->isChecked());
@@ -69,9 +67,12 @@ TEST_F(EntryTest, StoredRowsAreShownAndAnotherGameShowsNoneOfThem) {
   EXPECT_EQ(mode(EntrySection::Quarter), GameLevelSection::Mode::Adding);
 }
 
-TEST_F(EntryTest, NextTabCyclesFromThePageShownAndComingBackShowsTheFirstPage) {
+TEST_F(EntryTest, NextTabAndCtrlTabTurnThePagesAndComingBackShowsTheFirstPage) {
   makeGame();
+  app.forms().show<FormA>();  // a second window the area would cycle to
   openGame();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   auto next = [&] {
     for (auto* b : form->SSTab1->currentWidget()->findChildren<QPushButton*>("cmdNext"))
       if (b->isVisible() && b->text() == "Next Tab") QTest::mouseClick(b, Qt::LeftButton);
@@ -83,14 +84,8 @@ TEST_F(EntryTest, NextTabCyclesFromThePageShownAndComingBackShowsTheFirstPage) {
   comeBack();
   EXPECT_EQ(form->SSTab1->currentIndex(), 0);
   EXPECT_EQ(next(), 1);
-}
 
-TEST_F(EntryTest, CtrlTabTurnsThePagesRatherThanTheWindows) {
-  makeGame();
-  app.forms().show<FormA>();  // a second window the area would cycle to
-  openGame();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  form->SSTab1->setCurrentIndex(0);
   QMdiSubWindow* entry = window->findChild<QMdiArea*>()->activeSubWindow();
   ASSERT_NE(form->focusWidget(), nullptr);
   for (const auto& [key, pages] : {std::pair{Qt::Key_Tab, std::vector{1, 2, 3, 0}}, {Qt::Key_Backtab, {3, 2, 1, 0}}})
@@ -102,52 +97,9 @@ TEST_F(EntryTest, CtrlTabTurnsThePagesRatherThanTheWindows) {
     }
 }
 
-TEST_F(EntryTest, EveryBoxIsFoundByItsLabelAndNoControlHidesAnother) {
-  makeGame();
-  openGame();
-  std::set<QWidget*> buddies;
-  for (QLabel* l : form->findChildren<QLabel*>())
-    if (l->buddy()) buddies.insert(l->buddy());
-  for (QWidget* box : form->findChildren<QLineEdit*>()) {
-    if (qobject_cast<QComboBox*>(box->parentWidget())) continue;  // a combo's own line edit
-    // A box inside the quarter grid is named by its row and column headings together.
-    EXPECT_TRUE(buddies.count(box) || !box->accessibleName().isEmpty()) << box->objectName().toStdString();
-  }
-  for (QComboBox* combo : form->findChildren<QComboBox*>())
-    EXPECT_TRUE(buddies.count(combo)) << combo->objectName().toStdString();
-  for (QPushButton* b : form->findChildren<QPushButton*>()) EXPECT_FALSE(b->text().isEmpty());
-  // Within each frame of the first page no control lies over another.
-  for (const char* frame : {"Frame1", "Frame2"}) {
-    const auto kids = w<QGroupBox>(frame)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* a : kids)
-      for (QWidget* b : kids)
-        EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
-            << a->objectName().toStdString() << " over " << b->objectName().toStdString();
-  }
-}
-
-TEST_F(EntryTest, TabOrderFollowsTheReadingOrderOfThePages) {
-  makeGame();
-  openGame();
-  const auto order = [&](QWidget* page) {
-    QStringList names;
-    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
-      if (page->isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-          !qobject_cast<QComboBox*>(w->parentWidget()))
-        names << w->objectName();
-    return names;
-  };
-  EXPECT_EQ(order(form->SSTab1->widget(0)),
-            (QStringList{"txtOwnTeamName", "txtOppTeamName", "optRecWins", "optRecLosses", "cmdhSave", "txtQuarter1Opp",
-                         "txtQuarter2Opp", "txtQuarter3Opp", "txtQuarter4Opp", "txtQuarter1Own", "txtQuarter2Own",
-                         "txtQuarter3Own", "txtQuarter4Own", "cmdqSave", "cmdNext", "cmdCheckGame"}));
-  const QStringList stats = order(form->SSTab1->widget(1));
-  EXPECT_EQ((QStringList{stats.value(9), stats.value(10), stats.value(20)}),
-            (QStringList{"txtOTPuntsR", "txtOwTFirstDowns", "cmdtsSave"}));
-}
-
 struct CloseCase {
   const char* name;
+  bool byWindow;         // the main window closed rather than the form
   bool header, quarter;  // filled before closing
   QStringList texts;     // what the user is shown
   Answer answer;         // to the re-verify question, when asked
@@ -168,7 +120,7 @@ TEST_P(CloseTest, ClosingRunsTheCheckAndAsksBeforeLeavingMissingData) {
   for (const QString& t : c.texts) prompter.answer(t == kReverify ? c.answer : Answer::Ok);
   form->SSTab1->setCurrentIndex(1);
 
-  EXPECT_EQ(form->unload(), !c.stays);
+  EXPECT_EQ(c.byWindow ? window->close() : form->unload(), !c.stays);
   EXPECT_EQ(prompter.texts(), c.texts);
   if (!c.texts.isEmpty()) {
     const auto& q = prompter.records().back();
@@ -188,25 +140,13 @@ TEST_P(CloseTest, ClosingRunsTheCheckAndAsksBeforeLeavingMissingData) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entry, CloseTest,
-    testing::Values(CloseCase{"fresh_yes", false, false, {kEmptyHeader, kReverify}, Answer::Yes, true},
-                    CloseCase{"fresh_no", false, false, {kEmptyHeader, kReverify}, Answer::No, false},
-                    CloseCase{"quarter_missing_yes", true, false,
+    testing::Values(CloseCase{"fresh_yes", true, false, false, {kEmptyHeader, kReverify}, Answer::Yes, true},
+                    CloseCase{"fresh_no", true, false, false, {kEmptyHeader, kReverify}, Answer::No, false},
+                    CloseCase{"quarter_missing_yes", false, true, false,
                               {"Fields cannot be empty.  Please enter Game Information Score data.", kReverify},
                               Answer::Yes, true},
-                    CloseCase{"complete", true, true, {}, Answer::No, false}),
+                    CloseCase{"complete", false, true, true, {}, Answer::No, false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(EntryTest, ClosingTheMainWindowAsksTheEntryFormFirst) {
-  makeGame();
-  openGame();
-  for (const Answer answer : {Answer::Yes, Answer::No}) {
-    prompter.clear();
-    prompter.answer(Answer::Ok).answer(answer);
-    EXPECT_EQ(window->close(), answer == Answer::No);
-    EXPECT_EQ(prompter.texts(), (QStringList{kEmptyHeader, kReverify}));
-    EXPECT_EQ(app.vars().gameFormActive(), answer == Answer::Yes);
-  }
-}
 
 TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirRow) {
   const auto file = makeGame();
@@ -264,17 +204,66 @@ TEST_F(EntryTest, AGameFileThatCannotBeOpenedIsNamedAndTheFormCloses) {
   }
 }
 
-TEST_F(EntryTest, AGameChosenInTheOpenDialogIsFoundWhateverItsLetterCase) {
-  const auto file = makeGame("2008", 5);
-  addRows(file, "header", {headerRow("Lions", "Bears", 2008, 5, true)});
-  app.vars().gameOpenedFromFile = true;
-  app.vars().openGamePath = QString::fromStdString("  " + file.string()).toLower();
-  app.vars().currentGameYear = "2008";
-  app.vars().currentGameNumber = 5;
-  window->show();
-  form = &app.forms().show<frmNewGame>();
-  EXPECT_EQ(form->gameFilePath(), file);
-  EXPECT_EQ(text("txtOwnTeamName"), "Lions");
+class GameCheckTest : public EntryTest {
+ protected:
+  // Picks the finding of this section's row and double-clicks it, as the user does.
+  void goTo(GameTable table, int row) {
+    frmGameCheck* check = form->checkWindow();
+    const auto& findings = check->findings();
+    const auto it = std::find_if(findings.begin(), findings.end(),
+                                 [&](const Finding& f) { return f.table == table && f.row == row; });
+    ASSERT_NE(it, findings.end()) << "no finding on row " << row << " of table " << table;
+    QTreeWidgetItem* item = check->lstFindings->topLevelItem(static_cast<int>(it - findings.begin()));
+    const QPoint at = check->lstFindings->visualItemRect(item).center();
+    QTest::mouseClick(check->lstFindings->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(check->lstFindings->viewport(), Qt::LeftButton, {}, at);
+  }
+  bool hasFinding(GameTable table, int row) const {
+    const auto& f = form->checkWindow()->findings();
+    return std::any_of(f.begin(), f.end(), [&](const Finding& x) { return x.table == table && x.row == row; });
+  }
+};
+
+TEST_F(GameCheckTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
+  const auto file = makeGame();
+  addGameRows(file, {.header = {headerRow("Eagles", "Hawks", 2007, 3, true)},
+                     .quarter = {{0, 7, 0, 7, 0, 0, 0, 0, 0, 14}},
+                     .rushing = {{0, 5, 1, 0, "Jones Bob"}, {10, 50, 1, 0, "Smith John"}},
+                     .passing = {{21, 19, 120, 0, 1, "Brown Tom"}}});
+  openGame();
+  QTest::keyClick(box("txtOwnTeamName"), Qt::Key_F7);
+  frmGameCheck* check = form->checkWindow();
+  ASSERT_NE(check, nullptr);
+  EXPECT_TRUE(check->isVisible());
+
+  // Completions over attempts: the Offense page, the Passing tab.
+  goTo(kPassing, 0);
+  EXPECT_EQ(form->SSTab1->currentIndex(), 2);
+  EXPECT_EQ(form->SSTab2->currentIndex(), 1);
+  // A touchdown without an attempt on the first rusher, while the section shows the last one.
+  EXPECT_EQ(text("txtRushATT"), "10");
+  goTo(kRushing, 0);
+  EXPECT_EQ(form->SSTab2->currentIndex(), 0);
+  EXPECT_EQ(text("txtRushATT"), "0");
+  EXPECT_EQ(w<QComboBox>("cmbRushPlayerName")->currentText(), "Jones Bob");
+
+  // While a row is being edited the section stays on it.
+  click("cmdpasEdit");
+  retype("txtPassingComp", "15");
+  goTo(kRushing, 0);  // the rushing section is free to move
+  prompter.answer(Answer::Ok);
+  goTo(kPassing, 0);
+  EXPECT_EQ(prompter.texts().back(), "Save or undo the typing in this section before moving to another row.");
+  EXPECT_EQ(text("txtPassingComp"), "15");
+
+  // Saved and checked again: the passer's finding is gone, the rusher's stays.
+  EXPECT_TRUE(hasFinding(kPassing, 0));
+  prompter.answer(Answer::Ok);  // "Updated successfully"
+  click("cmdpasSave");
+  QTest::mouseClick(form->cmdCheckGame[2], Qt::LeftButton);
+  EXPECT_FALSE(hasFinding(kPassing, 0));
+  EXPECT_TRUE(hasFinding(kRushing, 0));
+  EXPECT_EQ(check->lstFindings->topLevelItemCount(), static_cast<int>(check->findings().size()));
 }
 
 }  // namespace

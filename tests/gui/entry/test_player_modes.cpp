@@ -1,14 +1,17 @@
 // The modes of the player-section engine: what each offers, the widgets following the mode,
-// and the modes across the form's life: activation, the all-sections check, another section's
-// save and writes the database refuses.
+// and the modes across the form's life: activation, the all-sections check and writes the
+// database refuses. The player lists: filled from the roster on every activation of the form.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 
 #include "support/EntryFixture.h"
+#include "gui/entry/NameCompleter.h"
 
 namespace yardmark::test {
 namespace {
@@ -38,15 +41,25 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
     EXPECT_EQ(mode(), m);
     EXPECT_EQ(controlsShown(), PlayerSection::controlsIn(m)) << "mode " << static_cast<int>(m);
   };
+  const int frame = c.table - kRushing + 4, tab2 = form->SSTab2->currentIndex();
+  EXPECT_TRUE(w<QGroupBox>(("Frame" + std::to_string(frame)).c_str())->isAncestorOf(combo()));
   expectMode(Mode::Empty);
+  vars.checkAllSections();  // a section whose Add New is offered is not visited, its boxes empty
+  EXPECT_FALSE(vars.emptyFieldFound);
   press(addNew());
   expectMode(Mode::Adding);
+  // The check tells what is missing and shows the page of the section.
+  form->selectTabs(0, (tab2 + 1) % 3);
   prompter.answer(Answer::Ok);
   vars.checkAllSections();
   EXPECT_TRUE(vars.emptyFieldFound);
   EXPECT_EQ(prompter.texts().at(0).toStdString(), "Fields cannot be empty.  Please enter " +
                                                          std::string(c.section == EntrySection::Defense ? "" : "Offense ") +
                                                          c.name + " data.");
+  EXPECT_EQ(form->SSTab1->currentIndex(), c.section == EntrySection::Defense ? 3 : 2);
+  if (frame < 7) {
+    EXPECT_EQ(form->SSTab2->currentIndex(), tab2);
+  }
   prompter.clear();
 
   typeRow(row(3, "Doe Jane"));
@@ -69,13 +82,6 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
   edited[0] = "8";
   EXPECT_EQ(rows(), Rows{edited});
   EXPECT_TRUE(prompter.texts().isEmpty());
-
-  // A section whose Add New is offered is not visited, even with empty boxes.
-  prompter.answer(Answer::Yes).answer(Answer::Ok);
-  press(button("Delete"));
-  expectMode(Mode::Empty);
-  vars.checkAllSections();
-  EXPECT_FALSE(vars.emptyFieldFound);
 }
 
 TEST_P(SectionModes, ActivationKeepsTypingWhileAddingOrEditing) {
@@ -123,36 +129,6 @@ TEST_P(SectionModes, ActivationKeepsTypingWhileAddingOrEditing) {
   EXPECT_EQ(mode(), Mode::Empty);
 }
 
-TEST_P(SectionModes, AnEditKeepsItsRowWhenAnotherSectionsSaveReopensEveryView) {
-  seedRows(3);
-  start();
-  auto otherSaves = [&] {  // Add New and Save in the other section: every view is reopened
-    press(w<QAbstractButton>(other.addNew));
-    for (const auto& nb : other.boxes) QTest::keyClicks(w<QLineEdit>(nb.name), "1");
-    QTest::keyClicks(w<QComboBox>(other.combo)->lineEdit(), "Other Guy");
-    prompter.answer(Answer::Ok);
-    press(w<QAbstractButton>(other.button("Save").c_str()));
-  };
-
-  press(button("Previous"));
-  press(button("Edit"));
-  QTest::keyClicks(box(0), "5");
-  otherSaves();
-  prompter.answer(Answer::Ok);
-  press(button("Save"));
-  auto second = row(20, "Player B");
-  second[0] = "205";
-  EXPECT_EQ(rows(), (Rows{row(10, "Player A"), second, row(30, "Player C")}));
-
-  // The same for a silent save.
-  press(button("First"));
-  press(button("Edit"));
-  QTest::keyClicks(box(0), "1");
-  otherSaves();
-  app.vars().checkAllSections();
-  EXPECT_EQ(rows().at(0).at(0), "101");
-}
-
 TEST_P(SectionModes, ASaveIntoARemovedGameFileIsToldAndClosingAsksFirst) {
   seedRows(1);
   start();
@@ -177,6 +153,96 @@ TEST_P(SectionModes, ASaveIntoARemovedGameFileIsToldAndClosingAsksFirst) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFive, SectionModes, kAllFive, sectionName);
+
+struct Person {
+  std::optional<std::string> last, first, middle;
+};
+
+void writeRoster(const TempRoot& root, const std::vector<Person>& people) {
+  Recordset rs = Database(root.databases() / "yardMark_roster.mdb").openRecordset("select * from roster");
+  for (const Person& p : people) {
+    rs.addNew();
+    for (int i = 0; i < 3; ++i)
+      if (const auto& part = i == 0 ? p.last : i == 1 ? p.first : p.middle) rs.setField(i + 1, Value(*part));
+    rs.update();
+  }
+}
+
+QStringList itemsOf(const QComboBox* combo) {
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  return items;
+}
+
+using PlayerNameLists = Sections;
+
+TEST_P(PlayerNameLists, EveryListHoldsTheRosterSortedAndTypingOffersItsNamesInAPopup) {
+  writeRoster(root, {{"smith", "Zed", "Q"},
+                     {"Adams", "Amy", std::nullopt},  // a contact imported without a middle name
+                     {"Van Buren", "Henry", "J"},
+                     {"Smith", "John", "A"},
+                     {"Adams", "Amy", ""},
+                     {"Burke", "Ann", "B"},
+                     {std::nullopt, "Solo", std::nullopt}});
+  start();
+  for (const auto& s : kPlayerSections) {
+    auto* list = w<QComboBox>(s.combo);
+    EXPECT_EQ(itemsOf(list), (QStringList{" Solo ", "Adams Amy ", "Adams Amy ", "Burke Ann B", "Smith John A",
+                                          "smith Zed Q", "Van Buren Henry J"}));
+    EXPECT_EQ(list->currentText(), "") << "a filled list shows no name of its own";
+  }
+
+  // On the next activation the lists follow the roster; what a box shows stays.
+  press(addNew());
+  QLineEdit* name = combo()->lineEdit();
+  QTest::keyClicks(name, "Newman Ned");
+  writeRoster(root, {{"Baker", "Bo", "B"}});
+  activate();
+  EXPECT_EQ(itemsOf(combo()).size(), 8);
+  EXPECT_EQ(combo()->currentText(), "Newman Ned");
+
+  auto* completer = form->findChild<NameCompleter*>(QString(c.combo) + "Completer");
+  ASSERT_NE(completer, nullptr);
+  name->clear();
+  name->setFocus();
+  QTest::keyClicks(name, "bur");
+  EXPECT_EQ(completer->offered(), (QStringList{"Burke Ann B", "Van Buren Henry J"}));
+  EXPECT_TRUE(completer->popup()->isVisible());
+  EXPECT_EQ(name->text(), "bur") << "nothing is filled in before a pick";
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Return);
+  EXPECT_EQ(combo()->currentText(), "Van Buren Henry J");
+
+  name->clear();
+  QTest::keyClicks(name, "burt");
+  EXPECT_FALSE(completer->popup()->isVisible());
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(combo()->currentText(), "burt") << "a name outside the roster stays as typed";
+}
+
+TEST_P(PlayerNameLists, AnEmptyMissingOrDamagedRosterLeavesEmptyListsAndTypingWorks) {
+  const auto file = root.databases() / "yardMark_roster.mdb";
+  start();
+  EXPECT_EQ(combo()->count(), 0);
+  std::filesystem::remove(file);
+  activate();
+  EXPECT_EQ(Database(file).openRecordset("select * from roster").recordCount(), 0) << "a missing one is made";
+  EXPECT_TRUE(prompter.texts().isEmpty());
+
+  root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database at all");
+  prompter.answer(Answer::Ok);
+  activate();
+  ASSERT_EQ(prompter.texts().size(), 1);
+  EXPECT_TRUE(prompter.texts()[0].startsWith("The roster could not be read, so the player lists are empty."));
+  EXPECT_TRUE(prompter.texts()[0].contains("yardMark_roster.mdb"));
+  EXPECT_EQ(readBytes(file), "not a database at all") << "left as it was";
+  EXPECT_EQ(combo()->count(), 0);
+  addRow(row(1, "Walk On"));
+  EXPECT_EQ(rows(), Rows{row(1, "Walk On")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Rushing, PlayerNameLists, testing::Values(&kPlayerSections[0]), sectionName);
 
 }  // namespace
 }  // namespace yardmark::test
