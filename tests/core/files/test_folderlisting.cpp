@@ -33,6 +33,13 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
                                  "Game4.mdb.new", ".Game5.mdb", "game3", "mdb", "old.html", "Week3.HTML", kRawName.c_str()})
     root.writeFile("YardMark/games/2007/" + name, "x");
   fs::create_directories(games / "2007" / "Game6.mdb");  // a folder, not a game
+  // Eight names each starting another in other letter case: whatever order the disk gives,
+  // the shorter comes first.
+  Names prefixes;
+  for (char c = 'b'; c < 'j'; ++c) {
+    prefixes.insert(prefixes.end(), {std::string(1, c), std::string(1, char(c - 'a' + 'A')) + "1"});
+    for (const std::string& name : {prefixes.end()[-1], prefixes.end()[-2]}) root.writeFile("p/" + name, "x");
+  }
 
   const struct {
     const char* name;
@@ -51,6 +58,7 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
        Listing::files({}),
        {"game1.Mdb", "Game02.mdb", "Game2.mdb", "game3", "GAME3.MDB", "Game4.mdb.new", "Game10.mdb", "mdb",
         "notes.txt", "old.html", "Week3.HTML", kRawName}},  // the shorter first, in any letter case
+      {"a name before the longer names it starts", root.dir() / "p", Listing::files({}), prefixes},
       {"a folder that is gone", games / "gone", Listing::folders(), {}},
   };
   for (const auto& c : cases) {
