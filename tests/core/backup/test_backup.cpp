@@ -199,14 +199,19 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
 
   std::string damaged = readBytes(data.game1);
   damaged.replace(4096, 4096, 4096, '\x7f');
-  std::ofstream(data.game1, std::ios::binary | std::ios::trunc) << damaged;
-  try {
-    backUpData(data.tree(), data.archive);
-    ADD_FAILURE() << "a damaged game was backed up";
-  } catch (const BackupError& e) {
-    EXPECT_NE(std::string(e.what()).find(data.game1.string() + "' is damaged"), std::string::npos) << e.what();
+  // A game whose pages are damaged, and one whose header alone is a database's.
+  const std::string header = std::string("SQLite format 3\0", 16) + std::string(8176, 'x');
+  for (const auto& [bytes, told] : {std::pair{damaged, std::string("' is damaged")},
+                                    std::pair{header, std::string("' cannot be copied (file is not a database).")}}) {
+    std::ofstream(data.game1, std::ios::binary | std::ios::trunc) << bytes;
+    try {
+      backUpData(data.tree(), data.archive);
+      ADD_FAILURE() << "a damaged game was backed up";
+    } catch (const BackupError& e) {
+      EXPECT_NE(std::string(e.what()).find(data.game1.string() + told), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(readBytes(data.archive), written);
   }
-  EXPECT_EQ(readBytes(data.archive), written);
 }
 
 }  // namespace
