@@ -167,11 +167,7 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
     for (int i = 1; i <= n; ++i) rows.push_back(row(10 * i, "Player " + std::string(1, char('A' + i - 1))));
     seed(game, table, rows);
   }
-  QStringList listed() const {
-    QStringList texts;
-    for (int i = 0; i < rowsList()->count(); ++i) texts << rowsList()->item(i)->text();
-    return texts;
-  }
+  QStringList listed() const { return itemTexts(rowsList()); }
   void clickListed(int index) const {
     QTest::mouseClick(rowsList()->viewport(), Qt::LeftButton, {},
                       rowsList()->visualItemRect(rowsList()->item(index)).center());

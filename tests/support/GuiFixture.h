@@ -3,6 +3,7 @@
 // that count their events.
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <memory>
@@ -14,6 +15,13 @@
 #include "support/TempRoot.h"
 
 namespace yardmark::test {
+
+// The texts of a list's rows, in order.
+inline QStringList itemTexts(const QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
 
 struct FormLog {
   int activations = 0;

@@ -36,13 +36,6 @@ class ShownShellTest : public ShellTest {
   static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
-// The texts of a list's rows, in order.
-inline QStringList rows(const QListWidget* list) {
-  QStringList r;
-  for (int i = 0; i < list->count(); ++i) r << list->item(i)->text();
-  return r;
-}
-
 inline QString selected(const QListWidget* list) {
   const QList<QListWidgetItem*> items = list->selectedItems();
   return items.isEmpty() ? QString() : items.front()->text();

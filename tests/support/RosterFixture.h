@@ -57,11 +57,6 @@ class RosterFixture : public ShellTest {
     return w;
   }
   static void click(QWidget* form, const char* name) { QTest::mouseClick(widget(form, name), Qt::LeftButton); }
-  static QStringList texts(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-  }
 
  private:
   QByteArray m_oldPrefix;

@@ -50,12 +50,12 @@ TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOve
   root.writeFile("YardMark/games/2007/notes.txt", "not a game");
   fs::create_directories(root.games() / "2008");
   auto& d = app.forms().show<DialogOpenGame>();
-  EXPECT_EQ(rows(d.Dir1), (QStringList{"2007", "2008"}));
+  EXPECT_EQ(itemTexts(d.Dir1), (QStringList{"2007", "2008"}));
   EXPECT_FALSE(d.lblErrors->isVisibleTo(&d) || d.lblUnreadable->isVisibleTo(&d));
 
   // The files no one can read count as played; the games whose quarters do not add up are named.
   pick(d.Dir1, "2007");
-  EXPECT_EQ(rows(d.File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game4.mdb"}));
+  EXPECT_EQ(itemTexts(d.File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game4.mdb"}));
   const QStringList season{"Games Played: 3", "Wins: 1", "Losses: 1", "Eagles Vs Hawks"};
   EXPECT_EQ(synopsis(d), season);
   EXPECT_TRUE(d.lblErrors->isVisibleTo(&d) && d.lblUnreadable->isVisibleTo(&d));

@@ -12,7 +12,7 @@ TEST_F(ShownShellTest, NewReportBoxStopsAtTwentyListsTheReportsAndCancelKeepsThe
   for (const char* name : {"2006_GM1.htm", "Old.html", "notes.txt"})
     root.writeFile("YardMark/Reports/" + std::string(name), "x");
   auto& d = app.forms().show<DialogNewReport>();
-  EXPECT_EQ(rows(d.File1), (QStringList{"2006_GM1.htm", "Old.html"}));
+  EXPECT_EQ(itemTexts(d.File1), (QStringList{"2006_GM1.htm", "Old.html"}));
   EXPECT_TRUE(d.OKButton->isDefault());
 
   QLineEdit* box = d.txtReportName;

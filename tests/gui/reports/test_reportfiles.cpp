@@ -34,7 +34,7 @@ TEST_F(ReportFilesTest, ViewListsThePagesAndShowsTheChosenOneOrNamesWhyNot) {
   window->mrView->trigger();
   auto* open = app.forms().find<DialogOpenReport>();
   ASSERT_NE(open, nullptr);
-  EXPECT_EQ(rows(open->File1), (QStringList{"Gone.htm", "Notes.htm", "old.html", "Week1.htm"}));
+  EXPECT_EQ(itemTexts(open->File1), (QStringList{"Gone.htm", "Notes.htm", "old.html", "Week1.htm"}));
   prompter.answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok);
   confirm(*open, "");
   confirm(*open, "Notes.htm");
@@ -51,7 +51,7 @@ TEST_F(ReportFilesTest, ViewListsThePagesAndShowsTheChosenOneOrNamesWhyNot) {
   write("Week2.htm", "<html><body>Second week</body></html>");
   app.forms().show<FormA>();
   window->mrView->trigger();
-  EXPECT_EQ(rows(open->File1), (QStringList{"Notes.htm", "old.html", "Week1.htm", "Week2.htm"}));
+  EXPECT_EQ(itemTexts(open->File1), (QStringList{"Notes.htm", "old.html", "Week1.htm", "Week2.htm"}));
   EXPECT_EQ(selected(open->File1), "Week1.htm");
 
   confirm(*open, "Week2.htm");
@@ -75,7 +75,7 @@ TEST_F(ReportFilesTest, DeletesOnlyAfterYesWithItsDetailPageAndSaysWhyItCannot) 
   window->mrDelete->trigger();
   auto* del = app.forms().find<DialogDeleteReport>();
   ASSERT_NE(del, nullptr);
-  EXPECT_EQ(rows(del->File1), (QStringList{"Week1.htm", "Week2.htm"}));
+  EXPECT_EQ(itemTexts(del->File1), (QStringList{"Week1.htm", "Week2.htm"}));
   prompter.answer(Answer::Ok).answer(Answer::No);
   confirm(*del, "");
   confirm(*del, "Week1.htm");

@@ -46,23 +46,23 @@ TEST_F(SelectGamesTest, MovesGamesOfTwoYearsIntoOneSortedListByMouseAndKeys) {
   frmNewReport* form = &app.forms().show<frmNewReport>();
   pick(form->Dir1, "2007");
   // Ordered as the game dialogs list the same folder: Game2 before Game10.
-  EXPECT_EQ(rows(form->File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
+  EXPECT_EQ(itemTexts(form->File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
   pick(form->File1, "Game10.mdb");
   pick(form->File1, "Game2.mdb");
   click(form->cmdAddDatabase);
-  EXPECT_EQ(rows(form->File1), QStringList{"Game1.mdb"});
+  EXPECT_EQ(itemTexts(form->File1), QStringList{"Game1.mdb"});
   pick(form->Dir1, "2006");
   click(form->cmdAddAll);
-  EXPECT_TRUE(rows(form->File1).isEmpty());
-  EXPECT_EQ(rows(form->listDatabase),
+  EXPECT_TRUE(itemTexts(form->File1).isEmpty());
+  EXPECT_EQ(itemTexts(form->listDatabase),
             (QStringList{"2006\\Game1.mdb", "2006\\Game2.mdb", "2007\\Game10.mdb", "2007\\Game2.mdb"}));
   // Keyboard: the arrow moves to the next year, whose files follow, less the chosen ones.
   form->Dir1->setFocus();
   QTest::keyClick(form->Dir1, Qt::Key_Down);
-  EXPECT_EQ(rows(form->File1), QStringList{"Game1.mdb"});
+  EXPECT_EQ(itemTexts(form->File1), QStringList{"Game1.mdb"});
   click(form->cmdRemoveAll);
-  EXPECT_TRUE(rows(form->listDatabase).isEmpty());
-  EXPECT_EQ(rows(form->File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
+  EXPECT_TRUE(itemTexts(form->listDatabase).isEmpty());
+  EXPECT_EQ(itemTexts(form->File1), (QStringList{"Game1.mdb", "Game2.mdb", "Game10.mdb"}));
 
   // Moves with nothing to move, each told once; the form stays.
   prompter.answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok);

@@ -86,7 +86,7 @@ TEST_F(RosterFormTest, AMissingRosterIsMadeAndADamagedOneToldAndLeftAsItWas) {
 TEST_F(RosterFormTest, BrowsesInLastNameOrderSaysWhereTheEndsAreAndFollowsAClickedName) {
   seed({{"Taylor", "John", "C"}, {"adams", "Zoe", "Q"}, {"Brown", "Ed", "F"}});
   frmRoster& f = open();
-  EXPECT_EQ(texts(f.importFrom), QStringList({"adams, Zoe Q", "Brown, Ed F", "Taylor, John C"}));
+  EXPECT_EQ(itemTexts(f.importFrom), QStringList({"adams, Zoe Q", "Brown, Ed F", "Taylor, John C"}));
   EXPECT_EQ(boxes(f), QStringList({"adams", "Zoe", "Q"}));
   prompter.answer(Answer::Ok).answer(Answer::Ok);
   click(&f, "cmdNext");
@@ -179,7 +179,7 @@ TEST_F(RosterFormTest, AddEditAndUndoWriteOnlyOnSaveAndEndBrowsing) {
   step("cmdSave", Mode::Browsing);
   EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Smith", "John", "A"}, {"Zane", "Ray", "Q"}}));
   EXPECT_EQ(boxes(f), QStringList({"Zane", "Ray", "Q"}));
-  EXPECT_EQ(texts(f.importFrom), QStringList({"Smith, John A", "Zane, Ray Q"}));
+  EXPECT_EQ(itemTexts(f.importFrom), QStringList({"Smith, John A", "Zane, Ray Q"}));
   // Editing overwrites the shown row in place.
   click(&f, "cmdFirst");
   step("cmdEdit", Mode::Editing);
@@ -220,13 +220,13 @@ TEST_F(RosterFormTest, DeleteAsksFirstAndRefreshFindsTheShownRowAgain) {
   EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
   EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Adams", "Ray", "E"}, {"Cole", "Al", "G"}}));
   EXPECT_EQ(boxes(f), QStringList({"Adams", "Ray", "E"}));
-  EXPECT_EQ(texts(f.importFrom), QStringList({"Adams, Ray E", "Cole, Al G"}));
+  EXPECT_EQ(itemTexts(f.importFrom), QStringList({"Adams, Ray E", "Cole, Al G"}));
 
   // Another form added a player; Refresh reloads and stays on the shown row.
   click(&f, "cmdLast");
   seed({{"Baker", "Sue", "H"}});
   click(&f, "cmdRefresh");
-  EXPECT_EQ(texts(f.importFrom), QStringList({"Adams, Ray E", "Baker, Sue H", "Cole, Al G"}));
+  EXPECT_EQ(itemTexts(f.importFrom), QStringList({"Adams, Ray E", "Baker, Sue H", "Cole, Al G"}));
   EXPECT_EQ(boxes(f), QStringList({"Cole", "Al", "G"}));
 
   prompter.answer(Answer::Ok);  // the import form does not find the contacts program

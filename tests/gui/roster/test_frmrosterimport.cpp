@@ -58,7 +58,7 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   frmRosterImport& f = open();
   EXPECT_EQ(prompter.records().size(), 1u);
   EXPECT_EQ(f.folders().openFolder(), folder);
-  const QStringList tree = texts(f.Dir1);
+  const QStringList tree = itemTexts(f.Dir1);
   EXPECT_EQ(tree.first(), "/");
   EXPECT_EQ(tree.mid(tree.size() - 3), (QStringList{"RALLYBOOK Contacts", ".wine", "Backup"}));
   EXPECT_EQ(f.Dir1->currentItem()->text(), "RALLYBOOK Contacts");
@@ -77,7 +77,7 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
 TEST_F(RosterImportTest, MovesTheChosenEntriesAndWritesEachContactsThreeNames) {
   seed({{"Keep", "Me", "K"}});
   frmRosterImport& f = begin();
-  EXPECT_EQ(texts(f.importFrom), kListed);
+  EXPECT_EQ(itemTexts(f.importFrom), kListed);
   EXPECT_FALSE(f.Dir1->isVisible());
   {  // The window keeps handling events while the reader hangs; Cancel kills it at once.
     const std::string program = f.reader().program;
@@ -88,16 +88,16 @@ TEST_F(RosterImportTest, MovesTheChosenEntriesAndWritesEachContactsThreeNames) {
     EXPECT_LT(user.sincePressed(), std::chrono::milliseconds(1000));
     EXPECT_TRUE(user.helperGone());
     EXPECT_TRUE(prompter.records().empty());
-    EXPECT_EQ(texts(f.importFrom), kListed);
+    EXPECT_EQ(itemTexts(f.importFrom), kListed);
     f.reader().program = program;
   }
   select(f.importFrom, {0, 2});
   click(&f, "cmdAddDatabase");
-  EXPECT_EQ(texts(f.importTo), QStringList({"Castellano, Priya ", "Thornbury, Margaret A."}));
-  EXPECT_EQ(texts(f.importFrom), (QStringList{kListed[1]} + kListed.mid(3)));
+  EXPECT_EQ(itemTexts(f.importTo), QStringList({"Castellano, Priya ", "Thornbury, Margaret A."}));
+  EXPECT_EQ(itemTexts(f.importFrom), (QStringList{kListed[1]} + kListed.mid(3)));
   select(f.importTo, {0});
   click(&f, "cmdRemoveDatabase");
-  EXPECT_EQ(texts(f.importTo), QStringList({"Thornbury, Margaret A."}));
+  EXPECT_EQ(itemTexts(f.importTo), QStringList({"Thornbury, Margaret A."}));
   EXPECT_EQ(f.importFrom->item(f.importFrom->count() - 1)->text(), "Castellano, Priya ");
   click(&f, "cmdRemoveAll");
   EXPECT_EQ(f.importTo->count(), 0);

@@ -36,7 +36,7 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
                         "grennan ;tobias; t;7\r\nThornbury;Margaret;A.;12\r\nThornbury;Margaret;A;12\r\n"));
   auto* f = app.forms().find<frmRosterImportSheet>();
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(texts(f->importFrom), (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)",
+  EXPECT_EQ(itemTexts(f->importFrom), (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)",
                                                "Thornbury, Margaret A", "Thornbury, Margaret A (twice in the file)"}));
   EXPECT_EQ(f->lblOtherColumns->text(), "Columns not imported: Jersey");
   prompter.answer(Answer::Ok);
@@ -45,7 +45,7 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
   prompter.clear();
 
   click(f, "cmdAddAll");
-  EXPECT_EQ(texts(f->importTo), (QStringList{"Thornbury, Margaret A", "Van Buren, Henrietta "}));
+  EXPECT_EQ(itemTexts(f->importTo), (QStringList{"Thornbury, Margaret A", "Van Buren, Henrietta "}));
   EXPECT_EQ(f->importFrom->count(), 2);
   click(f, "cmdRemoveAll");
   EXPECT_EQ(f->importFrom->count(), 4);
