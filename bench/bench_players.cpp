@@ -13,7 +13,13 @@
 #include <filesystem>
 #include <random>
 
-#include "PlayerHost.h"
+#include "core/db/Database.h"
+#include "core/files/DataTree.h"
+#include "gui/entry/PlayerSection.h"
+#include "gui/entry/frmNewGame.h"
+#include "gui/shell/App.h"
+#include "gui/shell/FormHost.h"
+#include "gui/shell/MDIForm1.h"
 #include "gui/shell/Prompter.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +32,13 @@ class Clicker : public Prompter {
  public:
   Answer message(const MessageBox& box) override { return box.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok; }
   std::optional<QString> input(const InputBox&) override { return QString(); }
+};
+
+// The entry form, with its activation callable as the window system calls it.
+class Entry : public frmNewGame {
+ public:
+  using frmNewGame::frmNewGame;
+  void activate() { formActivate(); }
 };
 
 struct FullGame {
@@ -50,17 +63,25 @@ struct FullGame {
       tx.commit();
     }
     for (const auto& c : kPlayerSections) {
-      test::Rows rows;
-      for (int r = 0; r < 60; ++r) rows.push_back(test::rowFor(c, r, "Player " + std::to_string(r)));
-      test::seed(game, std::string(c.query).substr(14), rows);
+      Database db(game);
+      Recordset rs = db.openRecordset(c.query);
+      for (int r = 0; r < 60; ++r) {
+        rs.addNew();
+        for (std::size_t i = 0; i < c.boxes.size(); ++i) rs.setField(static_cast<int>(i) + 1, Value(double(r + i)));
+        rs.setField(static_cast<int>(c.boxes.size()) + 1, Value("Player " + std::to_string(r)));
+        rs.update();
+      }
     }
     app = std::make_unique<App>(root, prompter);
-    host = std::make_unique<test::PlayerHost>(*app, game);
-    host->show();
+    app->vars().currentGameYear = "2007";
+    app->vars().currentGameNumber = 3;
+    window = std::make_unique<MDIForm1>(*app);
+    window->show();
+    host = &app->forms().show<Entry>();
     host->activate();
   }
   ~FullGame() {
-    host.reset();
+    window.reset();
     app.reset();
     std::error_code ec;
     fs::remove_all(root, ec);
@@ -72,8 +93,13 @@ struct FullGame {
   fs::path root, game;
   Clicker prompter;
   std::unique_ptr<App> app;
-  std::unique_ptr<test::PlayerHost> host;
+  std::unique_ptr<MDIForm1> window;
+  Entry* host = nullptr;
 };
+
+PlayerSection& sectionOf(FullGame& g, const PlayerSectionConfig& c) {
+  return *dynamic_cast<PlayerSection*>(g.host->section(c.section));
+}
 
 void BM_Activation(benchmark::State& state) {
   FullGame g;
@@ -110,7 +136,7 @@ void BM_KeystrokeAndBack(benchmark::State& state) {
   FullGame g;
   const auto& c = kPlayerSections[0];
   g.button(c.addNew)->click();
-  QLineEdit* name = g.host->section(c.table).nameCombo()->lineEdit();
+  QLineEdit* name = sectionOf(g, c).nameCombo()->lineEdit();
   for (auto _ : state) {
     for (const auto& [key, text] : {std::pair{Qt::Key_L, QStringLiteral("L")}, {Qt::Key_Backspace, QString()}}) {
       QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -133,7 +159,7 @@ BENCHMARK(BM_SaveEdited)->Unit(benchmark::kMillisecond);
 void BM_SaveAdded(benchmark::State& state) {
   FullGame g;
   const auto& c = kPlayerSections[4];
-  auto* section = &g.host->section(c.table);
+  PlayerSection* section = &sectionOf(g, c);
   for (auto _ : state) {
     g.button(c.addNew)->click();
     for (const auto& nb : c.boxes) section->findChild<QLineEdit*>(nb.name)->setText("3");
