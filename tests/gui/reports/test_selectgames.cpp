@@ -101,14 +101,25 @@ TEST_F(SelectGamesTest, WritesTheSameReportAsTheReportCommandAndClosesTheForm) {
 
 // A written report is a success; its trouble is told after it.
 TEST_F(SelectGamesTest, AWrittenReportIsASuccessThenItsTroubleIsTold) {
-  refuseHeaderDeletes(tmp());
-  prompter.answer(Answer::Ok).answer(Answer::Ok);
-  click(chooseGames().cmdGenerateReports);
-  ASSERT_EQ(prompter.records().size(), 2u);
-  EXPECT_EQ(prompter.records()[0].text, "Report has successfully been created named 2007_GM1.htm");
-  EXPECT_TRUE(prompter.records()[1].text.startsWith(
-      "The report 2007_GM1.htm was written, but the temporary database could not be emptied"));
-  EXPECT_EQ(prompter.records()[1].icon, Icon::Exclamation);
+  // A file where the detail pages' folder goes, then a temporary database that keeps its rows.
+  const fs::path detail = root.yardmark() / "Reports" / "detail";
+  fs::remove_all(detail);
+  root.writeFile("YardMark/Reports/detail", "not a folder");
+  for (const char* trouble : {"not its detail page", "the temporary database could not be emptied"}) {
+    if (fs::is_regular_file(report())) {
+      fs::remove(report());
+      fs::remove(detail);
+      refuseHeaderDeletes(tmp());
+    }
+    prompter.clear();
+    prompter.answer(Answer::Ok).answer(Answer::Ok);
+    click(chooseGames().cmdGenerateReports);
+    ASSERT_EQ(prompter.records().size(), 2u) << trouble;
+    EXPECT_EQ(prompter.records()[0].text, "Report has successfully been created named 2007_GM1.htm");
+    EXPECT_TRUE(prompter.records()[1].text.startsWith(QString("The report 2007_GM1.htm was written, but ") + trouble))
+        << prompter.records()[1].text.toStdString();
+    EXPECT_EQ(prompter.records()[1].icon, Icon::Exclamation);
+  }
   EXPECT_TRUE(fs::is_regular_file(report()));
   EXPECT_NE(app.forms().find<DialogOpenReport>(), nullptr);
   EXPECT_EQ(rowCount(tmp(), "header"), 3);
