@@ -37,7 +37,6 @@ public:
 
   const std::vector<Record>& records() const { return m_records; }
   QStringList texts() const;
-  std::size_t pending() const { return m_script.size(); }
   void clear() { m_records.clear(); }
 
 private:

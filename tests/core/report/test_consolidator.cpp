@@ -5,7 +5,6 @@
 #include "core/files/DataTree.h"
 #include "core/games/GameTables.h"
 #include "core/report/Consolidator.h"
-#include "../page/DetailSeasons.h"
 #include "support/ReportFixture.h"
 
 using namespace yardmark;
@@ -92,16 +91,6 @@ TEST(Merge, GameFilesAreOnlyReadAndEveryTableUsesItsOwnWidth) {
   EXPECT_EQ(m.rows("receiving"), (std::vector<Row>{{2, 4, 6, 8, "R"}}));
   EXPECT_EQ(m.rows("scoring"), (std::vector<Row>{{2, 4, 6, 8, 10, "S"}}));
   EXPECT_EQ(m.rows("defense"), (std::vector<Row>{{2, 4, 6, 8, 10, 12, 14, 16, "D"}}));
-}
-
-TEST(Merge, EmptyingClearsAllTables) {
-  Merge m;
-  m.merge.deletTmpDatabase();  // already empty
-  EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 0);
-  m.merge.createConsolidated({m.game("Game1.mdb", hawksGame())});  // a row in every table, two in some
-  EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 10);
-  m.merge.deletTmpDatabase();
-  EXPECT_EQ(totalRows(m.tree.tmpDatabase()), 0);
 }
 
 // The copy's own failure is the reason told, not that of the cleanup after it.
