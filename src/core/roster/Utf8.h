@@ -1,0 +1,15 @@
+#pragma once
+// UTF-8 one letter at a time, for the roster's names and the spreadsheets they come from.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace yardmark {
+
+// The letter starting at text[i] and its length in bytes; 0 when no well-formed UTF-8 starts
+// there (overlong forms, surrogates and code points past Unicode are not).
+std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& c);
+
+void appendUtf8(std::string& out, char32_t c);
+
+}  // namespace yardmark
