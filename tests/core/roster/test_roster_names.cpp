@@ -41,6 +41,7 @@ TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
       {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
       {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
       {"a\xe9z", "A\xe9Z"},                        // Latin-1, not UTF-8: kept
+      {"\xd0\xb4 \x80", "\xd0\x94 \x80"},            // a lead byte above 0xC7; a lone continuation byte
       {"\xc0\xaf", "\xc0\xaf"},                    // over-long
   };
   for (const auto& [text, upper] : cases) EXPECT_EQ(upperCase(text), upper) << text;
