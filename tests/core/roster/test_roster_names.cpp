@@ -40,8 +40,7 @@ TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
       {"Jos\xc3\xa9", "JOS\xc3\x89"},              // é, two bytes
       {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
       {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
-      {"a\xe9z", "A\xe9Z"},                        // Latin-1, not UTF-8: kept
-      {"\xd0\xb4 \x80", "\xd0\x94 \x80"},            // a lead byte above 0xC7; a lone continuation byte
+      {"a\xe9z \x80 \xd0\xb4", "A\xe9Z \x80 \xd0\x94"},  // Latin-1 and a lone continuation byte kept; a lead above 0xC7
       {"\xc0\xaf", "\xc0\xaf"},                    // over-long
   };
   for (const auto& [text, upper] : cases) EXPECT_EQ(upperCase(text), upper) << text;
