@@ -75,7 +75,12 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
 
   const fs::path empty = data.root.dir() / "elsewhere";
   fs::create_directory(empty);
-  const RestoreReport restored = restoreBackup(data.archive, DataTree(empty));
+  std::pair<double, std::string> last;
+  const RestoreReport restored = restoreBackup(data.archive, DataTree(empty), [&](double done, const std::string& step) {
+    last = {done, step};
+    return true;
+  });
+  EXPECT_EQ(last, std::pair(1.0, std::string("Done")));
   EXPECT_EQ(restored.restored, 5u);
   EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
   EXPECT_EQ(std::tuple(restored.summary.rosterPlayers, restored.summary.reports, restored.summary.files),

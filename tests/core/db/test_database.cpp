@@ -89,7 +89,7 @@ TEST(Recordset, AppendEditCancelAndRefusals) {
   EXPECT_THROW(rs.field(6), DbError);  // one past the last column
   EXPECT_THROW(rs.field("noSuchField"), DbError);
   rs.addNew();
-  EXPECT_TRUE(rs.field(1).isNull());  // a new row starts with every column unset
+  EXPECT_TRUE(rs.field(0).isNull());  // a new row starts with every column unset
   rs.setField("INDPLAYERNAME", Value("B"));
   rs.update();
   EXPECT_EQ(nameAt(rs), "A");  // appending does not move the current row

@@ -50,6 +50,8 @@ TEST(DataTree, AFolderIsPreferredAndAnExactSpellingOfTheRightKindComesFirst) {
   EXPECT_EQ(findCaseInsensitive(games, "REPORTS", DataTree::Last::Any), games / "Reports");
   EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Folder), games / "NOTES");
   EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Any), games / "Notes");
+  for (const char* s : {"memo", "Memo", "mEMO", "MEMO"}) root.writeFile("YardMark/games/" + std::string(s), "a file");
+  EXPECT_EQ(findCaseInsensitive(games, "meMo", DataTree::Last::File), games / "MEMO");  // the smallest spelling
 }
 
 TEST(DataTree, LayingOutAgainKeepsUserData) {

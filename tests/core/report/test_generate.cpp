@@ -128,15 +128,16 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
 }
 
 // Without --root the data lives beside the program; game paths are taken from the current folder.
+// The name is as long as a report name may be.
 TEST(ReportCommand, WritesTheReport) {
   Season s;
   const fs::path exe = s.root.dir() / "yardmark-report";
   fs::copy_file(YARDMARK_REPORT_EXE, exe);
-  const ProgramRun r = runIn(s.root.games(), exe, {"2007_GM1.htm", "2007/Game2.mdb", "2007/Game1.mdb"});
+  const ProgramRun r = runIn(s.root.games(), exe, {"2007_Season_GM12.htm", "2007/Game2.mdb", "2007/Game1.mdb"});
   EXPECT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(r.out, "Report has successfully been created named 2007_GM1.htm\n");
+  EXPECT_EQ(r.out, "Report has successfully been created named 2007_Season_GM12.htm\n");
   EXPECT_EQ(r.err, "");
-  EXPECT_TRUE(contains(readBytes(s.report("2007_GM1.htm")), "<td width=\"7%\">2</td>\r\n"));  // both games
+  EXPECT_TRUE(contains(readBytes(s.report("2007_Season_GM12.htm")), "<td width=\"7%\">2</td>\r\n"));  // both games
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
 }
 
@@ -149,6 +150,7 @@ TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
       {{"x.htm", "2007/Game1.mdb", "2007/Game9.mdb"}, "Game9.mdb"},
       {{"abcdefghijklmnopq.htm", "2007/Game1.mdb"}, "at most 20 characters"},
       {{"x.htm"}, "Please select one/more databases in order to generate reports."},
+      {{"--no-detail"}, "no report name given"},
       {{"\x1b[2Jx\n.htm", "2007/Game1.mdb"},
        "yardmark-report: \\x1B[2Jx\\x0A.htm: A report name may not contain control characters"},
   };
@@ -247,4 +249,12 @@ TEST(ReportCommand, WaitsWhileAnotherRunHoldsTheTmpDatabaseThenGivesUpLeavingIts
       EXPECT_EQ(readRows(s.tree.tmpDatabase(), "rushing"), std::vector<Row>{others});
     }
   }
+}
+
+// A lock file that cannot be made for a reason other than a folder refusing files says why.
+TEST(ReportCommand, ALockFileThatCannotBeMadeSaysWhy) {
+  Season s;
+  const RunLock lock(s.a / "tmp.mdb", std::chrono::milliseconds(0));  // below a file
+  EXPECT_EQ(lock.state(), RunLock::State::Failed);
+  EXPECT_TRUE(contains(lock.reason(), "Not a directory")) << lock.reason();
 }

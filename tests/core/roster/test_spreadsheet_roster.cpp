@@ -43,7 +43,7 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        "Smith|John|A@2; Jones|Mary|Ann Lee@3", {"#"}, ',', Encoding::Utf8},
       {"one Name column, First Middle Last", "Name\nJohn A Smith\nCher\nBob Lee\n",
        "Smith|John|A@2; Cher||@3; Lee|Bob|@4", {}, ',', Encoding::Utf8},
-      {"separate columns win over Name", "Name,Last,First\nJohn Smith,Smith,John\n", "Smith|John|@2", {"Name"}, ',',
+      {"separate columns win over Name", "Last,Name\nSmith,John Smith\n", "Smith||@2", {"Name"}, ',',
        Encoding::Utf8},
       {"no header: last, first, middle", "Smith,John,A,12\nDoe,Jane\n", "Smith|John|A@1; Doe|Jane|@2", {"column 4"},
        ',', Encoding::Utf8},

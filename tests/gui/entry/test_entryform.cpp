@@ -181,6 +181,12 @@ TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirR
   comeBack();
   EXPECT_EQ(text("txtQuarter1Opp"), "6");
   EXPECT_EQ(mode(EntrySection::Quarter), GameLevelSection::Mode::Browsing);
+
+  // Another game in the form: what was typed for this one stays behind.
+  makeGame("2007", 4);
+  app.vars().currentGameNumber = 4;
+  comeBack();
+  EXPECT_EQ(std::pair(text("txtOwnTeamName"), text("txtOTPunts")), std::pair(QString(), QString()));
 }
 
 TEST_F(EntryTest, AGameFileThatCannotBeOpenedIsNamedAndTheFormCloses) {

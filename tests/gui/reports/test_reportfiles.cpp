@@ -94,6 +94,7 @@ TEST_F(ReportFilesTest, DeletesOnlyAfterYesWithItsDetailPageAndSaysWhyItCannot) 
   confirm(*del, "Week2.htm");
   for (const char* gone : {"Week2.htm", "detail/Week2.htm", "detail/Week2.htm.games"})
     EXPECT_FALSE(fs::exists(reports() / gone)) << gone;
+  EXPECT_EQ(app.vars().currentReportName, QString::fromStdString((reports() / "Week2.htm").string()));
   EXPECT_TRUE(fs::exists(reports() / "detail" / "Week3.htm"));
   EXPECT_EQ(app.forms().find<DialogDeleteReport>(), nullptr);
 

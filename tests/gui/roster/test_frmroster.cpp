@@ -97,7 +97,8 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderSaysWhereTheEndsAreAndFollowsAClick
   EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
   click(&f, "cmdFirst");
   click(&f, "cmdPrevious");
-  EXPECT_EQ(boxes(f), QStringList({"adams", "Zoe", "Q"}));
+  click(&f, "cmdNext");  // from the first row, where the message left it
+  EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"}));
   EXPECT_EQ(prompter.texts(), QStringList({"You are on the LAST record...", "You are on the FIRST record"}));
 
   const auto clickName = [&](int index) {

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -125,6 +126,10 @@ TEST_P(FormsSweep, EveryBoxHasItsLabelAndEveryButtonItsCaption) {
     const bool named = buddies.count(box) || ((list || ownQuarter) && !box->accessibleName().isEmpty());
     if (typed || list) {
       EXPECT_TRUE(named) << name << " is no label's buddy";
+    }
+    // Black-box checks find a control by its name.
+    if (typed || list || qobject_cast<QLabel*>(box) || qobject_cast<QPushButton*>(box) || qobject_cast<QCheckBox*>(box)) {
+      EXPECT_FALSE(name.empty()) << captionOf(box).toStdString();
     }
   }
   for (QPushButton* b : form->findChildren<QPushButton*>())
