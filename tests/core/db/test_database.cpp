@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
-#include <vector>
 
 #include "core/db/Database.h"
 #include "support/TempRoot.h"

@@ -2,9 +2,6 @@
 // The facts read from the process are checked by the install test, which runs an installed copy.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-
 #include "core/files/DataFolder.h"
 #include "support/TempRoot.h"
 

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <filesystem>
 
 #include "core/files/DataTree.h"
-#include "core/db/Database.h"
 #include "support/ReportFixture.h"
 
 using namespace yardmark;

@@ -1,11 +1,6 @@
 // The one listing of a folder behind every folder and file list.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "core/files/FolderListing.h"
 #include "core/games/GameFolder.h"
 #include "support/TempRoot.h"
 

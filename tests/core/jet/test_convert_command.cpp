@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-
-#include "core/jet/HelperProcess.h"
 #include "core/jet/JetFile.h"
 #include "support/TempRoot.h"
 

@@ -1,9 +1,6 @@
 // Reading old files through the yardmark-jetread helper, and every way the helper can fail, on real Jet files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "core/jet/HelperProcess.h"
 #include "core/jet/JetFile.h"
 #include "support/TempRoot.h"
 

@@ -7,7 +7,6 @@
 #include <random>
 
 #include "DetailSeasons.h"
-#include "core/files/DataTree.h"
 #include "core/page/DetailPage.h"
 #include "core/report/ReportGenerator.h"
 

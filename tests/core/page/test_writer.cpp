@@ -4,7 +4,6 @@
 #include <chrono>
 
 #include "core/files/DataTree.h"
-#include "core/page/PageText.h"
 #include "core/page/ReportHTML.h"
 #include "support/ReportFixture.h"
 #include "core/report/ReportName.h"

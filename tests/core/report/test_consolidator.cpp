@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include "core/files/DataTree.h"
-#include "core/games/GameTables.h"
 #include "core/report/Consolidator.h"
 #include "support/ReportFixture.h"
 

@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <functional>
 #include <thread>
 
-#include "core/files/DataTree.h"
 #include "core/jet/HelperProcess.h"
 #include "core/report/ReportGenerator.h"
 #include "core/report/RunLock.h"
@@ -54,10 +52,7 @@ TEST(Generate, WritesTheReportAndEmptiesTheTmpDatabase) {
   ASSERT_TRUE(o.ok()) << o.message;
   EXPECT_EQ(o.boxText, "Report has successfully been created named Season.htm");
   const std::string page = readBytes(s.report("Season.htm"));
-  EXPECT_TRUE(contains(page, "<td width=\"7%\">2</td>\r\n"));
-  EXPECT_TRUE(contains(page, "class=\"text_all\">Smith John </td>\r\n"
-                             "                  <td bgcolor=\"#FFFFFF\" class=\"number_all\">10</td>\r\n"));
-  EXPECT_TRUE(contains(page, "class=\"number_all\">35</td>\r\n"));  // 21 + 14 own points
+  EXPECT_TRUE(contains(page, "class=\"number_all\">35</td>\r\n"));  // 21 + 14 own points: both games
   EXPECT_FALSE(contains(page, "Ghost"));
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
   EXPECT_EQ(ReportGenerator(s.tree).gamePath("2007\\game1.mdb "), s.a);

@@ -2,8 +2,6 @@
 // that names the file (the names read and the failures of real files are in the import form's tests).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/roster/Contacts.h"
 #include "support/TempRoot.h"
 

@@ -1,7 +1,6 @@
 // The roster's name rules and its search: plain functions, no window, no database.
 #include <gtest/gtest.h>
 
-#include "core/roster/RosterNames.h"
 #include "core/roster/NameCompletion.h"
 #include "core/roster/RosterSearch.h"
 

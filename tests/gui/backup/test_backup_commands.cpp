@@ -1,7 +1,5 @@
 // File > Back Up Data... and Restore Data..., driven as the coach drives them, with the file
 // dialogs answered by the test.
-#include <chrono>
-#include <filesystem>
 
 #include "core/backup/Backup.h"
 #include "gui/backup/BackupCommands.h"

@@ -12,7 +12,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <string>
 #include <thread>
 
 #include "gui/entry/frmNewGame.h"

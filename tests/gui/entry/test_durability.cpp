@@ -7,9 +7,7 @@
 #include <functional>
 #include <random>
 
-#include "core/db/Database.h"
 #include "support/ReportFixture.h"
-#include "core/files/DataTree.h"
 #include "core/games/Synopsis.h"
 #include "core/report/ReportGenerator.h"
 

@@ -3,15 +3,11 @@
 // findings beside the form, the jump to a finding's page, section and row, the refusal while a
 // section is being edited, and the list brought up to date.
 #include <QGroupBox>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "gui/shell/MDIForm1.h"
 #include "gui/entry/frmGameCheck.h"
 #include "support/EntryFixture.h"
 
@@ -252,6 +248,8 @@ TEST_F(GameCheckTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
   EXPECT_EQ(form->SSTab2->currentIndex(), 0);
   EXPECT_EQ(text("txtRushATT"), "0");
   EXPECT_EQ(w<QComboBox>("cmbRushPlayerName")->currentText(), "Jones Bob");
+  goTo(kReceiving, -1);  // no receiver to match the passes: the tab, no row
+  EXPECT_EQ(form->SSTab2->currentIndex(), 2);
 
   // While a row is being edited the section stays on it.
   click("cmdpasEdit");

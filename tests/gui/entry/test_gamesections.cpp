@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <tuple>
 
-#include "gui/shell/MDIForm1.h"
 #include "support/EntryFixture.h"
 
 namespace yardmark::test {

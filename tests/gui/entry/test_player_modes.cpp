@@ -1,14 +1,10 @@
 // The modes of the player-section engine: what each offers, the widgets following the mode,
 // and the modes across the form's life: activation, the all-sections check and writes the
 // database refuses. The player lists: filled from the roster on every activation of the form.
-#include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QTest>
-#include <filesystem>
 
 #include "support/EntryFixture.h"
 #include "gui/entry/NameCompleter.h"

@@ -1,10 +1,7 @@
 // The five player sections driven by their buttons, each run through the same cases from the
 // table the engine reads: adding into an empty table, then moves, the rows list, an edit and
 // deletes over three rows.
-#include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
 
 #include "support/EntryFixture.h"

@@ -52,9 +52,10 @@ TEST_F(ShownShellTest, EscapeCancelsAGameDialogButNotWhenPressedInAnotherForm) {
 }
 
 TEST_F(ShownShellTest, NewGameListsTheYearsOnceAndSuggestsTheNextNumberOfTheYear) {
-  for (const char* file : {"2005/Game2.mdb", "2006/game4.MDB", "2006/Game19.mdb", "2006/Game20.txt"})
+  for (const char* file : {"2005/Game2.mdb", "2006/game4.MDB", "2006/Game19.mdb", "2006/Game20.txt", "Game7.mdb"})
     root.writeFile("YardMark/games/" + std::string(file), "x");
   auto& d = app.forms().show<DialogNewGame>();
+  EXPECT_EQ(itemTexts(d.File1), QStringList{"Game7.mdb"});  // the games folder's own, no year picked
   const int years = QDate::currentDate().year() - 1989;
   EXPECT_EQ(d.cmbYear->count(), years);
   EXPECT_EQ(d.cmbYear->currentText(), QString::number(QDate::currentDate().year()));

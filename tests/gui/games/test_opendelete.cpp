@@ -1,12 +1,9 @@
 // File > Open with its season synopsis and File > Delete: the shared folder and file lists,
 // the counts, the path handed over in lower case, the question, the failures, and the game
 // that the entry form holds.
-#include <QPointer>
 
 #include "support/GameFiles.h"
 #include "support/ReportsTestKit.h"
-#include "core/db/Database.h"
-#include "core/db/Value.h"
 #include "support/ReportFixture.h"
 #include "core/games/GameFolder.h"
 #include "core/jet/JetFile.h"
@@ -175,6 +172,7 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsRe
 TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptOnlyAnotherReplacesItAndItCannotBeDeleted) {
   writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won);
   const fs::path second = writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
+  writeGame(root, "YardMark/games/2007/game2.mdb", Result::Won);  // a twin in letter case, never opened
   openGame("2007", "Game1.mdb");
   const QPointer<frmNewGame> entry = app.forms().find<frmNewGame>();
   openGame("2007", "Game1.mdb");

@@ -3,7 +3,6 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "core/files/DataTree.h"
 #include "core/page/CsvExport.h"
 #include "core/report/ReportGenerator.h"
 #include "gui/reports/frmViewReport.h"

@@ -1,5 +1,4 @@
 // The roster form driven as the coach drives it.
-#include <filesystem>
 
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"

@@ -2,7 +2,6 @@
 // reads is the contacts reader's own test; here the form tells it and goes on.
 #include <QLabel>
 #include <QStyle>
-#include <filesystem>
 
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
@@ -62,7 +61,8 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissing) {
   const QStringList tree = itemTexts(f.Dir1);
   EXPECT_EQ(tree.first(), "/");
   EXPECT_EQ(tree.mid(tree.size() - 3), (QStringList{"RALLYBOOK Contacts", ".wine", "Backup"}));
-  EXPECT_EQ(f.Dir1->currentItem()->text(), "RALLYBOOK Contacts");
+  EXPECT_EQ(f.Dir1->currentItem()->text() + f.Dir1->currentItem()->toolTip(),
+            "RALLYBOOK Contacts" + QString::fromStdString(folder.string()));
   // The open folder and those above it show open, its subfolders closed.
   const QImage open = f.style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16).toImage();
   for (int i = 0; i < f.Dir1->count(); ++i)

@@ -1,7 +1,6 @@
 // Roster > Import from Spreadsheet..., driven as the coach drives it, the file dialog answered
 // by the test.
 #include <QLabel>
-#include <filesystem>
 
 #include "gui/roster/frmRosterImportSheet.h"
 #include "support/RosterFixture.h"

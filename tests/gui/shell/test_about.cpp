@@ -1,6 +1,5 @@
 #include <QLabel>
 #include <QTemporaryDir>
-#include <stdexcept>
 
 #include "gui/about/frmAbout.h"
 #include "support/RosterFixture.h"

@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <functional>
 #include <set>
 
 #include "gui/entry/frmNewGame.h"

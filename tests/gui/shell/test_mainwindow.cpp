@@ -3,8 +3,8 @@
 // selects and its messages.
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTimer>
-#include <map>
 #include <set>
 
 #include "gui/shell/Twips.h"
@@ -107,9 +107,10 @@ TEST(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
 
 // Only Save waits for an entry form; the keys the coach knows.
 TEST_F(ShellTest, CommandsAreEnabledAtStartAndCarryTheirKeys) {
-  EXPECT_EQ(window->windowTitle(), "YardMark");
+  EXPECT_EQ(std::pair(window->windowTitle(), window->objectName()), std::pair(QString("YardMark"), QString("MDIForm1")));
   for (QAction* a : window->findChildren<QAction*>())
     EXPECT_EQ(a->isEnabled(), a->objectName() != "fmSaveFileStat") << a->objectName().toStdString();
+  for (QMenu* m : window->findChildren<QMenu*>()) EXPECT_FALSE(m->objectName().isEmpty()) << m->title().toStdString();
   const std::pair<const char*, const char*> keys[] = {
       {"mfNew", "Ctrl+N"}, {"fmEditGameStat", "Ctrl+O"}, {"mRoster", "Ctrl+Shift+R"}, {"mnuAbout", "F1"}};
   for (const auto& [name, key] : keys) EXPECT_EQ(window->findChild<QAction*>(name)->shortcut().toString(), key);

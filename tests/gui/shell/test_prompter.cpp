@@ -1,15 +1,12 @@
 // The real boxes (a few smoke tests) and the scripted prompter the other tests rely on.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
-#include <functional>
-#include <stdexcept>
 
 #include "core/db/Database.h"
 #include "gui/shell/Application.h"
