@@ -139,6 +139,7 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
     std::vector<std::pair<std::string, std::string>> entries;  // none: the bytes below
     std::string bytes;
     std::string reason;
+    bool onlyRestoreRefuses = false;  // the folder, not the archive, is in the way
   };
   const Case cases[] = {
       {"missing", {}, "", "cannot be read (No such file"},
@@ -153,13 +154,15 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"an unlisted file", {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}}, {}, "not in its list"},
       {"a damaged database", {{"yardmark-backup.txt", list + "games/2007/Game4.mdb\n"}, {"games/2007/Game4.mdb", badDb}}, {}, "fails the database check"},
       {"a newer format", {{"yardmark-backup.txt", "YardMark backup 2\n"}}, {}, "another version"},
+      {"a folder in a file's place", {{"yardmark-backup.txt", list + "games/2007/Game5.mdb\n"}, {"games/2007/Game5.mdb", game}}, {}, "stands where the back-up puts a file", true},
   };
+  fs::create_directories(data.root.yardmark() / "games/2007/Game5.mdb" / "notes");
   const auto before = filesBelow(data.root.dir());
   for (const Case& c : cases) {
     const fs::path bad = data.root.dir() / "bad.zip";
     if (!c.entries.empty()) writeZip(bad, c.entries);
     else if (!c.bytes.empty()) std::ofstream(bad, std::ios::binary | std::ios::trunc) << c.bytes;
-    for (bool restore : {false, true}) {
+    for (bool restore : {c.onlyRestoreRefuses, true}) {
       try {
         if (restore) restoreBackup(bad, data.tree());
         else inspectBackup(bad);

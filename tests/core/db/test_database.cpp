@@ -50,6 +50,7 @@ TEST(Recordset, MovesDeletesAndBookmarks) {
   rs.moveNext();
   EXPECT_TRUE(rs.isEOF());
   EXPECT_EQ(errorOf([&] { rs.moveNext(); }), 3021);
+  EXPECT_EQ(errorOf([&] { rs.move(0); }), 3021);
   rs.movePrevious();
   EXPECT_EQ(nameAt(rs), "D");
   rs.moveFirst();

@@ -151,6 +151,7 @@ TEST(GameAudit, WhereAFindingPointsAndHowNamesAreMatched) {
   EXPECT_EQ(where(findings[2]), std::tuple("passer-completions", kPassing, 0, 100, 1));
   // Two roster names one edit away: the first in alphabetical order is offered.
   EXPECT_EQ(RosterIndex({"Smyth", "Smith"}).closest("Smoth"), "Smith");
+  EXPECT_EQ(RosterIndex({"McDonald"}).closest("Donalds"), std::nullopt);  // three edits, though "Donald" is inside
   // A swap of neighbours is one edit; anything beyond the limit reads as the limit + 1.
   const std::tuple<const char*, const char*, int> distances[] = {
       {"Smith", "Smtih", 1}, {"ab", "ba", 1}, {"Smith", "Smith ", 1}, {"xxSmith", "Smith", 2}, {"Smith", "Sm", 3}};

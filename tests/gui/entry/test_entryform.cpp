@@ -28,6 +28,9 @@ TEST_F(EntryTest, AFreshGameIsReadyForTypingWithTheFocusInTheOwnTeamName) {
   EXPECT_EQ(form->cmbYear->currentText(), "2007");
   EXPECT_EQ(text("txtGameNumber"), "3");
   EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName);
+  form->txtOppTeamName->setFocus();
+  comeBack();  // nothing typed yet: the new game starts at the team names again
+  EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName);
   EXPECT_FALSE(w<QLabel>("pictureMain")->pixmap().isNull());
   // Within each frame of the first page no control lies over another.
   for (const char* frame : {"Frame1", "Frame2"}) {
@@ -178,11 +181,11 @@ TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirR
   EXPECT_EQ(text("txtQuarter1Opp"), "6");
   EXPECT_EQ(mode(EntrySection::Quarter), GameLevelSection::Mode::Browsing);
 
-  // Another game in the form: what was typed for this one stays behind.
-  makeGame("2007", 4);
+  // Another game in the form: what was typed for this one stays behind, and the other's row shows.
+  addRows(makeGame("2007", 4), "header", {headerRow("Owls", "Hawks", 2007, 4, true)});
   app.vars().currentGameNumber = 4;
   comeBack();
-  EXPECT_EQ(std::pair(text("txtOwnTeamName"), text("txtOTPunts")), std::pair(QString(), QString()));
+  EXPECT_EQ(std::pair(text("txtOwnTeamName"), text("txtOTPunts")), std::pair(QString("Owls"), QString()));
 }
 
 TEST_F(EntryTest, AGameFileThatCannotBeOpenedIsNamedAndTheFormCloses) {

@@ -146,7 +146,7 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
     const char* keys;
     const char* shown;
   } cases[] = {
-      {"txtRushYDS", "-12", "-12"},     {"txtPassingYDS", "-3", "-3"},  {"txtReceivingYDS", "-3", "-3"},
+      {"txtRushYDS", "-12", "-12"},     {"txtPassingYDS", "-12345", "-1234"},  {"txtReceivingYDS", "-3", "-3"},
       {"txtOwTRushing", "-40", "-40"},  {"txtOTYrds", "-5", "-5"},      {"txtOwTTO", "-45", "-45"},
       {"txtOTTO", "4a-2", "42"},        {"txtOwTPassing", "-7", "7"},   {"txtRushATT", "-7", "7"},
       {"txtQBSacks", "1.5", "1.5"},     {"txtUnassisted", "0.5", "05"}, {"txtQuarter1Opp", "12a34567", "12345"},

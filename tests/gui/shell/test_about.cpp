@@ -38,6 +38,7 @@ TEST_F(RosterFixture, AboutOpensItsLinksStartsSystemInformationOrSaysItIsUnavail
   QLabel* website = widget<QLabel>(about, "lblWebsite");
   for (QLabel* l : {email, website, widget<QLabel>(about, "lblTitle")}) QTest::mouseClick(l, Qt::LeftButton);
   EXPECT_EQ(opened, (QStringList{"mailto:" + email->text(), "http://" + website->text()}));
+  EXPECT_EQ(email->cursor().shape(), Qt::PointingHandCursor);  // a link looks like one
 
   const struct {
     const char* name;
