@@ -58,7 +58,7 @@ TEST_F(ReportFilesTest, ViewListsThePagesAndShowsTheChosenOneOrNamesWhyNot) {
   confirm(*open, "Week2.htm");
   EXPECT_EQ(app.forms().find<DialogOpenReport>(), nullptr);
   auto* viewer = app.forms().find<frmViewReport>();
-  ASSERT_NE(viewer, nullptr);
+  ASSERT_TRUE(viewer && viewer->isVisible());
   EXPECT_EQ(viewer->lblRepTitle->text(), "Report: Week2.htm");
   EXPECT_TRUE(viewer->WB1->toPlainText().contains("Second week"));
   EXPECT_EQ(app.vars().currentReportName, QString::fromStdString((reports() / "Week2.htm").string()));
