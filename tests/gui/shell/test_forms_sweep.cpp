@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QToolButton>
 #include <set>
 
 #include "gui/entry/frmNewGame.h"
@@ -135,6 +136,8 @@ TEST_P(FormsSweep, EveryBoxHasItsLabelAndEveryButtonItsCaption) {
   }
   for (QPushButton* b : form->findChildren<QPushButton*>())
     EXPECT_FALSE(b->text().trimmed().isEmpty() && b->accessibleName().isEmpty()) << b->objectName().toStdString();
+  for (QToolButton* b : form->findChildren<QToolButton*>())  // a picture only: the tip says what it does
+    EXPECT_TRUE(b->toolButtonStyle() != Qt::ToolButtonIconOnly || b->toolTip() == b->text()) << b->objectName().toStdString();
   const QStringList texts = QString(c.texts).split('|');
   EXPECT_EQ(form->windowTitle(), texts.first());
   for (const QString& t : texts.mid(1)) {
