@@ -37,7 +37,7 @@ TEST(RosterNames, EveryFormOfAName) {
 TEST(RosterSearch, UpperCasesEveryLetterAndKeepsOtherBytes) {
   const std::pair<std::string, std::string> cases[] = {
       {"Jos\xc3\xa9", "JOS\xc3\x89"},              // é, two bytes
-      {"\xe0\xa0\x80", "\xe0\xa0\x80"},            // the first three-byte letter
+      {"\xe0\xa0\x80 \xe8\xaa\x9e", "\xe0\xa0\x80 \xe8\xaa\x9e"},  // the first three-byte letter; a lead above 0xE7
       {"\xf0\x9f\x8f\x88x", "\xf0\x9f\x8f\x88X"},  // a football, four bytes
       {"a\xe9z \x80 \xd0\xb4", "A\xe9Z \x80 \xd0\x94"},  // Latin-1 and a lone continuation byte kept; a lead above 0xC7
       {"\xc0\xaf", "\xc0\xaf"},                    // over-long
