@@ -85,6 +85,15 @@ TEST(JetFile, RecognisesOnlyTheJetSignature) {
   }
 }
 
+// The helper's modes given too few or too many arguments print its usage and read nothing.
+TEST(JetFile, TheHelperRefusesAModeWithoutItsArguments) {
+  const std::string game = fixture("game_legacy.mdb").string();
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--columns", game}, {"--all"}, {game}}) {
+    const HelperRun r = runHelper(defaultJetreadPath(), args, 5000);
+    EXPECT_EQ(std::tuple(r.end, r.exitCode, r.output), std::tuple(HelperRun::End::Exited, 2, std::string())) << args[0];
+  }
+}
+
 TEST(HelperProcess, ReadsAnAnswerLongerThanAPipeHoldsWhileTheHelperRuns) {
   const HelperRun big = runHelper("/bin/sh", {"-c", "head -c 300000 /dev/zero; echo err >&2"}, 5000);
   EXPECT_EQ(big.output.size(), 300000u);
