@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/db/Utf8.h"
+
 namespace yardmark {
 
 void PageText::line(int blanks, std::string_view text) {
@@ -25,30 +27,6 @@ void PageText::lines(std::initializer_list<Line> fixed) {
 
 namespace {
 
-// Length of the UTF-8 sequence starting at s[i] and its code point; 0 when invalid.
-size_t decodeUtf8(std::string_view s, size_t i, char32_t& cp) {
-  const auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char c = b(i);
-  size_t len = 0;
-  char32_t min = 0;
-  if (c >= 0xC2 && c <= 0xDF) {
-    len = 2, cp = c & 0x1F, min = 0x80;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    len = 3, cp = c & 0x0F, min = 0x800;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    len = 4, cp = c & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (i + len > s.size()) return 0;
-  for (size_t k = 1; k < len; ++k) {
-    if ((b(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b(i + k) & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return len;
-}
-
 void appendLatin1(std::string& out, char32_t cp) {
   switch (cp) {
     case '&': out += "&amp;"; return;
@@ -70,13 +48,9 @@ std::string htmlText(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    char32_t cp = c;
-    size_t len = 1;
-    if (c >= 0x80) {
-      len = decodeUtf8(utf8, i, cp);
-      if (len == 0) cp = c, len = 1;
-    }
+    char32_t cp = 0;
+    size_t len = decodeUtf8(utf8, i, cp);
+    if (len == 0) cp = static_cast<unsigned char>(utf8[i]), len = 1;  // not UTF-8: the byte kept
     appendLatin1(out, cp);
     i += len;
   }

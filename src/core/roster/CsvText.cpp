@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/roster/Utf8.h"
+#include "core/db/Utf8.h"
 
 namespace yardmark::csv {
 

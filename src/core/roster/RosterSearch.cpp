@@ -1,6 +1,6 @@
 #include "core/roster/RosterSearch.h"
 
-#include "core/roster/Utf8.h"
+#include "core/db/Utf8.h"
 
 #include <locale.h>
 #include <wctype.h>

@@ -8,5 +8,4 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RosterNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RosterSearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SpreadsheetRoster.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Utf8.cpp
 )

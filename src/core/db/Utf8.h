@@ -1,5 +1,5 @@
 #pragma once
-// UTF-8 one letter at a time, for the roster's names and the spreadsheets they come from.
+// UTF-8 one letter at a time: the roster's names, the spreadsheets they come from, the page's text.
 #include <cstddef>
 #include <string>
 #include <string_view>

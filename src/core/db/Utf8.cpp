@@ -1,4 +1,4 @@
-#include "core/roster/Utf8.h"
+#include "core/db/Utf8.h"
 
 namespace yardmark {
 
