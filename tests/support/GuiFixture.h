@@ -3,7 +3,9 @@
 // that count their events.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QListWidget>
+#include <QtTest/QTest>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <memory>
@@ -15,6 +17,9 @@
 #include "support/TempRoot.h"
 
 namespace yardmark::test {
+
+// A left click on a button, as the user gives it.
+inline void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 // The texts of a list's rows, in order.
 inline QStringList itemTexts(const QListWidget* list) {

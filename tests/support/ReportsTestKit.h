@@ -1,8 +1,6 @@
 #pragma once
 // Small helpers the game and report forms' tests share (with the widgets they drive): the main
-// window shown, their lists as texts, picked as a user picks them, and a command line run to its end.
-#include <sys/wait.h>
-
+// window shown, and their lists read and picked as a user picks them.
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
@@ -12,7 +10,6 @@
 #include <QTextBrowser>
 #include <QStringList>
 #include <QtTest/QTest>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -46,22 +43,6 @@ inline void pick(QListWidget* list, const QString& text) {
   const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1) << text.toStdString();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-}
-
-struct CommandRun {
-  int exit;
-  std::string out;  // standard output and error
-};
-
-// Runs a shell command line.
-inline CommandRun runCommand(const std::string& command) {
-  CommandRun r{};
-  FILE* p = popen((command + " 2>&1").c_str(), "r");
-  char buf[4096];
-  while (size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
-  const int status = pclose(p);
-  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
 }
 
 }  // namespace yardmark::test

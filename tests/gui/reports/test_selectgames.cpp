@@ -23,7 +23,6 @@ class SelectGamesTest : public ShownShellTest {
     fs::create_directories(root.games() / "2008");
     root.writeFile("YardMark/games/2007/notes.txt", "not a game");
   }
-  void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
   // From the menu, as the coach does it: name the report, choose every 2007 game.
   frmNewReport& chooseGames() {
     window->mrNew->trigger();
@@ -79,11 +78,9 @@ TEST_F(SelectGamesTest, MovesGamesOfTwoYearsIntoOneSortedListByMouseAndKeys) {
 
 TEST_F(SelectGamesTest, WritesTheSameReportAsTheReportCommandAndClosesTheForm) {
   frmNewReport& form = chooseGames();
-  std::string command = std::string("'") + YARDMARK_REPORT_EXE + "' --root '";
   TempRoot other;
-  command += other.dir().string() + "' 2007_GM1.htm";
-  for (QString chosen : form.chosenGames())
-    command += " '" + (root.games() / chosen.replace('\\', '/').toStdString()).string() + "'";
+  std::vector<std::string> args = {"--root", other.dir().string(), "2007_GM1.htm"};
+  for (QString chosen : form.chosenGames()) args.push_back(chosen.replace('\\', '/').toStdString());
   root.writeFile("YardMark/Reports/2007_GM1.htm", "an old report");  // replaced without a question
   prompter.answer(Answer::Ok);
   click(form.cmdGenerateReports);
@@ -94,8 +91,8 @@ TEST_F(SelectGamesTest, WritesTheSameReportAsTheReportCommandAndClosesTheForm) {
   const std::string written = readBytes(report());
   EXPECT_NE(written.find("TOTAL TEAM STATS"), std::string::npos);
 
-  const CommandRun r = runCommand(command);
-  ASSERT_EQ(r.exit, 0) << r.out;
+  const ProgramRun r = runIn(root.games(), YARDMARK_REPORT_EXE, args);  // the game paths as the form holds them
+  ASSERT_EQ(r.exit, 0) << r.err;
   EXPECT_EQ(readBytes(other.yardmark() / "Reports" / "2007_GM1.htm"), written);
 }
 

@@ -36,7 +36,7 @@ class DetailViewTest : public ShownShellTest {
   fs::path reports() const { return root.yardmark() / "Reports"; }
   QString shownText() const { return viewer->WB1->document()->toPlainText(); }
   std::string pdfText(const fs::path& pdf) const {
-    return runCommand("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").out;
+    return runIn(pdf.parent_path(), "pdftotext", {"-layout", pdf.string(), "-"}).out;
   }
   frmViewReport* viewer = nullptr;
 };

@@ -29,7 +29,6 @@ class ViewReportTest : public ShownShellTest {
     fake = f.get();
     viewer->setBrowserCommands(std::move(f));
   }
-  void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
   frmViewReport* viewer = nullptr;
   FakeCommands* fake = nullptr;
