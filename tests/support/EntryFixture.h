@@ -104,7 +104,7 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
  protected:
   using Mode = PlayerSection::Mode;
   const PlayerSectionConfig& c = *GetParam();
-  const std::string table = std::string(c.query).substr(std::string_view("select * from ").size());
+  const std::string table{gameTable(c.table).name};
   const std::filesystem::path game = makeGame();
   // Another section of the same form.
   const PlayerSectionConfig& other = kPlayerSections[(c.table - kRushing + 1) % kPlayerSections.size()];
