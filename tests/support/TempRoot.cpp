@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -44,6 +45,11 @@ fs::path TempRoot::copyTemplate(const std::string& relative) const {
 }
 
 fs::path fixture(const std::string& name) { return fs::path(YARDMARK_FIXTURES_DIR) / name; }
+
+void expectReference(const std::string& text, const std::string& name) {
+  if (std::getenv("YARDMARK_REGENERATE")) std::ofstream(fixture(name), std::ios::binary) << text;
+  EXPECT_EQ(text, readBytes(fixture(name))) << name;
+}
 
 std::string readBytes(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);

@@ -27,6 +27,9 @@ private:
 };
 
 std::filesystem::path fixture(const std::string& name);
+// Expects the text to be the reference file below tests/data byte for byte. YARDMARK_REGENERATE=1
+// rewrites the reference instead, on purpose; read it before committing.
+void expectReference(const std::string& text, const std::string& name);
 std::string readBytes(const std::filesystem::path& p);
 
 }  // namespace yardmark::test
