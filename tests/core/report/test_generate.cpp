@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "core/jet/HelperProcess.h"
+#include "core/page/DetailPage.h"
 #include "core/report/ReportGenerator.h"
 #include "core/report/RunLock.h"
 #include "support/ReportFixture.h"
@@ -118,6 +119,7 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
       EXPECT_EQ(o.file, games.back().string());
     }
     EXPECT_FALSE(fs::is_regular_file(s.report("Season.htm")));
+    EXPECT_FALSE(fs::exists(detailPagePath(s.tree.reportsFolder(), c.name)));  // no detail page for no report
     EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
   }
 }
