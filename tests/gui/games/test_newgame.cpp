@@ -11,6 +11,7 @@
 #include "support/ReportsTestKit.h"
 #include "gui/entry/frmNewGame.h"
 #include "gui/games/DialogNewGame.h"
+#include "gui/games/DialogOpenGame.h"
 
 namespace yardmark::test {
 namespace {
@@ -49,6 +50,9 @@ TEST_F(ShownShellTest, EscapeCancelsAGameDialogButNotWhenPressedInAnotherForm) {
   app.forms().showForm(*form);
   QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, Qt::Key_Escape);
   EXPECT_EQ(std::ranges::count(app.forms().loaded(), form), 0);
+  auto& open = app.forms().show<DialogOpenGame>();
+  QTest::mouseClick(open.CancelButton, Qt::LeftButton);  // and Cancel as the mouse gives it
+  EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
 }
 
 TEST_F(ShownShellTest, NewGameListsTheYearsOnceAndSuggestsTheNextNumberOfTheYear) {
