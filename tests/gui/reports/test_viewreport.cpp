@@ -38,6 +38,7 @@ const QString kAskPage = "The Page has not yet been set. Would you stil like to 
 const QString kWrongCopies = "wrong argument...can not pass string for print copies.";
 
 TEST_F(ViewReportTest, PrintAsksUnlessThePageWasSetSinceTheViewerBecameActive) {
+  EXPECT_EQ(viewer->cmdPrint->shortcut().toString() + viewer->cmdPrintPreview->shortcut().toString(), "Ctrl+PCtrl+Shift+P");
   prompter.answer(Answer::No);
   click(viewer->cmdPrint);
   EXPECT_TRUE(fake->calls.empty());

@@ -69,10 +69,11 @@ TEST(QtPrompter, InputBoxReturnsTheTextOrNothingOnCancel) {
 // Opening asks for a file that exists; saving may name a new one.
 TEST(FilePick, OpenWantsAnExistingFileAndSaveAnyFile) {
   for (auto [pick, mode] :
-       {std::pair{&pickFileToOpen, QFileDialog::ExistingFile}, std::pair{&pickFileToSave, QFileDialog::AnyFile}}) {
-    QFileDialog::FileMode shown{};
+       {std::pair{&pickFileToOpen, std::pair{QFileDialog::ExistingFile, QFileDialog::AcceptOpen}},
+        std::pair{&pickFileToSave, std::pair{QFileDialog::AnyFile, QFileDialog::AcceptSave}}}) {
+    std::pair<QFileDialog::FileMode, QFileDialog::AcceptMode> shown{};
     whenOpen<QFileDialog>([&](QFileDialog* dlg) {
-      shown = dlg->fileMode();
+      shown = {dlg->fileMode(), dlg->acceptMode()};
       dlg->reject();
     });
     EXPECT_EQ(pick(nullptr, FileQuestion{}), QString());
