@@ -1,7 +1,10 @@
 // The rules that look at one player row at a time: a scorer's points, a passer's completions,
-// a rusher's yards and touchdowns, a receiver's touchdowns, and names the roster lacks.
+// a rusher's yards and touchdowns, a receiver's touchdowns, names the roster lacks and a name
+// entered twice.
 #include <cmath>
+#include <map>
 
+#include "core/files/CaseFold.h"
 #include "core/games/AuditRules.h"
 
 namespace yardmark::audit {
@@ -104,8 +107,7 @@ void receiverTouchdowns(const Input& in, Hits& hits) {
   eachRow(in.game, kReceiving, [&](int i, const StoredRow& r) {
     const double tds = r.number(col::kRecTds), rec = r.number(col::kRecRec);
     if (tds > rec)
-      hits.push_back(
-          {exceeds(kReceiving, i, r, "touchdowns", tds, "receptions", rec), kReceiving, i, col::kRecTds});
+      hits.push_back({exceeds(kReceiving, i, r, "touchdowns", tds, "receptions", rec), kReceiving, i, col::kRecTds});
   });
 }
 
@@ -141,6 +143,23 @@ void rosterUnknown(const Input& in, Hits& hits) {
         {std::string(sectionName(t)) + " row " + std::to_string(i + 1) + ": " + quoted(name) + " is not in the roster.",
          t, i, col::playerName(t)});
   });
+}
+
+// The report sums rows of one name into one player, so a second row is either a split entry or
+// the same figures typed twice; only the coach can tell which. Names compare as he reads them:
+// outer blanks and letter case aside.
+void sameNameTwice(const Input& in, Hits& hits) {
+  for (const T t : kPlayerTables) {
+    std::map<std::string, int> firstRow;
+    eachRow(in.game, t, [&](int i, const StoredRow& r) {
+      const std::string name = lowerAscii(trimmed(textOf(r.at(col::playerName(t)))));
+      if (name.empty()) return;
+      const auto [seen, isNew] = firstRow.try_emplace(name, i);
+      if (isNew) return;
+      hits.push_back({rowLabel(t, i, r) + ": the same name as row " + std::to_string(seen->second + 1) + ".", t, i,
+                      col::playerName(t)});
+    });
+  }
 }
 
 }  // namespace yardmark::audit

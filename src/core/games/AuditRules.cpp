@@ -31,11 +31,11 @@ void resultScore(const Input& in, Hits& hits) {
   if (r->won && r->lost) {
     hits.push_back({"Game Information marks the game both won and lost.", kHeader, -1, col::kWon});
   } else if (r->won && r->own < r->opp) {
-    hits.push_back({"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", kHeader, -1,
-                    col::kWon});
+    hits.push_back(
+        {"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", kHeader, -1, col::kWon});
   } else if (r->lost && r->own > r->opp) {
-    hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", kHeader,
-                    -1, col::kLost});
+    hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", kHeader, -1,
+                    col::kLost});
   }
 }
 
@@ -68,8 +68,8 @@ void pointsScoring(const Input& in, Hits& hits) {
   if (!q || in.game.rows(kScoring).empty()) return;  // no rows at all: see the empty-section rule
   const double points = sum(in.game, kScoring, col::kScorePts);
   if (same(points, q->number(col::kTotalOwn))) return;
-  hits.push_back({differ("Scoring points", points, "own total points", q->number(col::kTotalOwn)), kScoring, -1,
-                  col::kScorePts});
+  hits.push_back(
+      {differ("Scoring points", points, "own total points", q->number(col::kTotalOwn)), kScoring, -1, col::kScorePts});
 }
 
 // A team statistic against the sum of a player column, when the team row exists.
@@ -164,6 +164,19 @@ void noPassingRows(const Input& in, Hits& hits) {
                   kPassing});
 }
 
+// Every fumble our defense recovers is one the opponent lost; fewer recoveries can be, since
+// special teams and the offense recover fumbles too.
+void fumbleRecoveries(const Input& in, Hits& hits) {
+  const StoredRow* ts = in.game.first(kTeamStats);
+  if (!ts) return;
+  const double recovered = sum(in.game, kDefense, col::kDefFumbleRecoveries);
+  const double lost = ts->number(col::kTeamFumblesLost);
+  if (recovered <= lost || same(recovered, lost)) return;
+  hits.push_back({"Defense fumble recoveries (" + figure(recovered) + ") exceed the opponent's fumbles lost (" +
+                      figure(lost) + ") by " + figure(recovered - lost) + ".",
+                  kDefense, -1, col::kDefFumbleRecoveries});
+}
+
 constexpr Severity E = Severity::Error, W = Severity::Warning, N = Severity::Note;
 
 constexpr Rule kRules[] = {
@@ -185,6 +198,9 @@ constexpr Rule kRules[] = {
     {"receiver-touchdowns", E, "a receiver's touchdowns need receptions", receiverTouchdowns},
     {"passing-touchdowns", E, "receiving touchdowns are the passing touchdowns", passingTouchdowns},
     {"scoring-touchdowns", E, "rushing and receiving touchdowns are at most the scoring touchdowns", scoringTouchdowns},
+    {"fumble-recoveries", E, "the defense's fumble recoveries are at most the opponent's fumbles lost",
+     fumbleRecoveries},
+    {"same-name-twice", W, "a player name appears once in a player section", sameNameTwice},
     {"roster-close", W, "a name not in the roster is within two letters of one", rosterClose},
     {"roster-unknown", N, "a name is not in the roster", rosterUnknown},
     {"no-scoring", W, "a game with points has scoring rows", noScoringRows},

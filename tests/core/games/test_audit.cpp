@@ -109,6 +109,16 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
       {"passing and receiving touchdowns",
        [](GameData& g) { set(g, kPassing, 0, 4, 2); },
        {"error passing-touchdowns: Receiving touchdowns (1) differ from passing touchdowns (2) by 1."}},
+      {"fumble recoveries at the opponent's fumbles lost", [](GameData& g) { set(g, kDefense, 0, 5, 1); }, {}},
+      {"more recoveries than fumbles lost; a name twice, blanks and letter case aside",
+       [](GameData& g) {
+         put(g, kDefense, {{3, 2, 0.5, 0, 1, 0, 0, 0, "Brown Tom "}, {1, 0, 0, 0, 1, 0, 0, 0, " brown TOM"}});
+         g.rows(kRushing).push_back({200, {1, 0, 0, 0, "Smith John "}});
+       },
+       {"error fumble-recoveries: Defense fumble recoveries (2) exceed the opponent's fumbles lost (1) by 1.",
+        "warning same-name-twice: Rushing row 3 (Smith John): the same name as row 1.",
+        "warning same-name-twice: Defense row 2 (brown TOM): the same name as row 1.",
+        "note roster-unknown: Defense row 2: \" brown TOM\" is not in the roster."}},
       {"names near the roster and not",
        [](GameData& g) {
          set(g, kRushing, 0, 5, "Smtih John "), set(g, kRushing, 1, 5, "Borwn Tmo ");
