@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -54,12 +55,15 @@ void frmRoster::buildWidgets() {
   importFrom->setObjectName("importFrom");
   importFrom->setSelectionMode(QAbstractItemView::NoSelection);
   importFrom->setSortingEnabled(true);
-  // A click shows that player, as moving to it does; each item knows its row, the list being sorted apart.
-  connect(importFrom, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    if (!controlsIn(m_mode, hasRows()).pick) return;
+  // A click or an arrow key shows that player, as moving to it does; each item knows its row,
+  // the list being sorted apart.
+  const auto pick = [this](QListWidgetItem* item) {
+    if (!item || !controlsIn(m_mode, hasRows()).pick) return;
     goTo(item->data(Qt::UserRole).toLongLong());
     displayRecords();
-  });
+  };
+  connect(importFrom, &QListWidget::itemClicked, this, pick);
+  connect(importFrom, &QListWidget::currentItemChanged, this, pick);
   buildNameBoxes();
   buildButtons();
 }
@@ -201,7 +205,9 @@ void frmRoster::loadRosterDB() {
     tellFailure(e);
     return;
   }
-  // One sort after the fill, rather than one insertion in order per row.
+  // One sort after the fill, rather than one insertion in order per row; the current name is set
+  // by the row shown, not by the fill.
+  const QSignalBlocker quiet(importFrom);
   importFrom->setSortingEnabled(false);
   for (std::size_t i = 0; i < rows().size(); ++i)
     (new RosterListItem(QString::fromStdString(rosterListText(rows()[i])), importFrom))
@@ -237,6 +243,10 @@ void frmRoster::displayRecords() {
   txtLastName->setText(QString::fromStdString(name.last));
   txtFirstName->setText(QString::fromStdString(name.first));
   txtMiddleName->setText(QString::fromStdString(name.middle));
+  // The list's current name follows, so that the arrow keys go on from the player shown.
+  const QSignalBlocker quiet(importFrom);
+  for (int i = 0; i < importFrom->count(); ++i)
+    if (importFrom->item(i)->data(Qt::UserRole).toLongLong() == m_pos) importFrom->setCurrentRow(i);
 }
 
 void frmRoster::clearBoxes() {

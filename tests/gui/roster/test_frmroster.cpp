@@ -113,6 +113,23 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderSaysWhereTheEndsAreAndFollowsAClick
   EXPECT_EQ(boxes(f), QStringList({"Brown", "Ed", "F"})) << "refused while editing";
 }
 
+TEST_F(RosterFormTest, TheArrowKeysShowThePlayerAndDeleteTakesTheOneShown) {
+  seed({{"Taylor", "John", "C"}, {"adams", "Zoe", "Q"}, {"Brown", "Ed", "F"}});
+  frmRoster& f = open();
+  const QStringList adams{"adams", "Zoe", "Q"}, brown{"Brown", "Ed", "F"}, taylor{"Taylor", "John", "C"};
+  const std::pair<Qt::Key, QStringList> keys[] = {
+      {Qt::Key_Down, brown}, {Qt::Key_End, taylor}, {Qt::Key_Up, brown}, {Qt::Key_Home, adams}};
+  for (const auto& [key, shown] : keys) {
+    QTest::keyClick(f.importFrom, key);
+    EXPECT_EQ(boxes(f), shown) << key;
+  }
+  click(&f, "cmdLast");  // the keys go on from the player a button showed
+  QTest::keyClick(f.importFrom, Qt::Key_Up);
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  click(&f, "cmdDelete");
+  EXPECT_EQ(stored(), (std::vector<StoredRow>{{"Taylor", "John", "C"}, {"adams", "Zoe", "Q"}}));
+}
+
 // Which row a search finds is the roster search's own test; here the form's part of it.
 TEST_F(RosterFormTest, FindGoAndFindNextShowTheRightPlayer) {
   seed({{"Smith", "Anna", "B"}, {"Taylor", "John", "C"}, {"Smith", "John", "D"}, {"Adams", "Ray", "E"}});
