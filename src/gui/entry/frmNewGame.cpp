@@ -12,12 +12,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "gui/entry/GameLevelSection.h"
-#include "gui/entry/frmGameCheck.h"
-#include "gui/entry/PlayerSection.h"
-#include "gui/entry/PlayerNameLists.h"
 #include "core/files/DataTree.h"
 #include "core/roster/Roster.h"
+#include "gui/entry/GameLevelSection.h"
+#include "gui/entry/PlayerNameLists.h"
+#include "gui/entry/PlayerSection.h"
+#include "gui/entry/frmGameCheck.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/FormKit.h"
@@ -216,13 +216,22 @@ void frmNewGame::goToFinding(const Finding& finding) {
 
 // ---------------------------------------------------------------- game file
 
+void frmNewGame::takeNewGameFile(const std::filesystem::path& exact) {
+  const GlobalVariables& vars = Form::app().vars();
+  m_newGameFile = exact;
+  m_newGameYear = vars.currentGameYear;
+  m_newGameNumber = vars.currentGameNumber;
+}
+
 std::filesystem::path frmNewGame::pathOfGame() const {
   const GlobalVariables& vars = Form::app().vars();
+  // Found again by its text or its year and number only when no exact file came with them.
   if (vars.gameOpenedFromFile) {
-    // Found again by its text only when no exact file was handed over with it.
     if (std::filesystem::path picked = vars.pickedGameFile(); !picked.empty()) return picked;
     return findPathCaseInsensitive(trimmed(vars.openGamePath.toStdString()));
   }
+  if (!m_newGameFile.empty() && vars.currentGameYear == m_newGameYear && vars.currentGameNumber == m_newGameNumber)
+    return m_newGameFile;
   return Form::app().tree().gameFileAsOpened(vars.currentGameYear.toStdString(), textOfNumber(vars.currentGameNumber));
 }
 

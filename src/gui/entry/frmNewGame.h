@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "gui/entry/Section.h"
 #include "core/db/Database.h"
+#include "gui/entry/Section.h"
 #include "gui/shell/Form.h"
 #include "gui/shell/GlobalVariables.h"
 
@@ -38,6 +38,9 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
 
   // The game file the form has open; empty while none is.
   const std::filesystem::path& gameFilePath() const { return m_gameFilePath; }
+  // File > New hands over the exact file it found or made for the shared year and number: one
+  // folder may hold "Game3.mdb" and "game3.mdb", two games.
+  void takeNewGameFile(const std::filesystem::path& exact);
 
   // A player section whose widget already sits in its frame; activation runs its enable() in
   // the section order, and the all-sections check finds it through section().
@@ -69,16 +72,16 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   // Pages and frames.
   QTabWidget* SSTab1;
   QTabWidget* SSTab2;
-  std::array<QPushButton*, 4> cmdNext;  // objectName "cmdNext" on each page, property "Index"
+  std::array<QPushButton*, 4> cmdNext;       // objectName "cmdNext" on each page, property "Index"
   std::array<QPushButton*, 4> cmdCheckGame;  // beside each "Next Tab"; F7 does the same
-  QGroupBox* Frame1;                    // header
-  QGroupBox* Frame2;                    // "Quarter"
-  QGroupBox* Frame3;                    // team statistics
-  QGroupBox* Frame4;                    // rushing (SSTab2 page 0)
-  QGroupBox* Frame5;                    // passing (SSTab2 page 1)
-  QGroupBox* Frame6;                    // receiving (SSTab2 page 2)
-  QGroupBox* Frame7;                    // "Scoring"
-  QGroupBox* Frame8;                    // defense
+  QGroupBox* Frame1;                         // header
+  QGroupBox* Frame2;                         // "Quarter"
+  QGroupBox* Frame3;                         // team statistics
+  QGroupBox* Frame4;                         // rushing (SSTab2 page 0)
+  QGroupBox* Frame5;                         // passing (SSTab2 page 1)
+  QGroupBox* Frame6;                         // receiving (SSTab2 page 2)
+  QGroupBox* Frame7;                         // "Scoring"
+  QGroupBox* Frame8;                         // defense
   QLabel* Label5;
   QLabel* Picture1;
   QLabel* pictureMain;
@@ -138,6 +141,9 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   void addPageShortcuts();
 
   std::filesystem::path m_gameFilePath;
+  std::filesystem::path m_newGameFile;  // with the year and number it was handed over for
+  QString m_newGameYear;
+  double m_newGameNumber = 0;
   std::optional<Database> m_gameDatabase;
   std::vector<Recordset> m_gameTables;  // gameTables: empty while no game file is open
   std::array<bool, kGameTableCount> m_newRowPending{};
@@ -146,8 +152,8 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
 
   std::unique_ptr<GameLevelSection> m_header, m_quarter, m_teamStats;
   std::array<Section*, kGameTableCount> m_sections{};  // by EntrySection order
-  std::array<PlayerSection*, 5> m_playerSections{};   // rushing, passing, receiving, scoring, defense
-  frmGameCheck* m_check = nullptr;                      // made on the first Check Game
+  std::array<PlayerSection*, 5> m_playerSections{};    // rushing, passing, receiving, scoring, defense
+  frmGameCheck* m_check = nullptr;                     // made on the first Check Game
 };
 
 }  // namespace yardmark

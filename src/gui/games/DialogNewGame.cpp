@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "core/db/Value.h"
-#include "gui/games/GameDialog.h"
-#include "gui/games/GameFileLists.h"
 #include "core/files/FolderListing.h"
 #include "core/games/GameFolder.h"
 #include "core/games/GameNumbers.h"
+#include "gui/games/GameDialog.h"
+#include "gui/games/GameFileLists.h"
 #include "gui/shell/App.h"
 #include "gui/shell/KeyFilter.h"
 #include "gui/shell/Prompter.h"
@@ -147,7 +147,7 @@ void DialogNewGame::OKButton_Click() {
   vars.currentGameYear = QString::fromStdString(year);
   vars.currentGameNumber = number;
   vars.gameOpenedFromFile = false;
-  handOverToEntryForm(*this);
+  handOverToEntryForm(*this, game);
 }
 
 void DialogNewGame::suggestNumber() {

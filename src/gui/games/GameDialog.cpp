@@ -5,8 +5,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "gui/entry/frmNewGame.h"
 #include "core/games/GameFolder.h"
+#include "gui/entry/frmNewGame.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 
@@ -57,9 +57,10 @@ void clearGameNumber(GlobalVariables& vars) {
   vars.currentGameYear = "0";
 }
 
-void handOverToEntryForm(Form& dialog) {
+void handOverToEntryForm(Form& dialog, const std::filesystem::path& newGame) {
   App& app = dialog.app();
   dialog.unload();
+  if (!newGame.empty()) app.forms().load<frmNewGame>().takeNewGameFile(newGame);
   app.forms().show<frmNewGame>();
 }
 

@@ -40,7 +40,8 @@ bool makeWayForGame(App& app, const std::filesystem::path& file);
 // Year "0" and number 0: no game chosen by year and number.
 void clearGameNumber(GlobalVariables& vars);
 
-// The dialog closes and the entry form opens on the shared game values.
-void handOverToEntryForm(Form& dialog);
+// The dialog closes and the entry form opens on the shared game values; File > New also hands
+// over the exact file it found or made for them.
+void handOverToEntryForm(Form& dialog, const std::filesystem::path& newGame = {});
 
 }  // namespace yardmark

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <csignal>
 
-#include "support/GameFiles.h"
-#include "support/ReportsTestKit.h"
 #include "gui/entry/frmNewGame.h"
 #include "gui/games/DialogNewGame.h"
 #include "gui/games/DialogOpenGame.h"
+#include "support/GameFiles.h"
+#include "support/ReportsTestKit.h"
 
 namespace yardmark::test {
 namespace {
@@ -122,8 +122,9 @@ struct Creation {
   const char* number;
   const char* file;  // below the games folder
   double gameNumber;
-  bool exists;  // a game of that name is there already
-  Qt::Key confirm;  // pressed in the number box; 0: OK clicked
+  bool exists;                 // a game of that name is there already
+  Qt::Key confirm;             // pressed in the number box; 0: OK clicked
+  const char* twin = nullptr;  // another game whose name differs only in letter case
 };
 
 class NewGameCreation : public ShownShellTest, public testing::WithParamInterface<Creation> {};
@@ -134,6 +135,7 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
   const std::string before =
       c.exists ? readBytes(writeGame(root, "YardMark/games/" + std::string(c.file), Result::Won)) : std::string();
   if (!c.exists) root.writeFile("YardMark/games/" + std::string(c.file) + ".new", "left by a copy cut short");
+  if (c.twin) writeGame(root, "YardMark/games/" + std::string(c.twin), Result::Lost);
   auto& d = app.forms().show<DialogNewGame>();
   d.cmbYear->setCurrentText(c.year);
   d.txtGameNumber->setText(c.number);
@@ -145,11 +147,12 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
 
   EXPECT_EQ(prompter.records().size(), c.exists ? 1u : 0u);
   EXPECT_EQ(readBytes(game), c.exists ? before : readBytes(root.databases() / "yardMark_master.mdb"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1)
+  EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), c.twin ? 2 : 1)
       << "nothing but the game";
   EXPECT_EQ(app.vars().currentGameYear, QString::fromStdString(fs::path(c.file).parent_path().string()));
   EXPECT_EQ(app.vars().currentGameNumber, c.gameNumber);
   ASSERT_NE(app.forms().find<frmNewGame>(), nullptr);
+  EXPECT_EQ(app.forms().find<frmNewGame>()->gameFilePath(), game) << "the file the dialog named, not its twin";
   EXPECT_EQ(app.forms().current(), app.forms().find<frmNewGame>());
 }
 
@@ -157,7 +160,9 @@ INSTANTIATE_TEST_SUITE_P(Games, NewGameCreation,
                          testing::Values(Creation{"2007", "3", "2007/Game3.mdb", 3, false, Qt::Key(0)},
                                          Creation{"2007", "03", "2007/Game3.mdb", 3, false, Qt::Key_Return},
                                          Creation{"20071", "0", "20071/Game0.mdb", 0, false, Qt::Key_Enter},
-                                         Creation{"2007", "3", "2007/Game3.mdb", 3, true, Qt::Key(0)}));
+                                         Creation{"2007", "3", "2007/Game3.mdb", 3, true, Qt::Key(0)},
+                                         Creation{"2007", "3", "2007/Game3.mdb", 3, true, Qt::Key(0),
+                                                  "2007/game3.mdb"}));
 
 }  // namespace
 }  // namespace yardmark::test
