@@ -1,13 +1,84 @@
 #include "gui/entry/frmGameCheck.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/shell/FormKit.h"
 
 namespace yardmark {
+
+namespace {
+
+enum class Side { Right, Left, Below, Above };
+constexpr Side kSides[] = {Side::Right, Side::Left, Side::Below, Side::Above};
+
+// The part of the screen on one side of what must stay uncovered.
+QRect roomBeside(const QRect& screen, const QRect& avoid, Side side) {
+  QRect room = screen;
+  switch (side) {
+    case Side::Right:
+      room.setLeft(avoid.right() + 1);
+      break;
+    case Side::Left:
+      room.setRight(avoid.left() - 1);
+      break;
+    case Side::Below:
+      room.setTop(avoid.bottom() + 1);
+      break;
+    case Side::Above:
+      room.setBottom(avoid.top() - 1);
+      break;
+  }
+  return room.intersected(screen);
+}
+
+// Against the uncovered rectangle, level with its top or left edge as far as the room allows.
+QRect placeIn(const QRect& room, const QRect& avoid, Side side, QSize size) {
+  const auto clampTo = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
+  QRect r(QPoint(), size);
+  if (side == Side::Right || side == Side::Left) {
+    r.moveLeft(side == Side::Right ? room.left() : room.right() - size.width() + 1);
+    r.moveTop(clampTo(avoid.top(), room.top(), room.bottom() - size.height() + 1));
+  } else {
+    r.moveTop(side == Side::Below ? room.top() : room.bottom() - size.height() + 1);
+    r.moveLeft(clampTo(avoid.left(), room.left(), room.right() - size.width() + 1));
+  }
+  return r;
+}
+
+// Inside the screen, whatever it covers.
+QRect insideScreen(QRect r, const QRect& screen) {
+  r.setSize(r.size().boundedTo(screen.size()));
+  r.moveLeft(std::max(screen.left(), std::min(r.left(), screen.right() - r.width() + 1)));
+  r.moveTop(std::max(screen.top(), std::min(r.top(), screen.bottom() - r.height() + 1)));
+  return r;
+}
+
+}  // namespace
+
+QRect placeBeside(const QRect& screen, const QRect& form, const QRect& section, QSize size, QSize smallest) {
+  for (const QRect& avoid : {form, section})
+    for (const Side side : kSides) {
+      const QRect room = roomBeside(screen, avoid, side);
+      if (room.width() >= size.width() && room.height() >= size.height()) return placeIn(room, avoid, side, size);
+    }
+  const auto area = [&](Side side) {
+    const QRect room = roomBeside(screen, section, side);
+    return room.isValid() ? room.width() * room.height() : 0;
+  };
+  const Side best =
+      *std::max_element(std::begin(kSides), std::end(kSides), [&](Side a, Side b) { return area(a) < area(b); });
+  const QRect room = roomBeside(screen, section, best);
+  const QSize fitted = size.boundedTo(room.isValid() ? room.size() : QSize()).expandedTo(smallest);
+  return insideScreen(placeIn(room, section, best, fitted), screen);
+}
 
 frmGameCheck::frmGameCheck(QWidget* owner, GoTo goTo) : QWidget(owner, Qt::Window), m_goTo(std::move(goTo)) {
   setObjectName("frmGameCheck");
@@ -23,10 +94,17 @@ frmGameCheck::frmGameCheck(QWidget* owner, GoTo goTo) : QWidget(owner, Qt::Windo
   lstFindings->header()->setStretchLastSection(true);
   lblSummary = buddyLabel(this, "lblSummary", QString(), lstFindings);
   lblSummary->setWordWrap(true);
+  cmdClose = new QPushButton("Close", this);
+  cmdClose->setObjectName("cmdClose");
+  connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdClose);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lblNote);
   layout->addWidget(lblSummary);
   layout->addWidget(lstFindings, 1);
+  layout->addLayout(buttons);
   // Double-click or Enter on a finding.
   connect(lstFindings, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
     const int index = lstFindings->indexOfTopLevelItem(item);
@@ -58,6 +136,25 @@ void frmGameCheck::check(const std::filesystem::path& gameFile, const RosterInde
                             .arg(audit.count(Severity::Warning))
                             .arg(audit.count(Severity::Note)));
   if (lstFindings->topLevelItemCount() > 0) lstFindings->setCurrentItem(lstFindings->topLevelItem(0));
+}
+
+void frmGameCheck::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+    close();
+  else
+    QWidget::keyPressEvent(event);
+}
+
+void frmGameCheck::keepClearOf(const QRect& form, const QRect& section, bool onlyIfCovering) {
+  // The window manager's frame counts: the title bar must not cover the section either.
+  const QRect frame = frameGeometry();
+  if (onlyIfCovering && !frame.intersects(section)) return;
+  const QSize decoration = frame.size() - geometry().size();
+  const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+  const QSize smallest = minimumSizeHint().expandedTo({360, 180}) + decoration;  // still a readable list
+  const QRect place = placeBeside(screen->availableGeometry(), form, section, frame.size(), smallest);
+  move(place.topLeft());
+  resize(place.size() - decoration);
 }
 
 }  // namespace yardmark

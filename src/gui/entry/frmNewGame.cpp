@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -187,7 +188,12 @@ void frmNewGame::checkGame() {
   if (!m_check) m_check = new frmGameCheck(this, [this](const Finding& f) { goToFinding(f); });
   m_check->check(m_gameFilePath, roster);
   m_check->setWindowTitle("Check Game - " + QString::fromStdString(m_gameFilePath.filename().string()));
-  m_check->show();
+  // Opened beside the form; once open it stays where the user put it, unless it covers a section.
+  const auto& findings = m_check->findings();
+  const QRect section = findings.empty() ? sectionRect(kHeader) : sectionRect(findings.front().table);
+  const bool wasOpen = m_check->isVisible();
+  m_check->show();  // first, so that the window manager's frame is counted
+  m_check->keepClearOf(screenRect(), section, wasOpen);
   m_check->raise();
   m_check->activateWindow();
 }
@@ -212,6 +218,20 @@ void frmNewGame::goToFinding(const Finding& finding) {
   activateWindow();
   if (isPlayerTable(finding.table) && finding.row >= 0)
     m_playerSections.at(static_cast<std::size_t>(finding.table - kRushing))->showRow(finding.bookmark);
+  if (m_check && m_check->isVisible()) m_check->keepClearOf(screenRect(), sectionRect(finding.table), true);
+}
+
+QRect frmNewGame::screenRect() const {
+  const QWidget* window = Form::app().forms().subWindowOf(*this);
+  if (!window) window = this;
+  return {window->mapToGlobal(QPoint(0, 0)), window->size()};
+}
+
+QRect frmNewGame::sectionRect(GameTable table) const {
+  const std::array<QWidget*, kGameTableCount> frames{Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Frame8};
+  const QWidget* frame = frames.at(static_cast<std::size_t>(table));
+  if (!frame->isVisible()) frame = SSTab1;
+  return {frame->mapToGlobal(QPoint(0, 0)), frame->size()};
 }
 
 // ---------------------------------------------------------------- game file

@@ -2,6 +2,7 @@
 // The game entry form: one game file typed in, section by section. The form owns the open game
 // file and its eight table views; the sections (three game-level ones of its own, five player
 // sections plugged in with addPlayerSection) show and save the rows.
+#include <QRect>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -136,6 +137,9 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   void calTotal();
   void loadPlayerName();
   std::filesystem::path pathOfGame() const;
+  // On the screen: the form's window, and a section's frame (its page when the frame is hidden).
+  QRect screenRect() const;
+  QRect sectionRect(GameTable table) const;
   void closeGameDB();
   void cmdNextClick();
   void addPageShortcuts();

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -24,7 +25,8 @@ TEST_F(EntryTest, AFreshGameIsReadyForTypingWithTheFocusInTheOwnTeamName) {
   makeGame();
   openGame();
   for (EntrySection s : kGameLevel) EXPECT_EQ(mode(s), GameLevelSection::Mode::Adding) << static_cast<int>(s);
-  for (const char* name : {"cmbYear", "txtGameNumber", "txtTotalOpp", "txtTotalOwn"}) EXPECT_FALSE(w(name)->isEnabled());
+  for (const char* name : {"cmbYear", "txtGameNumber", "txtTotalOpp", "txtTotalOwn"})
+    EXPECT_FALSE(w(name)->isEnabled());
   EXPECT_EQ(form->cmbYear->currentText(), "2007");
   EXPECT_EQ(text("txtGameNumber"), "3");
   EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName);
@@ -141,9 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
     Entry, CloseTest,
     testing::Values(CloseCase{"fresh_yes", true, false, false, {kEmptyHeader, kReverify}, Answer::Yes, true},
                     CloseCase{"fresh_no", true, false, false, {kEmptyHeader, kReverify}, Answer::No, false},
-                    CloseCase{"quarter_missing_yes", false, true, false,
+                    CloseCase{"quarter_missing_yes",
+                              false,
+                              true,
+                              false,
                               {"Fields cannot be empty.  Please enter Game Information Score data.", kReverify},
-                              Answer::Yes, true},
+                              Answer::Yes,
+                              true},
                     CloseCase{"complete", false, true, true, {}, Answer::No, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -240,11 +246,18 @@ TEST_F(GameCheckTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
   frmGameCheck* check = form->checkWindow();
   ASSERT_NE(check, nullptr);
   EXPECT_TRUE(check->isVisible());
+  const auto onScreen = [](QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+  const auto clearOf = [&](QWidget* frame) {
+    EXPECT_TRUE(check->screen()->availableGeometry().contains(check->frameGeometry()));
+    EXPECT_FALSE(check->frameGeometry().intersects(onScreen(frame))) << frame->objectName().toStdString();
+  };
+  clearOf(form->Frame1);
 
   // Completions over attempts: the Offense page, the Passing tab.
   goTo(kPassing, 0);
   EXPECT_EQ(form->SSTab1->currentIndex(), 2);
   EXPECT_EQ(form->SSTab2->currentIndex(), 1);
+  clearOf(form->Frame5);
   // A touchdown without an attempt on the first rusher, while the section shows the last one.
   EXPECT_EQ(text("txtRushATT"), "10");
   goTo(kRushing, 0);
@@ -271,6 +284,28 @@ TEST_F(GameCheckTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
   EXPECT_FALSE(hasFinding(kPassing, 0));
   EXPECT_TRUE(hasFinding(kRushing, 0));
   EXPECT_EQ(check->lstFindings->topLevelItemCount(), static_cast<int>(check->findings().size()));
+  // Escape and Close close it; Check Game opens it again.
+  QTest::keyClick(check->lstFindings, Qt::Key_Escape);
+  EXPECT_FALSE(check->isVisible());
+  QTest::keyClick(box("txtOwnTeamName"), Qt::Key_F7);
+  EXPECT_TRUE(check->isVisible());
+  QTest::mouseClick(check->cmdClose, Qt::LeftButton);
+  EXPECT_FALSE(check->isVisible());
+}
+
+// Screen 1366 x 768: beside the form, then beside the section, then shrunk into the most room.
+TEST(FindingsPlace, BesideTheFormOrElseTheSectionAndAlwaysOnTheScreen) {
+  const struct {
+    const char* what;
+    QRect screen, form, section, expected;
+  } cases[] = {
+      {"right of the form", {0, 0, 1366, 768}, {0, 0, 500, 600}, {10, 10, 200, 100}, {500, 0, 700, 340}},
+      {"left of the form", {0, 0, 1366, 768}, {700, 50, 600, 600}, {710, 60, 200, 100}, {0, 50, 700, 340}},
+      {"beside the section", {0, 0, 1366, 768}, {100, 0, 1200, 700}, {150, 100, 400, 200}, {550, 100, 700, 340}},
+      {"shrunk below it", {0, 0, 800, 600}, {0, 0, 800, 600}, {0, 0, 800, 500}, {0, 420, 700, 180}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(placeBeside(c.screen, c.form, c.section, {700, 340}, {360, 180}), c.expected) << c.what;
 }
 
 }  // namespace
