@@ -1,5 +1,5 @@
 # What `cmake --install` and the Debian package hold: the four programs, the helpers in
-# libexec/yardmark/ (each installs itself), and the desktop integration. The data tree is the
+# libexec/yardmark/ (each installs itself), the user's guide and the desktop integration. The data tree is the
 # user's: an installed program lays it out in the user's data folder on first start.
 set(YARDMARK_APP_ID example.yardmark.YardMark)
 set(_desktop ${PROJECT_SOURCE_DIR}/data/desktop)
@@ -10,6 +10,10 @@ install(FILES ${_desktop}/${YARDMARK_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DAT
 configure_file(${_desktop}/${YARDMARK_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${YARDMARK_APP_ID}.metainfo.xml
   @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${YARDMARK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The user's guide (F1): installed beside the other shared files, and copied beside the build's
+# executables, where a program run from the build folder looks first.
+install(FILES ${PROJECT_SOURCE_DIR}/data/UserGuide.html DESTINATION ${CMAKE_INSTALL_DATADIR}/yardmark)
+configure_file(${PROJECT_SOURCE_DIR}/data/UserGuide.html ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/UserGuide.html COPYONLY)
 
 # Debian package (scripts/package). The package installs where the build was configured to,
 # so that the program recognises its own bin/ folder.

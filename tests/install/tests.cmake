@@ -7,7 +7,8 @@ set(_installed
   bin/yardmark-backup
   share/applications/example.yardmark.YardMark.desktop
   share/icons/hicolor/scalable/apps/example.yardmark.YardMark.svg
-  share/metainfo/example.yardmark.YardMark.metainfo.xml)
+  share/metainfo/example.yardmark.YardMark.metainfo.xml
+  share/yardmark/UserGuide.html)
 if(TARGET yardmark-jetread)
   list(APPEND _installed ${CMAKE_INSTALL_LIBEXECDIR}/yardmark/yardmark-jetread)
 endif()
