@@ -1,5 +1,6 @@
 // The one place where a menu command meets its form. A new form adds its line here:
 //   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
+#include "gui/about/UserGuide.h"
 #include "gui/about/frmAbout.h"
 #include "gui/backup/BackupCommands.h"
 #include "gui/games/DialogDeleteGame.h"
@@ -27,6 +28,7 @@ void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mrView, [&app] { app.forms().show<DialogOpenReport>(); });
   window.setCommand(window.mrDelete, [&app] { app.forms().show<DialogDeleteReport>(); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
+  window.setCommand(window.mnuGuide, [&app] { showUserGuide(app); });
   window.setCommand(window.mRoster, [&app] { app.forms().show<frmRoster>(); });
   window.setCommand(window.mRosterImport, [&app] { app.forms().show<frmRosterImport>(); });
   window.setCommand(window.mRosterImportSheet, [&app] { frmRosterImportSheet::chooseFile(app); });

@@ -19,10 +19,10 @@ namespace {
 
 // The MDI area with the field picture as its background, redrawn to its size.
 class FieldArea : public QMdiArea {
-public:
+ public:
   using QMdiArea::QMdiArea;
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override {
     const QSize size = viewport()->size();
     if (m_picture.size() != size) m_picture = backgroundPicture(size);
@@ -31,7 +31,7 @@ protected:
     (void)event;
   }
 
-private:
+ private:
   QPixmap m_picture;
 };
 
@@ -94,16 +94,19 @@ void MDIForm1::buildMenus() {
   mRosterImport = item(mRosterMain, "mRosterImport", "&Import");
   mRosterImportSheet = item(mRosterMain, "mRosterImportSheet", "Import from &Spreadsheet...");
 
-  // About is a command of the menu bar itself, with no items below it.
-  mnuAbout = bar->addAction("&About");
-  mnuAbout->setObjectName("mnuAbout");
-  mnuAbout->setEnabled(false);
+  // F1 is help: it opens the guide, and the About box keeps its own item.
+  mAbout = bar->addMenu("&About");
+  mAbout->setObjectName("mAbout");
+  mnuAbout = item(mAbout, "mnuAbout", "&About YardMark");
+  mnuGuide = item(mAbout, "mnuGuide", "&User's Guide");
 
-  // Keys for the commands used every evening; the menus show them beside their items.
+  // Keys for the commands used every evening; the menus show them beside their items, and the
+  // user's guide lists them.
   const std::pair<QAction*, QKeySequence> keys[] = {{mfNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
                                                     {fmEditGameStat, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                    {mrNew, QKeySequence(Qt::CTRL | Qt::Key_R)},
                                                     {mRoster, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
-                                                    {mnuAbout, QKeySequence(Qt::Key_F1)}};
+                                                    {mnuGuide, QKeySequence(Qt::Key_F1)}};
   for (const auto& [action, key] : keys) action->setShortcut(key);
 }
 

@@ -13,7 +13,7 @@ class App;
 
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
-public:
+ public:
   explicit MDIForm1(App& app, QWidget* parent = nullptr);
   QMdiArea* mdiArea() const { return m_mdi; }
   // The client size the window was laid out for.
@@ -41,15 +41,17 @@ public:
   QAction* mRoster;
   QAction* mRosterImport;
   QAction* mRosterImportSheet;
-  QAction* mnuAbout;
+  QMenu* mAbout;
+  QAction* mnuAbout;  // the About box
+  QAction* mnuGuide;  // the user's guide
 
   // What File > Exit does; ends the event loop at once without closing any window.
   std::function<void()> exitProgram;
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   void buildMenus();
 
   App& m_app;
