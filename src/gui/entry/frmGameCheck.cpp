@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -146,13 +147,15 @@ void frmGameCheck::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmGameCheck::keepClearOf(const QRect& form, const QRect& section, bool onlyIfCovering) {
-  // The window manager's frame counts: the title bar must not cover the section either.
+  // The window manager's frame counts: the title bar must not cover the section either. Until
+  // the window manager has framed the window, a title bar and thin borders are assumed.
   const QRect frame = frameGeometry();
   if (onlyIfCovering && !frame.intersects(section)) return;
-  const QSize decoration = frame.size() - geometry().size();
+  QSize decoration = frame.size() - geometry().size();
+  if (decoration.isNull()) decoration = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 12);
   const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
   const QSize smallest = minimumSizeHint().expandedTo({360, 180}) + decoration;  // still a readable list
-  const QRect place = placeBeside(screen->availableGeometry(), form, section, frame.size(), smallest);
+  const QRect place = placeBeside(screen->availableGeometry(), form, section, geometry().size() + decoration, smallest);
   move(place.topLeft());
   resize(place.size() - decoration);
 }
