@@ -1,11 +1,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 
-#include "gui/about/UserGuide.h"
 #include "gui/about/frmAbout.h"
-#include "gui/reports/frmViewReport.h"
-#include "gui/shell/MDIForm1.h"
 #include "support/RosterFixture.h"
 
 namespace yardmark::test {
@@ -69,16 +65,6 @@ TEST_F(RosterFixture, AboutOpensItsLinksStartsSystemInformationOrSaysItIsUnavail
   }
   click(about, "cmdOK");
   EXPECT_EQ(app.forms().find<frmAbout>(), nullptr);
-}
-
-TEST_F(RosterFixture, TheUsersGuideOpensInTheViewer) {
-  window->mnuGuide->trigger();
-  const auto* viewer = app.forms().find<frmViewReport>();
-  ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(app.forms().current(), viewer);
-  EXPECT_EQ(viewer->shownFile(), userGuideFile());
-  EXPECT_TRUE(viewer->WB1->toPlainText().contains("How sacks and tackles are counted"));
-  EXPECT_EQ(viewer->lblRepTitle->text(), "User's Guide");
 }
 
 TEST(PathSystemInfoLookup, FindsTheFirstExecutableToolOnThePath) {

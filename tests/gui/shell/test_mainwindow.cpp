@@ -9,6 +9,7 @@
 #include <set>
 
 #include "gui/about/UserGuide.h"
+#include "gui/reports/frmViewReport.h"
 #include "gui/shell/Twips.h"
 #include "support/GuiFixture.h"
 
@@ -119,7 +120,7 @@ std::set<std::string> guideKeys(const std::string& text, const std::regex& row) 
 
 // Only Save waits for an entry form; the keys the coach knows are the ones the guide lists,
 // in the README and in the page F1 shows, and no others.
-TEST_F(ShellTest, CommandsAreEnabledAtStartAndCarryTheKeysTheGuideNames) {
+TEST_F(ShellTest, CommandsAreEnabledAtStartAndCarryTheKeysTheGuideNamesWhichF1Shows) {
   EXPECT_EQ(std::pair(window->windowTitle(), window->objectName()),
             std::pair(QString("YardMark"), QString("MDIForm1")));
   for (QAction* a : window->findChildren<QAction*>())
@@ -137,6 +138,10 @@ TEST_F(ShellTest, CommandsAreEnabledAtStartAndCarryTheKeysTheGuideNames) {
   EXPECT_EQ(guideKeys(readme, std::regex(R"(\n\| ([^|\n]+ > [^|\n]+) \| ([^|\n]+) \|)")), menuKeys) << "README.md";
   EXPECT_EQ(guideKeys(readBytes(userGuideFile()), std::regex("<td>([^<]+&gt;[^<]+)</td><td>([^<]+)</td>")), menuKeys)
       << userGuideFile();
+  window->mnuGuide->trigger();  // the page F1 shows is that guide, in the viewer
+  const auto* viewer = app.forms().find<frmViewReport>();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(viewer->shownFile(), userGuideFile());
 }
 
 TEST(MainWindowPlace, FitsTheScreenOrIsMaximised) {
