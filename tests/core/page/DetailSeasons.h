@@ -65,6 +65,16 @@ inline std::vector<GameRows> escapeSeason() {
            .defense = {{5, 0, 0, 0, 0, 0, 0, 0, "M\xC3\xBCller, J\xC3\xBCrgen"}}}};  // Müller, Jürgen
 }
 
+// The run id the reference detail pages carry; a written page is compared with its own replaced.
+inline constexpr std::string_view kReferenceRun = "reference";
+inline std::string asReference(std::string page) {
+  constexpr std::string_view meta = R"(<meta name="yardmark-run" content=")";
+  const size_t from = page.find(meta);
+  if (from == std::string::npos) return page;
+  const size_t start = from + meta.size();
+  return page.replace(start, page.find('"', start) - start, kReferenceRun);
+}
+
 // The season's game files below the root, in order.
 inline std::vector<std::filesystem::path> writeSeason(const TempRoot& root, const std::vector<GameRows>& games) {
   std::vector<std::filesystem::path> files;

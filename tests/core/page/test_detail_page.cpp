@@ -1,13 +1,17 @@
 // The season detail page: reference pages byte for byte, leader places, and the hook in the
 // report generation (the report page unchanged, failures named).
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 
 #include "DetailSeasons.h"
 #include "core/page/DetailPage.h"
+#include "core/page/PageText.h"
 #include "core/report/ReportGenerator.h"
 
 using namespace yardmark;
@@ -22,7 +26,7 @@ TEST(DetailPage, MatchesTheReferencePages) {
       {"one_game.htm", oneGameSeason()}, {"three_games.htm", threeGameSeason()}, {"escapes.htm", escapeSeason()}};
   for (const auto& c : cases) {
     TempRoot root;
-    const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)));
+    const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)), kReferenceRun);
     expectReference(page, "detail/" + std::string(c.file));
   }
 }
@@ -49,6 +53,73 @@ TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
   EXPECT_TRUE(d.leaders.at(5).leaders.empty());  // nobody has a sack
 }
 
+namespace {
+
+// The text after the n-th `opening` from `from` on, up to the next tag or field.
+std::string nthCell(const std::string& text, size_t from, std::string_view opening, int n) {
+  for (; n > 0 && from != std::string::npos; --n) from = text.find(opening, from + 1);
+  if (from == std::string::npos) return "(missing)";
+  const size_t start = from + opening.size();
+  return text.substr(start, text.find_first_of("<,\r", start) - start);
+}
+
+}  // namespace
+
+// Total tackles is one figure (unassisted + assisted + sacks, halves to even) on the report page,
+// the leader board, the player's card and the CSV files, under one name.
+TEST(TotalTackles, EveryOutputShowsThePagesSum) {
+  const struct {
+    std::string name;
+    std::vector<Row> games;  // unassisted, assisted, sacks per game
+    std::string total;
+  } cases[] = {{"Lee", {{3, 2, 1}, {2, 0, 0.5}}, "8"},   // 8.5 halves to even
+               {"Ray", {{4, Value{}, 1}}, "5"},          // an empty box is no tackles
+               {"Kim", {{0, 0, 2}}, "2"},                // sacks alone
+               {"Ash", {{1, 1, 1.5}, {0, 0, 0}}, "4"}};  // 3.5 halves to even
+  TempRoot root;
+  std::vector<GameRows> games(2);
+  for (const auto& c : cases)
+    for (size_t g = 0; g < c.games.size(); ++g) {
+      Row row = c.games[g];
+      row.insert(row.end(), {0, 0, 0, 0, 0, c.name});
+      games[g].defense.push_back(row);
+    }
+  const DataTree tree(root.dir());
+  const auto files = writeSeason(root, games);
+  ASSERT_TRUE(ReportGenerator(tree).generate(files, "S.htm", {.csvFolder = root.dir()}).ok());
+  const std::string page = readBytes(tree.reportsFolder() / "S.htm");
+  const std::string detail = readBytes(tree.reportsFolder() / "detail" / "S.htm");
+  const std::string csv = readBytes(root.dir() / "S.htm" / "defense.csv");
+  const LeaderBoard board = buildSeasonDetail(files).leaders.at(4);
+  EXPECT_EQ(board.title, "Total Tackles");
+  EXPECT_NE(csv.find(",Total Tackles,"), std::string::npos);
+  for (const auto& c : cases) {
+    // UT, AT, SCK, DFL, then the total: the fifth figure of the page's row, the card's Total row
+    // and the CSV row.
+    EXPECT_EQ(nthCell(page, page.find(">" + c.name + "</td>"), R"(class="number_all">)", 5), c.total) << c.name;
+    EXPECT_EQ(nthCell(detail, detail.find("<strong>Total</strong>", detail.find(c.name + " (")), "<td>", 5), c.total)
+        << c.name;
+    EXPECT_EQ(nthCell(csv, csv.find("\n" + c.name + ","), ",", 5), c.total) << c.name;
+    const auto leader = std::find_if(board.leaders.begin(), board.leaders.end(),
+                                     [&](const Leader& l) { return textOf(l.name) == c.name; });
+    EXPECT_EQ(leader == board.leaders.end() ? "(none)" : textOfNumber(leader->figure), c.total) << c.name;
+  }
+}
+
+// Our own averages: one decimal, halves away from zero, counted without the quotient's own
+// rounding error (21 / 20 is 1.05 exactly and goes up).
+TEST(Averages, OneDecimalHalvesAwayFromZero) {
+  const struct {
+    double num, den;
+    std::string text;
+  } cases[] = {{21, 2, "10.5"}, {1, 2, "0.5"},  {-3, 2, "-1.5"}, {21, 20, "1.1"}, {-21, 20, "-1.1"},  {1, 20, "0.1"},
+               {2, 3, "0.7"},   {1, 40, "0.0"}, {-1, 40, "0.0"}, {5, 0, "0.0"},   {1234, 1, "1234.0"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(averageText(c.num, c.den), c.text) << c.num << "/" << c.den;
+    EXPECT_EQ(averageOf(c.num, c.den), std::stod(c.text)) << c.num << "/" << c.den;
+  }
+}
+
 // Per-game figures are computed from numbers, merged ones from stored values as the report
 // page does: both must give the same text for the same numbers.
 TEST(DetailFigures, NumbersAndStoredValuesAgree) {
@@ -63,7 +134,7 @@ TEST(DetailFigures, NumbersAndStoredValuesAgree) {
     for (const PlayerTableLayout& layout : playerTables())
       for (const StatColumn& c : layout.columns) {
         std::string text;
-        appendFigure(text, statFigure(c, numbers));
+        appendStat(text, c, numbers);
         EXPECT_EQ(text, statText(c, stored)) << layout.title << " " << c.name;
       }
   }
@@ -86,7 +157,7 @@ TEST(DetailHook, WrittenBesideAReportThatStaysTheSame) {
   ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "With.htm").ok());
   ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "Without.htm", {.detailPage = false}).ok());
   EXPECT_EQ(readBytes(s.report("With.htm")), readBytes(s.report("Without.htm")));
-  EXPECT_EQ(readBytes(s.detail("With.htm")), readBytes(fixture("detail/three_games.htm")));
+  EXPECT_EQ(asReference(readBytes(s.detail("With.htm"))), readBytes(fixture("detail/three_games.htm")));
   EXPECT_FALSE(fs::exists(s.detail("Without.htm")));
   // The games are kept in the order chosen, so the season can be read again for its CSV files.
   EXPECT_EQ(readGamesList(gamesListPath(s.tree.reportsFolder(), "With.htm")), s.games);
@@ -105,4 +176,41 @@ TEST(DetailHook, AFolderThatCannotBeWrittenIsNamedWithTheReason) {
   EXPECT_EQ(o.boxText, o.message);
   EXPECT_TRUE(fs::exists(s.report("Season.htm")));  // complete, and said so in the message
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+// A run stopped between the page and its list (as kill -9 stops it) leaves a pair the viewer
+// must not trust; pages from before runs had ids stay whole.
+TEST(DetailHook, APageAndAListOfTwoRunsAreTorn) {
+  Season s;
+  ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "S.htm").ok());
+  const fs::path page = s.detail("S.htm"), list = gamesListPath(s.tree.reportsFolder(), "S.htm");
+  const std::string oldPage = readBytes(page), oldList = readBytes(list);
+  if (const pid_t child = fork(); child == 0) {
+    writeDetailPage(s.tree.reportsFolder(), "S.htm", buildSeasonDetail({s.games[0]}), {s.games[0]}, [] { _exit(0); });
+    _exit(1);
+  } else {
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(status, 0);
+  }
+  EXPECT_NE(readBytes(page), oldPage);
+  EXPECT_EQ(readBytes(list), oldList);
+  const auto state = [&](const std::string& pageBytes, const std::optional<std::string>& listBytes) {
+    s.root.writeFile(page.lexically_relative(s.root.dir()).string(), pageBytes);
+    fs::remove(list);
+    if (listBytes) s.root.writeFile(list.lexically_relative(s.root.dir()).string(), *listBytes);
+    return detailState(s.tree.reportsFolder(), "S.htm");
+  };
+  const std::string torn = readBytes(page), noId = oldPage.substr(0, oldPage.find("<meta name=\"yardmark-run\"")) +
+                                                   oldPage.substr(oldPage.find("<title>"));
+  const std::string listNoId = oldList.substr(oldList.find('\n') + 1);
+  EXPECT_EQ(state(torn, oldList), DetailState::Torn);
+  EXPECT_EQ(state(oldPage, oldList), DetailState::Whole);
+  EXPECT_EQ(state(noId, listNoId), DetailState::Whole);  // both from before runs had ids
+  EXPECT_EQ(state(noId, std::nullopt), DetailState::Whole);
+  EXPECT_EQ(state(oldPage, std::nullopt), DetailState::Torn);
+  EXPECT_EQ(state(noId, oldList), DetailState::Torn);
+  EXPECT_EQ(readGamesList(list), s.games);
+  fs::remove(page);
+  EXPECT_EQ(detailState(s.tree.reportsFolder(), "S.htm"), DetailState::Missing);
 }
