@@ -136,15 +136,8 @@ const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables() {
 }
 
 std::string statText(const StatColumn& c, const DataRow& row) {
-  switch (c.kind) {
-    case Kind::Field:
-      return textOf(row[c.a]);
-    case Kind::Percent:
-      return percentText(row[c.a], row[c.b]);
-    case Kind::Average:
-    case Kind::TackleSum:
-      break;
-  }
+  if (c.kind == Kind::Field) return textOf(row[c.a]);  // as stored
+  // Computed from the row's numbers as the cards compute them from the games', so both agree.
   std::string out;
   appendStat(out, c, figuresOf(row));
   return out;

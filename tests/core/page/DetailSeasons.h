@@ -1,5 +1,10 @@
 #pragma once
 // The seasons the detail page and CSV tests share: game files below a temporary root.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,6 +78,22 @@ inline std::string asReference(std::string page) {
   if (from == std::string::npos) return page;
   const size_t start = from + meta.size();
   return page.replace(start, page.find('"', start) - start, kReferenceRun);
+}
+
+// Runs `work` in a child process stopped at its step-th step as kill -9 stops it: no unwinding,
+// no clean-up.
+inline void stopAtStep(size_t step, const std::function<void(const std::function<void()>&)>& work) {
+  if (const pid_t child = fork(); child == 0) {
+    size_t n = 0;
+    work([&] {
+      if (n++ == step) _exit(0);
+    });
+    _exit(1);
+  } else {
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0) << "not stopped at step " << step;
+  }
 }
 
 // The season's game files below the root, in order.

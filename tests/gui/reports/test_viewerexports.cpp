@@ -105,9 +105,7 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
   EXPECT_NE(readBytes(folder / "results.csv").find("Hawks4"), std::string::npos);
 
   // A games list of another run beside the page: shown as a report without a detail page.
-  const fs::path list = reports() / "detail" / "Season.htm.games";
-  const std::string games = readBytes(list);
-  root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other" + games.substr(games.find('\n')));
+  root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other\n");
   ASSERT_EQ(viewer->navigate(reports() / "Season.htm"), std::nullopt);
   for (QPushButton* button : {viewer->cmdSeasonDetail, viewer->cmdExportCsv}) {
     EXPECT_FALSE(button->isEnabled());
