@@ -68,7 +68,8 @@ void retire(const fs::path& hidden, const fs::path& folder, const std::vector<Fi
   fs::remove(hidden, ec);  // only when empty
 }
 
-// A run killed between the two renames of the fallback swap left the old set under ".old".
+// Hidden folders of runs cut short over a minute ago (a run at work keeps its own). One stopped
+// between the two renames of the fallback swap left the old set under ".old": it goes back.
 void clearLeftovers(const fs::path& folder, const std::vector<FileContent>& files) {
   const auto before = fs::file_time_type::clock::now() - std::chrono::minutes(1);
   std::error_code ec;
@@ -108,8 +109,9 @@ void swapIn(const fs::path& fresh, const fs::path& folder, const std::vector<Fil
     renameOrThrow(folder, old);
     fs::rename(fresh, folder, ec);
     if (ec) {
+      const std::string reason = ec.message();
       fs::rename(old, folder, ec);
-      throw WriteError(folder, std::strerror(EIO));
+      throw WriteError(folder, reason);
     }
   }
   if (afterStep) afterStep();
