@@ -35,8 +35,8 @@ int usage(const char* problem) {
                "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
                "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share), and its season\n"
                "  detail page (results, team game log, leaders, player game logs) as detail/NAME there.\n"
-               "  --csv FOLDER  also write the season's tables as CSV files into FOLDER (made when\n"
-               "                missing):\n"
+               "  --csv FOLDER  also write the season's tables as CSV files into FOLDER/NAME (made\n"
+               "                when missing), replacing the set there as a whole:\n"
                "                %s\n"
                "  --no-detail   write no detail page\n"
                "  Only one report is made at a time from one data folder; another run waits a few\n"
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
       continue;
     }
     if (args[i] != "--root" && args[i] != "--csv") return usage(("unknown option " + args[i]).c_str());
-    if (i + 1 == args.size()) return usage((args[i] + " needs a directory").c_str());
+    if (i + 1 == args.size() || args[i + 1].empty()) return usage((args[i] + " needs a directory").c_str());
     (args[i] == "--root" ? root : extras.csvFolder) = args[i + 1];
     ++i;
   }

@@ -1,6 +1,7 @@
 #include "core/page/CsvExport.h"
 
 #include <array>
+#include <charconv>
 
 #include "core/page/SafeWrite.h"
 #include "core/page/SeasonTables.h"
@@ -11,12 +12,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void appendField(std::string& out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+bool isNumber(std::string_view text) {
+  double ignored = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ignored);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+// A spreadsheet runs a cell starting with one of these as a formula: such a text cell gets a
+// leading quote. A figure column's cell that is a plain number ("-3") stays a number.
+bool runsAsFormula(std::string_view text, Cell kind) {
+  if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) return false;
+  return kind == Cell::Text || !isNumber(text);
+}
+
+void appendField(std::string& out, std::string_view text, Cell kind) {
+  const bool guarded = runsAsFormula(text, kind);
+  if (!guarded && text.find_first_of(",\"\r\n") == std::string_view::npos) {
     out += text;
     return;
   }
-  out += '"';
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out.append("'").append(text);
+    return;
+  }
+  out.append(guarded ? "\"'" : "\"");
   for (char c : text) {
     if (c == '"') out += '"';
     out += c;
@@ -24,10 +43,11 @@ void appendField(std::string& out, std::string_view text) {
   out += '"';
 }
 
-void appendLine(std::string& out, const std::vector<std::string>& fields) {
+// The first `textColumns` fields are texts, the rest figures.
+void appendLine(std::string& out, const std::vector<std::string>& fields, size_t textColumns) {
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out += ',';
-    appendField(out, fields[i]);
+    appendField(out, fields[i], i < textColumns ? Cell::Text : Cell::Figure);
   }
   out += "\r\n";
 }
@@ -36,8 +56,8 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string csvText(const TextTable& t) {
   std::string out(kByteOrderMark);
-  appendLine(out, t.headings);
-  for (const auto& row : t.rows) appendLine(out, row);
+  appendLine(out, t.headings, t.headings.size());
+  for (const auto& row : t.rows) appendLine(out, row, t.textColumns);
   return out;
 }
 
@@ -52,21 +72,21 @@ std::string playerGamesText(const SeasonDetail& d) {
       headings.push_back(std::string(playerTables()[t].title).append(" ").append(c.csvName()));
   }
   std::string out(kByteOrderMark);
-  appendLine(out, headings);
+  appendLine(out, headings, headings.size());
   std::vector<std::string> labels;  // ",year,game,opponent" of each game
   for (const GameLine& g : d.games) {
     labels.emplace_back();
-    for (const std::string& text : gameLabel(g)) appendField(labels.back() += ',', text);
+    for (const std::string& text : gameLabel(g)) appendField(labels.back() += ',', text, Cell::Text);
   }
   for (const PlayerLog& p : d.players) {
     std::string name;
-    appendField(name, textOf(p.name));
+    appendField(name, textOf(p.name), Cell::Text);
     for (const PlayerGame& pg : p.games) {
       for (size_t t = 0; t < kPlayerTableCount; ++t) {
         if (!pg.figures.in[t]) continue;
         const auto& columns = playerTables()[t].columns;
         out.append(name).append(labels[pg.game]).append(",").append(playerTables()[t].title).append(before[t], ',');
-        for (const StatColumn& c : columns) appendFigure(out += ',', statFigure(c, pg.figures.tables[t]));
+        for (const StatColumn& c : columns) appendStat(out += ',', c, pg.figures.tables[t]);
         out.append(headings.size() - 5 - before[t] - columns.size(), ',').append("\r\n");
       }
     }
@@ -90,20 +110,24 @@ std::vector<std::string> existingCsvFiles(const fs::path& folder) {
   return found;
 }
 
-std::string csvField(std::string_view text) {
+std::string csvField(std::string_view text, Cell kind) {
   std::string out;
-  appendField(out, text);
+  appendField(out, text, kind);
   return out;
 }
 
-void writeSeasonCsv(const fs::path& folder, const SeasonDetail& d) {
+fs::path csvSetFolder(const fs::path& dir, const std::string& reportName) { return dir / reportName; }
+
+fs::path writeSeasonCsv(const fs::path& dir, const std::string& reportName, const SeasonDetail& d,
+                        const std::function<void()>& afterStep) {
   std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
   for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
   std::vector<FileContent> files;
-  for (size_t i = 0; i < tables.size(); ++i) files.push_back({folder / csvFileNames()[i], csvText(tables[i])});
-  files.push_back({folder / csvFileNames().back(), playerGamesText(d)});
-  makeFolder(folder);
-  writeFilesSafely(files);
+  for (size_t i = 0; i < tables.size(); ++i) files.push_back({csvFileNames()[i], csvText(tables[i])});
+  files.push_back({csvFileNames().back(), playerGamesText(d)});
+  const fs::path folder = csvSetFolder(dir, reportName);
+  replaceFolder(folder, files, afterStep);
+  return folder;
 }
 
 }  // namespace yardmark

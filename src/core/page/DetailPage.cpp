@@ -1,8 +1,12 @@
 #include "core/page/DetailPage.h"
 
+#include <cstdio>
 #include <fstream>
+#include <optional>
+#include <random>
 
 #include "core/files/DataTree.h"
+#include "core/files/SafeWrite.h"
 #include "core/page/PageText.h"
 #include "core/page/SafeWrite.h"
 #include "core/page/SeasonTables.h"
@@ -23,7 +27,7 @@ constexpr std::string_view kCardLabel = R"(<td class="text_all">)";
 
 // A table row on one line: a long season's player cards run to many thousand rows.
 class Row {
-public:
+ public:
   explicit Row(std::string& out) : m_out(out) { m_out += "  <tr>"; }
   ~Row() { m_out += "</tr>\r\n"; }
   Row(const Row&) = delete;
@@ -32,16 +36,20 @@ public:
   void text(std::string_view opening, std::string_view plain) { cell(opening, htmlText(plain)); }
   // In a card. The closing tag of a cell is optional in HTML 4 and left out here: a long
   // season's cards hold millions of figures.
-  void figure(double f) { appendFigure(m_out += "<td>", f); }
+  void figure(const StatColumn& c, const Figures& f) { appendStat(m_out += "<td>", c, f); }
   void noFigure() { m_out += "<td>"; }
 
-private:
+ private:
   std::string& m_out;
 };
 
-void documentHead(std::string& out, const SeasonDetail& d) {
+constexpr std::string_view kRunMeta = R"(<meta name="yardmark-run" content=")";
+constexpr std::string_view kRunLine = "#run ";  // the games list's first line
+
+void documentHead(std::string& out, const SeasonDetail& d, std::string_view runId) {
   PageText page;
   htmlPrologue(page);
+  page.line(0, kRunMeta, htmlText(runId), "\">");
   page.lines({
       {0, "<title>SEASON DETAIL</title>"},
       {0, R"(<link rel="stylesheet" type="text/css" href="../css/css.css">)"},
@@ -133,8 +141,7 @@ void legend(std::string& out) {
 
 void figures(Row& row, const std::vector<size_t>& tables, const PlayerFigures& f) {
   for (size_t t : tables)
-    for (const StatColumn& c : playerTables()[t].columns)
-      f.in[t] ? row.figure(statFigure(c, f.tables[t])) : row.noFigure();
+    for (const StatColumn& c : playerTables()[t].columns) f.in[t] ? row.figure(c, f.tables[t]) : row.noFigure();
 }
 
 void playerCard(std::string& out, const std::vector<std::string>& labels, const PlayerLog& p) {
@@ -180,14 +187,34 @@ std::vector<std::string> gameLabelCells(const SeasonDetail& d) {
   return cells;
 }
 
+std::optional<std::string> pageRunId(const fs::path& page) {
+  std::string head;
+  try {
+    head = readFileHead(page, 4096);
+  } catch (const fs::filesystem_error&) {
+    return std::nullopt;
+  }
+  const size_t at = head.find(kRunMeta);
+  if (at == std::string::npos) return std::nullopt;
+  const size_t from = at + kRunMeta.size(), to = head.find('"', from);
+  return to == std::string::npos ? std::nullopt : std::optional(head.substr(from, to - from));
+}
+
+std::optional<std::string> listRunId(const fs::path& list) {
+  std::ifstream in(list, std::ios::binary);
+  std::string line;
+  if (!std::getline(in, line) || !line.starts_with(kRunLine)) return std::nullopt;
+  return line.substr(kRunLine.size());
+}
+
 }  // namespace
 
-std::string detailPageText(const SeasonDetail& d) {
+std::string detailPageText(const SeasonDetail& d, std::string_view runId) {
   std::string out;
   size_t cardRows = 0;  // room for the cards at once: growing a long season's page copies it over and over
   for (const PlayerLog& p : d.players) cardRows += p.games.size() + 4;
   out.reserve(40000 + 300 * d.games.size() + 300 * cardRows);
-  documentHead(out, d);
+  documentHead(out, d, runId);
   headline(out, "RESULTS");
   textTable(out, resultsTable(d));
   record(out, d);
@@ -214,18 +241,41 @@ std::vector<fs::path> readGamesList(const fs::path& file) {
   std::vector<fs::path> games;
   std::ifstream in(file, std::ios::binary);
   for (std::string line; std::getline(in, line);)
-    if (!line.empty()) games.emplace_back(line);
+    if (!line.empty() && !line.starts_with(kRunLine)) games.emplace_back(line);
   return games;
 }
 
+std::string newRunId() {
+  std::random_device random;
+  std::string id;
+  for (int i = 0; i < 4; ++i) {
+    char part[9];
+    std::snprintf(part, sizeof part, "%08x", static_cast<unsigned>(random()));
+    id += part;
+  }
+  return id;
+}
+
+DetailState detailState(const fs::path& reportsFolder, const std::string& reportName) {
+  const fs::path page = detailPagePath(reportsFolder, reportName);
+  std::error_code ec;
+  if (!fs::is_regular_file(page, ec)) return DetailState::Missing;
+  // A missing list has no id: whole beside a page from before runs had ids, torn beside a newer one.
+  return pageRunId(page) == listRunId(gamesListPath(reportsFolder, reportName)) ? DetailState::Whole
+                                                                                : DetailState::Torn;
+}
+
 fs::path writeDetailPage(const fs::path& reportsFolder, const std::string& reportName, const SeasonDetail& d,
-                         const std::vector<fs::path>& games) {
+                         const std::vector<fs::path>& games, const std::function<void()>& afterPage) {
   const fs::path target = detailPagePath(reportsFolder, reportName);
   makeFolder(target.parent_path());
+  const std::string runId = newRunId();
   // By the path's own bytes: a name that is not valid UTF-8 still finds its file again.
-  std::string list;
+  std::string list = std::string(kRunLine).append(runId).append("\n");
   for (const fs::path& game : games) list.append(game.string()).push_back('\n');
-  writeFilesSafely({{target, detailPageText(d)}, {gamesListPath(reportsFolder, reportName), list}});
+  writeFilesSafely({{target, detailPageText(d, runId)}});
+  if (afterPage) afterPage();
+  writeFilesSafely({{gamesListPath(reportsFolder, reportName), list}});
   return target;
 }
 

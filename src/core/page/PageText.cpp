@@ -29,11 +29,20 @@ namespace {
 
 void appendLatin1(std::string& out, char32_t cp) {
   switch (cp) {
-    case '&': out += "&amp;"; return;
-    case '<': out += "&lt;"; return;
-    case '>': out += "&gt;"; return;
-    case '"': out += "&quot;"; return;
-    default: break;
+    case '&':
+      out += "&amp;";
+      return;
+    case '<':
+      out += "&lt;";
+      return;
+    case '>':
+      out += "&gt;";
+      return;
+    case '"':
+      out += "&quot;";
+      return;
+    default:
+      break;
   }
   if (cp <= 0xFF) {
     out += static_cast<char>(static_cast<unsigned char>(cp));
@@ -109,13 +118,29 @@ std::string percentText(const Value& comp, const Value& att) {
   return wholeText(roundHalfAway(numberOf(comp) * 100.0 / a));
 }
 
+double totalTackles(double unassisted, double assisted, double sacks) {
+  return roundHalfEven(unassisted + assisted + sacks);
+}
+
 std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks) {
-  double sum = 0;
-  for (const Value* v : {&unassisted, &assists, &sacks}) {
-    if (isEmptyField(*v)) return "0";
-    sum += numberOf(*v);
-  }
-  return wholeText(roundHalfEven(sum));
+  const auto number = [](const Value& v) { return isEmptyField(v) ? 0.0 : numberOf(v); };
+  return wholeText(totalTackles(number(unassisted), number(assists), number(sacks)));
+}
+
+double averageOf(double num, double den) {
+  // Tenths counted from num * 10 / den rather than from the quotient, so that 21 / 20 is
+  // exactly 10.5 tenths and goes up.
+  const double tenths = std::round(num * 10.0 / den);
+  return den == 0.0 || !std::isfinite(tenths) ? 0.0 : tenths / 10.0;
+}
+
+std::string averageText(double num, double den) {
+  const double tenths = std::round(averageOf(num, den) * 10.0);
+  if (tenths == 0.0) return "0.0";  // never "-0.0"
+  const std::string digits = wholeText(std::fabs(tenths));
+  std::string out = tenths < 0 ? "-" : "";
+  out += digits.size() == 1 ? "0" : digits.substr(0, digits.size() - 1);
+  return out.append(".").append(1, digits.back());
 }
 
 void htmlPrologue(PageText& page) {

@@ -9,7 +9,7 @@
 namespace yardmark {
 
 class PageText {
-public:
+ public:
   struct Line {
     int blanks;
     std::string_view text;
@@ -24,7 +24,7 @@ public:
   const std::string& text() const { return m_text; }
   std::string take() { return std::move(m_text); }
 
-private:
+ private:
   std::string m_text;
 };
 
@@ -58,8 +58,16 @@ std::string quotientText(const Value& num, const Value& den);
 std::string quotientText(const Value& num, long den);
 // comp * 100 / att rounded halves away from zero; 0 when it cannot be computed.
 std::string percentText(const Value& comp, const Value& att);
-// Tackles plus sacks as a whole number (halves to even); 0 when one of them is empty.
+// The one total tackles figure of every output: unassisted + assisted + sacks as a whole number
+// (halves to even). A sack is recorded under sacks only and counts here.
+double totalTackles(double unassisted, double assisted, double sacks);
+// The same for stored fields; an empty field counts as no tackles, as the merge adds it.
 std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks);
+
+// An average of our own outputs (detail page, CSV): one decimal, halves away from zero
+// ("10.5", "0.5", "-1.5"); "0.0" without a divisor. The report page keeps its whole numbers.
+double averageOf(double num, double den);
+std::string averageText(double num, double den);
 
 // The lines every page of ours opens with: the document type, <html>, <head> and the character set.
 void htmlPrologue(PageText& page);

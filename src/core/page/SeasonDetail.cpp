@@ -14,23 +14,28 @@ namespace {
 
 using Kind = StatColumn::Kind;
 
-// A leader board's figure: one data field of a merged row, or the sum of two.
+// A leader board's figure: a column of a player table, computed as every output computes it.
 struct LeaderCategory {
   std::string_view title;
-  size_t table;  // index into playerTables()
-  size_t a;
-  std::optional<size_t> plus;
+  size_t table;   // index into playerTables()
+  size_t column;  // index into its columns
 };
 
 const std::array<LeaderCategory, 7> kLeaderCategories{{
-    {"Rushing Yards", 0, 1, {}},
-    {"Passing Yards", 1, 2, {}},
-    {"Receiving Yards", 2, 1, {}},
-    {"Points", 3, 4, {}},
-    {"Total Tackles", 4, 0, 1},  // unassisted + assisted
-    {"Sacks", 4, 2, {}},
-    {"Interceptions", 4, 6, {}},
+    {"Rushing Yards", 0, 1},
+    {"Passing Yards", 1, 3},
+    {"Receiving Yards", 2, 1},
+    {"Points", 3, 4},
+    {kTotalTacklesName, 4, 4},
+    {"Sacks", 4, 2},
+    {"Interceptions", 4, 7},
 }};
+
+Figures figuresOf(const DataRow& row) {
+  Figures f{};
+  for (size_t k = 0; k + 1 < row.size() && k < kMaxFigures; ++k) f[k] = numberOf(row[k]);
+  return f;
+}
 
 // Adds a player row's figures (the name is the last field) into a player's table.
 void addFigures(PlayerFigures& into, size_t table, const DataRow& row) {
@@ -39,7 +44,7 @@ void addFigures(PlayerFigures& into, size_t table, const DataRow& row) {
 }
 
 class PlayerIndex {
-public:
+ public:
   explicit PlayerIndex(std::vector<PlayerLog>& players) : m_players(players) {}
 
   void add(size_t game, size_t table, const DataRow& row) {
@@ -60,7 +65,7 @@ public:
     return it == m_byKey.end() ? nullptr : &m_players[it->second];
   }
 
-private:
+ private:
   std::vector<PlayerLog>& m_players;
   std::unordered_map<std::string, size_t> m_byKey;
   std::string m_key;
@@ -70,7 +75,7 @@ LeaderBoard leaderBoard(const LeaderCategory& c, const MergedTables& merged, con
   LeaderBoard board{c.title, {}};
   for (const DataRow& row : merged[kFirstPlayerTable + c.table]) {
     const PlayerLog* player = index.find(row.back());
-    const double figure = numberOf(row[c.a]) + (c.plus ? numberOf(row[*c.plus]) : 0.0);
+    const double figure = statFigure(playerTables()[c.table].columns[c.column], figuresOf(row));
     // Nothing to lead with: a board of everyone at 0 says nothing.
     if (player && figure > 0) board.leaders.push_back({0, row.back(), figure, player->games.size()});
   }
@@ -86,41 +91,77 @@ LeaderBoard leaderBoard(const LeaderCategory& c, const MergedTables& merged, con
 
 const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables() {
   static const std::array<PlayerTableLayout, kPlayerTableCount> tables{{
-      {kRushing, "Rushing", {{"ATT", Kind::Field, 0}, {"YDS", Kind::Field, 1}, {"AVG", Kind::Average, 1, 0},
-                            {"TDS", Kind::Field, 2}, {"2PTS", Kind::Field, 3}}},
-      {kPassing, "Passing", {{"COMP", Kind::Field, 0}, {"ATT", Kind::Field, 1}, {"PCT", Kind::Percent, 0, 1},
-                            {"YDS", Kind::Field, 2}, {"TDS", Kind::Field, 3}, {"INT", Kind::Field, 4}}},
-      {kReceiving, "Receiving", {{"REC", Kind::Field, 0}, {"YDS", Kind::Field, 1}, {"AVG", Kind::Average, 1, 0},
-                                {"TDS", Kind::Field, 2}, {"2PTS", Kind::Field, 3}}},
-      {kScoring, "Scoring", {{"TD", Kind::Field, 0}, {"PAT", Kind::Field, 1}, {"2PTS", Kind::Field, 2},
-                            {"FG", Kind::Field, 3}, {"PTS", Kind::Field, 4}}},
-      {kDefense, "Defense", {{"UT", Kind::Field, 0, 0, "Tackles Unassisted"}, {"AT", Kind::Field, 1, 0, "Tackles Assisted"},
-                            {"SCK", Kind::Field, 2, 0, "QB Sacks"}, {"DFL", Kind::Field, 3, 0, "Pass Deflections"},
-                            {"TOT", Kind::TackleSum, 0, 0, "Tackles and Sacks"},
-                            {"FR", Kind::Field, 4, 0, "Fumble Recoveries"}, {"FC", Kind::Field, 5, 0, "Fumbles Caused"},
-                            {"INT", Kind::Field, 6, 0, "Interceptions"}, {"BLK", Kind::Field, 7, 0, "Blocked Kicks"}}},
+      {kRushing,
+       "Rushing",
+       {{"ATT", Kind::Field, 0},
+        {"YDS", Kind::Field, 1},
+        {"AVG", Kind::Average, 1, 0},
+        {"TDS", Kind::Field, 2},
+        {"2PTS", Kind::Field, 3}}},
+      {kPassing,
+       "Passing",
+       {{"COMP", Kind::Field, 0},
+        {"ATT", Kind::Field, 1},
+        {"PCT", Kind::Percent, 0, 1},
+        {"YDS", Kind::Field, 2},
+        {"TDS", Kind::Field, 3},
+        {"INT", Kind::Field, 4}}},
+      {kReceiving,
+       "Receiving",
+       {{"REC", Kind::Field, 0},
+        {"YDS", Kind::Field, 1},
+        {"AVG", Kind::Average, 1, 0},
+        {"TDS", Kind::Field, 2},
+        {"2PTS", Kind::Field, 3}}},
+      {kScoring,
+       "Scoring",
+       {{"TD", Kind::Field, 0},
+        {"PAT", Kind::Field, 1},
+        {"2PTS", Kind::Field, 2},
+        {"FG", Kind::Field, 3},
+        {"PTS", Kind::Field, 4}}},
+      {kDefense,
+       "Defense",
+       {{"UT", Kind::Field, 0, 0, "Tackles Unassisted"},
+        {"AT", Kind::Field, 1, 0, "Tackles Assisted"},
+        {"SCK", Kind::Field, 2, 0, "QB Sacks"},
+        {"DFL", Kind::Field, 3, 0, "Pass Deflections"},
+        {"TOT", Kind::TackleSum, 0, 0, kTotalTacklesName},
+        {"FR", Kind::Field, 4, 0, "Fumble Recoveries"},
+        {"FC", Kind::Field, 5, 0, "Fumbles Caused"},
+        {"INT", Kind::Field, 6, 0, "Interceptions"},
+        {"BLK", Kind::Field, 7, 0, "Blocked Kicks"}}},
   }};
   return tables;
 }
 
 std::string statText(const StatColumn& c, const DataRow& row) {
-  switch (c.kind) {
-    case Kind::Field: return textOf(row[c.a]);
-    case Kind::Average: return quotientText(row[c.a], row[c.b]);
-    case Kind::Percent: return percentText(row[c.a], row[c.b]);
-    case Kind::TackleSum: return tackleSumText(row[0], row[1], row[2]);
-  }
-  return {};
+  if (c.kind == Kind::Field) return textOf(row[c.a]);  // as stored
+  // Computed from the row's numbers as the cards compute them from the games', so both agree.
+  std::string out;
+  appendStat(out, c, figuresOf(row));
+  return out;
 }
 
 double statFigure(const StatColumn& c, const Figures& f) {
   switch (c.kind) {
-    case Kind::Field: return f[c.a];
-    case Kind::Average: return f[c.b] == 0 ? 0 : roundHalfEven(f[c.a] / f[c.b]);
-    case Kind::Percent: return f[c.b] == 0 ? 0 : roundHalfAway(f[c.a] * 100.0 / f[c.b]);
-    case Kind::TackleSum: return roundHalfEven(f[0] + f[1] + f[2]);
+    case Kind::Field:
+      return f[c.a];
+    case Kind::Average:
+      return averageOf(f[c.a], f[c.b]);
+    case Kind::Percent:
+      return f[c.b] == 0 ? 0 : roundHalfAway(f[c.a] * 100.0 / f[c.b]);
+    case Kind::TackleSum:
+      return totalTackles(f[0], f[1], f[2]);
   }
   return 0;
+}
+
+void appendStat(std::string& out, const StatColumn& c, const Figures& f) {
+  if (c.kind == Kind::Average)
+    out += averageText(f[c.a], f[c.b]);
+  else
+    appendFigure(out, statFigure(c, f));
 }
 
 void appendFigure(std::string& out, double figure) {
@@ -135,10 +176,9 @@ void appendFigure(std::string& out, double figure) {
 
 const std::vector<TeamStat>& teamStatList() {
   static const std::vector<TeamStat> stats{
-      {"First Downs", 0, true},   {"Rushing Yds", 1, true}, {"Pass Completions", 2, false},
-      {"Passing Yds", 3, true},   {"Total Offense", 4, true}, {"Fumbles Lost", 5, true},
-      {"Penalties", 6, true},     {"Punts", 7, true},       {"Plays", 8, false},
-      {"Punt Returns", 9, false},
+      {"First Downs", 0, true},   {"Rushing Yds", 1, true},   {"Pass Completions", 2, false}, {"Passing Yds", 3, true},
+      {"Total Offense", 4, true}, {"Fumbles Lost", 5, true},  {"Penalties", 6, true},         {"Punts", 7, true},
+      {"Plays", 8, false},        {"Punt Returns", 9, false},
   };
   return stats;
 }

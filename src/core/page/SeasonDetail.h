@@ -12,6 +12,9 @@ namespace yardmark {
 
 inline constexpr size_t kPlayerTableCount = kGameTableCount - kFirstPlayerTable;
 
+// The name of the one total tackles figure (unassisted + assisted + sacks) in our own outputs.
+inline constexpr std::string_view kTotalTacklesName = "Total Tackles";
+
 // A column of a player table: a stored figure, or one computed as the report page computes it.
 struct StatColumn {
   enum class Kind { Field, Average, Percent, TackleSum };
@@ -61,6 +64,8 @@ using Figures = std::array<double, kMaxFigures>;
 double statFigure(const StatColumn& column, const Figures& figures);
 // A figure as text, as a stored number is shown.
 void appendFigure(std::string& out, double figure);
+// A column's text for summed figures: averages with their one decimal, the rest as figures.
+void appendStat(std::string& out, const StatColumn& column, const Figures& figures);
 
 // What a player did in one game or in the season: each table's rows summed.
 struct PlayerFigures {

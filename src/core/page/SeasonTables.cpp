@@ -66,7 +66,7 @@ TextTable teamTable(const SeasonDetail& d, bool everyStat) {
   for (size_t f : fields) {
     const Value v = total ? (*total)[f] : Value{};
     sums.push_back(wholeOf(v));
-    averages.push_back(quotientText(v, withStats));
+    averages.push_back(averageText(numberOf(v), static_cast<double>(withStats)));
   }
   t.rows.push_back(std::move(sums));
   t.rows.push_back(std::move(averages));

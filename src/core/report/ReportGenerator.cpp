@@ -53,8 +53,8 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
   switch (written.status) {
     case HtmlWriteResult::Status::FolderMissing:
       o.status = ReportOutcome::Status::FolderMissing;
-      o.message = "Cannot write the report '" + reportName + "': the reports folder '" + written.file +
-                  "' does not exist.";
+      o.message =
+          "Cannot write the report '" + reportName + "': the reports folder '" + written.file + "' does not exist.";
       break;
     case HtmlWriteResult::Status::WriteFailed:
       o.status = ReportOutcome::Status::WriteFailed;
@@ -69,8 +69,10 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
       o.message = o.boxText;
       o.file = written.file;
       if (notEmptied)
-        o.warning = "The report " + reportName + " was written, but the temporary database could not be emptied "
-                    "afterwards; the next report empties it first. " + notEmptied->message;
+        o.warning = "The report " + reportName +
+                    " was written, but the temporary database could not be emptied "
+                    "afterwards; the next report empties it first. " +
+                    notEmptied->message;
       return o;
   }
   o.boxText = written.boxText;
@@ -93,17 +95,36 @@ std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string
       writeDetailPage(tree.reportsFolder(), reportName, detail, files);
     }
   } catch (const WriteError& e) {
-    return failure(ReportOutcome::Status::DetailFailed, e.file().string(), written + "its detail page " + e.what() + ".");
+    return failure(ReportOutcome::Status::DetailFailed, e.file().string(),
+                   written + "its detail page " + e.what() + ".");
   }
   try {
-    if (!extras.csvFolder.empty()) writeSeasonCsv(extras.csvFolder, detail);
+    if (!extras.csvFolder.empty()) writeSeasonCsv(extras.csvFolder, reportName, detail);
   } catch (const WriteError& e) {
     return failure(ReportOutcome::Status::DetailFailed, e.file().string(), written + "the CSV files " + e.what() + ".");
   }
   return std::nullopt;
 }
 
+// Resolved as the data folder's own paths are: by letter case, links and "..".
+fs::path resolved(const fs::path& file) {
+  std::error_code ec;
+  const fs::path real = fs::weakly_canonical(fs::absolute(file, ec), ec);
+  return findPathCaseInsensitive(ec ? file : real);
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  return resolved(a) == resolved(b) || fs::equivalent(a, b, ec);
+}
+
 }  // namespace
+
+std::optional<std::string> notAGame(const DataTree& tree, const fs::path& file) {
+  if (sameFile(file, tree.tmpDatabase())) return "it is the temporary database the reports are made in, not a game.";
+  if (sameFile(file, tree.masterTemplate())) return "it is the master template new games are made from, not a game.";
+  return std::nullopt;
+}
 
 std::string createdText(const std::string& reportName) {
   return "Report has successfully been created named " + reportName;
@@ -122,13 +143,19 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
                    "Please select one/more databases in order to generate reports.");
   if (const auto problem = reportNameProblem(reportName))
     return failure(ReportOutcome::Status::BadName, reportName, *problem);
+  // Merging the temporary database into itself would empty it first: refused before any write.
+  for (const fs::path& game : games)
+    if (const auto why = notAGame(m_tree, game))
+      return failure(ReportOutcome::Status::GameFailed, game.string(),
+                     "Cannot use the game file '" + game.string() + "': " + *why);
 
   // Held from the first emptying to the last, so that no other run empties or adds to our rows.
   const RunLock lock(m_tree.tmpDatabase(), kLockWait);
   if (lock.state() == RunLock::State::Busy)
     return failure(ReportOutcome::Status::Busy, m_tree.tmpDatabase().string(),
                    "A report is being made elsewhere (in another YardMark window or by yardmark-report), which "
-                   "holds the temporary database '" + m_tree.tmpDatabase().string() +
+                   "holds the temporary database '" +
+                       m_tree.tmpDatabase().string() +
                        "'. No report was written; please try again when it has finished.");
   if (lock.state() == RunLock::State::Failed)
     return failure(ReportOutcome::Status::TmpDatabaseFailed, RunLock::lockFile(m_tree.tmpDatabase()).string(),

@@ -3,6 +3,7 @@
 // build and write the page, empty the temporary database again. The caller shows the outcome.
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,17 @@ namespace yardmark {
 
 struct ReportOutcome {
   // DetailFailed: the report was written, its detail page or the CSV files were not.
-  enum class Status { Created, NoGames, BadName, Busy, GameFailed, TmpDatabaseFailed, FolderMissing, WriteFailed,
-                      DetailFailed };
+  enum class Status {
+    Created,
+    NoGames,
+    BadName,
+    Busy,
+    GameFailed,
+    TmpDatabaseFailed,
+    FolderMissing,
+    WriteFailed,
+    DetailFailed
+  };
   Status status = Status::Created;
   // The message box a form shows; an empty title means the application title.
   std::string boxText;
@@ -36,8 +46,12 @@ struct ReportExtras {
   std::filesystem::path csvFolder = {};  // the season's CSV files; none when empty
 };
 
+// Why a file given as a game is none of the games: the temporary database or the master
+// template, found by path whatever its spelling; nothing for any other file.
+std::optional<std::string> notAGame(const DataTree& tree, const std::filesystem::path& file);
+
 class ReportGenerator {
-public:
+ public:
   explicit ReportGenerator(DataTree tree);
 
   // Writes the report named reportName into the reports folder from the games, in order.
@@ -50,7 +64,7 @@ public:
   // A selection list entry ("2007\Game3.mdb") as the full path of the game file.
   std::filesystem::path gamePath(std::string_view entry) const;
 
-private:
+ private:
   static constexpr std::chrono::milliseconds kLockWait{5000};
   ReportOutcome run(const std::vector<std::filesystem::path>& games, const std::string& reportName,
                     const ReportExtras& extras) const;

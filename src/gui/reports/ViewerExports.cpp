@@ -53,21 +53,36 @@ fs::path frmViewReport::detailPage() const {
 
 fs::path frmViewReport::gamesList() const { return gamesListPath(m_shown.parent_path(), m_shown.filename().string()); }
 
+namespace {
+
+constexpr const char* kTornTip =
+    "The season detail page and its list of games were not written by the same run (one was cut short), so "
+    "this report is shown without them. Generate it again to have them.";
+
+}  // namespace
+
 void frmViewReport::offerDetail() {
   // A newly shown report starts on its own page.
   const QSignalBlocker quiet(cmdSeasonDetail);
   cmdSeasonDetail->setChecked(false);
-  std::error_code ec;
-  const bool detail = fs::is_regular_file(detailPage(), ec);
+  // A torn pair counts as no detail page: its list may name other games than the page shows.
+  const DetailState state = detailState(m_shown.parent_path(), m_shown.filename().string());
+  const bool detail = state == DetailState::Whole;
   cmdSeasonDetail->setEnabled(detail);
   cmdSeasonDetail->setToolTip(detail ? "Show the season in detail, game by game, and back to the report"
-                                     : "This report has no season detail page: it was made before they were "
-                                       "written. Generate it again to have one.");
-  const bool games = fs::is_regular_file(gamesList(), ec);
+                              : state == DetailState::Torn
+                                  ? kTornTip
+                                  : "This report has no season detail page: it was made before they were "
+                                    "written. Generate it again to have one.");
+  std::error_code ec;
+  const bool games = detail && fs::is_regular_file(gamesList(), ec);
   cmdExportCsv->setEnabled(games);
-  cmdExportCsv->setToolTip(games ? "Write the season's tables as CSV files into a folder"
-                                 : "The games of this report are not known: it was made before they were kept. "
-                                   "Generate it again to export its CSV files.");
+  cmdExportCsv->setToolTip(games                        ? "Write the season's tables as CSV files into a folder of "
+                                                          "their own, named after the report"
+                           : state == DetailState::Torn ? kTornTip
+                                                        : "The games of this report are not known: it was made "
+                                                          "before they were kept. Generate it again to export its "
+                                                          "CSV files.");
 }
 
 void frmViewReport::cmdSeasonDetail_Toggled(bool detail) {
@@ -97,7 +112,12 @@ void frmViewReport::cmdExportPdf_Click() {
 void frmViewReport::cmdExportCsv_Click() {
   Prompter& prompter = app().prompter();
   const QString report = QString::fromStdString(m_shown.filename().string());
-  const std::vector<fs::path> games = readGamesList(gamesList());
+  const bool whole = detailState(m_shown.parent_path(), m_shown.filename().string()) == DetailState::Whole;
+  const std::vector<fs::path> games = whole ? readGamesList(gamesList()) : std::vector<fs::path>{};
+  if (!whole) {
+    prompter.tell(kTornTip);
+    return;
+  }
   if (games.empty()) {
     prompter.tell("The games of the report " + report +
                   " are not known: it was made before they were kept. Generate it again to export its CSV files.");
@@ -105,28 +125,27 @@ void frmViewReport::cmdExportCsv_Click() {
   }
   const QString chosen = fileDialogs.csvFolder();
   if (chosen.isEmpty()) return;
-  const fs::path folder(chosen.toStdString());
+  const fs::path folder = csvSetFolder(fs::path(chosen.toStdString()), m_shown.filename().string());
   QStringList existing;
   for (const std::string& f : existingCsvFiles(folder)) existing << QString::fromStdString(f);
-  if (!existing.isEmpty() &&
-      prompter.message(MessageBox("The folder '" + chosen + "' already holds " + existing.join(", ") +
-                                      ". Replace them?",
-                                  Buttons::YesNo, Icon::Question)) != Answer::Yes)
+  if (!existing.isEmpty() && prompter.message(MessageBox("The folder '" + shown(folder) + "' already holds " +
+                                                             existing.join(", ") + ". Replace them?",
+                                                         Buttons::YesNo, Icon::Question)) != Answer::Yes)
     return;
   try {
-    writeSeasonCsv(folder, buildSeasonDetail(games));
+    writeSeasonCsv(folder.parent_path(), m_shown.filename().string(), buildSeasonDetail(games));
   } catch (const MergeError& e) {
-    prompter.message(MessageBox("Cannot use the game file '" + shown(e.file()) +
-                                    "': " + QString::fromStdString(e.reason()),
-                                Buttons::Ok, Icon::Exclamation));
+    prompter.message(
+        MessageBox("Cannot use the game file '" + shown(e.file()) + "': " + QString::fromStdString(e.reason()),
+                   Buttons::Ok, Icon::Exclamation));
     return;
   } catch (const WriteError& e) {
-    prompter.message(MessageBox("Cannot write the CSV files: '" + shown(e.file()) +
-                                    "': " + QString::fromStdString(e.reason()) + ".",
-                                Buttons::Ok, Icon::Exclamation));
+    prompter.message(
+        MessageBox("Cannot write the CSV files: '" + shown(e.file()) + "': " + QString::fromStdString(e.reason()) + ".",
+                   Buttons::Ok, Icon::Exclamation));
     return;
   }
-  prompter.tell("The CSV files of the report " + report + " were written to '" + chosen + "'.");
+  prompter.tell("The CSV files of the report " + report + " were written to '" + shown(folder) + "'.");
 }
 
 }  // namespace yardmark

@@ -1,5 +1,10 @@
 #pragma once
 // The seasons the detail page and CSV tests share: game files below a temporary root.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +68,32 @@ inline std::vector<GameRows> escapeSeason() {
            .rushing = {{3, 9, 0, 0, "O'Neil & \"Bo\" <Jr>"}, {2, 4, 0, 0, Value{}}},
            .receiving = {{4, 44, 0, 0, "\xC5\x81ukasz \xC5\xBB\xC3\xB3\xC5\x82w"}},  // Łukasz Żółw
            .defense = {{5, 0, 0, 0, 0, 0, 0, 0, "M\xC3\xBCller, J\xC3\xBCrgen"}}}};  // Müller, Jürgen
+}
+
+// The run id the reference detail pages carry; a written page is compared with its own replaced.
+inline constexpr std::string_view kReferenceRun = "reference";
+inline std::string asReference(std::string page) {
+  constexpr std::string_view meta = R"(<meta name="yardmark-run" content=")";
+  const size_t from = page.find(meta);
+  if (from == std::string::npos) return page;
+  const size_t start = from + meta.size();
+  return page.replace(start, page.find('"', start) - start, kReferenceRun);
+}
+
+// Runs `work` in a child process stopped at its step-th step as kill -9 stops it: no unwinding,
+// no clean-up.
+inline void stopAtStep(size_t step, const std::function<void(const std::function<void()>&)>& work) {
+  if (const pid_t child = fork(); child == 0) {
+    size_t n = 0;
+    work([&] {
+      if (n++ == step) _exit(0);
+    });
+    _exit(1);
+  } else {
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0) << "not stopped at step " << step;
+  }
 }
 
 // The season's game files below the root, in order.

@@ -2,6 +2,10 @@
 // yardmark-report options that write them.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <map>
+#include <tuple>
+
 #include "DetailSeasons.h"
 #include "core/files/DataTree.h"
 #include "core/page/CsvExport.h"
@@ -37,22 +41,33 @@ std::string joined(const TextTable& t) {
 
 }  // namespace
 
-TEST(Csv, FieldQuoting) {
-  const std::pair<std::string, std::string> cases[] = {{"plain", "plain"},
-                                                       {"", ""},
-                                                       {"M\xC3\xBCller", "M\xC3\xBCller"},
-                                                       {"a,b", "\"a,b\""},
-                                                       {"say \"hi\"", "\"say \"\"hi\"\"\""},
-                                                       {"two\r\nlines", "\"two\r\nlines\""},
-                                                       {"lf\n", "\"lf\n\""}};
-  for (const auto& [text, field] : cases) EXPECT_EQ(csvField(text), field) << text;
+TEST(Csv, FieldQuotingAndFormulaGuard) {
+  const std::tuple<std::string, Cell, std::string> cases[] = {
+      {"plain", Cell::Text, "plain"},
+      {"", Cell::Text, ""},
+      {"M\xC3\xBCller", Cell::Text, "M\xC3\xBCller"},
+      {"a,b", Cell::Text, "\"a,b\""},
+      {"say \"hi\"", Cell::Text, "\"say \"\"hi\"\"\""},
+      {"two\r\nlines", Cell::Text, "\"two\r\nlines\""},
+      {"lf\n", Cell::Text, "\"lf\n\""},
+      // A text a spreadsheet would run as a formula gets a leading quote; figures stay numbers.
+      {"=HYPERLINK(\"h\",\"c\")", Cell::Text, "\"'=HYPERLINK(\"\"h\"\",\"\"c\"\")\""},
+      {"=cmd|' /C calc'!A0", Cell::Text, "'=cmd|' /C calc'!A0"},
+      {"+1", Cell::Text, "'+1"},
+      {"-3", Cell::Text, "'-3"},
+      {"@SUM(A1)", Cell::Text, "'@SUM(A1)"},
+      {"\tx", Cell::Text, "'\tx"},
+      {"\rx", Cell::Text, "\"'\rx\""},
+      {"-3", Cell::Figure, "-3"},
+      {"-1+2", Cell::Figure, "'-1+2"},
+      {"=1", Cell::Figure, "'=1"}};
+  for (const auto& [text, kind, field] : cases) EXPECT_EQ(csvField(text, kind), field) << text;
 }
 
 TEST(Csv, PythonReadsBackEveryTable) {
   TempRoot root;
   const SeasonDetail d = buildSeasonDetail(writeSeason(root, escapeSeason()));
-  const fs::path dir = root.dir() / "export" / "2008";  // made when missing
-  writeSeasonCsv(dir, d);
+  const fs::path dir = writeSeasonCsv(root.dir() / "export", "2008", d);  // made when missing
   std::vector<std::string> args{"-c", kReadBack};
   std::string expected;
   std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
@@ -64,48 +79,76 @@ TEST(Csv, PythonReadsBackEveryTable) {
   EXPECT_EQ(out.substr(0, expected.size()), expected);
   // The per-game rows: a quoted name, the opponent, and the figures in the table's own columns.
   EXPECT_EQ(out.substr(expected.size()).find("Player\x1fYear\x1fGame\x1fOpponent\x1fTable\x1fRushing ATT\x1f"), 0u);
-  EXPECT_NE(out.find("\nM\xC3\xBCller, J\xC3\xBCrgen\x1f" "2008\x1f" "4\x1fHawks \"Red\"\x1f" "Defense" +
-                     std::string(22, '\x1f') + "5\x1f" "0\x1f" "0\x1f" "0\x1f" "5\x1f" "0\x1f" "0\x1f" "0\x1f" "0\n\x1e"),
+  EXPECT_NE(out.find("\nM\xC3\xBCller, J\xC3\xBCrgen\x1f"
+                     "2008\x1f"
+                     "4\x1fHawks \"Red\"\x1f"
+                     "Defense" +
+                     std::string(22, '\x1f') +
+                     "5\x1f"
+                     "0\x1f"
+                     "0\x1f"
+                     "0\x1f"
+                     "5\x1f"
+                     "0\x1f"
+                     "0\x1f"
+                     "0\x1f"
+                     "0\n\x1e"),
             std::string::npos);
 }
 
-TEST(Csv, AFolderInAFilesPlaceWritesNone) {
+namespace {
+
+std::map<std::string, std::string> filesIn(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(folder))
+    files[entry.path().filename().string()] = fs::is_directory(entry.path()) ? "<folder>" : readBytes(entry.path());
+  return files;
+}
+
+}  // namespace
+
+// A run stopped after any of its steps (each file, the swap) leaves the whole old set or the whole
+// new one; the next run clears the hidden folder it left and keeps the coach's own file.
+TEST(CsvSet, AStoppedRunLeavesTheWholeOldSetOrTheWholeNewOne) {
   TempRoot root;
-  const SeasonDetail d = buildSeasonDetail(writeSeason(root, oneGameSeason()));
-  const fs::path dir = root.dir() / "out";
-  root.writeFile("out/results.csv", "old");
-  fs::create_directories(dir / "team.csv");
-  EXPECT_EQ(existingCsvFiles(dir), (std::vector<std::string>{"results.csv", "team.csv"}));
-  try {
-    writeSeasonCsv(dir, d);
-    ADD_FAILURE() << "written";
-  } catch (const WriteError& e) {
-    EXPECT_EQ(e.file(), dir / "team.csv");
+  const SeasonDetail before = buildSeasonDetail(writeSeason(root, oneGameSeason()));
+  const SeasonDetail after = buildSeasonDetail(writeSeason(root, threeGameSeason()));
+  const auto newSet = filesIn(writeSeasonCsv(root.dir() / "new", "S.htm", after));
+  const fs::path dir = root.dir() / "csv", set = writeSeasonCsv(dir, "S.htm", before);
+  root.writeFile("csv/S.htm/notes.txt", "the coach's own");
+  const auto oldSet = filesIn(set);
+  for (size_t k = 0; k <= csvFileNames().size(); ++k) {
+    stopAtStep(k, [&](const auto& step) { writeSeasonCsv(dir, "S.htm", after, step); });
+    EXPECT_EQ(filesIn(set), k < csvFileNames().size() ? oldSet : newSet) << k;  // notes.txt still hidden
+    for (const auto& entry : fs::directory_iterator(dir))
+      fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    writeSeasonCsv(dir, "S.htm", before);
+    EXPECT_EQ(filesIn(dir).size(), 1u) << k;
+    EXPECT_EQ(filesIn(set), oldSet) << k;
   }
-  EXPECT_EQ(readBytes(dir / "results.csv"), "old");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);  // no part files
 }
 
 TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
   TempRoot root;
   const std::vector<fs::path> games = writeSeason(root, threeGameSeason());
   const DataTree tree(root.dir());
-  const fs::path out = root.dir() / "export";
+  const fs::path out = root.dir() / "export" / "Season.htm";
   const auto report = [&](std::vector<std::string> args) {
     args.insert(args.begin(), {"--root", root.dir().string()});
     for (const fs::path& g : games) args.push_back(g.string());
     return runIn(root.dir(), YARDMARK_REPORT_EXE, args);
   };
-  ProgramRun r = report({"--csv", out.string(), "Season.htm"});
+  ProgramRun r = report({"--csv", (root.dir() / "export").string(), "Season.htm"});
   ASSERT_EQ(r.exit, 0) << r.err;
-  EXPECT_EQ(readBytes(tree.reportsFolder() / "detail" / "Season.htm"), readBytes(fixture("detail/three_games.htm")));
+  EXPECT_EQ(asReference(readBytes(tree.reportsFolder() / "detail" / "Season.htm")),
+            readBytes(fixture("detail/three_games.htm")));
   EXPECT_EQ(existingCsvFiles(out), csvFileNames());
   EXPECT_EQ(readBytes(out / "rushing.csv"),
-            "\xEF\xBB\xBFPlayer,ATT,YDS,AVG,TDS,2PTS\r\nSmith John ,24,134,6,2,0\r\nJones Al ,31,105,3,1,0\r\n");
+            "\xEF\xBB\xBFPlayer,ATT,YDS,AVG,TDS,2PTS\r\nSmith John ,24,134,5.6,2,0\r\nJones Al ,31,105,3.4,1,0\r\n");
   EXPECT_NE(readBytes(out / "defense.csv").find("\r\nLee Max ,10,5,3,1,18,1,1,1,0\r\n"), std::string::npos);
   // Each table's figures in its own columns; both of Jones Al's rushing rows in game 3 summed.
   const std::string perGame = readBytes(out / "player_games.csv");
-  EXPECT_NE(perGame.find("\r\nJones Al ,2007,3,Ravens,Rushing,12,45,4,1,0" + std::string(25, ',') + "\r\n"),
+  EXPECT_NE(perGame.find("\r\nJones Al ,2007,3,Ravens,Rushing,12,45,3.8,1,0" + std::string(25, ',') + "\r\n"),
             std::string::npos);
   EXPECT_NE(perGame.find("\r\nLee Max ,2007,2,Owls,Defense" + std::string(22, ',') + "4,2,2,0,8,1,0,1,0\r\n"),
             std::string::npos);
@@ -115,17 +158,30 @@ TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
   EXPECT_TRUE(fs::exists(tree.reportsFolder() / "Plain.htm"));
   EXPECT_FALSE(fs::exists(tree.reportsFolder() / "detail" / "Plain.htm"));
 
-  // Refused before anything is written: a CSV folder that is a file, a game that cannot be read.
+  // Refused before anything is written: a CSV folder that is a file or none, a game that cannot be
+  // read, the temporary database or the master template given as a game (by any spelling).
   const fs::path file = root.writeFile("notes.txt", "x"), fresh = root.dir() / "fresh";
-  const std::pair<std::vector<std::string>, std::string> refused[] = {
-      {{"--csv", file.string(), "Bad.htm"}, file.string()},
-      {{"--csv", fresh.string(), "Bad.htm", (root.dir() / "No.mdb").string()}, "No.mdb"}};
-  for (const auto& [args, named] : refused) {
-    r = report(args);
-    EXPECT_EQ(r.exit, 1) << named;
-    EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+  const fs::path tmp = tree.tmpDatabase(), linked = root.dir() / "linked.mdb";
+  fs::create_symlink(tree.masterTemplate(), linked);
+  const std::string tmpBytes = readBytes(tmp);
+  const struct {
+    std::vector<std::string> args;
+    int exit;
+    std::string named;
+  } refused[] = {{{"--csv", file.string(), "Bad.htm"}, 1, file.string()},
+                 {{"--csv", "", "Bad.htm"}, 2, "--csv needs a directory"},
+                 {{"--csv", fresh.string(), "Bad.htm", (root.dir() / "No.mdb").string()}, 1, "No.mdb"},
+                 {{"--csv", fresh.string(), "Bad.htm", tmp.string()}, 1, "temporary database"},
+                 {{"Bad.htm", (tmp.parent_path() / "TMPDB.MDB").string()}, 1, "temporary database"},
+                 {{"Bad.htm", tree.masterTemplate().string()}, 1, "master template"},
+                 {{"Bad.htm", linked.string()}, 1, "master template"}};
+  for (const auto& c : refused) {
+    r = report(c.args);
+    EXPECT_EQ(r.exit, c.exit) << c.named;
+    EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(tree.reportsFolder() / "Bad.htm"));
     EXPECT_FALSE(fs::exists(tree.reportsFolder() / "detail" / "Bad.htm"));
     EXPECT_FALSE(fs::exists(fresh));
+    EXPECT_EQ(readBytes(tmp), tmpBytes);
   }
 }

@@ -4,10 +4,11 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <random>
+#include <regex>
 
 #include "DetailSeasons.h"
 #include "core/page/DetailPage.h"
+#include "core/page/PageText.h"
 #include "core/report/ReportGenerator.h"
 
 using namespace yardmark;
@@ -22,7 +23,7 @@ TEST(DetailPage, MatchesTheReferencePages) {
       {"one_game.htm", oneGameSeason()}, {"three_games.htm", threeGameSeason()}, {"escapes.htm", escapeSeason()}};
   for (const auto& c : cases) {
     TempRoot root;
-    const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)));
+    const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)), kReferenceRun);
     expectReference(page, "detail/" + std::string(c.file));
   }
 }
@@ -49,23 +50,64 @@ TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
   EXPECT_TRUE(d.leaders.at(5).leaders.empty());  // nobody has a sack
 }
 
-// Per-game figures are computed from numbers, merged ones from stored values as the report
-// page does: both must give the same text for the same numbers.
-TEST(DetailFigures, NumbersAndStoredValuesAgree) {
-  std::mt19937 rng(23);
-  for (int round = 0; round < 200; ++round) {
-    Figures numbers{};
-    DataRow stored;
-    for (size_t k = 0; k < kMaxFigures; ++k) {
-      numbers[k] = rng() % 4 == 0 ? 0 : static_cast<double>(rng() % 90) - 10 + (rng() % 3 == 0 ? 0.5 : 0);
-      stored.emplace_back(numbers[k]);
+namespace {
+
+// The text after the n-th `opening` from `from` on, up to the next tag or field.
+std::string nthCell(const std::string& text, size_t from, std::string_view opening, int n) {
+  for (; n > 0 && from != std::string::npos; --n) from = text.find(opening, from + 1);
+  if (from == std::string::npos) return "(missing)";
+  const size_t start = from + opening.size();
+  return text.substr(start, text.find_first_of("<,\r", start) - start);
+}
+
+}  // namespace
+
+// Total tackles is one figure (unassisted + assisted + sacks, halves to even) on the report page,
+// the leader board, the player's card and the CSV file: the fifth figure after the name in each.
+TEST(TotalTackles, EveryOutputShowsThePagesSum) {
+  const struct {
+    std::string name;
+    std::vector<Row> games;  // unassisted, assisted, sacks
+    std::string total;
+  } cases[] = {{"Lee", {{3, 2, 1}, {2, 0, 0.5}}, "8"},
+               {"Ray", {{4, Value{}, 1}}, "5"},  // an empty box: none
+               {"Kim", {{0, 0, 2}}, "2"},
+               {"Ash", {{1, 1, 1.5}, {0, 0, 0}}, "4"}};
+  TempRoot root;
+  std::vector<GameRows> games(2);
+  for (const auto& c : cases)
+    for (size_t g = 0; g < c.games.size(); ++g) {
+      games[g].defense.push_back(c.games[g]);
+      games[g].defense.back().insert(games[g].defense.back().end(), {0, 0, 0, 0, 0, c.name});
     }
-    for (const PlayerTableLayout& layout : playerTables())
-      for (const StatColumn& c : layout.columns) {
-        std::string text;
-        appendFigure(text, statFigure(c, numbers));
-        EXPECT_EQ(text, statText(c, stored)) << layout.title << " " << c.name;
-      }
+  const DataTree tree(root.dir());
+  const auto files = writeSeason(root, games);
+  ASSERT_TRUE(ReportGenerator(tree).generate(files, "S.htm", {.csvFolder = root.dir()}).ok());
+  const std::string page = readBytes(tree.reportsFolder() / "S.htm"),
+                    detail = readBytes(tree.reportsFolder() / "detail" / "S.htm"),
+                    csv = readBytes(root.dir() / "S.htm" / "defense.csv");
+  const size_t at = detail.find("Total Tackles</td>");
+  const std::string board = detail.substr(at, detail.find("</table>", at) - at);
+  EXPECT_NE(csv.find(",Total Tackles,"), std::string::npos);
+  for (const auto& c : cases) {
+    EXPECT_EQ(nthCell(page, page.find(">" + c.name + "</td>"), R"(class="number_all">)", 5), c.total) << c.name;
+    EXPECT_EQ(nthCell(detail, detail.find("<strong>Total</strong>", detail.find(c.name + " (")), "<td>", 5), c.total);
+    EXPECT_EQ(nthCell(board, board.find(">" + c.name + "</td>"), "number_all\">", 1), c.total) << c.name;
+    EXPECT_EQ(nthCell(csv, csv.find("\n" + c.name + ","), ",", 5), c.total) << c.name;
+  }
+}
+
+// Our own averages: one decimal, halves away from zero, counted without the quotient's own
+// rounding error (21 / 20 is 1.05 exactly and goes up).
+TEST(Averages, OneDecimalHalvesAwayFromZero) {
+  const struct {
+    double num, den;
+    std::string text;
+  } cases[] = {{21, 2, "10.5"}, {1, 2, "0.5"},  {-3, 2, "-1.5"}, {21, 20, "1.1"}, {-21, 20, "-1.1"},  {1, 20, "0.1"},
+               {2, 3, "0.7"},   {1, 40, "0.0"}, {-1, 40, "0.0"}, {5, 0, "0.0"},   {1234, 1, "1234.0"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(averageText(c.num, c.den), c.text) << c.num << "/" << c.den;
+    EXPECT_EQ(averageOf(c.num, c.den), std::stod(c.text)) << c.num << "/" << c.den;
   }
 }
 
@@ -86,7 +128,7 @@ TEST(DetailHook, WrittenBesideAReportThatStaysTheSame) {
   ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "With.htm").ok());
   ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "Without.htm", {.detailPage = false}).ok());
   EXPECT_EQ(readBytes(s.report("With.htm")), readBytes(s.report("Without.htm")));
-  EXPECT_EQ(readBytes(s.detail("With.htm")), readBytes(fixture("detail/three_games.htm")));
+  EXPECT_EQ(asReference(readBytes(s.detail("With.htm"))), readBytes(fixture("detail/three_games.htm")));
   EXPECT_FALSE(fs::exists(s.detail("Without.htm")));
   // The games are kept in the order chosen, so the season can be read again for its CSV files.
   EXPECT_EQ(readGamesList(gamesListPath(s.tree.reportsFolder(), "With.htm")), s.games);
@@ -105,4 +147,34 @@ TEST(DetailHook, AFolderThatCannotBeWrittenIsNamedWithTheReason) {
   EXPECT_EQ(o.boxText, o.message);
   EXPECT_TRUE(fs::exists(s.report("Season.htm")));  // complete, and said so in the message
   EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+}
+
+// A run stopped between the page and its list leaves a pair the viewer must not trust; pages
+// and lists from before runs had ids stay whole.
+TEST(DetailHook, APageAndAListOfTwoRunsAreTorn) {
+  Season s;
+  ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "S.htm").ok());
+  const fs::path page = s.detail("S.htm"), list = gamesListPath(s.tree.reportsFolder(), "S.htm");
+  const std::string oldPage = readBytes(page), oldList = readBytes(list);
+  stopAtStep(0, [&](const auto& step) {
+    writeDetailPage(s.tree.reportsFolder(), "S.htm", buildSeasonDetail({s.games[0]}), {s.games[0]}, step);
+  });
+  const std::string newPage = readBytes(page),
+                    noId = std::regex_replace(oldPage, std::regex("<meta name=\"yardmark-run\"[^\n]*\n"), "");
+  EXPECT_EQ(readBytes(list), oldList);
+  const std::pair<std::string, std::string> cases[] = {{newPage, oldList},
+                                                       {oldPage, oldList},
+                                                       {noId, oldList.substr(oldList.find('\n') + 1)},
+                                                       {oldPage, ""},
+                                                       {noId, ""}};
+  const DetailState states[] = {DetailState::Torn, DetailState::Whole, DetailState::Whole, DetailState::Torn,
+                                DetailState::Whole};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    std::ofstream(page, std::ios::binary) << cases[i].first;
+    fs::remove(list);
+    if (!cases[i].second.empty()) std::ofstream(list, std::ios::binary) << cases[i].second;
+    EXPECT_EQ(detailState(s.tree.reportsFolder(), "S.htm"), states[i]) << i;
+  }
+  fs::remove(page);
+  EXPECT_EQ(detailState(s.tree.reportsFolder(), "S.htm"), DetailState::Missing);
 }

@@ -71,7 +71,9 @@ TEST_F(DetailViewTest, PrintPrintsEveryPlayerAndTheToggleShowsTheDetailPageAndBa
 TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
   QString suggested;
   fs::path target = root.dir() / "out.pdf";
-  viewer->fileDialogs.savePdf = [&](const QString& s) { return suggested = s, QString::fromStdString(target.string()); };
+  viewer->fileDialogs.savePdf = [&](const QString& s) {
+    return suggested = s, QString::fromStdString(target.string());
+  };
   QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
   QTest::mouseClick(viewer->cmdExportPdf, Qt::LeftButton);
   EXPECT_TRUE(suggested.endsWith("/Season.pdf"));
@@ -87,11 +89,11 @@ TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
   EXPECT_FALSE(fs::exists(target.parent_path()));
 }
 
-TEST_F(DetailViewTest, ExportCsvWritesTheFilesAndAsksBeforeReplacingThem) {
-  const fs::path folder = root.dir() / "csv";
-  viewer->fileDialogs.csvFolder = [&] { return QString::fromStdString(folder.string()); };
-  root.writeFile("csv/results.csv", "kept");
-  root.writeFile("csv/team.csv", "kept");
+TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacingIt) {
+  const fs::path folder = root.dir() / "csv" / "Season.htm";
+  viewer->fileDialogs.csvFolder = [&] { return QString::fromStdString(folder.parent_path().string()); };
+  root.writeFile("csv/Season.htm/results.csv", "kept");
+  root.writeFile("csv/Season.htm/team.csv", "kept");
   prompter.answer(Answer::No);
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   EXPECT_TRUE(prompter.texts().at(0).contains("already holds results.csv, team.csv"));
@@ -101,6 +103,14 @@ TEST_F(DetailViewTest, ExportCsvWritesTheFilesAndAsksBeforeReplacingThem) {
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
   EXPECT_NE(readBytes(folder / "results.csv").find("Hawks4"), std::string::npos);
+
+  // A games list of another run beside the page: shown as a report without a detail page.
+  root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other\n");
+  ASSERT_EQ(viewer->navigate(reports() / "Season.htm"), std::nullopt);
+  for (QPushButton* button : {viewer->cmdSeasonDetail, viewer->cmdExportCsv}) {
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(button->toolTip().contains("not written by the same run")) << button->toolTip().toStdString();
+  }
 }
 
 }  // namespace
