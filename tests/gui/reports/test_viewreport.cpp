@@ -109,9 +109,14 @@ TEST_F(ViewReportTest, OtherFailuresAndDisabledCommandsAreReported) {
   EXPECT_TRUE(fake->calls.empty());
 }
 
-TEST(Paper, OfTheUsersCountry) {
+TEST(Paper, OfTheUsersCountryAndLetterWhenTheLocaleNamesNone) {
   const std::pair<QLocale::Territory, QPageSize::PageSizeId> cases[] = {
-      {QLocale::UnitedStates, QPageSize::Letter}, {QLocale::Canada, QPageSize::Letter}, {QLocale::Germany, QPageSize::A4}};
+      {QLocale::UnitedStates, QPageSize::Letter},
+      {QLocale::Canada, QPageSize::Letter},
+      {QLocale::Mexico, QPageSize::Letter},
+      {QLocale::Germany, QPageSize::A4},
+      {QLocale::c().territory(), QPageSize::Letter},
+      {QLocale("POSIX").territory(), QPageSize::Letter}};
   for (const auto& [territory, paper] : cases) EXPECT_EQ(paperFor(territory), paper) << territory;
 }
 
