@@ -1,6 +1,14 @@
-// The report viewer's print commands: their flow over a fake that can fail, and the paper.
+// The report viewer's print commands: their flow over a fake that can fail, the paper, and a
+// season's page as the viewer shows it.
+#include <QAbstractTextDocumentLayout>
+#include <QMdiSubWindow>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
+#include "core/report/ReportGenerator.h"
 #include "gui/reports/frmViewReport.h"
+#include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
 
 namespace yardmark::test {
@@ -118,6 +126,48 @@ TEST(Paper, OfTheUsersCountryAndLetterWhenTheLocaleNamesNone) {
       {QLocale::c().territory(), QPageSize::Letter},
       {QLocale("POSIX").territory(), QPageSize::Letter}};
   for (const auto& [territory, paper] : cases) EXPECT_EQ(paperFor(territory), paper) << territory;
+}
+
+namespace fs = std::filesystem;
+
+// Forty players who each rush, score and tackle in two games: their season shown in the viewer.
+class SeasonViewTest : public ShownShellTest {
+ protected:
+  void SetUp() override {
+    ShownShellTest::SetUp();
+    std::vector<fs::path> games;
+    for (int g = 1; g <= 2; ++g) {
+      GameRows rows{.header = {headerRow("Eagles", "Hawks" + std::to_string(g), 2007, g, g == 1)}};
+      for (int p = 0; p < 40; ++p) {
+        const std::string name = "Player" + std::to_string(p) + " Last";
+        rows.rushing.push_back({3, 12 + p, 0, 0, name});
+        rows.scoring.push_back({1, 0, 0, 0, 6, name});
+        rows.defense.push_back({2, 1, 0, 0, 0, 0, 0, 0, name});
+      }
+      games.push_back(makeGame(root, "YardMark/games/2007/Game" + std::to_string(g) + ".mdb", rows));
+    }
+    ASSERT_TRUE(ReportGenerator{DataTree(root.dir())}.generate(games, "Season.htm").ok());
+    viewer = &app.forms().show<frmViewReport>();
+    ASSERT_EQ(viewer->navigate(page), std::nullopt);
+  }
+  const fs::path page = root.yardmark() / "Reports" / "Season.htm";
+  frmViewReport* viewer = nullptr;
+};
+
+TEST_F(SeasonViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten) {
+  const std::string bytes = readBytes(page);
+  for (const int width : {viewer->minimumWidth(), 1060}) {
+    app.forms().subWindowOf(*viewer)->resize(width, 700);
+    const QTextDocument& document = *viewer->WB1->document();
+    document.documentLayout()->documentSize();
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+      for (int line = 1; line < b.layout()->lineCount(); ++line) {
+        const int at = b.layout()->lineAt(line).textStart();
+        EXPECT_FALSE(b.text()[at - 1].isLetterOrNumber() && b.text()[at].isLetterOrNumber())
+            << b.text().toStdString() << width;
+      }
+  }
+  EXPECT_EQ(readBytes(page), bytes);
 }
 
 }  // namespace
