@@ -11,6 +11,7 @@
 #include <random>
 
 #include "core/files/SafeWrite.h"
+#include "gui/reports/PrintLayout.h"
 
 namespace yardmark {
 
@@ -61,6 +62,7 @@ void printShrunkToWidth(const QTextDocument& document, QPrinter& printer) {
   const qreal scale = paper.width() / width;
   const qreal pageHeight = paper.height() / scale;
   copy->setPageSize(QSizeF(width, pageHeight));  // rows are not split across pages
+  keepTablesWhole(*copy);
   for (int page = 0; page < copy->pageCount(); ++page) {
     if (page > 0) printer.newPage();
     painter.save();

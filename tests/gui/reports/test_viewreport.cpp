@@ -1,10 +1,13 @@
-// The report viewer's print commands: their flow over a fake that can fail, the paper, and a
-// season's page as the viewer shows it.
+// The report viewer's print commands: their flow over a fake that can fail, the paper, and the
+// sheets a season prints on.
 #include <QAbstractTextDocumentLayout>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
+#include <tuple>
 
 #include "core/report/ReportGenerator.h"
 #include "gui/reports/frmViewReport.h"
@@ -153,6 +156,41 @@ class SeasonViewTest : public ShownShellTest {
   const fs::path page = root.yardmark() / "Reports" / "Season.htm";
   frmViewReport* viewer = nullptr;
 };
+
+TEST_F(SeasonViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSheet) {
+  // Each sheet's text of the page shown, printed on Letter through the viewer's own commands.
+  const auto printedSheets = [&] {
+    const fs::path pdf = root.dir() / "printed.pdf";
+    QPrinter& printer = static_cast<QtBrowserCommands&>(viewer->browserCommands()).printer();
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    viewer->browserCommands().exec(BrowserCommand::Print, ExecOption::DontPromptUser);
+    std::vector<std::string> sheets;
+    for (std::string n = "1";; n = std::to_string(sheets.size() + 1)) {
+      const ProgramRun run = runIn(root.dir(), "pdftotext", {"-f", n, "-l", n, "-layout", pdf.string(), "-"});
+      if (run.exit != 0) return sheets;
+      sheets.push_back(run.out);
+    }
+  };
+  // A heading, and what must follow it on its sheet: the start of its table, or all of it.
+  std::vector<std::tuple<bool, std::string, std::vector<std::string>>> cases = {
+      {false, "INDIVIDUAL RUSHING", {"PLAYER NAME", "Player0 Last", "Player39 Last"}},
+      {false, "INDIVIDUAL SCORING", {"PLAYER NAME", "Player0 Last", "Player39 Last"}},
+      {true, "PLAYER GAME LOGS", {"Player0 Last (2 games)"}}};
+  for (int p = 0; p < 40; ++p) cases.push_back({true, "Player" + std::to_string(p) + " Last (2 games)", {"Total"}});
+  std::vector<std::string> printed[2] = {printedSheets(), {}};
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
+  printed[1] = printedSheets();
+  for (const auto& [detail, heading, following] : cases) {
+    const auto& sheets = printed[detail];
+    const auto sheet = std::find_if(sheets.begin(), sheets.end(),
+                                    [&](const std::string& s) { return s.find(heading) != std::string::npos; });
+    ASSERT_NE(sheet, sheets.end()) << heading;
+    for (const std::string& text : following)
+      EXPECT_NE(sheet->find(text, sheet->find(heading)), std::string::npos)
+          << text << " not on the sheet of " << heading;
+  }
+}
 
 TEST_F(SeasonViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten) {
   const std::string bytes = readBytes(page);
