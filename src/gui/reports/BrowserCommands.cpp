@@ -7,9 +7,11 @@
 #include <QPrinter>
 #include <QTextDocument>
 #include <algorithm>
+#include <iterator>
 #include <random>
 
 #include "core/files/SafeWrite.h"
+#include "gui/reports/PrintLayout.h"
 
 namespace yardmark {
 
@@ -25,7 +27,16 @@ QPageLayout defaultPageLayout() {
 }
 
 QPageSize::PageSizeId paperFor(QLocale::Territory territory) {
-  return territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter : QPageSize::A4;
+  // The countries whose printers hold Letter; a locale naming no country (C, POSIX, as on many
+  // fresh installs) gets it too, as this program is for American football.
+  static constexpr QLocale::Territory kLetter[] = {
+      QLocale::AnyTerritory, QLocale::UnitedStates, QLocale::Canada,
+      QLocale::Mexico,       QLocale::PuertoRico,   QLocale::Philippines,
+      QLocale::Chile,        QLocale::Colombia,     QLocale::Venezuela,
+      QLocale::CostaRica,    QLocale::Guatemala,    QLocale::Panama,
+      QLocale::ElSalvador,   QLocale::Nicaragua,    QLocale::DominicanRepublic};
+  return std::find(std::begin(kLetter), std::end(kLetter), territory) != std::end(kLetter) ? QPageSize::Letter
+                                                                                           : QPageSize::A4;
 }
 
 QtBrowserCommands::~QtBrowserCommands() = default;
@@ -51,6 +62,7 @@ void printShrunkToWidth(const QTextDocument& document, QPrinter& printer) {
   const qreal scale = paper.width() / width;
   const qreal pageHeight = paper.height() / scale;
   copy->setPageSize(QSizeF(width, pageHeight));  // rows are not split across pages
+  keepTablesWhole(*copy);
   for (int page = 0; page < copy->pageCount(); ++page) {
     if (page > 0) printer.newPage();
     painter.save();

@@ -34,8 +34,8 @@ class BrowserCommands {
   virtual void exec(BrowserCommand command, ExecOption option) = 0;
 };
 
-// The paper a user of that country has in the printer: Letter in the United States and Canada, A4
-// elsewhere.
+// The paper a user of that country has in the printer: Letter in the Americas' Letter countries
+// and where the locale names no country, A4 elsewhere.
 QPageSize::PageSizeId paperFor(QLocale::Territory territory);
 // That paper with ten-millimetre margins, before any Page Setup.
 QPageLayout defaultPageLayout();

@@ -47,6 +47,9 @@ frmViewReport::frmViewReport(App& app) : Form(app) {
   WB1 = new QTextBrowser(this);
   WB1->setObjectName("WB1");
   WB1->setOpenLinks(false);
+  // A browser widens a squeezed column rather than split a word ("Tack les"): so does the viewer,
+  // and the printed copy with it.
+  WB1->setWordWrapMode(QTextOption::WordWrap);
   lblRepTitle = new QLabel("Report:", this);
   lblRepTitle->setObjectName("lblRepTitle");
   cmdPageSetup = button(this, "cmdPageSetup", "Page Setup", QStyle::SP_FileDialogDetailedView);
