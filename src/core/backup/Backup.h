@@ -15,13 +15,13 @@ namespace yardmark {
 
 // Why a back-up or a restore failed, as one message for the user. Nothing was changed.
 class BackupError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
 // The progress callback asked to stop. Nothing was changed.
 class BackupCancelled : public std::runtime_error {
-public:
+ public:
   BackupCancelled() : std::runtime_error("Cancelled.") {}
 };
 
