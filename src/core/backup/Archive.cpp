@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <zip.h>
 
 #include <algorithm>
@@ -415,6 +416,12 @@ Manifest checkDirectory(const ZipReader& zip, const fs::path& archive) {
     const std::string name = zip.name(i);
     if (const std::string problem = entryProblem(name); !problem.empty())
       throw BackupError(q + " holds " + problem + ": " + name + ".");
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    // A link restored as a link would point anywhere; the program never writes one.
+    if (zip_file_get_external_attributes(zip.handle(), i, 0, &system, &attributes) == 0 && system == ZIP_OPSYS_UNIX &&
+        ((attributes >> 16) & S_IFMT) == S_IFLNK)
+      throw BackupError(q + " holds a link: " + name + ".");
     const auto it = listed.find(name);
     if (it == listed.end() || !found.insert(name).second)
       throw BackupError(q + " is damaged: " + name + " is not in its list of files.");

@@ -112,6 +112,7 @@ class ZipReader {
   void copyTo(std::uint64_t i, const std::filesystem::path& to) const;
   // The index of an entry by exact name, or count() when there is none.
   std::uint64_t find(std::string_view entryName) const;
+  ::zip* handle() const { return m_zip; }
 
  private:
   [[noreturn]] void fail(const std::string& what) const;

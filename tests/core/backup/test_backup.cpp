@@ -219,7 +219,7 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
   const std::string dir = data.root.dir().string(), archive = data.archive.string();
   const std::tuple<std::vector<std::string>, int, std::string> commands[] = {
       {{"--root", dir, archive}, 0, "Backed up 3 games, the roster and 2 report files to "},
-      {{"--root", dir}, 2, "name the archive to write"},
+      {{"--root", dir}, 2, "name the archive"},
       {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
       {{"--root", dir + "/YardMark/games", archive}, 1, "There is no YardMark folder"},
   };
