@@ -1,16 +1,10 @@
 // The one-file back-up: a data folder with a game open mid-transaction, backed up, restored
 // into an empty folder and compared row by row; what a restore moves aside; the archives it
 // refuses; Cancel; and yardmark-backup's exit codes.
-#include <SQLiteCpp/SQLiteCpp.h>
-#include <gtest/gtest.h>
-#include <zip.h>
-
 #include <fstream>
-#include <map>
 
-#include "core/backup/Restore.h"
+#include "BackupKit.h"
 #include "core/jet/HelperProcess.h"
-#include "support/ReportFixture.h"
 
 namespace fs = std::filesystem;
 
@@ -20,42 +14,11 @@ namespace {
 const char* const kTables[] = {"header",  "quarter",   "teamStats", "rushing",
                                "passing", "receiving", "scoring",   "defense"};
 
-// Every file below a folder with its bytes, by path relative to it.
-std::map<std::string, std::string> filesBelow(const fs::path& dir) {
-  std::map<std::string, std::string> out;
-  for (const auto& e : fs::recursive_directory_iterator(dir))
-    if (e.is_regular_file()) out[e.path().lexically_relative(dir).string()] = readBytes(e.path());
-  return out;
-}
-
 std::vector<std::vector<Row>> gameRows(const fs::path& game) {
   std::vector<std::vector<Row>> out;
   for (const char* t : kTables) out.push_back(readRows(game, t));
   return out;
 }
-
-void writeZip(const fs::path& file, const std::vector<std::pair<std::string, std::string>>& entries) {
-  int code = 0;
-  zip_t* z = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-  ASSERT_NE(z, nullptr);
-  for (const auto& [name, bytes] : entries)
-    zip_file_add(z, name.c_str(), zip_source_buffer(z, bytes.data(), bytes.size(), 0), ZIP_FL_ENC_UTF_8);
-  ASSERT_EQ(zip_close(z), 0);
-}
-
-struct DataFolder {
-  TempRoot root;
-  fs::path game3 =
-      makeGame(root, "YardMark/games/2007/Game3.mdb",
-               {.header = {headerRow("Eagles", "Hawks", 2007, 3, true)}, .rushing = {{3, 41, 1, 0, "Smith John A"}}});
-  fs::path game1 = makeGame(root, "YardMark/games/2008/Game1.mdb", {.passing = {{9, 14, 120, 2, 1, "Doe Jane "}}});
-  fs::path archive = root.dir() / "backup.zip";
-  DataFolder() {
-    addRows(root.databases() / "yardMark_roster.mdb", "roster", {{"Smith", "John", "A"}, {"Doe", "Jane", Value{}}});
-    root.writeFile("YardMark/Reports/2007_GM1.htm", "<html>season</html>\r\n");
-  }
-  DataTree tree() const { return DataTree(root.dir()); }
-};
 
 // Backed up with a game open mid-transaction, restored into an empty folder, then over the
 // folder itself, which moves every file it replaces aside.
