@@ -174,11 +174,14 @@ std::vector<std::string> rollBack(const RestorePlan& plan) {
   for (auto m = plan.place.rbegin(); m != plan.place.rend(); ++m)
     if (!present(m->from) && present(m->to) && asideMade(m->to))
       if (const std::error_code ec = renamed(m->to, m->from))
-        left.push_back(quoted(m->to) + " is the back-up's file (" + ec.message() + ")");
-  for (auto m = plan.aside.rbegin(); m != plan.aside.rend(); ++m)
-    if (present(m->to) && !present(m->from))
-      if (const std::error_code ec = renamed(m->to, m->from))
-        left.push_back(quoted(m->to) + " belongs at " + quoted(m->from) + " (" + ec.message() + ")");
+        left.push_back(quoted(m->to) + " is the back-up's file, left in place (" + ec.message() + ")");
+  for (auto m = plan.aside.rbegin(); m != plan.aside.rend(); ++m) {
+    if (!present(m->to)) continue;
+    // Where the back-up's file could not be taken away, the coach's stays where it is, and is said.
+    const std::error_code ec =
+        present(m->from) ? std::make_error_code(std::errc::file_exists) : renamed(m->to, m->from);
+    if (ec) left.push_back(quoted(m->to) + " belongs at " + quoted(m->from) + " (" + ec.message() + ")");
+  }
   std::error_code ec;
   for (auto f = plan.madeFolders.rbegin(); f != plan.madeFolders.rend(); ++f)
     if (fs::is_directory(*f, ec) && fs::is_empty(*f, ec)) fs::remove(*f, ec);

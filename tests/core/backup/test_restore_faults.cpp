@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "BackupKit.h"
+#include "core/backup/Archive.h"
 #include "core/backup/RestorePlan.h"
 #include "core/jet/HelperProcess.h"
 
@@ -130,6 +131,124 @@ TEST(RestoreFaults, AKillAtAnyStepEndsAsTheCoachsFolderOrTheArchivesAtTheNextSta
   }
   EXPECT_GT(finished, 3);
   EXPECT_GT(undone, 3);
+}
+
+// Renames that fail (as across two disks): undone and said so, or, when the undo fails too,
+// said as such with where each file is, and put right at the next start.
+TEST(RestoreFaults, FailedRenamesAreUndoneOrToldAsSuch) {
+  Changed data;
+  const auto before = seen(data.root.dir());
+  backup::Rename& rename = backup::renameSeam();
+  const backup::Rename real = rename;
+  for (const bool undoFails : {false, true}) {
+    bool failing = false;  // once the roster cannot be placed, every rename fails when the undo is to fail too
+    rename = [&](const fs::path& from, const fs::path& to) {
+      const bool roster = to.filename() == "yardMark_roster.mdb" &&
+                          from.parent_path().filename().string().starts_with(".yardmark-restore");
+      failing = roster || (failing && undoFails);
+      return failing ? std::make_error_code(std::errc::cross_device_link) : real(from, to);
+    };
+    try {
+      restoreBackup(data.archive, data.tree());
+      ADD_FAILURE() << "restored";
+    } catch (const BackupError& e) {
+      const std::string told = e.what();
+      EXPECT_NE(told.find(undoFails ? "putting the folder back failed too" : "the folder was left as it was"),
+                std::string::npos)
+          << told;
+      if (undoFails) {
+        EXPECT_NE(told.find(std::string("belongs at ").append(backup::quoted(data.game3))), std::string::npos) << told;
+      }
+    }
+    rename = real;
+    if (undoFails) {
+      EXPECT_NE(backup::finishInterruptedRestore(data.tree()), std::nullopt);
+    }
+    EXPECT_EQ(leftovers(data.root.yardmark()), std::vector<std::string>{});
+    const auto now = seen(data.root.dir());
+    EXPECT_TRUE(now == before || (undoFails && now.at("games/2007/Game3.mdb") != before.at("games/2007/Game3.mdb")));
+  }
+  // A year folder on another disk: staged and replaced on that disk.
+  const fs::path other = fs::path("/dev/shm") / data.root.dir().filename();
+  struct stat shm {
+  }, tmp{};
+  if (::stat("/dev/shm", &shm) != 0 || ::stat(data.root.dir().c_str(), &tmp) != 0 || shm.st_dev == tmp.st_dev)
+    GTEST_SKIP() << "no second file system";
+  fs::create_directories(other);
+  fs::copy(data.root.games() / "2007", other / "2007", fs::copy_options::recursive);
+  fs::remove_all(data.root.games() / "2007");
+  fs::create_directory_symlink(other / "2007", data.root.games() / "2007");
+  const auto coachs = readBytes(other / "2007/Game3.mdb");
+  const RestoreReport r = restoreBackup(data.archive, data.tree());
+  ASSERT_EQ(r.otherReplacedFolders.size(), 1u);
+  EXPECT_EQ(readBytes(r.otherReplacedFolders[0] / "Game3.mdb"), coachs);
+  EXPECT_EQ(rowCount(other / "2007/Game3.mdb", "rushing"), 1);
+  EXPECT_EQ(leftovers(other), std::vector<std::string>{});
+  fs::remove_all(other);
+}
+
+TEST(RestoreFaults, AGameAnotherProgramHoldsIsNotReplaced) {
+  Changed data;
+  const auto before = seen(data.root.dir());
+  SQLite::Database writer(data.game3.string(), SQLite::OPEN_READWRITE);
+  writer.exec("BEGIN IMMEDIATE");
+  writer.exec("INSERT INTO rushing (indRushATT, indPlayerName) VALUES (99, 'Saving')");
+  try {
+    restoreBackup(data.archive, data.tree());
+    ADD_FAILURE() << "restored";
+  } catch (const BackupError& e) {
+    EXPECT_NE(std::string(e.what()).find(
+                  "Another program is using these files, so nothing was restored; close it and restore again:\n" +
+                  data.game3.string()),
+              std::string::npos)
+        << e.what();
+  }
+  writer.exec("COMMIT");  // the other program's save goes through
+  EXPECT_EQ(rowCount(data.game3, "rushing"), 3);
+  EXPECT_EQ(leftovers(data.root.yardmark()), std::vector<std::string>{});
+}
+
+// Targets that are no file of the back-up's own are refused before a byte is written; part files
+// a killed back-up left are removed once a minute old.
+TEST(RestoreFaults, TheBackUpTouchesOnlyItsOwnFile) {
+  DataFolder data;
+  const fs::path dir = data.root.dir();
+  ::mkfifo((dir / "fifo.zip").c_str(), 0600);
+  fs::create_directory_symlink(data.root.yardmark() / "Reports", dir / "reports-link");
+  fs::create_directory(dir / "b.zip.part");
+  const std::pair<fs::path, std::string> refused[] = {
+      {dir / "fifo.zip", "is not a regular file"},
+      {"/dev/null", "is not a regular file"},
+      {dir / "reports-link/b.zip", "inside the folder it backs up"},
+      {dir / "b.zip", backup::quoted(dir / "b.zip").append(" cannot be written.")},  // its part name is taken
+  };
+  for (const auto& [target, reason] : refused) {
+    const auto kind = fs::status(target).type();
+    try {
+      backUpData(data.tree(), target);
+      ADD_FAILURE() << target;
+    } catch (const BackupError& e) {
+      EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+      EXPECT_EQ(std::string(e.what()).find("No error"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(fs::status(target).type(), kind) << target;
+  }
+  fs::remove(dir / "b.zip.part");
+  const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+  for (const char* name :
+       {"b.zip.part", "b.zip.part.Ab12Cd", "b.zip.part-copies-Ab12Cd", "c.zip.part.Xy34Zw", "keep.zip.part.new123"}) {
+    const fs::path p = dir / name;
+    if (std::string(name).find("copies") != std::string::npos)
+      fs::create_directory(p), std::ofstream(p / "0") << "x";
+    else
+      std::ofstream(p) << "x";
+    if (!std::string(name).ends_with("new123")) fs::last_write_time(p, old);
+  }
+  backUpData(data.tree(), dir / "b.zip");
+  std::vector<std::string> left;
+  for (const auto& e : fs::directory_iterator(dir))
+    if (e.path().filename().string().find(".part") != std::string::npos) left.push_back(e.path().filename().string());
+  EXPECT_EQ(left, std::vector<std::string>{"keep.zip.part.new123"});
 }
 
 }  // namespace
