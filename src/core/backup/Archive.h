@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/backup/Backup.h"
+#include "core/backup/DatabaseCheck.h"
 
 struct zip;
 struct zip_error;
@@ -43,9 +44,7 @@ std::string manifestText(const Manifest& m);
 // Throws BackupError naming the archive when the text is not a manifest of a version we read.
 Manifest parseManifest(std::string_view text, const std::filesystem::path& archive);
 
-// Where a path of the archive belongs in YardMark/: a game "games/YEAR/GameN.mdb", the roster,
-// a report file "Reports/..." of a kind the program writes. Anything else is None.
-enum class Area { Game, Roster, Report, None };
+// The area of a path of the archive; None for any name the program would not write.
 Area areaOf(std::string_view entryName);
 // Why the archive may not hold this path (leaves the folder, too long, not our file); empty
 // when it may.
@@ -53,17 +52,6 @@ std::string entryProblem(std::string_view entryName);
 
 // libzip's reason in brackets, " (...)", or nothing when it has none to give.
 std::string zipReason(const ::zip_error* e);
-
-// Starts as every SQLite 3 database starts.
-bool isSqliteFile(const std::filesystem::path& file);
-
-// Copies a database as last committed through SQLite's online backup into the new file `to`
-// (waiting a while for a writer that holds it locked) and checks the copy. Throws BackupError.
-void copyDatabase(const std::filesystem::path& from, const std::filesystem::path& to);
-
-// Why a database file is no sound game or roster of ours (integrity_check, then the house
-// schema's tables and columns); empty when it is. `rosterRows` receives the roster's rows.
-std::string databaseProblem(const std::filesystem::path& file, Area area, long* rosterRows = nullptr);
 
 // A folder of our own under `parent`, removed with everything in it at the end.
 class WorkFolder {

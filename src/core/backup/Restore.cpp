@@ -237,6 +237,72 @@ std::vector<fs::path> filesReplaced(const BackupSummary& summary, const DataTree
   return out;
 }
 
+namespace {
+
+struct Staging {
+  const ZipReader& zip;
+  const fs::path& archive;
+  const fs::path& yardmark;
+  const fs::path& plan;
+  std::chrono::system_clock::time_point now;
+};
+
+// Every file read, checked and staged beside its place; the games it replaces locked; then the
+// whole plan written. On any failure the staging is removed and nothing else was touched.
+void stageAll(const Staging& s, Layout& l, Steps& steps, BackupSummary& summary, GameLocks& locks) {
+  try {
+    for (const fs::path& f : l.plan.madeFolders) fs::create_directory(f);
+    for (const fs::path& f : l.plan.stagingFolders) fs::create_directory(f);
+    std::map<std::string, fs::path> staged;
+    for (size_t i = 0; i < l.staged.size(); ++i) staged[summary.entries.at(i)] = l.staged[i];
+    summary.entries.clear();  // tally lists them again as they are read
+    steps.stretch(0, 0.9);
+    const auto placeFor = [&](const std::string& name) { return staged.at(name); };
+    summary.created = readWholeArchive(s.zip, s.archive, steps, placeFor, [&](const CheckedEntry& e) {
+                        tally(summary, e);
+                        const auto when = std::chrono::system_clock::from_time_t(s.zip.modified(e.index));
+                        std::error_code ec;  // the date is a courtesy
+                        fs::last_write_time(e.file, std::chrono::file_clock::from_sys(when), ec);
+                        stepDone();
+                      }).created;
+    steps.stretch(0.9, 1);
+    steps.report(0, "Putting the files in place");
+    for (const fs::path& f : l.plan.stagingFolders) flushDisk(f);
+    for (const fs::path& dest : l.dests)
+      if (fs::exists(dest) && isSqliteFile(dest)) locks.take(dest);
+    locks.refuseWhenBusy();
+    planMoves(l, s.yardmark, s.now);
+    l.plan.staged = true;
+    writePlan(s.plan, l.plan);
+  } catch (...) {
+    rollBack(l.plan);
+    discardPlan(s.plan, l.plan);
+    try {
+      throw;
+    } catch (const fs::filesystem_error& e) {
+      throw BackupError(quoted(e.path1()) + " cannot be made (" + e.code().message() + "); nothing was restored.");
+    }
+  }
+}
+
+// The moves of the plan; a failure is undone, and an undo that fails is said as such.
+void putInPlace(const RestorePlan& plan, const fs::path& planPath) {
+  try {
+    carryOut(plan);
+  } catch (const BackupError& e) {
+    const std::vector<std::string> left = rollBack(plan);
+    if (!left.empty())
+      throw BackupError(std::string("The back-up could not be put in place (") + e.what() +
+                        "), and putting the folder back failed too. Its plan " + quoted(planPath) +
+                        " is kept so that the next start tries again. Where the files are now:" + whereFilesAre(left));
+    discardPlan(planPath, plan);
+    throw BackupError(std::string("The back-up could not be put in place, so the folder was left as it was: ") +
+                      e.what());
+  }
+}
+
+}  // namespace
+
 RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, const BackupProgress& progress,
                             std::chrono::system_clock::time_point now) {
   const fs::path root = tree.programDir();
@@ -245,69 +311,22 @@ RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, const
   report.recovered = finishInterruptedRestore(tree);
   Steps steps(progress);
   const ZipReader zip(archive);
-  std::vector<std::string> entries;
-  for (const ManifestFile& f : checkDirectory(zip, archive).files) entries.push_back(f.name);
+  for (const ManifestFile& f : checkDirectory(zip, archive).files) report.summary.entries.push_back(f.name);
   const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
-  Layout l = layOut(entries, zip, tree, yardmark, now);
+  Layout l = layOut(report.summary.entries, zip, tree, yardmark, now);
   std::error_code made;
   fs::create_directories(yardmark, made);
   const fs::path plan = planFile(yardmark);
   writePlan(plan, l.plan);
   stepDone();
-  GameLocks locks;
-  try {
-    for (const fs::path& f : l.plan.madeFolders) fs::create_directory(f);
-    for (const fs::path& f : l.plan.stagingFolders) fs::create_directory(f);
-    std::map<std::string, size_t> index;
-    for (size_t i = 0; i < entries.size(); ++i) index[entries[i]] = i;
-    steps.stretch(0, 0.9);
-    report.summary.created =
-        readWholeArchive(
-            zip, archive, steps, [&](const std::string& name) { return l.staged[index[name]]; },
-            [&](const CheckedEntry& e) {
-              tally(report.summary, e);
-              std::error_code ec;  // the date is a courtesy
-              fs::last_write_time(
-                  e.file,
-                  std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(zip.modified(e.index))), ec);
-              stepDone();
-            })
-            .created;
-    steps.stretch(0.9, 1);
-    steps.report(0, "Putting the files in place");
-    for (const fs::path& f : l.plan.stagingFolders) flushDisk(f);
-    for (const fs::path& dest : l.dests)
-      if (fs::exists(dest) && isSqliteFile(dest)) locks.take(dest);
-    locks.refuseWhenBusy();
-    planMoves(l, yardmark, now);
-    l.plan.staged = true;
-    writePlan(plan, l.plan);
-  } catch (...) {
-    rollBack(l.plan);
-    discardPlan(plan, l.plan);
-    try {
-      throw;
-    } catch (const fs::filesystem_error& e) {
-      throw BackupError(quoted(e.path1()) + " cannot be made (" + e.code().message() + "); nothing was restored.");
-    }
-  }
+  GameLocks locks;  // held until every move is made
+  stageAll({zip, archive, yardmark, plan, now}, l, steps, report.summary, locks);
   stepDone();
-  try {
-    carryOut(l.plan);
-  } catch (const BackupError& e) {
-    const std::vector<std::string> left = rollBack(l.plan);
-    if (!left.empty())
-      throw BackupError(std::string("The back-up could not be put in place (") + e.what() +
-                        "), and putting the folder back failed too. Its plan " + quoted(plan) +
-                        " is kept so that the next start tries again. Where the files are now:" + whereFilesAre(left));
-    discardPlan(plan, l.plan);
-    throw BackupError(std::string("The back-up could not be put in place, so the folder was left as it was: ") +
-                      e.what());
-  }
+  putInPlace(l.plan, plan);
   for (const fs::path& f : l.plan.stagingFolders) flushDisk(f.parent_path());
   stepDone();
   discardPlan(plan, l.plan);
-  report.restored = entries.size();
+  report.restored = l.dests.size();
   if (fs::exists(l.replaced)) report.replacedFolder = l.replaced;
   report.otherReplacedFolders = l.otherReplaced;
   // Into an empty folder: the template and the temporary database the back-up leaves out.
