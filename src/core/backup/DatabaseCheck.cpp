@@ -58,9 +58,9 @@ std::string schemaProblem(sqlite3* db, DatabaseKind kind) {
     if (!columnTexts(db, "SELECT name FROM pragma_table_info(" + sqlName(t.name) + ")", columns))
       return columns.front();
     if (columns.empty()) return "it has no table " + t.name;
-    for (std::string& c : columns) c = lowered(c);
+    for (std::string& c : columns) c = lowerAscii(c);
     for (const Column& c : t.columns)
-      if (std::find(columns.begin(), columns.end(), lowered(c.name)) == columns.end())
+      if (std::find(columns.begin(), columns.end(), lowerAscii(c.name)) == columns.end())
         return "its table " + t.name + " has no column " + c.name;
   }
   return {};
@@ -84,6 +84,8 @@ void copyDatabase(const fs::path& from, const fs::path& to) {
   }();
   // Page by page into a file, so memory stays small whatever the game's size.
   Connection dst = openDatabase(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  // A scratch copy: flushing each one to the disk would cost more than the whole back-up.
+  sqlite3_exec(dst.get(), "PRAGMA synchronous=OFF; PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr);
   sqlite3_busy_timeout(src.get(), 100);
   sqlite3_backup* copy = sqlite3_backup_init(dst.get(), "main", src.get(), "main");
   if (!copy) throw BackupError(quoted(from) + " cannot be copied (" + sqlite3_errmsg(dst.get()) + ").");
