@@ -46,6 +46,11 @@ fs::path unescaped(std::string_view s) {
   return out;
 }
 
+fs::path partOf(const fs::path& plan) {
+  std::string part(1, '.');  // appended: GCC 12 at -O3 warns (-Wrestrict) on "." + text
+  return plan.parent_path() / part.append(plan.filename().string()).append(".part");
+}
+
 bool present(const fs::path& p) {
   std::error_code ec;
   return fs::exists(fs::symlink_status(p, ec));
@@ -89,8 +94,7 @@ void writePlan(const fs::path& file, const RestorePlan& plan) {
       out << kind << '\t' << m.size << '\t' << escaped(m.from) << '\t' << escaped(m.to) << '\n';
   out << "end\n";  // a plan cut short is never read as a whole one
   try {
-    std::string part(1, '.');  // appended: GCC 12 at -O3 warns (-Wrestrict) on "." + text
-    replaceFile(file, file.parent_path() / part.append(file.filename().string()).append(".part"),
+    replaceFile(file, partOf(file),
                 [&](const fs::path& part) { writeFileBytes(part, out.str()); });
   } catch (const fs::filesystem_error& e) {
     throw BackupError("The restore's plan " + quoted(file) + " cannot be written (" + e.code().message() + ").");
@@ -197,6 +201,8 @@ void discardPlan(const fs::path& file, const RestorePlan& plan) {
 
 std::optional<std::string> finishInterruptedRestore(const DataTree& tree) {
   const fs::path file = planFile(tree.resolve("\\YardMark", DataTree::Last::Folder));
+  std::error_code ec;  // a plan cut short while written: the one before it, or none, stands
+  fs::remove(partOf(file), ec);
   if (!present(file)) return std::nullopt;
   const RestorePlan plan = readPlan(file);
   const bool forward = plan.staged && std::all_of(plan.place.begin(), plan.place.end(), whole);
