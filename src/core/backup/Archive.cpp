@@ -173,9 +173,10 @@ void Steps::report(double partDone, const std::string& step) const {
   if (!tell(partDone, step)) throw BackupCancelled();
 }
 
-ZipReader::ZipReader(const fs::path& file) : m_file(file) {
+ZipReader::ZipReader(const fs::path& path, const fs::path& told) : m_file(told.empty() ? path : told) {
+  const fs::path& file = m_file;
   int code = 0;
-  m_zip = zip_open(file.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+  m_zip = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
   if (m_zip) return;
   zip_error_t e;
   zip_error_init_with_code(&e, code);
@@ -184,7 +185,7 @@ ZipReader::ZipReader(const fs::path& file) : m_file(file) {
   if (code == ZIP_ER_NOZIP) {
     // A zip cut short has lost its directory at the end, yet starts as every zip starts.
     std::string head(4, '\0');
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     if (in.read(head.data(), 4) && head == "PK\x03\x04")
       throw BackupError(quoted(file) + " is damaged (it is cut short).");
     throw BackupError(quoted(file) + " is not a YardMark backup (it is no zip archive).");

@@ -83,7 +83,8 @@ class Steps {
 // An archive opened for reading. Every failure is a BackupError naming the archive.
 class ZipReader {
  public:
-  explicit ZipReader(const std::filesystem::path& file);
+  // `told`: the name the messages give it, when it is read under another (a back-up before its rename).
+  explicit ZipReader(const std::filesystem::path& file, const std::filesystem::path& told = {});
   ~ZipReader();
   ZipReader(const ZipReader&) = delete;
   ZipReader& operator=(const ZipReader&) = delete;

@@ -230,7 +230,8 @@ BackupReport backUpData(const DataTree& tree, const fs::path& target, const Back
     steps.stretch(0.65, 1);
     try {
       readWholeArchive(
-          ZipReader(part), archive, steps, [](const std::string&) { return fs::path(); }, [](const CheckedEntry&) {});
+          ZipReader(part, archive), archive, steps, [](const std::string&) { return fs::path(); },
+          [](const CheckedEntry&) {});
     } catch (const BackupError& e) {
       throw BackupError(std::string("The archive did not read back as written, so it was not kept: ") + e.what());
     }

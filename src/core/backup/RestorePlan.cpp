@@ -94,8 +94,7 @@ void writePlan(const fs::path& file, const RestorePlan& plan) {
       out << kind << '\t' << m.size << '\t' << escaped(m.from) << '\t' << escaped(m.to) << '\n';
   out << "end\n";  // a plan cut short is never read as a whole one
   try {
-    replaceFile(file, partOf(file),
-                [&](const fs::path& part) { writeFileBytes(part, out.str()); });
+    replaceFile(file, partOf(file), [&](const fs::path& part) { writeFileBytes(part, out.str()); });
   } catch (const fs::filesystem_error& e) {
     throw BackupError("The restore's plan " + quoted(file) + " cannot be written (" + e.code().message() + ").");
   }
