@@ -115,11 +115,13 @@ class GameLocks {
  public:
   void take(const fs::path& file) {
     sqlite3* db = nullptr;
-    const bool opened = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
+    const int opened = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     m_held.emplace_back(db, &sqlite3_close);
-    if (!opened) return m_busy.push_back(file);
+    // One we may not write or cannot read as a database is still moved; only a lock held elsewhere stops us.
+    if (opened != SQLITE_OK) return;
     sqlite3_busy_timeout(db, 1000);
-    if (sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) m_busy.push_back(file);
+    const int rc = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) m_busy.push_back(file);
   }
   void refuseWhenBusy() const {
     if (m_busy.empty()) return;
