@@ -102,7 +102,7 @@ def main():
         longest = (time.monotonic() - start) * 1.1
         shutil.rmtree(probe)
 
-        tally = {"coach": 0, "archive": 0, "killed": 0}
+        tally = {"coach": 0, "archive": 0, "killed": 0, "other disk": 0}
         faults = []
         for i in range(a.restores):
             run = os.path.join(work, "run")
@@ -110,6 +110,7 @@ def main():
             shutil.copytree(pristine, run, symlinks=True)
             other = None
             if shm and i % 2:
+                tally["other disk"] += 1
                 other = os.path.join(shm, "games")
                 shutil.rmtree(other, ignore_errors=True)
                 shutil.copytree(os.path.join(run, "YardMark", "games"), other)
@@ -127,8 +128,9 @@ def main():
                     raise RuntimeError("left behind: " + ", ".join(left))
             except Exception as e:  # noqa: BLE001 - every fault is counted and shown
                 faults.append("restore %d: %s" % (i, e))
-        print("restores: %d, killed before the end %d, after the next start the coach's %d, the archive's %d, faults %d"
-              % (a.restores, tally["killed"], tally["coach"], tally["archive"], len(faults)))
+        print("restores: %d (%d with the games on another file system), killed before the end %d, after the next start "
+              "the coach's %d, the archive's %d, faults %d" % (a.restores, tally["other disk"], tally["killed"],
+                                                              tally["coach"], tally["archive"], len(faults)))
 
         out = os.path.join(work, "out")
         os.makedirs(out)
