@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "core/files/DataFolder.h"
+#include "gui/backup/BackupCommands.h"
 #include "gui/games/ConvertOldFiles.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Application.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
 
   qapp.setPrompter(&prompter);
   yardmark::App app(programDir, prompter);
+  // A restore a kill cut short is finished or undone before any form reads the folder.
+  yardmark::finishInterruptedRestore(app);
   yardmark::MDIForm1 window(app);
   prompter.setParentWindow(&window);
   window.showFitted();

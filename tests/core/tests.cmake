@@ -44,7 +44,7 @@ target_compile_definitions(test_audit PRIVATE YARDMARK_CHECK_EXE="$<TARGET_FILE:
 yardmark_add_test(test_sheetroster SOURCES ${_t}/roster/test_spreadsheet_roster.cpp)
 
 # The one-file back-up and its restore, and the command.
-yardmark_add_test(test_backup SOURCES ${_t}/backup/test_backup.cpp)
+yardmark_add_test(test_backup SOURCES ${_t}/backup/test_backup.cpp ${_t}/backup/test_restore_faults.cpp)
 add_dependencies(test_backup yardmark-backup)
 target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FILE:yardmark-backup>")
 

@@ -1,16 +1,18 @@
 #include "core/backup/Archive.h"
 
-#include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <zip.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <set>
 #include <sstream>
+
 #include "core/files/CaseFold.h"
 
 namespace yardmark::backup {
@@ -19,10 +21,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kSqliteHeader{"SQLite format 3\0", 16};
 constexpr std::string_view kManifestTitle = "YardMark backup ";
-// No file of a coach's data comes near this; a larger entry is a damaged or hostile archive.
-constexpr std::uint64_t kLargestEntry = 1ull << 30;
+// Well inside every file system's limits, so a name that passes can always be made.
+constexpr size_t kLongestStep = 120;
+constexpr size_t kLongestPath = 400;
 
 std::string lowered(std::string_view s) { return lowerAscii(s); }
 
@@ -45,35 +47,34 @@ bool leavesFolder(std::string_view name) {
   return std::any_of(parts.begin(), parts.end(), [](std::string_view p) { return p.empty() || p == "." || p == ".."; });
 }
 
-using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
-
-Connection openDatabase(const fs::path& file, int flags) {
-  sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
-  Connection c(db, &sqlite3_close);
-  if (rc != SQLITE_OK) throw BackupError(quoted(file) + " cannot be opened (" + sqlite3_errstr(rc) + ").");
-  return c;
+// A name the program itself could give: no hidden name, no control character, none that
+// another system refuses.
+bool plainStep(std::string_view step) {
+  if (step.empty() || step.front() == '.' || step.back() == ' ') return false;
+  return std::none_of(step.begin(), step.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F ||
+           std::string_view(":*?\"<>|").find(c) != std::string_view::npos;
+  });
 }
 
-std::string checkConnection(sqlite3* db, long* rosterRows) {
-  auto firstText = [db](const char* sql, std::string& out) {
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
-    if (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW) {
-      const unsigned char* text = sqlite3_column_text(st, 0);
-      out = text ? reinterpret_cast<const char*>(text) : "";
-    }
-    sqlite3_finalize(st);
-    if (rc != SQLITE_ROW) out = sqlite3_errmsg(db);
-    return rc == SQLITE_ROW;
-  };
-  std::string answer;
-  if (!firstText("PRAGMA integrity_check", answer) || answer != "ok") return answer;
-  if (rosterRows) {
-    if (!firstText("SELECT count(*) FROM roster", answer)) return "it holds no roster (" + answer + ")";
-    *rosterRows = std::stol(answer);
-  }
-  return {};
+bool allOf(std::string_view s, bool (*pred)(char)) { return !s.empty() && std::all_of(s.begin(), s.end(), pred); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isYearChar(char c) {
+  return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') || c == ' ' || c == '-' || c == '_';
+}
+
+// "GameN.mdb" in any letter case: the only name a game file is given.
+bool isGameName(std::string_view file) {
+  const std::string f = lowered(file);
+  return f.size() > 8 && f.starts_with("game") && f.ends_with(".mdb") && f.size() <= 18 &&
+         allOf(std::string_view(f).substr(4, f.size() - 8), isDigit);
+}
+
+bool isReportFile(std::string_view file) {
+  const std::string f = lowered(file);
+  for (const std::string_view ext : {".htm", ".html", ".css", ".svg", ".csv"})
+    if (f.ends_with(ext) && f.size() > ext.size()) return true;
+  return false;
 }
 
 }  // namespace
@@ -83,6 +84,11 @@ std::string quoted(const fs::path& p) {
   s += p.string();
   s += '\'';
   return s;
+}
+
+std::string zipReason(const zip_error_t* e) {
+  if (!e || zip_error_code_zip(e) == ZIP_ER_OK) return {};
+  return " (" + std::string(zip_error_strerror(const_cast<zip_error_t*>(e))) + ")";
 }
 
 std::string manifestText(const Manifest& m) {
@@ -95,18 +101,24 @@ std::string manifestText(const Manifest& m) {
 Manifest parseManifest(std::string_view text, const fs::path& archive) {
   std::istringstream in{std::string(text)};
   std::string line;
-  if (!std::getline(in, line) || !line.starts_with(kManifestTitle))
-    throw BackupError(quoted(archive) + " is not a YardMark backup.");
+  // A list edited on another system ends its lines in CR LF.
+  const auto next = [&] {
+    if (!std::getline(in, line)) return false;
+    if (line.ends_with('\r')) line.pop_back();
+    return true;
+  };
+  if (!next() || !line.starts_with(kManifestTitle)) throw BackupError(quoted(archive) + " is not a YardMark backup.");
   if (line != std::string(kManifestTitle) + std::to_string(kFormatVersion))
     throw BackupError(quoted(archive) + " was made by another version of YardMark (" + line + ").");
   Manifest m;
-  while (std::getline(in, line)) {
+  while (next()) {
     std::istringstream fields(line);
     std::string word;
     fields >> word;
     if (word == "created") {
       std::getline(fields >> std::ws, m.created);
-    } else if (ManifestFile f; word == "file" && fields >> f.size && fields.get() == ' ' && std::getline(fields, f.name)) {
+    } else if (ManifestFile f;
+               word == "file" && fields >> f.size && fields.get() == ' ' && std::getline(fields, f.name)) {
       m.files.push_back(std::move(f));
     } else {
       throw BackupError(quoted(archive) + " is damaged: its list of files cannot be read.");
@@ -116,63 +128,28 @@ Manifest parseManifest(std::string_view text, const fs::path& archive) {
 }
 
 Area areaOf(std::string_view name) {
-  if (leavesFolder(name)) return Area::None;
+  if (leavesFolder(name) || name.size() > kLongestPath) return Area::None;
   const auto parts = pathSteps(name);
+  if (!std::all_of(parts.begin(), parts.end(),
+                   [](std::string_view p) { return plainStep(p) && p.size() <= kLongestStep; }))
+    return Area::None;
   const std::string top = lowered(parts.front());
-  if (top == "games" && parts.size() == 3) return Area::Game;
+  if (top == "games" && parts.size() == 3 && parts[1].size() <= 32 && allOf(parts[1], isYearChar) &&
+      isGameName(parts[2]))
+    return Area::Game;
   if (top == "databases" && parts.size() == 2 && lowered(parts[1]) == "yardmark_roster.mdb") return Area::Roster;
-  if (top == "reports" && parts.size() >= 2) return Area::Report;
+  if (top == "reports" && parts.size() >= 2 && parts.size() <= 3 && isReportFile(parts.back())) return Area::Report;
   return Area::None;
 }
 
-bool isSqliteBytes(std::string_view bytes) { return bytes.starts_with(kSqliteHeader); }
-
-bool isSqliteFile(const fs::path& file) {
-  std::string head(kSqliteHeader.size(), '\0');
-  std::ifstream in(file, std::ios::binary);
-  return in.read(head.data(), static_cast<std::streamsize>(head.size())) && isSqliteBytes(head);
-}
-
-std::string copyDatabase(const fs::path& from) {
-  // Read-write when allowed, so that SQLite can roll back a journal a crashed writer left.
-  Connection src = [&] {
-    try {
-      return openDatabase(from, SQLITE_OPEN_READWRITE);
-    } catch (const BackupError&) {
-      return openDatabase(from, SQLITE_OPEN_READONLY);
-    }
-  }();
-  // Into memory: a game is a few pages, and a scratch file per game costs more than its copy.
-  Connection dst = openDatabase(":memory:", SQLITE_OPEN_READWRITE);
-  sqlite3_busy_timeout(src.get(), 100);
-  sqlite3_backup* copy = sqlite3_backup_init(dst.get(), "main", src.get(), "main");
-  if (!copy) throw BackupError(quoted(from) + " cannot be copied (" + sqlite3_errmsg(dst.get()) + ").");
-  // A writer committing holds the file for a moment; one that keeps it locked is another matter.
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  int rc;
-  while ((rc = sqlite3_backup_step(copy, -1)) == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-    if (std::chrono::steady_clock::now() > giveUp) break;
-    sqlite3_sleep(50);
-  }
-  sqlite3_backup_finish(copy);
-  if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-    throw BackupError(quoted(from) + " cannot be copied: another program keeps it locked.");
-  if (rc != SQLITE_DONE) throw BackupError(quoted(from) + " cannot be copied (" + sqlite3_errstr(rc) + ").");
-  if (const std::string problem = checkConnection(dst.get(), nullptr); !problem.empty())
-    throw BackupError(quoted(from) + " is damaged (" + problem + "); repair or remove it, then back up again.");
-  sqlite3_int64 size = 0;
-  std::unique_ptr<unsigned char, decltype(&sqlite3_free)> bytes(sqlite3_serialize(dst.get(), "main", &size, 0), &sqlite3_free);
-  if (!bytes) throw BackupError(quoted(from) + " cannot be copied (out of memory).");
-  return std::string(reinterpret_cast<const char*>(bytes.get()), static_cast<size_t>(size));
-}
-
-std::string integrityProblem(std::string& bytes, long* rosterRows) {
-  Connection db = openDatabase(":memory:", SQLITE_OPEN_READWRITE);
-  const auto size = static_cast<sqlite3_int64>(bytes.size());
-  const int rc = sqlite3_deserialize(db.get(), "main", reinterpret_cast<unsigned char*>(bytes.data()), size, size,
-                                     SQLITE_DESERIALIZE_READONLY);
-  if (rc != SQLITE_OK) return sqlite3_errstr(rc);
-  return checkConnection(db.get(), rosterRows);
+std::string entryProblem(std::string_view name) {
+  if (leavesFolder(name)) return "a path that leaves the data folder";
+  const auto parts = pathSteps(name);
+  if (name.size() > kLongestPath ||
+      std::any_of(parts.begin(), parts.end(), [](std::string_view p) { return p.size() > kLongestStep; }))
+    return "a name too long for a YardMark file";
+  if (areaOf(name) == Area::None) return "a file that is no part of YardMark's data";
+  return {};
 }
 
 WorkFolder::WorkFolder(const fs::path& parent, const std::string& prefix) {
@@ -196,9 +173,10 @@ void Steps::report(double partDone, const std::string& step) const {
   if (!tell(partDone, step)) throw BackupCancelled();
 }
 
-ZipReader::ZipReader(const fs::path& file) : m_file(file) {
+ZipReader::ZipReader(const fs::path& path, const fs::path& told) : m_file(told.empty() ? path : told) {
+  const fs::path& file = m_file;
   int code = 0;
-  m_zip = zip_open(file.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+  m_zip = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
   if (m_zip) return;
   zip_error_t e;
   zip_error_init_with_code(&e, code);
@@ -207,8 +185,9 @@ ZipReader::ZipReader(const fs::path& file) : m_file(file) {
   if (code == ZIP_ER_NOZIP) {
     // A zip cut short has lost its directory at the end, yet starts as every zip starts.
     std::string head(4, '\0');
-    std::ifstream in(file, std::ios::binary);
-    if (in.read(head.data(), 4) && head == "PK\x03\x04") throw BackupError(quoted(file) + " is damaged (it is cut short).");
+    std::ifstream in(path, std::ios::binary);
+    if (in.read(head.data(), 4) && head == "PK\x03\x04")
+      throw BackupError(quoted(file) + " is damaged (it is cut short).");
     throw BackupError(quoted(file) + " is not a YardMark backup (it is no zip archive).");
   }
   if (code == ZIP_ER_NOENT || code == ZIP_ER_OPEN || code == ZIP_ER_READ)
@@ -219,7 +198,7 @@ ZipReader::ZipReader(const fs::path& file) : m_file(file) {
 ZipReader::~ZipReader() { zip_discard(m_zip); }
 
 void ZipReader::fail(const std::string& what) const {
-  throw BackupError(quoted(m_file) + " is damaged: " + what + " (" + zip_strerror(m_zip) + ").");
+  throw BackupError(quoted(m_file) + " is damaged: " + what + zipReason(zip_get_error(m_zip)) + ".");
 }
 
 std::uint64_t ZipReader::count() const { return static_cast<std::uint64_t>(zip_get_num_entries(m_zip, 0)); }
@@ -236,6 +215,12 @@ std::uint64_t ZipReader::size(std::uint64_t i) const {
   return st.size;
 }
 
+std::uint64_t ZipReader::packedSize(std::uint64_t i) const {
+  zip_stat_t st;
+  if (zip_stat_index(m_zip, i, 0, &st) != 0) fail(name(i) + " cannot be read");
+  return st.comp_size;
+}
+
 std::time_t ZipReader::modified(std::uint64_t i) const {
   zip_stat_t st;
   return zip_stat_index(m_zip, i, 0, &st) == 0 ? st.mtime : std::time_t{};
@@ -246,28 +231,82 @@ std::uint64_t ZipReader::find(std::string_view entryName) const {
   return i < 0 ? count() : static_cast<std::uint64_t>(i);
 }
 
+namespace {
+
+// An entry read in pieces; no more than the listed size is ever taken.
+template <typename Sink>
+void streamEntry(zip_t* z, std::uint64_t i, std::uint64_t expected, const fs::path& archive, const std::string& name,
+                 Sink sink) {
+  std::unique_ptr<zip_file_t, decltype(&zip_fclose)> f(zip_fopen_index(z, i, 0), &zip_fclose);
+  if (!f)
+    throw BackupError(quoted(archive) + " is damaged: " + name + " cannot be read" + zipReason(zip_get_error(z)) + ".");
+  std::vector<char> buffer(1 << 16);
+  std::uint64_t got = 0;
+  zip_int64_t n;
+  while ((n = zip_fread(f.get(), buffer.data(), buffer.size())) > 0) {
+    got += static_cast<std::uint64_t>(n);
+    if (got > expected)
+      throw BackupError(quoted(archive) + " is damaged: " + name + " holds more than its listed " +
+                        std::to_string(expected) + " bytes.");
+    sink(buffer.data(), static_cast<size_t>(n));
+  }
+  // The read that reaches the end is where libzip compares the CRC.
+  if (n < 0 || got != expected)
+    throw BackupError(quoted(archive) + " is damaged: " + name + " cannot be read back" +
+                      zipReason(zip_file_get_error(f.get())) + ".");
+}
+
+}  // namespace
+
 std::string ZipReader::read(std::uint64_t i) const {
   const std::uint64_t expected = size(i);
-  if (expected > kLargestEntry) fail(name(i) + " is too large");
-  std::unique_ptr<zip_file_t, decltype(&zip_fclose)> f(zip_fopen_index(m_zip, i, 0), &zip_fclose);
-  if (!f) fail(name(i) + " cannot be read");
-  std::string bytes(expected, '\0');
-  std::uint64_t got = 0;
-  for (zip_int64_t n; got < expected; got += static_cast<std::uint64_t>(n))
-    if ((n = zip_fread(f.get(), bytes.data() + got, expected - got)) <= 0) break;
-  // One more read reaches the end, where libzip compares the CRC.
-  char extra;
-  if (got != expected || zip_fread(f.get(), &extra, 1) != 0)
-    throw BackupError(quoted(m_file) + " is damaged: " + name(i) + " cannot be read back (" +
-                      zip_error_strerror(zip_file_get_error(f.get())) + ").");
+  if (expected > kRatioAppliesFrom) fail(name(i) + " is too large");
+  std::string bytes;
+  streamEntry(m_zip, i, expected, m_file, name(i), [&](const char* p, size_t n) { bytes.append(p, n); });
   return bytes;
 }
 
-Manifest readWholeArchive(const ZipReader& zip, const fs::path& archive, Steps& steps,
-                          const std::function<void(const CheckedEntry&)>& visit) {
+void ZipReader::copyTo(std::uint64_t i, const fs::path& to) const {
+  const std::uint64_t expected = size(i);
+  if (to.empty()) return streamEntry(m_zip, i, expected, m_file, name(i), [](const char*, size_t) {});
+  std::ofstream out(to, std::ios::binary | std::ios::trunc);
+  streamEntry(m_zip, i, expected, m_file, name(i), [&](const char* p, size_t n) {
+    if (!out.write(p, static_cast<std::streamsize>(n))) throw BackupError(quoted(to) + " cannot be written.");
+  });
+  out.close();
+  if (!out) throw BackupError(quoted(to) + " cannot be written.");
+}
+
+namespace {
+
+std::string megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
+
+// The limits, judged from the directory before a byte is written.
+void checkLimits(const ZipReader& zip, const std::string& q) {
+  std::uint64_t total = 0;
+  for (std::uint64_t i = 0; i < zip.count(); ++i) {
+    const std::uint64_t size = zip.size(i), packed = std::max<std::uint64_t>(zip.packedSize(i), 1);
+    if (size > kLargestEntry)
+      throw BackupError(q + " is refused: " + zip.name(i) + " would be " + megabytes(size) + ", more than the " +
+                        megabytes(kLargestEntry) + " a file of a back-up may have.");
+    if (size >= kRatioAppliesFrom && size / packed > kLargestRatio)
+      throw BackupError(q + " is refused: " + zip.name(i) + " would grow from " + std::to_string(packed) +
+                        " bytes to " + megabytes(size) + ", more than " + std::to_string(kLargestRatio) +
+                        " times its packed size.");
+    total += size;
+  }
+  if (total > kLargestTotal)
+    throw BackupError(q + " is refused: its files would take " + megabytes(total) + ", more than the " +
+                      megabytes(kLargestTotal) + " a back-up may hold.");
+}
+
+}  // namespace
+
+Manifest checkDirectory(const ZipReader& zip, const fs::path& archive) {
   const std::string q = quoted(archive);
   const std::uint64_t listIndex = zip.find(kManifestName);
   if (listIndex == zip.count()) throw BackupError(q + " is not a YardMark backup.");
+  checkLimits(zip, q);
   Manifest m = parseManifest(zip.read(listIndex), archive);
   std::map<std::string, std::uint64_t> listed;
   for (const ManifestFile& f : m.files)
@@ -277,8 +316,14 @@ Manifest readWholeArchive(const ZipReader& zip, const fs::path& archive, Steps& 
   for (std::uint64_t i = 0; i < zip.count(); ++i) {
     if (i == listIndex) continue;
     const std::string name = zip.name(i);
-    if (leavesFolder(name)) throw BackupError(q + " holds a path that leaves the data folder: " + name + ".");
-    if (areaOf(name) == Area::None) throw BackupError(q + " holds a file that is no part of YardMark's data: " + name + ".");
+    if (const std::string problem = entryProblem(name); !problem.empty())
+      throw BackupError(q + " holds " + problem + ": " + name + ".");
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    // A link restored as a link would point anywhere; the program never writes one.
+    if (zip_file_get_external_attributes(zip.handle(), i, 0, &system, &attributes) == 0 && system == ZIP_OPSYS_UNIX &&
+        ((attributes >> 16) & S_IFMT) == S_IFLNK)
+      throw BackupError(q + " holds a link: " + name + ".");
     const auto it = listed.find(name);
     if (it == listed.end() || !found.insert(name).second)
       throw BackupError(q + " is damaged: " + name + " is not in its list of files.");
@@ -286,19 +331,36 @@ Manifest readWholeArchive(const ZipReader& zip, const fs::path& archive, Steps& 
   }
   for (const auto& [name, size] : listed)
     if (!found.contains(name)) throw BackupError(q + " is damaged: " + name + " is missing.");
+  return m;
+}
+
+Manifest readWholeArchive(const ZipReader& zip, const fs::path& archive, Steps& steps,
+                          const std::function<fs::path(const std::string&)>& placeFor,
+                          const std::function<void(const CheckedEntry&)>& visit) {
+  const std::string q = quoted(archive);
+  Manifest m = checkDirectory(zip, archive);
+  const std::uint64_t listIndex = zip.find(kManifestName);
   std::uint64_t done = 0;
   for (std::uint64_t i = 0; i < zip.count(); ++i) {
     if (i == listIndex) continue;
     const std::string name = zip.name(i);
-    steps.report(static_cast<double>(done++) / static_cast<double>(found.size()), "Checking " + name);
-    std::string bytes = zip.read(i);
+    steps.report(static_cast<double>(done++) / static_cast<double>(m.files.size()), "Checking " + name);
+    const fs::path file = placeFor(name);
+    zip.copyTo(i, file);
     long rosterRows = -1;
     const Area area = areaOf(name);
-    if (area != Area::Report && isSqliteBytes(bytes)) {
-      const std::string problem = integrityProblem(bytes, area == Area::Roster ? &rosterRows : nullptr);
-      if (!problem.empty()) throw BackupError(q + " is damaged: " + name + " fails the database check (" + problem + ").");
+    bool database = false;
+    if (!file.empty() && area != Area::Report) {
+      // A game kept byte for byte (an earlier version's file) is the coach's all the same; a
+      // database must be one of ours, and the roster must be one.
+      database = isSqliteFile(file);
+      if (!database && area == Area::Roster) throw BackupError(q + " is damaged: " + name + " is no database.");
+      const std::string problem =
+          database ? databaseProblem(file, area, area == Area::Roster ? &rosterRows : nullptr) : "";
+      if (!problem.empty())
+        throw BackupError(q + " is damaged: " + name + " fails the database check (" + problem + ").");
     }
-    visit({i, name, bytes, rosterRows});
+    visit({i, name, file, rosterRows, database});
   }
   return m;
 }

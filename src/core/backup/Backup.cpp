@@ -1,6 +1,7 @@
 #include "core/backup/Backup.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -8,10 +9,11 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
+#include <set>
 
 #include "core/backup/Archive.h"
 #include "core/files/FolderListing.h"
-#include "core/games/GameFolder.h"
 #include "core/games/GameFolder.h"
 
 namespace yardmark {
@@ -35,26 +37,21 @@ std::time_t modifiedTime(const fs::path& p) {
   return ec ? std::time(nullptr) : std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(t));
 }
 
-// The data at the moment of the back-up: each file read into memory first, so the archive and
-// its list agree even when a page is rewritten meanwhile.
+// One file of the back-up: a database is copied first through SQLite into `copy`, so the
+// archive holds it as last committed; any other file is read as it stands, up to its size then.
 struct Item {
   fs::path source;
   std::string entry;
   Area area;
-  std::string bytes;
+  fs::path copy;
+  std::uint64_t size = 0;
 };
-
-std::string readFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof()) throw BackupError(quoted(p) + " cannot be read.");
-  if (!in.is_open()) throw BackupError(quoted(p) + " cannot be opened.");
-  return bytes;
-}
 
 std::vector<Item> collect(const DataTree& tree, const fs::path& yardmark) {
   std::vector<Item> items;
-  auto add = [&](const fs::path& p, Area area) { items.push_back({p, p.lexically_relative(yardmark).generic_string(), area, {}}); };
+  auto add = [&](const fs::path& p, Area area) {
+    items.push_back({p, p.lexically_relative(yardmark).generic_string(), area, {}});
+  };
   const fs::path games = tree.gamesRoot();
   for (const fs::path& year : listFolder(games, Listing::folders()))
     for (const fs::path& file : listGameFiles(year)) add(file, Area::Game);
@@ -67,9 +64,47 @@ std::vector<Item> collect(const DataTree& tree, const fs::path& yardmark) {
   return items;
 }
 
-bool isInside(const fs::path& file, const fs::path& folder) {
-  const fs::path f = fs::weakly_canonical(file), d = fs::weakly_canonical(folder);
-  return std::mismatch(d.begin(), d.end(), f.begin(), f.end()).first == d.end();
+using Identity = std::pair<dev_t, ino_t>;
+
+std::optional<Identity> identityOf(const fs::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0) return std::nullopt;
+  return Identity{st.st_dev, st.st_ino};
+}
+
+// Whether the folder is the data folder or one of its folders, reached by any path: a bind
+// mount or a link shows the same folder under another name, with the same device and inode.
+bool isInsideData(const fs::path& folder, const DataTree& tree, const fs::path& yardmark) {
+  std::set<Identity> data;
+  std::vector<fs::path> roots{yardmark, tree.gamesRoot(), tree.reportsFolder(), tree.rosterDatabase().parent_path()};
+  for (const fs::path& year : listFolder(tree.gamesRoot(), Listing::folders(true))) roots.push_back(year);
+  for (const fs::path& r : roots)
+    if (const auto id = identityOf(r)) data.insert(*id);
+  std::error_code ec;
+  for (fs::path f = fs::weakly_canonical(folder, ec);; f = f.parent_path()) {
+    if (const auto id = identityOf(f); id && data.contains(*id)) return true;
+    if (!f.has_relative_path()) return false;
+  }
+}
+
+// What a killed back-up leaves beside its archive: "NAME.zip.part", libzip's "NAME.zip.part.XXXXXX"
+// and our "NAME.zip.part-copies-XXXXXX". Only those untouched for a minute: another back-up may
+// be writing its own.
+void removeLeftovers(const fs::path& folder) {
+  const auto before = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    const size_t at = name.rfind(".zip.part");
+    if (at == std::string::npos) continue;
+    const std::string tail = name.substr(at + 9);
+    const bool ours =
+        tail.empty() || (tail.size() == 7 && tail[0] == '.') || (tail.starts_with("-copies-") && tail.size() == 14);
+    std::error_code kind;
+    if (!ours || it->is_symlink(kind) || it->last_write_time(kind) >= before || kind) continue;
+    if (it->is_directory(kind) ? tail.starts_with("-copies-") : it->is_regular_file(kind))
+      fs::remove_all(it->path(), kind);
+  }
 }
 
 void syncPath(const fs::path& p) {
@@ -85,12 +120,15 @@ struct WriteState {
   bool cancelled = false;
 };
 
-void writeArchive(const fs::path& file, const std::vector<Item>& items, const std::string& manifest, const Steps& steps) {
+// Each entry is read from its file as libzip compresses it, so memory does not grow with the data.
+void writeArchive(const fs::path& file, const fs::path& told, const std::vector<Item>& items,
+                  const std::string& manifest, const Steps& steps) {
   int code = 0;
-  std::unique_ptr<zip_t, decltype(&zip_discard)> z(zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code), &zip_discard);
-  if (!z) throw BackupError(quoted(file) + " cannot be written.");
+  std::unique_ptr<zip_t, decltype(&zip_discard)> z(zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code),
+                                                   &zip_discard);
+  if (!z) throw BackupError(quoted(told) + " cannot be written.");
   auto fail = [&](const std::string& what) {
-    throw BackupError(quoted(file) + " cannot be written: " + what + " (" + zip_strerror(z.get()) + ").");
+    throw BackupError(quoted(told) + " cannot be written: " + what + zipReason(zip_get_error(z.get())) + ".");
   };
   auto add = [&](const std::string& name, zip_source_t* source, std::time_t modified) {
     if (!source) fail(name);
@@ -101,12 +139,16 @@ void writeArchive(const fs::path& file, const std::vector<Item>& items, const st
     }
     const auto index = static_cast<zip_uint64_t>(i);
     // The fastest level: games are mostly empty pages, which every level packs alike.
-    if (zip_set_file_compression(z.get(), index, ZIP_CM_DEFLATE, 1) != 0 || zip_file_set_mtime(z.get(), index, modified, 0) != 0)
+    if (zip_set_file_compression(z.get(), index, ZIP_CM_DEFLATE, 1) != 0 ||
+        zip_file_set_mtime(z.get(), index, modified, 0) != 0)
       fail(name);
   };
   add(std::string(kManifestName), zip_source_buffer(z.get(), manifest.data(), manifest.size(), 0), std::time(nullptr));
-  for (const Item& it : items)
-    add(it.entry, zip_source_buffer(z.get(), it.bytes.data(), it.bytes.size(), 0), modifiedTime(it.source));
+  for (const Item& it : items) {
+    const fs::path& from = it.copy.empty() ? it.source : it.copy;
+    add(it.entry, zip_source_file(z.get(), from.c_str(), 0, static_cast<zip_int64_t>(it.size)),
+        modifiedTime(it.source));
+  }
   WriteState state{&steps};
   zip_register_progress_callback_with_state(
       z.get(), 0.01,
@@ -124,6 +166,24 @@ void writeArchive(const fs::path& file, const std::vector<Item>& items, const st
   (void)z.release();  // closed, and so freed, by zip_close
 }
 
+// A target that is not a regular file (a device, a named pipe, a folder) would be replaced by
+// the archive; one inside the data folder would be backed up into itself.
+fs::path checkedTarget(const fs::path& target, const DataTree& tree, const fs::path& yardmark) {
+  fs::path archive = fs::absolute(target);
+  std::error_code ec;
+  const fs::file_status st = fs::status(archive, ec);
+  if (fs::is_directory(st)) throw BackupError(quoted(archive) + " is a folder.");
+  if (fs::exists(st) && !fs::is_regular_file(st))
+    throw BackupError(quoted(archive) + " is not a regular file; a back-up is written only to a file of its own.");
+  // A link to a file: the file it names is the one replaced, the link stays.
+  if (fs::is_symlink(fs::symlink_status(archive, ec))) archive = fs::weakly_canonical(archive, ec);
+  if (!fs::is_directory(archive.parent_path()))
+    throw BackupError("The folder " + quoted(archive.parent_path()) + " for the back-up does not exist.");
+  if (isInsideData(archive.parent_path(), tree, yardmark))
+    throw BackupError("The back-up cannot be written inside the folder it backs up, " + quoted(yardmark) + ".");
+  return archive;
+}
+
 }  // namespace
 
 std::string defaultBackupName(std::chrono::system_clock::time_point when) {
@@ -131,44 +191,47 @@ std::string defaultBackupName(std::chrono::system_clock::time_point when) {
 }
 
 BackupReport backUpData(const DataTree& tree, const fs::path& target, const BackupProgress& progress) {
-  const fs::path archive = fs::absolute(target);
   const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
-  if (!fs::is_directory(yardmark)) throw BackupError("There is no YardMark folder in " + quoted(tree.programDir()) + ".");
-  if (isInside(archive, yardmark))
-    throw BackupError("The back-up cannot be written inside the folder it backs up, " + quoted(yardmark) + ".");
-  if (fs::is_directory(archive)) throw BackupError(quoted(archive) + " is a folder.");
-  if (!fs::is_directory(archive.parent_path()))
-    throw BackupError("The folder " + quoted(archive.parent_path()) + " for the back-up does not exist.");
+  if (!fs::is_directory(yardmark))
+    throw BackupError("There is no YardMark folder in " + quoted(tree.programDir()) + ".");
+  const fs::path archive = checkedTarget(target, tree, yardmark);
+  removeLeftovers(archive.parent_path());
 
   Steps steps(progress);
   std::vector<Item> items = collect(tree, yardmark);
   Manifest manifest{localStamp(std::chrono::system_clock::now(), "%Y-%m-%d %H:%M:%S"), {}};
   BackupReport report;
   report.archive = archive;
-  steps.stretch(0, 0.45);
-  for (size_t i = 0; i < items.size(); ++i) {
-    Item& it = items[i];
-    steps.report(static_cast<double>(i) / static_cast<double>(items.size()), "Copying " + it.entry);
-    if (it.area != Area::Report && isSqliteFile(it.source)) {
-      it.bytes = copyDatabase(it.source);
-    } else {
-      it.bytes = readFile(it.source);
-      if (it.area == Area::Game) report.copiedAsIs.push_back(it.source);
-    }
-    manifest.files.push_back({it.entry, it.bytes.size()});
-    report.games += it.area == Area::Game;
-    report.roster = report.roster || it.area == Area::Roster;
-    report.reportFiles += it.area == Area::Report;
-  }
-
   // Written under a name of its own, read back, and only then given the name asked for.
   const fs::path part = archive.string() + ".part";
+  const WorkFolder copies(archive.parent_path(), archive.filename().string() + ".part-copies-");
   try {
+    steps.stretch(0, 0.45);
+    for (size_t i = 0; i < items.size(); ++i) {
+      Item& it = items[i];
+      steps.report(static_cast<double>(i) / static_cast<double>(items.size()), "Copying " + it.entry);
+      std::error_code ec;
+      if (it.area != Area::Report && isSqliteFile(it.source)) {
+        it.copy = copies.path() / std::to_string(i);
+        copyDatabase(it.source, it.copy);
+        it.size = fs::file_size(it.copy);
+      } else {
+        it.size = fs::file_size(it.source, ec);
+        if (ec || !fs::is_regular_file(it.source)) throw BackupError(quoted(it.source) + " cannot be read.");
+        if (it.area == Area::Game) report.copiedAsIs.push_back(it.source);
+      }
+      manifest.files.push_back({it.entry, it.size});
+      report.games += it.area == Area::Game;
+      report.roster = report.roster || it.area == Area::Roster;
+      report.reportFiles += it.area == Area::Report;
+    }
     steps.stretch(0.45, 0.65);
-    writeArchive(part, items, manifestText(manifest), steps);
+    writeArchive(part, archive, items, manifestText(manifest), steps);
     steps.stretch(0.65, 1);
     try {
-      readWholeArchive(ZipReader(part), part, steps, [](const CheckedEntry&) {});
+      readWholeArchive(
+          ZipReader(part, archive), archive, steps, [](const std::string&) { return fs::path(); },
+          [](const CheckedEntry&) {});
     } catch (const BackupError& e) {
       throw BackupError(std::string("The archive did not read back as written, so it was not kept: ") + e.what());
     }

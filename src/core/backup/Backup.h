@@ -15,13 +15,13 @@ namespace yardmark {
 
 // Why a back-up or a restore failed, as one message for the user. Nothing was changed.
 class BackupError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
 // The progress callback asked to stop. Nothing was changed.
 class BackupCancelled : public std::runtime_error {
-public:
+ public:
   BackupCancelled() : std::runtime_error("Cancelled.") {}
 };
 
@@ -42,8 +42,12 @@ struct BackupReport {
 
 // Backs up the data folder of the tree into `archive`, replacing a file of that name only once
 // the new one has been written and checked. Each database is copied through SQLite's online
-// backup, so a game open elsewhere, even mid-transaction, is copied as last committed.
-// Throws BackupError or BackupCancelled; either leaves no file behind.
+// backup, so a game open elsewhere, even mid-transaction, is copied as last committed; every
+// file is streamed into the archive, so memory stays small whatever the data's size. A target
+// that exists and is no regular file, or lies in the data folder by any path (a link, a bind
+// mount), is refused before anything is written. Part files a killed back-up left beside the
+// target over a minute ago are removed. Throws BackupError or BackupCancelled; either leaves no
+// file behind.
 BackupReport backUpData(const DataTree& tree, const std::filesystem::path& archive,
                         const BackupProgress& progress = {});
 

@@ -2,5 +2,7 @@
 target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Archive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Backup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatabaseCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Restore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RestorePlan.cpp
 )

@@ -12,6 +12,7 @@
 
 #include "core/backup/Backup.h"
 #include "core/backup/Restore.h"
+#include "core/backup/RestorePlan.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Background.h"
 #include "gui/shell/FormHost.h"
@@ -124,6 +125,7 @@ QString holdings(const QString& file, const BackupSummary& s) {
           (s.rosterPlayers
                ? QString("the roster: %1").arg(counted(static_cast<size_t>(*s.rosterPlayers), "player", "players"))
                : QString("no roster"));
+  if (s.keptAsIs) text += "\n    " + counted(s.keptAsIs, "file of an earlier version", "files of an earlier version");
   text += "\n    " + counted(s.reports, "report page", "report pages");
   return text +
          "\n\nRestore it? Every file it replaces is first moved into a folder named \"replaced\" and the date, "
@@ -131,8 +133,11 @@ QString holdings(const QString& file, const BackupSummary& s) {
 }
 
 QString restored(const RestoreReport& r) {
-  QString text = QString("%1 restored.").arg(counted(r.restored, "file was", "files were"));
-  if (r.replacedFolder.empty()) return text + "\n\nIt replaced no file.";
+  QString text = r.recovered ? QString::fromStdString(*r.recovered) + "\n\n" : QString();
+  text += QString("%1 restored.").arg(counted(r.restored, "file was", "files were"));
+  for (const auto& other : r.otherReplacedFolders)
+    text += QString("\n\nFiles it replaced on another disk were kept in\n%1").arg(native(other));
+  if (r.replacedFolder.empty()) return text + (r.otherReplacedFolders.empty() ? "\n\nIt replaced no file." : "");
   return text + QString("\n\nThe files it replaced were moved into\n%1").arg(native(r.replacedFolder));
 }
 
@@ -175,6 +180,15 @@ void restoreDataCommand(App& app, const PickFile& pick) {
         withProgress(app, kRestoreTitle, "Restoring the data...",
                      [archive, &tree](const BackupProgress& p) { return restoreBackup(archive, tree, p); });
     if (report) app.prompter().message(MessageBox(restored(*report), Buttons::Ok, Icon::Information, kRestoreTitle));
+  } catch (const std::exception& e) {
+    tellFailure(app, kRestoreTitle, e);
+  }
+}
+
+void finishInterruptedRestore(App& app) {
+  try {
+    if (const auto told = backup::finishInterruptedRestore(app.tree()))
+      app.prompter().message(MessageBox(QString::fromStdString(*told), Buttons::Ok, Icon::Information, kRestoreTitle));
   } catch (const std::exception& e) {
     tellFailure(app, kRestoreTitle, e);
   }

@@ -14,4 +14,7 @@ void backUpDataCommand(App& app, const PickFile& pick = pickFileToSave);
 // closed, puts its files in place and says where the files it replaced went.
 void restoreDataCommand(App& app, const PickFile& pick = pickFileToOpen);
 
+// At start-up: finishes or undoes a restore that a kill cut short, and says which.
+void finishInterruptedRestore(App& app);
+
 }  // namespace yardmark

@@ -1,59 +1,24 @@
 // The one-file back-up: a data folder with a game open mid-transaction, backed up, restored
 // into an empty folder and compared row by row; what a restore moves aside; the archives it
 // refuses; Cancel; and yardmark-backup's exit codes.
-#include <SQLiteCpp/SQLiteCpp.h>
-#include <gtest/gtest.h>
-#include <zip.h>
-
 #include <fstream>
-#include <map>
 
-#include "core/backup/Restore.h"
+#include "BackupKit.h"
 #include "core/jet/HelperProcess.h"
-#include "support/ReportFixture.h"
 
 namespace fs = std::filesystem;
 
 namespace yardmark::test {
 namespace {
 
-const char* const kTables[] = {"header", "quarter", "teamStats", "rushing", "passing", "receiving", "scoring", "defense"};
-
-// Every file below a folder with its bytes, by path relative to it.
-std::map<std::string, std::string> filesBelow(const fs::path& dir) {
-  std::map<std::string, std::string> out;
-  for (const auto& e : fs::recursive_directory_iterator(dir))
-    if (e.is_regular_file()) out[e.path().lexically_relative(dir).string()] = readBytes(e.path());
-  return out;
-}
+const char* const kTables[] = {"header",  "quarter",   "teamStats", "rushing",
+                               "passing", "receiving", "scoring",   "defense"};
 
 std::vector<std::vector<Row>> gameRows(const fs::path& game) {
   std::vector<std::vector<Row>> out;
   for (const char* t : kTables) out.push_back(readRows(game, t));
   return out;
 }
-
-void writeZip(const fs::path& file, const std::vector<std::pair<std::string, std::string>>& entries) {
-  int code = 0;
-  zip_t* z = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-  ASSERT_NE(z, nullptr);
-  for (const auto& [name, bytes] : entries)
-    zip_file_add(z, name.c_str(), zip_source_buffer(z, bytes.data(), bytes.size(), 0), ZIP_FL_ENC_UTF_8);
-  ASSERT_EQ(zip_close(z), 0);
-}
-
-struct DataFolder {
-  TempRoot root;
-  fs::path game3 = makeGame(root, "YardMark/games/2007/Game3.mdb",
-                            {.header = {headerRow("Eagles", "Hawks", 2007, 3, true)}, .rushing = {{3, 41, 1, 0, "Smith John A"}}});
-  fs::path game1 = makeGame(root, "YardMark/games/2008/Game1.mdb", {.passing = {{9, 14, 120, 2, 1, "Doe Jane "}}});
-  fs::path archive = root.dir() / "backup.zip";
-  DataFolder() {
-    addRows(root.databases() / "yardMark_roster.mdb", "roster", {{"Smith", "John", "A"}, {"Doe", "Jane", Value{}}});
-    root.writeFile("YardMark/Reports/2007_GM1.htm", "<html>season</html>\r\n");
-  }
-  DataTree tree() const { return DataTree(root.dir()); }
-};
 
 // Backed up with a game open mid-transaction, restored into an empty folder, then over the
 // folder itself, which moves every file it replaces aside.
@@ -68,7 +33,7 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
     progress.push_back(done);
     return true;
   });
-  writer.exec("COMMIT");  // the writer was never disturbed
+  writer.exec("COMMIT");                                                              // the writer was never disturbed
   EXPECT_EQ(std::tuple(r.games, r.roster, r.reportFiles), std::tuple(2u, true, 2u));  // the page and the style sheet
   EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
   EXPECT_EQ(progress.back(), 1.0);
@@ -76,10 +41,11 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   const fs::path empty = data.root.dir() / "elsewhere";
   fs::create_directory(empty);
   std::pair<double, std::string> last;
-  const RestoreReport restored = restoreBackup(data.archive, DataTree(empty), [&](double done, const std::string& step) {
-    last = {done, step};
-    return true;
-  });
+  const RestoreReport restored =
+      restoreBackup(data.archive, DataTree(empty), [&](double done, const std::string& step) {
+        last = {done, step};
+        return true;
+      });
   EXPECT_EQ(last, std::pair(1.0, std::string("Done")));
   EXPECT_EQ(restored.restored, 5u);
   EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
@@ -147,25 +113,48 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"cut short", {}, good.substr(0, good.size() / 2), "is damaged"},
       {"a byte changed", {}, flipped, "is damaged"},
       {"headers that disagree", {}, crc, "is damaged (Zip archive inconsistent"},
-      {"a climb out", {{"yardmark-backup.txt", list + "../evil.mdb\n"}, {"../evil.mdb", game}}, {}, "leaves the data folder: ../evil.mdb"},
-      {"an absolute path", {{"yardmark-backup.txt", list + "/tmp/evil.mdb\n"}, {"/tmp/evil.mdb", game}}, {}, "leaves the data folder"},
-      {"the template", {{"yardmark-backup.txt", list + "databases/yardMark_master.mdb\n"}, {"databases/yardMark_master.mdb", game}}, {}, "no part of YardMark's data"},
+      {"a climb out",
+       {{"yardmark-backup.txt", list + "../evil.mdb\n"}, {"../evil.mdb", game}},
+       {},
+       "leaves the data folder: ../evil.mdb"},
+      {"an absolute path",
+       {{"yardmark-backup.txt", list + "/tmp/evil.mdb\n"}, {"/tmp/evil.mdb", game}},
+       {},
+       "leaves the data folder"},
+      {"the template",
+       {{"yardmark-backup.txt", list + "databases/yardMark_master.mdb\n"}, {"databases/yardMark_master.mdb", game}},
+       {},
+       "no part of YardMark's data"},
       {"a listed file missing", {{"yardmark-backup.txt", list + "games/2007/Game4.mdb\n"}}, {}, "Game4.mdb is missing"},
-      {"an unlisted file", {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}}, {}, "not in its list"},
-      {"a damaged database", {{"yardmark-backup.txt", list + "games/2007/Game4.mdb\n"}, {"games/2007/Game4.mdb", badDb}}, {}, "fails the database check"},
+      {"an unlisted file",
+       {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}},
+       {},
+       "not in its list"},
+      {"a damaged database",
+       {{"yardmark-backup.txt", list + "games/2007/Game4.mdb\n"}, {"games/2007/Game4.mdb", badDb}},
+       {},
+       "fails the database check"},
       {"a newer format", {{"yardmark-backup.txt", "YardMark backup 2\n"}}, {}, "another version"},
-      {"a folder in a file's place", {{"yardmark-backup.txt", list + "games/2007/Game5.mdb\n"}, {"games/2007/Game5.mdb", game}}, {}, "stands where the back-up puts a file", true},
+      {"a folder in a file's place",
+       {{"yardmark-backup.txt", list + "games/2007/Game5.mdb\n"}, {"games/2007/Game5.mdb", game}},
+       {},
+       "stands where the back-up puts a file",
+       true},
   };
   fs::create_directories(data.root.yardmark() / "games/2007/Game5.mdb" / "notes");
   const auto before = filesBelow(data.root.dir());
   for (const Case& c : cases) {
     const fs::path bad = data.root.dir() / "bad.zip";
-    if (!c.entries.empty()) writeZip(bad, c.entries);
-    else if (!c.bytes.empty()) std::ofstream(bad, std::ios::binary | std::ios::trunc) << c.bytes;
+    if (!c.entries.empty())
+      writeZip(bad, c.entries);
+    else if (!c.bytes.empty())
+      std::ofstream(bad, std::ios::binary | std::ios::trunc) << c.bytes;
     for (bool restore : {c.onlyRestoreRefuses, true}) {
       try {
-        if (restore) restoreBackup(bad, data.tree());
-        else inspectBackup(bad);
+        if (restore)
+          restoreBackup(bad, data.tree());
+        else
+          inspectBackup(bad);
         ADD_FAILURE() << c.what;
       } catch (const BackupError& e) {
         EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << c.what << ": " << e.what();
@@ -193,7 +182,7 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
   const std::string dir = data.root.dir().string(), archive = data.archive.string();
   const std::tuple<std::vector<std::string>, int, std::string> commands[] = {
       {{"--root", dir, archive}, 0, "Backed up 3 games, the roster and 2 report files to "},
-      {{"--root", dir}, 2, "name the archive to write"},
+      {{"--root", dir}, 2, "name the archive"},
       {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
       {{"--root", dir + "/YardMark/games", archive}, 1, "There is no YardMark folder"},
   };
@@ -203,7 +192,8 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
     EXPECT_NE((run.output + run.errors).find(said), std::string::npos) << run.output << run.errors;
   }
   const std::string written = readBytes(data.archive);
-  EXPECT_EQ(inspectBackup(data.archive).games, 3u);
+  const BackupSummary held = inspectBackup(data.archive);
+  EXPECT_EQ(std::pair(held.games, held.keptAsIs), std::pair(2ul, 1ul));  // an earlier version's file is no game
 
   std::string damaged = readBytes(data.game1);
   damaged.replace(4096, 4096, 4096, '\x7f');

@@ -2,6 +2,7 @@
 // dialogs answered by the test.
 
 #include "core/backup/Backup.h"
+#include "core/backup/RestorePlan.h"
 #include "gui/backup/BackupCommands.h"
 #include "support/GameFiles.h"
 #include "support/RosterFixture.h"
@@ -91,6 +92,26 @@ TEST_F(BackupCommandsTest, ARefusedFileIsToldWithItsReasonAndNothingIsTouched) {
   for (auto* command : {backUpDataCommand, restoreDataCommand}) command(app, answer({}));
   EXPECT_TRUE(prompter.records().empty());
   EXPECT_EQ(listing(), before);
+}
+
+// At start-up a restore cut short is undone and said so; a plan that cannot be read is a failure told.
+TEST_F(BackupCommandsTest, AStartFinishesOrUndoesARestoreCutShortAndSaysWhich) {
+  const fs::path plan = backup::planFile(root.yardmark()), staging = root.games() / ".yardmark-restore-1";
+  const std::tuple<std::string, Icon, const char*> cases[] = {
+      {"YardMark restore plan 1\nstaging\t" + staging.string() + "\nend\n", Icon::Information, "has been undone"},
+      {"YardMark restore plan 1\nstaging\t" + staging.string() + "\n", Icon::Critical, "cannot be read"},
+  };
+  for (const auto& [text, icon, said] : cases) {
+    root.writeFile("YardMark/games/.yardmark-restore-1/0", "staged");
+    root.writeFile("YardMark/restore-in-progress.txt", text);
+    prompter.clear();
+    prompter.answer(Answer::Ok);
+    finishInterruptedRestore(app);
+    ASSERT_EQ(prompter.records().size(), 1u) << said;
+    EXPECT_EQ(prompter.records()[0].icon, icon);
+    EXPECT_TRUE(prompter.texts()[0].contains(said)) << prompter.texts()[0].toStdString();
+    EXPECT_EQ(fs::exists(staging), icon == Icon::Critical);  // an unreadable plan touches nothing
+  }
 }
 
 }  // namespace

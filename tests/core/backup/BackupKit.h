@@ -1,0 +1,54 @@
+#pragma once
+// What the back-up tests share: a small data folder, archives written by hand, and the files
+// below a folder with their bytes.
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <map>
+
+#include "core/backup/Restore.h"
+#include "support/ReportFixture.h"
+
+namespace yardmark::test {
+
+// Every file below a folder with its bytes, by path relative to it.
+inline std::map<std::string, std::string> filesBelow(const std::filesystem::path& dir) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
+    if (e.is_regular_file()) out[e.path().lexically_relative(dir).string()] = readBytes(e.path());
+  return out;
+}
+
+// An archive of the given entries; a name ending in "@" is stored as a link.
+inline void writeZip(const std::filesystem::path& file,
+                     const std::vector<std::pair<std::string, std::string>>& entries) {
+  int code = 0;
+  zip_t* z = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+  ASSERT_NE(z, nullptr);
+  for (const auto& [name, bytes] : entries) {
+    const bool link = name.ends_with('@');
+    const std::string n = link ? name.substr(0, name.size() - 1) : name;
+    const zip_int64_t i =
+        zip_file_add(z, n.c_str(), zip_source_buffer(z, bytes.data(), bytes.size(), 0), ZIP_FL_ENC_UTF_8);
+    if (link) zip_file_set_external_attributes(z, static_cast<zip_uint64_t>(i), 0, ZIP_OPSYS_UNIX, 0120777u << 16);
+  }
+  ASSERT_EQ(zip_close(z), 0);
+}
+
+struct DataFolder {
+  TempRoot root;
+  std::filesystem::path game3 =
+      makeGame(root, "YardMark/games/2007/Game3.mdb",
+               {.header = {headerRow("Eagles", "Hawks", 2007, 3, true)}, .rushing = {{3, 41, 1, 0, "Smith John A"}}});
+  std::filesystem::path game1 =
+      makeGame(root, "YardMark/games/2008/Game1.mdb", {.passing = {{9, 14, 120, 2, 1, "Doe Jane "}}});
+  std::filesystem::path archive = root.dir() / "backup.zip";
+  DataFolder() {
+    addRows(root.databases() / "yardMark_roster.mdb", "roster", {{"Smith", "John", "A"}, {"Doe", "Jane", Value{}}});
+    root.writeFile("YardMark/Reports/2007_GM1.htm", "<html>season</html>\r\n");
+  }
+  DataTree tree() const { return DataTree(root.dir()); }
+};
+
+}  // namespace yardmark::test

@@ -1,0 +1,255 @@
+// What a restore and a back-up must survive: hostile archives, a kill at any step, renames
+// that fail across disks, a game another program holds, and targets that are no file.
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "BackupKit.h"
+#include "core/backup/Archive.h"
+#include "core/backup/RestorePlan.h"
+#include "core/jet/HelperProcess.h"
+
+namespace fs = std::filesystem;
+
+namespace yardmark::test {
+namespace {
+
+// The data folder as the coach sees it: every file, except folders of replaced files.
+std::map<std::string, std::string> seen(const fs::path& root) {
+  std::map<std::string, std::string> out;
+  for (auto& [path, bytes] : filesBelow(root / "YardMark"))
+    if (!path.starts_with("replaced ") && path.find("/.yardmark-replaced") == std::string::npos) out[path] = bytes;
+  return out;
+}
+
+// Hidden restore folders, the plan or part files anywhere below.
+std::vector<std::string> leftovers(const fs::path& dir) {
+  std::vector<std::string> out;
+  for (const auto& e : fs::recursive_directory_iterator(dir)) {
+    const std::string name = e.path().filename().string();
+    if (name.starts_with(".yardmark-restore") || name == "restore-in-progress.txt" ||
+        name.find(".part") != std::string::npos)
+      out.push_back(e.path().string());
+  }
+  return out;
+}
+
+// The coach's folder after the back-up: a game changed, one gone, one new.
+struct Changed : DataFolder {
+  Changed() {
+    backUpData(tree(), archive);
+    addRows(game3, "rushing", {{1, 2, 0, 0, "Later Row"}});
+    fs::remove(game1);
+    makeGame(root, "YardMark/games/2009/Game2.mdb", {});
+  }
+};
+
+TEST(RestoreFaults, CraftedArchivesAreRefusedBeforeAnythingMoves) {
+  Changed data;
+  const std::string game = readBytes(data.game3);
+  const auto listed = [](const std::string& name, size_t size) {
+    return "file " + std::to_string(size) + " " + name + "\n";
+  };
+  const auto archiveOf = [&](const std::string& name, const std::string& bytes, const std::string& eol = "\n") {
+    std::string list = "YardMark backup 1" + eol + "created now" + eol + listed(name, bytes.size());
+    return std::vector<std::pair<std::string, std::string>>{{"yardmark-backup.txt", list}, {name, bytes}};
+  };
+  SQLite::Database(data.root.dir() / "foreign.db", SQLite::OPEN_CREATE | SQLite::OPEN_READWRITE)
+      .exec("CREATE TABLE notes (t TEXT)");
+  const std::string foreign = readBytes(data.root.dir() / "foreign.db");
+  const std::string longName = "Reports/" + std::string(300, 'a') + ".htm";
+  const std::string bomb(3 << 20, '\0');
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::string reason;  // empty: restored
+  };
+  const Case cases[] = {
+      {"a journal", archiveOf("games/2007/Game4.mdb-journal", game), "no part of YardMark's data"},
+      {"a wal", archiveOf("games/2007/Game3.mdb-wal", game), "no part of YardMark's data"},
+      {"a hidden page", archiveOf("Reports/.x.htm", "x"), "no part of YardMark's data"},
+      {"a link", archiveOf("Reports/x.htm@", "/etc/passwd"), "holds a link: Reports/x.htm"},
+      {"a climb out", archiveOf("games/../../x.htm", "x"), "leaves the data folder"},
+      {"an overlong name", archiveOf(longName, "x"), "a name too long"},
+      {"a bomb", archiveOf("Reports/bomb.htm", bomb), "more than 200 times its packed size"},
+      {"a foreign game", archiveOf("games/2007/Game4.mdb", foreign), "is no YardMark game: it has no table header"},
+      {"a foreign roster", archiveOf("databases/yardMark_roster.mdb", foreign), "is no YardMark roster"},
+      {"CR LF", archiveOf("games/2010/Game7.mdb", game, "\r\n"), ""},
+  };
+  for (const Case& c : cases) {
+    const auto before = seen(data.root.dir());
+    const fs::path bad = data.root.dir() / "crafted.zip";
+    writeZip(bad, c.entries);
+    try {
+      const BackupSummary s = inspectBackup(bad);
+      const RestoreReport r = restoreBackup(bad, data.tree());
+      EXPECT_EQ(c.reason, "") << c.what;
+      EXPECT_EQ(std::pair(s.games, r.restored), std::pair(1ul, 1ul)) << c.what;
+      EXPECT_EQ(readRows(data.root.games() / "2010/Game7.mdb", "rushing"), readRows(data.game3, "rushing"));
+    } catch (const BackupError& e) {
+      EXPECT_NE(c.reason, "") << c.what << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << c.what << ": " << e.what();
+      EXPECT_EQ(seen(data.root.dir()), before) << c.what;
+    }
+    EXPECT_EQ(leftovers(data.root.yardmark()), std::vector<std::string>{}) << c.what;
+  }
+}
+
+// A child restores and ends at step N, as a kill would end it; the next start finishes it or
+// undoes it, never leaving a mix.
+TEST(RestoreFaults, AKillAtAnyStepEndsAsTheCoachsFolderOrTheArchivesAtTheNextStart) {
+  Changed data;
+  const fs::path pristine = data.root.dir() / "pristine", done = data.root.dir() / "done";
+  for (const fs::path& p : {pristine, done}) fs::create_directories(p);
+  fs::copy(data.root.yardmark(), pristine / "YardMark", fs::copy_options::recursive);
+  fs::copy(data.root.yardmark(), done / "YardMark", fs::copy_options::recursive);
+  restoreBackup(data.archive, DataTree(done));
+  const auto before = seen(pristine), after = seen(done);
+  ASSERT_NE(before, after);
+  int finished = 0, undone = 0;
+  for (int step = 1; step < 60; ++step) {
+    const fs::path run = data.root.dir() / ("run" + std::to_string(step));
+    fs::copy(pristine, run, fs::copy_options::recursive);
+    setenv("YARDMARK_STOP_AT_STEP", std::to_string(step).c_str(), 1);
+    const HelperRun child =
+        runHelper(YARDMARK_BACKUP_EXE, {"--root", run.string(), "--restore", data.archive.string(), "--yes"}, 60000);
+    unsetenv("YARDMARK_STOP_AT_STEP");
+    if (child.exitCode == 0) break;
+    ASSERT_EQ(child.exitCode, 86) << step << child.errors;
+    const std::string told = backup::finishInterruptedRestore(DataTree(run)).value_or("no plan");
+    const auto now = seen(run);
+    EXPECT_TRUE(now == before || now == after) << "step " << step << ": " << told;
+    (now == after ? finished : undone) += 1;
+    EXPECT_NE(told.find(now == after ? "finished" : "undone"), std::string::npos) << told;
+    EXPECT_EQ(leftovers(run), std::vector<std::string>{}) << step;
+    // Finished: the coach's changed game is in the replaced folder, byte for byte.
+    for (const auto& e : fs::directory_iterator(run / "YardMark"))
+      if (e.path().filename().string().starts_with("replaced ")) {
+        EXPECT_EQ(readBytes(e.path() / "games/2007/Game3.mdb"), before.at("games/2007/Game3.mdb")) << step;
+      }
+  }
+  EXPECT_GT(finished, 3);
+  EXPECT_GT(undone, 3);
+}
+
+// Renames that fail (as across two disks): undone and said so, or, when the undo fails too,
+// said as such with where each file is, and put right at the next start.
+TEST(RestoreFaults, FailedRenamesAreUndoneOrToldAsSuch) {
+  Changed data;
+  const auto before = seen(data.root.dir());
+  backup::Rename& rename = backup::renameSeam();
+  const backup::Rename real = rename;
+  for (const bool undoFails : {false, true}) {
+    bool failing = false;  // once the roster cannot be placed, every rename fails when the undo is to fail too
+    rename = [&](const fs::path& from, const fs::path& to) {
+      const bool roster = to.filename() == "yardMark_roster.mdb" &&
+                          from.parent_path().filename().string().starts_with(".yardmark-restore");
+      failing = roster || (failing && undoFails);
+      return failing ? std::make_error_code(std::errc::cross_device_link) : real(from, to);
+    };
+    try {
+      restoreBackup(data.archive, data.tree());
+      ADD_FAILURE() << "restored";
+    } catch (const BackupError& e) {
+      const std::string told = e.what();
+      EXPECT_NE(told.find(undoFails ? "putting the folder back failed too" : "the folder was left as it was"),
+                std::string::npos)
+          << told;
+      if (undoFails) {
+        EXPECT_NE(told.find(std::string("belongs at ").append(backup::quoted(data.game3))), std::string::npos) << told;
+      }
+    }
+    rename = real;
+    if (undoFails) {
+      EXPECT_NE(backup::finishInterruptedRestore(data.tree()), std::nullopt);
+    }
+    EXPECT_EQ(leftovers(data.root.yardmark()), std::vector<std::string>{});
+    const auto now = seen(data.root.dir());
+    EXPECT_TRUE(now == before || (undoFails && now.at("games/2007/Game3.mdb") != before.at("games/2007/Game3.mdb")));
+  }
+  // A year folder on another disk: staged and replaced on that disk.
+  const fs::path other = fs::path("/dev/shm") / data.root.dir().filename();
+  struct stat shm {
+  }, tmp{};
+  if (::stat("/dev/shm", &shm) != 0 || ::stat(data.root.dir().c_str(), &tmp) != 0 || shm.st_dev == tmp.st_dev)
+    GTEST_SKIP() << "no second file system";
+  fs::create_directories(other);
+  fs::copy(data.root.games() / "2007", other / "2007", fs::copy_options::recursive);
+  fs::remove_all(data.root.games() / "2007");
+  fs::create_directory_symlink(other / "2007", data.root.games() / "2007");
+  const auto coachs = readBytes(other / "2007/Game3.mdb");
+  const RestoreReport r = restoreBackup(data.archive, data.tree());
+  ASSERT_EQ(r.otherReplacedFolders.size(), 1u);
+  EXPECT_EQ(readBytes(r.otherReplacedFolders[0] / "Game3.mdb"), coachs);
+  EXPECT_EQ(rowCount(other / "2007/Game3.mdb", "rushing"), 1);
+  EXPECT_EQ(leftovers(other), std::vector<std::string>{});
+  fs::remove_all(other);
+}
+
+TEST(RestoreFaults, AGameAnotherProgramHoldsIsNotReplaced) {
+  Changed data;
+  const auto before = seen(data.root.dir());
+  SQLite::Database writer(data.game3.string(), SQLite::OPEN_READWRITE);
+  writer.exec("BEGIN IMMEDIATE");
+  writer.exec("INSERT INTO rushing (indRushATT, indPlayerName) VALUES (99, 'Saving')");
+  try {
+    restoreBackup(data.archive, data.tree());
+    ADD_FAILURE() << "restored";
+  } catch (const BackupError& e) {
+    EXPECT_NE(std::string(e.what()).find(
+                  "Another program is using these files, so nothing was restored; close it and restore again:\n" +
+                  data.game3.string()),
+              std::string::npos)
+        << e.what();
+  }
+  writer.exec("COMMIT");  // the other program's save goes through
+  EXPECT_EQ(rowCount(data.game3, "rushing"), 3);
+  EXPECT_EQ(leftovers(data.root.yardmark()), std::vector<std::string>{});
+}
+
+// Targets that are no file of the back-up's own are refused before a byte is written; part files
+// a killed back-up left are removed once a minute old.
+TEST(RestoreFaults, TheBackUpTouchesOnlyItsOwnFile) {
+  DataFolder data;
+  const fs::path dir = data.root.dir();
+  ::mkfifo((dir / "fifo.zip").c_str(), 0600);
+  fs::create_directory_symlink(data.root.yardmark() / "Reports", dir / "reports-link");
+  fs::create_directory(dir / "b.zip.part");
+  const std::pair<fs::path, std::string> refused[] = {
+      {dir / "fifo.zip", "is not a regular file"},
+      {"/dev/null", "is not a regular file"},
+      {dir / "reports-link/b.zip", "inside the folder it backs up"},
+      {dir / "b.zip", backup::quoted(dir / "b.zip").append(" cannot be written.")},  // its part name is taken
+  };
+  for (const auto& [target, reason] : refused) {
+    const auto kind = fs::status(target).type();
+    try {
+      backUpData(data.tree(), target);
+      ADD_FAILURE() << target;
+    } catch (const BackupError& e) {
+      EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+      EXPECT_EQ(std::string(e.what()).find("No error"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(fs::status(target).type(), kind) << target;
+  }
+  fs::remove(dir / "b.zip.part");
+  const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+  for (const char* name :
+       {"b.zip.part", "b.zip.part.Ab12Cd", "b.zip.part-copies-Ab12Cd", "c.zip.part.Xy34Zw", "keep.zip.part.new123"}) {
+    const fs::path p = dir / name;
+    if (std::string(name).find("copies") != std::string::npos)
+      fs::create_directory(p), std::ofstream(p / "0") << "x";
+    else
+      std::ofstream(p) << "x";
+    if (!std::string(name).ends_with("new123")) fs::last_write_time(p, old);
+  }
+  backUpData(data.tree(), dir / "b.zip");
+  std::vector<std::string> left;
+  for (const auto& e : fs::directory_iterator(dir))
+    if (e.path().filename().string().find(".part") != std::string::npos) left.push_back(e.path().filename().string());
+  EXPECT_EQ(left, std::vector<std::string>{"keep.zip.part.new123"});
+}
+
+}  // namespace
+}  // namespace yardmark::test
