@@ -64,7 +64,7 @@ struct FullGame {
     }
     for (const auto& c : kPlayerSections) {
       Database db(game);
-      Recordset rs = db.openRecordset(c.query);
+      Recordset rs = db.openRecordset(gameTable(c.table).query);
       for (int r = 0; r < 60; ++r) {
         rs.addNew();
         for (std::size_t i = 0; i < c.boxes.size(); ++i) rs.setField(static_cast<int>(i) + 1, Value(double(r + i)));

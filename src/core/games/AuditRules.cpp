@@ -19,8 +19,8 @@ std::optional<Result> resultOf(const GameData& game) {
   const StoredRow* h = game.first(kHeader);
   const StoredRow* q = game.first(kQuarter);
   if (!h || !q) return std::nullopt;
-  return Result{isYes(h->at(col::kWon)), isYes(h->at(col::kLost)), q->number(col::kTotalOwn),
-                q->number(col::kTotalOpp)};
+  return Result{isYes(h->at(col::header::kRecordWins)), isYes(h->at(col::header::kRecordLosses)),
+                q->number(col::quarter::kTotalOwn), q->number(col::quarter::kTotalOpp)};
 }
 
 std::string score(const Result& r) { return figure(r.own) + " (own) to " + figure(r.opp) + " (opponent)"; }
@@ -29,13 +29,13 @@ void resultScore(const Input& in, Hits& hits) {
   const auto r = resultOf(in.game);
   if (!r) return;
   if (r->won && r->lost) {
-    hits.push_back({"Game Information marks the game both won and lost.", kHeader, -1, col::kWon});
+    hits.push_back({"Game Information marks the game both won and lost.", kHeader, -1, col::header::kRecordWins});
   } else if (r->won && r->own < r->opp) {
-    hits.push_back(
-        {"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", kHeader, -1, col::kWon});
+    hits.push_back({"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", kHeader, -1,
+                    col::header::kRecordWins});
   } else if (r->lost && r->own > r->opp) {
     hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", kHeader, -1,
-                    col::kLost});
+                    col::header::kRecordLosses});
   }
 }
 
@@ -45,55 +45,65 @@ void resultTie(const Input& in, Hits& hits) {
   if (!r || r->won == r->lost || !same(r->own, r->opp)) return;
   hits.push_back({std::string("Game Information marks the game ") + (r->won ? "won" : "lost") +
                       ", but the quarter totals are tied at " + figure(r->own) + " (overtime?).",
-                  kHeader, -1, r->won ? col::kWon : col::kLost});
+                  kHeader, -1, r->won ? col::header::kRecordWins : col::header::kRecordLosses});
 }
 
 void quarterTotals(const Input& in, Hits& hits) {
+  namespace qc = col::quarter;
   const StoredRow* q = in.game.first(kQuarter);
   if (!q) return;
-  // Quarters alternate opponent then own, starting at ordinal 1; the totals follow.
-  for (const int side : {1, 0}) {
-    const int total = side ? col::kTotalOwn : col::kTotalOpp;
+  const struct {
+    std::string_view subject;
+    int total;
+    int quarters[4];
+  } sides[] = {
+      {"Own total points", qc::kTotalOwn, {qc::kQuarter1Own, qc::kQuarter2Own, qc::kQuarter3Own, qc::kQuarter4Own}},
+      {"Opponent total points",
+       qc::kTotalOpp,
+       {qc::kQuarter1Opp, qc::kQuarter2Opp, qc::kQuarter3Opp, qc::kQuarter4Opp}}};
+  for (const auto& side : sides) {
     double quarters = 0;
-    for (int k = 0; k < 4; ++k) quarters += q->number(1 + side + 2 * k);
-    if (same(q->number(total), quarters)) continue;
-    hits.push_back({differ(side ? "Own total points" : "Opponent total points", q->number(total),
-                           "the sum of the four quarters", quarters),
-                    kQuarter, -1, total});
+    for (const int k : side.quarters) quarters += q->number(k);
+    if (same(q->number(side.total), quarters)) continue;
+    hits.push_back({differ(side.subject, q->number(side.total), "the sum of the four quarters", quarters), kQuarter, -1,
+                    side.total});
   }
 }
 
 void pointsScoring(const Input& in, Hits& hits) {
   const StoredRow* q = in.game.first(kQuarter);
   if (!q || in.game.rows(kScoring).empty()) return;  // no rows at all: see the empty-section rule
-  const double points = sum(in.game, kScoring, col::kScorePts);
-  if (same(points, q->number(col::kTotalOwn))) return;
-  hits.push_back(
-      {differ("Scoring points", points, "own total points", q->number(col::kTotalOwn)), kScoring, -1, col::kScorePts});
+  const double points = sum(in.game, kScoring, col::scoring::kPts);
+  if (same(points, q->number(col::quarter::kTotalOwn))) return;
+  hits.push_back({differ("Scoring points", points, "own total points", q->number(col::quarter::kTotalOwn)), kScoring,
+                  -1, col::scoring::kPts});
 }
 
-// A team statistic against the sum of a player column, when the team row exists.
-void teamAgainstRows(const Input& in, Hits& hits, int statistic, std::string_view subject, T table, int ordinal,
+// A team statistic (its own team's column) against the sum of a player column, when the team row exists.
+void teamAgainstRows(const Input& in, Hits& hits, int column, std::string_view subject, T table, int ordinal,
                      std::string_view object) {
   const StoredRow* ts = in.game.first(kTeamStats);
   if (!ts) return;
-  const double team = ts->number(col::kOwn + statistic);
+  const double team = ts->number(column);
   const double rows = sum(in.game, table, ordinal);
-  if (!same(team, rows)) hits.push_back({differ(subject, team, object, rows), kTeamStats, -1, col::kOwn + statistic});
+  if (!same(team, rows)) hits.push_back({differ(subject, team, object, rows), kTeamStats, -1, column});
 }
 
 void teamRushing(const Input& in, Hits& hits) {
-  teamAgainstRows(in, hits, col::kTeamRushing, "Team rushing yards", kRushing, col::kRushYds, "rushing yards");
+  teamAgainstRows(in, hits, col::teamStats::kRushingOwn, "Team rushing yards", kRushing, col::rushing::kYds,
+                  "rushing yards");
 }
 
 void teamPassing(const Input& in, Hits& hits) {
   if (in.game.rows(kPassing).empty()) return;
-  teamAgainstRows(in, hits, col::kTeamPassYards, "Team passing yards", kPassing, col::kPassYds, "passing yards");
+  teamAgainstRows(in, hits, col::teamStats::kPassingYrdsOwn, "Team passing yards", kPassing, col::passing::kYds,
+                  "passing yards");
 }
 
 void teamCompletions(const Input& in, Hits& hits) {
   if (in.game.rows(kPassing).empty()) return;
-  teamAgainstRows(in, hits, col::kTeamCompletions, "Team pass completions", kPassing, col::kPassComp, "completions");
+  teamAgainstRows(in, hits, col::teamStats::kPassingOwn, "Team pass completions", kPassing, col::passing::kComp,
+                  "completions");
 }
 
 // Receiving rows against passing rows: every completion is a reception, every passing yard a receiving yard.
@@ -104,48 +114,54 @@ void receivingAgainstPassing(const Input& in, Hits& hits, std::string_view subje
 }
 
 void receivingYards(const Input& in, Hits& hits) {
-  receivingAgainstPassing(in, hits, "Receiving yards", col::kRecYds, "passing yards", col::kPassYds);
+  receivingAgainstPassing(in, hits, "Receiving yards", col::receiving::kYds, "passing yards", col::passing::kYds);
 }
 
 void receptions(const Input& in, Hits& hits) {
-  receivingAgainstPassing(in, hits, "Receptions", col::kRecRec, "completions", col::kPassComp);
+  receivingAgainstPassing(in, hits, "Receptions", col::receiving::kRec, "completions", col::passing::kComp);
 }
 
 void passingTouchdowns(const Input& in, Hits& hits) {
-  receivingAgainstPassing(in, hits, "Receiving touchdowns", col::kRecTds, "passing touchdowns", col::kPassTds);
+  receivingAgainstPassing(in, hits, "Receiving touchdowns", col::receiving::kTds, "passing touchdowns",
+                          col::passing::kTds);
 }
 
 void totalOffense(const Input& in, Hits& hits) {
+  namespace tc = col::teamStats;
   const StoredRow* ts = in.game.first(kTeamStats);
   if (!ts) return;
-  for (const int side : {col::kOwn, 0}) {
-    const double total = ts->number(side + col::kTeamTotalOffense);
-    const double parts = ts->number(side + col::kTeamRushing) + ts->number(side + col::kTeamPassYards);
+  const struct {
+    std::string_view subject;
+    int total, rushing, passing;
+  } sides[] = {{"Own total offense", tc::kTotalOffenseOwn, tc::kRushingOwn, tc::kPassingYrdsOwn},
+               {"Opponent total offense", tc::kTotalOffenseOpp, tc::kRushingOpp, tc::kPassingYrdsOpp}};
+  for (const auto& side : sides) {
+    const double total = ts->number(side.total);
+    const double parts = ts->number(side.rushing) + ts->number(side.passing);
     if (same(total, parts)) continue;
-    hits.push_back({differ(side ? "Own total offense" : "Opponent total offense", total,
-                           "rushing yards plus passing yards", parts, "differs"),
-                    kTeamStats, -1, side + col::kTeamTotalOffense});
+    hits.push_back({differ(side.subject, total, "rushing yards plus passing yards", parts, "differs"), kTeamStats, -1,
+                    side.total});
   }
 }
 
 double rushAndRecTouchdowns(const GameData& game) {
-  return sum(game, kRushing, col::kRushTds) + sum(game, kReceiving, col::kRecTds);
+  return sum(game, kRushing, col::rushing::kTds) + sum(game, kReceiving, col::receiving::kTds);
 }
 
 // The rest of the scoring touchdowns came from returns; fewer than the offense's cannot be.
 void scoringTouchdowns(const Input& in, Hits& hits) {
   if (in.game.rows(kScoring).empty()) return;  // no rows at all: see the empty-section rule
-  const double offense = rushAndRecTouchdowns(in.game), scoring = sum(in.game, kScoring, col::kScoreTd);
+  const double offense = rushAndRecTouchdowns(in.game), scoring = sum(in.game, kScoring, col::scoring::kTd);
   if (offense <= scoring) return;
   hits.push_back({"Rushing and receiving touchdowns (" + figure(offense) + ") exceed scoring touchdowns (" +
                       figure(scoring) + ") by " + figure(offense - scoring) + ".",
-                  kScoring, -1, col::kScoreTd});
+                  kScoring, -1, col::scoring::kTd});
 }
 
 void noScoringRows(const Input& in, Hits& hits) {
   if (!in.game.rows(kScoring).empty()) return;
   const StoredRow* q = in.game.first(kQuarter);
-  const double points = q ? q->number(col::kTotalOwn) : 0, touchdowns = rushAndRecTouchdowns(in.game);
+  const double points = q ? q->number(col::quarter::kTotalOwn) : 0, touchdowns = rushAndRecTouchdowns(in.game);
   if (points > 0)
     hits.push_back({"Scoring has no rows, but the own team scored " + figure(points) + " points.", kScoring});
   else if (touchdowns > 0)
@@ -156,8 +172,8 @@ void noScoringRows(const Input& in, Hits& hits) {
 void noPassingRows(const Input& in, Hits& hits) {
   const StoredRow* ts = in.game.first(kTeamStats);
   if (!ts || !in.game.rows(kPassing).empty()) return;
-  const double yards = ts->number(col::kOwn + col::kTeamPassYards);
-  const double completions = ts->number(col::kOwn + col::kTeamCompletions);
+  const double yards = ts->number(col::teamStats::kPassingYrdsOwn);
+  const double completions = ts->number(col::teamStats::kPassingOwn);
   if (same(yards, 0) && same(completions, 0)) return;
   hits.push_back({"Passing has no rows, but the team stats show " + figure(yards) + " passing yards and " +
                       figure(completions) + " completions.",
@@ -169,12 +185,12 @@ void noPassingRows(const Input& in, Hits& hits) {
 void fumbleRecoveries(const Input& in, Hits& hits) {
   const StoredRow* ts = in.game.first(kTeamStats);
   if (!ts) return;
-  const double recovered = sum(in.game, kDefense, col::kDefFumbleRecoveries);
-  const double lost = ts->number(col::kTeamFumblesLost);
+  const double recovered = sum(in.game, kDefense, col::defense::kFumbleRecoveries);
+  const double lost = ts->number(col::teamStats::kFumblesLostOpp);
   if (recovered <= lost || same(recovered, lost)) return;
   hits.push_back({"Defense fumble recoveries (" + figure(recovered) + ") exceed the opponent's fumbles lost (" +
                       figure(lost) + ") by " + figure(recovered - lost) + ".",
-                  kDefense, -1, col::kDefFumbleRecoveries});
+                  kDefense, -1, col::defense::kFumbleRecoveries});
 }
 
 constexpr Severity E = Severity::Error, W = Severity::Warning, N = Severity::Note;

@@ -44,23 +44,6 @@ void rosterClose(const Input&, Hits&);
 void rosterUnknown(const Input&, Hits&);
 void sameNameTwice(const Input&, Hits&);
 
-// Column ordinals the rules read, as the game tables lay them out.
-namespace col {
-inline constexpr int kWon = 5, kLost = 6;
-inline constexpr int kTotalOpp = 9, kTotalOwn = 10;
-// Team stats: opponent's statistic k at ordinal k, the own team's at 10 + k.
-inline constexpr int kOwn = 10;
-inline constexpr int kTeamRushing = 2, kTeamCompletions = 3, kTeamPassYards = 4, kTeamTotalOffense = 5;
-inline constexpr int kTeamFumblesLost = 6;
-inline constexpr int kRushAtt = 1, kRushYds = 2, kRushTds = 3;
-inline constexpr int kPassComp = 1, kPassAtt = 2, kPassYds = 3, kPassTds = 4;
-inline constexpr int kRecRec = 1, kRecYds = 2, kRecTds = 3;
-inline constexpr int kScoreTd = 1, kScorePat = 2, kScore2Pts = 3, kScoreFg = 4, kScorePts = 5;
-inline constexpr int kDefFumbleRecoveries = 5;
-// The player name column of a player table.
-int playerName(GameTable t);
-}  // namespace col
-
 // Message pieces shared by the checks.
 bool same(double a, double b);
 std::string figure(double n);

@@ -9,10 +9,6 @@ namespace yardmark {
 
 namespace {
 
-// Each table's section as the entry form captions it.
-constexpr std::array<std::string_view, kGameTableCount> kSections = {
-    "Game Information", "Quarter", "Team Stats", "Rushing", "Passing", "Receiving", "Scoring", "Defense"};
-
 std::vector<StoredRow> readTable(Database& db, GameTable table) {
   Recordset rs = db.openRecordset(gameTable(table).query);
   std::vector<StoredRow> rows;
@@ -27,12 +23,7 @@ std::vector<StoredRow> readTable(Database& db, GameTable table) {
   return rows;
 }
 
-
 }  // namespace
-
-std::string_view tableName(GameTable table) { return gameTable(table).name; }
-std::string_view sectionName(GameTable table) { return kSections[static_cast<size_t>(table)]; }
-bool isPlayerTable(GameTable table) { return table >= kRushing; }
 
 Value StoredRow::at(int ordinal) const {
   if (ordinal < 1 || static_cast<size_t>(ordinal) > fields.size()) return {};

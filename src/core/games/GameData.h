@@ -13,12 +13,6 @@
 
 namespace yardmark {
 
-// The table's name in a game file ("teamStats").
-std::string_view tableName(GameTable table);
-// Its section as the entry form captions it ("Team Stats").
-std::string_view sectionName(GameTable table);
-bool isPlayerTable(GameTable table);
-
 struct StoredRow {
   std::int64_t bookmark = 0;  // the row's key: the entry form moves to it again
   std::vector<Value> fields;  // the data columns, fields[0] being ordinal 1

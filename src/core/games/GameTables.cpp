@@ -1,45 +1,48 @@
+// Checks, at build time, that the named columns and the tables' lists agree.
 #include "core/games/GameTables.h"
 
 namespace yardmark {
 
 namespace {
 
-using Fields = std::string_view[];
+// Each column's constant names its place in the list; a player table's name column is its
+// last, a text, and only a player table merges a row per player.
+constexpr bool consistent(const GameTableLayout& t) {
+  for (size_t i = 0; i < t.fields.size(); ++i)
+    if (t.fields[i].ordinal != static_cast<int>(i) + 1) return false;
+  const bool player = t.merge == MergeRule::RowPerPlayer;
+  if (player != (t.nameColumn != 0)) return false;
+  return !player || (t.nameColumn == t.fieldCount() && t.fields.back().kind == ColumnKind::Text);
+}
 
-constexpr Fields kHeaderFields = {"OwnTeamName", "OppTeamName", "Year", "GameNumber", "RecordWins", "RecordLosses"};
-constexpr Fields kQuarterFields = {"Quarter1Opp", "Quarter1Own", "Quarter2Opp", "Quarter2Own",     "Quarter3Opp",
-                                   "Quarter3Own", "Quarter4Opp", "Quarter4Own", "QuarterTotalOpp", "QuarterTotalOwn"};
-// Ten figures for the opponent, then the same ten for the own team.
-constexpr Fields kTeamStatsFields = {
-    "teamStatsFirstDownsOpp",  "teamStatsRushingOpp",      "teamStatsPassingOpp",     "teamStatsPassingYrdsOpp",
-    "teamStatsTotalOffenseOpp", "teamStatsFumblesLostOpp", "teamStatsPenaltiesOpp",   "teamStatsPuntsOpp",
-    "teamStatsPlaysOpp",       "teamStatsPuntReturnsOpp",  "teamStatsFirstDownsOwn",  "teamStatsRushingOwn",
-    "teamStatsPassingOwn",     "teamStatsPassingYrdsOwn",  "teamStatsTotalOffenseOwn", "teamStatsFumblesLostOwn",
-    "teamStatsPenaltiesOwn",   "teamStatsPuntsOwn",        "teamStatsPlaysOwn",       "teamStatsPuntReturnsOwn"};
-// A player table's name field comes last: the merge finds a player's row by it.
-constexpr Fields kRushingFields = {"indRushATT", "indRushYDS", "indRushTDS", "indRush2PTS", "indPlayerName"};
-constexpr Fields kPassingFields = {"indPassCOMP", "indPassATT", "indPassYDS",
-                                   "indPassTDS",  "indPassINT", "indPlayerName"};
-constexpr Fields kReceivingFields = {"indRecREC", "indRecYDS", "indRecTDS", "indRec2PTS", "indPlayerName"};
-constexpr Fields kScoringFields = {"indScoreTD", "indScorePAT", "indScore2PTS",
-                                   "indScoreFG", "indScorePTS", "indPlayerName"};
-constexpr Fields kDefenseFields = {"defUnassisted",       "defAssists",       "defQBSacks",
-                                   "defPassDeflects",     "defFumbleRecoveries", "defFumblesCaused",
-                                   "defINTS",             "defBlockedKicks",  "defPlayerName"};
+constexpr bool allConsistent() {
+  for (const GameTableLayout& t : gameTables())
+    if (!consistent(t)) return false;
+  for (const GameTable t : kPlayerTables)
+    if (!isPlayerTable(t)) return false;
+  return kPlayerTables.size() == kGameTableCount - kRushing;
+}
+static_assert(allConsistent());
 
-constexpr std::array<GameTableLayout, kGameTableCount> kGameTables{{
-    {"header", "headerID", kHeaderFields, MergeRule::NewRowPerGame, "select * from header"},
-    {"quarter", "quarterID", kQuarterFields, MergeRule::RunningRow, "select * from quarter"},
-    {"teamStats", "teamStatsID", kTeamStatsFields, MergeRule::RunningRow, "select * from teamStats"},
-    {"rushing", "rushingID", kRushingFields, MergeRule::RowPerPlayer, "select * from rushing"},
-    {"passing", "passingID", kPassingFields, MergeRule::RowPerPlayer, "select * from passing"},
-    {"receiving", "receivingID", kReceivingFields, MergeRule::RowPerPlayer, "select * from receiving"},
-    {"scoring", "scoringID", kScoringFields, MergeRule::RowPerPlayer, "select * from scoring"},
-    {"defense", "defenseID", kDefenseFields, MergeRule::RowPerPlayer, "select * from defense"},
-}};
+// The opponent's figure of statistic k at ordinal k + 1, the own team's ten further on.
+constexpr bool teamStatisticsInColumnOrder() {
+  for (size_t k = 0; k < kTeamStatistics.size(); ++k)
+    if (kTeamStatistics[k].opp != static_cast<int>(k) + 1 || kTeamStatistics[k].own != kTeamStatistics[k].opp + 10)
+      return false;
+  return 2 * kTeamStatistics.size() == gameTable(kTeamStats).fields.size();
+}
+static_assert(teamStatisticsInColumnOrder());
+
+// The last constant of each table is its last column.
+static_assert(gameTable(kHeader).fieldCount() == col::header::kRecordLosses &&
+              gameTable(kQuarter).fieldCount() == col::quarter::kTotalOwn &&
+              gameTable(kTeamStats).fieldCount() == col::teamStats::kPuntReturnsOwn &&
+              gameTable(kRushing).fieldCount() == col::rushing::kPlayerName &&
+              gameTable(kPassing).fieldCount() == col::passing::kPlayerName &&
+              gameTable(kReceiving).fieldCount() == col::receiving::kPlayerName &&
+              gameTable(kScoring).fieldCount() == col::scoring::kPlayerName &&
+              gameTable(kDefense).fieldCount() == col::defense::kPlayerName);
 
 }  // namespace
-
-const std::array<GameTableLayout, kGameTableCount>& gameTables() { return kGameTables; }
 
 }  // namespace yardmark

@@ -17,10 +17,12 @@ Synopsis synopsisOf(const std::vector<std::filesystem::path>& gameFiles) {
       Recordset header = db.openRecordset(gameTable(kHeader).query);
       if (header.recordCount() == 0) continue;
       header.moveFirst();
-      if (i == 0) s.teams = textOf(header.field(1)) + " Vs " + textOf(header.field(2));
-      if (isYes(header.field(5)))
+      if (i == 0)
+        s.teams =
+            textOf(header.field(col::header::kOwnTeamName)) + " Vs " + textOf(header.field(col::header::kOppTeamName));
+      if (isYes(header.field(col::header::kRecordWins)))
         ++s.wins;
-      else if (isYes(header.field(6)))
+      else if (isYes(header.field(col::header::kRecordLosses)))
         ++s.losses;
     } catch (const DbError& e) {
       // A file of the earlier version stays unreadable until the user converts it.

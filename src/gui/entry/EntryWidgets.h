@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "core/games/GameTables.h"
 #include "gui/shell/FormKit.h"
 
 class QLineEdit;
@@ -12,9 +13,7 @@ namespace yardmark {
 // The picture of every section's Save button.
 QIcon saveIcon();
 
-// What a number box accepts: digits only, at most five (isItNumber); yards, which may be lost
-// (yardsKey); sacks, which may be shared (sacksKey).
-enum class BoxKeys { Digits, Yards, Sacks };
+// A number box taking its keys by isItNumber, yardsKey or sacksKey.
 QLineEdit* numberBox(QWidget* parent, const QString& name, BoxKeys keys = BoxKeys::Digits);
 
 // A word-wrapped note with a picture standing in the blanks that follow a word of its text.

@@ -59,7 +59,7 @@ void GameLevelSection::setMode(Mode mode) {
 
 void GameLevelSection::enable() {
   m_enteredNew = false;
-  m_host.reopenView(m_c.table, m_c.query);
+  m_host.reopenView(m_c.table, gameTable(m_c.table).sectionQuery);
   const bool hasRow = view().recordCount() > 0;
   // Coming back from the roster or another window must not throw away what was typed.
   m_keptTyping = (m_mode == Mode::Adding || m_mode == Mode::Editing) && (hasRow || anyTyped());

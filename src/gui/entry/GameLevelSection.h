@@ -23,10 +23,9 @@ struct GameField {
 
 struct GameLevelConfig {
   GameTable table;
-  const char* query;  // reopens the view each time the form becomes active
   QPushButton* edit;
   QPushButton* save;
-  std::vector<GameField> fields;   // in column order; the first typed one takes the focus
+  std::vector<GameField> fields;   // in reading order; the first typed one takes the focus
   const char* noOptionMessage;     // the section's option buttons are all clear (nullptr: none)
   const char* emptyMessage;        // a typed box is empty
   std::function<void()> startNew;  // the shown-only boxes of a game with no row yet

@@ -36,8 +36,8 @@ void PlayerSection::setMode(Mode mode) {
   const Controls c = controlsIn(mode);
   m_w.addNew->setEnabled(c.addNew);
   m_w.undoNew->setVisible(c.undoVisible);
-  for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_w.edit, m_w.remove, m_w.first, m_w.previous,
-                                                                     m_w.next, m_w.last})
+  for (QAbstractButton* b :
+       std::initializer_list<QAbstractButton*>{m_w.edit, m_w.remove, m_w.first, m_w.previous, m_w.next, m_w.last})
     b->setEnabled(c.moves);
   m_w.save->setEnabled(c.save);
   for (QLineEdit* box : m_w.boxes) box->setEnabled(c.boxes);
@@ -80,11 +80,11 @@ void PlayerSection::listRows() {
   const std::int64_t current = onRow ? v.bookmark() : 0;
   QSignalBlocker quiet(m_w.rows);
   m_w.rows->clear();
-  const int fields = m_config.comboOrdinal();
   if (v.recordCount() > 0) v.moveFirst();
   for (; v.hasCurrent(); v.moveNext()) {
-    QString text = QString::fromStdString(textOf(v.field(fields))) + QLatin1Char(':');
-    for (int i = 1; i < fields; ++i) text += QLatin1Char(' ') + QString::fromStdString(textOf(v.field(i)));
+    QString text = QString::fromStdString(textOf(v.field(m_config.nameColumn()))) + QLatin1Char(':');
+    for (const NumberBox& box : m_config.boxes)
+      text += QLatin1Char(' ') + QString::fromStdString(textOf(v.field(box.column)));
     auto* item = new QListWidgetItem(text, m_w.rows);
     item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(v.bookmark()));
     if (onRow && current == v.bookmark()) m_w.rows->setCurrentItem(item);
@@ -101,8 +101,8 @@ void PlayerSection::display() {
     return;
   }
   for (std::size_t i = 0; i < m_w.boxes.size(); ++i)
-    m_w.boxes[i]->setText(QString::fromStdString(textOf(v.field(static_cast<int>(i) + 1))));
-  m_w.combo->setEditText(QString::fromStdString(textOf(v.field(m_config.comboOrdinal()))));
+    m_w.boxes[i]->setText(QString::fromStdString(textOf(v.field(m_config.boxes[i].column))));
+  m_w.combo->setEditText(QString::fromStdString(textOf(v.field(m_config.nameColumn()))));
   m_shown = v.bookmark();
 }
 
@@ -172,7 +172,8 @@ void PlayerSection::step(bool forward) {
 
 bool PlayerSection::showRow(std::int64_t bookmark) {
   if (!controlsIn(m_mode).moves) {
-    m_host.app().prompter().tell(QStringLiteral("Save or undo the typing in this section before moving to another row."));
+    m_host.app().prompter().tell(
+        QStringLiteral("Save or undo the typing in this section before moving to another row."));
     return false;
   }
   return guarded("The records could not be read.", [this, bookmark] {
@@ -218,7 +219,7 @@ void PlayerSection::remove() {
         view().deleteRow();
       }))
     return;
-  m_host.reopenView(m_config.table, m_config.query);
+  m_host.reopenView(m_config.table, gameTable(m_config.table).query);
   showLastRow();
   prompter.tell(QStringLiteral("The record has been deleted"));
   setMode(browsingOrEmpty());
@@ -236,8 +237,8 @@ bool PlayerSection::writeRow() {
     }
     try {
       for (std::size_t i = 0; i < m_w.boxes.size(); ++i)
-        view().setField(static_cast<int>(i) + 1, Value(numberFromText(m_w.boxes[i]->text().toStdString())));
-      view().setField(m_config.comboOrdinal(), Value(m_w.combo->currentText().toStdString()));
+        view().setField(m_config.boxes[i].column, Value(numberFromText(m_w.boxes[i]->text().toStdString())));
+      view().setField(m_config.nameColumn(), Value(m_w.combo->currentText().toStdString()));
       view().update();
     } catch (...) {
       try {

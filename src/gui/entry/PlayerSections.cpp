@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-#include <stdexcept>
 
 #include "gui/entry/EntryWidgets.h"
 #include "gui/entry/NameCompleter.h"
@@ -24,75 +23,67 @@ const std::array<PlayerSectionConfig, 5> kPlayerSections{{
      "cmdru",
      "cmdruAddNew",
      "cmdruUndoNew",
-     {{"txtRushATT", "ATT"}, {"txtRushYDS", "YDS", BoxKeys::Yards}, {"txtRushTDS", "TDS"}, {"txtRush2PTS", "2 PTS"}},
+     {{"txtRushATT", "ATT", col::rushing::kAtt},
+      {"txtRushYDS", "YDS", col::rushing::kYds},
+      {"txtRushTDS", "TDS", col::rushing::kTds},
+      {"txtRush2PTS", "2 PTS", col::rushing::k2Pts}},
      "cmbRushPlayerName",
-     "Empty values can not be saved/updated.",
-     gameTable(kRushing).query},
+     "Empty values can not be saved/updated."},
     {"Passing",
      kPassing,
      EntrySection::Passing,
      "cmdpas",
      "cmdpasAddNew",
      "cmdpasUndoNew",
-     {{"txtPassingComp", "COMP"},
-      {"txtPassingATT", "ATT"},
-      {"txtPassingYDS", "YDS", BoxKeys::Yards},
-      {"txtPassingTDS", "TDS"},
-      {"txtPassingINT", "INT"}},
+     {{"txtPassingComp", "COMP", col::passing::kComp},
+      {"txtPassingATT", "ATT", col::passing::kAtt},
+      {"txtPassingYDS", "YDS", col::passing::kYds},
+      {"txtPassingTDS", "TDS", col::passing::kTds},
+      {"txtPassingINT", "INT", col::passing::kInt}},
      "cmbPassingPlayerName",
-     "Empty values can not be updated/saved.",
-     gameTable(kPassing).query},
+     "Empty values can not be updated/saved."},
     {"Receiving",
      kReceiving,
      EntrySection::Receiving,
      "cmdrec",
      "cmdrecAddnew",
      "cmdreUndoNew",
-     {{"txtReceivingREC", "REC"},
-      {"txtReceivingYDS", "YDS", BoxKeys::Yards},
-      {"txtReceivingTDS", "TDS"},
-      {"txtReceiving2PTS", "2 PTS"}},
+     {{"txtReceivingREC", "REC", col::receiving::kRec},
+      {"txtReceivingYDS", "YDS", col::receiving::kYds},
+      {"txtReceivingTDS", "TDS", col::receiving::kTds},
+      {"txtReceiving2PTS", "2 PTS", col::receiving::k2Pts}},
      "cmbReceivingPlayerName",
-     "Empty values can not be updated/saved.",
-     gameTable(kReceiving).query},
+     "Empty values can not be updated/saved."},
     {"Scoring",
      kScoring,
      EntrySection::Scoring,
      "cmdscr",
      "cmdscrAddNew",
      "cmdscrUndoNew",
-     {{"txtScoringTD", "TD"},
-      {"txtScoringPAT", "PAT"},
-      {"txtScoring2PTS", "2PTS"},
-      {"txtScoringFG", "FG"},
-      {"txtScoringPTS", "PTS"}},
+     {{"txtScoringTD", "TD", col::scoring::kTd},
+      {"txtScoringPAT", "PAT", col::scoring::kPat},
+      {"txtScoring2PTS", "2PTS", col::scoring::k2Pts},
+      {"txtScoringFG", "FG", col::scoring::kFg},
+      {"txtScoringPTS", "PTS", col::scoring::kPts}},
      "cmbScoringPlayerName",
-     "Empty records can not be updated/saved.",
-     gameTable(kScoring).query},
+     "Empty records can not be updated/saved."},
     {"Defense",
      kDefense,
      EntrySection::Defense,
      "cmddef",
      "cmddefAddNew",
      "cmddefUndoNew",
-     {{"txtUnassisted", "Unassisted"},
-      {"txtAssists", "Assists"},
-      {"txtQBSacks", "QBSacks", BoxKeys::Sacks},
-      {"txtPassDeflects", "Pass Deflects"},
-      {"txtFumble", "Fumble Recoveries"},
-      {"txtFumbleCaused", "FumblesCaused"},
-      {"txtINTS", "INTS"},
-      {"txtBlocked", "Blocked Kicks"}},
+     {{"txtUnassisted", "Unassisted", col::defense::kUnassisted},
+      {"txtAssists", "Assists", col::defense::kAssists},
+      {"txtQBSacks", "QBSacks", col::defense::kQBSacks},
+      {"txtPassDeflects", "Pass Deflects", col::defense::kPassDeflects},
+      {"txtFumble", "Fumble Recoveries", col::defense::kFumbleRecoveries},
+      {"txtFumbleCaused", "FumblesCaused", col::defense::kFumblesCaused},
+      {"txtINTS", "INTS", col::defense::kInts},
+      {"txtBlocked", "Blocked Kicks", col::defense::kBlockedKicks}},
      "cmbDefensePlayerName",
-     "Empty records can not be saved/updated.",
-     gameTable(kDefense).query},
+     "Empty records can not be saved/updated."},
 }};
-
-const PlayerSectionConfig& playerSectionConfig(GameTable table) {
-  for (const auto& c : kPlayerSections)
-    if (c.table == table) return c;
-  throw std::out_of_range("not a player table");
-}
 
 namespace {
 
@@ -145,7 +136,7 @@ QGridLayout* boxGrid(QWidget* owner, const PlayerSectionConfig& config, std::vec
   auto* grid = new QGridLayout;
   int column = 0;
   for (const NumberBox& nb : config.boxes) {
-    QLineEdit* box = numberBox(owner, QString::fromLatin1(nb.name), nb.keys);
+    QLineEdit* box = numberBox(owner, QString::fromLatin1(nb.name), gameTable(config.table).fields[nb.column - 1].keys);
     grid->addWidget(label(owner, nb.label, box), 0, column);
     grid->addWidget(box, 1, column++);
     boxes.push_back(box);

@@ -20,7 +20,7 @@ namespace yardmark {
 struct NumberBox {
   const char* name;   // objectName of the text box
   const char* label;  // its visible label
-  BoxKeys keys = BoxKeys::Digits;
+  int column;         // its column in the section's table, which also gives its key rule
 };
 
 struct PlayerSectionConfig {
@@ -32,20 +32,17 @@ struct PlayerSectionConfig {
   const char* prefix;  // button prefix: prefix + "First", "Previous", "Next", "Last", "Edit", "Delete", "Save"
   const char* addNew;  // the two names that do not follow the prefix everywhere (cmdrecAddnew, cmdreUndoNew)
   const char* undoNew;
-  std::vector<NumberBox> boxes;  // in column order from ordinal 1; the first is the focus field
-  const char* combo;             // the player name; its column follows the boxes
+  std::vector<NumberBox> boxes;  // in reading order; the first is the focus field
+  const char* combo;             // the player name, in the table's name column
   const char* emptyMessage;      // Save with an empty box
-  const char* query;             // opens the section's view, also after a delete
 
-  int comboOrdinal() const { return static_cast<int>(boxes.size()) + 1; }
+  int nameColumn() const { return playerNameColumn(table); }
   std::string button(const char* what) const { return std::string(prefix) + what; }
 };
 
 // Rushing, passing, receiving, scoring, defense: the order of the form's activation and of
 // the all-sections check.
 extern const std::array<PlayerSectionConfig, 5> kPlayerSections;
-
-const PlayerSectionConfig& playerSectionConfig(GameTable table);
 
 // The controls of one section, laid out in their owner.
 struct PlayerSectionWidgets {

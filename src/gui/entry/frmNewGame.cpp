@@ -61,16 +61,16 @@ frmNewGame::~frmNewGame() {
 }
 
 GameLevelConfig frmNewGame::headerConfig() {
+  namespace h = col::header;
   return {kHeader,
-          queries::kSelectHeader,
           cmdhEdit,
           cmdhSave,
-          {{1, txtOwnTeamName, GameField::Text, true},
-           {2, txtOppTeamName, GameField::Text, true},
-           {3, cmbYear, GameField::Number, false},
-           {4, txtGameNumber, GameField::Number, false},
-           {5, optRecWins, GameField::Option, true},
-           {6, optRecLosses, GameField::Option, true}},
+          {{h::kOwnTeamName, txtOwnTeamName, GameField::Text, true},
+           {h::kOppTeamName, txtOppTeamName, GameField::Text, true},
+           {h::kYear, cmbYear, GameField::Number, false},
+           {h::kGameNumber, txtGameNumber, GameField::Number, false},
+           {h::kRecordWins, optRecWins, GameField::Option, true},
+           {h::kRecordLosses, optRecLosses, GameField::Option, true}},
           "Select Game Status (Wins/Losses)",
           "Team(s) name can not be left blank.",
           [this] {
@@ -80,38 +80,36 @@ GameLevelConfig frmNewGame::headerConfig() {
 }
 
 GameLevelConfig frmNewGame::quarterConfig() {
-  GameLevelConfig quarter{kQuarter,
-                          gameTable(kQuarter).query,
-                          cmdqEdit,
-                          cmdqSave,
-                          {},
-                          nullptr,
-                          "Empty values can not be saved/updated.",
-                          [this] {
-                            txtTotalOpp->clear();
-                            txtTotalOwn->clear();
-                          }};
-  QLineEdit* typed[] = {txtQuarter1Opp, txtQuarter1Own, txtQuarter2Opp, txtQuarter2Own,
-                        txtQuarter3Opp, txtQuarter3Own, txtQuarter4Opp, txtQuarter4Own};
-  int column = 1;
-  for (QLineEdit* box : typed) quarter.fields.push_back({column++, box, GameField::Number, true});
-  quarter.fields.push_back({9, txtTotalOpp, GameField::Number, false});
-  quarter.fields.push_back({10, txtTotalOwn, GameField::Number, false});
-  return quarter;
+  namespace q = col::quarter;
+  return {kQuarter,
+          cmdqEdit,
+          cmdqSave,
+          {{q::kQuarter1Opp, txtQuarter1Opp, GameField::Number, true},
+           {q::kQuarter1Own, txtQuarter1Own, GameField::Number, true},
+           {q::kQuarter2Opp, txtQuarter2Opp, GameField::Number, true},
+           {q::kQuarter2Own, txtQuarter2Own, GameField::Number, true},
+           {q::kQuarter3Opp, txtQuarter3Opp, GameField::Number, true},
+           {q::kQuarter3Own, txtQuarter3Own, GameField::Number, true},
+           {q::kQuarter4Opp, txtQuarter4Opp, GameField::Number, true},
+           {q::kQuarter4Own, txtQuarter4Own, GameField::Number, true},
+           {q::kTotalOpp, txtTotalOpp, GameField::Number, false},
+           {q::kTotalOwn, txtTotalOwn, GameField::Number, false}},
+          nullptr,
+          "Empty values can not be saved/updated.",
+          [this] {
+            txtTotalOpp->clear();
+            txtTotalOwn->clear();
+          }};
 }
 
 GameLevelConfig frmNewGame::teamStatsConfig() {
-  GameLevelConfig teamStats{kTeamStats,
-                            gameTable(kTeamStats).query,
-                            cmdtsEdit,
-                            cmdtsSave,
-                            {},
-                            nullptr,
-                            "Empty values can not be saved/updated.",
+  GameLevelConfig teamStats{kTeamStats, cmdtsEdit, cmdtsSave, {}, nullptr, "Empty values can not be saved/updated.",
                             {}};
-  int column = 1;
-  for (QLineEdit* box : txtOT) teamStats.fields.push_back({column++, box, GameField::Number, true});
-  for (QLineEdit* box : txtOwT) teamStats.fields.push_back({column++, box, GameField::Number, true});
+  // The opponent's boxes first: the focus goes there first.
+  for (std::size_t k = 0; k < kTeamStatistics.size(); ++k)
+    teamStats.fields.push_back({kTeamStatistics[k].opp, txtOT[k], GameField::Number, true});
+  for (std::size_t k = 0; k < kTeamStatistics.size(); ++k)
+    teamStats.fields.push_back({kTeamStatistics[k].own, txtOwT[k], GameField::Number, true});
   return teamStats;
 }
 
@@ -143,7 +141,7 @@ void frmNewGame::addPlayerSection(EntrySection which, Section* section) {
   QGroupBox* frame = frames[player];
   for (QWidget* w = frame->nextInFocusChain(); w != frame; w = w->nextInFocusChain())
     if (frame->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) last = w;
-  if (last) QWidget::setTabOrder(last, cmdNext[which == EntrySection::Defense ? 3 : 2]);
+  if (last) QWidget::setTabOrder(last, cmdNext[gameTable(tableOf(which)).tab]);
 }
 
 SilentSave* frmNewGame::section(EntrySection which) { return m_sections.at(static_cast<std::size_t>(which)); }
@@ -207,14 +205,7 @@ void frmNewGame::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmNewGame::goToFinding(const Finding& finding) {
-  struct Place {
-    int ssTab1, ssTab2;
-  };
-  // By GameTable: header, quarter, team statistics, rushing, passing, receiving, scoring, defense.
-  constexpr std::array<Place, kGameTableCount> places{
-      {{0, -1}, {0, -1}, {1, -1}, {2, 0}, {2, 1}, {2, 2}, {2, -1}, {3, -1}}};
-  const Place place = places.at(static_cast<std::size_t>(finding.table));
-  selectTabs(place.ssTab1, place.ssTab2);
+  selectTabs(gameTable(finding.table).tab, gameTable(finding.table).subTab);
   activateWindow();
   if (isPlayerTable(finding.table) && finding.row >= 0)
     m_playerSections.at(static_cast<std::size_t>(finding.table - kRushing))->showRow(finding.bookmark);

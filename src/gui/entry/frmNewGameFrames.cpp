@@ -56,19 +56,9 @@ QLineEdit* nameBox(QWidget* parent, const char* name) {
   return box;
 }
 
-struct TeamStat {
-  const char* suffix;
-  const char* label;
-  BoxKeys keys;
-};
-constexpr BoxKeys kDigits = BoxKeys::Digits, kYards = BoxKeys::Yards;
-constexpr TeamStat kStatRows[10] = {
-    {"FirstDowns", "First Downs", kDigits}, {"Rushing", "Rushing Yards", kYards},
-    {"Passing", "Pass Completions", kDigits}, {"Yrds", "Passing Yards", kYards},
-    {"TO", "Total Offense", kYards},         {"Fumbles", "Fumbles Lost", kDigits},
-    {"Stats", "Stats Penalties", kDigits},   {"Punts", "Punts", kDigits},
-    {"Plays", "Plays", kDigits},             {"PuntsR", "Punt Returns", kDigits},
-};
+// The name of each team statistic's boxes and labels, in kTeamStatistics order.
+constexpr std::array<const char*, kTeamStatistics.size()> kStatSuffixes{
+    "FirstDowns", "Rushing", "Passing", "Yrds", "TO", "Fumbles", "Stats", "Punts", "Plays", "PuntsR"};
 
 }  // namespace
 
@@ -259,13 +249,15 @@ QWidget* frmNewGame::buildTeamStats() {
     int column;
   } sides[] = {{txtOT, "OT", "Label26", "Opponent Team", 0}, {txtOwT, "OwT", "Label25", "Own Team", 3}};
   for (const auto& side : sides) {
-    for (int k = 0; k < 10; ++k) {
-      QLineEdit* box =
-          numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatRows[k].suffix), kStatRows[k].keys);
-      side.boxes[static_cast<std::size_t>(k)] = box;
-      const QByteArray labelName = QString("lbl%1%2").arg(side.prefix, kStatRows[k].suffix).toLatin1();
-      grid->addWidget(buddyLabel(Frame3, labelName.constData(), kStatRows[k].label, box), k + 1, side.column);
-      grid->addWidget(box, k + 1, side.column + 1);
+    for (std::size_t k = 0; k < kTeamStatistics.size(); ++k) {
+      const TeamStatistic& stat = kTeamStatistics[k];
+      QLineEdit* box = numberBox(Frame3, QString("txt%1%2").arg(side.prefix, kStatSuffixes[k]), stat.keys());
+      side.boxes[k] = box;
+      const QByteArray labelName = QString("lbl%1%2").arg(side.prefix, kStatSuffixes[k]).toLatin1();
+      const QString label = QString::fromLatin1(stat.label.data(), static_cast<qsizetype>(stat.label.size()));
+      const int row = static_cast<int>(k) + 1;
+      grid->addWidget(buddyLabel(Frame3, labelName.constData(), label, box), row, side.column);
+      grid->addWidget(box, row, side.column + 1);
     }
     QLabel* heading = buddyLabel(Frame3, side.heading, side.headingText, side.boxes[0]);
     QFont bold = heading->font();

@@ -10,20 +10,18 @@ namespace {
 
 struct Step {
   EntrySection section;
-  int ssTab1;
-  int ssTab2;  // -1: left as it is
   const char* message;
 };
 
 constexpr std::array<Step, 8> kSteps{{
-    {EntrySection::Header, 0, -1, "Fields cannot be empty.  Please enter Game Information Header data."},
-    {EntrySection::Quarter, 0, -1, "Fields cannot be empty.  Please enter Game Information Score data."},
-    {EntrySection::TeamStats, 1, -1, "Fields cannot be empty.  Please enter Team Stats data."},
-    {EntrySection::Rushing, 2, 0, "Fields cannot be empty.  Please enter Offense Rushing data."},
-    {EntrySection::Passing, 2, 1, "Fields cannot be empty.  Please enter Offense Passing data."},
-    {EntrySection::Receiving, 2, 2, "Fields cannot be empty.  Please enter Offense Receiving data."},
-    {EntrySection::Scoring, 2, 0, "Fields cannot be empty.  Please enter Offense Scoring data."},
-    {EntrySection::Defense, 3, -1, "Fields cannot be empty.  Please enter Defense data."},
+    {EntrySection::Header, "Fields cannot be empty.  Please enter Game Information Header data."},
+    {EntrySection::Quarter, "Fields cannot be empty.  Please enter Game Information Score data."},
+    {EntrySection::TeamStats, "Fields cannot be empty.  Please enter Team Stats data."},
+    {EntrySection::Rushing, "Fields cannot be empty.  Please enter Offense Rushing data."},
+    {EntrySection::Passing, "Fields cannot be empty.  Please enter Offense Passing data."},
+    {EntrySection::Receiving, "Fields cannot be empty.  Please enter Offense Receiving data."},
+    {EntrySection::Scoring, "Fields cannot be empty.  Please enter Offense Scoring data."},
+    {EntrySection::Defense, "Fields cannot be empty.  Please enter Defense data."},
 }};
 
 }  // namespace
@@ -52,7 +50,8 @@ void GlobalVariables::checkAllSections() {
     if (!section || !section->needsSilentSave()) continue;
     section->saveSilently();
     if (emptyFieldFound) {
-      m_entry->selectTabs(step.ssTab1, step.ssTab2);
+      const GameTableLayout& table = gameTable(tableOf(step.section));
+      m_entry->selectTabs(table.tab, table.subTab);
       m_prompter.tell(QString::fromLatin1(step.message));
       return;
     }

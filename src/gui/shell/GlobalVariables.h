@@ -5,16 +5,20 @@
 #include <QString>
 #include <filesystem>
 
+#include "core/games/GameTables.h"
+
 namespace yardmark {
 
 class Prompter;
 
-// The sections of the entry form, in the order the check visits them.
+// The sections of the entry form, in the order the check visits them: the game tables' order.
 enum class EntrySection { Header, Quarter, TeamStats, Rushing, Passing, Receiving, Scoring, Defense };
+constexpr GameTable tableOf(EntrySection section) { return static_cast<GameTable>(section); }
+static_assert(tableOf(EntrySection::Scoring) == kScoring && tableOf(EntrySection::Defense) == kDefense);
 
 // One section as the check sees it.
 class SilentSave {
-public:
+ public:
   virtual ~SilentSave() = default;
   // Saves the section without asking. When a required box is empty it saves nothing and sets
   // GlobalVariables::emptyFieldFound.
@@ -26,7 +30,7 @@ public:
 
 // The loaded entry form as the check sees it.
 class EntrySections {
-public:
+ public:
   virtual ~EntrySections() = default;
   // nullptr for a section the form does not have.
   virtual SilentSave* section(EntrySection which) = 0;
@@ -36,7 +40,7 @@ public:
 
 class GlobalVariables : public QObject {
   Q_OBJECT
-public:
+ public:
   explicit GlobalVariables(Prompter& prompter) : m_prompter(prompter) {}
 
   QString currentGameYear;
@@ -65,10 +69,10 @@ public:
   // required box: its page is selected and the user is told which data is missing.
   void checkAllSections();
 
-signals:
+ signals:
   void gameFormActiveChanged(bool active);
 
-private:
+ private:
   Prompter& m_prompter;
   QString m_pickedText;
   std::filesystem::path m_pickedFile;

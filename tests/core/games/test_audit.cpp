@@ -10,6 +10,14 @@ namespace yardmark {
 namespace {
 
 using T = GameTable;
+namespace hc = col::header;
+namespace qc = col::quarter;
+namespace ts = col::teamStats;
+namespace ru = col::rushing;
+namespace pa = col::passing;
+namespace re = col::receiving;
+namespace sc = col::scoring;
+namespace de = col::defense;
 
 // Bookmarks start at 100 so that a finding cannot confuse a row's position with its key.
 void put(GameData& g, T t, std::vector<std::vector<Value>> rows) {
@@ -55,35 +63,37 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
       {"a sound game", [](GameData&) {}, {}},
       {"a game not entered yet", [](GameData& g) { g = GameData{}; }, {}},
       {"marked lost on a win",
-       [](GameData& g) { set(g, kHeader, 0, 5, false), set(g, kHeader, 0, 6, true); },
+       [](GameData& g) { set(g, kHeader, 0, hc::kRecordWins, false), set(g, kHeader, 0, hc::kRecordLosses, true); },
        {"error result-score: Game Information marks the game lost, but the quarter totals are 17 (own) to 10 "
         "(opponent)."}},
       {"both marked",
-       [](GameData& g) { set(g, kHeader, 0, 6, 1); },
+       [](GameData& g) { set(g, kHeader, 0, hc::kRecordLosses, 1); },
        {"error result-score: Game Information marks the game both won and lost."}},
       {"a tie marked won",
-       [](GameData& g) { set(g, kQuarter, 0, 7, 14), set(g, kQuarter, 0, 9, 17); },
+       [](GameData& g) { set(g, kQuarter, 0, qc::kQuarter4Opp, 14), set(g, kQuarter, 0, qc::kTotalOpp, 17); },
        {"warning result-tie: Game Information marks the game won, but the quarter totals are tied at 17 (overtime?)."}},
       {"quarters do not add up",
-       [](GameData& g) { set(g, kQuarter, 0, 8, 4), set(g, kQuarter, 0, 1, -1); },
+       [](GameData& g) { set(g, kQuarter, 0, qc::kQuarter4Own, 4), set(g, kQuarter, 0, qc::kQuarter1Opp, -1); },
        {"error quarter-total: Own total points (17) differ from the sum of the four quarters (18) by 1.",
         "error quarter-total: Opponent total points (10) differ from the sum of the four quarters (9) by 1."}},
       {"two points more: a safety",
-       [](GameData& g) { set(g, kScoring, 1, 5, 7); },
+       [](GameData& g) { set(g, kScoring, 1, sc::kPts, 7); },
        {"error points-scoring: Scoring points (19) differ from own total points (17) by 2.",
         "note scorer-safety: Scoring row 2 (Kick Ken): points (7) are 2 more than 6 x TD + PAT + 2 x 2PTS + 3 x FG "
         "(5): a safety?"}},
       {"two points fewer",
-       [](GameData& g) { set(g, kScoring, 1, 5, 3); },
+       [](GameData& g) { set(g, kScoring, 1, sc::kPts, 3); },
        {"error points-scoring: Scoring points (15) differ from own total points (17) by 2.",
         "error scorer-points: Scoring row 2 (Kick Ken): points (3) differ from 6 x TD + PAT + 2 x 2PTS + 3 x FG (5) "
         "by 2."}},
       {"team completions and receptions",
-       [](GameData& g) { set(g, kTeamStats, 0, 13, 11), set(g, kReceiving, 1, 1, 3); },
+       [](GameData& g) { set(g, kTeamStats, 0, ts::kPassingOwn, 11), set(g, kReceiving, 1, re::kRec, 3); },
        {"error team-completions: Team pass completions (11) differ from completions (10) by 1.",
         "error receptions: Receptions (9) differ from completions (10) by 1."}},
       {"total offense on both sides",
-       [](GameData& g) { set(g, kTeamStats, 0, 15, 271), set(g, kTeamStats, 0, 5, 139); },
+       [](GameData& g) {
+         set(g, kTeamStats, 0, ts::kTotalOffenseOwn, 271), set(g, kTeamStats, 0, ts::kTotalOffenseOpp, 139);
+       },
        {"error total-offense: Own total offense (271) differs from rushing yards plus passing yards (270) by 1.",
         "error total-offense: Opponent total offense (139) differs from rushing yards plus passing yards (140) by 1."}},
       {"completions at and over attempts",
@@ -99,17 +109,19 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
         "error rusher-yards: Rushing row 3 (Kick Ken): yards (121) exceed 99 x attempts (99)."}},
       {"touchdowns without carries or catches",
        [](GameData& g) {
-         set(g, kRushing, 1, 3, 1), set(g, kRushing, 1, 1, 0), set(g, kRushing, 1, 2, 0);
-         set(g, kRushing, 0, 2, 120), set(g, kReceiving, 0, 1, 0), set(g, kReceiving, 1, 1, 10);
+         set(g, kRushing, 1, ru::kTds, 1), set(g, kRushing, 1, ru::kAtt, 0), set(g, kRushing, 1, ru::kYds, 0);
+         set(g, kRushing, 0, ru::kYds, 120), set(g, kReceiving, 0, re::kRec, 0), set(g, kReceiving, 1, re::kRec, 10);
        },
        {"error rusher-touchdowns: Rushing row 2 (Brown Tom): touchdowns (1) exceed attempts (0).",
         "error receiver-touchdowns: Receiving row 1 (Smith John): touchdowns (1) exceed receptions (0).",
         "error scoring-touchdowns: Rushing and receiving touchdowns (3) exceed scoring touchdowns (2) by 1."}},
-      {"a return touchdown: scoring has more", [](GameData& g) { set(g, kRushing, 0, 3, 0); }, {}},
+      {"a return touchdown: scoring has more", [](GameData& g) { set(g, kRushing, 0, ru::kTds, 0); }, {}},
       {"passing and receiving touchdowns",
-       [](GameData& g) { set(g, kPassing, 0, 4, 2); },
+       [](GameData& g) { set(g, kPassing, 0, pa::kTds, 2); },
        {"error passing-touchdowns: Receiving touchdowns (1) differ from passing touchdowns (2) by 1."}},
-      {"fumble recoveries at the opponent's fumbles lost", [](GameData& g) { set(g, kDefense, 0, 5, 1); }, {}},
+      {"fumble recoveries at the opponent's fumbles lost",
+       [](GameData& g) { set(g, kDefense, 0, de::kFumbleRecoveries, 1); },
+       {}},
       {"more recoveries than fumbles lost; a name twice, blanks and letter case aside",
        [](GameData& g) {
          put(g, kDefense, {{3, 2, 0.5, 0, 1, 0, 0, 0, "Brown Tom "}, {1, 0, 0, 0, 1, 0, 0, 0, " brown TOM"}});
@@ -121,8 +133,8 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
         "note roster-unknown: Defense row 2: \" brown TOM\" is not in the roster."}},
       {"names near the roster and not",
        [](GameData& g) {
-         set(g, kRushing, 0, 5, "Smtih John "), set(g, kRushing, 1, 5, "Borwn Tmo ");
-         set(g, kScoring, 1, 6, "Kick Ken"), set(g, kDefense, 0, 9, "Brwn Tim");
+         set(g, kRushing, 0, ru::kPlayerName, "Smtih John "), set(g, kRushing, 1, ru::kPlayerName, "Borwn Tmo ");
+         set(g, kScoring, 1, sc::kPlayerName, "Kick Ken"), set(g, kDefense, 0, de::kPlayerName, "Brwn Tim");
        },
        {"warning roster-close: Rushing row 1: \"Smtih John \" is not in the roster; the closest name is \"Smith John "
         "\".",
@@ -132,7 +144,7 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
       {"empty sections",
        [](GameData& g) {
          put(g, kScoring, {}), put(g, kPassing, {}), put(g, kReceiving, {});
-         set(g, kTeamStats, 0, 13, 0);
+         set(g, kTeamStats, 0, ts::kPassingOwn, 0);
        },
        {"warning no-scoring: Scoring has no rows, but the own team scored 17 points.",
         "warning no-passing: Passing has no rows, but the team stats show 150 passing yards and 0 completions."}},
@@ -150,15 +162,15 @@ TEST(GameAudit, EachRuleAtAndBeyondItsBound) {
 
 TEST(GameAudit, WhereAFindingPointsAndHowNamesAreMatched) {
   GameData g = soundGame();
-  set(g, kPassing, 0, 1, 16);  // completions over attempts, and more than the team's
-  set(g, kDefense, 0, 9, "Nobody Known");
+  set(g, kPassing, 0, pa::kComp, 16);  // completions over attempts, and more than the team's
+  set(g, kDefense, 0, de::kPlayerName, "Nobody Known");
   const auto findings = auditGame(g, RosterIndex{});
   ASSERT_EQ(findings.size(), 3u);
   const auto where = [](const Finding& f) {
     return std::tuple(std::string(f.rule), f.table, f.row, f.bookmark, f.field);
   };
-  EXPECT_EQ(where(findings[0]), std::tuple("team-completions", kTeamStats, -1, 0, 13));
-  EXPECT_EQ(where(findings[2]), std::tuple("passer-completions", kPassing, 0, 100, 1));
+  EXPECT_EQ(where(findings[0]), std::tuple("team-completions", kTeamStats, -1, 0, ts::kPassingOwn));
+  EXPECT_EQ(where(findings[2]), std::tuple("passer-completions", kPassing, 0, 100, pa::kComp));
   // Two roster names one edit away: the first in alphabetical order is offered.
   EXPECT_EQ(RosterIndex({"Smyth", "Smith"}).closest("Smoth"), "Smith");
   EXPECT_EQ(RosterIndex({"McDonald"}).closest("Donalds"), std::nullopt);  // three edits, though "Donald" is inside

@@ -175,7 +175,7 @@ TEST_F(EntryTest, ComingBackKeepsTypingAndEditsButRefreshesSectionsShowingTheirR
   {
     Recordset rs = Database(file).openRecordset("select * from quarter");
     rs.edit();
-    rs.setField(1, 6.0);
+    rs.setField(col::quarter::kQuarter1Opp, 6.0);
     rs.update();
   }
   comeBack();

@@ -17,16 +17,14 @@ using S = EntrySection;
 
 const char* const kEmptyValues = "Empty values can not be saved/updated.";
 
-TEST(GameLevelModes, EachModeOffersItsControls) {
-  // Typed boxes, Edit, Save.
-  const std::pair<GameMode, GameLevelSection::Controls> offered[] = {
-      {GameMode::Empty, {false, false, false}},
-      {GameMode::Browsing, {false, true, false}},
-      {GameMode::Adding, {true, false, true}},
-      {GameMode::Editing, {true, false, true}},
-  };
-  for (const auto& [mode, controls] : offered)
-    EXPECT_EQ(GameLevelSection::controlsIn(mode), controls) << "mode " << static_cast<int>(mode);
+TEST(GameLevelModes, EachModeOffersWhatItsWorkNeeds) {
+  for (const GameMode mode : {GameMode::Empty, GameMode::Browsing, GameMode::Adding, GameMode::Editing}) {
+    const GameLevelSection::Controls c = GameLevelSection::controlsIn(mode);
+    const bool writing = mode == GameMode::Adding || mode == GameMode::Editing;
+    EXPECT_EQ(c.typed, writing) << "mode " << static_cast<int>(mode);
+    EXPECT_EQ(c.save, writing) << "mode " << static_cast<int>(mode) << ": Save takes what is typed";
+    EXPECT_EQ(c.edit, mode == GameMode::Browsing) << "mode " << static_cast<int>(mode) << ": Edit opens a stored row";
+  }
 }
 
 // The header's widgets against its mode; the other two sections share the engine.
@@ -146,10 +144,18 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
     const char* keys;
     const char* shown;
   } cases[] = {
-      {"txtRushYDS", "-12", "-12"},     {"txtPassingYDS", "-12345", "-1234"},  {"txtReceivingYDS", "-3", "-3"},
-      {"txtOwTRushing", "-40", "-40"},  {"txtOTYrds", "-5", "-5"},      {"txtOwTTO", "-45", "-45"},
-      {"txtOTTO", "4a-2", "42"},        {"txtOwTPassing", "-7", "7"},   {"txtRushATT", "-7", "7"},
-      {"txtQBSacks", "1.5", "1.5"},     {"txtUnassisted", "0.5", "05"}, {"txtQuarter1Opp", "12a34567", "12345"},
+      {"txtRushYDS", "-12", "-12"},
+      {"txtPassingYDS", "-12345", "-1234"},
+      {"txtReceivingYDS", "-3", "-3"},
+      {"txtOwTRushing", "-40", "-40"},
+      {"txtOTYrds", "-5", "-5"},
+      {"txtOwTTO", "-45", "-45"},
+      {"txtOTTO", "4a-2", "42"},
+      {"txtOwTPassing", "-7", "7"},
+      {"txtRushATT", "-7", "7"},
+      {"txtQBSacks", "1.5", "1.5"},
+      {"txtUnassisted", "0.5", "05"},
+      {"txtQuarter1Opp", "12a34567", "12345"},
       {"txtOwnTeamName", "Eagles 7th", "Eagles th"},
   };
   for (const auto& c : cases) {

@@ -6,26 +6,29 @@
 #include <QGroupBox>
 #include <QTest>
 
-#include "support/EntryFixture.h"
 #include "gui/entry/NameCompleter.h"
+#include "support/EntryFixture.h"
 
 namespace yardmark::test {
 namespace {
 
 using Mode = PlayerSection::Mode;
 
-TEST(PlayerSectionModes, EachModeOffersItsControls) {
-  // Add New, Undo Add New shown, Edit / Delete / moves, Save, boxes, rows list.
-  const std::pair<Mode, PlayerSection::Controls> offered[] = {
-      {Mode::Empty, {true, false, false, false, false, false}},
-      {Mode::Browsing, {true, false, true, false, false, true}},
-      {Mode::Adding, {false, true, false, true, true, false}},
-      {Mode::Editing, {false, false, false, true, true, false}},
-      {Mode::AddSavedSilently, {false, true, true, false, false, true}},
-      {Mode::EditSavedSilently, {false, false, true, false, false, true}},
-  };
-  for (const auto& [mode, controls] : offered)
-    EXPECT_EQ(PlayerSection::controlsIn(mode), controls) << "mode " << static_cast<int>(mode);
+TEST(PlayerSectionModes, EachModeOffersWhatItsWorkNeeds) {
+  for (const Mode mode :
+       {Mode::Empty, Mode::Browsing, Mode::Adding, Mode::Editing, Mode::AddSavedSilently, Mode::EditSavedSilently}) {
+    const PlayerSection::Controls c = PlayerSection::controlsIn(mode);
+    const std::string what = "mode " + std::to_string(static_cast<int>(mode));
+    const bool writing = mode == Mode::Adding || mode == Mode::Editing;
+    EXPECT_EQ(c.boxes, writing) << what;
+    EXPECT_EQ(c.save, writing) << what;
+    // While a row is being written nothing may move away from it; with no row there is nowhere to go.
+    EXPECT_EQ(c.moves, !writing && mode != Mode::Empty) << what;
+    EXPECT_EQ(c.rowsList, c.moves) << what << ": a click in the list moves as the buttons do";
+    // A silent save keeps Add New closed, so that the all-sections check comes back to the section.
+    EXPECT_EQ(c.addNew, mode == Mode::Empty || mode == Mode::Browsing) << what;
+    EXPECT_EQ(c.undoVisible, mode == Mode::Adding || mode == Mode::AddSavedSilently) << what;
+  }
 }
 
 using SectionModes = Sections;
@@ -49,9 +52,9 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
   prompter.answer(Answer::Ok);
   vars.checkAllSections();
   EXPECT_TRUE(vars.emptyFieldFound);
-  EXPECT_EQ(prompter.texts().at(0).toStdString(), "Fields cannot be empty.  Please enter " +
-                                                         std::string(c.section == EntrySection::Defense ? "" : "Offense ") +
-                                                         c.name + " data.");
+  EXPECT_EQ(prompter.texts().at(0).toStdString(),
+            "Fields cannot be empty.  Please enter " +
+                std::string(c.section == EntrySection::Defense ? "" : "Offense ") + c.name + " data.");
   EXPECT_EQ(form->SSTab1->currentIndex(), c.section == EntrySection::Defense ? 3 : 2);
   if (frame < 7) {
     EXPECT_EQ(form->SSTab2->currentIndex(), tab2);
