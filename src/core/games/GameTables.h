@@ -123,7 +123,8 @@ struct GameTableLayout {
   const char* reportQuery;   // the report's row set
   std::string_view caption;  // the entry form's section
   int tab;                   // the entry form's page (SSTab1) showing the section
-  int subTab;                // the Offense page's tab (SSTab2); -1: not on one
+  int subTab;                // the Offense page's tab (SSTab2) to show; -1: not on one. Scoring stands beside
+                             // those tabs; the all-sections check shows the first with it
 
   constexpr int fieldCount() const { return static_cast<int>(fields.size()); }
 };
@@ -207,9 +208,9 @@ inline constexpr std::array<GameTableLayout, kGameTableCount> kTables{{
      "select * from passing", "Select * from passing", "Passing", 2, 1},
     {"receiving", "receivingID", kReceiving, M::RowPerPlayer, col::receiving::kPlayerName, "select * from receiving",
      "select * from receiving", "Select * from receiving", "Receiving", 2, 2},
-    // Scoring sits beside the Offense page's tabs, on none of them.
+    // Scoring sits beside the Offense page's tabs; the all-sections check shows Rushing with it.
     {"scoring", "scoringID", kScoring, M::RowPerPlayer, col::scoring::kPlayerName, "select * from scoring",
-     "select * from scoring", "Select * from scoring", "Scoring", 2, -1},
+     "select * from scoring", "Select * from scoring", "Scoring", 2, 0},
     {"defense", "defenseID", kDefense, M::RowPerPlayer, col::defense::kPlayerName, "select * from defense",
      "select * from defense", "Select * from defense", "Defense", 3, -1},
 }};

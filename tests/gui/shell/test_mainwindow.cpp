@@ -72,7 +72,7 @@ TEST(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
       {"team stats empty", {t}, {ru, pa, re, sc, de}, {h, q, t}, {{1, -1}}, "Team Stats"},
       {"rushing empty", {ru, de}, {}, {h, q, t, ru}, {{2, 0}}, "Offense Rushing"},
       {"passing empty", {pa}, {ru, re, sc, de}, {h, q, t, pa}, {{2, 1}}, "Offense Passing"},
-      {"scoring empty", {sc}, {ru, pa, re, de}, {h, q, t, sc}, {{2, -1}}, "Offense Scoring"},
+      {"scoring empty", {sc}, {ru, pa, re, de}, {h, q, t, sc}, {{2, 0}}, "Offense Scoring"},
       {"defense empty", {de}, {}, {h, q, t, ru, pa, re, sc, de}, {{3, -1}}, "Defense"},
       {"sections needing no save are skipped", {q, ru, de}, {q, ru, pa, re, sc, de}, {h, t}, std::nullopt, nullptr},
       {"sections the form lacks are skipped", {re}, {}, {t, pa, re}, {{2, 2}}, "Offense Receiving", {h, q, ru}},
