@@ -1,5 +1,9 @@
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "core/db/Database.h"
@@ -85,7 +89,7 @@ TEST(Recordset, AppendEditCancelAndRefusals) {
   auto db = gameWithRushers(root, {"A"});
   auto rs = db.openRecordset("select * from rushing");
   EXPECT_THROW(rs.setField(1, Value(1.0)), DbError);  // no edit begun
-  EXPECT_THROW(rs.field(6), DbError);  // one past the last column
+  EXPECT_THROW(rs.field(6), DbError);                 // one past the last column
   EXPECT_THROW(rs.field("noSuchField"), DbError);
   rs.addNew();
   EXPECT_TRUE(rs.field(0).isNull());  // a new row starts with every column unset
@@ -151,4 +155,85 @@ TEST(BadFiles, ReadOnlyDatabaseRefusesWritesWholly) {
   rs.cancelUpdate();
   EXPECT_EQ(errorOf([&] { rs.deleteRow(); }), 3027);
   EXPECT_EQ(textOf(Database(p).openRecordset("select * from rushing").field(1)), "1");
+}
+
+namespace {
+
+// The DbError an open throws, as "number: description"; "" when the file opens.
+std::string openFailure(const fs::path& file) {
+  try {
+    Database db(file, Database::Mode::ReadOnly);
+  } catch (const DbError& e) {
+    return std::to_string(e.number()) + ": " + e.description();
+  }
+  return "";
+}
+
+}  // namespace
+
+// Files that are there but cannot be used: each is told in the words every reader shows.
+TEST(BadFiles, ForeignLockedAndUnreachableFilesAreToldWhy) {
+  test::TempRoot root;
+  const auto sqlite = [&](const std::string& name, const std::string& sql) {
+    const fs::path p = root.dir() / name;
+    SQLite::Database(p.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
+    return p;
+  };
+  const fs::path loop = root.dir() / "loop.mdb";
+  fs::create_symlink("loop.mdb", loop);
+  const fs::path locked = root.copyTemplate("locked.mdb");
+  SQLite::Database holder(locked.string(), SQLite::OPEN_READWRITE);
+  holder.exec("BEGIN EXCLUSIVE");
+  const std::pair<fs::path, std::string> cases[] = {
+      {sqlite("foreign.mdb", "CREATE TABLE header (id INTEGER PRIMARY KEY, Team TEXT, Score REAL)"),
+       "3343: '" + (root.dir() / "foreign.mdb").string() +
+           "' is not a YardMark game file: its table 'header' has 'id' where the column 'headerID' belongs."},
+      {sqlite("short.mdb", "CREATE TABLE Rushing (rushingID INTEGER PRIMARY KEY, indRushATT REAL)"),
+       "3343: '" + (root.dir() / "short.mdb").string() +
+           "' is not a YardMark game file: its table 'Rushing' lacks the column 'indRushYDS'."},
+      {sqlite("roster.mdb", "CREATE TABLE roster (rosterID INTEGER PRIMARY KEY, Name TEXT)"),
+       "3343: '" + (root.dir() / "roster.mdb").string() +
+           "' is not a YardMark roster file: its table 'roster' has "
+           "'Name' where the column 'rosterPlayerName_Last' belongs."},
+      {sqlite("other.mdb", "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT)"), ""},
+      {loop, "3051: '" + loop.string() + "' cannot be reached: too many levels of symbolic links."},
+      {locked, "3045: '" + locked.string() + "' is in use by another program."},
+  };
+  for (const auto& [file, told] : cases) EXPECT_EQ(openFailure(file), told);
+}
+
+// Root reads every file, so a child process that has given root up does the reading.
+TEST(BadFiles, AnUnreadableFileIsToldAsSuch) {
+  test::TempRoot root;
+  const fs::path open = fs::temp_directory_path() / ("ym-open-" + std::to_string(getpid()));
+  const fs::path shut = open.string() + "-shut";
+  for (const fs::path& dir : {open, shut}) {
+    fs::create_directory(dir);
+    fs::copy_file(root.copyTemplate("g.mdb"), dir / "g.mdb");
+    fs::permissions(dir / "g.mdb", fs::perms::none);
+  }
+  fs::permissions(open, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                            fs::perms::others_exec);
+  fs::permissions(shut, fs::perms::none);
+  for (const fs::path& dir : {open, shut}) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+      if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+      const std::string told = openFailure(dir / "g.mdb");
+      _exit(write(fds[1], told.data(), told.size()) == static_cast<ssize_t>(told.size()) ? 0 : 4);
+    }
+    close(fds[1]);
+    std::string told(512, '\0');
+    told.resize(static_cast<size_t>(std::max<ssize_t>(0, read(fds[0], told.data(), told.size()))));
+    close(fds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(told, "3051: '" + (dir / "g.mdb").string() + "' cannot be read: permission denied.");
+  }
+  fs::permissions(shut, fs::perms::owner_all);
+  fs::remove_all(open);
+  fs::remove_all(shut);
 }
