@@ -71,7 +71,8 @@ std::optional<DbError> unreachable(const Connection& c) {
   if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory) return std::nullopt;
   std::string why = ec.message();
   if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z') why[0] = static_cast<char>(why[0] - 'A' + 'a');
-  return DbError(dberr::CannotOpen, c.where() + " cannot be reached: " + why + ".");
+  // Numbered as missing, since callers tell a missing file apart from one that is not ours.
+  return DbError(dberr::FileNotFound, c.where() + " cannot be reached: " + why + ".");
 }
 
 }  // namespace

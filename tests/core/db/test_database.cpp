@@ -196,7 +196,7 @@ TEST(BadFiles, ForeignLockedAndUnreachableFilesAreToldWhy) {
            "' is not a YardMark roster file: its table 'roster' has "
            "'Name' where the column 'rosterPlayerName_Last' belongs."},
       {sqlite("other.mdb", "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT)"), ""},
-      {loop, "3051: '" + loop.string() + "' cannot be reached: too many levels of symbolic links."},
+      {loop, "3024: '" + loop.string() + "' cannot be reached: too many levels of symbolic links."},
       {locked, "3045: '" + locked.string() + "' is in use by another program."},
   };
   for (const auto& [file, told] : cases) EXPECT_EQ(openFailure(file), told);
