@@ -1,5 +1,6 @@
 #include "core/roster/CsvText.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/db/Utf8.h"
@@ -27,10 +28,10 @@ bool isValidUtf8(std::string_view s) {
 
 std::string fromWindows1252(std::string_view s) {
   // 0x80 to 0x9F; the five unassigned bytes keep their value, as browsers read them.
-  static constexpr std::array<char16_t, 32> kHigh = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  static constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   std::string out;
   out.reserve(s.size() + s.size() / 8);
   for (char ch : s) {
@@ -106,8 +107,24 @@ char detectSeparator(std::string_view text) {
   return kCandidates[best];
 }
 
-std::vector<Record> parseRecords(std::string_view t, char sep) {
+namespace {
+
+bool hasText(const std::string& field) { return field.find_first_not_of(" \t\r\n") != std::string::npos; }
+
+// A field past the limit that holds text refuses the record, as soon as it is read.
+void addField(Record& rec, std::string field, const Limits& limits) {
+  if (rec.fields.size() < limits.fields) {
+    rec.fields.push_back(std::move(field));
+  } else if (hasText(field)) {
+    throw TooLarge(rec.line, "it has more than " + std::to_string(limits.fields) + " columns");
+  }
+}
+
+}  // namespace
+
+std::vector<Record> parseRecords(std::string_view t, char sep, const Limits& limits) {
   std::vector<Record> out;
+  std::size_t withText = 0;
   const size_t n = t.size();
   auto atLineEnd = [&](size_t i) { return t[i] == '\n' || t[i] == '\r'; };
   long line = 1;
@@ -123,15 +140,17 @@ std::vector<Record> parseRecords(std::string_view t, char sep) {
         for (i = j + 1;; ++i) {
           if (i >= n) throw CsvError(opened, "a quoted field is never closed");
           if (t[i] == '"' && (i + 1 >= n || t[i + 1] != '"')) break;
-          if (t[i] == '"') ++i;  // a doubled quote stands for one
-          else if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= n || t[i + 1] != '\n'))) ++line;
+          if (t[i] == '"')
+            ++i;  // a doubled quote stands for one
+          else if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= n || t[i + 1] != '\n')))
+            ++line;
           field += t[i];
         }
         ++i;
       }
       // Text after a closing quote is kept, as the spreadsheets read it.
       while (i < n && t[i] != sep && !atLineEnd(i)) field += t[i++];
-      rec.fields.push_back(std::move(field));
+      addField(rec, std::move(field), limits);
       if (i < n && t[i] == sep) {
         ++i;
         continue;
@@ -142,6 +161,9 @@ std::vector<Record> parseRecords(std::string_view t, char sep) {
       i += (t[i] == '\r' && i + 1 < n && t[i + 1] == '\n') ? 2 : 1;
       ++line;
     }
+    if (limits.stop && limits.stop->load(std::memory_order_relaxed)) throw CsvError(0, "the reading was stopped");
+    if (std::any_of(rec.fields.begin(), rec.fields.end(), hasText) && ++withText > limits.records)
+      throw TooLarge(rec.line, "it has more than " + std::to_string(limits.records) + " rows");
     out.push_back(std::move(rec));
   }
   return out;

@@ -2,6 +2,9 @@
 // bad files and the duplicate rule (the write and the message's form are in the import form's test).
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+
 #include "core/roster/SpreadsheetRoster.h"
 #include "support/ReportFixture.h"
 
@@ -35,30 +38,67 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
     Encoding encoding;
   };
   const Case cases[] = {
-      {"header, CR LF", "Last,First,Middle\r\nSmith,John,A\r\nDoe,Jane,\r\n", "Smith|John|A@2; Doe|Jane|@3", {}, ',',
+      {"header, CR LF",
+       "Last,First,Middle\r\nSmith,John,A\r\nDoe,Jane,\r\n",
+       "Smith|John|A@2; Doe|Jane|@3",
+       {},
+       ',',
        Encoding::Utf8},
-      {"other spellings, other order, extra columns", "Jersey;SURNAME ; first name;MI;Grade\n12;O'Brien;Pat;J.;11\n",
-       "O'Brien|Pat|J@2", {"Jersey", "Grade"}, ';', Encoding::Utf8},
-      {"one Name column, Last, First Middle", "#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n",
-       "Smith|John|A@2; Jones|Mary|Ann Lee@3", {"#"}, ',', Encoding::Utf8},
-      {"one Name column, First Middle Last", "Name\nJohn A Smith\nCher\nBob Lee\n",
-       "Smith|John|A@2; Cher||@3; Lee|Bob|@4", {}, ',', Encoding::Utf8},
-      {"separate columns win over Name", "Last,Name\nSmith,John Smith\n", "Smith||@2", {"Name"}, ',',
+      {"other spellings, other order, extra columns",
+       "Jersey;SURNAME ; first name;MI;Grade\n12;O'Brien;Pat;J.;11\n",
+       "O'Brien|Pat|J@2",
+       {"Jersey", "Grade"},
+       ';',
        Encoding::Utf8},
-      {"no header: last, first, middle", "Smith,John,A,12\nDoe,Jane\n", "Smith|John|A@1; Doe|Jane|@2", {"column 4"},
-       ',', Encoding::Utf8},
+      {"one Name column, Last, First Middle",
+       "#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n",
+       "Smith|John|A@2; Jones|Mary|Ann Lee@3",
+       {"#"},
+       ',',
+       Encoding::Utf8},
+      {"one Name column, First Middle Last",
+       "Name\nJohn A Smith\nCher\nBob Lee\n",
+       "Smith|John|A@2; Cher||@3; Lee|Bob|@4",
+       {},
+       ',',
+       Encoding::Utf8},
+      {"separate columns win over Name", "Last,Name\nSmith,John Smith\n", "Smith||@2", {"Name"}, ',', Encoding::Utf8},
+      {"no header: last, first, middle",
+       "Smith,John,A,12\nDoe,Jane\n",
+       "Smith|John|A@1; Doe|Jane|@2",
+       {"column 4"},
+       ',',
+       Encoding::Utf8},
       {"quotes: commas, doubled quotes, line breaks, blanks before",
-       "Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It", "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5",
-       {}, ',', Encoding::Utf8},
-      {"blank rows and rows without a name", "Last,First,Jersey\n,,\n\n,,7\nKim,Lee,\n", "Kim|Lee|@5", {"Jersey"}, ',',
+       "Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It",
+       "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5",
+       {},
+       ',',
        Encoding::Utf8},
-      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n", "M\xC3\xBCller|J\xC3\xB6rg|@2",
-       {}, ';', Encoding::Utf8Bom},
-      {"Windows-1252, a UTF-8 lead byte first", "Last,First\nRen\xE9\x65\x92s,M\xFCller\n",
-       "Ren\xC3\xA9\x65\xE2\x80\x99s|M\xC3\xBCller|@2", {},
-       ',', Encoding::Windows1252},
-      {"UTF-16 with its byte-order mark, U+0080 the first of two bytes", utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"),
-       "Ng|Al\xC2\x80|@2", {}, '\t', Encoding::Utf16},
+      {"blank rows and rows without a name",
+       "Last,First,Jersey\n,,\n\n,,7\nKim,Lee,\n",
+       "Kim|Lee|@5",
+       {"Jersey"},
+       ',',
+       Encoding::Utf8},
+      {"UTF-8 with a byte-order mark",
+       "\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n",
+       "M\xC3\xBCller|J\xC3\xB6rg|@2",
+       {},
+       ';',
+       Encoding::Utf8Bom},
+      {"Windows-1252, a UTF-8 lead byte first",
+       "Last,First\nRen\xE9\x65\x92s,M\xFCller\n",
+       "Ren\xC3\xA9\x65\xE2\x80\x99s|M\xC3\xBCller|@2",
+       {},
+       ',',
+       Encoding::Windows1252},
+      {"UTF-16 with its byte-order mark, U+0080 the first of two bytes",
+       utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"),
+       "Ng|Al\xC2\x80|@2",
+       {},
+       '\t',
+       Encoding::Utf16},
       {"lone CR line ends", "Last,First\rA,B\rC,D", "A|B|@2; C|D|@3", {}, ',', Encoding::Utf8},
   };
   for (const Case& c : cases) {
@@ -97,6 +137,38 @@ TEST(SpreadsheetRoster, BadFilesNameTheFileAndTheLine) {
   EXPECT_THROW(readSpreadsheetRoster("/nonexistent/roster.csv"), SpreadsheetError);
 }
 
+// What no roster needs is refused as soon as it is seen, and the reading time grows with the
+// file, not with its square; a set stop ends the reading.
+TEST(SpreadsheetRoster, HugeFilesAreRefusedQuicklyAndAStopEndsTheReading) {
+  std::string wide, tall = "Last,First\n", full = tall, ragged = "Last,First" + std::string(200, ',') + "\n";
+  for (int i = 0; i < 100000; ++i) wide.append(1, 'c').append(std::to_string(i)).append(1, ',');
+  for (int i = 0; i < 1000000; ++i) tall += "Smith,John\n";
+  for (size_t i = 1; i < kMostSheetRows; ++i) full += "Smith,John\n";
+  for (int i = 0; i < 3; ++i) ragged += "Doe,Jane" + std::string(200, ',') + "\n";
+  const struct {
+    const std::string& bytes;
+    std::string refused;  // "" for a file read
+    long line;
+  } cases[] = {
+      {wide, "line 1: it has more than 100 columns, more than a roster needs, so it is not read.", 1},
+      {tall, "line 10001: it has more than 10000 rows, more than a roster needs, so it is not read.", 10001},
+      {full, "", 0},
+      {ragged, "", 0},  // empty cells far to the right are no columns
+  };
+  for (const auto& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+      EXPECT_EQ(parseSpreadsheetRoster(c.bytes, "r.csv").players.size() > 0, c.refused.empty());
+    } catch (const SpreadsheetError& e) {
+      EXPECT_EQ(std::string(e.what()), std::string("r.csv, ").append(c.refused));
+      EXPECT_EQ(e.line(), c.line);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.refused;
+  }
+  const std::atomic<bool> stop{true};
+  EXPECT_THROW(parseSpreadsheetRoster(full, "r.csv", &stop), SpreadsheetError);
+}
+
 TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAndSurroundingBlanks) {
   const std::vector<RosterName> roster = {{"Smith", "John", "A"}, {"Doe", "Jane", ""}, {"M\xC3\xBCller", "Jo", ""}};
   struct Case {
@@ -104,9 +176,9 @@ TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAndSurroundingBlanks) {
     Duplicate expected;
   };
   const Case cases[] = {
-      {{" smith ", "JOHN", "a"}, Duplicate::InRoster},   {{"Smith", "John", ""}, Duplicate::No},
-      {{"Doe", "Jane", " "}, Duplicate::InRoster},       {{"Doe", "Jane", "B"}, Duplicate::No},
-      {{"doe", "jane", "b"}, Duplicate::EarlierInFile},  {{"M\xC3\x9CLLER", "JO", ""}, Duplicate::InRoster},
+      {{" smith ", "JOHN", "a"}, Duplicate::InRoster},  {{"Smith", "John", ""}, Duplicate::No},
+      {{"Doe", "Jane", " "}, Duplicate::InRoster},      {{"Doe", "Jane", "B"}, Duplicate::No},
+      {{"doe", "jane", "b"}, Duplicate::EarlierInFile}, {{"M\xC3\x9CLLER", "JO", ""}, Duplicate::InRoster},
       {{"Smith", "Johnny", "A"}, Duplicate::No},
   };
   std::vector<SheetPlayer> players;
