@@ -1,6 +1,10 @@
 // Roster > Import from Spreadsheet..., driven as the coach drives it, the file dialog answered
 // by the test.
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
 
 #include "gui/roster/frmRosterImportSheet.h"
 #include "support/RosterFixture.h"
@@ -35,8 +39,9 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
                         "grennan ;tobias; t;7\r\nThornbury;Margaret;A.;12\r\nThornbury;Margaret;A;12\r\n"));
   auto* f = app.forms().find<frmRosterImportSheet>();
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(itemTexts(f->importFrom), (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)",
-                                               "Thornbury, Margaret A", "Thornbury, Margaret A (twice in the file)"}));
+  EXPECT_EQ(itemTexts(f->importFrom),
+            (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)", "Thornbury, Margaret A",
+                         "Thornbury, Margaret A (twice in the file)"}));
   EXPECT_EQ(f->lblOtherColumns->text(), "Columns not imported: Jersey");
   prompter.answer(Answer::Ok);
   click(f, "cmdImport");
@@ -61,6 +66,40 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
                                               {"Thornbury", "Margaret", "A"},
                                               {"Thornbury", "Margaret", "A"},
                                               {"Van Buren", "Henrietta", none}}));
+}
+
+// A large file is read off the window's thread under a progress dialog: refused at once when no
+// roster is that long, listed and moved quickly when one may be, and Cancel leaves all as it was.
+TEST_F(RosterSheetTest, LargeFilesAreReadQuicklyAndCancelChangesNothing) {
+  std::string tall = "Last,First\n", full = tall;
+  for (int i = 0; i < 1000000; ++i) tall += "Smith,John\n";
+  for (int i = 1; i < 10000; ++i) full.append("Smith").append(std::to_string(i)).append(",John\n");
+  const fs::path tallFile = root.writeFile("tall.csv", tall), fullFile = root.writeFile("full.csv", full);
+  using Clock = std::chrono::steady_clock;
+
+  auto start = Clock::now();
+  prompter.answer(Answer::Ok);
+  choose(tallFile);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+  EXPECT_EQ(prompter.texts(), QStringList{QString::fromStdString(tallFile.string()) +
+                                          ", line 10001: it has more than 10000 rows, more than a roster needs, so "
+                                          "it is not read."});
+  prompter.clear();
+  QTimer::singleShot(0, [this] {
+    auto* progress = app.forms().mainWindow()->findChild<QProgressDialog*>("dlgReadSpreadsheet");
+    progress->findChild<QPushButton*>()->click();
+  });
+  choose(tallFile);
+  EXPECT_TRUE(prompter.records().empty());
+  EXPECT_EQ(app.forms().find<frmRosterImportSheet>(), nullptr);
+
+  start = Clock::now();
+  choose(fullFile);
+  auto* f = app.forms().find<frmRosterImportSheet>();
+  ASSERT_NE(f, nullptr);
+  click(f, "cmdAddAll");
+  EXPECT_EQ(f->importTo->count(), 9999);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace
