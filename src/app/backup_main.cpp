@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "core/backup/Backup.h"
+#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;
@@ -58,15 +59,15 @@ int main(int argc, char** argv) {
     const BackupReport r = backUpData(DataTree(fs::absolute(*dir, ec)), archive,
                                       [](double, const std::string&) { return interrupted == 0; });
     for (const fs::path& f : r.copiedAsIs)
-      std::printf("Copied byte for byte, being no database of this version: %s\n", f.c_str());
+      std::printf("Copied byte for byte, being no database of this version: %s\n", spellControls(f.string()).c_str());
     std::printf("Backed up %s, %s and %s to %s (%.1f MB).\n", plural(r.games, "game", "games").c_str(),
                 r.roster ? "the roster" : "no roster", plural(r.reportFiles, "report file", "report files").c_str(),
-                r.archive.c_str(), static_cast<double>(r.bytes) / 1e6);
+                spellControls(r.archive.string()).c_str(), static_cast<double>(r.bytes) / 1e6);
     return 0;
   } catch (const BackupCancelled&) {
     std::fprintf(stderr, "yardmark-backup: interrupted; no archive was written.\n");
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "yardmark-backup: %s\n", e.what());
+    std::fprintf(stderr, "yardmark-backup: %s\n", spellControls(e.what()).c_str());
   }
   return kExitFailure;
 }
