@@ -110,8 +110,7 @@ int main(int argc, char** argv) {
 
   std::vector<Game> games;
   if (i == args.size()) {
-    for (const fs::path& year : listFolder(gamesRoot, Listing::folders()))
-      addYear(year, year.filename().string(), games);
+    for (const fs::path& year : listFolder(gamesRoot, Listing::folders())) addYear(year, year.filename().string(), games);
   }
   for (; i < args.size(); ++i) {
     if (!isYear(args[i])) {

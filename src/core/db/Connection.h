@@ -16,7 +16,7 @@
 namespace yardmark {
 
 class Connection {
- public:
+public:
   std::filesystem::path path;
   std::unique_ptr<SQLite::Database> db;
   std::vector<Table> tables;
@@ -26,7 +26,7 @@ class Connection {
 
   // A prepared statement, reset for its next use when the holder goes.
   class Prepared {
-   public:
+  public:
     Prepared(Connection& c, const std::string& sql) {
       auto& st = c.statements[sql];
       if (!st) st = std::make_unique<SQLite::Statement>(c.conn(), sql);
@@ -38,7 +38,7 @@ class Connection {
     SQLite::Statement& operator*() const { return *m_st; }
     SQLite::Statement* operator->() const { return m_st; }
 
-   private:
+  private:
     SQLite::Statement* m_st;
   };
 

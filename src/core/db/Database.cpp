@@ -41,7 +41,8 @@ void Connection::fail(const std::exception& e, std::string_view doing) const {
         dberr::ReadOnly,
         withReason("Cannot " + std::string(doing) + ": the database " + where() + " is read-only", e.what()) + ".");
   if (code == SQLITE_FULL)
-    throw DbError(dberr::EngineFailure, "Cannot " + std::string(doing) + ": the disk holding " + where() + " is full.");
+    throw DbError(dberr::EngineFailure,
+                  "Cannot " + std::string(doing) + ": the disk holding " + where() + " is full.");
   const std::string reason = e.what();
   throw DbError(dberr::EngineFailure,
                 "Cannot " + std::string(doing) + " in " + where() + (reason.empty() ? "." : ": " + reason));
@@ -100,8 +101,7 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
     if (e.getExtendedErrorCode() == SQLITE_READONLY_ROLLBACK)
       throw DbError(dberr::ReadOnly, "The last save of " + m_impl->where() +
                                          " was cut short and cannot be rolled back: the file or its folder is "
-                                         "read-only (" +
-                                         e.what() + ").");
+                                         "read-only (" + e.what() + ").");
     if (inUse(e.getErrorCode() & 0xff)) throw DbError(dberr::InUse, m_impl->where() + " is in use by another program.");
     throw DbError(dberr::NotADatabase,
                   withReason(m_impl->where() + " is not a YardMark database or is damaged", e.what()) + ".");
@@ -130,7 +130,9 @@ void Database::close() {
   m_impl->db.reset();
 }
 
-bool Database::hasTable(std::string_view table) const { return m_impl && findTable(m_impl->tables, table) != nullptr; }
+bool Database::hasTable(std::string_view table) const {
+  return m_impl && findTable(m_impl->tables, table) != nullptr;
+}
 
 Recordset Database::openRecordset(std::string_view text) {
   if (!isOpen()) throw DbError(dberr::EngineFailure, "The database " + m_impl->where() + " is closed.");
@@ -138,8 +140,8 @@ Recordset Database::openRecordset(std::string_view text) {
   if (!q) throw DbError(dberr::BadQuery, "Query text not understood: '" + std::string(text) + "'.");
   const Table* t = findTable(m_impl->tables, q->table);
   if (!t)
-    throw DbError(dberr::NoSuchTable, "The table '" + q->table + "' does not exist in " + m_impl->where() +
-                                          ": it is not a YardMark database.");
+    throw DbError(dberr::NoSuchTable,
+                  "The table '" + q->table + "' does not exist in " + m_impl->where() + ": it is not a YardMark database.");
   return Recordset(m_impl, *t, selectSql(*q, *t));
 }
 

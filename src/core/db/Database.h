@@ -13,7 +13,7 @@
 namespace yardmark {
 
 class Database {
- public:
+public:
   enum class Mode { ReadWrite, ReadOnly };
 
   // Opens an existing database file; never creates one. Read-only never changes the rows, but a
@@ -31,19 +31,19 @@ class Database {
 
   // Groups many row writes into one commit; rolled back unless commit() is called.
   class Transaction {
-   public:
+  public:
     explicit Transaction(Database& db);
     ~Transaction();
     void commit();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
-   private:
+  private:
     Database* m_db;
     bool m_done = false;
   };
 
- private:
+private:
   std::shared_ptr<Connection> m_impl;
 };
 

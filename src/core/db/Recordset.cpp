@@ -66,8 +66,7 @@ struct Recordset::State {
   Row reload(int64_t rowid) {
     Connection::Prepared st(*db, "SELECT rowid, * FROM " + sqlName(table.name) + " WHERE rowid = ?");
     st->bind(1, static_cast<int64_t>(rowid));
-    if (!st->executeStep())
-      throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
+    if (!st->executeStep()) throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
     return readRow(*st);
   }
 
@@ -98,9 +97,9 @@ struct Recordset::State {
       names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
       marks += i > 1 ? ", ?" : "?";
     }
-    Connection::Prepared st(*db, cols.size() > 1
-                                     ? "INSERT INTO " + sqlName(table.name) + " (" + names + ") VALUES (" + marks + ")"
-                                     : "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES");
+    Connection::Prepared st(*db, cols.size() > 1 ? "INSERT INTO " + sqlName(table.name) + " (" + names +
+                                                       ") VALUES (" + marks + ")"
+                                                 : "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES");
     bindBuffer(*st);
     st->exec();
     rows.push_back(reload(db->conn().getLastInsertRowid()));
@@ -205,7 +204,8 @@ std::int64_t Recordset::bookmark() const {
 
 void Recordset::moveToBookmark(std::int64_t bookmark) {
   auto& s = open(m_state);
-  const auto it = std::find_if(s.rows.begin(), s.rows.end(), [&](const State::Row& r) { return r.rowid == bookmark; });
+  const auto it =
+      std::find_if(s.rows.begin(), s.rows.end(), [&](const State::Row& r) { return r.rowid == bookmark; });
   if (it == s.rows.end())
     throw DbError(dberr::NoCurrentRecord, "The record is no longer in the table '" + s.table.name + "'.");
   s.mode = State::Mode::None;
@@ -229,7 +229,8 @@ void Recordset::cancelUpdate() { open(m_state).mode = State::Mode::None; }
 
 void Recordset::update() {
   auto& s = open(m_state);
-  if (s.mode == State::Mode::None) throw DbError(dberr::UpdateWithoutEdit, "Update without AddNew or Edit.");
+  if (s.mode == State::Mode::None)
+    throw DbError(dberr::UpdateWithoutEdit, "Update without AddNew or Edit.");
   try {
     if (s.mode == State::Mode::Add)
       s.insertBuffer();

@@ -17,11 +17,11 @@ enum class Encoding { Utf8, Utf8Bom, Utf16, Windows1252 };
 
 // Why the text cannot be read, and the line to blame (0: the text as a whole).
 class CsvError : public std::runtime_error {
- public:
+public:
   CsvError(long line, const std::string& reason) : std::runtime_error(reason), m_line(line) {}
   long line() const { return m_line; }
 
- private:
+private:
   long m_line;
 };
 
@@ -52,7 +52,7 @@ struct Limits {
 
 // Refused for its size, not its form: more records or fields than the limits take.
 class TooLarge : public CsvError {
- public:
+public:
   using CsvError::CsvError;
 };
 

@@ -10,11 +10,11 @@
 
 #include "core/files/DataTree.h"
 #include "core/report/ReportName.h"
+#include "gui/shell/FolderFileLists.h"
+#include "gui/shell/FormKit.h"
 #include "gui/reports/frmNewReport.h"
 #include "gui/shell/App.h"
-#include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormHost.h"
-#include "gui/shell/FormKit.h"
 #include "gui/shell/KeyFilter.h"
 #include "gui/shell/Prompter.h"
 

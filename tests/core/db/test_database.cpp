@@ -89,7 +89,7 @@ TEST(Recordset, AppendEditCancelAndRefusals) {
   auto db = gameWithRushers(root, {"A"});
   auto rs = db.openRecordset("select * from rushing");
   EXPECT_THROW(rs.setField(1, Value(1.0)), DbError);  // no edit begun
-  EXPECT_THROW(rs.field(6), DbError);                 // one past the last column
+  EXPECT_THROW(rs.field(6), DbError);  // one past the last column
   EXPECT_THROW(rs.field("noSuchField"), DbError);
   rs.addNew();
   EXPECT_TRUE(rs.field(0).isNull());  // a new row starts with every column unset
