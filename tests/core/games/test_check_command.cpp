@@ -75,7 +75,6 @@ TEST(CheckCommand, NamesAreSpeltOutAndForeignOrUnreachableFilesAreRefused) {
   TempRoot root;
   addRows(DataTree(root.dir()).rosterDatabase(), "roster", {{"Smith", "John", ""}});
   GameRows retitling = soundGame();
-  retitling.passing = {{1, 1, 5, 0, 0, "Smith John "}};
   retitling.receiving = {{1, 5, 0, 0, "\x1b]0;owned\x07\x1b[2J"}};
   makeGame(root, "YardMark/games/2007/Game1.mdb", retitling);
   const fs::path loop = root.dir() / "loop.mdb";

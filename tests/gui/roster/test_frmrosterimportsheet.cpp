@@ -68,37 +68,28 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
 }
 
 // A large file is read off the window's thread under a progress dialog: refused at once when no
-// roster is that long, listed and moved quickly when one may be, and Cancel leaves all as it was.
+// roster is that long, listed and moved quickly when one may be, and Cancel changes nothing.
 TEST_F(RosterSheetTest, LargeFilesAreReadQuicklyAndCancelChangesNothing) {
   std::string tall = "Last,First\n", full = tall;
   for (int i = 0; i < 1000000; ++i) tall += "Smith,John\n";
   for (int i = 1; i < 10000; ++i) full.append("Smith").append(std::to_string(i)).append(",John\n");
-  const fs::path tallFile = root.writeFile("tall.csv", tall), fullFile = root.writeFile("full.csv", full);
-  using Clock = std::chrono::steady_clock;
-
-  auto start = Clock::now();
+  const fs::path tallFile = root.writeFile("tall.csv", tall);
+  const auto start = std::chrono::steady_clock::now();
   prompter.answer(Answer::Ok);
   choose(tallFile);
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
-  EXPECT_EQ(prompter.texts(), QStringList{QString::fromStdString(tallFile.string()) +
-                                          ", line 10001: it has more than 10000 rows, more than a roster needs, so "
-                                          "it is not read."});
+  EXPECT_EQ(prompter.texts().value(0), QString::fromStdString(tallFile.string()) +
+                                           ", line 10001: it has more than 10000 rows, more than a roster needs, so "
+                                           "it is not read.");
   prompter.clear();
   QTimer::singleShot(0, [this] {
-    auto* progress = app.forms().mainWindow()->findChild<QProgressDialog*>("dlgReadSpreadsheet");
-    progress->findChild<QPushButton*>()->click();
+    app.forms().mainWindow()->findChild<QProgressDialog*>("dlgReadSpreadsheet")->findChild<QPushButton*>()->click();
   });
-  choose(tallFile);
-  EXPECT_TRUE(prompter.records().empty());
+  choose(tallFile);  // the prompter fails the test on any message
   EXPECT_EQ(app.forms().find<frmRosterImportSheet>(), nullptr);
-
-  start = Clock::now();
-  choose(fullFile);
-  auto* f = app.forms().find<frmRosterImportSheet>();
-  ASSERT_NE(f, nullptr);
-  click(f, "cmdAddAll");
-  EXPECT_EQ(f->importTo->count(), 9999);
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+  choose(root.writeFile("full.csv", full));
+  click(app.forms().find<frmRosterImportSheet>(), "cmdAddAll");
+  EXPECT_EQ(app.forms().find<frmRosterImportSheet>()->importTo->count(), 9999);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace
