@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/db/Database.h"
+#include "core/db/ShownText.h"
 #include "support/TempRoot.h"
 
 using namespace yardmark;
@@ -214,4 +215,11 @@ TEST(BadFiles, AnUnreadableFileIsToldAsSuch) {
   wait(nullptr);
   fs::remove_all(dir);
   EXPECT_EQ(told, "3051: '" + file.string() + "' cannot be read: permission denied.");
+}
+
+// A library's "nothing went wrong" is no reason: the message ends without it.
+TEST(BadFiles, AnEmptyReasonIsLeftOut) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "x is damaged"}, {"No error", "x is damaged"}, {"Success", "x is damaged"}, {"I/O", "x is damaged (I/O)"}};
+  for (const auto& [reason, told] : cases) EXPECT_EQ(withReason("x is damaged", reason), told);
 }
