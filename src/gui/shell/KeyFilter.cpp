@@ -65,7 +65,10 @@ protected:
       case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent&>(*event));
       case QEvent::Drop: return watched == m_box && drop(static_cast<QDropEvent&>(*event));
       case QEvent::MouseButtonRelease: return watched == m_box && middleClick(static_cast<QMouseEvent&>(*event));
-      case QEvent::ContextMenu: return watched == m_box && contextMenu(static_cast<QContextMenuEvent&>(*event));
+      // A combo box shows its line edit's menu in its own stead; a box with a menu of its own keeps it.
+      case QEvent::ContextMenu:
+        return static_cast<QWidget*>(watched)->contextMenuPolicy() == Qt::DefaultContextMenu &&
+               contextMenu(static_cast<QContextMenuEvent&>(*event));
       default: return false;
     }
   }
