@@ -6,7 +6,6 @@
 #include <cctype>
 #include <mutex>
 #include <unordered_map>
-
 #include "core/files/CaseFold.h"
 
 namespace yardmark {

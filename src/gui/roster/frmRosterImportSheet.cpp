@@ -181,6 +181,7 @@ void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
   // Cancelled: the coach asked for nothing, so nothing opens and nothing is said.
   if (stop) return;
   const auto& [sheet, duplicates] = read;
+  const WaitCursor filling;
   app.forms().show<frmRosterImportSheet>().showSheet(file, sheet, duplicates);
 }
 
