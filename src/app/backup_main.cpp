@@ -11,6 +11,7 @@
 #include "core/backup/Backup.h"
 #include "core/backup/Restore.h"
 #include "core/backup/RestorePlan.h"
+#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;
@@ -45,7 +46,7 @@ std::string plural(size_t n, const char* one, const char* many) {
 bool keepGoing(double, const std::string&) { return interrupted == 0; }
 
 void printHoldings(const fs::path& archive, const BackupSummary& s, const DataTree& tree) {
-  std::printf("%s\nwas made on %s and holds:\n", archive.c_str(), s.created.c_str());
+  std::printf("%s\nwas made on %s and holds:\n", spellControls(archive.string()).c_str(), s.created.c_str());
   for (const auto& [year, games] : s.years)
     std::printf("    %s: %s\n", year.c_str(), plural(games, "game", "games").c_str());
   if (s.years.empty()) std::printf("    no games\n");
@@ -58,7 +59,7 @@ void printHoldings(const fs::path& archive, const BackupSummary& s, const DataTr
   std::printf("    %s\n", plural(s.reports, "report page", "report pages").c_str());
   const std::vector<fs::path> replaced = filesReplaced(s, tree);
   std::printf(replaced.empty() ? "Restoring it would replace no file.\n" : "Restoring it would replace:\n");
-  for (const fs::path& f : replaced) std::printf("    %s\n", f.c_str());
+  for (const fs::path& f : replaced) std::printf("    %s\n", spellControls(f.string()).c_str());
 }
 
 bool agreed() {
@@ -78,19 +79,20 @@ int restore(const fs::path& archive, const DataTree& tree, bool listOnly, bool y
   }
   const RestoreReport r = restoreBackup(archive, tree, keepGoing);
   std::printf("%s restored.\n", plural(r.restored, "file was", "files were").c_str());
-  if (!r.replacedFolder.empty()) std::printf("The files it replaced were moved into %s\n", r.replacedFolder.c_str());
+  if (!r.replacedFolder.empty())
+    std::printf("The files it replaced were moved into %s\n", spellControls(r.replacedFolder.string()).c_str());
   for (const fs::path& f : r.otherReplacedFolders)
-    std::printf("Files it replaced on another disk were kept in %s\n", f.c_str());
+    std::printf("Files it replaced on another disk were kept in %s\n", spellControls(f.string()).c_str());
   return 0;
 }
 
 int backUp(const fs::path& archive, const DataTree& tree) {
   const BackupReport r = backUpData(tree, archive, keepGoing);
   for (const fs::path& f : r.copiedAsIs)
-    std::printf("Copied byte for byte, being no database of this version: %s\n", f.c_str());
+    std::printf("Copied byte for byte, being no database of this version: %s\n", spellControls(f.string()).c_str());
   std::printf("Backed up %s, %s and %s to %s (%.1f MB).\n", plural(r.games, "game", "games").c_str(),
               r.roster ? "the roster" : "no roster", plural(r.reportFiles, "report file", "report files").c_str(),
-              r.archive.c_str(), static_cast<double>(r.bytes) / 1e6);
+              spellControls(r.archive.string()).c_str(), static_cast<double>(r.bytes) / 1e6);
   return 0;
 }
 
@@ -128,13 +130,14 @@ int main(int argc, char** argv) {
     std::error_code ec;
     const DataTree tree(fs::absolute(*dir, ec));
     // A restore cut short is finished or undone before anything else reads the folder.
-    if (const auto recovered = backup::finishInterruptedRestore(tree)) std::printf("%s\n", recovered->c_str());
+    if (const auto recovered = backup::finishInterruptedRestore(tree))
+      std::printf("%s\n", spellControls(*recovered).c_str());
     return list || restoring ? restore(archive, tree, list, yes) : backUp(archive, tree);
   } catch (const BackupCancelled&) {
     std::fprintf(stderr, "yardmark-backup: interrupted; %s\n",
                  restoring ? "nothing was restored." : "no archive was written.");
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "yardmark-backup: %s\n", e.what());
+    std::fprintf(stderr, "yardmark-backup: %s\n", spellControls(e.what()).c_str());
   }
   return kExitFailure;
 }

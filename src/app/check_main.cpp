@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 #include "core/games/GameAudit.h"
 #include "core/games/GameFolder.h"
@@ -19,8 +20,12 @@ namespace {
 using cli::kExitFailure;
 using cli::kExitUsage;
 
+// Every line that may hold a name or a path read from the disk goes out here, so that none of
+// them can send the terminal a command.
+void say(std::FILE* to, const std::string& line) { std::fprintf(to, "%s\n", spellControls(line).c_str()); }
+
 int usage(const std::string& problem) {
-  if (!problem.empty()) std::fprintf(stderr, "yardmark-check: %s\n", problem.c_str());
+  if (!problem.empty()) say(stderr, "yardmark-check: " + problem);
   std::fprintf(stderr,
                "usage: yardmark-check [--root DIR] [YEAR|GAMEFILE...]\n"
                "  Checks the figures of every game of the years named (all years by default) or of the\n"
@@ -51,11 +56,11 @@ void report(const Game& game, const FileAudit& audit, Totals& totals) {
   ++totals.games;
   if (audit.unreadable) {
     ++totals.unreadable;
-    std::printf("%s: unreadable: %s\n", game.shown.c_str(), audit.unreadable->c_str());
+    say(stdout, game.shown + ": unreadable: " + *audit.unreadable);
     return;
   }
   for (const Finding& f : audit.findings)
-    std::printf("%s: %s: %s\n", game.shown.c_str(), std::string(severityName(f.severity)).c_str(), f.message.c_str());
+    say(stdout, game.shown + ": " + std::string(severityName(f.severity)) + ": " + f.message);
   totals.errors += audit.count(Severity::Error);
   totals.warnings += audit.count(Severity::Warning);
   totals.notes += audit.count(Severity::Note);
@@ -74,7 +79,7 @@ RosterIndex roster(const DataTree& tree) {
   try {
     return RosterIndex(rosterPlayerNames(tree.rosterDatabase()));
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "yardmark-check: the roster could not be read, so names are not checked: %s\n", e.what());
+    say(stderr, std::string("yardmark-check: the roster could not be read, so names are not checked: ") + e.what());
     return {};
   }
 }

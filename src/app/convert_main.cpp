@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "core/db/ShownText.h"
 #include "core/jet/HelperProcess.h"
 #include "core/jet/OldFiles.h"
 #include "core/files/DataTree.h"
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     return kExitFailure;
   }
   const ConvertSummary summary = convertOldFiles(tree, findOldFiles(tree), options);
-  for (const Conversion& c : summary.files) std::printf("%s\n", describe(c, summary.dryRun).c_str());
+  for (const Conversion& c : summary.files) std::printf("%s\n", spellControls(describe(c, summary.dryRun)).c_str());
   std::printf("%s\n", summaryLine(summary).c_str());
   return summary.failed() == 0 ? 0 : kExitFailure;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 #include "core/page/CsvExport.h"
 #include "core/report/ReportGenerator.h"
@@ -49,29 +50,6 @@ int usage(const char* problem) {
   return kExitUsage;
 }
 
-size_t characters(const std::string& utf8) {
-  size_t n = 0;
-  for (unsigned char c : utf8)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
-// A refused name shown with its control characters spelt out, so that none reaches the terminal.
-std::string printable(const std::string& name) {
-  std::string out;
-  for (const char c : name) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 0x20 && u != 0x7F) {
-      out += c;
-      continue;
-    }
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
-    out += escaped;
-  }
-  return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,15 +83,9 @@ int main(int argc, char** argv) {
   }
 
   if (const auto problem = reportNameProblem(name)) {
-    std::fprintf(stderr, "yardmark-report: %s: %s\n", printable(name).c_str(), problem->c_str());
+    std::fprintf(stderr, "yardmark-report: %s: %s\n", spellControls(name).c_str(), problem->c_str());
     return kExitFailure;
   }
-  if (characters(name) > kReportNameMaxChars) {
-    std::fprintf(stderr, "yardmark-report: %s: a report name has at most %zu characters\n", name.c_str(),
-                 kReportNameMaxChars);
-    return kExitFailure;
-  }
-
   // Refused before anything is written rather than after the report.
   if (!extras.csvFolder.empty() && fs::exists(extras.csvFolder, ec) && !fs::is_directory(extras.csvFolder, ec)) {
     std::fprintf(stderr, "yardmark-report: %s: not a folder; the CSV files need one\n", extras.csvFolder.c_str());
@@ -125,10 +97,11 @@ int main(int argc, char** argv) {
   const ReportGenerator generator{DataTree(fs::absolute(*dir, ec))};
   const ReportOutcome outcome = generator.generate(games, name, extras);
   if (!outcome.ok()) {
-    std::fprintf(stderr, "yardmark-report: %s\n", outcome.message.c_str());
+    std::fprintf(stderr, "yardmark-report: %s\n", spellControls(outcome.message).c_str());
     return kExitFailure;
   }
-  std::printf("%s\n", outcome.message.c_str());
-  if (!outcome.warning.empty()) std::fprintf(stderr, "yardmark-report: warning: %s\n", outcome.warning.c_str());
+  std::printf("%s\n", spellControls(outcome.message).c_str());
+  if (!outcome.warning.empty())
+    std::fprintf(stderr, "yardmark-report: warning: %s\n", spellControls(outcome.warning).c_str());
   return 0;
 }

@@ -1,9 +1,14 @@
 #include "core/db/Database.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
 
 #include "core/db/Connection.h"
 #include "core/db/QueryGrammar.h"
+#include "core/db/ShownText.h"
 
 namespace yardmark {
 
@@ -20,16 +25,27 @@ SQLite::Database& Connection::conn() {
   return *db;
 }
 
+namespace {
+
+bool inUse(int code) { return code == SQLITE_BUSY || code == SQLITE_LOCKED; }
+
+}  // namespace
+
 void Connection::fail(const std::exception& e, std::string_view doing) const {
   const auto* se = dynamic_cast<const SQLite::Exception*>(&e);
   const int code = se ? (se->getErrorCode() & 0xff) : 0;
+  if (inUse(code))
+    throw DbError(dberr::InUse, "Cannot " + std::string(doing) + ": " + where() + " is in use by another program.");
   if (code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_AUTH)
-    throw DbError(dberr::ReadOnly, "Cannot " + std::string(doing) + ": the database " + where() +
-                                       " is read-only (" + e.what() + ").");
+    throw DbError(
+        dberr::ReadOnly,
+        withReason("Cannot " + std::string(doing) + ": the database " + where() + " is read-only", e.what()) + ".");
   if (code == SQLITE_FULL)
     throw DbError(dberr::EngineFailure,
                   "Cannot " + std::string(doing) + ": the disk holding " + where() + " is full.");
-  throw DbError(dberr::EngineFailure, "Cannot " + std::string(doing) + " in " + where() + ": " + e.what());
+  const std::string reason = e.what();
+  throw DbError(dberr::EngineFailure,
+                "Cannot " + std::string(doing) + " in " + where() + (reason.empty() ? "." : ": " + reason));
 }
 
 // ---------------------------------------------------------------- Database
@@ -44,10 +60,27 @@ void connect(Connection& c, int flags) {
   c.tables = tablesOf(*c.db);
 }
 
+// Why a file that may well be there cannot be opened, in the one wording every caller shows;
+// nothing when it is simply missing.
+std::optional<DbError> unreachable(const Connection& c) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(c.path, ec);
+  if (ec == std::errc::permission_denied ||
+      (!ec && fs::is_regular_file(status) && access(c.path.c_str(), R_OK) != 0 && (errno == EACCES || errno == EPERM)))
+    return DbError(dberr::CannotOpen, c.where() + " cannot be read: permission denied.");
+  if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory) return std::nullopt;
+  std::string why = ec.message();
+  if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z') why[0] = static_cast<char>(why[0] - 'A' + 'a');
+  // Numbered as missing, since callers tell a missing file apart from one that is not ours.
+  return DbError(dberr::FileNotFound, c.where() + " cannot be reached: " + why + ".");
+}
+
 }  // namespace
 
 Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::make_shared<Connection>()) {
   m_impl->path = path;
+  if (auto failure = unreachable(*m_impl)) throw *failure;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec))
     throw DbError(dberr::FileNotFound, "Could not find file " + m_impl->where() + ".");
@@ -69,12 +102,18 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
       throw DbError(dberr::ReadOnly, "The last save of " + m_impl->where() +
                                          " was cut short and cannot be rolled back: the file or its folder is "
                                          "read-only (" + e.what() + ").");
+    if (inUse(e.getErrorCode() & 0xff)) throw DbError(dberr::InUse, m_impl->where() + " is in use by another program.");
     throw DbError(dberr::NotADatabase,
-                  m_impl->where() + " is not a YardMark database or is damaged (" + e.what() + ").");
+                  withReason(m_impl->where() + " is not a YardMark database or is damaged", e.what()) + ".");
   }
   if (m_impl->tables.empty()) {
     m_impl->db.reset();
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a YardMark database: it holds no tables.");
+  }
+  // Read by ordinal, a foreign table of the same name would yield other figures without a word.
+  if (const auto foreign = foreignLayout(m_impl->tables)) {
+    m_impl->db.reset();
+    throw DbError(dberr::NotADatabase, m_impl->where() + " " + *foreign + ".");
   }
 }
 

@@ -113,6 +113,32 @@ const std::vector<Table>& houseTables(DatabaseKind kind) {
   return kind == DatabaseKind::Roster ? house().roster : house().game;
 }
 
+namespace {
+
+std::optional<std::string> differs(const Table& file, const Table& house) {
+  for (size_t i = 0; i < house.columns.size(); ++i) {
+    const std::string& wanted = house.columns[i].name;
+    if (i >= file.columns.size()) return "lacks the column '" + wanted + "'";
+    if (!sameNoCase(file.columns[i].name, wanted))
+      return "has '" + file.columns[i].name + "' where the column '" + wanted + "' belongs";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> foreignLayout(const std::vector<Table>& tables) {
+  for (const DatabaseKind kind : {DatabaseKind::Game, DatabaseKind::Roster})
+    for (const Table& ours : houseTables(kind)) {
+      const Table* theirs = findTable(tables, ours.name);
+      if (!theirs) continue;  // a missing table is told when it is asked for
+      if (const auto problem = differs(*theirs, ours))
+        return std::string("is not a YardMark ") + (kind == DatabaseKind::Game ? "game" : "roster") +
+               " file: its table '" + theirs->name + "' " + *problem;
+    }
+  return std::nullopt;
+}
+
 void createHouseTables(SQLite::Database& db, DatabaseKind kind) {
   for (const std::string& sql : kind == DatabaseKind::Roster ? house().rosterSql : house().gameSql) db.exec(sql);
 }

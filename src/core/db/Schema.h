@@ -39,6 +39,10 @@ enum class DatabaseKind { Game, Roster };
 
 // The house schema's tables for one kind of file, in schema order.
 const std::vector<Table>& houseTables(DatabaseKind kind);
+// What keeps the file's tables from being ours ("is not a YardMark game file: its table ..."): a
+// table named as one of the house schema's whose columns are not the schema's, in its order.
+// Nothing when every such table is as the schema has it.
+std::optional<std::string> foreignLayout(const std::vector<Table>& tables);
 // Creates the house schema's tables for one kind of file on an empty database.
 void createHouseTables(SQLite::Database& db, DatabaseKind kind);
 

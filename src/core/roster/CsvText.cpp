@@ -1,5 +1,6 @@
 #include "core/roster/CsvText.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/db/Utf8.h"
@@ -106,8 +107,24 @@ char detectSeparator(std::string_view text) {
   return kCandidates[best];
 }
 
-std::vector<Record> parseRecords(std::string_view t, char sep) {
+namespace {
+
+bool hasText(const std::string& field) { return field.find_first_not_of(" \t\r\n") != std::string::npos; }
+
+// A field past the limit that holds text refuses the record, as soon as it is read.
+void addField(Record& rec, std::string field, const Limits& limits) {
+  if (rec.fields.size() < limits.fields) {
+    rec.fields.push_back(std::move(field));
+  } else if (hasText(field)) {
+    throw TooLarge(rec.line, "it has more than " + std::to_string(limits.fields) + " columns");
+  }
+}
+
+}  // namespace
+
+std::vector<Record> parseRecords(std::string_view t, char sep, const Limits& limits) {
   std::vector<Record> out;
+  std::size_t withText = 0;
   const size_t n = t.size();
   auto atLineEnd = [&](size_t i) { return t[i] == '\n' || t[i] == '\r'; };
   long line = 1;
@@ -131,7 +148,7 @@ std::vector<Record> parseRecords(std::string_view t, char sep) {
       }
       // Text after a closing quote is kept, as the spreadsheets read it.
       while (i < n && t[i] != sep && !atLineEnd(i)) field += t[i++];
-      rec.fields.push_back(std::move(field));
+      addField(rec, std::move(field), limits);
       if (i < n && t[i] == sep) {
         ++i;
         continue;
@@ -142,6 +159,9 @@ std::vector<Record> parseRecords(std::string_view t, char sep) {
       i += (t[i] == '\r' && i + 1 < n && t[i + 1] == '\n') ? 2 : 1;
       ++line;
     }
+    if (limits.stop && limits.stop->load(std::memory_order_relaxed)) throw CsvError(0, "the reading was stopped");
+    if (std::any_of(rec.fields.begin(), rec.fields.end(), hasText) && ++withText > limits.records)
+      throw TooLarge(rec.line, "it has more than " + std::to_string(limits.records) + " rows");
     out.push_back(std::move(rec));
   }
   return out;

@@ -1,6 +1,9 @@
 #pragma once
 // The text of a spreadsheet saved as CSV: its encoding, its separator and its records, read as
 // RFC 4180 with the leniency of the programs that write it. Nothing here knows of a roster.
+#include <atomic>
+#include <cstddef>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,9 +43,23 @@ struct Record {
   std::vector<std::string> fields;
 };
 
+// How much a reader takes before it gives up, and its "stop now".
+struct Limits {
+  std::size_t records = std::numeric_limits<std::size_t>::max();  // records holding more than blanks
+  std::size_t fields = std::numeric_limits<std::size_t>::max();   // up to a record's last field with text
+  const std::atomic<bool>* stop = nullptr;
+};
+
+// Refused for its size, not its form: more records or fields than the limits take.
+class TooLarge : public CsvError {
+public:
+  using CsvError::CsvError;
+};
+
 // Every record of the text. Line ends are CR LF, LF or a lone CR. A field is quoted when its
-// first non-blank character is '"'; a doubled quote inside stands for one. Throws CsvError when
-// a quote is never closed.
-std::vector<Record> parseRecords(std::string_view text, char separator);
+// first non-blank character is '"'; a doubled quote inside stands for one. Empty fields past the
+// field limit are dropped. Throws CsvError when a quote is never closed or the stop is set, and
+// TooLarge past a limit, as soon as it is passed.
+std::vector<Record> parseRecords(std::string_view text, char separator, const Limits& limits = {});
 
 }  // namespace yardmark::csv

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "core/db/Database.h"
+#include "core/db/ShownText.h"
 
 namespace yardmark {
 
@@ -177,14 +178,16 @@ RosterName splitPlayerName(std::string_view cellText) {
   return n;
 }
 
-SheetRoster parseSpreadsheetRoster(std::string_view bytes, const fs::path& file) {
+SheetRoster parseSpreadsheetRoster(std::string_view bytes, const fs::path& file, const std::atomic<bool>* stop) {
   SheetRoster out;
   std::vector<csv::Record> records;
   try {
     csv::Text text = csv::decode(bytes);
     out.encoding = text.encoding;
     out.separator = csv::detectSeparator(text.utf8);
-    records = csv::parseRecords(text.utf8, out.separator);
+    records = csv::parseRecords(text.utf8, out.separator, {kMostSheetRows, kMostSheetColumns, stop});
+  } catch (const csv::TooLarge& e) {
+    throw SpreadsheetError(file, e.line(), std::string(e.what()) + ", more than a roster needs, so it is not read");
   } catch (const csv::CsvError& e) {
     throw SpreadsheetError(file, e.line(), e.what());
   }
@@ -204,16 +207,16 @@ SheetRoster parseSpreadsheetRoster(std::string_view bytes, const fs::path& file)
   return out;
 }
 
-SheetRoster readSpreadsheetRoster(const fs::path& file) {
+SheetRoster readSpreadsheetRoster(const fs::path& file, const std::atomic<bool>* stop) {
   std::error_code ec;
   const std::uintmax_t size = fs::file_size(file, ec);
-  if (ec) throw SpreadsheetError(file, 0, "it cannot be read (" + ec.message() + ")");
+  if (ec) throw SpreadsheetError(file, 0, withReason("it cannot be read", ec.message()));
   if (size > kLargestFile) throw SpreadsheetError(file, 0, "it is too large to be a roster");
   std::ifstream in(file, std::ios::binary);
   std::string bytes(size, '\0');
   if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
     throw SpreadsheetError(file, 0, "it cannot be read");
-  return parseSpreadsheetRoster(bytes, file);
+  return parseSpreadsheetRoster(bytes, file, stop);
 }
 
 bool sameRosterName(const RosterName& a, const RosterName& b) { return keyOf(a) == keyOf(b); }

@@ -42,13 +42,19 @@ private:
   long m_line;
 };
 
+// More than any roster needs: a file beyond these is refused as soon as they are passed.
+inline constexpr size_t kMostSheetRows = 10000;
+inline constexpr size_t kMostSheetColumns = 100;
+
 // The players of a CSV file. The first row is a header when a cell names a column ("Last",
 // "Last Name", "Surname", "First", "First Name", "Middle", "MI", "Middle Name", or one "Name" or
 // "Player" column); without one the columns are last, first, middle. Each name is cleaned as
-// the contacts import cleans it; rows without a name are left out. Throws SpreadsheetError.
-SheetRoster readSpreadsheetRoster(const std::filesystem::path& file);
+// the contacts import cleans it; rows without a name are left out. Throws SpreadsheetError, also
+// when `stop` is set while it reads.
+SheetRoster readSpreadsheetRoster(const std::filesystem::path& file, const std::atomic<bool>* stop = nullptr);
 // The same over bytes already read; `file` only names them in an error.
-SheetRoster parseSpreadsheetRoster(std::string_view bytes, const std::filesystem::path& file);
+SheetRoster parseSpreadsheetRoster(std::string_view bytes, const std::filesystem::path& file,
+                                   const std::atomic<bool>* stop = nullptr);
 
 // A name as the import writes it: ".", "," and ":" removed, blanks trimmed; empty leaves the column unset.
 std::string cleanedName(std::string_view name);

@@ -30,7 +30,10 @@ DialogNewReport::DialogNewReport(App& app) : Form(app) {
 
   txtReportName = new QLineEdit(this);
   txtReportName->setObjectName("txtReportName");
-  installKeyFilter(txtReportName, reportNameKey);
+  // Counted as the command line counts a name: in characters, so "é" or an emoji is one.
+  installKeyFilter(txtReportName, [box = txtReportName](int key, int) {
+    return reportNameKey(key, static_cast<int>(reportNameLength(box->text().toStdString())));
+  });
   Label1 = buddyLabel(this, "Label1", "Report Name", txtReportName);
   Label3 = buddyLabel(this, "Label3", "EX:  2007_GM1.htm", nullptr);
   lable1 = buddyLabel(this, "lable1", "Be sure not to ovewrite existing files", nullptr);

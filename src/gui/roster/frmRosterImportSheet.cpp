@@ -4,11 +4,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QVBoxLayout>
+#include <atomic>
+#include <utility>
 
 #include "core/files/DataTree.h"
 #include "gui/roster/RosterControls.h"
 #include "gui/shell/App.h"
+#include "gui/shell/Background.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/FormKit.h"
 #include "gui/shell/Prompter.h"
@@ -20,6 +24,8 @@ namespace {
 const QString kTitle = QStringLiteral("Import Roster From Spreadsheet");
 constexpr int kNameRole = Qt::UserRole;           // the last, first and middle name of the row
 constexpr int kDuplicateRole = Qt::UserRole + 1;  // why ">>" passes the entry by
+// A roster's file reads at once; only a large one shows the dialog.
+constexpr int kShowProgressAfterMs = 400;
 
 QString mark(Duplicate d) {
   switch (d) {
@@ -145,19 +151,37 @@ void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
       pick(app.forms().mainWindow(),
            {"Import from Spreadsheet", documentsFolder(), "Spreadsheets saved as text (*.csv *.txt)", {}});
   if (file.isEmpty()) return;
-  SheetRoster sheet;
-  std::vector<Duplicate> duplicates;
+  std::atomic<bool> stop{false};
+  std::pair<SheetRoster, std::vector<Duplicate>> read;
   try {
-    const WaitCursor waiting;
-    sheet = readSpreadsheetRoster(file.toStdString());
-    duplicates = findDuplicates(sheet.players, readRosterNames(ensureRosterDatabase(app.tree())));
+    const std::filesystem::path roster = ensureRosterDatabase(app.tree());
+    QProgressDialog progress("Reading the spreadsheet...", "Cancel", 0, 0, app.forms().mainWindow());
+    progress.setObjectName("dlgReadSpreadsheet");
+    progress.setWindowTitle(kTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kShowProgressAfterMs);
+    // Heard from the start: setValue already handles events, a click on Cancel among them.
+    QObject::connect(&progress, &QProgressDialog::canceled, [&stop] { stop = true; });
+    progress.setValue(0);
+    read = runInBackground(
+        progress,
+        [path = file.toStdString(), roster, &stop] {
+          SheetRoster sheet = readSpreadsheetRoster(path, &stop);
+          std::vector<Duplicate> duplicates = findDuplicates(sheet.players, readRosterNames(roster));
+          return std::pair(std::move(sheet), std::move(duplicates));
+        },
+        [&stop] { stop = true; });
   } catch (const SpreadsheetError& e) {
-    tellError(app, QString::fromStdString(e.what()));
+    if (!stop) tellError(app, QString::fromStdString(e.what()));
     return;
   } catch (const std::exception& e) {
-    tellError(app, "Error..." + QString::fromStdString(e.what()));
+    if (!stop) tellError(app, "Error..." + QString::fromStdString(e.what()));
     return;
   }
+  // Cancelled: the coach asked for nothing, so nothing opens and nothing is said.
+  if (stop) return;
+  const auto& [sheet, duplicates] = read;
+  const WaitCursor filling;
   app.forms().show<frmRosterImportSheet>().showSheet(file, sheet, duplicates);
 }
 

@@ -28,7 +28,9 @@ int digitKey(int key, int length);
 
 // Applies the rule to every character key typed into the box. Keys that type no character
 // (Delete, arrows, Home) pass, as they did before. An editable combo box hands its keys to
-// its line edit, so a combo's filter goes on lineEdit().
+// its line edit, so a combo's filter goes on lineEdit(). Pasted and dropped text (Ctrl+V,
+// Shift+Insert, the menu's Paste, a middle click, a drop) goes in a character at a time through
+// the same rule, as if typed.
 void installKeyFilter(QLineEdit* box, KeyRule rule);
 void installKeyFilter(QLineEdit* box, TextKeyRule rule);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -59,6 +60,8 @@ QWidget* QtPrompter::parent() const {
 
 Answer QtPrompter::message(const MessageBox& box) {
   QMessageBox mb(iconOf(box.icon), titleOf(box.title), box.text, QMessageBox::NoButton, parent());
+  // Texts carry names from files and archives: never read them as markup.
+  mb.setTextFormat(Qt::PlainText);
   const auto buttons = buttonsOf(box.buttons);
   for (const auto& [std, answer] : buttons) {
     QPushButton* b = mb.addButton(std);
@@ -80,6 +83,8 @@ std::optional<QString> QtPrompter::input(const InputBox& box) {
   QInputDialog dlg(parent());
   dlg.setWindowTitle(titleOf(box.title));
   dlg.setLabelText(box.prompt);
+  // The dialog's label is its only QLabel; like a message box it shows text, not markup.
+  if (auto* label = dlg.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
   dlg.setTextValue(box.defaultText);
   if (box.positionTwips) dlg.move(pixelsFromTwips(*box.positionTwips));
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;

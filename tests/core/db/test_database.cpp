@@ -1,8 +1,13 @@
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "core/db/Database.h"
+#include "core/db/ShownText.h"
 #include "support/TempRoot.h"
 
 using namespace yardmark;
@@ -151,4 +156,70 @@ TEST(BadFiles, ReadOnlyDatabaseRefusesWritesWholly) {
   rs.cancelUpdate();
   EXPECT_EQ(errorOf([&] { rs.deleteRow(); }), 3027);
   EXPECT_EQ(textOf(Database(p).openRecordset("select * from rushing").field(1)), "1");
+}
+
+namespace {
+
+// The DbError an open throws, as "number: description"; "" when the file opens.
+std::string openFailure(const fs::path& file) {
+  try {
+    Database db(file, Database::Mode::ReadOnly);
+  } catch (const DbError& e) {
+    return std::to_string(e.number()) + ": " + e.description();
+  }
+  return "";
+}
+
+}  // namespace
+
+// A table of ours with other columns, or a file another program holds, is told as such.
+TEST(BadFiles, ForeignLayoutsAndLockedFilesAreToldWhy) {
+  test::TempRoot root;
+  const auto made = [&](const char* name, const char* sql) {
+    SQLite::Database((root.dir() / name).string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
+    return root.dir() / name;
+  };
+  const fs::path locked = root.copyTemplate("locked.mdb");
+  SQLite::Database holder(locked.string(), SQLite::OPEN_READWRITE);
+  holder.exec("BEGIN EXCLUSIVE");
+  const std::tuple<fs::path, std::string> cases[] = {
+      {made("short.mdb", "CREATE TABLE Rushing (rushingID INTEGER PRIMARY KEY, indRushATT REAL)"),
+       "3343: '' is not a YardMark game file: its table 'Rushing' lacks the column 'indRushYDS'."},
+      {made("roster.mdb", "CREATE TABLE roster (rosterID INTEGER PRIMARY KEY, Name TEXT)"),
+       "3343: '' is not a YardMark roster file: its table 'roster' has 'Name' where the column "
+       "'rosterPlayerName_Last' belongs."},
+      {made("other.mdb", "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT)"), ""},
+      {locked, "3045: '' is in use by another program."},
+  };
+  // The file's path goes between the quotes after the number.
+  for (auto [file, told] : cases) EXPECT_EQ(openFailure(file), told.empty() ? told : told.insert(7, file.string()));
+}
+
+// Root reads every file, so a child that has given root up does the reading.
+TEST(BadFiles, AnUnreadableFileIsToldAsSuch) {
+  test::TempRoot root;
+  const fs::path dir = fs::temp_directory_path() / ("ym-" + std::to_string(getpid())), file = dir / "g.mdb";
+  fs::create_directory(dir);
+  fs::copy_file(root.copyTemplate("g.mdb"), file);
+  fs::permissions(file, fs::perms::none);
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  if (fork() == 0) {
+    if (geteuid() == 0 && setuid(65534) != 0) _exit(1);
+    const std::string told = openFailure(file);
+    _exit(write(fds[1], told.data(), told.size()) < 0);
+  }
+  close(fds[1]);
+  std::string told(512, '\0');
+  told.resize(static_cast<size_t>(std::max<ssize_t>(0, read(fds[0], told.data(), told.size()))));
+  wait(nullptr);
+  fs::remove_all(dir);
+  EXPECT_EQ(told, "3051: '" + file.string() + "' cannot be read: permission denied.");
+}
+
+// A library's "nothing went wrong" is no reason: the message ends without it.
+TEST(BadFiles, AnEmptyReasonIsLeftOut) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "x is damaged"}, {"No error", "x is damaged"}, {"Success", "x is damaged"}, {"I/O", "x is damaged (I/O)"}};
+  for (const auto& [reason, told] : cases) EXPECT_EQ(withReason("x is damaged", reason), told);
 }

@@ -1,4 +1,5 @@
 // yardmark-check over a data folder.
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include "core/files/DataTree.h"
@@ -67,6 +68,30 @@ TEST(CheckCommand, OneLineAFindingAndTheExitCodeTellsWhetherThereAreErrors) {
     EXPECT_EQ(bad.output, "") << inMessage;
     EXPECT_NE(bad.errors.find(inMessage), std::string::npos) << bad.errors;
   }
+}
+
+// What a file may carry never reaches the terminal raw, and what cannot be read says why.
+TEST(CheckCommand, NamesAreSpeltOutAndForeignOrUnreachableFilesAreRefused) {
+  TempRoot root;
+  addRows(DataTree(root.dir()).rosterDatabase(), "roster", {{"Smith", "John", ""}});
+  GameRows retitling = soundGame();
+  retitling.receiving = {{1, 5, 0, 0, "\x1b]0;owned\x07\x1b[2J"}};
+  makeGame(root, "YardMark/games/2007/Game1.mdb", retitling);
+  const fs::path loop = root.dir() / "loop.mdb";
+  fs::create_symlink("loop.mdb", loop);
+  const fs::path foreign = root.dir() / "foreign.mdb";
+  SQLite::Database(foreign.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+      .exec("CREATE TABLE header (id INTEGER PRIMARY KEY, Team TEXT)");
+  const HelperRun r =
+      runHelper(YARDMARK_CHECK_EXE, {"--root", root.dir().string(), "2007", loop.string(), foreign.string()}, 20000);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.output.find('\x1b'), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("\"\\x1B]0;owned\\x07\\x1B[2J\" is not in the roster"), std::string::npos) << r.output;
+  for (const std::string& line :
+       {loop.string() + ": unreadable: '" + loop.string() + "' cannot be reached: too many levels of symbolic links.\n",
+        foreign.string() + ": unreadable: '" + foreign.string() +
+            "' is not a YardMark game file: its table 'header' has 'id' where the column 'headerID' belongs.\n"})
+    EXPECT_NE(r.output.find(line), std::string::npos) << r.output;
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // bad files and the duplicate rule (the write and the message's form are in the import form's test).
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+
 #include "core/roster/SpreadsheetRoster.h"
 #include "support/ReportFixture.h"
 
@@ -95,6 +98,29 @@ TEST(SpreadsheetRoster, BadFilesNameTheFileAndTheLine) {
     }
   }
   EXPECT_THROW(readSpreadsheetRoster("/nonexistent/roster.csv"), SpreadsheetError);
+}
+
+// What no roster needs is refused as soon as it is seen, in a time that grows with the file, not
+// with its square; empty cells far to the right are no columns; a set stop ends the reading.
+TEST(SpreadsheetRoster, HugeFilesAreRefusedQuicklyAndAStopEndsTheReading) {
+  std::string wide, tall = "Last,First\n", ragged = "Last,First" + std::string(200, ',') + "\nDoe,Jane,,,\n";
+  for (int i = 0; i < 100000; ++i) wide.append(1, 'c').append(std::to_string(i)).append(1, ',');
+  for (int i = 0; i < 1000000; ++i) tall += "Smith,John\n";
+  const std::pair<const std::string&, std::string> cases[] = {
+      {wide, "r.csv, line 1: it has more than 100 columns, more than a roster needs, so it is not read."},
+      {tall, "r.csv, line 10001: it has more than 10000 rows, more than a roster needs, so it is not read."},
+      {ragged, "Doe|Jane|@2"}};
+  for (const auto& [bytes, told] : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+      EXPECT_EQ(shown(parseSpreadsheetRoster(bytes, "r.csv")), told);
+    } catch (const SpreadsheetError& e) {
+      EXPECT_EQ(e.what(), told);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << told;
+  }
+  const std::atomic<bool> stop{true};
+  EXPECT_THROW(parseSpreadsheetRoster(ragged, "r.csv", &stop), SpreadsheetError);
 }
 
 TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAndSurroundingBlanks) {

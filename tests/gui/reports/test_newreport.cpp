@@ -20,6 +20,10 @@ TEST_F(ShownShellTest, NewReportBoxStopsAtTwentyListsTheReportsAndCancelKeepsThe
   EXPECT_EQ(box->text(), "2007_Season_Games_Al");
   QTest::keyClick(box, Qt::Key_Backspace);
   EXPECT_EQ(box->text(), "2007_Season_Games_Al");
+  // Characters are counted, not UTF-16 units: nineteen emoji leave room for one more character.
+  box->setText(QString::fromUtf8("\U0001F3C8").repeated(19));
+  QTest::keyClicks(box, "xy");
+  EXPECT_EQ(box->text(), QString::fromUtf8("\U0001F3C8").repeated(19) + "x");
 
   app.vars().currentReportName = "Earlier.htm";
   QTest::mouseClick(d.CancelButton, Qt::LeftButton);
@@ -47,6 +51,7 @@ TEST(NewReport, ChecksTheNameInOrderAndAsksBeforeOverwriting) {
       {"Week1.HTM", {}, {}, {ext}, false},
       {"notes.shtml", {}, {}, {ext}, false},  // its last five characters are not ".html"
       {"../up.htm", {}, {}, {chars}, false},
+      {".Season.htm", {}, {}, {"A report name may not start with a dot, since the report would be hidden"}, false},
       {"2007_GM1.htm", {"2007_GM1.htm"}, {Answer::No}, {ask}, false},
       {"2007_gm1.htm", {"2007_GM1.htm"}, {}, {}, true},  // the stored name differs in letter case
       {"Season.html", {"Season.htm"}, {}, {}, true},

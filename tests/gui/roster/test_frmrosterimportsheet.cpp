@@ -1,6 +1,10 @@
 // Roster > Import from Spreadsheet..., driven as the coach drives it, the file dialog answered
 // by the test.
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
 
 #include "gui/roster/frmRosterImportSheet.h"
 #include "support/RosterFixture.h"
@@ -61,6 +65,31 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
                                               {"Thornbury", "Margaret", "A"},
                                               {"Thornbury", "Margaret", "A"},
                                               {"Van Buren", "Henrietta", none}}));
+}
+
+// A large file is read off the window's thread under a progress dialog: refused at once when no
+// roster is that long, listed and moved quickly when one may be, and Cancel changes nothing.
+TEST_F(RosterSheetTest, LargeFilesAreReadQuicklyAndCancelChangesNothing) {
+  std::string tall = "Last,First\n", full = tall;
+  for (int i = 0; i < 1000000; ++i) tall += "Smith,John\n";
+  for (int i = 1; i < 10000; ++i) full.append("Smith").append(std::to_string(i)).append(",John\n");
+  const fs::path tallFile = root.writeFile("tall.csv", tall);
+  const auto start = std::chrono::steady_clock::now();
+  prompter.answer(Answer::Ok);
+  choose(tallFile);
+  EXPECT_EQ(prompter.texts().value(0), QString::fromStdString(tallFile.string()) +
+                                           ", line 10001: it has more than 10000 rows, more than a roster needs, so "
+                                           "it is not read.");
+  prompter.clear();
+  QTimer::singleShot(0, [this] {
+    app.forms().mainWindow()->findChild<QProgressDialog*>("dlgReadSpreadsheet")->findChild<QPushButton*>()->click();
+  });
+  choose(tallFile);  // the prompter fails the test on any message
+  EXPECT_EQ(app.forms().find<frmRosterImportSheet>(), nullptr);
+  choose(root.writeFile("full.csv", full));
+  click(app.forms().find<frmRosterImportSheet>(), "cmdAddAll");
+  EXPECT_EQ(app.forms().find<frmRosterImportSheet>()->importTo->count(), 9999);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace

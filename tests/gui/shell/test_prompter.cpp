@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -28,13 +29,16 @@ TEST(QtPrompter, MessageBoxShowsTextTitleIconAndDefaultAndButtonsMapToAnswers) {
   QtPrompter prompter;
   QStringList shown;
   whenOpen<QMessageBox>([&](QMessageBox* box) {
-    shown = {box->windowTitle(), box->text(), QString::number(box->icon()), box->defaultButton()->text().remove('&')};
+    shown = {box->windowTitle(), box->text(), QString::number(box->icon()), box->defaultButton()->text().remove('&'),
+             QString::number(box->textFormat())};
     QTest::keyClick(box, Qt::Key_Return);  // Enter takes the default button
   });
-  EXPECT_EQ(
-      prompter.message(MessageBox("Re-verify?", Buttons::YesNo, Icon::Critical, "MsgBox Demonstration", Answer::No)),
-      Answer::No);
-  EXPECT_EQ(shown, (QStringList{"MsgBox Demonstration", "Re-verify?", QString::number(QMessageBox::Critical), "No"}));
+  // A name read from a file may look like markup; it is shown as typed.
+  EXPECT_EQ(prompter.message(
+                MessageBox("<h1>Re-verify?</h1>", Buttons::YesNo, Icon::Critical, "MsgBox Demonstration", Answer::No)),
+            Answer::No);
+  EXPECT_EQ(shown, (QStringList{"MsgBox Demonstration", "<h1>Re-verify?</h1>", QString::number(QMessageBox::Critical),
+                                "No", QString::number(Qt::PlainText)}));
 
   const std::tuple<Buttons, QMessageBox::StandardButton, Answer> cases[] = {
       {Buttons::Ok, QMessageBox::Ok, Answer::Ok},
@@ -56,12 +60,13 @@ TEST(QtPrompter, InputBoxReturnsTheTextOrNothingOnCancel) {
   QtPrompter prompter;
   QStringList shown;
   whenOpen<QInputDialog>([&](QInputDialog* dlg) {
-    shown = {dlg->windowTitle(), dlg->labelText(), dlg->textValue()};
+    shown = {dlg->windowTitle(), dlg->labelText(), dlg->textValue(),
+             QString::number(dlg->findChild<QLabel*>()->textFormat())};
     dlg->setTextValue("3");
     dlg->accept();
   });
-  EXPECT_EQ(prompter.input(InputBox("Number of Copies:", "Print", "0", QPoint(500, 500))), QString("3"));
-  EXPECT_EQ(shown, (QStringList{"Print", "Number of Copies:", "0"}));
+  EXPECT_EQ(prompter.input(InputBox("Number of <b>Copies</b>:", "Print", "0", QPoint(500, 500))), QString("3"));
+  EXPECT_EQ(shown, (QStringList{"Print", "Number of <b>Copies</b>:", "0", QString::number(Qt::PlainText)}));
   whenOpen<QInputDialog>([](QInputDialog* dlg) { dlg->reject(); });
   EXPECT_EQ(prompter.input(InputBox("Name?")), std::nullopt);
 }
