@@ -83,7 +83,7 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
 
 // The detail page and the CSV files, from the games as read and merged for the report page.
 std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string& reportName,
-                                         const std::vector<GameRecord>& games, MergedTables merged,
+                                         const std::vector<Game>& games, MergedTables merged,
                                          const ReportExtras& extras) {
   if (!extras.detailPage && extras.csvFolder.empty()) return std::nullopt;
   const SeasonDetail detail = buildSeasonDetail(games, std::move(merged));
@@ -91,7 +91,7 @@ std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string
   try {
     if (extras.detailPage) {
       std::vector<fs::path> files;
-      for (const GameRecord& game : games) files.push_back(game.file);
+      for (const Game& game : games) files.push_back(game.file);
       writeDetailPage(tree.reportsFolder(), reportName, detail, files);
     }
   } catch (const WriteError& e) {
@@ -182,7 +182,7 @@ ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std
     return failure(ReportOutcome::Status::TmpDatabaseFailed, e.file().string(), e.reason());
   }
   if (auto failed = emptyTmp()) return *failed;
-  std::vector<GameRecord> season;
+  std::vector<Game> season;
   MergedTables merged;
   try {
     season = readSeason(games);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/report/Consolidator.h"
+#include "core/season/Merge.h"
 
 namespace yardmark {
 
@@ -53,7 +53,7 @@ inline constexpr size_t TotalOpp = 8, TotalOwn = 9;  // quarter: Q1 opp, Q1 own,
 
 struct GameLine {
   DataRow header, quarter, teamStats;  // the game's first rows; empty when it has none
-  std::string result() const;          // "W", "L" or nothing
+  std::string result() const;          // "W", "L" or nothing, as marked
 };
 
 // A player's figures of one table: its data fields as numbers, the name left out.
@@ -105,7 +105,7 @@ struct SeasonDetail {
   std::string team = "OWN", year;        // of the first header row, as the report's title
 };
 
-SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTables merged);
+SeasonDetail buildSeasonDetail(const std::vector<Game>& games, MergedTables merged);
 // Reads and merges the games itself (for a season not just merged). Throws MergeError.
 SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files);
 

@@ -1,4 +1,4 @@
-#include "core/page/SeasonDetail.h"
+#include "core/season/SeasonDetail.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "core/page/PageText.h"
+#include "core/season/Statistics.h"
 
 namespace yardmark {
 
@@ -185,20 +185,27 @@ const std::vector<TeamStat>& teamStatList() {
 
 std::string GameLine::result() const {
   if (header.empty()) return {};
-  if (isYes(header[field::Won])) return "W";
-  return isYes(header[field::Lost]) ? "L" : "";
+  switch (resultAsMarked(header[field::Won], header[field::Lost])) {
+    case GameResult::Won:
+      return "W";
+    case GameResult::Lost:
+      return "L";
+    case GameResult::Unmarked:
+      break;
+  }
+  return {};
 }
 
-SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTables merged) {
+SeasonDetail buildSeasonDetail(const std::vector<Game>& games, MergedTables merged) {
   SeasonDetail d;
   d.merged = std::move(merged);
   PlayerIndex index(d.players);
   for (size_t g = 0; g < games.size(); ++g) {
-    const GameRecord& game = games[g];
-    const auto firstOf = [&](GameTable t) { return game.first(t) ? *game.first(t) : DataRow{}; };
+    const Game& game = games[g];
+    const auto firstOf = [&](GameTable t) { return game.first(t) ? game.first(t)->fields : DataRow{}; };
     d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats)});
     for (size_t t = 0; t < kPlayerTableCount; ++t)
-      for (const DataRow& row : game.tables[kFirstPlayerTable + t]) index.add(g, t, row);
+      for (const GameRow& row : game.tables[kFirstPlayerTable + t]) index.add(g, t, row.fields);
     const GameLine& line = d.games.back();
     if (line.header.empty()) continue;
     const std::string r = line.result();
@@ -213,7 +220,7 @@ SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTable
 }
 
 SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files) {
-  const std::vector<GameRecord> games = readSeason(files);
+  const std::vector<Game> games = readSeason(files);
   return buildSeasonDetail(games, mergeGames(games));
 }
 
