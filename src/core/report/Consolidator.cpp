@@ -26,11 +26,14 @@ void Consolidator::ensureTmpDatabase() const {
 }
 
 void Consolidator::createConsolidated(const std::vector<fs::path>& games) const {
-  createConsolidated(readSeason(games));
+  SeasonMerge merge;
+  readSeason(games, [&](const Game& game) { merge.add(game); });
+  writeConsolidated(merge.take());
 }
 
-MergedTables Consolidator::createConsolidated(const std::vector<Game>& games) const {
-  MergedTables merged = mergeGames(games);
+void Consolidator::createConsolidated(const std::vector<Game>& games) const { writeConsolidated(mergeGames(games)); }
+
+void Consolidator::writeConsolidated(const MergedTables& merged) const {
   try {
     Database tmp(m_tmp);
     Database::Transaction tx(tmp);
@@ -46,7 +49,6 @@ MergedTables Consolidator::createConsolidated(const std::vector<Game>& games) co
   } catch (const DbError& e) {
     throw MergeError(m_tmp, "Cannot write the temporary database: " + e.description());
   }
-  return merged;
 }
 
 void Consolidator::deletTmpDatabase() const {

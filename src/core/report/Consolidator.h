@@ -17,8 +17,10 @@ class Consolidator {
   // Merges the games, in list order, into the temporary database, which the caller has
   // emptied. Game files are only read. Nothing is written unless every game could be read.
   void createConsolidated(const std::vector<std::filesystem::path>& games) const;
-  // The same for games already read; returns what it wrote.
-  MergedTables createConsolidated(const std::vector<Game>& games) const;
+  // The same for games already read.
+  void createConsolidated(const std::vector<Game>& games) const;
+  // Writes a season's merge.
+  void writeConsolidated(const MergedTables& merged) const;
 
   // Empties all eight tables of the temporary database.
   void deletTmpDatabase() const;

@@ -29,17 +29,23 @@ std::string gameReason(const fs::path& path, const DbError& e) {
 
 }  // namespace
 
-std::vector<Game> readSeason(const std::vector<fs::path>& files) {
-  std::vector<Game> games;
-  games.reserve(files.size());
+void readSeason(const std::vector<fs::path>& files, const std::function<void(const Game&)>& take) {
   for (const fs::path& file : files) {
+    Game game;
     try {
-      games.push_back(readGame(file));
+      game = readGame(file);
     } catch (const DbError& e) {
       // A file of the earlier version: say how to convert it rather than that it is not ours.
       throw MergeError(file, isJetFile(file) ? oldFileReason() + "." : gameReason(file, e));
     }
+    take(game);
   }
+}
+
+std::vector<Game> readSeason(const std::vector<fs::path>& files) {
+  std::vector<Game> games;
+  games.reserve(files.size());
+  readSeason(files, [&](const Game& game) { games.push_back(game); });
   return games;
 }
 

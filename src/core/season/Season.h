@@ -2,6 +2,7 @@
 // The chosen games as read from their files, in the order chosen, kept per game so that the
 // season can be shown game by game as well as in total.
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,6 +33,8 @@ class MergeError : public std::runtime_error {
 // Reads the games in list order; only reads them. The first that cannot be read stops it
 // (MergeError naming the file and why it cannot be used).
 std::vector<Game> readSeason(const std::vector<std::filesystem::path>& files);
+// The same, handing each game to `take` as it is read, so that no game is held longer than its turn.
+void readSeason(const std::vector<std::filesystem::path>& files, const std::function<void(const Game&)>& take);
 
 // What groups player rows into one player: the exact stored value, letter case and blanks
 // counting. A name without a value groups with nothing.
