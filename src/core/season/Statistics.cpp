@@ -42,8 +42,14 @@ double averageOf(double num, double den) {
 std::string averageText(double num, double den) {
   const double tenths = std::round(averageOf(num, den) * 10.0);
   if (tenths == 0.0) return "0.0";  // never "-0.0"
-  const std::string digits = wholeText(std::fabs(tenths));
   std::string out = tenths < 0 ? "-" : "";
+  if (std::fabs(tenths) < 1e15) {  // nearly every average: digits without printf
+    const auto whole = static_cast<long long>(std::fabs(tenths));
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, whole / 10).ptr);
+    return out.append(1, '.').append(1, static_cast<char>('0' + whole % 10));
+  }
+  const std::string digits = wholeText(std::fabs(tenths));
   out += digits.size() == 1 ? "0" : digits.substr(0, digits.size() - 1);
   return out.append(".").append(1, digits.back());
 }
