@@ -4,7 +4,9 @@
 usage: report_vs_c.py BUILD_DIR ARCHIVE_DIR [RUNS]
 ARCHIVE_DIR is made by: YARDMARK_BENCH_KEEP=ARCHIVE_DIR bench_report --benchmark_filter=Floor/120
 Prints the median wall time of each command and its ratio to the C reader, at 120 and 1,200 games.
+With BASELINE=path/to/another/yardmark-report, that one is timed in the same rounds as well.
 """
+import os
 import statistics
 import subprocess
 import sys
@@ -26,6 +28,10 @@ for count in (120, 1200):
         "report": [report, "--root", str(archive), "Bench.htm", *chosen],
         "--no-detail": [report, "--root", str(archive), "--no-detail", "Bench.htm", *chosen],
     }
+    baseline = os.environ.get("BASELINE")
+    if baseline:
+        commands["baseline"] = [baseline, "--root", str(archive), "Bench.htm", *chosen]
+        commands["baseline --no-detail"] = [baseline, "--root", str(archive), "--no-detail", "Bench.htm", *chosen]
     times = {name: [] for name in commands}
     for _ in range(runs):
         for name, command in commands.items():
@@ -35,4 +41,4 @@ for count in (120, 1200):
     floor = statistics.median(times["C reader"])
     for name, spent in times.items():
         median = statistics.median(spent)
-        print(f"{count:5} games  {name:12} median {median * 1000:8.1f} ms  {median / floor:5.2f}x")
+        print(f"{count:5} games  {name:21} median {median * 1000:8.1f} ms  {median / floor:5.2f}x")
