@@ -2,19 +2,23 @@
 // (120), and the same archive ten times over (1,200) to show the growth. The floor is the
 // least any report must do: open each game file and read every row of its eight tables.
 // The same report with its detail page (as every report is written), and with the CSV files
-// as well, shows what those add.
-#include <SQLiteCpp/SQLiteCpp.h>
+// as well, shows what those add. Compare medians of interleaved runs:
+//   bench_report --benchmark_repetitions=7 --benchmark_enable_random_interleaving=true
+//                --benchmark_report_aggregates_only=true
+// With YARDMARK_BENCH_KEEP=DIR the archive is made in DIR and kept, for report_vs_c.sh.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "core/files/DataTree.h"
 #include "core/db/Database.h"
+#include "core/files/DataTree.h"
 #include "core/report/ReportGenerator.h"
+#include "read_games.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;
@@ -60,7 +64,10 @@ void makeGame(const fs::path& file, const fs::path& master, int year, int number
 
 struct Archive {
   Archive() {
-    root = fs::temp_directory_path() / ("yardmark-bench-" + std::to_string(std::random_device{}()));
+    const char* keep = std::getenv("YARDMARK_BENCH_KEEP");
+    kept = keep && *keep;
+    root = kept ? fs::path(keep)
+                : fs::temp_directory_path() / ("yardmark-bench-" + std::to_string(std::random_device{}()));
     fs::create_directories(root);
     layOutTree(root);
     const DataTree tree(root);
@@ -82,11 +89,16 @@ struct Archive {
         fs::copy_file(games[i], f, fs::copy_options::overwrite_existing);
         games.push_back(f);
       }
+    if (kept) {
+      std::ofstream list(root / "games.txt");
+      for (const fs::path& g : games) list << g.string() << '\n';
+    }
   }
   ~Archive() {
     std::error_code ec;
-    fs::remove_all(root, ec);
+    if (!kept) fs::remove_all(root, ec);
   }
+  bool kept = false;
   fs::path root;
   std::vector<fs::path> games;
 };
@@ -115,21 +127,13 @@ void BM_ReportWithDetailAndCsv(benchmark::State& state) {
   generateReports(state, {.detailPage = true, .csvFolder = archive().root / "csv"});
 }
 
-// Every row of the eight game tables read with SQLite alone, every column fetched.
-[[gnu::noinline]] size_t readEveryRow(const std::vector<fs::path>& games) {
-  static constexpr const char* kTables[] = {"header",  "quarter",   "teamStats", "rushing",
-                                            "passing", "receiving", "scoring",   "defense"};
-  size_t cells = 0;
-  for (const fs::path& game : games) {
-    SQLite::Database db(game.string(), SQLite::OPEN_READONLY);
-    for (const char* table : kTables) {
-      SQLite::Statement st(db, std::string("SELECT * FROM ") + table);
-      while (st.executeStep())
-        for (int c = 0; c < st.getColumnCount(); ++c)
-          cells += st.getColumn(c).getType() == SQLITE_TEXT ? st.getColumn(c).getString().size() : 1;
-    }
-  }
-  return cells;
+// Every row of the eight game tables read with the sqlite3 C API alone, every column fetched.
+size_t readEveryRow(const std::vector<fs::path>& games) {
+  std::vector<std::string> names;
+  for (const fs::path& game : games) names.push_back(game.string());
+  std::vector<const char*> files;
+  for (const std::string& name : names) files.push_back(name.c_str());
+  return readGamesC(files.data(), files.size());
 }
 
 void BM_ReadGamesFloor(benchmark::State& state) {

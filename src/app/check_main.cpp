@@ -37,12 +37,12 @@ int usage(const std::string& problem) {
 
 bool isYear(const std::string& arg) { return !arg.empty() && arg.find_first_not_of("0123456789") == std::string::npos; }
 
-struct Game {
+struct YearGame {
   fs::path file;
   std::string shown;  // "2007/Game3.mdb" for a game of the tree, else as named
 };
 
-void addYear(const fs::path& folder, const std::string& year, std::vector<Game>& games) {
+void addYear(const fs::path& folder, const std::string& year, std::vector<YearGame>& games) {
   for (const fs::path& file : listGameFiles(folder)) games.push_back({file, year + "/" + file.filename().string()});
 }
 
@@ -52,7 +52,7 @@ struct Totals {
   int games = 0, errors = 0, warnings = 0, notes = 0, gamesWithErrors = 0, unreadable = 0;
 };
 
-void report(const Game& game, const FileAudit& audit, Totals& totals) {
+void report(const YearGame& game, const FileAudit& audit, Totals& totals) {
   ++totals.games;
   if (audit.unreadable) {
     ++totals.unreadable;
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     return usage("there is no YardMark folder in " + tree.programDir().string());
   const fs::path gamesRoot = tree.gamesRoot();
 
-  std::vector<Game> games;
+  std::vector<YearGame> games;
   if (i == args.size()) {
     for (const fs::path& year : listFolder(gamesRoot, Listing::folders())) addYear(year, year.filename().string(), games);
   }
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
   const RosterIndex names = roster(tree);
   Totals totals;
   std::vector<fs::path> files;
-  for (const Game& game : games) files.push_back(game.file);
+  for (const YearGame& game : games) files.push_back(game.file);
   const std::vector<FileAudit> audits = auditGameFiles(files, names);
   for (size_t g = 0; g < games.size(); ++g) report(games[g], audits[g], totals);
   std::printf("%s\n", summary(totals).c_str());

@@ -50,5 +50,7 @@ target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FIL
 
 # The season detail page, its CSV files and the command's options for them.
 yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail_page.cpp ${_t}/page/test_csv_export.cpp)
+# The season model against its three outputs, and the statistics they share.
+yardmark_add_test(test_season SOURCES ${_t}/season/test_season.cpp)
 add_dependencies(test_detail yardmark-report)
 target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")

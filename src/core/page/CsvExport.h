@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/page/SeasonDetail.h"
+#include "core/season/SeasonDetail.h"
 
 namespace yardmark {
 

@@ -1,4 +1,5 @@
 // The first part of the page: head, title, games headline, record box, quarters, team statistics.
+#include "core/games/Game.h"
 #include "core/page/PageBlocks.h"
 
 namespace yardmark::page {
@@ -36,10 +37,10 @@ Facts recordPass(Recordset& header) {
     ++f.games;
     Value won;
     try {
-      won = header.field(5);  // RecordWins; a game not marked as won counts as lost
+      won = header.field(5);  // RecordWins
     } catch (const DbError&) {
     }
-    ++(isYes(won) ? f.wins : f.losses);
+    ++(resultNotWonIsLost(won) == GameResult::Won ? f.wins : f.losses);
   } while (toNext(header));
   toFirst(header);
   f.team = fieldText(fieldOf(header, "OwnTeamName"));
@@ -90,7 +91,8 @@ void documentHead(PageText& page, const Facts& facts) {
       {4, R"(<td class="header_line">&nbsp; </td>)"},
       {2, "</tr>"},
       {2, "<tr>"},
-      {4, R"(<td bgcolor="#FFFFFF"><table width="100%"  border="0" cellpadding="0" cellspacing="1" bgcolor="#6B9A6D">)"},
+      {4,
+       R"(<td bgcolor="#FFFFFF"><table width="100%"  border="0" cellpadding="0" cellspacing="1" bgcolor="#6B9A6D">)"},
       {6, "<tr>"},
       {8, R"(<td valign="top" bgcolor="#FFFFFF"><table width="100%"  border="0" cellspacing="0" cellpadding="0">)"},
       {10, "<tr>"},

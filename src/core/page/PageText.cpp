@@ -77,23 +77,6 @@ Value fieldOf(const Recordset& rs, std::string_view name) {
 
 bool isEmptyField(const Value& v) { return v.isNull() || (v.isText() && trimmed(v.text()).empty()); }
 
-double roundHalfEven(double x) {
-  const double f = std::floor(x);
-  const double d = x - f;
-  if (d < 0.5) return f;
-  if (d > 0.5) return f + 1;
-  return std::fmod(f, 2.0) == 0.0 ? f : f + 1;
-}
-
-double roundHalfAway(double x) { return std::round(x); }
-
-std::string wholeText(double whole) {
-  if (!std::isfinite(whole) || whole == 0.0) return "0";
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.0f", whole);
-  return buf;
-}
-
 std::string wholeOf(const Value& v) {
   if (isEmptyField(v)) return "0";
   return wholeText(roundHalfEven(numberOf(v)));
@@ -118,29 +101,9 @@ std::string percentText(const Value& comp, const Value& att) {
   return wholeText(roundHalfAway(numberOf(comp) * 100.0 / a));
 }
 
-double totalTackles(double unassisted, double assisted, double sacks) {
-  return roundHalfEven(unassisted + assisted + sacks);
-}
-
 std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks) {
   const auto number = [](const Value& v) { return isEmptyField(v) ? 0.0 : numberOf(v); };
   return wholeText(totalTackles(number(unassisted), number(assists), number(sacks)));
-}
-
-double averageOf(double num, double den) {
-  // Tenths counted from num * 10 / den rather than from the quotient, so that 21 / 20 is
-  // exactly 10.5 tenths and goes up.
-  const double tenths = std::round(num * 10.0 / den);
-  return den == 0.0 || !std::isfinite(tenths) ? 0.0 : tenths / 10.0;
-}
-
-std::string averageText(double num, double den) {
-  const double tenths = std::round(averageOf(num, den) * 10.0);
-  if (tenths == 0.0) return "0.0";  // never "-0.0"
-  const std::string digits = wholeText(std::fabs(tenths));
-  std::string out = tenths < 0 ? "-" : "";
-  out += digits.size() == 1 ? "0" : digits.substr(0, digits.size() - 1);
-  return out.append(".").append(1, digits.back());
 }
 
 void htmlPrologue(PageText& page) {

@@ -5,6 +5,7 @@
 
 #include "core/db/Database.h"
 #include "core/db/Value.h"
+#include "core/season/Statistics.h"
 
 namespace yardmark {
 
@@ -43,14 +44,6 @@ Value fieldOf(const Recordset& rs, std::string_view name);
 // True when a field holds nothing to compute with.
 bool isEmptyField(const Value& v);
 
-// Nearest whole number, a half going to the even neighbour.
-double roundHalfEven(double x);
-// Nearest whole number, a half going away from zero.
-double roundHalfAway(double x);
-
-// A whole number as plain digits with a minus sign if negative ("0" for no number).
-std::string wholeText(double whole);
-
 // A field converted to a whole number (halves to even); an empty field gives 0.
 std::string wholeOf(const Value& v);
 // num / den rounded halves to even; 0 when a field is empty or the divisor is 0.
@@ -58,16 +51,8 @@ std::string quotientText(const Value& num, const Value& den);
 std::string quotientText(const Value& num, long den);
 // comp * 100 / att rounded halves away from zero; 0 when it cannot be computed.
 std::string percentText(const Value& comp, const Value& att);
-// The one total tackles figure of every output: unassisted + assisted + sacks as a whole number
-// (halves to even). A sack is recorded under sacks only and counts here.
-double totalTackles(double unassisted, double assisted, double sacks);
-// The same for stored fields; an empty field counts as no tackles, as the merge adds it.
+// totalTackles of stored fields; an empty field counts as no tackles, as the merge adds it.
 std::string tackleSumText(const Value& unassisted, const Value& assists, const Value& sacks);
-
-// An average of our own outputs (detail page, CSV): one decimal, halves away from zero
-// ("10.5", "0.5", "-1.5"); "0.0" without a divisor. The report page keeps its whole numbers.
-double averageOf(double num, double den);
-std::string averageText(double num, double den);
 
 // The lines every page of ours opens with: the document type, <html>, <head> and the character set.
 void htmlPrologue(PageText& page);

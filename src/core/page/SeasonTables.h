@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/page/SeasonDetail.h"
+#include "core/season/SeasonDetail.h"
 
 namespace yardmark {
 

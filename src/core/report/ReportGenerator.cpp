@@ -83,17 +83,12 @@ ReportOutcome outcomeOf(const HtmlWriteResult& written, const std::string& repor
 
 // The detail page and the CSV files, from the games as read and merged for the report page.
 std::optional<ReportOutcome> writeExtras(const DataTree& tree, const std::string& reportName,
-                                         const std::vector<GameRecord>& games, MergedTables merged,
+                                         const std::vector<fs::path>& games, const SeasonDetail& detail,
                                          const ReportExtras& extras) {
   if (!extras.detailPage && extras.csvFolder.empty()) return std::nullopt;
-  const SeasonDetail detail = buildSeasonDetail(games, std::move(merged));
   const std::string written = "The report " + reportName + " was written, but not ";
   try {
-    if (extras.detailPage) {
-      std::vector<fs::path> files;
-      for (const GameRecord& game : games) files.push_back(game.file);
-      writeDetailPage(tree.reportsFolder(), reportName, detail, files);
-    }
+    if (extras.detailPage) writeDetailPage(tree.reportsFolder(), reportName, detail, games);
   } catch (const WriteError& e) {
     return failure(ReportOutcome::Status::DetailFailed, e.file().string(),
                    written + "its detail page " + e.what() + ".");
@@ -113,18 +108,33 @@ fs::path resolved(const fs::path& file) {
   return findPathCaseInsensitive(ec ? file : real);
 }
 
-bool sameFile(const fs::path& a, const fs::path& b) {
-  std::error_code ec;
-  return resolved(a) == resolved(b) || fs::equivalent(a, b, ec);
-}
+// The two files of the data folder that are no games, resolved once for every game checked.
+class NotGames {
+ public:
+  explicit NotGames(const DataTree& tree)
+      : m_tmp(tree.tmpDatabase()),
+        m_master(tree.masterTemplate()),
+        m_tmpReal(resolved(m_tmp)),
+        m_masterReal(resolved(m_master)) {}
+  std::optional<std::string> why(const fs::path& file) const {
+    const fs::path real = resolved(file);
+    if (same(file, real, m_tmp, m_tmpReal)) return "it is the temporary database the reports are made in, not a game.";
+    if (same(file, real, m_master, m_masterReal))
+      return "it is the master template new games are made from, not a game.";
+    return std::nullopt;
+  }
+
+ private:
+  static bool same(const fs::path& a, const fs::path& aReal, const fs::path& b, const fs::path& bReal) {
+    std::error_code ec;
+    return aReal == bReal || fs::equivalent(a, b, ec);
+  }
+  fs::path m_tmp, m_master, m_tmpReal, m_masterReal;
+};
 
 }  // namespace
 
-std::optional<std::string> notAGame(const DataTree& tree, const fs::path& file) {
-  if (sameFile(file, tree.tmpDatabase())) return "it is the temporary database the reports are made in, not a game.";
-  if (sameFile(file, tree.masterTemplate())) return "it is the master template new games are made from, not a game.";
-  return std::nullopt;
-}
+std::optional<std::string> notAGame(const DataTree& tree, const fs::path& file) { return NotGames(tree).why(file); }
 
 std::string createdText(const std::string& reportName) {
   return "Report has successfully been created named " + reportName;
@@ -144,8 +154,9 @@ ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, cons
   if (const auto problem = reportNameProblem(reportName))
     return failure(ReportOutcome::Status::BadName, reportName, *problem);
   // Merging the temporary database into itself would empty it first: refused before any write.
+  const NotGames notGames(m_tree);
   for (const fs::path& game : games)
-    if (const auto why = notAGame(m_tree, game))
+    if (const auto why = notGames.why(game))
       return failure(ReportOutcome::Status::GameFailed, game.string(),
                      "Cannot use the game file '" + game.string() + "': " + *why);
 
@@ -182,11 +193,11 @@ ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std
     return failure(ReportOutcome::Status::TmpDatabaseFailed, e.file().string(), e.reason());
   }
   if (auto failed = emptyTmp()) return *failed;
-  std::vector<GameRecord> season;
-  MergedTables merged;
+  // Game by game only when a page beside the report shows the season so.
+  SeasonDetail season;
   try {
-    season = readSeason(games);
-    merged = merge.createConsolidated(season);
+    season = buildSeasonDetail(games, extras.detailPage || !extras.csvFolder.empty());
+    merge.writeConsolidated(season.merged);
   } catch (const MergeError& e) {
     emptyTmp();
     const bool game = e.file() != m_tree.tmpDatabase();
@@ -206,7 +217,7 @@ ReportOutcome ReportGenerator::run(const std::vector<fs::path>& games, const std
   const std::optional<ReportOutcome> notEmptied = emptyTmp();
   ReportOutcome outcome = outcomeOf(written, reportName, notEmptied);
   if (!outcome.ok()) return outcome;
-  if (auto failed = writeExtras(m_tree, reportName, season, std::move(merged), extras)) {
+  if (auto failed = writeExtras(m_tree, reportName, games, season, extras)) {
     failed->warning = outcome.warning;
     return *failed;
   }

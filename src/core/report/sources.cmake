@@ -5,5 +5,4 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ReportName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportSets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunLock.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Season.cpp
 )

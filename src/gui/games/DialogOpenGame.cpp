@@ -7,13 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/games/GameFolder.h"
+#include "core/games/YearGlance.h"
 #include "core/jet/JetFile.h"
 #include "gui/games/ConvertOldFiles.h"
 #include "gui/games/GameDialog.h"
 #include "gui/games/GameFileLists.h"
-#include "core/games/GameAudit.h"
-#include "core/games/GameFolder.h"
-#include "core/games/Synopsis.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Prompter.h"
 
@@ -63,7 +62,8 @@ DialogOpenGame::DialogOpenGame(App& app) : Form(app), m_lists(new GameFileLists(
 void DialogOpenGame::formActivate() { placeOverMainWindow(*this); }
 
 void DialogOpenGame::showSynopsis() {
-  const Synopsis s = synopsisOf(m_lists->files());
+  const YearGlance glance = glanceAt(m_lists->files());
+  const Synopsis& s = glance.synopsis;
   lblGamesPlayed->setText(QString("Games Played: %1").arg(s.gamesPlayed));
   lblLosses->setText(QString("Losses: %1").arg(s.losses));
   lblWins->setText(QString("Wins: %1").arg(s.wins));
@@ -73,7 +73,7 @@ void DialogOpenGame::showSynopsis() {
   lblUnreadable->setText(QString("Unreadable Files: %1").arg(s.unreadable.size()));
   lblUnreadable->setToolTip(reasons.join('\n'));
   lblUnreadable->setVisible(!s.unreadable.empty());
-  const GamesWithErrors errors = gamesWithErrors(m_lists->files());
+  const GamesWithErrors& errors = glance.errors;
   QStringList names;
   for (const std::string& name : errors.names) names << QString::fromStdString(name);
   lblErrors->setText(QString("Games with errors: %1").arg(errors.count));

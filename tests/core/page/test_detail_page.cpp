@@ -52,67 +52,6 @@ TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
 
 namespace {
 
-// The text after the n-th `opening` from `from` on, up to the next tag or field.
-std::string nthCell(const std::string& text, size_t from, std::string_view opening, int n) {
-  for (; n > 0 && from != std::string::npos; --n) from = text.find(opening, from + 1);
-  if (from == std::string::npos) return "(missing)";
-  const size_t start = from + opening.size();
-  return text.substr(start, text.find_first_of("<,\r", start) - start);
-}
-
-}  // namespace
-
-// Total tackles is one figure (unassisted + assisted + sacks, halves to even) on the report page,
-// the leader board, the player's card and the CSV file: the fifth figure after the name in each.
-TEST(TotalTackles, EveryOutputShowsThePagesSum) {
-  const struct {
-    std::string name;
-    std::vector<Row> games;  // unassisted, assisted, sacks
-    std::string total;
-  } cases[] = {{"Lee", {{3, 2, 1}, {2, 0, 0.5}}, "8"},
-               {"Ray", {{4, Value{}, 1}}, "5"},  // an empty box: none
-               {"Kim", {{0, 0, 2}}, "2"},
-               {"Ash", {{1, 1, 1.5}, {0, 0, 0}}, "4"}};
-  TempRoot root;
-  std::vector<GameRows> games(2);
-  for (const auto& c : cases)
-    for (size_t g = 0; g < c.games.size(); ++g) {
-      games[g].defense.push_back(c.games[g]);
-      games[g].defense.back().insert(games[g].defense.back().end(), {0, 0, 0, 0, 0, c.name});
-    }
-  const DataTree tree(root.dir());
-  const auto files = writeSeason(root, games);
-  ASSERT_TRUE(ReportGenerator(tree).generate(files, "S.htm", {.csvFolder = root.dir()}).ok());
-  const std::string page = readBytes(tree.reportsFolder() / "S.htm"),
-                    detail = readBytes(tree.reportsFolder() / "detail" / "S.htm"),
-                    csv = readBytes(root.dir() / "S.htm" / "defense.csv");
-  const size_t at = detail.find("Total Tackles</td>");
-  const std::string board = detail.substr(at, detail.find("</table>", at) - at);
-  EXPECT_NE(csv.find(",Total Tackles,"), std::string::npos);
-  for (const auto& c : cases) {
-    EXPECT_EQ(nthCell(page, page.find(">" + c.name + "</td>"), R"(class="number_all">)", 5), c.total) << c.name;
-    EXPECT_EQ(nthCell(detail, detail.find("<strong>Total</strong>", detail.find(c.name + " (")), "<td>", 5), c.total);
-    EXPECT_EQ(nthCell(board, board.find(">" + c.name + "</td>"), "number_all\">", 1), c.total) << c.name;
-    EXPECT_EQ(nthCell(csv, csv.find("\n" + c.name + ","), ",", 5), c.total) << c.name;
-  }
-}
-
-// Our own averages: one decimal, halves away from zero, counted without the quotient's own
-// rounding error (21 / 20 is 1.05 exactly and goes up).
-TEST(Averages, OneDecimalHalvesAwayFromZero) {
-  const struct {
-    double num, den;
-    std::string text;
-  } cases[] = {{21, 2, "10.5"}, {1, 2, "0.5"},  {-3, 2, "-1.5"}, {21, 20, "1.1"}, {-21, 20, "-1.1"},  {1, 20, "0.1"},
-               {2, 3, "0.7"},   {1, 40, "0.0"}, {-1, 40, "0.0"}, {5, 0, "0.0"},   {1234, 1, "1234.0"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(averageText(c.num, c.den), c.text) << c.num << "/" << c.den;
-    EXPECT_EQ(averageOf(c.num, c.den), std::stod(c.text)) << c.num << "/" << c.den;
-  }
-}
-
-namespace {
-
 struct Season {
   TempRoot root;
   DataTree tree{root.dir()};

@@ -1,4 +1,4 @@
-#include "core/page/SeasonDetail.h"
+#include "core/season/SeasonDetail.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "core/page/PageText.h"
+#include "core/season/Statistics.h"
 
 namespace yardmark {
 
@@ -185,36 +185,68 @@ const std::vector<TeamStat>& teamStatList() {
 
 std::string GameLine::result() const {
   if (header.empty()) return {};
-  if (isYes(header[field::Won])) return "W";
-  return isYes(header[field::Lost]) ? "L" : "";
+  switch (resultAsMarked(header[field::Won], header[field::Lost])) {
+    case GameResult::Won:
+      return "W";
+    case GameResult::Lost:
+      return "L";
+    case GameResult::Unmarked:
+      break;
+  }
+  return {};
 }
 
-SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTables merged) {
+struct SeasonBuilder::State {
+  bool gameByGame = true;
   SeasonDetail d;
-  d.merged = std::move(merged);
-  PlayerIndex index(d.players);
-  for (size_t g = 0; g < games.size(); ++g) {
-    const GameRecord& game = games[g];
-    const auto firstOf = [&](GameTable t) { return game.first(t) ? *game.first(t) : DataRow{}; };
-    d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats)});
-    for (size_t t = 0; t < kPlayerTableCount; ++t)
-      for (const DataRow& row : game.tables[kFirstPlayerTable + t]) index.add(g, t, row);
-    const GameLine& line = d.games.back();
-    if (line.header.empty()) continue;
-    const std::string r = line.result();
-    ++(r == "W" ? d.won : r == "L" ? d.lost : d.unmarked);
-  }
+  SeasonMerge merge;
+  PlayerIndex index{d.players};
+};
+
+SeasonBuilder::SeasonBuilder(bool gameByGame) : m(std::make_unique<State>()) { m->gameByGame = gameByGame; }
+SeasonBuilder::~SeasonBuilder() = default;
+
+void SeasonBuilder::add(const Game& game) {
+  m->merge.add(game);
+  if (!m->gameByGame) return;
+  SeasonDetail& d = m->d;
+  const size_t g = d.games.size();
+  const auto firstOf = [&](GameTable t) { return game.first(t) ? game.first(t)->fields : DataRow{}; };
+  d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats)});
+  for (size_t t = 0; t < kPlayerTableCount; ++t)
+    for (const GameRow& row : game.tables[kFirstPlayerTable + t]) m->index.add(g, t, row.fields);
+  const GameLine& line = d.games.back();
+  if (line.header.empty()) return;
+  const std::string r = line.result();
+  ++(r == "W" ? d.won : r == "L" ? d.lost : d.unmarked);
+}
+
+SeasonDetail SeasonBuilder::finish() {
+  SeasonDetail& d = m->d;
+  d.merged = m->merge.take();
   if (!d.merged[kHeader].empty()) {
     d.team = textOf(d.merged[kHeader].front()[field::OwnTeam]);
     d.year = textOf(d.merged[kHeader].front()[field::Year]);
   }
-  for (const LeaderCategory& c : kLeaderCategories) d.leaders.push_back(leaderBoard(c, d.merged, index));
-  return d;
+  if (m->gameByGame)
+    for (const LeaderCategory& c : kLeaderCategories) d.leaders.push_back(leaderBoard(c, d.merged, m->index));
+  SeasonDetail done = std::move(d);
+  const bool gameByGame = m->gameByGame;
+  m = std::make_unique<State>();  // the index pointed into the season just handed over
+  m->gameByGame = gameByGame;
+  return done;
 }
 
-SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files) {
-  const std::vector<GameRecord> games = readSeason(files);
-  return buildSeasonDetail(games, mergeGames(games));
+SeasonDetail buildSeasonDetail(const std::vector<Game>& games) {
+  SeasonBuilder season;
+  for (const Game& game : games) season.add(game);
+  return season.finish();
+}
+
+SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files, bool gameByGame) {
+  SeasonBuilder season(gameByGame);
+  readSeason(files, [&](const Game& game) { season.add(game); });
+  return season.finish();
 }
 
 }  // namespace yardmark

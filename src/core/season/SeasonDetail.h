@@ -2,11 +2,12 @@
 // The season game by game, as the detail page and the CSV files show it: built from the games as
 // read and from their merge, so that every season figure is the report page's own.
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/report/Consolidator.h"
+#include "core/season/Merge.h"
 
 namespace yardmark {
 
@@ -53,7 +54,7 @@ inline constexpr size_t TotalOpp = 8, TotalOwn = 9;  // quarter: Q1 opp, Q1 own,
 
 struct GameLine {
   DataRow header, quarter, teamStats;  // the game's first rows; empty when it has none
-  std::string result() const;          // "W", "L" or nothing
+  std::string result() const;          // "W", "L" or nothing, as marked
 };
 
 // A player's figures of one table: its data fields as numbers, the name left out.
@@ -105,9 +106,25 @@ struct SeasonDetail {
   std::string team = "OWN", year;        // of the first header row, as the report's title
 };
 
-SeasonDetail buildSeasonDetail(const std::vector<GameRecord>& games, MergedTables merged);
-// Reads and merges the games itself (for a season not just merged). Throws MergeError.
-SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files);
+// The season built game by game as each is read, so that no game is held longer than its turn:
+// the merge always; the games, players and leaders when gameByGame.
+class SeasonBuilder {
+ public:
+  explicit SeasonBuilder(bool gameByGame = true);
+  ~SeasonBuilder();
+  SeasonBuilder(const SeasonBuilder&) = delete;
+  SeasonBuilder& operator=(const SeasonBuilder&) = delete;
+  void add(const Game& game);
+  SeasonDetail finish();
+
+ private:
+  struct State;
+  std::unique_ptr<State> m;
+};
+
+SeasonDetail buildSeasonDetail(const std::vector<Game>& games);
+// Reads and builds the season in list order. Throws MergeError.
+SeasonDetail buildSeasonDetail(const std::vector<std::filesystem::path>& files, bool gameByGame = true);
 
 // How many places a leader board has; players tied on a figure share a place.
 inline constexpr long kLeaderPlaces = 5;

@@ -1,22 +1,14 @@
-#include "core/report/Season.h"
+#include "core/season/Season.h"
 
 #include "core/db/Database.h"
 #include "core/files/CaseFold.h"
 #include "core/jet/OldFiles.h"
-#include "core/report/Consolidator.h"
 
 namespace yardmark {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-DataRow readRow(const Recordset& rs, int fields) {
-  DataRow r;
-  r.reserve(static_cast<size_t>(fields));
-  for (int k = 1; k <= fields; ++k) r.push_back(rs.field(k));
-  return r;
-}
 
 std::string gameReason(const fs::path& path, const DbError& e) {
   if (e.number() == dberr::FileNotFound) {
@@ -37,33 +29,23 @@ std::string gameReason(const fs::path& path, const DbError& e) {
 
 }  // namespace
 
-GameRecord readGame(const fs::path& file) {
-  GameRecord game;
-  game.file = file;
-  try {
-    Database db(file, Database::Mode::ReadOnly);
-    for (size_t t = 0; t < kGameTableCount; ++t) {
-      const GameTableLayout& layout = gameTables()[t];
-      const bool everyRow = layout.merge == MergeRule::RowPerPlayer;
-      Recordset rs = db.openRecordset(layout.query);
-      if (rs.recordCount() == 0) continue;
-      rs.moveFirst();
-      do {
-        game.tables[t].push_back(readRow(rs, layout.fieldCount()));
-        rs.moveNext();
-      } while (everyRow && !rs.isEOF());
+void readSeason(const std::vector<fs::path>& files, const std::function<void(const Game&)>& take) {
+  for (const fs::path& file : files) {
+    Game game;
+    try {
+      game = readGame(file);
+    } catch (const DbError& e) {
+      // A file of the earlier version: say how to convert it rather than that it is not ours.
+      throw MergeError(file, isJetFile(file) ? oldFileReason() + "." : gameReason(file, e));
     }
-  } catch (const DbError& e) {
-    // A file of the earlier version: say how to convert it rather than that it is not ours.
-    throw MergeError(file, isJetFile(file) ? oldFileReason() + "." : gameReason(file, e));
+    take(game);
   }
-  return game;
 }
 
-std::vector<GameRecord> readSeason(const std::vector<fs::path>& files) {
-  std::vector<GameRecord> games;
+std::vector<Game> readSeason(const std::vector<fs::path>& files) {
+  std::vector<Game> games;
   games.reserve(files.size());
-  for (const fs::path& file : files) games.push_back(readGame(file));
+  readSeason(files, [&](const Game& game) { games.push_back(game); });
   return games;
 }
 
