@@ -16,10 +16,10 @@
 #include "core/db/Database.h"
 #include "core/db/Schema.h"
 #include "core/db/Value.h"
+#include "core/files/CaseFold.h"
 #include "core/files/DataTree.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
-#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -99,15 +99,6 @@ bool usableTemplate(const fs::path& templateFile) {
 std::string withNumber(std::string name, int n) {
   if (n > 0) name.append(".").append(std::to_string(n));
   return name;
-}
-
-// A name beside the file that nothing uses yet, for the new file while it is written.
-fs::path unusedName(const fs::path& file) {
-  for (int n = 0;; ++n) {
-    const fs::path p = withNumber(file.string() + ".converting", n);
-    std::error_code ec;
-    if (!fs::exists(p, ec) && !fs::exists(p.string() + ".new", ec)) return p;
-  }
 }
 
 void makeFresh(const fs::path& fresh, const OldFile& old, const fs::path& templateFile) {
@@ -211,9 +202,7 @@ std::vector<TablePlan> plan(const std::vector<JetTable>& tables, OldFileKind kin
 
 }  // namespace
 
-fs::path keptName(const fs::path& file, int attempt) {
-  return withNumber(file.string() + ".jet", attempt);
-}
+fs::path keptName(const fs::path& file, int attempt) { return withNumber(file.string() + ".jet", attempt); }
 
 Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, const ConvertOptions& options) {
   Conversion c;
@@ -241,7 +230,7 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
       c.keptAs = keepOriginal(old.path);
     };
     try {
-      replaceFile(old.path, unusedName(old.path), write);
+      replaceFile(old.path, write);
     } catch (const fs::filesystem_error& e) {
       std::error_code ignored;  // a second name only: the original is still in place
       if (!c.keptAs.empty()) fs::remove(c.keptAs, ignored);

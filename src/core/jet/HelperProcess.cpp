@@ -13,28 +13,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/files/Fd.h"
+
 extern char** environ;
 
 namespace yardmark {
 
 namespace {
-
-class Fd {
- public:
-  Fd() = default;
-  explicit Fd(int fd) : m_fd(fd) {}
-  ~Fd() { reset(); }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return m_fd; }
-  void reset(int fd = -1) {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = fd;
-  }
-
- private:
-  int m_fd = -1;
-};
 
 bool makePipe(Fd& read, Fd& write) {
   int fds[2];
