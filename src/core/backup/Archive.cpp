@@ -167,7 +167,9 @@ WorkFolder::~WorkFolder() {
 bool Steps::tell(double partDone, const std::string& step) const {
   // Never backwards: the stretches meet at values that differ in the last bit.
   m_done = std::max(m_done, m_from + (m_to - m_from) * std::clamp(partDone, 0.0, 1.0));
-  return !m_progress || m_progress(m_done, step);
+  if (!m_progress) return true;
+  m_progress->step(m_done, step);
+  return !m_progress->stopRequested();
 }
 
 void Steps::report(double partDone, const std::string& step) const {

@@ -214,7 +214,7 @@ std::string defaultBackupName(std::chrono::system_clock::time_point when) {
   return "YardMark backup " + localStamp(when, "%Y-%m-%d") + ".zip";
 }
 
-BackupReport backUpData(const DataTree& tree, const fs::path& target, const BackupProgress& progress) {
+BackupReport backUpData(const DataTree& tree, const fs::path& target, Progress* progress) {
   const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
   if (!fs::is_directory(yardmark))
     throw BackupError("There is no YardMark folder in " + quoted(tree.programDir()) + ".");

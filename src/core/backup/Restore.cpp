@@ -200,7 +200,7 @@ std::string whereFilesAre(const std::vector<std::string>& left) {
 
 }  // namespace
 
-BackupSummary inspectBackup(const fs::path& archive, const BackupProgress& progress) {
+BackupSummary inspectBackup(const fs::path& archive, Progress* progress) {
   Steps steps(progress);
   const ZipReader zip(archive);
   // Databases are checked as files, one at a time, so memory stays small.
@@ -290,7 +290,7 @@ void putInPlace(const RestorePlan& plan, const fs::path& planPath) {
 
 }  // namespace
 
-RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, const BackupProgress& progress,
+RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, Progress* progress,
                             std::chrono::system_clock::time_point now) {
   const fs::path root = tree.programDir();
   if (!fs::is_directory(root)) throw BackupError("The folder " + quoted(root) + " does not exist.");

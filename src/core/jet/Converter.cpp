@@ -210,7 +210,7 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
   try {
     checkWritable(old.path);
     const std::vector<JetTable> tables =
-        JetFile(old.path, {options.helper, options.timeLimitMs}, options.stop).readAll();
+        JetFile(old.path, {options.helper, options.timeLimitMs}, options.progress).readAll();
     const std::vector<TablePlan> plans = plan(tables, old.kind, c.leftOut);
     if (options.dryRun) {
       c.ok = true;
