@@ -18,6 +18,7 @@
 #include "core/db/Value.h"
 #include "core/files/CaseFold.h"
 #include "core/files/DataTree.h"
+#include "core/files/Fd.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
 
@@ -155,10 +156,12 @@ fs::path keepOriginal(const fs::path& file) {
     const int linkError = errno;
     if (linkError != EPERM && linkError != ENOTSUP && linkError != EXDEV && linkError != EMLINK)
       throw JetError("the original cannot be kept as " + kept.string() + ": " + std::strerror(linkError));
-    const int out = ::open(kept.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0 && errno == EEXIST) continue;
-    if (out < 0) throw JetError("the original cannot be kept as " + kept.string() + ": " + std::strerror(errno));
-    ::close(out);
+    {
+      const Fd out(::open(kept.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+      if (out.get() < 0 && errno == EEXIST) continue;
+      if (out.get() < 0)
+        throw JetError("the original cannot be kept as " + kept.string() + ": " + std::strerror(errno));
+    }
     std::error_code ec;
     fs::copy_file(file, kept, fs::copy_options::overwrite_existing, ec);
     if (ec) {
