@@ -43,7 +43,12 @@ std::string plural(size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-bool keepGoing(double, const std::string&) { return interrupted == 0; }
+// Ctrl-C asks the work to stop.
+struct Interruptible : Progress {
+  void step(double, const std::string&) override {}
+  bool stopRequested() const override { return interrupted != 0; }
+};
+Interruptible keepGoing;
 
 void printHoldings(const fs::path& archive, const BackupSummary& s, const DataTree& tree) {
   std::printf("%s\nwas made on %s and holds:\n", spellControls(archive.string()).c_str(), s.created.c_str());
@@ -70,14 +75,14 @@ bool agreed() {
 }
 
 int restore(const fs::path& archive, const DataTree& tree, bool listOnly, bool yes) {
-  const BackupSummary s = inspectBackup(archive, keepGoing);
+  const BackupSummary s = inspectBackup(archive, &keepGoing);
   printHoldings(archive, s, tree);
   if (listOnly) return 0;
   if (!yes && !agreed()) {
     std::printf("Nothing was restored.\n");
     return kExitFailure;
   }
-  const RestoreReport r = restoreBackup(archive, tree, keepGoing);
+  const RestoreReport r = restoreBackup(archive, tree, &keepGoing);
   std::printf("%s restored.\n", plural(r.restored, "file was", "files were").c_str());
   if (!r.replacedFolder.empty())
     std::printf("The files it replaced were moved into %s\n", spellControls(r.replacedFolder.string()).c_str());
@@ -87,7 +92,7 @@ int restore(const fs::path& archive, const DataTree& tree, bool listOnly, bool y
 }
 
 int backUp(const fs::path& archive, const DataTree& tree) {
-  const BackupReport r = backUpData(tree, archive, keepGoing);
+  const BackupReport r = backUpData(tree, archive, &keepGoing);
   for (const fs::path& f : r.copiedAsIs)
     std::printf("Copied byte for byte, being no database of this version: %s\n", spellControls(f.string()).c_str());
   std::printf("Backed up %s, %s and %s to %s (%.1f MB).\n", plural(r.games, "game", "games").c_str(),

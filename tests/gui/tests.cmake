@@ -6,7 +6,7 @@ function(yardmark_gui_test name folder)
 endfunction()
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 
-yardmark_gui_test(test_shell shell about formhost forms_sweep keyfilter mainwindow prompter)
+yardmark_gui_test(test_shell shell about formhost forms_sweep keyfilter mainwindow prompter progress)
 
 # Game file dialogs, and the start-up question about the earlier version's files.
 yardmark_gui_test(test_games games newgame opendelete)

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "core/files/CaseFold.h"
+#include "core/files/SafeWrite.h"
 
 namespace yardmark::backup {
 
@@ -166,7 +167,9 @@ WorkFolder::~WorkFolder() {
 bool Steps::tell(double partDone, const std::string& step) const {
   // Never backwards: the stretches meet at values that differ in the last bit.
   m_done = std::max(m_done, m_from + (m_to - m_from) * std::clamp(partDone, 0.0, 1.0));
-  return !m_progress || m_progress(m_done, step);
+  if (!m_progress) return true;
+  m_progress->step(m_done, step);
+  return !m_progress->stopRequested();
 }
 
 void Steps::report(double partDone, const std::string& step) const {
@@ -269,12 +272,13 @@ std::string ZipReader::read(std::uint64_t i) const {
 void ZipReader::copyTo(std::uint64_t i, const fs::path& to) const {
   const std::uint64_t expected = size(i);
   if (to.empty()) return streamEntry(m_zip, i, expected, m_file, name(i), [](const char*, size_t) {});
-  std::ofstream out(to, std::ios::binary | std::ios::trunc);
-  streamEntry(m_zip, i, expected, m_file, name(i), [&](const char* p, size_t n) {
-    if (!out.write(p, static_cast<std::streamsize>(n))) throw BackupError(quoted(to) + " cannot be written.");
-  });
-  out.close();
-  if (!out) throw BackupError(quoted(to) + " cannot be written.");
+  try {
+    FileOut out(to);
+    streamEntry(m_zip, i, expected, m_file, name(i), [&](const char* p, size_t n) { out.write({p, n}); });
+    out.finish();
+  } catch (const fs::filesystem_error&) {
+    throw BackupError(quoted(to) + " cannot be written.");
+  }
 }
 
 namespace {

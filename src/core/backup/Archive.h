@@ -66,16 +66,16 @@ class WorkFolder {
   std::filesystem::path m_path;
 };
 
-// Calls the progress callback over a stretch of the whole work; throws BackupCancelled.
+// Tells the progress over a stretch of the whole work; throws BackupCancelled.
 class Steps {
  public:
-  explicit Steps(const BackupProgress& progress) : m_progress(progress) {}
+  explicit Steps(Progress* progress) : m_progress(progress) {}
   void stretch(double from, double to) { m_from = from, m_to = to; }
   void report(double partDone, const std::string& step) const;
   bool tell(double partDone, const std::string& step) const;  // false: asked to stop
 
  private:
-  const BackupProgress& m_progress;
+  Progress* m_progress;
   double m_from = 0, m_to = 1;
   mutable double m_done = 0;
 };

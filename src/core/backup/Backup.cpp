@@ -1,8 +1,6 @@
 #include "core/backup/Backup.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <zip.h>
 
 #include <ctime>
@@ -10,10 +8,12 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <set>
 
 #include "core/backup/Archive.h"
 #include "core/files/FolderListing.h"
+#include "core/files/SafeWrite.h"
 #include "core/games/GameFolder.h"
 
 namespace yardmark {
@@ -87,31 +87,29 @@ bool isInsideData(const fs::path& folder, const DataTree& tree, const fs::path& 
   }
 }
 
-// What a killed back-up leaves beside its archive: "NAME.zip.part", libzip's "NAME.zip.part.XXXXXX"
-// and our "NAME.zip.part-copies-XXXXXX". Only those untouched for a minute: another back-up may
-// be writing its own.
+// What a killed back-up leaves beside its archive: its passing file ".NAME.zip.XXXXXX.part" (an
+// earlier version's "NAME.zip.part"), libzip's own beside that (the same and ".XXXXXX") and our
+// "NAME.zip.part-copies-XXXXXX". Only those untouched for a minute: another back-up may be
+// writing its own.
+bool isLeftover(const std::string& name, bool folder) {
+  static const std::regex passing(R"(\..+\.zip\.\w{6}\.part(\.\w{6})?)");
+  const size_t at = name.rfind(".zip.part");
+  const std::string tail = at == std::string::npos ? std::string() : name.substr(at + 9);
+  if (folder) return at != std::string::npos && tail.starts_with("-copies-") && tail.size() == 14;
+  return (at != std::string::npos && (tail.empty() || (tail.size() == 7 && tail[0] == '.'))) ||
+         std::regex_match(name, passing);
+}
+
 void removeLeftovers(const fs::path& folder) {
   const auto before = fs::file_time_type::clock::now() - std::chrono::minutes(1);
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    const size_t at = name.rfind(".zip.part");
-    if (at == std::string::npos) continue;
-    const std::string tail = name.substr(at + 9);
-    const bool ours =
-        tail.empty() || (tail.size() == 7 && tail[0] == '.') || (tail.starts_with("-copies-") && tail.size() == 14);
     std::error_code kind;
-    if (!ours || it->is_symlink(kind) || it->last_write_time(kind) >= before || kind) continue;
-    if (it->is_directory(kind) ? tail.starts_with("-copies-") : it->is_regular_file(kind))
+    if (it->is_symlink(kind) || it->last_write_time(kind) >= before || kind) continue;
+    const bool isFolder = it->is_directory(kind);
+    if ((isFolder || it->is_regular_file(kind)) && isLeftover(it->path().filename().string(), isFolder))
       fs::remove_all(it->path(), kind);
   }
-}
-
-void syncPath(const fs::path& p) {
-  const int fd = ::open(p.c_str(), O_RDONLY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 // Progress and Cancel while libzip compresses, which is most of the time.
@@ -184,13 +182,39 @@ fs::path checkedTarget(const fs::path& target, const DataTree& tree, const fs::p
   return archive;
 }
 
+// Written under a passing name, read back, and only then given the name asked for.
+void writeAndCheck(const fs::path& archive, const std::vector<Item>& items, const std::string& manifest, Steps& steps) {
+  // Failures while the archive is made are its own, told as they are; those of the passing name,
+  // the flush and the rename are told as the target's.
+  bool writing = false;
+  try {
+    replaceFile(archive, [&](const fs::path& part) {
+      writing = true;
+      steps.stretch(0.45, 0.65);
+      writeArchive(part, archive, items, manifest, steps);
+      steps.stretch(0.65, 1);
+      try {
+        readWholeArchive(
+            ZipReader(part, archive), archive, steps, [](const std::string&) { return fs::path(); },
+            [](const CheckedEntry&) {});
+      } catch (const BackupError& e) {
+        throw BackupError(std::string("The archive did not read back as written, so it was not kept: ") + e.what());
+      }
+      writing = false;
+    });
+  } catch (const fs::filesystem_error& e) {
+    if (writing) throw;
+    throw BackupError(quoted(archive) + " cannot be written (" + e.code().message() + ").");
+  }
+}
+
 }  // namespace
 
 std::string defaultBackupName(std::chrono::system_clock::time_point when) {
   return "YardMark backup " + localStamp(when, "%Y-%m-%d") + ".zip";
 }
 
-BackupReport backUpData(const DataTree& tree, const fs::path& target, const BackupProgress& progress) {
+BackupReport backUpData(const DataTree& tree, const fs::path& target, Progress* progress) {
   const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
   if (!fs::is_directory(yardmark))
     throw BackupError("There is no YardMark folder in " + quoted(tree.programDir()) + ".");
@@ -202,49 +226,27 @@ BackupReport backUpData(const DataTree& tree, const fs::path& target, const Back
   Manifest manifest{localStamp(std::chrono::system_clock::now(), "%Y-%m-%d %H:%M:%S"), {}};
   BackupReport report;
   report.archive = archive;
-  // Written under a name of its own, read back, and only then given the name asked for.
-  const fs::path part = archive.string() + ".part";
   const WorkFolder copies(archive.parent_path(), archive.filename().string() + ".part-copies-");
-  try {
-    steps.stretch(0, 0.45);
-    for (size_t i = 0; i < items.size(); ++i) {
-      Item& it = items[i];
-      steps.report(static_cast<double>(i) / static_cast<double>(items.size()), "Copying " + it.entry);
-      std::error_code ec;
-      if (it.area != Area::Report && isSqliteFile(it.source)) {
-        it.copy = copies.path() / std::to_string(i);
-        copyDatabase(it.source, it.copy);
-        it.size = fs::file_size(it.copy);
-      } else {
-        it.size = fs::file_size(it.source, ec);
-        if (ec || !fs::is_regular_file(it.source)) throw BackupError(quoted(it.source) + " cannot be read.");
-        if (it.area == Area::Game) report.copiedAsIs.push_back(it.source);
-      }
-      manifest.files.push_back({it.entry, it.size});
-      report.games += it.area == Area::Game;
-      report.roster = report.roster || it.area == Area::Roster;
-      report.reportFiles += it.area == Area::Report;
-    }
-    steps.stretch(0.45, 0.65);
-    writeArchive(part, archive, items, manifestText(manifest), steps);
-    steps.stretch(0.65, 1);
-    try {
-      readWholeArchive(
-          ZipReader(part, archive), archive, steps, [](const std::string&) { return fs::path(); },
-          [](const CheckedEntry&) {});
-    } catch (const BackupError& e) {
-      throw BackupError(std::string("The archive did not read back as written, so it was not kept: ") + e.what());
-    }
-    syncPath(part);
+  steps.stretch(0, 0.45);
+  for (size_t i = 0; i < items.size(); ++i) {
+    Item& it = items[i];
+    steps.report(static_cast<double>(i) / static_cast<double>(items.size()), "Copying " + it.entry);
     std::error_code ec;
-    fs::rename(part, archive, ec);
-    if (ec) throw BackupError(quoted(archive) + " cannot be written (" + ec.message() + ").");
-    syncPath(archive.parent_path());
-  } catch (...) {
-    std::error_code ec;
-    fs::remove(part, ec);
-    throw;
+    if (it.area != Area::Report && isSqliteFile(it.source)) {
+      it.copy = copies.path() / std::to_string(i);
+      copyDatabase(it.source, it.copy);
+      it.size = fs::file_size(it.copy);
+    } else {
+      it.size = fs::file_size(it.source, ec);
+      if (ec || !fs::is_regular_file(it.source)) throw BackupError(quoted(it.source) + " cannot be read.");
+      if (it.area == Area::Game) report.copiedAsIs.push_back(it.source);
+    }
+    manifest.files.push_back({it.entry, it.size});
+    report.games += it.area == Area::Game;
+    report.roster = report.roster || it.area == Area::Roster;
+    report.reportFiles += it.area == Area::Report;
   }
+  writeAndCheck(archive, items, manifestText(manifest), steps);
   report.bytes = fs::file_size(archive);
   steps.tell(1, "Done");
   return report;

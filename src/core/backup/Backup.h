@@ -4,12 +4,12 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/files/DataTree.h"
+#include "core/jet/Progress.h"
 
 namespace yardmark {
 
@@ -19,15 +19,11 @@ class BackupError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The progress callback asked to stop. Nothing was changed.
+// The progress asked to stop. Nothing was changed.
 class BackupCancelled : public std::runtime_error {
  public:
   BackupCancelled() : std::runtime_error("Cancelled.") {}
 };
-
-// Told how far the work is (0 to 1) and what it does now; returning false cancels. Called on
-// the thread that does the work.
-using BackupProgress = std::function<bool(double done, const std::string& step)>;
 
 struct BackupReport {
   std::filesystem::path archive;
@@ -48,8 +44,7 @@ struct BackupReport {
 // mount), is refused before anything is written. Part files a killed back-up left beside the
 // target over a minute ago are removed. Throws BackupError or BackupCancelled; either leaves no
 // file behind.
-BackupReport backUpData(const DataTree& tree, const std::filesystem::path& archive,
-                        const BackupProgress& progress = {});
+BackupReport backUpData(const DataTree& tree, const std::filesystem::path& archive, Progress* progress = nullptr);
 
 // "YardMark backup YYYY-MM-DD.zip" for the day of `when`, local time.
 std::string defaultBackupName(std::chrono::system_clock::time_point when);

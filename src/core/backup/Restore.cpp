@@ -1,9 +1,7 @@
 #include "core/backup/Restore.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <map>
@@ -13,6 +11,7 @@
 #include "core/backup/Archive.h"
 #include "core/backup/RestorePlan.h"
 #include "core/files/CaseFold.h"
+#include "core/files/SafeWrite.h"
 
 namespace yardmark {
 
@@ -49,20 +48,6 @@ void tally(BackupSummary& s, const CheckedEntry& e) {
     case Area::None:
       break;
   }
-}
-
-// Flushes the disk that holds the folder: once for all files, not once a file.
-void flushDisk(const fs::path& folder) {
-#ifdef __linux__
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd >= 0) {
-    ::syncfs(fd);
-    ::close(fd);
-    return;
-  }
-#endif
-  (void)folder;
-  ::sync();
 }
 
 std::string stamp(std::chrono::system_clock::time_point now, const char* format) {
@@ -215,7 +200,7 @@ std::string whereFilesAre(const std::vector<std::string>& left) {
 
 }  // namespace
 
-BackupSummary inspectBackup(const fs::path& archive, const BackupProgress& progress) {
+BackupSummary inspectBackup(const fs::path& archive, Progress* progress) {
   Steps steps(progress);
   const ZipReader zip(archive);
   // Databases are checked as files, one at a time, so memory stays small.
@@ -305,7 +290,7 @@ void putInPlace(const RestorePlan& plan, const fs::path& planPath) {
 
 }  // namespace
 
-RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, const BackupProgress& progress,
+RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, Progress* progress,
                             std::chrono::system_clock::time_point now) {
   const fs::path root = tree.programDir();
   if (!fs::is_directory(root)) throw BackupError("The folder " + quoted(root) + " does not exist.");

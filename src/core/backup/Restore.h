@@ -28,7 +28,7 @@ struct BackupSummary {
 // What a back-up holds, after reading every file of it back and checking every game and the
 // roster as a database of ours. Throws BackupError when it is no YardMark back-up, is damaged,
 // exceeds the limits or holds a path it may not; BackupCancelled.
-BackupSummary inspectBackup(const std::filesystem::path& archive, const BackupProgress& progress = {});
+BackupSummary inspectBackup(const std::filesystem::path& archive, Progress* progress = nullptr);
 
 // The coach's files that restoring the back-up would replace.
 std::vector<std::filesystem::path> filesReplaced(const BackupSummary& summary, const DataTree& tree);
@@ -50,8 +50,7 @@ struct RestoreReport {
 // journal SQLite may keep beside it) is moved into "YardMark/replaced YYYY-MM-DD HHMMSS/" and
 // each staged file renamed into place. Should a move fail, the moves done are undone. Throws
 // BackupError or BackupCancelled, leaving the folder as it was unless the message says otherwise.
-RestoreReport restoreBackup(const std::filesystem::path& archive, const DataTree& tree,
-                            const BackupProgress& progress = {},
+RestoreReport restoreBackup(const std::filesystem::path& archive, const DataTree& tree, Progress* progress = nullptr,
                             std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
 }  // namespace yardmark

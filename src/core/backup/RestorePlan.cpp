@@ -46,9 +46,16 @@ fs::path unescaped(std::string_view s) {
   return out;
 }
 
-fs::path partOf(const fs::path& plan) {
-  std::string part(1, '.');  // appended: GCC 12 at -O3 warns (-Wrestrict) on "." + text
-  return plan.parent_path() / part.append(plan.filename().string()).append(".part");
+// The passing files of plans cut short while written, by this version's names or the single
+// name an earlier one used.
+void removePlanParts(const fs::path& plan) {
+  std::error_code ec;
+  std::vector<fs::path> parts;
+  for (fs::directory_iterator it(plan.parent_path(), ec), end; !ec && it != end; it.increment(ec))
+    if (isPartOf(it->path(), plan) ||
+        it->path().filename() == std::string(1, '.').append(plan.filename().string()).append(".part"))
+      parts.push_back(it->path());
+  for (const fs::path& part : parts) fs::remove(part, ec);
 }
 
 bool present(const fs::path& p) {
@@ -94,7 +101,7 @@ void writePlan(const fs::path& file, const RestorePlan& plan) {
       out << kind << '\t' << m.size << '\t' << escaped(m.from) << '\t' << escaped(m.to) << '\n';
   out << "end\n";  // a plan cut short is never read as a whole one
   try {
-    replaceFile(file, partOf(file), [&](const fs::path& part) { writeFileBytes(part, out.str()); });
+    replaceFile(file, [&](const fs::path& part) { writeFileBytes(part, out.str()); });
   } catch (const fs::filesystem_error& e) {
     throw BackupError("The restore's plan " + quoted(file) + " cannot be written (" + e.code().message() + ").");
   }
@@ -200,8 +207,7 @@ void discardPlan(const fs::path& file, const RestorePlan& plan) {
 
 std::optional<std::string> finishInterruptedRestore(const DataTree& tree) {
   const fs::path file = planFile(tree.resolve("\\YardMark", DataTree::Last::Folder));
-  std::error_code ec;  // a plan cut short while written: the one before it, or none, stands
-  fs::remove(partOf(file), ec);
+  removePlanParts(file);  // a plan cut short while written: the one before it, or none, stands
   if (!present(file)) return std::nullopt;
   const RestorePlan plan = readPlan(file);
   const bool forward = plan.staged && std::all_of(plan.place.begin(), plan.place.end(), whole);

@@ -118,7 +118,7 @@ void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
     tx.commit();
   };
   try {
-    replaceFile(file, file.string() + ".new", build);
+    replaceFile(file, build);
   } catch (const std::exception& e) {
     throw DbError(dberr::EngineFailure, "Cannot create the database '" + file.string() + "': " + e.what());
   }
@@ -145,8 +145,7 @@ void layOutTree(const fs::path& programDir) {
   const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css", DataTree::Last::File);
   if (!fs::exists(css)) {
     try {
-      replaceFile(css, css.string() + ".new", [](const fs::path& part) {
-        fs::remove(part);
+      replaceFile(css, [](const fs::path& part) {
         writeFileBytes(part, embedded::css_css);
       });
     } catch (const fs::filesystem_error&) {

@@ -23,8 +23,7 @@ std::string handOverPath(const fs::path& file) {
 }
 
 void copyTemplateTo(const fs::path& masterTemplate, const fs::path& gameFile) {
-  replaceFile(gameFile, gameFile.string() + ".new", [&](const fs::path& part) {
-    fs::remove(part);  // left by a copy that was cut short
+  replaceFile(gameFile, [&](const fs::path& part) {
     copyFileBytes(masterTemplate, part);
   });
 }

@@ -16,10 +16,11 @@
 #include "core/db/Database.h"
 #include "core/db/Schema.h"
 #include "core/db/Value.h"
+#include "core/files/CaseFold.h"
 #include "core/files/DataTree.h"
+#include "core/files/Fd.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
-#include "core/files/CaseFold.h"
 
 namespace yardmark {
 
@@ -101,15 +102,6 @@ std::string withNumber(std::string name, int n) {
   return name;
 }
 
-// A name beside the file that nothing uses yet, for the new file while it is written.
-fs::path unusedName(const fs::path& file) {
-  for (int n = 0;; ++n) {
-    const fs::path p = withNumber(file.string() + ".converting", n);
-    std::error_code ec;
-    if (!fs::exists(p, ec) && !fs::exists(p.string() + ".new", ec)) return p;
-  }
-}
-
 void makeFresh(const fs::path& fresh, const OldFile& old, const fs::path& templateFile) {
   if (old.kind == OldFileKind::Game && old.copiesTemplate && usableTemplate(templateFile)) {
     copyFileBytes(templateFile, fresh);
@@ -164,10 +156,12 @@ fs::path keepOriginal(const fs::path& file) {
     const int linkError = errno;
     if (linkError != EPERM && linkError != ENOTSUP && linkError != EXDEV && linkError != EMLINK)
       throw JetError("the original cannot be kept as " + kept.string() + ": " + std::strerror(linkError));
-    const int out = ::open(kept.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0 && errno == EEXIST) continue;
-    if (out < 0) throw JetError("the original cannot be kept as " + kept.string() + ": " + std::strerror(errno));
-    ::close(out);
+    {
+      const Fd out(::open(kept.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+      if (out.get() < 0 && errno == EEXIST) continue;
+      if (out.get() < 0)
+        throw JetError("the original cannot be kept as " + kept.string() + ": " + std::strerror(errno));
+    }
     std::error_code ec;
     fs::copy_file(file, kept, fs::copy_options::overwrite_existing, ec);
     if (ec) {
@@ -211,9 +205,7 @@ std::vector<TablePlan> plan(const std::vector<JetTable>& tables, OldFileKind kin
 
 }  // namespace
 
-fs::path keptName(const fs::path& file, int attempt) {
-  return withNumber(file.string() + ".jet", attempt);
-}
+fs::path keptName(const fs::path& file, int attempt) { return withNumber(file.string() + ".jet", attempt); }
 
 Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, const ConvertOptions& options) {
   Conversion c;
@@ -221,7 +213,7 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
   try {
     checkWritable(old.path);
     const std::vector<JetTable> tables =
-        JetFile(old.path, {options.helper, options.timeLimitMs}, options.stop).readAll();
+        JetFile(old.path, {options.helper, options.timeLimitMs}, options.progress).readAll();
     const std::vector<TablePlan> plans = plan(tables, old.kind, c.leftOut);
     if (options.dryRun) {
       c.ok = true;
@@ -241,7 +233,7 @@ Conversion convertOldFile(const OldFile& old, const fs::path& templateFile, cons
       c.keptAs = keepOriginal(old.path);
     };
     try {
-      replaceFile(old.path, unusedName(old.path), write);
+      replaceFile(old.path, write);
     } catch (const fs::filesystem_error& e) {
       std::error_code ignored;  // a second name only: the original is still in place
       if (!c.keptAs.empty()) fs::remove(c.keptAs, ignored);

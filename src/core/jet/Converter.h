@@ -4,7 +4,6 @@
 // fresh copy of the template (a game file) or a fresh roster. The new file is written under a
 // temporary name and renamed into place; the original is kept beside it as NAME.jet (NAME.jet.1,
 // ... when taken) and never deleted. A file that fails stays exactly as it was.
-#include <atomic>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,8 +24,8 @@ struct ConvertOptions {
   std::string helper = defaultJetreadPath();
   int timeLimitMs = 20000;
   bool dryRun = false;  // read and plan, write nothing
-  // Set from another thread to stop the run at once, even in the middle of reading a file.
-  const std::atomic<bool>* stop = nullptr;
+  // Told each file; its stop ends the run at once, even in the middle of reading a file.
+  Progress* progress = nullptr;
 };
 
 struct Conversion {

@@ -13,28 +13,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/files/Fd.h"
+
 extern char** environ;
 
 namespace yardmark {
 
 namespace {
-
-class Fd {
- public:
-  Fd() = default;
-  explicit Fd(int fd) : m_fd(fd) {}
-  ~Fd() { reset(); }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return m_fd; }
-  void reset(int fd = -1) {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = fd;
-  }
-
- private:
-  int m_fd = -1;
-};
 
 bool makePipe(Fd& read, Fd& write) {
   int fds[2];
@@ -47,7 +32,7 @@ bool makePipe(Fd& read, Fd& write) {
 enum class Ended { Closed, TimedOut, Stopped };
 
 // Reads both pipes until the helper has closed them, its time is up or it is stopped.
-Ended collect(int out, int err, HelperRun& run, int timeLimitMs, const HelperStop* stop) {
+Ended collect(int out, int err, HelperRun& run, int timeLimitMs, const Progress* stop) {
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
   // Woken this often when it may be stopped, so a stop needs no descriptor of its own.
@@ -57,7 +42,7 @@ Ended collect(int out, int err, HelperRun& run, int timeLimitMs, const HelperSto
   while (outOpen || errOpen) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return Ended::TimedOut;
-    if (stop && stop->load()) return Ended::Stopped;
+    if (stop && stop->stopRequested()) return Ended::Stopped;
     pollfd fds[2] = {{outOpen ? out : -1, POLLIN, 0}, {errOpen ? err : -1, POLLIN, 0}};
     const int ready = ::poll(fds, 2, static_cast<int>(stop ? std::min<long long>(left, kStopCheckMs) : left));
     if (ready < 0 && errno == EINTR) continue;
@@ -78,9 +63,9 @@ Ended collect(int out, int err, HelperRun& run, int timeLimitMs, const HelperSto
 }  // namespace
 
 HelperRun runHelper(const std::string& program, const std::vector<std::string>& args, int timeLimitMs,
-                    const HelperStop* stop) {
+                    const Progress* stop) {
   HelperRun run;
-  if (stop && stop->load()) {
+  if (stop && stop->stopRequested()) {
     run.end = HelperRun::End::Stopped;
     return run;
   }

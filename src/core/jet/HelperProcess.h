@@ -2,9 +2,10 @@
 // Runs a helper program in a process of its own with a time limit and collects what it wrote.
 // Plain POSIX, so the core can read old files without Qt: a crash or a hang of the helper
 // comes back as a value, never as a crash of the caller.
-#include <atomic>
 #include <string>
 #include <vector>
+
+#include "core/jet/Progress.h"
 
 namespace yardmark {
 
@@ -16,11 +17,9 @@ struct HelperRun {
   std::string errors;  // standard error, or why it did not start
 };
 
-// Set from another thread to stop a run: the helper is killed within a few hundredths of a
-// second (or never started) and the run ends Stopped.
-using HelperStop = std::atomic<bool>;
-
+// When the progress asks to stop, the helper is killed within a few hundredths of a second (or
+// never started) and the run ends Stopped.
 HelperRun runHelper(const std::string& program, const std::vector<std::string>& args, int timeLimitMs,
-                    const HelperStop* stop = nullptr);
+                    const Progress* progress = nullptr);
 
 }  // namespace yardmark

@@ -78,12 +78,12 @@ JetColumn::Kind jetKind(const std::string& name) {
                             : JetColumn::Kind::Other;
 }
 
-JetFile::JetFile(fs::path file, JetHelper helper, const HelperStop* stop)
-    : m_file(std::move(file)), m_helper(std::move(helper)), m_stop(stop) {}
+JetFile::JetFile(fs::path file, JetHelper helper, const Progress* progress)
+    : m_file(std::move(file)), m_helper(std::move(helper)), m_progress(progress) {}
 
 std::string JetFile::run(const std::vector<std::string>& args) const {
   using Cause = JetError::Cause;
-  HelperRun run = runHelper(m_helper.program, args, m_helper.timeLimitMs, m_stop);
+  HelperRun run = runHelper(m_helper.program, args, m_helper.timeLimitMs, m_progress);
   switch (run.end) {
     case HelperRun::End::NotStarted:
       throw JetError("the reader of old files (" + m_helper.program + ") could not be started: " + run.errors,

@@ -58,8 +58,8 @@ struct JetHelper {
 
 class JetFile {
  public:
-  // stop, when given, may be set from another thread to stop a read under way at once.
-  explicit JetFile(std::filesystem::path file, JetHelper helper = {}, const HelperStop* stop = nullptr);
+  // progress, when given, may ask from another thread to stop a read under way at once.
+  explicit JetFile(std::filesystem::path file, JetHelper helper = {}, const Progress* progress = nullptr);
 
   // Every row of one table, in table order.
   std::vector<JetFields> readTable(const std::string& table) const;
@@ -71,7 +71,7 @@ class JetFile {
 
   std::filesystem::path m_file;
   JetHelper m_helper;
-  const HelperStop* m_stop;
+  const Progress* m_progress;
 };
 
 // The helper's output: one line a row, fields split at tabs, \t \n \\ unescaped, \N no value.

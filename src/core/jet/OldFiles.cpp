@@ -27,13 +27,17 @@ size_t ConvertSummary::converted() const {
 }
 size_t ConvertSummary::failed() const { return files.size() - converted(); }
 
-ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>& files, const ConvertOptions& options,
-                               const ConvertProgress& progress) {
+ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>& files, const ConvertOptions& options) {
   ConvertSummary summary;
   summary.dryRun = options.dryRun;
-  const auto stopped = [&] { return options.stop && options.stop->load(); };
+  Progress* const progress = options.progress;
+  const auto stopped = [&] { return progress && progress->stopRequested(); };
   for (size_t i = 0; i < files.size(); ++i) {
-    if (stopped() || (progress && !progress(i, files.size(), files[i].path))) {
+    if (progress)
+      progress->step(static_cast<double>(i) / static_cast<double>(files.size()),
+                     "Converting " + std::to_string(i + 1) + " of " + std::to_string(files.size()) + ": " +
+                         files[i].path.string());
+    if (stopped()) {
       summary.notReached = files.size() - i;
       break;
     }

@@ -1,11 +1,10 @@
 #pragma once
 // The files of a data folder kept by the earlier version, converted in one run.
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "core/jet/Converter.h"
 #include "core/files/DataTree.h"
+#include "core/jet/Converter.h"
 
 namespace yardmark {
 
@@ -21,11 +20,8 @@ struct ConvertSummary {
   size_t failed() const;
 };
 
-// Called before each file with its place in the run; returning false stops before that file.
-using ConvertProgress = std::function<bool(size_t index, size_t total, const std::filesystem::path& file)>;
-
-ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>& files, const ConvertOptions& options,
-                               const ConvertProgress& progress = {});
+// The progress of the options is told before each file; a stop leaves that file and the rest.
+ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>& files, const ConvertOptions& options);
 
 // Why a file met outside a conversion run cannot be used yet, and how the user converts it.
 std::string oldFileReason();

@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "core/page/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 #include "core/page/SeasonTables.h"
 
 namespace yardmark {

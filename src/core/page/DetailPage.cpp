@@ -8,7 +8,6 @@
 #include "core/files/DataTree.h"
 #include "core/files/SafeWrite.h"
 #include "core/page/PageText.h"
-#include "core/page/SafeWrite.h"
 #include "core/page/SeasonTables.h"
 
 namespace yardmark {

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <random>
 
 #include "core/files/SafeWrite.h"
 #include "core/page/PageBlocks.h"
@@ -108,10 +107,8 @@ HtmlWriteResult ReportHTML::UpdateHTMLFile() const {
   const std::string target = m_webDirectory + m_webFilename;
   // A run killed while writing left its passing file; one a minute old has no writer left.
   removeLeftoverParts(fs::path(m_webDirectory), std::chrono::minutes(1));
-  std::random_device rd;
-  const std::string partial = m_webDirectory + "." + m_webFilename + "." + std::to_string(rd()) + ".part";
   try {
-    replaceFile(target, partial, [this](const fs::path& part) { writeFileBytes(part, m_page); });
+    replaceFile(target, [this](const fs::path& part) { writeFileBytes(part, m_page); });
   } catch (const fs::filesystem_error& e) {
     return writeFailed(target, e.code().value());
   }

@@ -7,6 +7,5 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PageTables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportHTML.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SafeWrite.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SeasonTables.cpp
 )

@@ -15,8 +15,7 @@ void Consolidator::ensureTmpDatabase() const {
   std::error_code ec;
   if (fs::exists(m_tmp, ec)) return;
   try {
-    replaceFile(m_tmp, m_tmp.string() + ".new", [&](const fs::path& part) {
-      fs::remove(part);  // left by a copy that was cut short
+    replaceFile(m_tmp, [&](const fs::path& part) {
       copyFileBytes(m_master, part);
     });
   } catch (const fs::filesystem_error& e) {

@@ -7,7 +7,7 @@
 #include "core/page/CsvExport.h"
 #include "core/page/DetailPage.h"
 #include "core/page/ReportHTML.h"
-#include "core/page/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 #include "core/report/Consolidator.h"
 #include "core/report/ReportName.h"
 #include "core/report/ReportSets.h"

@@ -29,8 +29,7 @@ std::string contactsFailure(const JetError& e, const std::string& file, const Je
 
 }  // namespace
 
-std::vector<PersonName> readContacts(const std::filesystem::path& file, const JetHelper& helper,
-                                     const HelperStop* stop) {
+std::vector<PersonName> readContacts(const std::filesystem::path& file, const JetHelper& helper, const Progress* stop) {
   std::vector<JetFields> rows;
   try {
     rows = JetFile(file, helper, stop).readTable(kTable);

@@ -9,9 +9,9 @@
 namespace yardmark {
 
 // Table tblContactDetails, columns 3, 1 and 2 as last, first and middle name, in table order.
-// A failure throws JetError with a sentence that names the file; stop, when given, may be set from
+// A failure throws JetError with a sentence that names the file; stop, when given, may ask from
 // another thread to stop the read at once.
 std::vector<PersonName> readContacts(const std::filesystem::path& file, const JetHelper& helper = {},
-                                     const HelperStop* stop = nullptr);
+                                     const Progress* stop = nullptr);
 
 }  // namespace yardmark

@@ -2,21 +2,17 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QProgressDialog>
-#include <QTimer>
 #include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <mutex>
 #include <optional>
 
 #include "core/backup/Backup.h"
 #include "core/backup/Restore.h"
 #include "core/backup/RestorePlan.h"
 #include "gui/shell/App.h"
-#include "gui/shell/Background.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/RunWithProgress.h"
 
 namespace yardmark {
 
@@ -25,69 +21,17 @@ namespace {
 const QString kBackUpTitle = QStringLiteral("Back Up Data");
 const QString kRestoreTitle = QStringLiteral("Restore Data");
 const QString kZipFilter = QStringLiteral("YardMark back-ups (*.zip)");
-constexpr int kSteps = 1000;
-// A small data folder is done before a dialog could flash up.
-constexpr int kShowProgressAfterMs = 400;
-
-// The work's progress on its way to the dialog: the work's thread writes it and a timer on the
-// GUI thread shows it, so the work never waits for a repaint.
-class ProgressRelay {
- public:
-  explicit ProgressRelay(QProgressDialog& dialog) : m_dialog(dialog) {
-    QObject::connect(&m_timer, &QTimer::timeout, &dialog, [this] { show(); });
-    m_timer.start(100);
-  }
-  BackupProgress callback() {
-    return [this](double done, const std::string& step) {
-      m_done = static_cast<int>(done * kSteps);
-      const std::lock_guard lock(m_mutex);
-      m_step = step;
-      return !m_stopped.load();
-    };
-  }
-  void stop() { m_stopped = true; }
-
- private:
-  void show() {
-    std::string step;
-    {
-      const std::lock_guard lock(m_mutex);
-      step = m_step;
-    }
-    if (!step.empty()) m_dialog.setLabelText(QString::fromStdString(step));
-    m_dialog.setValue(std::clamp(m_done.load(), 0, kSteps));
-  }
-
-  QProgressDialog& m_dialog;
-  QTimer m_timer;
-  std::atomic<int> m_done{0};
-  std::atomic<bool> m_stopped{false};
-  std::mutex m_mutex;
-  std::string m_step;
-};
-
 // Runs work(progress) off the GUI thread under a progress dialog whose Cancel stops it.
 // Nothing when cancelled; what the work throws otherwise reaches the caller.
 template <typename Work>
-auto withProgress(App& app, const QString& title, const QString& label, Work work)
-    -> std::optional<std::invoke_result_t<Work&, const BackupProgress&>> {
-  QProgressDialog dialog(label, "Cancel", 0, kSteps, app.forms().mainWindow());
-  dialog.setObjectName("dlgBackupProgress");
-  dialog.setWindowTitle(title);
-  dialog.setWindowModality(Qt::WindowModal);
-  dialog.setMinimumDuration(kShowProgressAfterMs);
-  dialog.setMinimumWidth(480);  // the file names of the steps would make it jump
-  dialog.setAutoReset(false);
-  dialog.setAutoClose(false);
-  dialog.setValue(0);
-  ProgressRelay relay(dialog);
-  const BackupProgress progress = relay.callback();
-  try {
-    return runInBackground(
-        dialog, [&] { return work(progress); }, [&relay] { relay.stop(); });
-  } catch (const BackupCancelled&) {
-    return std::nullopt;
-  }
+auto withProgress(App& app, const QString& title, const QString& label, Work work) {
+  ProgressDialogSetup setup;
+  setup.objectName = QStringLiteral("dlgBackupProgress");
+  setup.title = title;
+  setup.label = label;
+  setup.parent = app.forms().mainWindow();
+  setup.minimumWidth = 480;
+  return runWithProgress(setup, work);
 }
 
 QString counted(size_t n, const char* one, const char* many) {
@@ -151,9 +95,8 @@ void backUpDataCommand(App& app, const PickFile& pick) {
   try {
     const DataTree& tree = app.tree();
     const std::filesystem::path archive = file.toStdString();
-    const auto report =
-        withProgress(app, kBackUpTitle, "Backing up the data...",
-                     [&tree, archive](const BackupProgress& p) { return backUpData(tree, archive, p); });
+    const auto report = withProgress(app, kBackUpTitle, "Backing up the data...",
+                                     [&tree, archive](Progress& p) { return backUpData(tree, archive, &p); });
     // Cancelled: the core has left nothing behind, and the coach asked for nothing.
     if (report) app.prompter().message(MessageBox(backedUp(*report), Buttons::Ok, Icon::Information, kBackUpTitle));
   } catch (const std::exception& e) {
@@ -167,7 +110,7 @@ void restoreDataCommand(App& app, const PickFile& pick) {
   const std::filesystem::path archive = file.toStdString();
   try {
     const auto summary = withProgress(app, kRestoreTitle, "Reading the back-up...",
-                                      [archive](const BackupProgress& p) { return inspectBackup(archive, p); });
+                                      [archive](Progress& p) { return inspectBackup(archive, &p); });
     if (!summary) return;
     const MessageBox question(holdings(QDir::toNativeSeparators(file), *summary), Buttons::YesNo, Icon::Question,
                               kRestoreTitle, Answer::No);
@@ -176,9 +119,8 @@ void restoreDataCommand(App& app, const PickFile& pick) {
     // moved aside; each closes through its own unload logic, which may keep it open.
     if (!app.forms().unloadAll()) return;
     const DataTree& tree = app.tree();
-    const auto report =
-        withProgress(app, kRestoreTitle, "Restoring the data...",
-                     [archive, &tree](const BackupProgress& p) { return restoreBackup(archive, tree, p); });
+    const auto report = withProgress(app, kRestoreTitle, "Restoring the data...",
+                                     [archive, &tree](Progress& p) { return restoreBackup(archive, tree, &p); });
     if (report) app.prompter().message(MessageBox(restored(*report), Buttons::Ok, Icon::Information, kRestoreTitle));
   } catch (const std::exception& e) {
     tellFailure(app, kRestoreTitle, e);

@@ -1,12 +1,10 @@
 #include "gui/games/ConvertOldFiles.h"
 
 #include <QDir>
-#include <QProgressDialog>
 
-#include "core/jet/HelperProcess.h"
 #include "gui/shell/App.h"
-#include "gui/shell/Background.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/RunWithProgress.h"
 
 namespace yardmark {
 
@@ -24,6 +22,25 @@ QString conversionSummaryText(const ConvertSummary& summary) {
   return text;
 }
 
+namespace {
+
+// Shown at once: a conversion is awaited, not glanced at.
+ProgressDialogSetup conversionDialog(const QString& label, QWidget* parent, Qt::WindowModality modality,
+                                     bool showsSteps) {
+  ProgressDialogSetup setup;
+  setup.objectName = QStringLiteral("dlgConvertProgress");
+  setup.title = kAppTitle;
+  setup.label = label;
+  setup.cancelCaption = QStringLiteral("Stop");
+  setup.parent = parent;
+  setup.modality = modality;
+  setup.showAfterMs = 0;
+  setup.showsSteps = showsSteps;
+  return setup;
+}
+
+}  // namespace
+
 std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const ConvertOptions& options) {
   const std::vector<OldFile> files = findOldFiles(app.tree());
   if (files.empty()) return std::nullopt;
@@ -31,31 +48,15 @@ std::optional<ConvertSummary> offerConversion(App& app, QWidget* parent, const C
       app.prompter().message(MessageBox(conversionQuestion(files.size()), Buttons::YesNo, Icon::Question));
   if (answer != Answer::Yes) return std::nullopt;
 
-  QProgressDialog progress("Converting the files of the earlier version...", "Stop", 0, static_cast<int>(files.size()),
-                           parent);
-  progress.setObjectName("dlgConvertProgress");
-  progress.setWindowTitle(kAppTitle);
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(0);
   // Stop also kills a helper that hangs on a file; that file and the rest are left as they were.
-  HelperStop stop{false};
-  ConvertOptions running = options;
-  running.stop = &stop;
-  const auto tellProgress = [&progress](size_t index, size_t total, const std::filesystem::path& file) {
-    // Called on the worker thread: the dialog is updated on its own.
-    QMetaObject::invokeMethod(
-        &progress,
-        [&progress, index, total, file] {
-          progress.setValue(static_cast<int>(index));
-          progress.setLabelText("Converting " + QString::number(index + 1) + " of " + QString::number(total) + ": " +
-                                QDir::toNativeSeparators(QString::fromStdString(file.string())));
-        },
-        Qt::QueuedConnection);
-    return true;
-  };
-  const ConvertSummary summary = runInBackground(
-      progress, [&] { return convertOldFiles(app.tree(), files, running, tellProgress); }, [&stop] { stop = true; });
-  app.prompter().tell(conversionSummaryText(summary));
+  const auto summary =
+      runWithProgress(conversionDialog("Converting the files of the earlier version...", parent, Qt::WindowModal, true),
+                      [&](Progress& progress) {
+                        ConvertOptions running = options;
+                        running.progress = &progress;
+                        return convertOldFiles(app.tree(), files, running);
+                      });
+  if (summary) app.prompter().tell(conversionSummaryText(*summary));
   return summary;
 }
 
@@ -68,25 +69,16 @@ bool offerConversionOf(App& app, const std::filesystem::path& game, const Conver
       "The original is kept beside the new file, under its name with .jet added.\n\nConvert it now?";
   if (app.prompter().message(MessageBox(question, Buttons::YesNo, Icon::Question)) != Answer::Yes) return false;
 
-  QProgressDialog progress("Converting " + name + "...", "Stop", 0, 0);
-  progress.setObjectName("dlgConvertProgress");
-  progress.setWindowTitle(kAppTitle);
-  progress.setWindowModality(Qt::ApplicationModal);
-  progress.setMinimumDuration(0);
-  progress.setValue(0);
-  HelperStop stop{false};
-  ConvertOptions running = options;
-  running.stop = &stop;
   // A game of a year folder: its rows go into a fresh copy of the template, as at start-up.
-  const ConvertSummary summary = runInBackground(
-      progress,
-      [&] {
+  const auto ran = runWithProgress(
+      conversionDialog("Converting " + name + "...", nullptr, Qt::ApplicationModal, false), [&](Progress& progress) {
+        ConvertOptions running = options;
+        running.progress = &progress;
         return convertOldFiles(app.tree(), {OldFile{game, OldFileKind::Game, true}}, running);
-      },
-      [&stop] { stop = true; });
+      });
   // Stopped: the file is left as it was and the open dialog stays, as after No.
-  if (summary.files.empty()) return false;
-  const Conversion& c = summary.files.front();
+  if (!ran || ran->files.empty()) return false;
+  const Conversion& c = ran->files.front();
   if (!c.ok) {
     QString text = "The game file ";
     text += QDir::toNativeSeparators(QString::fromStdString(game.string()));

@@ -8,7 +8,6 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <iterator>
-#include <random>
 
 #include "core/files/SafeWrite.h"
 #include "gui/reports/PrintLayout.h"
@@ -77,13 +76,8 @@ void printShrunkToWidth(const QTextDocument& document, QPrinter& printer) {
 }  // namespace
 
 void writePdf(const QTextDocument& document, const QPageLayout& layout, const std::filesystem::path& file) {
-  std::random_device rd;
-  // Appended: GCC 12 at -O3 warns (-Wrestrict, a false alarm) on "." + text.
-  std::string name(1, '.');
-  name.append(file.filename().string()).append(".").append(std::to_string(rd())).append(".part");
-  const std::filesystem::path part = file.parent_path() / name;
   try {
-    replaceFile(file, part, [&](const std::filesystem::path& p) {
+    replaceFile(file, [&](const std::filesystem::path& p) {
       // Made first by the program itself, so that a folder that cannot be written is told with
       // the system's reason; QPrinter only says it failed.
       writeFileBytes(p, "");

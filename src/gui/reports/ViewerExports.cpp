@@ -9,7 +9,7 @@
 
 #include "core/page/CsvExport.h"
 #include "core/page/DetailPage.h"
-#include "core/page/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 #include "core/report/Consolidator.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/shell/App.h"

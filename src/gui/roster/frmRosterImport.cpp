@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
@@ -16,10 +15,10 @@
 #include "gui/roster/RosterControls.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/shell/App.h"
-#include "gui/shell/Background.h"
 #include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/RunWithProgress.h"
 #include "gui/shell/TwoListPicker.h"
 
 namespace yardmark {
@@ -27,8 +26,6 @@ namespace yardmark {
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Error Finding File...");
-// A read this short passes without a dialog flashing up.
-constexpr int kShowProgressAfterMs = 400;
 constexpr int kNameRole = Qt::UserRole;  // the last, first and middle name an entry was read with
 
 QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::SelectionMode mode) {
@@ -167,28 +164,30 @@ void frmRosterImport::cmdBegin_Click() {
     tellError("Rallybook Contacts Application Not Found");
     return;
   }
-  std::vector<PersonName> people;
-  HelperStop stop{false};
+  std::optional<std::vector<PersonName>> people;
   try {
-    QProgressDialog progress("Reading the contacts file...", "Cancel", 0, 0, this);
-    progress.setObjectName("dlgReadContacts");
-    progress.setWindowTitle(windowTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kShowProgressAfterMs);
-    progress.setValue(0);
+    ProgressDialogSetup setup;
+    setup.objectName = QStringLiteral("dlgReadContacts");
+    setup.title = windowTitle();
+    setup.label = QStringLiteral("Reading the contacts file...");
+    setup.parent = this;
+    setup.showsSteps = false;
     // The reader is copied: the work runs on another thread.
     const JetHelper reader = m_reader;
-    people = runInBackground(
-        progress, [reader, file, &stop] { return readContacts(file, reader, &stop); }, [&stop] { stop = true; });
+    people = runWithProgress(setup, [reader, file](Progress& progress) {
+      std::vector<PersonName> read = readContacts(file, reader, &progress);
+      if (progress.stopRequested()) read.clear();  // cancelled as it ended: nothing either
+      return read;
+    });
   } catch (const JetError& e) {
-    if (!stop) tellError("Error..." + QString::fromStdString(e.what()));
+    tellError("Error..." + QString::fromStdString(e.what()));
     return;
   }
   // Cancelled: the coach asked for nothing to change, so nothing does and nothing is said.
-  if (stop || people.empty()) return;
+  if (!people || people->empty()) return;
   Dir1->hide();
   Label1->hide();
-  for (const PersonName& person : people) addEntry(importFrom, person);
+  for (const PersonName& person : *people) addEntry(importFrom, person);
 }
 
 void frmRosterImport::cmdImport_Click() {

@@ -3,6 +3,7 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/App.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Artwork.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RunWithProgress.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Background.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderFileLists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormHost.cpp

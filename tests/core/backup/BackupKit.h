@@ -51,4 +51,14 @@ struct DataFolder {
   DataTree tree() const { return DataTree(root.dir()); }
 };
 
+// Every step told; asks to stop at the first step whose text starts with stopAt.
+struct Recorded : Progress {
+  std::vector<std::pair<double, std::string>> steps;
+  std::string stopAt;
+  void step(double done, const std::string& what) override { steps.emplace_back(done, what); }
+  bool stopRequested() const override {
+    return !stopAt.empty() && !steps.empty() && steps.back().second.starts_with(stopAt);
+  }
+};
+
 }  // namespace yardmark::test

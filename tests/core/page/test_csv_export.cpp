@@ -9,7 +9,7 @@
 #include "DetailSeasons.h"
 #include "core/files/DataTree.h"
 #include "core/page/CsvExport.h"
-#include "core/page/SafeWrite.h"
+#include "core/files/SafeWrite.h"
 #include "core/page/SeasonTables.h"
 
 using namespace yardmark;

@@ -134,7 +134,11 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
   const fs::path game = root.games() / c.file;
   const std::string before =
       c.exists ? readBytes(writeGame(root, "YardMark/games/" + std::string(c.file), Result::Won)) : std::string();
-  if (!c.exists) root.writeFile("YardMark/games/" + std::string(c.file) + ".new", "left by a copy cut short");
+  if (!c.exists) {  // left by a copy cut short
+    const fs::path part = game.parent_path() / std::string(1, '.').append(game.filename().string()).append(".Ab12Cd.part");
+    root.writeFile(part.lexically_relative(root.dir()).string(), "left by a copy cut short");
+    fs::last_write_time(part, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  }
   if (c.twin) writeGame(root, "YardMark/games/" + std::string(c.twin), Result::Lost);
   auto& d = app.forms().show<DialogNewGame>();
   d.cmbYear->setCurrentText(c.year);
