@@ -52,3 +52,6 @@ target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FIL
 yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail_page.cpp ${_t}/page/test_csv_export.cpp)
 add_dependencies(test_detail yardmark-report)
 target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
+
+# The batch commands' one command line.
+yardmark_add_test(test_commandline SOURCES ${_t}/app/test_commandline.cpp ${PROJECT_SOURCE_DIR}/src/app/CommandLine.cpp)
