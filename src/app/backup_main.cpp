@@ -20,23 +20,20 @@ using namespace yardmark;
 namespace {
 
 using cli::kExitFailure;
-using cli::kExitUsage;
 
 volatile std::sig_atomic_t interrupted = 0;
 
-int usage(const char* problem) {
-  if (problem) std::fprintf(stderr, "yardmark-backup: %s\n", problem);
-  std::fprintf(stderr,
-               "usage: yardmark-backup [--root DIR] FILE.zip\n"
-               "       yardmark-backup [--root DIR] --list FILE.zip\n"
-               "       yardmark-backup [--root DIR] --restore FILE.zip [--yes]\n"
-               "  Writes every game file, the roster and the reports of DIR/YardMark into FILE.zip,\n"
-               "  replacing that file only once the new one has been read back whole.\n"
-               "  --list: what FILE.zip holds and which files restoring it would replace.\n"
-               "  --restore: puts FILE.zip's files in place, each file it replaces moved into a\n"
-               "  \"replaced\" folder first; --yes restores without asking.\n"
-               "  DIR: the program directory, by default the one the program uses.\n");
-  return kExitUsage;
+int usage(const std::string& problem) {
+  return cli::usage("yardmark-backup", problem,
+                    "usage: yardmark-backup [--root DIR] FILE.zip\n"
+                    "       yardmark-backup [--root DIR] --list FILE.zip\n"
+                    "       yardmark-backup [--root DIR] --restore FILE.zip [--yes]\n"
+                    "  Writes every game file, the roster and the reports of DIR/YardMark into FILE.zip,\n"
+                    "  replacing that file only once the new one has been read back whole.\n"
+                    "  --list: what FILE.zip holds and which files restoring it would replace.\n"
+                    "  --restore: puts FILE.zip's files in place, each file it replaces moved into a\n"
+                    "  \"replaced\" folder first; --yes restores without asking.\n"
+                    "  DIR: the program directory, by default the one the program uses.\n");
 }
 
 std::string plural(size_t n, const char* one, const char* many) {
@@ -104,24 +101,15 @@ int backUp(const fs::path& archive, const DataTree& tree) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  fs::path root, archive;
-  bool list = false, restoring = false, yes = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--help") return usage(nullptr), 0;
-    if (args[i] == "--root") {
-      if (++i == args.size()) return usage("--root needs a directory");
-      root = args[i];
-    } else if (args[i] == "--list" || args[i] == "--restore") {
-      (args[i] == "--list" ? list : restoring) = true;
-    } else if (args[i] == "--yes") {
-      yes = true;
-    } else if (args[i].starts_with("-") || !archive.empty()) {
-      return usage(("unknown argument " + args[i]).c_str());
-    } else {
-      archive = args[i];
-    }
-  }
+  const cli::Args line = cli::parse({.options = {{"--list"}, {"--restore"}, {"--yes"}},
+                                     .optionsFirst = false,
+                                     .maxOperands = 1,
+                                     .stray = "unknown argument"},
+                                    {argv + 1, argv + argc});
+  if (line.ended()) return usage(line.problem), line.status();
+  const fs::path root = line.root();
+  const fs::path archive = line.operands.empty() ? fs::path() : fs::path(line.operands[0]);
+  const bool list = line.has("--list"), restoring = line.has("--restore"), yes = line.has("--yes");
   if (archive.empty()) return usage("name the archive");
   if (list && restoring) return usage("--list and --restore do not go together");
   if (yes && !restoring) return usage("--yes goes with --restore");

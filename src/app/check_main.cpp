@@ -25,14 +25,12 @@ using cli::kExitUsage;
 void say(std::FILE* to, const std::string& line) { std::fprintf(to, "%s\n", spellControls(line).c_str()); }
 
 int usage(const std::string& problem) {
-  if (!problem.empty()) say(stderr, "yardmark-check: " + problem);
-  std::fprintf(stderr,
-               "usage: yardmark-check [--root DIR] [YEAR|GAMEFILE...]\n"
-               "  Checks the figures of every game of the years named (all years by default) or of the\n"
-               "  game files named, and prints one line per finding. DIR: the program directory, by\n"
-               "  default the one the program uses. Exit 0: no errors; 1: errors; 2: bad arguments or a\n"
-               "  file that cannot be read.\n");
-  return kExitUsage;
+  return cli::usage("yardmark-check", problem,
+                    "usage: yardmark-check [--root DIR] [YEAR|GAMEFILE...]\n"
+                    "  Checks the figures of every game of the years named (all years by default) or of the\n"
+                    "  game files named, and prints one line per finding. DIR: the program directory, by\n"
+                    "  default the one the program uses. Exit 0: no errors; 1: errors; 2: bad arguments or a\n"
+                    "  file that cannot be read.\n");
 }
 
 bool isYear(const std::string& arg) { return !arg.empty() && arg.find_first_not_of("0123456789") == std::string::npos; }
@@ -87,19 +85,11 @@ RosterIndex roster(const DataTree& tree) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  fs::path root;
+  const cli::Args line = cli::parse({}, {argv + 1, argv + argc});
+  if (line.ended()) return usage(line.problem), line.status();
+  const fs::path root = line.root();
+  const std::vector<std::string>& args = line.operands;
   size_t i = 0;
-  for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
-    if (args[i] == "--") {
-      ++i;
-      break;
-    }
-    if (args[i] == "--help") return usage(""), 0;
-    if (args[i] != "--root") return usage("unknown option " + args[i]);
-    if (++i == args.size()) return usage("--root needs a directory");
-    root = args[i];
-  }
   std::error_code ec;
   const auto dir = cli::programRoot("yardmark-check", root);
   if (!dir) return kExitFailure;
@@ -110,7 +100,8 @@ int main(int argc, char** argv) {
 
   std::vector<YearGame> games;
   if (i == args.size()) {
-    for (const fs::path& year : listFolder(gamesRoot, Listing::folders())) addYear(year, year.filename().string(), games);
+    for (const fs::path& year : listFolder(gamesRoot, Listing::folders()))
+      addYear(year, year.filename().string(), games);
   }
   for (; i < args.size(); ++i) {
     if (!isYear(args[i])) {

@@ -7,9 +7,9 @@
 
 #include "app/CommandLine.h"
 #include "core/db/ShownText.h"
+#include "core/files/DataTree.h"
 #include "core/jet/HelperProcess.h"
 #include "core/jet/OldFiles.h"
-#include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;
@@ -17,35 +17,25 @@ using namespace yardmark;
 namespace {
 
 using cli::kExitFailure;
-using cli::kExitUsage;
 
-int usage(const char* problem) {
-  if (problem) std::fprintf(stderr, "yardmark-convert: %s\n", problem);
-  std::fprintf(stderr,
-               "usage: yardmark-convert [--root DIR] [--dry-run]\n"
-               "  Converts the game files, roster, template and temporary database of DIR/YardMark kept\n"
-               "  by the earlier version; each original is kept beside its new file as NAME.jet.\n"
-               "  DIR: the program directory, by default the one the program uses. --dry-run: only tell.\n");
-  return kExitUsage;
+int usage(const std::string& problem) {
+  return cli::usage("yardmark-convert", problem,
+                    "usage: yardmark-convert [--root DIR] [--dry-run]\n"
+                    "  Converts the game files, roster, template and temporary database of DIR/YardMark kept\n"
+                    "  by the earlier version; each original is kept beside its new file as NAME.jet.\n"
+                    "  DIR: the program directory, by default the one the program uses. --dry-run: only tell.\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  fs::path root;
+  const cli::Args line =
+      cli::parse({.options = {{"--dry-run"}}, .optionsFirst = false, .maxOperands = 0, .stray = "unknown argument"},
+                 {argv + 1, argv + argc});
+  if (line.ended()) return usage(line.problem), line.status();
+  const fs::path root = line.root();
   ConvertOptions options;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--help") return usage(nullptr), 0;
-    if (args[i] == "--dry-run") {
-      options.dryRun = true;
-    } else if (args[i] == "--root") {
-      if (++i == args.size()) return usage("--root needs a directory");
-      root = args[i];
-    } else {
-      return usage(("unknown argument " + args[i]).c_str());
-    }
-  }
+  options.dryRun = line.has("--dry-run");
   std::error_code ec;
   const auto dir = cli::programRoot("yardmark-convert", root);
   if (!dir) return kExitFailure;

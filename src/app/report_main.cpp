@@ -17,7 +17,6 @@ using namespace yardmark;
 namespace {
 
 using cli::kExitFailure;
-using cli::kExitUsage;
 
 // The CSV file names, four to a line of the help text.
 std::string csvList() {
@@ -28,58 +27,46 @@ std::string csvList() {
   return list;
 }
 
-int usage(const char* problem) {
-  if (problem) std::fprintf(stderr, "yardmark-report: %s\n", problem);
-  std::fprintf(stderr,
-               "usage: yardmark-report [--root DIR] [--csv FOLDER] [--no-detail] NAME GAME...\n"
-               "  Merges the game files, in the order given, and writes the report NAME into\n"
-               "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
-               "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share), and its season\n"
-               "  detail page (results, team game log, leaders, player game logs) as detail/NAME there.\n"
-               "  --csv FOLDER  also write the season's tables as CSV files into FOLDER/NAME (made\n"
-               "                when missing), replacing the set there as a whole:\n"
-               "                %s\n"
-               "  --no-detail   write no detail page\n"
-               "  Only one report is made at a time from one data folder; another run waits a few\n"
-               "  seconds for it, then gives up.\n"
-               "Exit status: 0 when the report and what was asked beside it were written (with a\n"
-               "  warning on standard error when the temporary database could not be emptied\n"
-               "  afterwards), 1 when something was not written (the message says what), 2 for a\n"
-               "  wrong command line.\n",
-               csvList().c_str());
-  return kExitUsage;
+int usage(const std::string& problem) {
+  return cli::usage("yardmark-report", problem,
+                    "usage: yardmark-report [--root DIR] [--csv FOLDER] [--no-detail] NAME GAME...\n"
+                    "  Merges the game files, in the order given, and writes the report NAME into\n"
+                    "  DIR/YardMark/Reports (DIR: by default the executable's folder, or for an installed\n"
+                    "  program the user's data folder, $XDG_DATA_HOME or ~/.local/share), and its season\n"
+                    "  detail page (results, team game log, leaders, player game logs) as detail/NAME there.\n"
+                    "  --csv FOLDER  also write the season's tables as CSV files into FOLDER/NAME (made\n"
+                    "                when missing), replacing the set there as a whole:\n"
+                    "                " +
+                        csvList() +
+                        "\n"
+                        "  --no-detail   write no detail page\n"
+                        "  Only one report is made at a time from one data folder; another run waits a few\n"
+                        "  seconds for it, then gives up.\n"
+                        "Exit status: 0 when the report and what was asked beside it were written (with a\n"
+                        "  warning on standard error when the temporary database could not be emptied\n"
+                        "  afterwards), 1 when something was not written (the message says what), 2 for a\n"
+                        "  wrong command line.\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  fs::path root;
+  const cli::Args line = cli::parse({.options = {{"--csv", "a directory"}, {"--no-detail"}}}, {argv + 1, argv + argc});
+  if (line.ended()) return usage(line.problem), line.status();
+  const fs::path root = line.root();
   ReportExtras extras;
+  extras.detailPage = !line.has("--no-detail");
+  extras.csvFolder = line.value("--csv");
+  const std::vector<std::string>& args = line.operands;
+  if (args.empty()) return usage("no report name given");
   size_t i = 0;
-  for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
-    if (args[i] == "--") {
-      ++i;
-      break;
-    }
-    if (args[i] == "--help") return usage(nullptr), 0;
-    if (args[i] == "--no-detail") {
-      extras.detailPage = false;
-      continue;
-    }
-    if (args[i] != "--root" && args[i] != "--csv") return usage(("unknown option " + args[i]).c_str());
-    if (i + 1 == args.size() || args[i + 1].empty()) return usage((args[i] + " needs a directory").c_str());
-    (args[i] == "--root" ? root : extras.csvFolder) = args[i + 1];
-    ++i;
-  }
-  if (i == args.size()) return usage("no report name given");
   const std::string name = args[i++];
   std::vector<fs::path> games;
   std::error_code ec;
   for (; i < args.size(); ++i) games.push_back(fs::absolute(args[i], ec));
   if (games.empty()) {
     std::fprintf(stderr, "yardmark-report: Please select one/more databases in order to generate reports.\n");
-    return usage(nullptr);
+    return usage("");
   }
 
   if (const auto problem = reportNameProblem(name)) {

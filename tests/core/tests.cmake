@@ -55,3 +55,6 @@ yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail_page.cpp ${_t}/page
 yardmark_add_test(test_season SOURCES ${_t}/season/test_season.cpp)
 add_dependencies(test_detail yardmark-report)
 target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
+
+# The batch commands' one command line.
+yardmark_add_test(test_commandline SOURCES ${_t}/app/test_commandline.cpp ${PROJECT_SOURCE_DIR}/src/app/CommandLine.cpp)
