@@ -13,7 +13,7 @@
 #include <set>
 #include <sstream>
 
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark::backup {
 

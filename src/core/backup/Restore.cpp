@@ -12,7 +12,7 @@
 
 #include "core/backup/Archive.h"
 #include "core/backup/RestorePlan.h"
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

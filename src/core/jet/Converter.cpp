@@ -19,7 +19,7 @@
 #include "core/files/DataTree.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

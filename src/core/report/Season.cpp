@@ -1,9 +1,9 @@
 #include "core/report/Season.h"
 
 #include "core/db/Database.h"
-#include "core/files/CaseFold.h"
 #include "core/jet/OldFiles.h"
 #include "core/report/Consolidator.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/db/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace yardmark::csv {
 
@@ -28,10 +28,10 @@ bool isValidUtf8(std::string_view s) {
 
 std::string fromWindows1252(std::string_view s) {
   // 0x80 to 0x9F; the five unassigned bytes keep their value, as browsers read them.
-  static constexpr std::array<char16_t, 32> kHigh = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  static constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   std::string out;
   out.reserve(s.size() + s.size() / 8);
   for (char ch : s) {
@@ -140,8 +140,10 @@ std::vector<Record> parseRecords(std::string_view t, char sep, const Limits& lim
         for (i = j + 1;; ++i) {
           if (i >= n) throw CsvError(opened, "a quoted field is never closed");
           if (t[i] == '"' && (i + 1 >= n || t[i + 1] != '"')) break;
-          if (t[i] == '"') ++i;  // a doubled quote stands for one
-          else if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= n || t[i + 1] != '\n'))) ++line;
+          if (t[i] == '"')
+            ++i;  // a doubled quote stands for one
+          else if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= n || t[i + 1] != '\n')))
+            ++line;
           field += t[i];
         }
         ++i;

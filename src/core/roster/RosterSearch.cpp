@@ -1,11 +1,11 @@
 #include "core/roster/RosterSearch.h"
 
-#include "core/db/Utf8.h"
-
 #include <locale.h>
 #include <wctype.h>
 
 #include <algorithm>
+
+#include "core/text/Utf8.h"
 
 namespace yardmark {
 
