@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/roster/CsvText.h"
+#include "core/text/Csv.h"
 #include "core/roster/Roster.h"
 #include "core/roster/RosterNames.h"
 

@@ -1,7 +1,8 @@
-#include "core/roster/CsvText.h"
+#include "core/text/Csv.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "core/text/Utf8.h"
 
@@ -167,6 +168,36 @@ std::vector<Record> parseRecords(std::string_view t, char sep, const Limits& lim
     out.push_back(std::move(rec));
   }
   return out;
+}
+
+namespace {
+
+bool isNumber(std::string_view text) {
+  double ignored = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ignored);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool runsAsFormula(std::string_view text, Field kind) {
+  if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) return false;
+  return kind == Field::Text || !isNumber(text);
+}
+
+}  // namespace
+
+void appendField(std::string& out, std::string_view text, Field kind) {
+  const bool guarded = runsAsFormula(text, kind);
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (guarded) out += '\'';
+    out += text;
+    return;
+  }
+  out.append(guarded ? "\"'" : "\"");
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
 }  // namespace yardmark::csv
