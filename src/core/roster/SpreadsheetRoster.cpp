@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "core/db/Database.h"
+#include "core/text/NameFold.h"
 #include "core/text/ShownText.h"
 
 namespace yardmark {
@@ -55,21 +56,6 @@ std::string blanksTrimmed(std::string_view s) {
   return std::string(w.front().data(), w.back().data() + w.back().size());
 }
 
-// Letter case folded for ASCII and the Latin-1 letters (a spreadsheet from Windows-1252 has no others).
-std::string folded(std::string_view s) {
-  std::string out(s);
-  for (size_t i = 0; i < out.size(); ++i) {
-    auto c = static_cast<unsigned char>(out[i]);
-    if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
-    if (c == 0xC3 && i + 1 < out.size()) {
-      const auto d = static_cast<unsigned char>(out[i + 1]);
-      if (d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = static_cast<char>(d + 32);
-      ++i;
-    }
-  }
-  return out;
-}
-
 enum class Kind { Last, First, Middle, Name, Other };
 
 Kind kindOf(std::string_view header) {
@@ -77,9 +63,9 @@ Kind kindOf(std::string_view header) {
       {"last", Kind::Last},        {"last name", Kind::Last}, {"surname", Kind::Last}, {"first", Kind::First},
       {"first name", Kind::First}, {"middle", Kind::Middle},  {"mi", Kind::Middle},    {"middle name", Kind::Middle},
       {"name", Kind::Name},        {"player", Kind::Name}};
-  const std::string h = folded(joined(words(header), 0, std::string::npos));
+  const std::string h = nameFold(joined(words(header), 0, std::string::npos));
   for (const auto& [name, kind] : kNames)
-    if (h == name) return kind;
+    if (h == nameFold(name)) return kind;
   return Kind::Other;
 }
 
@@ -156,7 +142,8 @@ std::vector<std::string> otherColumns(const std::vector<csv::Record>& records, c
 }
 
 std::string keyOf(const RosterName& n) {
-  return folded(blanksTrimmed(n.last)) + '\n' + folded(blanksTrimmed(n.first)) + '\n' + folded(blanksTrimmed(n.middle));
+  return nameFold(blanksTrimmed(n.last)) + '\n' + nameFold(blanksTrimmed(n.first)) + '\n' +
+         nameFold(blanksTrimmed(n.middle));
 }
 
 }  // namespace
@@ -231,8 +218,6 @@ SheetRoster readSpreadsheetRoster(const fs::path& file, const std::atomic<bool>*
   if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) throw SpreadsheetError(file, 0, "it cannot be read");
   return parseSpreadsheetRoster(bytes, file, stop);
 }
-
-bool sameRosterName(const RosterName& a, const RosterName& b) { return keyOf(a) == keyOf(b); }
 
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster) {
   std::unordered_set<std::string> inRoster, seen;
