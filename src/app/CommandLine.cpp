@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/db/ShownText.h"
+#include "core/text/ShownText.h"
 
 namespace yardmark::cli {
 

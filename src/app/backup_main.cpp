@@ -11,8 +11,8 @@
 #include "core/backup/Backup.h"
 #include "core/backup/Restore.h"
 #include "core/backup/RestorePlan.h"
-#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
+#include "core/text/ShownText.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

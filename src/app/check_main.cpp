@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 #include "core/games/GameAudit.h"
 #include "core/games/GameFolder.h"
+#include "core/text/ShownText.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

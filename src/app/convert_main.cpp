@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 #include "core/jet/HelperProcess.h"
 #include "core/jet/OldFiles.h"
+#include "core/text/ShownText.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "core/db/ShownText.h"
 #include "core/files/DataTree.h"
 #include "core/page/CsvExport.h"
 #include "core/report/ReportGenerator.h"
 #include "core/report/ReportName.h"
+#include "core/text/ShownText.h"
 
 namespace fs = std::filesystem;
 using namespace yardmark;

@@ -1,4 +1,8 @@
 set(_t ${CMAKE_CURRENT_LIST_DIR})
+# The text layer: the CSV writer against its reader, the name fold, the key rules.
+yardmark_add_test(test_text SOURCES ${_t}/text/test_csv.cpp ${_t}/text/test_namefold.cpp
+  ${_t}/text/test_keyrules.cpp)
+
 # The database layer, its query grammar, values and conversions.
 yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp)
 # The folder tree, the data-folder rule and the folder listing.

@@ -13,8 +13,8 @@
 #include <set>
 #include <sstream>
 
-#include "core/files/CaseFold.h"
 #include "core/files/SafeWrite.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark::backup {
 

@@ -9,7 +9,7 @@
 
 #include "core/backup/Archive.h"
 #include "core/db/Schema.h"
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark::backup {
 

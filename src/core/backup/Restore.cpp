@@ -10,8 +10,8 @@
 
 #include "core/backup/Archive.h"
 #include "core/backup/RestorePlan.h"
-#include "core/files/CaseFold.h"
 #include "core/files/SafeWrite.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

@@ -8,7 +8,7 @@
 
 #include "core/db/Connection.h"
 #include "core/db/QueryGrammar.h"
-#include "core/db/ShownText.h"
+#include "core/text/ShownText.h"
 
 namespace yardmark {
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "core/db/DbError.h"
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

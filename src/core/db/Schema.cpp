@@ -6,7 +6,8 @@
 #include <cctype>
 #include <mutex>
 #include <unordered_map>
-#include "core/files/CaseFold.h"
+
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

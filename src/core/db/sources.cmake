@@ -4,7 +4,5 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QueryGrammar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Recordset.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Schema.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ShownText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Utf8.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Value.cpp
 )

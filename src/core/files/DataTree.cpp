@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/db/Database.h"
-#include "core/files/CaseFold.h"
-#include "core/files/SafeWrite.h"
 #include "core/db/Value.h"
+#include "core/files/SafeWrite.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

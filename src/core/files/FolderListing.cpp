@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <string_view>
-#include "core/files/CaseFold.h"
+
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

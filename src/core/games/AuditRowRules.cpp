@@ -4,8 +4,8 @@
 #include <cmath>
 #include <map>
 
-#include "core/files/CaseFold.h"
 #include "core/games/AuditRules.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark::audit {
 

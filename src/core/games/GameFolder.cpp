@@ -5,7 +5,7 @@
 #include "core/files/DataTree.h"
 #include "core/files/FolderListing.h"
 #include "core/files/SafeWrite.h"
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

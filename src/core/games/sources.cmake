@@ -10,5 +10,4 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameAudit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AuditRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AuditRowRules.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/NumberKeys.cpp
 )

@@ -16,7 +16,7 @@
 #include "core/db/Database.h"
 #include "core/db/Schema.h"
 #include "core/db/Value.h"
-#include "core/files/CaseFold.h"
+#include "core/text/CaseFold.h"
 #include "core/files/DataTree.h"
 #include "core/files/Fd.h"
 #include "core/files/SafeWrite.h"

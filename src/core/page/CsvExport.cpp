@@ -1,10 +1,10 @@
 #include "core/page/CsvExport.h"
 
 #include <array>
-#include <charconv>
 
 #include "core/files/SafeWrite.h"
 #include "core/page/SeasonTables.h"
+#include "core/text/Csv.h"
 
 namespace yardmark {
 
@@ -12,35 +12,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isNumber(std::string_view text) {
-  double ignored = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ignored);
-  return ec == std::errc() && end == text.data() + text.size();
-}
-
-// A spreadsheet runs a cell starting with one of these as a formula: such a text cell gets a
-// leading quote. A figure column's cell that is a plain number ("-3") stays a number.
-bool runsAsFormula(std::string_view text, Cell kind) {
-  if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) return false;
-  return kind == Cell::Text || !isNumber(text);
-}
-
 void appendField(std::string& out, std::string_view text, Cell kind) {
-  const bool guarded = runsAsFormula(text, kind);
-  if (!guarded && text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out += text;
-    return;
-  }
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out.append("'").append(text);
-    return;
-  }
-  out.append(guarded ? "\"'" : "\"");
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
+  csv::appendField(out, text, kind == Cell::Figure ? csv::Field::Figure : csv::Field::Text);
 }
 
 // The first `textColumns` fields are texts, the rest figures.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/db/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace yardmark {
 

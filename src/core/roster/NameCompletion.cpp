@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "core/roster/RosterSearch.h"
+#include "core/text/NameFold.h"
 
 namespace yardmark {
 
@@ -10,7 +10,7 @@ NameCompletion::NameCompletion(std::vector<std::string> names) {
   std::unordered_set<std::string> seen;
   for (std::string& name : names) {
     if (!seen.insert(name).second) continue;
-    m_folded.push_back(upperCase(name));
+    m_folded.push_back(nameFold(name));
     m_names.push_back(std::move(name));
   }
 }
@@ -26,7 +26,7 @@ bool startsAWord(std::string_view foldedName, std::string_view foldedTyped) {
 
 std::vector<std::string> NameCompletion::offered(std::string_view typed) const {
   std::vector<std::string> names;
-  const std::string folded = upperCase(typed);
+  const std::string folded = nameFold(typed);
   for (std::size_t i = 0; i < m_names.size(); ++i)
     if (startsAWord(m_folded[i], folded)) names.push_back(m_names[i]);
   return names;

@@ -1,6 +1,6 @@
 #pragma once
 // The names offered while a player name is typed: those with a word that starts with the typed
-// text, letter case aside, so that "bur" offers "Van Buren Henry J". The typed text may run on
+// text, letter case and accents aside, so that "bur" offers "Van Buren Henry J". The typed text may run on
 // over the following words ("van b").
 #include <string>
 #include <string_view>
@@ -18,10 +18,10 @@ class NameCompletion {
 
  private:
   std::vector<std::string> m_names;
-  std::vector<std::string> m_folded;  // upper-cased, computed once rather than on every keystroke
+  std::vector<std::string> m_folded;  // folded, computed once rather than on every keystroke
 };
 
-// Whether an upper-cased name has a word starting with the upper-cased typed text.
+// Whether a folded name has a word starting with the folded typed text.
 bool startsAWord(std::string_view foldedName, std::string_view foldedTyped);
 
 }  // namespace yardmark

@@ -1,53 +1,18 @@
 #include "core/roster/RosterSearch.h"
 
-#include "core/db/Utf8.h"
-
-#include <locale.h>
-#include <wctype.h>
-
 #include <algorithm>
+
+#include "core/text/NameFold.h"
 
 namespace yardmark {
 
-namespace {
-
-// The C library's Unicode tables; without them only ASCII letters change case.
-locale_t unicodeLocale() {
-  static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
-  return locale;
-}
-
-char32_t upperLetter(char32_t c) {
-  if (c < 0x80) return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-  const locale_t locale = unicodeLocale();
-  return locale ? static_cast<char32_t>(towupper_l(static_cast<wint_t>(c), locale)) : c;
-}
-
-}  // namespace
-
-std::string upperCase(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    char32_t c = 0;
-    const size_t length = decodeUtf8(text, i, c);
-    if (length == 0) {
-      out += text[i++];
-      continue;
-    }
-    appendUtf8(out, upperLetter(c));
-    i += length;
-  }
-  return out;
-}
-
 SearchTexts SearchTexts::typed(const PersonName& typed) {
-  return {upperCase(typed.last), upperCase(typed.first), upperCase(typed.middle)};
+  return {nameFold(typed.last), nameFold(typed.first), nameFold(typed.middle)};
 }
 
 bool matches(const PersonName& row, const SearchTexts& texts) {
   const auto same = [](const std::string& typed, const std::string& name) {
-    return typed.empty() || upperCase(name) == typed;
+    return typed.empty() || nameFold(name) == typed;
   };
   return same(texts.last, row.last) && same(texts.first, row.first) && same(texts.middle, row.middle);
 }

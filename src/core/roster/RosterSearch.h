@@ -1,6 +1,6 @@
 #pragma once
-// Find and Find Next of the roster form, over the rows in their shown order. Letter case does not
-// count: the typed texts and the names are compared upper-cased.
+// Find and Find Next of the roster form, over the rows in their shown order. Letter case and
+// accents do not count: the typed texts and the names are compared folded.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,10 +10,7 @@
 
 namespace yardmark {
 
-// A UTF-8 text upper-cased letter by letter over all of Unicode; bytes that are not UTF-8 stay.
-std::string upperCase(std::string_view text);
-
-// The texts typed into the three boxes, upper-cased; an empty text is not a criterion.
+// The texts typed into the three boxes, folded; an empty text is not a criterion.
 struct SearchTexts {
   std::string last, first, middle;
   static SearchTexts typed(const PersonName& typed);

@@ -6,7 +6,8 @@
 #include <unordered_set>
 
 #include "core/db/Database.h"
-#include "core/db/ShownText.h"
+#include "core/text/NameFold.h"
+#include "core/text/ShownText.h"
 
 namespace yardmark {
 
@@ -23,9 +24,12 @@ std::vector<std::string_view> words(std::string_view s) {
   size_t i = 0, start = std::string_view::npos;
   while (i <= s.size()) {
     size_t blank = 0;
-    if (i == s.size()) blank = 1;
-    else if (s[i] == ' ' || s[i] == '\t' || s[i] == '\r' || s[i] == '\n') blank = 1;
-    else if (s.substr(i, 2) == "\xC2\xA0") blank = 2;
+    if (i == s.size())
+      blank = 1;
+    else if (s[i] == ' ' || s[i] == '\t' || s[i] == '\r' || s[i] == '\n')
+      blank = 1;
+    else if (s.substr(i, 2) == "\xC2\xA0")
+      blank = 2;
     if (blank && start != std::string_view::npos) {
       out.push_back(s.substr(start, i - start));
       start = std::string_view::npos;
@@ -52,31 +56,16 @@ std::string blanksTrimmed(std::string_view s) {
   return std::string(w.front().data(), w.back().data() + w.back().size());
 }
 
-// Letter case folded for ASCII and the Latin-1 letters (a spreadsheet from Windows-1252 has no others).
-std::string folded(std::string_view s) {
-  std::string out(s);
-  for (size_t i = 0; i < out.size(); ++i) {
-    auto c = static_cast<unsigned char>(out[i]);
-    if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
-    if (c == 0xC3 && i + 1 < out.size()) {
-      const auto d = static_cast<unsigned char>(out[i + 1]);
-      if (d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = static_cast<char>(d + 32);
-      ++i;
-    }
-  }
-  return out;
-}
-
 enum class Kind { Last, First, Middle, Name, Other };
 
 Kind kindOf(std::string_view header) {
   static constexpr std::pair<std::string_view, Kind> kNames[] = {
-      {"last", Kind::Last},     {"last name", Kind::Last},     {"surname", Kind::Last}, {"first", Kind::First},
-      {"first name", Kind::First}, {"middle", Kind::Middle}, {"mi", Kind::Middle},    {"middle name", Kind::Middle},
-      {"name", Kind::Name},     {"player", Kind::Name}};
-  const std::string h = folded(joined(words(header), 0, std::string::npos));
+      {"last", Kind::Last},        {"last name", Kind::Last}, {"surname", Kind::Last}, {"first", Kind::First},
+      {"first name", Kind::First}, {"middle", Kind::Middle},  {"mi", Kind::Middle},    {"middle name", Kind::Middle},
+      {"name", Kind::Name},        {"player", Kind::Name}};
+  const std::string h = nameFold(joined(words(header), 0, std::string::npos));
   for (const auto& [name, kind] : kNames)
-    if (h == name) return kind;
+    if (h == nameFold(name)) return kind;
   return Kind::Other;
 }
 
@@ -92,11 +81,20 @@ Layout layoutOf(const csv::Record& firstRow) {
   for (size_t i = 0; i < firstRow.fields.size(); ++i) {
     int* slot = nullptr;
     switch (kindOf(firstRow.fields[i])) {
-      case Kind::Last: slot = &l.last; break;
-      case Kind::First: slot = &l.first; break;
-      case Kind::Middle: slot = &l.middle; break;
-      case Kind::Name: slot = &l.name; break;
-      case Kind::Other: break;
+      case Kind::Last:
+        slot = &l.last;
+        break;
+      case Kind::First:
+        slot = &l.first;
+        break;
+      case Kind::Middle:
+        slot = &l.middle;
+        break;
+      case Kind::Name:
+        slot = &l.name;
+        break;
+      case Kind::Other:
+        break;
     }
     if (slot && *slot < 0) *slot = static_cast<int>(i), l.header = true;
   }
@@ -135,14 +133,17 @@ std::vector<std::string> otherColumns(const std::vector<csv::Record>& records, c
     const std::string title = l.header ? blanksTrimmed(cell(records.front(), col)) : std::string();
     const bool hasData = std::any_of(records.begin() + (l.header ? 1 : 0), records.end(),
                                      [&](const csv::Record& r) { return !words(cell(r, col)).empty(); });
-    if (!title.empty()) out.push_back(title);
-    else if (hasData) out.push_back("column " + std::to_string(i + 1));
+    if (!title.empty())
+      out.push_back(title);
+    else if (hasData)
+      out.push_back("column " + std::to_string(i + 1));
   }
   return out;
 }
 
 std::string keyOf(const RosterName& n) {
-  return folded(blanksTrimmed(n.last)) + '\n' + folded(blanksTrimmed(n.first)) + '\n' + folded(blanksTrimmed(n.middle));
+  return nameFold(blanksTrimmed(n.last)) + '\n' + nameFold(blanksTrimmed(n.first)) + '\n' +
+         nameFold(blanksTrimmed(n.middle));
 }
 
 }  // namespace
@@ -214,12 +215,9 @@ SheetRoster readSpreadsheetRoster(const fs::path& file, const std::atomic<bool>*
   if (size > kLargestFile) throw SpreadsheetError(file, 0, "it is too large to be a roster");
   std::ifstream in(file, std::ios::binary);
   std::string bytes(size, '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-    throw SpreadsheetError(file, 0, "it cannot be read");
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) throw SpreadsheetError(file, 0, "it cannot be read");
   return parseSpreadsheetRoster(bytes, file, stop);
 }
-
-bool sameRosterName(const RosterName& a, const RosterName& b) { return keyOf(a) == keyOf(b); }
 
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster) {
   std::unordered_set<std::string> inRoster, seen;
@@ -228,8 +226,10 @@ std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, c
   out.reserve(players.size());
   for (const SheetPlayer& p : players) {
     std::string key = keyOf(p.name);
-    if (inRoster.contains(key)) out.push_back(Duplicate::InRoster);
-    else out.push_back(seen.insert(std::move(key)).second ? Duplicate::No : Duplicate::EarlierInFile);
+    if (inRoster.contains(key))
+      out.push_back(Duplicate::InRoster);
+    else
+      out.push_back(seen.insert(std::move(key)).second ? Duplicate::No : Duplicate::EarlierInFile);
   }
   return out;
 }

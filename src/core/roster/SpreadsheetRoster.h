@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/roster/CsvText.h"
 #include "core/roster/Roster.h"
 #include "core/roster/RosterNames.h"
+#include "core/text/Csv.h"
 
 namespace yardmark {
 
@@ -32,12 +32,12 @@ struct SheetRoster {
 
 // Why a file gives no roster: the file, the line to blame (0: the file as a whole), the reason.
 class SpreadsheetError : public std::runtime_error {
-public:
+ public:
   SpreadsheetError(std::filesystem::path file, long line, const std::string& reason);
   const std::filesystem::path& file() const { return m_file; }
   long line() const { return m_line; }
 
-private:
+ private:
   std::filesystem::path m_file;
   long m_line;
 };
@@ -66,9 +66,8 @@ RosterName splitPlayerName(std::string_view cell);
 // Why a player of the file is not to be imported.
 enum class Duplicate { No, InRoster, EarlierInFile };
 
-// Two players are one when their three names agree, ignoring letter case and surrounding blanks.
-bool sameRosterName(const RosterName& a, const RosterName& b);
-// For each player of the file, whether the roster or an earlier row already holds that name.
+// For each player of the file, whether the roster or an earlier row already holds that name: two
+// players are one when their three names agree, letter case, accents and surrounding blanks aside.
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster);
 
 // Adds the players in one transaction (all or none); returns how many. Throws DbError.

@@ -2,7 +2,6 @@
 # the roster read from a spreadsheet.
 target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Contacts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/CsvText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NameCompletion.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Roster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RosterNames.cpp

@@ -1,7 +1,6 @@
 #include "core/season/Season.h"
 
 #include "core/db/Database.h"
-#include "core/files/CaseFold.h"
 #include "core/jet/OldFiles.h"
 
 namespace yardmark {

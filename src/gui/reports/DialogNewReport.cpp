@@ -10,19 +10,17 @@
 
 #include "core/files/DataTree.h"
 #include "core/report/ReportName.h"
-#include "gui/shell/FolderFileLists.h"
-#include "gui/shell/FormKit.h"
 #include "gui/reports/frmNewReport.h"
 #include "gui/shell/App.h"
+#include "gui/shell/FolderFileLists.h"
 #include "gui/shell/FormHost.h"
+#include "gui/shell/FormKit.h"
 #include "gui/shell/KeyFilter.h"
 #include "gui/shell/Prompter.h"
 
 namespace yardmark {
 
 namespace fs = std::filesystem;
-
-int reportNameKey(int key, int length) { return length >= static_cast<int>(kReportNameMaxChars) ? 0 : key; }
 
 DialogNewReport::DialogNewReport(App& app) : Form(app) {
   setObjectName("DialogNewReport");
@@ -32,7 +30,8 @@ DialogNewReport::DialogNewReport(App& app) : Form(app) {
   txtReportName->setObjectName("txtReportName");
   // Counted as the command line counts a name: in characters, so "é" or an emoji is one.
   installKeyFilter(txtReportName, [box = txtReportName](int key, int) {
-    return reportNameKey(key, static_cast<int>(reportNameLength(box->text().toStdString())));
+    const auto length = static_cast<int>(reportNameLength(box->text().toStdString()));
+    return cappedKey(key, length, static_cast<int>(kReportNameMaxChars));
   });
   Label1 = buddyLabel(this, "Label1", "Report Name", txtReportName);
   Label3 = buddyLabel(this, "Label3", "EX:  2007_GM1.htm", nullptr);

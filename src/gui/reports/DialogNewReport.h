@@ -10,10 +10,6 @@ class QPushButton;
 
 namespace yardmark {
 
-// The name box's key rule: nothing more once it holds 20 characters, Backspace included
-// (Delete types no character, so it still shortens the name).
-int reportNameKey(int key, int length);
-
 class DialogNewReport : public Form {
   Q_OBJECT
  public:

@@ -14,15 +14,16 @@ namespace yardmark {
 
 namespace {
 
-bool isDigit(int key) { return key >= '0' && key <= '9'; }
-
 // The key code the old key-press event saw; 0 when the key types no character.
 int keyCodeOf(const QKeyEvent& e) {
   switch (e.key()) {
-    case Qt::Key_Backspace: return kBackspace;
+    case Qt::Key_Backspace:
+      return kBackspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return kEnter;
-    default: break;
+    case Qt::Key_Enter:
+      return kEnter;
+    default:
+      break;
   }
   if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
   const QString text = e.text();
@@ -51,29 +52,33 @@ bool isPasteAction(const QAction& action) {
 // Pasted and dropped text goes in as if typed, a character at a time through the same rule, so
 // that what typing refuses never enters the box by another way.
 class KeyRuleFilter : public QObject {
-public:
+ public:
   KeyRuleFilter(QLineEdit* box, KeyRule rule) : QObject(box), m_box(box), m_rule(std::move(rule)) {}
   KeyRuleFilter(QLineEdit* box, TextKeyRule rule)
-      : QObject(box), m_box(box), m_rule([box, rule = std::move(rule)](int code, int) {
-          return applyTextRule(rule, code, *box);
-        }) {}
+      : QObject(box),
+        m_box(box),
+        m_rule([box, rule = std::move(rule)](int code, int) { return applyTextRule(rule, code, *box); }) {}
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != m_box && watched != m_box->focusProxy()) return false;
     switch (event->type()) {
-      case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent&>(*event));
-      case QEvent::Drop: return watched == m_box && drop(static_cast<QDropEvent&>(*event));
-      case QEvent::MouseButtonRelease: return watched == m_box && middleClick(static_cast<QMouseEvent&>(*event));
+      case QEvent::KeyPress:
+        return keyPress(static_cast<QKeyEvent&>(*event));
+      case QEvent::Drop:
+        return watched == m_box && drop(static_cast<QDropEvent&>(*event));
+      case QEvent::MouseButtonRelease:
+        return watched == m_box && middleClick(static_cast<QMouseEvent&>(*event));
       // A combo box shows its line edit's menu in its own stead; a box with a menu of its own keeps it.
       case QEvent::ContextMenu:
         return static_cast<QWidget*>(watched)->contextMenuPolicy() == Qt::DefaultContextMenu &&
                contextMenu(static_cast<QContextMenuEvent&>(*event));
-      default: return false;
+      default:
+        return false;
     }
   }
 
-private:
+ private:
   bool keyPress(const QKeyEvent& e) {
     if (e.matches(QKeySequence::Paste)) {
       if (!m_box->isReadOnly()) type(QGuiApplication::clipboard()->text());
@@ -129,22 +134,6 @@ private:
 };
 
 }  // namespace
-
-int isItNumber(int key, int length) {
-  if (!isDigit(key) && key != kBackspace && key != kEnter) return 0;
-  if (key != kBackspace && length >= 5) return 0;
-  return key;
-}
-
-int isItAlphaNumber(int key) { return isDigit(key) ? 0 : key; }
-
-int nameKey(int key, int length) {
-  key = isItAlphaNumber(key);
-  if (key != kBackspace && length > 25) return 0;
-  return key;
-}
-
-int digitKey(int key, int /*length*/) { return isDigit(key) || key == kBackspace || key == kEnter ? key : 0; }
 
 namespace {
 void install(QLineEdit* box, KeyRuleFilter* filter) {

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core/db/Database.h"
-#include "core/db/ShownText.h"
+#include "core/text/ShownText.h"
 #include "support/TempRoot.h"
 
 using namespace yardmark;

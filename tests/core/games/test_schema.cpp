@@ -3,8 +3,8 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
-#include "core/files/CaseFold.h"
 #include "core/games/GameTables.h"
+#include "core/text/CaseFold.h"
 #include "support/TempRoot.h"
 
 namespace yardmark::test {

@@ -123,7 +123,7 @@ TEST(SpreadsheetRoster, HugeFilesAreRefusedQuicklyAndAStopEndsTheReading) {
   EXPECT_THROW(parseSpreadsheetRoster(ragged, "r.csv", &stop), SpreadsheetError);
 }
 
-TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAndSurroundingBlanks) {
+TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAccentsAndSurroundingBlanks) {
   const std::vector<RosterName> roster = {{"Smith", "John", "A"}, {"Doe", "Jane", ""}, {"M\xC3\xBCller", "Jo", ""}};
   struct Case {
     RosterName name;
@@ -133,7 +133,7 @@ TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAndSurroundingBlanks) {
       {{" smith ", "JOHN", "a"}, Duplicate::InRoster},   {{"Smith", "John", ""}, Duplicate::No},
       {{"Doe", "Jane", " "}, Duplicate::InRoster},       {{"Doe", "Jane", "B"}, Duplicate::No},
       {{"doe", "jane", "b"}, Duplicate::EarlierInFile},  {{"M\xC3\x9CLLER", "JO", ""}, Duplicate::InRoster},
-      {{"Smith", "Johnny", "A"}, Duplicate::No},
+      {{"Smith", "Johnny", "A"}, Duplicate::No},         {{"Muller", "Jo", ""}, Duplicate::InRoster},
   };
   std::vector<SheetPlayer> players;
   std::vector<Duplicate> expected;

@@ -1,4 +1,4 @@
-#include "core/db/ShownText.h"
+#include "core/text/ShownText.h"
 
 #include <cstdio>
 

@@ -1,9 +1,10 @@
-#include "core/roster/CsvText.h"
+#include "core/text/Csv.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
-#include "core/db/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace yardmark::csv {
 
@@ -28,10 +29,10 @@ bool isValidUtf8(std::string_view s) {
 
 std::string fromWindows1252(std::string_view s) {
   // 0x80 to 0x9F; the five unassigned bytes keep their value, as browsers read them.
-  static constexpr std::array<char16_t, 32> kHigh = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  static constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   std::string out;
   out.reserve(s.size() + s.size() / 8);
   for (char ch : s) {
@@ -140,8 +141,10 @@ std::vector<Record> parseRecords(std::string_view t, char sep, const Limits& lim
         for (i = j + 1;; ++i) {
           if (i >= n) throw CsvError(opened, "a quoted field is never closed");
           if (t[i] == '"' && (i + 1 >= n || t[i + 1] != '"')) break;
-          if (t[i] == '"') ++i;  // a doubled quote stands for one
-          else if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= n || t[i + 1] != '\n'))) ++line;
+          if (t[i] == '"')
+            ++i;  // a doubled quote stands for one
+          else if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= n || t[i + 1] != '\n')))
+            ++line;
           field += t[i];
         }
         ++i;
@@ -165,6 +168,36 @@ std::vector<Record> parseRecords(std::string_view t, char sep, const Limits& lim
     out.push_back(std::move(rec));
   }
   return out;
+}
+
+namespace {
+
+bool isNumber(std::string_view text) {
+  double ignored = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ignored);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool runsAsFormula(std::string_view text, Field kind) {
+  if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) return false;
+  return kind == Field::Text || !isNumber(text);
+}
+
+}  // namespace
+
+void appendField(std::string& out, std::string_view text, Field kind) {
+  const bool guarded = runsAsFormula(text, kind);
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (guarded) out += '\'';
+    out += text;
+    return;
+  }
+  out.append(guarded ? "\"'" : "\"");
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
 }  // namespace yardmark::csv

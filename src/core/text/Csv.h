@@ -1,6 +1,7 @@
 #pragma once
-// The text of a spreadsheet saved as CSV: its encoding, its separator and its records, read as
-// RFC 4180 with the leniency of the programs that write it. Nothing here knows of a roster.
+// CSV text both ways. Read: a spreadsheet saved as CSV, its encoding, its separator and its
+// records, as RFC 4180 with the leniency of the programs that write it. Written: one field at a
+// time, quoted where needed and guarded against running as a formula.
 #include <atomic>
 #include <cstddef>
 #include <limits>
@@ -17,11 +18,11 @@ enum class Encoding { Utf8, Utf8Bom, Utf16, Windows1252 };
 
 // Why the text cannot be read, and the line to blame (0: the text as a whole).
 class CsvError : public std::runtime_error {
-public:
+ public:
   CsvError(long line, const std::string& reason) : std::runtime_error(reason), m_line(line) {}
   long line() const { return m_line; }
 
-private:
+ private:
   long m_line;
 };
 
@@ -52,7 +53,7 @@ struct Limits {
 
 // Refused for its size, not its form: more records or fields than the limits take.
 class TooLarge : public CsvError {
-public:
+ public:
   using CsvError::CsvError;
 };
 
@@ -61,5 +62,13 @@ public:
 // field limit are dropped. Throws CsvError when a quote is never closed or the stop is set, and
 // TooLarge past a limit, as soon as it is passed.
 std::vector<Record> parseRecords(std::string_view text, char separator, const Limits& limits = {});
+
+// A figure column's cell that is a plain number ("-3") is written as a number.
+enum class Field { Text, Figure };
+
+// The field as a comma-separated file holds it: quoted when it holds a comma, a quote or a line
+// end, each quote doubled. A spreadsheet runs a cell starting with = + - @ tab or CR as a
+// formula, so such a text (or a figure that is no plain number) gets a leading apostrophe.
+void appendField(std::string& out, std::string_view text, Field kind);
 
 }  // namespace yardmark::csv

@@ -1,4 +1,4 @@
-#include "core/games/NumberKeys.h"
+#include "core/text/KeyRules.h"
 
 #include <string>
 
@@ -6,16 +6,14 @@ namespace yardmark {
 
 namespace {
 
-constexpr size_t kMaxLength = 5;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
 // Backspace always passes; Enter and characters only while the box has room, as in isItNumber.
 // Otherwise the character passes when the text it would make is one the box accepts.
 template <class Accepts>
 int typedInto(int key, std::string_view text, int cursor, Accepts accepts) {
   if (key == kBackspace) return key;
-  if (text.size() >= kMaxLength) return 0;
+  if (text.size() >= static_cast<size_t>(kNumberBoxMaxChars)) return 0;
   if (key == kEnter) return key;
   if (key < 0x20 || key > 0x7e || cursor < 0 || static_cast<size_t>(cursor) > text.size()) return 0;
   std::string after(text);
@@ -24,6 +22,24 @@ int typedInto(int key, std::string_view text, int cursor, Accepts accepts) {
 }
 
 }  // namespace
+
+int isItNumber(int key, int length) {
+  if (!isDigit(key) && key != kBackspace && key != kEnter) return 0;
+  if (key != kBackspace && length >= kNumberBoxMaxChars) return 0;
+  return key;
+}
+
+int isItAlphaNumber(int key) { return isDigit(key) ? 0 : key; }
+
+int nameKey(int key, int length) {
+  key = isItAlphaNumber(key);
+  if (key != kBackspace && length > 25) return 0;
+  return key;
+}
+
+int digitKey(int key, int /*length*/) { return isDigit(key) || key == kBackspace || key == kEnter ? key : 0; }
+
+int cappedKey(int key, int length, int maxChars) { return length >= maxChars ? 0 : key; }
 
 int yardsKey(int key, std::string_view text, int cursor) {
   return typedInto(key, text, cursor, [](std::string_view s) {

@@ -1,12 +1,15 @@
-#include "core/db/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace yardmark {
 
 std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& c) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   const unsigned char lead = byte(i);
-  const std::size_t length =
-      lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  const std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
   if (length == 0 || i + length > text.size()) return 0;
   c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
   for (std::size_t k = 1; k < length; ++k) {

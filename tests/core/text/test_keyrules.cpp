@@ -1,0 +1,38 @@
+// The key rules of the boxes, key by key; typed through a filter they are the forms' tests.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/text/KeyRules.h"
+
+namespace yardmark::test {
+namespace {
+
+TEST(KeyRules, KeepOrDropEachKey) {
+  const auto capped3 = [](int k, int n) { return cappedKey(k, n, 3); };
+  const struct {
+    const char* rule;
+    std::function<int(int, int)> fn;
+    int key, length;
+    bool kept;
+  } cases[] = {
+      {"number: blank", isItNumber, ' ', 0, false},
+      {"number: fifth digit", isItNumber, '9', 4, true},
+      {"number: Backspace when full", isItNumber, kBackspace, 5, true},
+      {"number: Enter", isItNumber, kEnter, 0, true},
+      {"number: Enter when full", isItNumber, kEnter, 5, false},
+      {"name: apostrophe", nameKey, '\'', 3, true},
+      {"name: 26th character", nameKey, 'x', 25, true},
+      {"name: 27th character", nameKey, 'x', 26, false},
+      {"name: Backspace at 26", nameKey, kBackspace, 26, true},
+      {"digits: long text", digitKey, '9', 40, true},
+      {"digits: letter", digitKey, 'q', 0, false},
+      {"alpha: non-Latin", [](int k, int) { return isItAlphaNumber(k); }, 0x141, 0, true},
+      {"capped: last character", capped3, 'x', 2, true},
+      {"capped: Backspace when full", capped3, kBackspace, 3, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.fn(c.key, c.length) != 0, c.kept) << c.rule;
+}
+
+}  // namespace
+}  // namespace yardmark::test
