@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "core/jet/OldFiles.h"
+#include "core/convert/OldFiles.h"
 #include "core/files/DataTree.h"
 
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include "app/CommandLine.h"
 #include "core/files/DataTree.h"
 #include "core/jet/HelperProcess.h"
-#include "core/jet/OldFiles.h"
+#include "core/convert/OldFiles.h"
 #include "core/text/ShownText.h"
 
 namespace fs = std::filesystem;

@@ -33,8 +33,8 @@ target_compile_definitions(test_report PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FIL
 # Files of the earlier version: the helper's lists, the conversion and the command.
 yardmark_add_test(test_convert SOURCES
   ${_t}/jet/test_jetfile.cpp
-  ${_t}/jet/test_converter.cpp
-  ${_t}/jet/test_convert_command.cpp
+  ${_t}/convert/test_converter.cpp
+  ${_t}/convert/test_convert_command.cpp
 )
 # The helper is found beside the test in bin/, as the program finds it.
 add_dependencies(test_convert yardmark-jetread yardmark-convert)

@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 
+#include "core/files/FileKind.h"
 #include "core/files/SafeWrite.h"
 #include "core/text/CaseFold.h"
 

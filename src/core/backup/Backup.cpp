@@ -12,6 +12,7 @@
 #include <set>
 
 #include "core/backup/Archive.h"
+#include "core/files/FileKind.h"
 #include "core/files/FolderListing.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameFolder.h"

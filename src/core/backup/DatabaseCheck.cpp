@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kSqliteHeader{"SQLite format 3\0", 16};
-
 using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
 
 Connection openDatabase(const fs::path& file, int flags) {
@@ -66,12 +64,6 @@ std::string schemaProblem(sqlite3* db, DatabaseKind kind) {
   return {};
 }
 }  // namespace
-
-bool isSqliteFile(const fs::path& file) {
-  std::string head(kSqliteHeader.size(), '\0');
-  std::ifstream in(file, std::ios::binary);
-  return in.read(head.data(), static_cast<std::streamsize>(head.size())) && head == kSqliteHeader;
-}
 
 void copyDatabase(const fs::path& from, const fs::path& to) {
   // Read-write when allowed, so that SQLite can roll back a journal a crashed writer left.

@@ -3,14 +3,13 @@
 #include <filesystem>
 #include <string>
 
+#include "core/files/FileKind.h"
+
 namespace yardmark::backup {
 
 // Where a path of the archive belongs in YardMark/: a game "games/YEAR/GameN.mdb", the roster,
 // a report file "Reports/..." of a kind the program writes. Anything else is None.
 enum class Area { Game, Roster, Report, None };
-
-// Starts as every SQLite 3 database starts.
-bool isSqliteFile(const std::filesystem::path& file);
 
 // Copies a database as last committed through SQLite's online backup into the new file `to`
 // (waiting a while for a writer that holds it locked) and checks the copy. Throws BackupError.

@@ -10,6 +10,7 @@
 
 #include "core/backup/Archive.h"
 #include "core/backup/RestorePlan.h"
+#include "core/files/FileKind.h"
 #include "core/files/SafeWrite.h"
 #include "core/text/CaseFold.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/games/AuditRules.h"
 #include "core/jet/JetFile.h"
-#include "core/jet/OldFiles.h"
+#include "core/files/FileKind.h"
 
 namespace yardmark {
 

@@ -3,7 +3,7 @@
 #include "core/db/Database.h"
 #include "core/db/Value.h"
 #include "core/games/GameTables.h"
-#include "core/jet/OldFiles.h"
+#include "core/files/FileKind.h"
 
 namespace yardmark {
 

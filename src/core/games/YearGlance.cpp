@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/db/DbError.h"
-#include "core/jet/OldFiles.h"
+#include "core/files/FileKind.h"
 
 namespace yardmark {
 

@@ -11,20 +11,6 @@ namespace yardmark {
 
 namespace fs = std::filesystem;
 
-bool isJetFile(const fs::path& file) {
-  // Bytes 0-3 are a page-type marker, 4-19 the engine's name, 0x14 the version: 0 for Jet 3,
-  // 1 for Jet 4 (later versions name another engine).
-  static constexpr char kSignature[] = "\x00\x01\x00\x00Standard Jet DB";
-  std::string head;
-  try {
-    head = readFileHead(file, 0x15);  // only a regular file: a named pipe would block for ever
-  } catch (const fs::filesystem_error&) {
-    return false;
-  }
-  if (head.size() < 0x15) return false;
-  return std::equal(kSignature, kSignature + sizeof kSignature, head.begin()) && (head[0x14] == 0 || head[0x14] == 1);
-}
-
 std::string defaultJetreadPath() {
   const fs::path dir = executableDir();
   const fs::path beside = dir / "yardmark-jetread";

@@ -8,12 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/files/FileKind.h"
 #include "core/jet/HelperProcess.h"
 
 namespace yardmark {
-
-// Starts with the signature of a Jet 3 or Jet 4 database. Nothing else counts as an old file.
-bool isJetFile(const std::filesystem::path& file);
 
 // Why a Jet file could not be read (or, for the converter, written), as one line for the user.
 class JetError : public std::runtime_error {

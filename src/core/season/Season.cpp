@@ -1,7 +1,8 @@
 #include "core/season/Season.h"
 
 #include "core/db/Database.h"
-#include "core/jet/OldFiles.h"
+#include "core/files/FileKind.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/jet/OldFiles.h"
+#include "core/convert/OldFiles.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "core/jet/OldFiles.h"
+#include "core/convert/OldFiles.h"
 
 #include <algorithm>
 
@@ -51,11 +51,6 @@ ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>&
     summary.files.push_back(std::move(c));
   }
   return summary;
-}
-
-std::string oldFileReason() {
-  return "it is a file of the earlier version of YardMark; convert it by opening it in File > Open, "
-         "or with yardmark-convert";
 }
 
 std::string describe(const Conversion& c, bool dryRun) {

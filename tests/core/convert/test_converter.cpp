@@ -5,7 +5,7 @@
 
 #include <tuple>
 
-#include "core/jet/OldFiles.h"
+#include "core/convert/OldFiles.h"
 #include "core/db/Database.h"
 #include "support/TempRoot.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/files/DataTree.h"
-#include "core/jet/Converter.h"
+#include "core/convert/Converter.h"
 
 namespace yardmark {
 
@@ -22,9 +22,6 @@ struct ConvertSummary {
 
 // The progress of the options is told before each file; a stop leaves that file and the rest.
 ConvertSummary convertOldFiles(const DataTree& tree, const std::vector<OldFile>& files, const ConvertOptions& options);
-
-// Why a file met outside a conversion run cannot be used yet, and how the user converts it.
-std::string oldFileReason();
 
 // One line for one file, and the closing line of a run.
 std::string describe(const Conversion& c, bool dryRun);

@@ -1,4 +1,4 @@
-#include "core/jet/Converter.h"
+#include "core/convert/Converter.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <fcntl.h>
