@@ -22,7 +22,10 @@ std::string gameReason(const fs::path& path, const DbError& e) {
     if (!why.empty()) why[0] = lowerAscii(why[0]);
     return "the game file cannot be reached: " + why + ".";
   }
-  if (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField)
+  // The database layer may have said so already, naming the table at fault.
+  const bool said = e.description().find(" is not a YardMark game file") != std::string::npos;
+  if (!said &&
+      (e.number() == dberr::NotADatabase || e.number() == dberr::NoSuchTable || e.number() == dberr::NoSuchField))
     return "it is not a YardMark game file: " + e.description();
   return e.description();
 }

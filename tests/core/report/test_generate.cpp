@@ -1,4 +1,5 @@
 // The generation driver and the yardmark-report command.
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -82,6 +83,13 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
          return std::vector<fs::path>{s.a, s.root.dir() / "roster.mdb"};
        },
        S::GameFailed, "Cannot use the game file '{}': it is not a YardMark game file"},
+      {"our table names, other columns",
+       [](Season& s) {
+         const fs::path f = s.root.dir() / "Game8.mdb";
+         SQLite::Database(f.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec("CREATE TABLE header(id)");
+         return std::vector<fs::path>{s.a, f};
+       },
+       S::GameFailed, "Cannot use the game file '{}': '{}' is not a YardMark game file: its table 'header'"},
       {"earlier version",
        [&](Season& s) { return std::vector<fs::path>{s.a, s.root.writeFile("Game3.mdb", oldVersion)}; },
        S::GameFailed,
@@ -111,8 +119,9 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
     const ReportOutcome o = ReportGenerator(s.tree).generate(games, c.name);
     EXPECT_EQ(o.status, c.status) << o.message;
     EXPECT_FALSE(o.ok());
-    std::string box = c.box;  // {} stands for the last game
-    if (const size_t at = box.find("{}"); at != std::string::npos) box.replace(at, 2, games.back().string());
+    std::string box = c.box;  // each {} stands for the last game
+    for (size_t at = box.find("{}"); at != std::string::npos; at = box.find("{}", at))
+      box.replace(at, 2, games.back().string());
     EXPECT_EQ(o.boxText.substr(0, box.size()), box);
     EXPECT_EQ(o.boxTitle.substr(0, c.title.size()), c.title);
     if (c.status == S::GameFailed) {
