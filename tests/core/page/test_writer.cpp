@@ -52,18 +52,6 @@ TEST(UpdateHTMLFile, ReplacesTheReportAndRemovesThePassingFilesOfKilledRuns) {
             std::ssize(cases) - 2 + 3);
 }
 
-TEST(Figures, Rounding) {
-  struct Case {
-    double x, even, away;
-  };
-  for (const Case& c : {Case{2.5, 2, 3}, Case{3.5, 4, 4}, Case{150.5, 150, 151}, Case{151.5, 152, 152},
-                        Case{3.43, 3, 3}, Case{-2.5, -2, -3}, Case{0.49, 0, 0}, Case{62.5, 62, 63}}) {
-    EXPECT_EQ(roundHalfEven(c.x), c.even) << c.x;
-    EXPECT_EQ(roundHalfAway(c.x), c.away) << c.x;
-  }
-  EXPECT_EQ(wholeText(roundHalfEven(-0.4)), "0");  // no "-0"
-}
-
 TEST(Figures, HtmlText) {
   const std::pair<std::string, std::string> cases[] = {
       {"Smith John", "Smith John"},
