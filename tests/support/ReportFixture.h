@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/db/Database.h"
-#include "core/page/PageBlocks.h"
 #include "core/report/ReportSets.h"
 #include "support/TempRoot.h"
 
@@ -44,12 +43,11 @@ Row headerRow(std::string own, std::string opp, double year, double number, bool
 
 using TenSets = ReportSets;
 
-// A temporary database filled with the given rows, its ten sets open, the record pass done.
+// A temporary database filled with the given rows, its ten sets open.
 struct FilledTmp {
   explicit FilledTmp(const GameRows& rows);
   TempRoot root;
   std::unique_ptr<TenSets> sets;
-  page::Facts facts;
 };
 
 // Runs a program in a folder with its arguments as they are; standard output and error apart.

@@ -2,8 +2,11 @@
 // The season at a glance over the game files of one year folder: games played, won and lost.
 // No widgets here.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/games/Game.h"
 
 namespace yardmark {
 
@@ -25,5 +28,8 @@ struct Synopsis {
 // first header row; a game with neither flag, with no header row, or that cannot be read
 // (damaged, not one of our databases) still counts as played.
 Synopsis synopsisOf(const std::vector<std::filesystem::path>& gameFiles);
+// Reads the file at `index` (read-only) and counts it as synopsisOf does; the game read, or none
+// when the file is listed as unreadable.
+std::optional<Game> countGameFile(Synopsis& s, const std::vector<std::filesystem::path>& gameFiles, size_t index);
 
 }  // namespace yardmark

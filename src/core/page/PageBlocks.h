@@ -1,14 +1,14 @@
 #pragma once
 // The blocks of the season report page, in page order. Each appends its lines to the page.
-#include <optional>
 #include <string>
+#include <vector>
 
-#include "core/db/Database.h"
 #include "core/page/PageText.h"
+#include "core/season/ReportSeason.h"
 
 namespace yardmark::page {
 
-// What the record pass over the game rows finds; texts are page-ready.
+// The season's record and its first game's names as page-ready texts.
 struct Facts {
   long games = 0;
   long wins = 0;
@@ -18,30 +18,27 @@ struct Facts {
   std::string oppTeam;  // of the only game, when there is exactly one
 };
 
-// Walks every game row and leaves the row set on its first row.
-Facts recordPass(Recordset& header);
+Facts factsOf(const ReportSeason& season);
 
-void documentHead(PageText& page, const Facts& facts);           // head, style rules, frame and title
+void documentHead(PageText& page, const Facts& facts);  // head, style rules, frame and title
 void gamesHeadline(PageText& page, const Facts& facts);
 void recordBox(PageText& page, const Facts& facts);
 void recordRows(PageText& page, const Facts& facts);  // shared by both record boxes
-void quarterTable(PageText& page, const Facts& facts, Recordset& quarter);
-void teamStatsTable(PageText& page, const Facts& facts, Recordset& teamStats, Recordset& quarter);
+void quarterTable(PageText& page, const Facts& facts, const GameRow* quarter);
+void teamStatsTable(PageText& page, const Facts& facts, const GameRow* teamStats, const GameRow* quarter);
 
-void rushingTable(PageText& page, Recordset& rushing);
-void passingTable(PageText& page, Recordset& passing);
-void receivingTable(PageText& page, Recordset& receiving);
-void scoringTable(PageText& page, Recordset& scoring);
+void rushingTable(PageText& page, const std::vector<GameRow>& rushing);
+void passingTable(PageText& page, const std::vector<GameRow>& passing);
+void receivingTable(PageText& page, const std::vector<GameRow>& receiving);
+void scoringTable(PageText& page, const std::vector<GameRow>& scoring);
 
 void defensiveHeadline(PageText& page);
 void defensiveRecordBox(PageText& page, const Facts& facts);
-void allowedPerGame(PageText& page, const Facts& facts, Recordset& teamStats, Recordset& quarter);
-void defenseTable(PageText& page, Recordset& defense);
+void allowedPerGame(PageText& page, const Facts& facts, const GameRow* teamStats, const GameRow* quarter);
+void defenseTable(PageText& page, const std::vector<GameRow>& defense);
 void closingLines(PageText& page);
 
-// Moves to the first row when there is one; false for an empty or broken row set.
-bool toFirst(Recordset& rs);
-// Moves on; false past the last row.
-bool toNext(Recordset& rs);
+// A field of a row by its column; no value without the row, since the page is always completed.
+inline Value fieldAt(const GameRow* row, int column) { return row ? row->at(column) : Value{}; }
 
 }  // namespace yardmark::page

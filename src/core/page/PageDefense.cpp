@@ -37,10 +37,10 @@ void defensiveRecordBox(PageText& page, const Facts& facts) {
   });
 }
 
-void allowedPerGame(PageText& page, const Facts& facts, Recordset& teamStats, Recordset& quarter) {
+void allowedPerGame(PageText& page, const Facts& facts, const GameRow* teamStats, const GameRow* quarter) {
   const bool oneGame = facts.games == 1;
-  const Value offense = toFirst(teamStats) ? fieldOf(teamStats, "teamStatsTotalOffenseOpp") : Value{};
-  const Value points = toFirst(quarter) ? fieldOf(quarter, "QuarterTotalOpp") : Value{};
+  const Value offense = fieldAt(teamStats, col::teamStats::kTotalOffenseOpp);
+  const Value points = fieldAt(quarter, col::quarter::kTotalOpp);
   constexpr std::string_view valueCell = R"(<td width="247" bgcolor="#FFFFFF" class="number_all">)";
   page.lines({
       {16, "<tr>"},
@@ -50,8 +50,11 @@ void allowedPerGame(PageText& page, const Facts& facts, Recordset& teamStats, Re
       {26, R"(<td><table width="373" align="left" class="table_all">)"},
       {30, "<tr>"},
   });
-  page.line(32, oneGame ? R"(<td width="114" bgcolor="#FFFFFF" class="bg_table_sab"><div align="left">Total Offense </div></td>)"
-                        : R"(<td width="114" bgcolor="#FFFFFF" class="bg_table_sab"><div align="left">Average Offense </div></td>)");
+  page.line(
+      32,
+      oneGame
+          ? R"(<td width="114" bgcolor="#FFFFFF" class="bg_table_sab"><div align="left">Total Offense </div></td>)"
+          : R"(<td width="114" bgcolor="#FFFFFF" class="bg_table_sab"><div align="left">Average Offense </div></td>)");
   page.line(32, valueCell, quotientText(offense, facts.games), "</td>");
   page.line(30, "</tr>");
   page.line(30, "<tr>");
@@ -65,7 +68,7 @@ void allowedPerGame(PageText& page, const Facts& facts, Recordset& teamStats, Re
   });
 }
 
-void defenseTable(PageText& page, Recordset& defense) {
+void defenseTable(PageText& page, const std::vector<GameRow>& defense) {
   page.lines({
       {24, "<tr>"},
       {26, "<td><br>"},
@@ -83,28 +86,27 @@ void defenseTable(PageText& page, Recordset& defense) {
       {34, R"(<td width="109" bgcolor="#FFFFFF" class="bg_table_sab">Blocked</td>)"},
       {32, "</tr>"},
   });
-  if (!toFirst(defense)) return;
+  namespace d = col::defense;
   constexpr std::string_view plain = R"(<td bgcolor="#FFFFFF" class="number_all">)";
-  do {
+  for (const GameRow& row : defense) {
     const auto cell = [&](std::string_view opening, const std::string& value) {
       page.line(34, opening, value, "</td>");
     };
-    const auto field = [&](std::string_view name) { return fieldText(fieldOf(defense, name)); };
-    const std::string total =
-        tackleSumText(fieldOf(defense, "defUnassisted"), fieldOf(defense, "defAssists"), fieldOf(defense, "defQBSacks"));
+    const auto field = [&](int column) { return fieldText(row.at(column)); };
+    const std::string total = tackleSumText(row.at(d::kUnassisted), row.at(d::kAssists), row.at(d::kQBSacks));
     page.line(32, "<tr>");
-    cell(R"(<td bgcolor="#FFFFFF" class="text_all">)", field("defPlayerName"));
-    cell(R"(<td width="41" bgcolor="#FFFFFF" class="number_all">)", field("defUnassisted"));
-    cell(R"(<td width="66" bgcolor="#FFFFFF" class="number_all">)", field("defAssists"));
-    cell(R"(<td width="32" bgcolor="#FFFFFF" class="number_all">)", field("defQBSacks"));
-    cell(plain, field("defPassDeflects"));
+    cell(R"(<td bgcolor="#FFFFFF" class="text_all">)", field(d::kPlayerName));
+    cell(R"(<td width="41" bgcolor="#FFFFFF" class="number_all">)", field(d::kUnassisted));
+    cell(R"(<td width="66" bgcolor="#FFFFFF" class="number_all">)", field(d::kAssists));
+    cell(R"(<td width="32" bgcolor="#FFFFFF" class="number_all">)", field(d::kQBSacks));
+    cell(plain, field(d::kPassDeflects));
     cell(R"(<td width="61" bgcolor="#FFFFFF" class="number_all">)", total);
-    cell(plain, field("defFumbleRecoveries"));
-    cell(plain, field("defFumblesCaused"));
-    cell(plain, field("defINTS"));
-    cell(plain, field("defBlockedKicks"));
+    cell(plain, field(d::kFumbleRecoveries));
+    cell(plain, field(d::kFumblesCaused));
+    cell(plain, field(d::kInts));
+    cell(plain, field(d::kBlockedKicks));
     page.line(32, "</tr>");
-  } while (toNext(defense));
+  }
 }
 
 void closingLines(PageText& page) {

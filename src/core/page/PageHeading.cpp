@@ -1,4 +1,7 @@
 // The first part of the page: head, title, games headline, record box, quarters, team statistics.
+#include <algorithm>
+#include <array>
+
 #include "core/games/Game.h"
 #include "core/page/PageBlocks.h"
 
@@ -9,43 +12,43 @@ namespace {
 constexpr std::string_view kTextCell = "<td bgcolor=\"#FFFFFF\" class=\"text_all\">";
 constexpr std::string_view kNumberCell = "<td bgcolor=\"#FFFFFF\" class=\"number_all\">";
 
+// The page's own label of each team statistic, and the blanks before its row's "</tr>".
+struct PageStatRow {
+  int own;  // the statistic's own-team column
+  std::string_view label;
+  int closing;
+};
+namespace ts = col::teamStats;
+constexpr std::array<PageStatRow, kTeamStatistics.size()> kPageStatRows{{
+    {ts::kFirstDownsOwn, " First Downs", 18},
+    {ts::kRushingOwn, "Rushing", 18},
+    {ts::kPassingOwn, "Passing ", 16},
+    {ts::kPassingYrdsOwn, "Passing Yds", 16},
+    {ts::kTotalOffenseOwn, "Total Offense", 16},
+    {ts::kFumblesLostOwn, "Fumbles Lost", 16},
+    {ts::kPenaltiesOwn, "Penalties", 16},
+    {ts::kPuntsOwn, "Punts", 16},
+    {ts::kPlaysOwn, "Plays", 16},
+    {ts::kPuntReturnsOwn, "Punt Returns", 16},
+}};
+
+const PageStatRow& pageLabel(const TeamStatistic& s) {
+  return *std::find_if(kPageStatRows.begin(), kPageStatRows.end(),
+                       [&](const PageStatRow& r) { return r.own == s.own; });
+}
+
 }  // namespace
 
-bool toFirst(Recordset& rs) {
-  try {
-    if (!rs.isOpen() || rs.recordCount() == 0) return false;
-    rs.moveFirst();
-    return true;
-  } catch (const DbError&) {
-    return false;
-  }
-}
-
-bool toNext(Recordset& rs) {
-  try {
-    rs.moveNext();
-    return !rs.isEOF();
-  } catch (const DbError&) {
-    return false;
-  }
-}
-
-Facts recordPass(Recordset& header) {
+Facts factsOf(const ReportSeason& season) {
   Facts f;
-  if (!toFirst(header)) return f;
-  do {
-    ++f.games;
-    Value won;
-    try {
-      won = header.field(5);  // RecordWins
-    } catch (const DbError&) {
-    }
-    ++(resultNotWonIsLost(won) == GameResult::Won ? f.wins : f.losses);
-  } while (toNext(header));
-  toFirst(header);
-  f.team = fieldText(fieldOf(header, "OwnTeamName"));
-  f.year = fieldText(fieldOf(header, "Year"));
-  if (f.games == 1) f.oppTeam = fieldText(fieldOf(header, "OppTeamName"));
+  f.games = season.games;
+  f.wins = season.wins;
+  f.losses = season.losses;
+  const GameRow* first = season.firstGame();
+  if (!first) return f;
+  f.team = fieldText(first->at(col::header::kOwnTeamName));
+  f.year = fieldText(first->at(col::header::kYear));
+  if (f.games == 1) f.oppTeam = fieldText(first->at(col::header::kOppTeamName));
   return f;
 }
 
@@ -161,7 +164,7 @@ void recordBox(PageText& page, const Facts& facts) {
   });
 }
 
-void quarterTable(PageText& page, const Facts& facts, Recordset& quarter) {
+void quarterTable(PageText& page, const Facts& facts, const GameRow* quarter) {
   page.lines({
       {10, "<tr>"},
       {12, R"(<td height="300" valign="top">   <br>           )"},
@@ -179,22 +182,22 @@ void quarterTable(PageText& page, const Facts& facts, Recordset& quarter) {
       {18, R"(<td width="204" bgcolor="#FFFFFF" class="bg_table_sab">Total Points</td>)"},
       {16, "</tr>"},
   });
-  const bool hasRow = toFirst(quarter);
-  const auto numbers = [&](std::initializer_list<std::string_view> names) {
-    for (auto name : names) page.line(18, kNumberCell, hasRow ? fieldText(fieldOf(quarter, name)) : "0", "</td>");
+  namespace q = col::quarter;
+  const auto numbers = [&](std::initializer_list<int> columns) {
+    for (int c : columns) page.line(18, kNumberCell, quarter ? fieldText(quarter->at(c)) : "0", "</td>");
   };
   page.line(16, "<tr>");
   page.line(18, kTextCell, facts.team, "</td>");
-  numbers({"Quarter1Own", "Quarter2Own", "Quarter3Own", "Quarter4Own", "QuarterTotalOwn"});
+  numbers({q::kQuarter1Own, q::kQuarter2Own, q::kQuarter3Own, q::kQuarter4Own, q::kTotalOwn});
   page.line(16, "</tr>");
   page.line(16, "<tr>");
-  page.line(18, kTextCell, hasRow && facts.games == 1 ? facts.oppTeam : "OPP", "</td>");
-  numbers({"Quarter1Opp", "Quarter2Opp", "Quarter3Opp", "Quarter4Opp", "QuarterTotalOpp"});
+  page.line(18, kTextCell, quarter && facts.games == 1 ? facts.oppTeam : "OPP", "</td>");
+  numbers({q::kQuarter1Opp, q::kQuarter2Opp, q::kQuarter3Opp, q::kQuarter4Opp, q::kTotalOpp});
   page.line(16, "</tr>");
   page.line(14, "</table><br>");
 }
 
-void teamStatsTable(PageText& page, const Facts& facts, Recordset& teamStats, Recordset& quarter) {
+void teamStatsTable(PageText& page, const Facts& facts, const GameRow* teamStats, const GameRow* quarter) {
   page.lines({
       {14, R"(<table width="990" align="center" class="table_all">)"},
       {16, "<tr>"},
@@ -207,9 +210,6 @@ void teamStatsTable(PageText& page, const Facts& facts, Recordset& teamStats, Re
   page.line(18, R"(<td width="322" bgcolor="#FFFFFF" class="bg_table_sab">OPP</td>)");
   page.line(18, "</tr>");
 
-  const bool hasStats = toFirst(teamStats);
-  const bool hasQuarter = toFirst(quarter);
-  const auto stat = [&](std::string_view name) { return hasStats ? fieldOf(teamStats, name) : Value{}; };
   const auto row = [&](std::string_view label, const std::string& own, const std::string& opp, int closing) {
     page.line(16, "<tr>");
     page.line(18, kTextCell, label, "</td>");
@@ -217,30 +217,20 @@ void teamStatsTable(PageText& page, const Facts& facts, Recordset& teamStats, Re
     page.line(18, kNumberCell, opp, "</td>");
     page.line(closing, "</tr>");
   };
-  const auto statRow = [&](std::string_view label, std::string_view field, int closing) {
-    const std::string f(field);
-    row(label, wholeOf(stat(f + "Own")), wholeOf(stat(f + "Opp")), closing);
-  };
   // The per-game rows stand only in a report over other than exactly one game.
   const bool perGame = facts.games != 1;
-  statRow(" First Downs", "teamStatsFirstDowns", 18);
-  statRow("Rushing", "teamStatsRushing", 18);
-  statRow("Passing ", "teamStatsPassing", 16);
-  statRow("Passing Yds", "teamStatsPassingYrds", 16);
-  statRow("Total Offense", "teamStatsTotalOffense", 16);
-  statRow("Fumbles Lost", "teamStatsFumblesLost", 16);
-  if (perGame)
-    row("Off/avg/game", quotientText(stat("teamStatsTotalOffenseOwn"), facts.games),
-        quotientText(stat("teamStatsTotalOffenseOpp"), facts.games), 16);
-  statRow("Penalties", "teamStatsPenalties", 16);
-  statRow("Punts", "teamStatsPunts", 16);
-  statRow("Plays", "teamStatsPlays", 16);
-  if (perGame) {
-    const auto points = [&](std::string_view name) { return hasQuarter ? fieldOf(quarter, name) : Value{}; };
-    row("Avg Points", quotientText(points("QuarterTotalOwn"), facts.games),
-        quotientText(points("QuarterTotalOpp"), facts.games), 16);
+  for (const TeamStatistic& s : kTeamStatistics) {
+    const PageStatRow& label = pageLabel(s);
+    row(label.label, wholeOf(fieldAt(teamStats, s.own)), wholeOf(fieldAt(teamStats, s.opp)), label.closing);
+    if (!perGame) continue;
+    if (s.own == ts::kFumblesLostOwn) {
+      row("Off/avg/game", quotientText(fieldAt(teamStats, ts::kTotalOffenseOwn), facts.games),
+          quotientText(fieldAt(teamStats, ts::kTotalOffenseOpp), facts.games), 16);
+    } else if (s.own == ts::kPlaysOwn) {
+      row("Avg Points", quotientText(fieldAt(quarter, col::quarter::kTotalOwn), facts.games),
+          quotientText(fieldAt(quarter, col::quarter::kTotalOpp), facts.games), 16);
+    }
   }
-  statRow("Punt Returns", "teamStatsPuntReturns", 16);
   page.line(14, "</table><br>");
 }
 

@@ -1,5 +1,4 @@
 // The four individual offence tables.
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -29,36 +28,41 @@ void tableHead(PageText& page, const TableLayout& t) {
 }
 
 // One body row per player row, in stored order; `cells` writes the cells after the name.
-void tableBody(PageText& page, Recordset& rs, int rowClose, const std::function<void()>& cells) {
-  if (!toFirst(rs)) return;
-  do {
+void tableBody(PageText& page, GameTable table, const std::vector<GameRow>& rows, int rowClose,
+               const std::function<void(const GameRow&)>& cells) {
+  for (const GameRow& row : rows) {
     page.line(16, "<tr>");
-    page.line(18, kTextCell, fieldText(fieldOf(rs, "indPlayerName")), "</td>");
-    cells();
+    page.line(18, kTextCell, fieldText(row.at(playerNameColumn(table))), "</td>");
+    cells(row);
     page.line(rowClose, "</tr>");
-  } while (toNext(rs));
+  }
 }
 
 void numberCell(PageText& page, const std::string& value) { page.line(18, kNumberCell, value, "</td>"); }
-void fieldCell(PageText& page, Recordset& rs, std::string_view name) { numberCell(page, fieldText(fieldOf(rs, name))); }
+void fieldCell(PageText& page, const GameRow& row, int column) { numberCell(page, fieldText(row.at(column))); }
 
-// Rushing and receiving: a count, yards, yards per count, then two more figures.
-void averagedTable(PageText& page, Recordset& rs, const TableLayout& t, const std::array<const char*, 4>& fields) {
+// Rushing and receiving: a count, yards, yards per count, touchdowns and two-point conversions.
+struct AveragedColumns {
+  int count, yards, tds, twoPts;
+};
+
+void averagedTable(PageText& page, GameTable table, const std::vector<GameRow>& rows, const TableLayout& t,
+                   const AveragedColumns& c) {
   tableHead(page, t);
-  tableBody(page, rs, t.rowClose, [&] {
-    const std::string avg = quotientText(fieldOf(rs, fields[1]), fieldOf(rs, fields[0]));
-    fieldCell(page, rs, fields[0]);
-    fieldCell(page, rs, fields[1]);
+  tableBody(page, table, rows, t.rowClose, [&](const GameRow& row) {
+    const std::string avg = quotientText(row.at(c.yards), row.at(c.count));
+    fieldCell(page, row, c.count);
+    fieldCell(page, row, c.yards);
     numberCell(page, avg);
-    fieldCell(page, rs, fields[2]);
-    fieldCell(page, rs, fields[3]);
+    fieldCell(page, row, c.tds);
+    fieldCell(page, row, c.twoPts);
   });
   page.line(14, "</table><br>");
 }
 
 }  // namespace
 
-void rushingTable(PageText& page, Recordset& rushing) {
+void rushingTable(PageText& page, const std::vector<GameRow>& rushing) {
   const TableLayout t{
       R"(<td colspan="6" bgcolor="#FFFFFF" class="all_headline"><div align="left">INDIVIDUAL RUSHING </div></td>)",
       {R"(<td width="173" bgcolor="#FFFFFF" class="bg_table_sab">PLAYER NAME </td>)",
@@ -68,10 +72,11 @@ void rushingTable(PageText& page, Recordset& rushing) {
        R"(<td width="154" bgcolor="#FFFFFF" class="bg_table_sab">TDS</td>)",
        R"(<td width="174" bgcolor="#FFFFFF" class="bg_table_sab">2PTS</td>)"},
       16};
-  averagedTable(page, rushing, t, {"indRushATT", "indRushYDS", "indRushTDS", "indRush2PTS"});
+  namespace r = col::rushing;
+  averagedTable(page, kRushing, rushing, t, {r::kAtt, r::kYds, r::kTds, r::k2Pts});
 }
 
-void passingTable(PageText& page, Recordset& passing) {
+void passingTable(PageText& page, const std::vector<GameRow>& passing) {
   const TableLayout t{
       R"(<td colspan="7" bgcolor="#FFFFFF" class="all_headline"><div align="left">INDIVIDUAL PASSING</div></td>)",
       {R"(<td width="153" bgcolor="#FFFFFF" class="bg_table_sab">PLAYER NAME </td>)",
@@ -83,20 +88,21 @@ void passingTable(PageText& page, Recordset& passing) {
        R"(<td width="174" bgcolor="#FFFFFF" class="bg_table_sab">INT</td>)"},
       16};
   tableHead(page, t);
-  tableBody(page, passing, t.rowClose, [&] {
+  namespace p = col::passing;
+  tableBody(page, kPassing, passing, t.rowClose, [&](const GameRow& row) {
     // The AVG column holds the completion percentage.
-    const std::string pct = percentText(fieldOf(passing, "indPassCOMP"), fieldOf(passing, "indPassATT"));
-    fieldCell(page, passing, "indPassCOMP");
-    fieldCell(page, passing, "indPassATT");
+    const std::string pct = percentText(row.at(p::kComp), row.at(p::kAtt));
+    fieldCell(page, row, p::kComp);
+    fieldCell(page, row, p::kAtt);
     page.line(18, kNumberCell, pct, "%</td>");
-    fieldCell(page, passing, "indPassYDS");
-    fieldCell(page, passing, "indPassTDS");
-    fieldCell(page, passing, "indPassINT");
+    fieldCell(page, row, p::kYds);
+    fieldCell(page, row, p::kTds);
+    fieldCell(page, row, p::kInt);
   });
   page.line(14, "</table><br>");
 }
 
-void receivingTable(PageText& page, Recordset& receiving) {
+void receivingTable(PageText& page, const std::vector<GameRow>& receiving) {
   const TableLayout t{
       R"(<td colspan="6" bgcolor="#FFFFFF" class="all_headline"><div align="left">INDIVIDUAL RECEIVING</div></td>)",
       {R"(<td width="173" bgcolor="#FFFFFF" class="bg_table_sab">PLAYER NAME </td>)",
@@ -106,10 +112,11 @@ void receivingTable(PageText& page, Recordset& receiving) {
        R"(<td width="154" bgcolor="#FFFFFF" class="bg_table_sab">TDS</td>)",
        R"(<td width="174" bgcolor="#FFFFFF" class="bg_table_sab">2PTS</td>)"},
       18};
-  averagedTable(page, receiving, t, {"indRecREC", "indRecYDS", "indRecTDS", "indRec2PTS"});
+  namespace r = col::receiving;
+  averagedTable(page, kReceiving, receiving, t, {r::kRec, r::kYds, r::kTds, r::k2Pts});
 }
 
-void scoringTable(PageText& page, Recordset& scoring) {
+void scoringTable(PageText& page, const std::vector<GameRow>& scoring) {
   const TableLayout t{
       R"(<td colspan="6" bgcolor="#FFFFFF" class="all_headline"><div align="left">INDIVIDUAL SCORING</div></td>)",
       {R"(<td width="173" bgcolor="#FFFFFF" class="bg_table_sab">PLAYER NAME </td>)",
@@ -120,9 +127,9 @@ void scoringTable(PageText& page, Recordset& scoring) {
        R"(<td width="194" bgcolor="#FFFFFF" class="bg_table_sab">PTS</td>)"},
       16};
   tableHead(page, t);
-  tableBody(page, scoring, t.rowClose, [&] {
-    for (auto name : {"indScoreTD", "indScorePAT", "indScore2PTS", "indScoreFG", "indScorePTS"})
-      fieldCell(page, scoring, name);
+  namespace s = col::scoring;
+  tableBody(page, kScoring, scoring, t.rowClose, [&](const GameRow& row) {
+    for (int c : {s::kTd, s::kPat, s::k2Pts, s::kFg, s::kPts}) fieldCell(page, row, c);
   });
   page.line(14, "</table>");
   page.line(14, "<br>");

@@ -68,13 +68,6 @@ std::string htmlText(std::string_view utf8) {
 
 std::string fieldText(const Value& v) { return htmlText(textOf(v)); }
 
-// A name the row set lacks is a fault of the page, not an empty cell: it goes up to the report's
-// caller, which says the page could not be made.
-Value fieldOf(const Recordset& rs, std::string_view name) {
-  if (!rs.isOpen() || !rs.hasCurrent()) return {};
-  return rs.field(name);
-}
-
 bool isEmptyField(const Value& v) { return v.isNull() || (v.isText() && trimmed(v.text()).empty()); }
 
 std::string wholeOf(const Value& v) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/db/Database.h"
 #include "core/db/Value.h"
 #include "core/season/Statistics.h"
 
@@ -36,10 +35,6 @@ std::string htmlText(std::string_view utf8);
 
 // A field's text form made ready for the page.
 std::string fieldText(const Value& v);
-
-// A field of the current row by name; no value when the row or the field is missing,
-// since the page is always completed.
-Value fieldOf(const Recordset& rs, std::string_view name);
 
 // True when a field holds nothing to compute with.
 bool isEmptyField(const Value& v);

@@ -53,25 +53,23 @@ std::string ReportHTML::VersionText() {
       .append(std::to_string(YARDMARK_VERSION_PATCH));
 }
 
-const std::string& ReportHTML::CreateReport(Recordset& defense, Recordset& header, Recordset& passing,
-                                            Recordset& quarter, Recordset& receiving, Recordset& rushing,
-                                            Recordset& scoring, Recordset& teamStats, Recordset& /*headerWins*/,
-                                            Recordset& /*headerLosses*/) {
+const std::string& ReportHTML::CreateReport(const ReportSeason& season) {
   PageText page;
-  const page::Facts facts = page::recordPass(header);
+  const page::Facts facts = page::factsOf(season);
+  const Game& m = season.merged;
   page::documentHead(page, facts);
   page::gamesHeadline(page, facts);
   page::recordBox(page, facts);
-  page::quarterTable(page, facts, quarter);
-  page::teamStatsTable(page, facts, teamStats, quarter);
-  page::rushingTable(page, rushing);
-  page::passingTable(page, passing);
-  page::receivingTable(page, receiving);
-  page::scoringTable(page, scoring);
+  page::quarterTable(page, facts, m.first(kQuarter));
+  page::teamStatsTable(page, facts, m.first(kTeamStats), m.first(kQuarter));
+  page::rushingTable(page, m.rows(kRushing));
+  page::passingTable(page, m.rows(kPassing));
+  page::receivingTable(page, m.rows(kReceiving));
+  page::scoringTable(page, m.rows(kScoring));
   page::defensiveHeadline(page);
   page::defensiveRecordBox(page, facts);
-  page::allowedPerGame(page, facts, teamStats, quarter);
-  page::defenseTable(page, defense);
+  page::allowedPerGame(page, facts, m.first(kTeamStats), m.first(kQuarter));
+  page::defenseTable(page, m.rows(kDefense));
   page::closingLines(page);
   m_page = page.take();
   return m_page;

@@ -3,7 +3,7 @@
 // Core code: failures come back as results; the forms show the boxes.
 #include <string>
 
-#include "core/db/Database.h"
+#include "core/season/ReportSeason.h"
 
 namespace yardmark {
 
@@ -20,14 +20,11 @@ struct HtmlWriteResult {
 };
 
 class ReportHTML {
-public:
+ public:
   ReportHTML();
 
-  // Builds the whole page from the ten row sets, in this order, keeps it and returns it.
-  // The last two are accepted and not read.
-  const std::string& CreateReport(Recordset& defense, Recordset& header, Recordset& passing, Recordset& quarter,
-                                  Recordset& receiving, Recordset& rushing, Recordset& scoring, Recordset& teamStats,
-                                  Recordset& headerWins, Recordset& headerLosses);
+  // Builds the whole page from the season's merged rows and record, keeps it and returns it.
+  const std::string& CreateReport(const ReportSeason& season);
 
   // Writes the page to WebDirectory + WebFilename, replacing an old file only once the
   // new one is complete.
@@ -75,13 +72,13 @@ public:
   const std::string& FooterString() const { return m_footerString; }
   void setFooterString(std::string v) { m_footerString = std::move(v); }
 
-private:
+ private:
   void SetDefaults();
 
   std::string m_page;
-  std::string m_webDirectory, m_webFilename, m_reportTitle, m_reportSubtitle, m_pageTitle, m_pageBackground,
-      m_pageLogo, m_pageFont, m_tableHeaderFontSize, m_tableBodyFontSize, m_tableColor, m_tableTextColor,
-      m_tableWidth, m_tableCellPadding, m_tableCellSpacing, m_tableBorder, m_footerString;
+  std::string m_webDirectory, m_webFilename, m_reportTitle, m_reportSubtitle, m_pageTitle, m_pageBackground, m_pageLogo,
+      m_pageFont, m_tableHeaderFontSize, m_tableBodyFontSize, m_tableColor, m_tableTextColor, m_tableWidth,
+      m_tableCellPadding, m_tableCellSpacing, m_tableBorder, m_footerString;
 };
 
 }  // namespace yardmark

@@ -8,6 +8,12 @@ namespace {
 
 using Cells = std::vector<std::string>;
 
+namespace q = col::quarter;
+// Own then opponent: four quarters and the final.
+constexpr int kQuarterColumns[2][5] = {
+    {q::kQuarter1Own, q::kQuarter2Own, q::kQuarter3Own, q::kQuarter4Own, q::kTotalOwn},
+    {q::kQuarter1Opp, q::kQuarter2Opp, q::kQuarter3Opp, q::kQuarter4Opp, q::kTotalOpp}};
+
 void append(Cells& to, const Cells& more) { to.insert(to.end(), more.begin(), more.end()); }
 
 Cells statTexts(size_t table, const DataRow& row) {
@@ -20,8 +26,9 @@ Cells statTexts(size_t table, const DataRow& row) {
 
 std::vector<std::string> gameLabel(const GameLine& game) {
   if (game.header.empty()) return {"", "", ""};
-  return {textOf(game.header[field::Year]), textOf(game.header[field::GameNumber]),
-          textOf(game.header[field::OppTeam])};
+  namespace h = col::header;
+  return {textOf(valueAt(game.header, h::kYear)), textOf(valueAt(game.header, h::kGameNumber)),
+          textOf(valueAt(game.header, h::kOppTeamName))};
 }
 
 TextTable resultsTable(const SeasonDetail& d) {
@@ -32,12 +39,9 @@ TextTable resultsTable(const SeasonDetail& d) {
   t.headings.push_back("Result");
   for (const GameLine& g : d.games) {
     Cells row = gameLabel(g);
-    row.insert(row.begin() + 2, g.header.empty() ? "" : textOf(g.header[field::OwnTeam]));
-    // kQuarter fields alternate opponent, own; the two totals follow.
-    for (const size_t side : {size_t{1}, size_t{0}}) {
-      for (size_t k = side; k < field::TotalOpp; k += 2) row.push_back(g.quarter.empty() ? "" : textOf(g.quarter[k]));
-      row.push_back(g.quarter.empty() ? "" : textOf(g.quarter[field::TotalOpp + side]));
-    }
+    row.insert(row.begin() + 2, g.header.empty() ? "" : textOf(valueAt(g.header, col::header::kOwnTeamName)));
+    for (const auto& side : kQuarterColumns)
+      for (int c : side) row.push_back(g.quarter.empty() ? "" : textOf(valueAt(g.quarter, c)));
     row.push_back(g.result());
     t.rows.push_back(std::move(row));
   }
@@ -46,27 +50,25 @@ TextTable resultsTable(const SeasonDetail& d) {
 
 TextTable teamTable(const SeasonDetail& d, bool everyStat) {
   TextTable t{{"Year", "Game", "Opponent"}, {}, 3};
-  std::vector<size_t> fields;  // own, opp, own, opp, ...
+  std::vector<int> columns;  // own, opp, own, opp, ...
   for (const TeamStat& s : teamStatList()) {
     if (!everyStat && !s.inGameLog) continue;
     t.headings.push_back(std::string(s.name) + " Own");
     t.headings.push_back(std::string(s.name) + " Opp");
-    fields.insert(fields.end(), {s.opp + kOwnOffset, s.opp});
+    columns.insert(columns.end(), {s.own, s.opp});
   }
-  long withStats = 0;
   for (const GameLine& g : d.games) {
     Cells row = gameLabel(g);
-    for (size_t f : fields) row.push_back(g.teamStats.empty() ? "" : wholeOf(g.teamStats[f]));
-    withStats += g.teamStats.empty() ? 0 : 1;
+    for (int c : columns) row.push_back(g.teamStats.empty() ? "" : wholeOf(valueAt(g.teamStats, c)));
     t.rows.push_back(std::move(row));
   }
   // Totals are the merged row, as the report page shows it.
   const DataRow* total = d.merged[kTeamStats].empty() ? nullptr : &d.merged[kTeamStats].front();
   Cells sums{"Total", "", ""}, averages{"Per game", "", ""};
-  for (size_t f : fields) {
-    const Value v = total ? (*total)[f] : Value{};
+  for (int c : columns) {
+    const Value v = total ? valueAt(*total, c) : Value{};
     sums.push_back(wholeOf(v));
-    averages.push_back(averageText(numberOf(v), static_cast<double>(withStats)));
+    averages.push_back(averageText(numberOf(v), static_cast<double>(d.withTeamStats)));
   }
   t.rows.push_back(std::move(sums));
   t.rows.push_back(std::move(averages));

@@ -10,7 +10,6 @@
 #include "core/files/SafeWrite.h"
 #include "core/report/Consolidator.h"
 #include "core/report/ReportName.h"
-#include "core/report/ReportSets.h"
 #include "core/report/RunLock.h"
 
 namespace yardmark {
@@ -28,10 +27,9 @@ ReportOutcome failure(ReportOutcome::Status status, std::string file, std::strin
   return o;
 }
 
-// Builds the page from the temporary database and writes it.
+// Builds the page from the temporary database, read once, and writes it.
 HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportName) {
-  ReportSets sets(tree.tmpDatabase());
-
+  const ReportSeason season = readReportSeason(tree.tmpDatabase());
   ReportHTML html;
   html.setPageLogo("");
   html.setPageTitle("TOTAL TEAM STATS");
@@ -40,8 +38,7 @@ HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportNam
   html.setTableHeaderFontSize("2");
   html.setWebDirectory((tree.reportsFolder() / "").string());
   html.setWebFilename(reportName);
-  html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
-                    sets.teamStats, sets.wins, sets.losses);
+  html.CreateReport(season);
   return html.UpdateHTMLFile();
 }
 

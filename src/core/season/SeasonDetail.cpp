@@ -17,19 +17,21 @@ using Kind = StatColumn::Kind;
 // A leader board's figure: a column of a player table, computed as every output computes it.
 struct LeaderCategory {
   std::string_view title;
-  size_t table;   // index into playerTables()
-  size_t column;  // index into its columns
+  GameTable table;
+  std::string_view column;  // the column's page heading
 };
 
 const std::array<LeaderCategory, 7> kLeaderCategories{{
-    {"Rushing Yards", 0, 1},
-    {"Passing Yards", 1, 3},
-    {"Receiving Yards", 2, 1},
-    {"Points", 3, 4},
-    {kTotalTacklesName, 4, 4},
-    {"Sacks", 4, 2},
-    {"Interceptions", 4, 7},
+    {"Rushing Yards", kRushing, "YDS"},
+    {"Passing Yards", kPassing, "YDS"},
+    {"Receiving Yards", kReceiving, "YDS"},
+    {"Points", kScoring, "PTS"},
+    {kTotalTacklesName, kDefense, "TOT"},
+    {"Sacks", kDefense, "SCK"},
+    {"Interceptions", kDefense, "INT"},
 }};
+
+double figureAt(const Figures& f, int column) { return f[static_cast<size_t>(column - 1)]; }
 
 Figures figuresOf(const DataRow& row) {
   Figures f{};
@@ -73,9 +75,12 @@ class PlayerIndex {
 
 LeaderBoard leaderBoard(const LeaderCategory& c, const MergedTables& merged, const PlayerIndex& index) {
   LeaderBoard board{c.title, {}};
-  for (const DataRow& row : merged[kFirstPlayerTable + c.table]) {
+  const auto& columns = playerTables()[static_cast<size_t>(c.table - kFirstPlayerTable)].columns;
+  const StatColumn& column =
+      *std::find_if(columns.begin(), columns.end(), [&](const StatColumn& s) { return s.name == c.column; });
+  for (const DataRow& row : merged[c.table]) {
     const PlayerLog* player = index.find(row.back());
-    const double figure = statFigure(playerTables()[c.table].columns[c.column], figuresOf(row));
+    const double figure = statFigure(column, figuresOf(row));
     // Nothing to lead with: a board of everyone at 0 says nothing.
     if (player && figure > 0) board.leaders.push_back({0, row.back(), figure, player->games.size()});
   }
@@ -90,53 +95,58 @@ LeaderBoard leaderBoard(const LeaderCategory& c, const MergedTables& merged, con
 }  // namespace
 
 const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables() {
+  namespace r = col::rushing;
+  namespace p = col::passing;
+  namespace c = col::receiving;
+  namespace s = col::scoring;
+  namespace d = col::defense;
   static const std::array<PlayerTableLayout, kPlayerTableCount> tables{{
       {kRushing,
        "Rushing",
-       {{"ATT", Kind::Field, 0},
-        {"YDS", Kind::Field, 1},
-        {"AVG", Kind::Average, 1, 0},
-        {"TDS", Kind::Field, 2},
-        {"2PTS", Kind::Field, 3}}},
+       {{"ATT", Kind::Field, r::kAtt},
+        {"YDS", Kind::Field, r::kYds},
+        {"AVG", Kind::Average, r::kYds, r::kAtt},
+        {"TDS", Kind::Field, r::kTds},
+        {"2PTS", Kind::Field, r::k2Pts}}},
       {kPassing,
        "Passing",
-       {{"COMP", Kind::Field, 0},
-        {"ATT", Kind::Field, 1},
-        {"PCT", Kind::Percent, 0, 1},
-        {"YDS", Kind::Field, 2},
-        {"TDS", Kind::Field, 3},
-        {"INT", Kind::Field, 4}}},
+       {{"COMP", Kind::Field, p::kComp},
+        {"ATT", Kind::Field, p::kAtt},
+        {"PCT", Kind::Percent, p::kComp, p::kAtt},
+        {"YDS", Kind::Field, p::kYds},
+        {"TDS", Kind::Field, p::kTds},
+        {"INT", Kind::Field, p::kInt}}},
       {kReceiving,
        "Receiving",
-       {{"REC", Kind::Field, 0},
-        {"YDS", Kind::Field, 1},
-        {"AVG", Kind::Average, 1, 0},
-        {"TDS", Kind::Field, 2},
-        {"2PTS", Kind::Field, 3}}},
+       {{"REC", Kind::Field, c::kRec},
+        {"YDS", Kind::Field, c::kYds},
+        {"AVG", Kind::Average, c::kYds, c::kRec},
+        {"TDS", Kind::Field, c::kTds},
+        {"2PTS", Kind::Field, c::k2Pts}}},
       {kScoring,
        "Scoring",
-       {{"TD", Kind::Field, 0},
-        {"PAT", Kind::Field, 1},
-        {"2PTS", Kind::Field, 2},
-        {"FG", Kind::Field, 3},
-        {"PTS", Kind::Field, 4}}},
+       {{"TD", Kind::Field, s::kTd},
+        {"PAT", Kind::Field, s::kPat},
+        {"2PTS", Kind::Field, s::k2Pts},
+        {"FG", Kind::Field, s::kFg},
+        {"PTS", Kind::Field, s::kPts}}},
       {kDefense,
        "Defense",
-       {{"UT", Kind::Field, 0, 0, "Tackles Unassisted"},
-        {"AT", Kind::Field, 1, 0, "Tackles Assisted"},
-        {"SCK", Kind::Field, 2, 0, "QB Sacks"},
-        {"DFL", Kind::Field, 3, 0, "Pass Deflections"},
+       {{"UT", Kind::Field, d::kUnassisted, 0, "Tackles Unassisted"},
+        {"AT", Kind::Field, d::kAssists, 0, "Tackles Assisted"},
+        {"SCK", Kind::Field, d::kQBSacks, 0, "QB Sacks"},
+        {"DFL", Kind::Field, d::kPassDeflects, 0, "Pass Deflections"},
         {"TOT", Kind::TackleSum, 0, 0, kTotalTacklesName},
-        {"FR", Kind::Field, 4, 0, "Fumble Recoveries"},
-        {"FC", Kind::Field, 5, 0, "Fumbles Caused"},
-        {"INT", Kind::Field, 6, 0, "Interceptions"},
-        {"BLK", Kind::Field, 7, 0, "Blocked Kicks"}}},
+        {"FR", Kind::Field, d::kFumbleRecoveries, 0, "Fumble Recoveries"},
+        {"FC", Kind::Field, d::kFumblesCaused, 0, "Fumbles Caused"},
+        {"INT", Kind::Field, d::kInts, 0, "Interceptions"},
+        {"BLK", Kind::Field, d::kBlockedKicks, 0, "Blocked Kicks"}}},
   }};
   return tables;
 }
 
 std::string statText(const StatColumn& c, const DataRow& row) {
-  if (c.kind == Kind::Field) return textOf(row[c.a]);  // as stored
+  if (c.kind == Kind::Field) return textOf(valueAt(row, c.a));  // as stored
   // Computed from the row's numbers as the cards compute them from the games', so both agree.
   std::string out;
   appendStat(out, c, figuresOf(row));
@@ -144,22 +154,23 @@ std::string statText(const StatColumn& c, const DataRow& row) {
 }
 
 double statFigure(const StatColumn& c, const Figures& f) {
+  namespace d = col::defense;
   switch (c.kind) {
     case Kind::Field:
-      return f[c.a];
+      return figureAt(f, c.a);
     case Kind::Average:
-      return averageOf(f[c.a], f[c.b]);
+      return averageOf(figureAt(f, c.a), figureAt(f, c.b));
     case Kind::Percent:
-      return f[c.b] == 0 ? 0 : roundHalfAway(f[c.a] * 100.0 / f[c.b]);
+      return figureAt(f, c.b) == 0 ? 0 : roundHalfAway(figureAt(f, c.a) * 100.0 / figureAt(f, c.b));
     case Kind::TackleSum:
-      return totalTackles(f[0], f[1], f[2]);
+      return totalTackles(figureAt(f, d::kUnassisted), figureAt(f, d::kAssists), figureAt(f, d::kQBSacks));
   }
   return 0;
 }
 
 void appendStat(std::string& out, const StatColumn& c, const Figures& f) {
   if (c.kind == Kind::Average)
-    out += averageText(f[c.a], f[c.b]);
+    out += averageText(figureAt(f, c.a), figureAt(f, c.b));
   else
     appendFigure(out, statFigure(c, f));
 }
@@ -175,17 +186,40 @@ void appendFigure(std::string& out, double figure) {
 }
 
 const std::vector<TeamStat>& teamStatList() {
-  static const std::vector<TeamStat> stats{
-      {"First Downs", 0, true},   {"Rushing Yds", 1, true},   {"Pass Completions", 2, false}, {"Passing Yds", 3, true},
-      {"Total Offense", 4, true}, {"Fumbles Lost", 5, true},  {"Penalties", 6, true},         {"Punts", 7, true},
-      {"Plays", 8, false},        {"Punt Returns", 9, false},
+  // Our own outputs' labels, shorter than the entry form's, and whether the game log shows the statistic.
+  struct Label {
+    int own;
+    std::string_view name;
+    bool inGameLog;
   };
+  namespace ts = col::teamStats;
+  static constexpr Label kLabels[] = {
+      {ts::kFirstDownsOwn, "First Downs", true},
+      {ts::kRushingOwn, "Rushing Yds", true},
+      {ts::kPassingOwn, "Pass Completions", false},
+      {ts::kPassingYrdsOwn, "Passing Yds", true},
+      {ts::kTotalOffenseOwn, "Total Offense", true},
+      {ts::kFumblesLostOwn, "Fumbles Lost", true},
+      {ts::kPenaltiesOwn, "Penalties", true},
+      {ts::kPuntsOwn, "Punts", true},
+      {ts::kPlaysOwn, "Plays", false},
+      {ts::kPuntReturnsOwn, "Punt Returns", false},
+  };
+  static const std::vector<TeamStat> stats = [] {
+    std::vector<TeamStat> out;
+    for (const TeamStatistic& s : kTeamStatistics) {
+      const Label& l =
+          *std::find_if(std::begin(kLabels), std::end(kLabels), [&](const Label& x) { return x.own == s.own; });
+      out.push_back({l.name, s.opp, s.own, l.inGameLog});
+    }
+    return out;
+  }();
   return stats;
 }
 
 std::string GameLine::result() const {
   if (header.empty()) return {};
-  switch (resultAsMarked(header[field::Won], header[field::Lost])) {
+  switch (resultAsMarked(valueAt(header, col::header::kRecordWins), valueAt(header, col::header::kRecordLosses))) {
     case GameResult::Won:
       return "W";
     case GameResult::Lost:
@@ -213,6 +247,7 @@ void SeasonBuilder::add(const Game& game) {
   const size_t g = d.games.size();
   const auto firstOf = [&](GameTable t) { return game.first(t) ? game.first(t)->fields : DataRow{}; };
   d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats)});
+  d.withTeamStats += d.games.back().teamStats.empty() ? 0 : 1;
   for (size_t t = 0; t < kPlayerTableCount; ++t)
     for (const GameRow& row : game.tables[kFirstPlayerTable + t]) m->index.add(g, t, row.fields);
   const GameLine& line = d.games.back();
@@ -225,8 +260,8 @@ SeasonDetail SeasonBuilder::finish() {
   SeasonDetail& d = m->d;
   d.merged = m->merge.take();
   if (!d.merged[kHeader].empty()) {
-    d.team = textOf(d.merged[kHeader].front()[field::OwnTeam]);
-    d.year = textOf(d.merged[kHeader].front()[field::Year]);
+    d.team = textOf(valueAt(d.merged[kHeader].front(), col::header::kOwnTeamName));
+    d.year = textOf(valueAt(d.merged[kHeader].front(), col::header::kYear));
   }
   if (m->gameByGame)
     for (const LeaderCategory& c : kLeaderCategories) d.leaders.push_back(leaderBoard(c, d.merged, m->index));

@@ -21,7 +21,7 @@ struct StatColumn {
   enum class Kind { Field, Average, Percent, TackleSum };
   std::string_view name;  // as the page heads it
   Kind kind;
-  size_t a = 0, b = 0;            // Field: data field a; Average: a / b; Percent: a * 100 / b
+  int a = 0, b = 0;               // columns; Field: a; Average: a / b; Percent: a * 100 / b
   std::string_view meaning = {};  // for a short name the page explains, and the CSV files' heading
   std::string_view csvName() const { return meaning.empty() ? name : meaning; }
 };
@@ -37,27 +37,25 @@ const std::array<PlayerTableLayout, kPlayerTableCount>& playerTables();
 // The plain text of a column for a row of its table.
 std::string statText(const StatColumn& column, const DataRow& row);
 
-// A team statistic; the opponent's figure is data field `opp`, the own team's ten fields further on.
+// A team statistic as our own outputs label it, in the entry form's order.
 struct TeamStat {
   std::string_view name;
-  size_t opp;
+  int opp, own;  // columns of the team statistics table
   bool inGameLog;
 };
-inline constexpr size_t kOwnOffset = 10;
 const std::vector<TeamStat>& teamStatList();
 
-// Data fields of the game-level tables used by name here.
-namespace field {
-inline constexpr size_t OwnTeam = 0, OppTeam = 1, Year = 2, GameNumber = 3, Won = 4, Lost = 5;
-inline constexpr size_t TotalOpp = 8, TotalOwn = 9;  // quarter: Q1 opp, Q1 own, ... then the totals
-}  // namespace field
+// The value at a column of a merged or first row; no value when the row is shorter.
+inline Value valueAt(const DataRow& row, int column) {
+  return column >= 1 && static_cast<size_t>(column) <= row.size() ? row[static_cast<size_t>(column - 1)] : Value{};
+}
 
 struct GameLine {
   DataRow header, quarter, teamStats;  // the game's first rows; empty when it has none
   std::string result() const;          // "W", "L" or nothing, as marked
 };
 
-// A player's figures of one table: its data fields as numbers, the name left out.
+// A player's figures of one table: its data fields as numbers, the name left out; column c at c - 1.
 inline constexpr size_t kMaxFigures = 8;
 using Figures = std::array<double, kMaxFigures>;
 // The figure of a column for figures summed from game rows; the same as statText gives for
@@ -103,6 +101,7 @@ struct SeasonDetail {
   std::vector<PlayerLog> players;  // by first appearance; a row without a name is no player
   std::vector<LeaderBoard> leaders;
   long won = 0, lost = 0, unmarked = 0;  // over the games with a header row
+  long withTeamStats = 0;                // games with a team statistics row: the per-game divisor
   std::string team = "OWN", year;        // of the first header row, as the report's title
 };
 

@@ -4,9 +4,10 @@
 #include <chrono>
 
 #include "core/files/DataTree.h"
+#include "core/page/PageText.h"
 #include "core/page/ReportHTML.h"
-#include "support/ReportFixture.h"
 #include "core/report/ReportName.h"
+#include "support/ReportFixture.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
@@ -30,7 +31,6 @@ TEST(UpdateHTMLFile, ReplacesTheReportAndRemovesThePassingFilesOfKilledRuns) {
   };
   TempRoot root;
   const DataTree tree(root.dir());
-  TenSets sets(tree.tmpDatabase());
   ReportHTML html;
   html.setWebDirectory((tree.reportsFolder() / "").string());
   html.setWebFilename("2007_GM1.htm");
@@ -42,8 +42,7 @@ TEST(UpdateHTMLFile, ReplacesTheReportAndRemovesThePassingFilesOfKilledRuns) {
   }
   fs::create_directory(tree.reportsFolder() / ".Folder.part");
   fs::last_write_time(tree.reportsFolder() / ".Folder.part", fs::file_time_type::clock::now() - std::chrono::hours(1));
-  html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
-                    sets.teamStats, sets.wins, sets.losses);
+  html.CreateReport(readReportSeason(tree.tmpDatabase()));
   ASSERT_EQ(html.UpdateHTMLFile().status, HtmlWriteResult::Status::Written);
   for (const Case& c : cases) EXPECT_EQ(fs::exists(tree.reportsFolder() / c.name), !c.removed) << c.name;
   EXPECT_TRUE(fs::is_directory(tree.reportsFolder() / ".Folder.part"));
@@ -53,28 +52,16 @@ TEST(UpdateHTMLFile, ReplacesTheReportAndRemovesThePassingFilesOfKilledRuns) {
             std::ssize(cases) - 2 + 3);
 }
 
-TEST(Figures, Rounding) {
-  struct Case {
-    double x, even, away;
-  };
-  for (const Case& c : {Case{2.5, 2, 3}, Case{3.5, 4, 4}, Case{150.5, 150, 151}, Case{151.5, 152, 152},
-                        Case{3.43, 3, 3}, Case{-2.5, -2, -3}, Case{0.49, 0, 0}, Case{62.5, 62, 63}}) {
-    EXPECT_EQ(roundHalfEven(c.x), c.even) << c.x;
-    EXPECT_EQ(roundHalfAway(c.x), c.away) << c.x;
-  }
-  EXPECT_EQ(wholeText(roundHalfEven(-0.4)), "0");  // no "-0"
-}
-
 TEST(Figures, HtmlText) {
   const std::pair<std::string, std::string> cases[] = {
       {"Smith John", "Smith John"},
       {"A&B <\"x\">", "A&amp;B &lt;&quot;x&quot;&gt;"},
-      {"M\xC3\xBCller \xC3\x89mile", "M\xFCller \xC9mile"},      // Latin-1 as single bytes
-      {"\xC5\x81ukasz \xE2\x82\xAC", "&#321;ukasz &#8364;"},        // beyond Latin-1
-      {"\xF0\x9F\x8F\x88", "&#127944;"},                            // four-byte sequence
-      {"\xC2\x80 \xC2\x7F", "\x80 \xC2\x7F"},                         // the lowest two-byte sequence; a broken one
-      {"\xC1\x80 \xE0\x9F\xBF", "\xC1\x80 \xE0\x9F\xBF"},            // overlong: bytes kept
-      {"caf\xE9", "caf\xE9"},                                       // not UTF-8: byte kept
+      {"M\xC3\xBCller \xC3\x89mile", "M\xFCller \xC9mile"},   // Latin-1 as single bytes
+      {"\xC5\x81ukasz \xE2\x82\xAC", "&#321;ukasz &#8364;"},  // beyond Latin-1
+      {"\xF0\x9F\x8F\x88", "&#127944;"},                      // four-byte sequence
+      {"\xC2\x80 \xC2\x7F", "\x80 \xC2\x7F"},                 // the lowest two-byte sequence; a broken one
+      {"\xC1\x80 \xE0\x9F\xBF", "\xC1\x80 \xE0\x9F\xBF"},     // overlong: bytes kept
+      {"caf\xE9", "caf\xE9"},                                 // not UTF-8: byte kept
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(htmlText(in), out) << in;
 }

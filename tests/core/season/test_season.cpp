@@ -9,6 +9,7 @@
 #include "../page/DetailSeasons.h"
 #include "core/report/ReportGenerator.h"
 #include "core/season/SeasonDetail.h"
+#include "core/season/Statistics.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
@@ -106,6 +107,19 @@ TEST(OneSeason, ThePageTheDetailPageAndTheCsvAgreeWithTheModel) {
     EXPECT_EQ(c.detail, c.model) << c.what << " on the detail page";
     EXPECT_EQ(c.csv, c.model) << c.what << " in the CSV files";
   }
+}
+
+// The page's halves to even and our halves away from zero, and no "-0".
+TEST(Figures, Rounding) {
+  struct Case {
+    double x, even, away;
+  };
+  for (const Case& c : {Case{2.5, 2, 3}, Case{3.5, 4, 4}, Case{150.5, 150, 151}, Case{151.5, 152, 152},
+                        Case{3.43, 3, 3}, Case{-2.5, -2, -3}, Case{0.49, 0, 0}, Case{62.5, 62, 63}}) {
+    EXPECT_EQ(roundHalfEven(c.x), c.even) << c.x;
+    EXPECT_EQ(roundHalfAway(c.x), c.away) << c.x;
+  }
+  EXPECT_EQ(wholeText(roundHalfEven(-0.4)), "0");  // no "-0"
 }
 
 // Our own averages: one decimal, halves away from zero, counted without the quotient's own
