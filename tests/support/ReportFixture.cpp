@@ -84,7 +84,6 @@ Row headerRow(std::string own, std::string opp, double year, double number, bool
 
 FilledTmp::FilledTmp(const GameRows& rows) {
   addGameRows(DataTree(root.dir()).tmpDatabase(), rows);
-  sets = std::make_unique<TenSets>(DataTree(root.dir()).tmpDatabase());
 }
 
 namespace {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/db/Database.h"
-#include "core/report/ReportSets.h"
 #include "support/TempRoot.h"
 
 namespace yardmark {
@@ -41,13 +40,10 @@ void refuseHeaderDeletes(const std::filesystem::path& db);
 // A header row: own, opp, year, number, won, lost.
 Row headerRow(std::string own, std::string opp, double year, double number, bool won);
 
-using TenSets = ReportSets;
-
-// A temporary database filled with the given rows, its ten sets open.
+// A temporary database filled with the given rows.
 struct FilledTmp {
   explicit FilledTmp(const GameRows& rows);
   TempRoot root;
-  std::unique_ptr<TenSets> sets;
 };
 
 // Runs a program in a folder with its arguments as they are; standard output and error apart.
