@@ -4,6 +4,7 @@
 
 #include "core/files/SafeWrite.h"
 #include "core/page/SeasonTables.h"
+#include "core/text/CaseFold.h"
 #include "core/text/Csv.h"
 
 namespace yardmark {
@@ -89,7 +90,13 @@ std::string csvField(std::string_view text, Cell kind) {
   return out;
 }
 
-fs::path csvSetFolder(const fs::path& dir, const std::string& reportName) { return dir / reportName; }
+fs::path csvSetFolder(const fs::path& dir, const std::string& reportName) {
+  // "2007_GM1.htm" exports into "2007_GM1": a folder named like a page reads as a page.
+  const std::string_view name = reportName;
+  constexpr std::string_view kPage = ".htm";
+  const bool page = name.size() > kPage.size() && lowerAscii(name.substr(name.size() - kPage.size())) == kPage;
+  return dir / std::string(page ? name.substr(0, name.size() - kPage.size()) : name);
+}
 
 fs::path writeSeasonCsv(const fs::path& dir, const std::string& reportName, const SeasonDetail& d,
                         const std::function<void()>& afterStep) {

@@ -17,7 +17,7 @@ const std::vector<std::string>& csvFileNames();
 // Those of the files that already exist in the folder (asked about before they are replaced).
 std::vector<std::string> existingCsvFiles(const std::filesystem::path& folder);
 
-// A report's CSV set has a folder of its own in the folder chosen: DIR/NAME.
+// A report's CSV set has a folder of its own in the folder chosen: DIR/NAME, without a closing ".htm".
 std::filesystem::path csvSetFolder(const std::filesystem::path& dir, const std::string& reportName);
 
 // A field as it stands in a line: quoted when it holds a comma, a quote, CR or LF. A text that a

@@ -115,7 +115,7 @@ TEST(CsvSet, AStoppedRunLeavesTheWholeOldSetOrTheWholeNewOne) {
   const SeasonDetail after = buildSeasonDetail(writeSeason(root, threeGameSeason()));
   const auto newSet = filesIn(writeSeasonCsv(root.dir() / "new", "S.htm", after));
   const fs::path dir = root.dir() / "csv", set = writeSeasonCsv(dir, "S.htm", before);
-  root.writeFile("csv/S.htm/notes.txt", "the coach's own");
+  root.writeFile("csv/S/notes.txt", "the coach's own");
   const auto oldSet = filesIn(set);
   for (size_t k = 0; k <= csvFileNames().size(); ++k) {
     stopAtStep(k, [&](const auto& step) { writeSeasonCsv(dir, "S.htm", after, step); });
@@ -132,7 +132,7 @@ TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
   TempRoot root;
   const std::vector<fs::path> games = writeSeason(root, threeGameSeason());
   const DataTree tree(root.dir());
-  const fs::path out = root.dir() / "export" / "Season.htm";
+  const fs::path out = root.dir() / "export" / "Season";
   const auto report = [&](std::vector<std::string> args) {
     args.insert(args.begin(), {"--root", root.dir().string()});
     for (const fs::path& g : games) args.push_back(g.string());

@@ -71,7 +71,7 @@ TEST(OneSeason, ThePageTheDetailPageAndTheCsvAgreeWithTheModel) {
   ASSERT_TRUE(ReportGenerator(tree).generate(files, "S.htm", {.csvFolder = root.dir()}).ok());
   const std::string page = readBytes(tree.reportsFolder() / "S.htm"),
                     detail = readBytes(tree.reportsFolder() / "detail" / "S.htm");
-  const auto csv = [&](const char* file) { return readBytes(root.dir() / "S.htm" / file); };
+  const auto csv = [&](const char* file) { return readBytes(root.dir() / "S" / file); };
   const SeasonDetail season = buildSeasonDetail(files);
   const auto tackles = [&](const std::string& name) {
     for (const PlayerLog& p : season.players)
