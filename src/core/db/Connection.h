@@ -9,24 +9,26 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/db/Schema.h"
+#include "core/db/Value.h"
 
 namespace yardmark {
 
 class Connection {
-public:
+ public:
   std::filesystem::path path;
   std::unique_ptr<SQLite::Database> db;
-  std::vector<Table> tables;
+  std::shared_ptr<const std::vector<Table>> tables;  // never null once opened
   // Statements run once per row (insert, update, delete, read back) are prepared once per
   // connection; declared after db, so they are finalized before it closes.
   std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> statements;
 
   // A prepared statement, reset for its next use when the holder goes.
   class Prepared {
-  public:
+   public:
     Prepared(Connection& c, const std::string& sql) {
       auto& st = c.statements[sql];
       if (!st) st = std::make_unique<SQLite::Statement>(c.conn(), sql);
@@ -38,7 +40,7 @@ public:
     SQLite::Statement& operator*() const { return *m_st; }
     SQLite::Statement* operator->() const { return m_st; }
 
-  private:
+   private:
     SQLite::Statement* m_st;
   };
 
@@ -46,8 +48,13 @@ public:
   std::string where() const;
   // The open connection; DbError when the database was closed.
   SQLite::Database& conn();
+  // The table and the SQL a query text reads; DbError when either is not in this file.
+  std::pair<const Table*, std::string> select(std::string_view query) const;
   // Turns an engine failure while `doing` something into the DbError the caller is shown.
   [[noreturn]] void fail(const std::exception& e, std::string_view doing) const;
 };
+
+// A stored value as the program reads it from a column of the given kind.
+Value valueOf(const SQLite::Column& column, ColumnKind kind);
 
 }  // namespace yardmark

@@ -41,8 +41,7 @@ void Connection::fail(const std::exception& e, std::string_view doing) const {
         dberr::ReadOnly,
         withReason("Cannot " + std::string(doing) + ": the database " + where() + " is read-only", e.what()) + ".");
   if (code == SQLITE_FULL)
-    throw DbError(dberr::EngineFailure,
-                  "Cannot " + std::string(doing) + ": the disk holding " + where() + " is full.");
+    throw DbError(dberr::EngineFailure, "Cannot " + std::string(doing) + ": the disk holding " + where() + " is full.");
   const std::string reason = e.what();
   throw DbError(dberr::EngineFailure,
                 "Cannot " + std::string(doing) + " in " + where() + (reason.empty() ? "." : ": " + reason));
@@ -57,7 +56,7 @@ void connect(Connection& c, int flags) {
   c.db.reset();
   c.db = std::make_unique<SQLite::Database>(c.path.string(), flags | SQLITE_OPEN_NOMUTEX);
   c.db->setBusyTimeout(2000);
-  c.tables = tablesOf(*c.db);
+  c.tables = sharedTablesOf(*c.db);
 }
 
 // Why a file that may well be there cannot be opened, in the one wording every caller shows;
@@ -101,20 +100,22 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
     if (e.getExtendedErrorCode() == SQLITE_READONLY_ROLLBACK)
       throw DbError(dberr::ReadOnly, "The last save of " + m_impl->where() +
                                          " was cut short and cannot be rolled back: the file or its folder is "
-                                         "read-only (" + e.what() + ").");
+                                         "read-only (" +
+                                         e.what() + ").");
     if (inUse(e.getErrorCode() & 0xff)) throw DbError(dberr::InUse, m_impl->where() + " is in use by another program.");
     throw DbError(dberr::NotADatabase,
                   withReason(m_impl->where() + " is not a YardMark database or is damaged", e.what()) + ".");
   }
-  if (m_impl->tables.empty()) {
+  if (m_impl->tables->empty()) {
     m_impl->db.reset();
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a YardMark database: it holds no tables.");
   }
   // Read by ordinal, a foreign table of the same name would yield other figures without a word.
-  if (const auto foreign = foreignLayout(m_impl->tables)) {
+  if (const auto foreign = foreignLayout(*m_impl->tables)) {
     m_impl->db.reset();
     throw DbError(dberr::NotADatabase, m_impl->where() + " " + *foreign + ".");
   }
+  if (mode == Mode::Scratch) m_impl->db->exec("PRAGMA synchronous = OFF");
 }
 
 Database::~Database() = default;
@@ -131,18 +132,41 @@ void Database::close() {
 }
 
 bool Database::hasTable(std::string_view table) const {
-  return m_impl && findTable(m_impl->tables, table) != nullptr;
+  return m_impl && m_impl->tables && findTable(*m_impl->tables, table) != nullptr;
+}
+
+std::pair<const Table*, std::string> Connection::select(std::string_view text) const {
+  if (!db) throw DbError(dberr::EngineFailure, "The database " + where() + " is closed.");
+  const auto q = parseQuery(text);
+  if (!q) throw DbError(dberr::BadQuery, "Query text not understood: '" + std::string(text) + "'.");
+  const Table* t = findTable(*tables, q->table);
+  if (!t)
+    throw DbError(dberr::NoSuchTable,
+                  "The table '" + q->table + "' does not exist in " + where() + ": it is not a YardMark database.");
+  return {t, selectSql(*q, *t)};
 }
 
 Recordset Database::openRecordset(std::string_view text) {
-  if (!isOpen()) throw DbError(dberr::EngineFailure, "The database " + m_impl->where() + " is closed.");
-  const auto q = parseQuery(text);
-  if (!q) throw DbError(dberr::BadQuery, "Query text not understood: '" + std::string(text) + "'.");
-  const Table* t = findTable(m_impl->tables, q->table);
-  if (!t)
-    throw DbError(dberr::NoSuchTable,
-                  "The table '" + q->table + "' does not exist in " + m_impl->where() + ": it is not a YardMark database.");
-  return Recordset(m_impl, *t, selectSql(*q, *t));
+  auto [table, sql] = m_impl->select(text);
+  return Recordset(m_impl, *table, sql);
+}
+
+std::vector<Database::Row> Database::readRows(std::string_view text) {
+  const auto [table, sql] = m_impl->select(text);
+  const std::vector<Column>& columns = table->columns;
+  std::vector<Row> rows;
+  try {
+    SQLite::Statement st(*m_impl->db, sql);
+    while (st.executeStep()) {
+      Row& row = rows.emplace_back(Row{st.getColumn(0).getInt64(), {}});
+      row.fields.reserve(columns.size() - 1);
+      for (size_t i = 1; i < columns.size(); ++i)
+        row.fields.push_back(valueOf(st.getColumn(static_cast<int>(i + 1)), columns[i].kind));
+    }
+  } catch (const SQLite::Exception& e) {
+    m_impl->fail(e, "read the table '" + table->name + "'");
+  }
+  return rows;
 }
 
 Database::Transaction::Transaction(Database& db) : m_db(&db) {

@@ -1,6 +1,7 @@
 #pragma once
 // The database layer every form and the report use: a database file, row sets opened
 // from the system's own query texts, fields by ordinal or by name.
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -13,8 +14,10 @@
 namespace yardmark {
 
 class Database {
-public:
-  enum class Mode { ReadWrite, ReadOnly };
+ public:
+  // Scratch writes as ReadWrite but never waits for the disk: for a file that holds nothing worth
+  // keeping. A killed program still leaves it whole; only a crash of the machine may not.
+  enum class Mode { ReadWrite, ReadOnly, Scratch };
 
   // Opens an existing database file; never creates one. Read-only never changes the rows, but a
   // save that was cut short is rolled back first, in either mode.
@@ -24,6 +27,15 @@ public:
   Database& operator=(Database&&) noexcept;
 
   Recordset openRecordset(std::string_view query);
+
+  // A row as a reader that never moves, edits or writes gets it: the key and the fields after it.
+  struct Row {
+    std::int64_t key = 0;
+    std::vector<Value> fields;  // fields[0] is ordinal 1
+  };
+  // Every row the query text selects, in the order a row set would hold them, read straight off
+  // the file without a row set's buffers.
+  std::vector<Row> readRows(std::string_view query);
   bool hasTable(std::string_view table) const;
   void close();
   bool isOpen() const;
@@ -31,19 +43,19 @@ public:
 
   // Groups many row writes into one commit; rolled back unless commit() is called.
   class Transaction {
-  public:
+   public:
     explicit Transaction(Database& db);
     ~Transaction();
     void commit();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
-  private:
+   private:
     Database* m_db;
     bool m_done = false;
   };
 
-private:
+ private:
   std::shared_ptr<Connection> m_impl;
 };
 

@@ -9,9 +9,30 @@
 
 namespace yardmark {
 
+Value valueOf(const SQLite::Column& c, ColumnKind kind) {
+  switch (c.getType()) {
+    case SQLITE_NULL:
+      return {};
+    case SQLITE_INTEGER:
+      if (kind == ColumnKind::YesNo) return Value(c.getInt64() != 0);
+      return Value(static_cast<double>(c.getInt64()));
+    case SQLITE_FLOAT:
+      if (kind == ColumnKind::YesNo) return Value(c.getDouble() != 0.0);
+      // An infinity has no figure; its text form has no digits, so it reads as 0.
+      return Value(kind == ColumnKind::Number && !std::isfinite(c.getDouble()) ? 0.0 : c.getDouble());
+    default:
+      // Another program may have put text in a number column: it reads as typing it would.
+      if (kind == ColumnKind::Number) return Value(numberFromText(c.getString()));
+      return Value(c.getString());
+  }
+}
+
 struct Recordset::State {
+  State(std::shared_ptr<Connection> connection, const Table& t)
+      : db(std::move(connection)), layouts(db->tables), table(t) {}
   std::shared_ptr<Connection> db;
-  Table table;
+  std::shared_ptr<const std::vector<Table>> layouts;  // holds `table`, shared and never copied
+  const Table& table;
   struct Row {
     int64_t rowid;
     std::vector<Value> values;
@@ -37,36 +58,19 @@ struct Recordset::State {
                     "Field " + std::to_string(ordinal) + " does not exist in table '" + table.name + "'.");
   }
 
-  static Value read(SQLite::Column c, ColumnKind kind) {
-    switch (c.getType()) {
-      case SQLITE_NULL:
-        return {};
-      case SQLITE_INTEGER:
-        if (kind == ColumnKind::YesNo) return Value(c.getInt64() != 0);
-        return Value(static_cast<double>(c.getInt64()));
-      case SQLITE_FLOAT:
-        if (kind == ColumnKind::YesNo) return Value(c.getDouble() != 0.0);
-        // An infinity has no figure; its text form has no digits, so it reads as 0.
-        return Value(kind == ColumnKind::Number && !std::isfinite(c.getDouble()) ? 0.0 : c.getDouble());
-      default:
-        // Another program may have put text in a number column: it reads as typing it would.
-        if (kind == ColumnKind::Number) return Value(numberFromText(c.getString()));
-        return Value(c.getString());
-    }
-  }
-
   Row readRow(SQLite::Statement& st) const {
     Row r{st.getColumn(0).getInt64(), {}};
     r.values.reserve(table.columns.size());
     for (size_t i = 0; i < table.columns.size(); ++i)
-      r.values.push_back(read(st.getColumn(static_cast<int>(i + 1)), table.columns[i].kind));
+      r.values.push_back(valueOf(st.getColumn(static_cast<int>(i + 1)), table.columns[i].kind));
     return r;
   }
 
   Row reload(int64_t rowid) {
     Connection::Prepared st(*db, "SELECT rowid, * FROM " + sqlName(table.name) + " WHERE rowid = ?");
     st->bind(1, static_cast<int64_t>(rowid));
-    if (!st->executeStep()) throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
+    if (!st->executeStep())
+      throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
     return readRow(*st);
   }
 
@@ -97,9 +101,9 @@ struct Recordset::State {
       names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
       marks += i > 1 ? ", ?" : "?";
     }
-    Connection::Prepared st(*db, cols.size() > 1 ? "INSERT INTO " + sqlName(table.name) + " (" + names +
-                                                       ") VALUES (" + marks + ")"
-                                                 : "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES");
+    Connection::Prepared st(*db, cols.size() > 1
+                                     ? "INSERT INTO " + sqlName(table.name) + " (" + names + ") VALUES (" + marks + ")"
+                                     : "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES");
     bindBuffer(*st);
     st->exec();
     rows.push_back(reload(db->conn().getLastInsertRowid()));
@@ -129,10 +133,8 @@ struct Recordset::State {
 };
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, const Table& table, const std::string& sql)
-    : m_state(std::make_unique<State>()) {
+    : m_state(std::make_unique<State>(std::move(connection), table)) {
   State& s = *m_state;
-  s.db = std::move(connection);
-  s.table = table;
   try {
     SQLite::Statement st(s.db->conn(), sql);
     while (st.executeStep()) s.rows.push_back(s.readRow(st));
@@ -204,8 +206,7 @@ std::int64_t Recordset::bookmark() const {
 
 void Recordset::moveToBookmark(std::int64_t bookmark) {
   auto& s = open(m_state);
-  const auto it =
-      std::find_if(s.rows.begin(), s.rows.end(), [&](const State::Row& r) { return r.rowid == bookmark; });
+  const auto it = std::find_if(s.rows.begin(), s.rows.end(), [&](const State::Row& r) { return r.rowid == bookmark; });
   if (it == s.rows.end())
     throw DbError(dberr::NoCurrentRecord, "The record is no longer in the table '" + s.table.name + "'.");
   s.mode = State::Mode::None;
@@ -229,8 +230,7 @@ void Recordset::cancelUpdate() { open(m_state).mode = State::Mode::None; }
 
 void Recordset::update() {
   auto& s = open(m_state);
-  if (s.mode == State::Mode::None)
-    throw DbError(dberr::UpdateWithoutEdit, "Update without AddNew or Edit.");
+  if (s.mode == State::Mode::None) throw DbError(dberr::UpdateWithoutEdit, "Update without AddNew or Edit.");
   try {
     if (s.mode == State::Mode::Add)
       s.insertBuffer();

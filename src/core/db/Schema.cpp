@@ -94,21 +94,22 @@ std::string sqlName(std::string_view ident) {
 
 // Every game file is a copy of one template, so layouts are kept by schema text: opening a file
 // for a report then costs one statement instead of reading each table's columns again.
-std::vector<Table> tablesOf(SQLite::Database& db) {
+std::shared_ptr<const std::vector<Table>> sharedTablesOf(SQLite::Database& db) {
   std::string schema;
   SQLite::Statement st(db, "SELECT sql FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
   while (st.executeStep()) schema += st.getColumn(0).getString() + '\n';
   static std::mutex guard;
-  static std::unordered_map<std::string, std::vector<Table>> known;
+  static std::unordered_map<std::string, std::shared_ptr<const std::vector<Table>>> known;
   {
     const std::lock_guard lock(guard);
     if (auto it = known.find(schema); it != known.end()) return it->second;
   }
-  std::vector<Table> tables = readLayouts(db);
+  auto tables = std::make_shared<const std::vector<Table>>(readLayouts(db));
   const std::lock_guard lock(guard);
-  known.emplace(std::move(schema), tables);
-  return tables;
+  return known.emplace(std::move(schema), std::move(tables)).first->second;
 }
+
+std::vector<Table> tablesOf(SQLite::Database& db) { return *sharedTablesOf(db); }
 
 const std::vector<Table>& houseTables(DatabaseKind kind) {
   return kind == DatabaseKind::Roster ? house().roster : house().game;

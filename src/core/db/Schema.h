@@ -1,6 +1,7 @@
 #pragma once
 // Table layouts: those of an open database file, and those of the house schema (data/schema.sql)
 // that every new game file, temporary database and roster is made from.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,8 @@ std::string sqlName(std::string_view ident);
 
 // The tables of an open database file and their columns, in the order the file made them.
 std::vector<Table> tablesOf(SQLite::Database& db);
+// The same, shared by every file of the same layout: opening a game file copies no names.
+std::shared_ptr<const std::vector<Table>> sharedTablesOf(SQLite::Database& db);
 
 // A game file (and the temporary database) holds the game tables; the roster file the roster.
 enum class DatabaseKind { Game, Roster };

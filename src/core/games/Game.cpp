@@ -7,16 +7,10 @@ namespace yardmark {
 namespace {
 
 std::vector<GameRow> readTable(Database& db, GameTable table) {
-  Recordset rs = db.openRecordset(gameTable(table).query);
+  std::vector<Database::Row> stored = db.readRows(gameTable(table).query);
   std::vector<GameRow> rows;
-  rows.reserve(static_cast<size_t>(rs.recordCount()));
-  if (rs.recordCount() == 0) return rows;
-  const int fields = rs.fieldCount();
-  for (rs.moveFirst(); !rs.isEOF(); rs.moveNext()) {
-    GameRow& row = rows.emplace_back(GameRow{rs.bookmark(), {}});
-    row.fields.reserve(static_cast<size_t>(fields - 1));
-    for (int i = 1; i < fields; ++i) row.fields.push_back(rs.field(i));
-  }
+  rows.reserve(stored.size());
+  for (Database::Row& row : stored) rows.push_back(GameRow{row.key, std::move(row.fields)});
   return rows;
 }
 

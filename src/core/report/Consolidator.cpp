@@ -15,9 +15,7 @@ void Consolidator::ensureTmpDatabase() const {
   std::error_code ec;
   if (fs::exists(m_tmp, ec)) return;
   try {
-    replaceFile(m_tmp, [&](const fs::path& part) {
-      copyFileBytes(m_master, part);
-    });
+    replaceFile(m_tmp, [&](const fs::path& part) { copyFileBytes(m_master, part); });
   } catch (const fs::filesystem_error& e) {
     throw MergeError(m_tmp, "The temporary database is missing and could not be made from the master template '" +
                                 m_master.string() + "': " + e.code().message() + ".");
@@ -34,7 +32,7 @@ void Consolidator::createConsolidated(const std::vector<Game>& games) const { wr
 
 void Consolidator::writeConsolidated(const MergedTables& merged) const {
   try {
-    Database tmp(m_tmp);
+    Database tmp(m_tmp, Database::Mode::Scratch);
     Database::Transaction tx(tmp);
     for (size_t t = 0; t < kGameTableCount; ++t) {
       Recordset out = tmp.openRecordset(gameTables()[t].query);
@@ -52,7 +50,7 @@ void Consolidator::writeConsolidated(const MergedTables& merged) const {
 
 void Consolidator::deletTmpDatabase() const {
   try {
-    Database tmp(m_tmp);
+    Database tmp(m_tmp, Database::Mode::Scratch);
     Database::Transaction tx(tmp);
     for (const GameTableLayout& table : gameTables()) {
       Recordset rs = tmp.openRecordset(table.query);

@@ -30,25 +30,25 @@ std::string gameReason(const fs::path& path, const DbError& e) {
   return e.description();
 }
 
+Game readOne(const fs::path& file) {
+  try {
+    return readGame(file);
+  } catch (const DbError& e) {
+    // A file of the earlier version: say how to convert it rather than that it is not ours.
+    throw MergeError(file, isJetFile(file) ? oldFileReason() + "." : gameReason(file, e));
+  }
+}
+
 }  // namespace
 
 void readSeason(const std::vector<fs::path>& files, const std::function<void(const Game&)>& take) {
-  for (const fs::path& file : files) {
-    Game game;
-    try {
-      game = readGame(file);
-    } catch (const DbError& e) {
-      // A file of the earlier version: say how to convert it rather than that it is not ours.
-      throw MergeError(file, isJetFile(file) ? oldFileReason() + "." : gameReason(file, e));
-    }
-    take(game);
-  }
+  for (const fs::path& file : files) take(readOne(file));
 }
 
 std::vector<Game> readSeason(const std::vector<fs::path>& files) {
   std::vector<Game> games;
   games.reserve(files.size());
-  readSeason(files, [&](const Game& game) { games.push_back(game); });
+  for (const fs::path& file : files) games.push_back(readOne(file));
   return games;
 }
 

@@ -90,7 +90,7 @@ TEST(Recordset, AppendEditCancelAndRefusals) {
   auto db = gameWithRushers(root, {"A"});
   auto rs = db.openRecordset("select * from rushing");
   EXPECT_THROW(rs.setField(1, Value(1.0)), DbError);  // no edit begun
-  EXPECT_THROW(rs.field(6), DbError);  // one past the last column
+  EXPECT_THROW(rs.field(6), DbError);                 // one past the last column
   EXPECT_THROW(rs.field("noSuchField"), DbError);
   rs.addNew();
   EXPECT_TRUE(rs.field(0).isNull());  // a new row starts with every column unset
@@ -222,4 +222,25 @@ TEST(BadFiles, AnEmptyReasonIsLeftOut) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "x is damaged"}, {"No error", "x is damaged"}, {"Success", "x is damaged"}, {"I/O", "x is damaged (I/O)"}};
   for (const auto& [reason, told] : cases) EXPECT_EQ(withReason("x is damaged", reason), told);
+}
+
+// The plain reader must give each query text's rows as a row set holds them: same order, same
+// keys, same fields after the key.
+TEST(ReadRows, AgreesWithTheRowSetOfEachQueryText) {
+  test::TempRoot root;
+  auto db = gameWithRushers(root, {"Cole", "abel", "Bree"});
+  for (const char* query : {"select * from rushing", "SELECT * FROM Rushing ORDER BY indPlayerName"}) {
+    SCOPED_TRACE(query);
+    const std::vector<Database::Row> rows = db.readRows(query);
+    auto rs = db.openRecordset(query);
+    ASSERT_EQ(static_cast<long>(rows.size()), rs.recordCount());
+    for (const Database::Row& row : rows) {
+      EXPECT_EQ(row.key, rs.bookmark());
+      ASSERT_EQ(static_cast<int>(row.fields.size()), rs.fieldCount() - 1);
+      for (int i = 1; i < rs.fieldCount(); ++i) EXPECT_EQ(row.fields[static_cast<size_t>(i - 1)], rs.field(i));
+      rs.moveNext();
+    }
+  }
+  EXPECT_EQ(errorOf([&] { db.readRows("select * from nowhere"); }),
+            errorOf([&] { db.openRecordset("select * from nowhere"); }));
 }
