@@ -1,6 +1,7 @@
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 # The database layer, its query grammar, values and conversions.
-yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp)
+yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp
+  ${_t}/db/test_failure.cpp)
 # The folder tree, the data-folder rule and the folder listing.
 yardmark_add_test(test_files SOURCES
   ${_t}/files/test_datatree.cpp

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/db/Failure.h"
+
 namespace yardmark::csv {
 
 // How the bytes were written. LibreOffice and Excel's "CSV UTF-8" write UTF-8 (Excel with a
@@ -16,9 +18,9 @@ namespace yardmark::csv {
 enum class Encoding { Utf8, Utf8Bom, Utf16, Windows1252 };
 
 // Why the text cannot be read, and the line to blame (0: the text as a whole).
-class CsvError : public std::runtime_error {
-public:
-  CsvError(long line, const std::string& reason) : std::runtime_error(reason), m_line(line) {}
+class CsvError : public Failure {
+ public:
+  CsvError(long line, const std::string& reason) : Failure(FailureKind::Csv, reason), m_line(line) {}
   long line() const { return m_line; }
 
 private:
