@@ -4,7 +4,8 @@ yardmark_add_test(test_text SOURCES ${_t}/text/test_csv.cpp ${_t}/text/test_name
   ${_t}/text/test_keyrules.cpp)
 
 # The database layer, its query grammar, values and conversions.
-yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp)
+yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp
+  ${_t}/db/test_failure.cpp)
 # The folder tree, the data-folder rule and the folder listing.
 yardmark_add_test(test_files SOURCES
   ${_t}/files/test_datatree.cpp

@@ -8,21 +8,22 @@
 #include <string>
 #include <vector>
 
+#include "core/text/Failure.h"
 #include "core/files/DataTree.h"
 #include "core/jet/Progress.h"
 
 namespace yardmark {
 
 // Why a back-up or a restore failed, as one message for the user. Nothing was changed.
-class BackupError : public std::runtime_error {
+class BackupError : public Failure {
  public:
-  using std::runtime_error::runtime_error;
+  explicit BackupError(std::string reason) : Failure(FailureKind::Backup, std::move(reason)) {}
 };
 
 // The progress asked to stop. Nothing was changed.
-class BackupCancelled : public std::runtime_error {
+class BackupCancelled : public Failure {
  public:
-  BackupCancelled() : std::runtime_error("Cancelled.") {}
+  BackupCancelled() : Failure(FailureKind::Cancelled, "Cancelled.") {}
 };
 
 struct BackupReport {

@@ -1,8 +1,9 @@
 #pragma once
 // The database layer's one failure: a number callers tell apart and a description that names
 // the file and says what is wrong.
-#include <stdexcept>
 #include <string>
+
+#include "core/text/Failure.h"
 
 namespace yardmark {
 
@@ -21,16 +22,15 @@ inline constexpr int CannotOpen = 3051;         // no permission to read it
 inline constexpr int EngineFailure = 3197;     // anything else the engine reports
 }  // namespace dberr
 
-class DbError : public std::runtime_error {
-public:
+class DbError : public Failure {
+ public:
   DbError(int number, std::string description)
-      : std::runtime_error(description), m_number(number), m_description(std::move(description)) {}
+      : Failure(FailureKind::Database, std::move(description)), m_number(number) {}
   int number() const { return m_number; }
-  const std::string& description() const { return m_description; }
+  const std::string& description() const { return reason(); }
 
 private:
   int m_number;
-  std::string m_description;
 };
 
 }  // namespace yardmark

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/text/Failure.h"
+
 namespace yardmark {
 
 // What the choice depends on. The caller gathers it (placeOf); the choice itself is a plain
@@ -18,9 +20,9 @@ struct ProgramPlace {
 };
 
 // The data folder could not be named or made; what() says where and why.
-class DataFolderError : public std::runtime_error {
+class DataFolderError : public Failure {
  public:
-  using std::runtime_error::runtime_error;
+  explicit DataFolderError(std::string reason) : Failure(FailureKind::DataFolder, std::move(reason)) {}
 };
 
 // The program directory, below which YardMark/ lies. An installed program uses the user's data

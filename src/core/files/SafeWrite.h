@@ -15,6 +15,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/text/Failure.h"
 #include "core/files/Fd.h"
 
 namespace yardmark {
@@ -60,12 +61,10 @@ bool isPartOf(const std::filesystem::path& entry, const std::filesystem::path& t
 void removeLeftoverParts(const std::filesystem::path& folder, std::chrono::seconds minAge);
 
 // A file or folder that could not be written: which, and why (the system's message).
-class WriteError : public std::runtime_error {
+class WriteError : public Failure {
  public:
   WriteError(std::filesystem::path file, std::string reason)
-      : std::runtime_error(quoted(file, reason)), m_file(std::move(file)), m_reason(std::move(reason)) {}
-  const std::filesystem::path& file() const { return m_file; }
-  const std::string& reason() const { return m_reason; }
+      : Failure(FailureKind::Write, reason, file, quoted(file, reason)) {}
 
  private:
   // Appended, not concatenated: GCC 12 at -O3 warns (-Wrestrict, a false alarm) on "'" + text.
@@ -73,8 +72,6 @@ class WriteError : public std::runtime_error {
     std::string s(1, '\'');
     return s.append(file.string()).append("': ").append(reason);
   }
-  std::filesystem::path m_file;
-  std::string m_reason;
 };
 
 // A new file's name and bytes.

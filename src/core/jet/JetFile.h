@@ -9,17 +9,18 @@
 #include <vector>
 
 #include "core/files/FileKind.h"
+#include "core/text/Failure.h"
 #include "core/jet/HelperProcess.h"
 
 namespace yardmark {
 
 // Why a Jet file could not be read (or, for the converter, written), as one line for the user.
-class JetError : public std::runtime_error {
+class JetError : public Failure {
  public:
   // How the helper failed, for a caller that tells it in words of its own; Other is anything else.
   enum class Cause { Other, NotStarted, TimedOut, Crashed, Stopped, Refused };
   explicit JetError(const std::string& reason, Cause cause = Cause::Other, std::string detail = {})
-      : std::runtime_error(reason), m_cause(cause), m_detail(std::move(detail)) {}
+      : Failure(FailureKind::Jet, reason), m_cause(cause), m_detail(std::move(detail)) {}
   Cause cause() const { return m_cause; }
   // What the helper said: why it did not start (NotStarted), or its own reason (Refused; may be empty).
   const std::string& detail() const { return m_detail; }

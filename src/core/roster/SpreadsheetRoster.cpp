@@ -149,9 +149,8 @@ std::string keyOf(const RosterName& n) {
 }  // namespace
 
 SpreadsheetError::SpreadsheetError(fs::path file, long line, const std::string& reason)
-    : std::runtime_error(file.string() + (line > 0 ? ", line " + std::to_string(line) : std::string()) + ": " + reason +
-                         "."),
-      m_file(std::move(file)),
+    : Failure(FailureKind::Spreadsheet, reason, file,
+              file.string() + (line > 0 ? ", line " + std::to_string(line) : std::string()) + ": " + reason + "."),
       m_line(line) {}
 
 std::string cleanedName(std::string_view name) {

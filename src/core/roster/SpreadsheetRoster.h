@@ -31,14 +31,12 @@ struct SheetRoster {
 };
 
 // Why a file gives no roster: the file, the line to blame (0: the file as a whole), the reason.
-class SpreadsheetError : public std::runtime_error {
+class SpreadsheetError : public Failure {
  public:
   SpreadsheetError(std::filesystem::path file, long line, const std::string& reason);
-  const std::filesystem::path& file() const { return m_file; }
   long line() const { return m_line; }
 
  private:
-  std::filesystem::path m_file;
   long m_line;
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/Failure.h"
 #include "core/games/Game.h"
 
 namespace yardmark {
@@ -18,16 +19,10 @@ inline constexpr size_t kFirstPlayerTable = kRushing;
 using DataRow = std::vector<Value>;  // data fields 1..n at 0..n-1
 
 // A game that cannot be used, or a merge step that failed: the file concerned and why.
-class MergeError : public std::runtime_error {
+class MergeError : public Failure {
  public:
   MergeError(std::filesystem::path file, std::string reason)
-      : std::runtime_error(reason), m_file(std::move(file)), m_reason(std::move(reason)) {}
-  const std::filesystem::path& file() const { return m_file; }
-  const std::string& reason() const { return m_reason; }
-
- private:
-  std::filesystem::path m_file;
-  std::string m_reason;
+      : Failure(FailureKind::Merge, std::move(reason), std::move(file)) {}
 };
 
 // Reads the games in list order; only reads them. The first that cannot be read stops it

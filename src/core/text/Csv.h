@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/Failure.h"
+
 namespace yardmark::csv {
 
 // How the bytes were written. LibreOffice and Excel's "CSV UTF-8" write UTF-8 (Excel with a
@@ -17,9 +19,9 @@ namespace yardmark::csv {
 enum class Encoding { Utf8, Utf8Bom, Utf16, Windows1252 };
 
 // Why the text cannot be read, and the line to blame (0: the text as a whole).
-class CsvError : public std::runtime_error {
+class CsvError : public Failure {
  public:
-  CsvError(long line, const std::string& reason) : std::runtime_error(reason), m_line(line) {}
+  CsvError(long line, const std::string& reason) : Failure(FailureKind::Csv, reason), m_line(line) {}
   long line() const { return m_line; }
 
  private:

@@ -13,6 +13,7 @@
 #include "gui/shell/FormHost.h"
 #include "gui/shell/Prompter.h"
 #include "gui/shell/RunWithProgress.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -39,10 +40,6 @@ QString counted(size_t n, const char* one, const char* many) {
 }
 
 QString native(const std::filesystem::path& p) { return QDir::toNativeSeparators(QString::fromStdString(p.string())); }
-
-void tellFailure(App& app, const QString& title, const std::exception& e) {
-  app.prompter().message(MessageBox(QString::fromStdString(e.what()), Buttons::Ok, Icon::Critical, title));
-}
 
 QString backedUp(const BackupReport& r) {
   QString text = QString("The back-up was written to\n%1\n\nIt holds %2, %3 and %4 (%5).")
@@ -100,7 +97,7 @@ void backUpDataCommand(App& app, const PickFile& pick) {
     // Cancelled: the core has left nothing behind, and the coach asked for nothing.
     if (report) app.prompter().message(MessageBox(backedUp(*report), Buttons::Ok, Icon::Information, kBackUpTitle));
   } catch (const std::exception& e) {
-    tellFailure(app, kBackUpTitle, e);
+    tellFailure(app.prompter(), e, {}, kBackUpTitle);
   }
 }
 
@@ -123,7 +120,7 @@ void restoreDataCommand(App& app, const PickFile& pick) {
                                      [archive, &tree](Progress& p) { return restoreBackup(archive, tree, &p); });
     if (report) app.prompter().message(MessageBox(restored(*report), Buttons::Ok, Icon::Information, kRestoreTitle));
   } catch (const std::exception& e) {
-    tellFailure(app, kRestoreTitle, e);
+    tellFailure(app.prompter(), e, {}, kRestoreTitle);
   }
 }
 
@@ -132,7 +129,7 @@ void finishInterruptedRestore(App& app) {
     if (const auto told = backup::finishInterruptedRestore(app.tree()))
       app.prompter().message(MessageBox(QString::fromStdString(*told), Buttons::Ok, Icon::Information, kRestoreTitle));
   } catch (const std::exception& e) {
-    tellFailure(app, kRestoreTitle, e);
+    tellFailure(app.prompter(), e, {}, kRestoreTitle);
   }
 }
 

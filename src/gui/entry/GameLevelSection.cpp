@@ -8,6 +8,7 @@
 #include "core/db/Database.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -124,7 +125,7 @@ void GameLevelSection::save(bool silent) {
     writeRow();
   } catch (const DbError& e) {
     // Refused (read-only, disk full, file gone): the typing stays for another try.
-    app.prompter().tell(QString::fromStdString(e.description()));
+    tellFailure(app.prompter(), e);
     m_host.noteSaveFailed();
     return;
   }

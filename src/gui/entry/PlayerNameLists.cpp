@@ -6,6 +6,7 @@
 #include "core/roster/Roster.h"
 #include "gui/entry/NameCompleter.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -33,8 +34,7 @@ void loadPlayerNames(const DataTree& tree, Prompter& prompter, std::span<QComboB
   try {
     names = playerNames(tree);
   } catch (const std::exception& e) {
-    prompter.tell(QStringLiteral("The roster could not be read, so the player lists are empty.\n\n") +
-                  QString::fromStdString(e.what()));
+    tellFailure(prompter, e, QStringLiteral("The roster could not be read, so the player lists are empty.\n\n"));
   }
   fillNameCombos(names, combos);
 }

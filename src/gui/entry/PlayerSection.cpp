@@ -9,6 +9,7 @@
 #include "core/db/Database.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -62,8 +63,7 @@ bool PlayerSection::guarded(const char* failure, const std::function<void()>& st
     step();
     return true;
   } catch (const std::exception& e) {
-    m_host.app().prompter().tell(QString::fromLatin1(failure) + QStringLiteral("\n\n") +
-                                 QString::fromStdString(e.what()));
+    tellFailure(m_host.app().prompter(), e, QString::fromLatin1(failure) + QStringLiteral("\n\n"));
     return false;
   }
 }

@@ -23,6 +23,7 @@
 #include "gui/shell/FormHost.h"
 #include "gui/shell/FormKit.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -304,7 +305,7 @@ void frmNewGame::formActivate() {
     closeGameDB();
     vars.setGameFormActive(false);
     vars.setEntrySections(nullptr);
-    app.prompter().tell("The game cannot be opened.\r\n" + QString::fromStdString(e.description()));
+    tellFailure(app.prompter(), e, "The game cannot be opened.\r\n");
     QTimer::singleShot(0, this, [this] { unload(); });
     return;
   }

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/text/Failure.h"
+
 class QPrinter;
 class QTextDocument;
 class QWidget;
@@ -21,8 +23,10 @@ enum class ExecOption { PromptUser = 1, DontPromptUser = 2 };
 inline constexpr int kCommandEnabled = 2;
 
 // A command that failed, with the system's description.
-struct BrowserError {
-  QString description;
+class BrowserError : public Failure {
+ public:
+  explicit BrowserError(const QString& description) : Failure(FailureKind::Browser, description.toStdString()) {}
+  QString description() const { return QString::fromStdString(reason()); }
 };
 
 class BrowserCommands {

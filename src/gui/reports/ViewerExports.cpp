@@ -7,13 +7,14 @@
 #include <QStyle>
 #include <QTextBrowser>
 
+#include "core/files/SafeWrite.h"
 #include "core/page/CsvExport.h"
 #include "core/page/DetailPage.h"
-#include "core/files/SafeWrite.h"
 #include "core/report/Consolidator.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -105,7 +106,7 @@ void frmViewReport::cmdExportPdf_Click() {
   try {
     writePdf(*WB1->document(), layout, fs::path(file.toStdString()));
   } catch (const BrowserError& e) {
-    app().prompter().message(MessageBox(e.description, Buttons::Ok, Icon::Exclamation));
+    tellFailure(app().prompter(), e);
   }
 }
 
@@ -135,14 +136,10 @@ void frmViewReport::cmdExportCsv_Click() {
   try {
     writeSeasonCsv(folder.parent_path(), m_shown.filename().string(), buildSeasonDetail(games));
   } catch (const MergeError& e) {
-    prompter.message(
-        MessageBox("Cannot use the game file '" + shown(e.file()) + "': " + QString::fromStdString(e.reason()),
-                   Buttons::Ok, Icon::Exclamation));
+    tellFailure(prompter, e, "Cannot use the game file '" + shown(e.file()) + "': ");
     return;
   } catch (const WriteError& e) {
-    prompter.message(
-        MessageBox("Cannot write the CSV files: '" + shown(e.file()) + "': " + QString::fromStdString(e.reason()) + ".",
-                   Buttons::Ok, Icon::Exclamation));
+    tellFailure(prompter, e, "Cannot write the CSV files: ");
     return;
   }
   prompter.tell("The CSV files of the report " + report + " were written to '" + shown(folder) + "'.");

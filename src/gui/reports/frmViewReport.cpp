@@ -37,7 +37,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
   return b;
 }
 
-bool isPermissionDenied(const BrowserError& e) { return e.description.toUpper() == "PERMISSION DENIED"; }
+bool isPermissionDenied(const BrowserError& e) { return e.description().toUpper() == "PERMISSION DENIED"; }
 
 }  // namespace
 
@@ -173,7 +173,7 @@ void frmViewReport::cmdPrint_Click() {
   const auto error = queryAndRun(BrowserCommand::Print);
   if (!error) return;
   if (!isPermissionDenied(*error)) {
-    prompter.tell("Print command Error: " + error->description);
+    prompter.tell("Print command Error: " + error->description());
     return;
   }
   const auto answer = prompter.input(InputBox("Number of Copies:", "Print", "0", QPoint(500, 500)));
@@ -198,7 +198,7 @@ void frmViewReport::cmdPrintPreview_Click() {
   const auto error = queryAndRun(BrowserCommand::PrintPreview);
   if (!error) return;
   if (!isPermissionDenied(*error)) {
-    app().prompter().tell("Print command Error: " + error->description);
+    app().prompter().tell("Print command Error: " + error->description());
     return;
   }
   try {

@@ -16,6 +16,7 @@
 #include "gui/shell/FormHost.h"
 #include "gui/shell/FormKit.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -172,10 +173,10 @@ void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
         },
         [&stop] { stop = true; });
   } catch (const SpreadsheetError& e) {
-    if (!stop) tellError(app, QString::fromStdString(e.what()));
+    if (!stop) tellFailure(app.prompter(), e, {}, kTitle);
     return;
   } catch (const std::exception& e) {
-    if (!stop) tellError(app, "Error..." + QString::fromStdString(e.what()));
+    if (!stop) tellFailure(app.prompter(), e, "Error...", kTitle);
     return;
   }
   // Cancelled: the coach asked for nothing, so nothing opens and nothing is said.
@@ -222,7 +223,7 @@ void frmRosterImportSheet::cmdImport_Click() {
   try {
     added = addRosterPlayers(ensureRosterDatabase(app().tree()), chosen);
   } catch (const std::exception& e) {
-    tellError(app(), "Error..." + QString::fromStdString(e.what()));
+    tellFailure(app().prompter(), e, "Error...", kTitle);
     return;
   }
   importTo->clear();

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "core/db/Database.h"
 #include "gui/shell/Prompter.h"
+#include "gui/shell/TellFailure.h"
 
 namespace yardmark {
 
@@ -14,20 +14,18 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
-  } catch (const DbError& e) {
-    tellFailure(QString::fromStdString(e.description()));
   } catch (const std::exception& e) {
-    tellFailure(QString::fromLocal8Bit(e.what()));
+    tellOnce(e);
   }
   return false;
 }
 
-void Application::tellFailure(const QString& text) {
+void Application::tellOnce(const std::exception& e) {
   // A failure while the box itself is up is not shown twice.
   if (!m_prompter || m_telling) return;
   m_telling = true;
   try {
-    m_prompter->message(MessageBox(text, Buttons::Ok, Icon::Critical));
+    tellFailure(*m_prompter, e);
   } catch (...) {
   }
   m_telling = false;

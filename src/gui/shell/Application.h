@@ -2,6 +2,7 @@
 // The program's QApplication. A failure thrown out of an event handler (a database or file
 // error no form caught) is told to the user instead of ending the program with his work.
 #include <QApplication>
+#include <exception>
 
 namespace yardmark {
 
@@ -14,8 +15,8 @@ public:
   void setPrompter(Prompter* prompter) { m_prompter = prompter; }
   bool notify(QObject* receiver, QEvent* event) override;
 
-private:
-  void tellFailure(const QString& text);
+ private:
+  void tellOnce(const std::exception& e);
   Prompter* m_prompter = nullptr;
   bool m_telling = false;
 };

@@ -12,6 +12,7 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/KeyFilter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlobalVariables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Prompter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TellFailure.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Twips.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TwoListPicker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form.h
