@@ -3,5 +3,6 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataTree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameWalk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SafeWrite.cpp
 )
