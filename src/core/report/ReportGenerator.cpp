@@ -33,11 +33,6 @@ HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportNam
   ReportSets sets(tree.tmpDatabase());
 
   ReportHTML html;
-  html.setPageLogo("");
-  html.setPageTitle("TOTAL TEAM STATS");
-  html.setPageFont("Arial");
-  html.setTableBodyFontSize("2");
-  html.setTableHeaderFontSize("2");
   html.setWebDirectory((tree.reportsFolder() / "").string());
   html.setWebFilename(reportName);
   html.CreateReport(sets.defense, sets.header, sets.passing, sets.quarter, sets.receiving, sets.rushing, sets.scoring,
@@ -141,10 +136,6 @@ std::string createdText(const std::string& reportName) {
 }
 
 ReportGenerator::ReportGenerator(DataTree tree) : m_tree(std::move(tree)) {}
-
-fs::path ReportGenerator::gamePath(std::string_view entry) const {
-  return m_tree.resolve(trimmed("\\YardMark\\games\\" + std::string(entry)));
-}
 
 ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, const std::string& reportName,
                                         const ReportExtras& extras) const {

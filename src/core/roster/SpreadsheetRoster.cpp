@@ -219,8 +219,6 @@ SheetRoster readSpreadsheetRoster(const fs::path& file, const std::atomic<bool>*
   return parseSpreadsheetRoster(bytes, file, stop);
 }
 
-bool sameRosterName(const RosterName& a, const RosterName& b) { return keyOf(a) == keyOf(b); }
-
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster) {
   std::unordered_set<std::string> inRoster, seen;
   for (const RosterName& n : roster) inRoster.insert(keyOf(n));

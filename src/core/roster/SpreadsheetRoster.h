@@ -66,8 +66,6 @@ RosterName splitPlayerName(std::string_view cell);
 // Why a player of the file is not to be imported.
 enum class Duplicate { No, InRoster, EarlierInFile };
 
-// Two players are one when their three names agree, ignoring letter case and surrounding blanks.
-bool sameRosterName(const RosterName& a, const RosterName& b);
 // For each player of the file, whether the roster or an earlier row already holds that name.
 std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster);
 
