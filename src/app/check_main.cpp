@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "core/files/DataTree.h"
+#include "core/files/GameWalk.h"
 #include "core/games/GameAudit.h"
 #include "core/games/GameFolder.h"
 #include "core/text/ShownText.h"
@@ -40,8 +41,8 @@ struct YearGame {
   std::string shown;  // "2007/Game3.mdb" for a game of the tree, else as named
 };
 
-void addYear(const fs::path& folder, const std::string& year, std::vector<YearGame>& games) {
-  for (const fs::path& file : listGameFiles(folder)) games.push_back({file, year + "/" + file.filename().string()});
+void add(const std::vector<TreeGame>& found, std::vector<YearGame>& games) {
+  for (const TreeGame& g : found) games.push_back({g.file, g.year + "/" + g.file.filename().string()});
 }
 
 std::string counted(int n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
@@ -94,15 +95,12 @@ int main(int argc, char** argv) {
   const auto dir = cli::programRoot("yardmark-check", root);
   if (!dir) return kExitFailure;
   const DataTree tree(fs::absolute(*dir, ec));
-  if (!fs::is_directory(tree.resolve("\\YardMark", DataTree::Last::Folder), ec))
+  if (!fs::is_directory(tree.dataFolder(), ec))
     return usage("there is no YardMark folder in " + tree.programDir().string());
   const fs::path gamesRoot = tree.gamesRoot();
 
   std::vector<YearGame> games;
-  if (i == args.size()) {
-    for (const fs::path& year : listFolder(gamesRoot, Listing::folders()))
-      addYear(year, year.filename().string(), games);
-  }
+  if (i == args.size()) add(gamesOfTree(tree), games);
   for (; i < args.size(); ++i) {
     if (!isYear(args[i])) {
       games.push_back({fs::absolute(args[i], ec), args[i]});
@@ -110,7 +108,7 @@ int main(int argc, char** argv) {
     }
     const fs::path folder = tree.yearFolder(args[i]);
     if (!fs::is_directory(folder, ec)) return usage("there is no year folder " + args[i] + " in " + gamesRoot.string());
-    addYear(folder, folder.filename().string(), games);
+    add(gamesOfYear(folder), games);
   }
 
   const RosterIndex names = roster(tree);

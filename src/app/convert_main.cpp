@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   const auto dir = cli::programRoot("yardmark-convert", root);
   if (!dir) return kExitFailure;
   const DataTree tree(fs::absolute(*dir, ec));
-  if (!fs::is_directory(tree.resolve("\\YardMark", DataTree::Last::Folder))) {
+  if (!fs::is_directory(tree.dataFolder())) {
     std::fprintf(stderr, "yardmark-convert: there is no YardMark folder in %s\n", tree.programDir().c_str());
     return kExitFailure;
   }

@@ -1,11 +1,9 @@
 // yardmark-jetread FILE TABLE: prints every row of one table of a Jet (.mdb) file, in table
 // order, one line per row, columns in ordinal order separated by a tab, as UTF-8. Tab, newline
 // and backslash are written as \t, \n and \\; a column without a value as \N.
-// yardmark-jetread --tables FILE: the file's user tables, one name a line, in catalog order.
-// yardmark-jetread --columns FILE TABLE: one line a column in ordinal order: the name, a tab and
-// its kind (number, text, yes/no or other).
 // yardmark-jetread --all FILE: every user table in one run, each line tagged: "T", a tab and
-// the table's name; then "C", a tab and a column line; then "R", a tab and a row line.
+// the table's name; then "C", a tab and a column line (the name, a tab and its kind: number,
+// text, yes/no or other); then "R", a tab and a row line.
 // Names are escaped as values are. Exit 0 on success; otherwise a message on stderr and a
 // non-zero exit.
 //
@@ -154,17 +152,10 @@ void printRows(MdbTableDef* table, const char* prefix) {
   }
 }
 
-enum class Ask { Rows, Tables, Columns, All };
+enum class Ask { Rows, All };
 
 int answer(MdbHandle* mdb, const std::string& file, Ask ask, const std::string& tableName) {
   if (!readCatalog(mdb, file)) return Failed;
-  if (ask == Ask::Tables) {
-    for (const std::string& name : userTables(mdb)) {
-      putName(name);
-      std::fputc('\n', stdout);
-    }
-    return finish();
-  }
   const std::vector<std::string> tables = ask == Ask::All ? userTables(mdb) : std::vector<std::string>{tableName};
   for (const std::string& name : tables) {
     MdbTableDef* table = openTable(mdb, file, name);
@@ -174,8 +165,8 @@ int answer(MdbHandle* mdb, const std::string& file, Ask ask, const std::string& 
       putName(name);
       std::fputc('\n', stdout);
     }
-    if (ask != Ask::Rows) printColumns(table, ask == Ask::All ? "C\t" : "");
-    if (ask != Ask::Columns) printRows(table, ask == Ask::All ? "R\t" : "");
+    if (ask == Ask::All) printColumns(table, "C\t");
+    printRows(table, ask == Ask::All ? "R\t" : "");
     mdb_free_tabledef(table);
   }
   return finish();
@@ -184,8 +175,6 @@ int answer(MdbHandle* mdb, const std::string& file, Ask ask, const std::string& 
 int usage() {
   std::fprintf(stderr,
                "usage: yardmark-jetread FILE TABLE\n"
-               "       yardmark-jetread --tables FILE\n"
-               "       yardmark-jetread --columns FILE TABLE\n"
                "       yardmark-jetread --all FILE\n");
   return Usage;
 }
@@ -196,12 +185,9 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   Ask ask = Ask::Rows;
   size_t first = 0;
-  if (!args.empty() && (args[0] == "--tables" || args[0] == "--all")) {
-    ask = args[0] == "--all" ? Ask::All : Ask::Tables, first = 1;
+  if (!args.empty() && args[0] == "--all") {
+    ask = Ask::All, first = 1;
     if (args.size() != 2) return usage();
-  } else if (!args.empty() && args[0] == "--columns") {
-    ask = Ask::Columns, first = 1;
-    if (args.size() != 3) return usage();
   } else if (args.size() != 2) {
     return usage();
   }

@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 
+#include "core/files/DataTree.h"
 #include "core/files/FileKind.h"
 #include "core/files/SafeWrite.h"
 #include "core/text/CaseFold.h"
@@ -136,11 +137,13 @@ Area areaOf(std::string_view name) {
                    [](std::string_view p) { return plainStep(p) && p.size() <= kLongestStep; }))
     return Area::None;
   const std::string top = lowered(parts.front());
-  if (top == "games" && parts.size() == 3 && parts[1].size() <= 32 && allOf(parts[1], isYearChar) &&
+  if (top == lowered(layout::kGames) && parts.size() == 3 && parts[1].size() <= 32 && allOf(parts[1], isYearChar) &&
       isGameName(parts[2]))
     return Area::Game;
-  if (top == "databases" && parts.size() == 2 && lowered(parts[1]) == "yardmark_roster.mdb") return Area::Roster;
-  if (top == "reports" && parts.size() >= 2 && parts.size() <= 3 && isReportFile(parts.back())) return Area::Report;
+  if (top == lowered(layout::kDatabases) && parts.size() == 2 && lowered(parts[1]) == lowered(layout::kRoster))
+    return Area::Roster;
+  if (top == lowered(layout::kReports) && parts.size() >= 2 && parts.size() <= 3 && isReportFile(parts.back()))
+    return Area::Report;
   return Area::None;
 }
 

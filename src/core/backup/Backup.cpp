@@ -14,8 +14,8 @@
 #include "core/backup/Archive.h"
 #include "core/files/FileKind.h"
 #include "core/files/FolderListing.h"
+#include "core/files/GameWalk.h"
 #include "core/files/SafeWrite.h"
-#include "core/games/GameFolder.h"
 
 namespace yardmark {
 
@@ -53,9 +53,7 @@ std::vector<Item> collect(const DataTree& tree, const fs::path& yardmark) {
   auto add = [&](const fs::path& p, Area area) {
     items.push_back({p, p.lexically_relative(yardmark).generic_string(), area, {}});
   };
-  const fs::path games = tree.gamesRoot();
-  for (const fs::path& year : listFolder(games, Listing::folders()))
-    for (const fs::path& file : listGameFiles(year)) add(file, Area::Game);
+  for (const TreeGame& game : gamesOfTree(tree)) add(game.file, Area::Game);
   if (fs::is_regular_file(tree.rosterDatabase())) add(tree.rosterDatabase(), Area::Roster);
   std::error_code ec;
   for (fs::recursive_directory_iterator it(tree.reportsFolder(), ec), end; !ec && it != end; it.increment(ec))
@@ -216,7 +214,7 @@ std::string defaultBackupName(std::chrono::system_clock::time_point when) {
 }
 
 BackupReport backUpData(const DataTree& tree, const fs::path& target, Progress* progress) {
-  const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
+  const fs::path yardmark = tree.dataFolder();
   if (!fs::is_directory(yardmark))
     throw BackupError("There is no YardMark folder in " + quoted(tree.programDir()) + ".");
   const fs::path archive = checkedTarget(target, tree, yardmark);

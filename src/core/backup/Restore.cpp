@@ -82,7 +82,7 @@ std::vector<fs::path> destinations(const std::vector<std::string>& entries, cons
   if (fs::exists(yardmark) && !fs::is_directory(yardmark))
     throw BackupError(quoted(yardmark) + " is no folder; nothing was restored.");
   for (const std::string& entry : entries) {
-    fs::path dest = tree.resolve("\\YardMark\\" + entry, DataTree::Last::File);
+    fs::path dest = tree.inData(entry, DataTree::Last::File);
     if (taken.contains(dest)) dest = dest.parent_path() / fs::path(entry).filename();
     const auto kind = fs::symlink_status(dest).type();
     if ((kind != fs::file_type::not_found && kind != fs::file_type::regular) || !taken.insert(dest).second)
@@ -143,7 +143,7 @@ Layout layOut(const std::vector<std::string>& entries, const ZipReader& zip, con
     const auto [existing, dev] = existingAncestor(folder);
     for (fs::path f = folder; f != existing && f.has_relative_path(); f = f.parent_path())
       if (made.insert(f).second) l.plan.madeFolders.push_back(f);
-    auto [at, fresh] = staging.emplace(folder, folder / (".yardmark-restore-" + token));
+    auto [at, fresh] = staging.emplace(folder, folder / (std::string(layout::kRestoreStaging) + token));
     if (fresh) l.plan.stagingFolders.push_back(at->second);
     l.staged.push_back(at->second / std::to_string(i));
     auto& [where, bytes] = need[dev];
@@ -161,7 +161,7 @@ Layout layOut(const std::vector<std::string>& entries, const ZipReader& zip, con
                         std::to_string((n.second + kMargin) >> 20) + " MB, and " +
                         std::to_string(space.available >> 20) + " MB are free. Nothing was restored.");
   }
-  l.replaced = unusedName(yardmark / stamp(now, "replaced %Y-%m-%d %H%M%S"));
+  l.replaced = unusedName(yardmark / stamp(now, layout::kReplacedFolder));
   return l;
 }
 
@@ -180,7 +180,7 @@ void planMoves(Layout& l, const fs::path& yardmark, std::chrono::system_clock::t
       if (existingAncestor(dest.parent_path()).second == home) {
         to = folder / f.lexically_relative(yardmark);
       } else {
-        folder = dest.parent_path() / stamp(now, ".yardmark-replaced %Y-%m-%d %H%M%S");
+        folder = dest.parent_path() / stamp(now, layout::kReplacedElsewhere);
         to = folder / f.filename();
         if (std::find(l.otherReplaced.begin(), l.otherReplaced.end(), folder) == l.otherReplaced.end())
           l.otherReplaced.push_back(folder);
@@ -220,7 +220,7 @@ BackupSummary inspectBackup(const fs::path& archive, Progress* progress) {
 
 std::vector<fs::path> filesReplaced(const BackupSummary& summary, const DataTree& tree) {
   std::vector<fs::path> out;
-  for (const fs::path& dest : destinations(summary.entries, tree, tree.resolve("\\YardMark", DataTree::Last::Folder)))
+  for (const fs::path& dest : destinations(summary.entries, tree, tree.dataFolder()))
     if (fs::exists(dest)) out.push_back(dest);
   return out;
 }
@@ -300,7 +300,7 @@ RestoreReport restoreBackup(const fs::path& archive, const DataTree& tree, Progr
   Steps steps(progress);
   const ZipReader zip(archive);
   for (const ManifestFile& f : checkDirectory(zip, archive).files) report.summary.entries.push_back(f.name);
-  const fs::path yardmark = tree.resolve("\\YardMark", DataTree::Last::Folder);
+  const fs::path yardmark = tree.dataFolder();
   Layout l = layOut(report.summary.entries, zip, tree, yardmark, now);
   std::error_code made;
   fs::create_directories(yardmark, made);

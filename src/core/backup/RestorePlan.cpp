@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/backup/Archive.h"
+#include "core/files/DataTree.h"
 #include "core/files/SafeWrite.h"
 
 namespace yardmark::backup {
@@ -87,7 +88,7 @@ bool whole(const PlannedMove& m) {
 
 }  // namespace
 
-fs::path planFile(const fs::path& yardmark) { return yardmark / "restore-in-progress.txt"; }
+fs::path planFile(const fs::path& yardmark) { return yardmark / layout::kRestorePlan; }
 
 void writePlan(const fs::path& file, const RestorePlan& plan) {
   std::ostringstream out;
@@ -206,7 +207,7 @@ void discardPlan(const fs::path& file, const RestorePlan& plan) {
 }
 
 std::optional<std::string> finishInterruptedRestore(const DataTree& tree) {
-  const fs::path file = planFile(tree.resolve("\\YardMark", DataTree::Last::Folder));
+  const fs::path file = planFile(tree.dataFolder());
   removePlanParts(file);  // a plan cut short while written: the one before it, or none, stands
   if (!present(file)) return std::nullopt;
   const RestorePlan plan = readPlan(file);

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/files/FolderListing.h"
-#include "core/games/GameFolder.h"
+#include "core/files/GameWalk.h"
 
 namespace yardmark {
 
@@ -17,8 +16,7 @@ std::vector<OldFile> findOldFiles(const DataTree& tree) {
   take(tree.masterTemplate(), OldFileKind::Game);
   take(tree.rosterDatabase(), OldFileKind::Roster);
   take(tree.tmpDatabase(), OldFileKind::Game);
-  for (const fs::path& year : listFolder(tree.gamesRoot(), Listing::folders()))
-    for (const fs::path& file : listGameFiles(year)) take(file, OldFileKind::Game, true);
+  for (const TreeGame& game : gamesOfTree(tree)) take(game.file, OldFileKind::Game, true);
   return found;
 }
 

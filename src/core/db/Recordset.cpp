@@ -259,12 +259,6 @@ void Recordset::deleteRow() {
 
 int Recordset::fieldCount() const { return static_cast<int>(open(m_state).table.columns.size()); }
 
-std::string Recordset::fieldName(int ordinal) const {
-  const auto& s = open(m_state);
-  s.checkOrdinal(ordinal);
-  return s.table.columns[ordinal].name;
-}
-
 Value Recordset::field(int ordinal) const {
   const auto& s = open(m_state);
   s.checkOrdinal(ordinal);

@@ -45,7 +45,6 @@ public:
   void deleteRow();
 
   int fieldCount() const;
-  std::string fieldName(int ordinal) const;
   Value field(int ordinal) const;
   Value field(std::string_view name) const;
   void setField(int ordinal, const Value& v);

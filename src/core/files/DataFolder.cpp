@@ -44,7 +44,7 @@ fs::path executableDir() {
 
 fs::path openProgramDirectory(const ProgramPlace& place) {
   const fs::path dir = programDirectory(place);
-  const fs::path data = DataTree(dir).resolve("\\YardMark", DataTree::Last::Folder);
+  const fs::path data = DataTree(dir).dataFolder();
   const auto failure = [&](const std::string& why) {
     return DataFolderError("Cannot make the data folder " + data.string() + ": " + why);
   };

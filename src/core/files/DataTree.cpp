@@ -43,9 +43,12 @@ bool isKind(const fs::path& p, DataTree::Last kind) {
   const fs::file_status st = fs::status(p, ec);
   if (ec || !fs::exists(st)) return false;
   switch (kind) {
-    case DataTree::Last::Folder: return fs::is_directory(st);
-    case DataTree::Last::File: return !fs::is_directory(st);
-    case DataTree::Last::Any: return true;
+    case DataTree::Last::Folder:
+      return fs::is_directory(st);
+    case DataTree::Last::File:
+      return !fs::is_directory(st);
+    case DataTree::Last::Any:
+      return true;
   }
   return false;
 }
@@ -92,20 +95,54 @@ fs::path DataTree::resolve(std::string_view literal, Last last) const {
   return p;
 }
 
+namespace {
+
+// Steps of a path inside the data folder, joined for resolve().
+std::string inside(std::initializer_list<std::string_view> steps) {
+  std::string out(layout::kDataFolder);
+  for (std::string_view step : steps) out.append("/").append(step);
+  return out;
+}
+
+std::string gameName(std::string_view prefix, std::string_view number) {
+  return std::string(prefix) + trimmed(number) + std::string(layout::kGameExtension);
+}
+
+}  // namespace
+
 fs::path DataTree::gameFile(std::string_view year, std::string_view number) const {
-  return resolve("\\yardmark\\games\\" + trimmed(year) + "\\Game" + trimmed(number) + ".mdb", Last::File);
+  return resolve(inside({layout::kGames, trimmed(year), gameName("Game", number)}), Last::File);
 }
 fs::path DataTree::gameFileAsOpened(std::string_view year, std::string_view number) const {
-  return resolve("\\YardMark\\games\\" + trimmed(year) + "\\game" + trimmed(number) + ".mdb", Last::File);
+  // The entry form opens the name in lower case; a missing file keeps that spelling.
+  return resolve(inside({layout::kGames, trimmed(year), gameName("game", number)}), Last::File);
 }
 fs::path DataTree::yearFolder(std::string_view year) const {
-  return resolve("\\yardmark\\games\\" + trimmed(year), Last::Folder);
+  return resolve(inside({layout::kGames, trimmed(year)}), Last::Folder);
 }
-fs::path DataTree::gamesRoot() const { return resolve("\\YardMark\\games", Last::Folder); }
-fs::path DataTree::masterTemplate() const { return resolve("\\YardMark\\databases\\yardMark_master.mdb", Last::File); }
-fs::path DataTree::rosterDatabase() const { return resolve("\\YardMark\\databases\\yardMark_roster.mdb", Last::File); }
-fs::path DataTree::tmpDatabase() const { return resolve("\\YardMark\\databases\\tmpDB.mdb", Last::File); }
-fs::path DataTree::reportsFolder() const { return resolve("\\YardMark\\Reports", Last::Folder); }
+fs::path DataTree::gamesRoot() const { return resolve(inside({layout::kGames}), Last::Folder); }
+fs::path DataTree::masterTemplate() const {
+  return resolve(inside({layout::kDatabases, layout::kMasterTemplate}), Last::File);
+}
+fs::path DataTree::rosterDatabase() const { return resolve(inside({layout::kDatabases, layout::kRoster}), Last::File); }
+fs::path DataTree::tmpDatabase() const {
+  return resolve(inside({layout::kDatabases, layout::kTmpDatabase}), Last::File);
+}
+fs::path DataTree::reportsFolder() const { return resolve(inside({layout::kReports}), Last::Folder); }
+fs::path DataTree::dataFolder() const { return resolve(inside({}), Last::Folder); }
+fs::path DataTree::databasesFolder() const { return resolve(inside({layout::kDatabases}), Last::Folder); }
+fs::path DataTree::styleSheet() const {
+  return resolve(inside({layout::kReports, layout::kStyleFolder, layout::kStyleSheet}), Last::File);
+}
+fs::path DataTree::restorePlan() const { return dataFolder() / layout::kRestorePlan; }
+fs::path DataTree::inData(std::string_view relative, Last last) const { return resolve(inside({relative}), last); }
+
+fs::path styleSheetOf(const fs::path& reportsFolder) {
+  return findPathCaseInsensitive(reportsFolder / layout::kStyleFolder / layout::kStyleSheet);
+}
+fs::path detailFolderOf(const fs::path& reportsFolder) {
+  return findCaseInsensitive(reportsFolder, std::string(layout::kDetailFolder), DataTree::Last::Folder);
+}
 
 void createDatabaseFile(const fs::path& file, DatabaseKind kind) {
   // Built under a temporary name and renamed, so a half-made file never carries the real name.
@@ -136,18 +173,16 @@ fs::path ensureRosterDatabase(const DataTree& tree) {
 void layOutTree(const fs::path& programDir) {
   const DataTree tree(programDir);
   // Folders are looked up as folders: the program file "yardmark" is no data folder.
-  fs::create_directories(tree.resolve("\\YardMark\\databases", DataTree::Last::Folder));
+  fs::create_directories(tree.databasesFolder());
   fs::create_directories(tree.gamesRoot());
-  fs::create_directories(tree.resolve("\\YardMark\\Reports\\css", DataTree::Last::Folder));
+  const fs::path css = tree.styleSheet();
+  fs::create_directories(css.parent_path());
   for (const fs::path& f : {tree.masterTemplate(), tree.tmpDatabase()})
     if (!fs::exists(f)) createDatabaseFile(f, DatabaseKind::Game);
   ensureRosterDatabase(tree);
-  const fs::path css = tree.resolve("\\YardMark\\Reports\\css\\css.css", DataTree::Last::File);
   if (!fs::exists(css)) {
     try {
-      replaceFile(css, [](const fs::path& part) {
-        writeFileBytes(part, embedded::css_css);
-      });
+      replaceFile(css, [](const fs::path& part) { writeFileBytes(part, embedded::css_css); });
     } catch (const fs::filesystem_error&) {
       throw DbError(dberr::EngineFailure, "Cannot write the style sheet '" + css.string() + "'.");
     }

@@ -9,8 +9,29 @@
 
 namespace yardmark {
 
+// The data folder's layout, each name spelled once. Paths inside the data folder are relative
+// to it with "/" between steps, as a back-up's entries name them.
+namespace layout {
+inline constexpr std::string_view kDataFolder = "YardMark";
+inline constexpr std::string_view kGames = "games";
+inline constexpr std::string_view kDatabases = "databases";
+inline constexpr std::string_view kReports = "Reports";
+inline constexpr std::string_view kMasterTemplate = "yardMark_master.mdb";
+inline constexpr std::string_view kRoster = "yardMark_roster.mdb";
+inline constexpr std::string_view kTmpDatabase = "tmpDB.mdb";
+inline constexpr std::string_view kGameExtension = ".mdb";
+inline constexpr std::string_view kStyleFolder = "css";      // in the reports folder
+inline constexpr std::string_view kStyleSheet = "css.css";   // in the style folder
+inline constexpr std::string_view kDetailFolder = "detail";  // in the reports folder
+inline constexpr std::string_view kRestorePlan = "restore-in-progress.txt";
+inline constexpr std::string_view kRestoreStaging = ".yardmark-restore-";  // + a token, in each folder restored to
+// strftime formats: the data folder's own folder of replaced files, and a hidden one on another disk.
+inline constexpr const char* kReplacedFolder = "replaced %Y-%m-%d %H%M%S";
+inline constexpr const char* kReplacedElsewhere = ".yardmark-replaced %Y-%m-%d %H%M%S";
+}  // namespace layout
+
 class DataTree {
-public:
+ public:
   explicit DataTree(std::filesystem::path programDir);
 
   const std::filesystem::path& programDir() const { return m_root; }
@@ -22,16 +43,23 @@ public:
   // component that exists in another letter case resolves to the existing spelling.
   std::filesystem::path resolve(std::string_view literal, Last last = Last::Any) const;
 
-  std::filesystem::path gameFile(std::string_view year, std::string_view number) const;        // as created
-  std::filesystem::path gameFileAsOpened(std::string_view year, std::string_view number) const;  // as the entry form opens it
+  std::filesystem::path gameFile(std::string_view year, std::string_view number) const;  // as created
+  std::filesystem::path gameFileAsOpened(std::string_view year,
+                                         std::string_view number) const;  // as the entry form opens it
   std::filesystem::path yearFolder(std::string_view year) const;
   std::filesystem::path gamesRoot() const;
   std::filesystem::path masterTemplate() const;
   std::filesystem::path rosterDatabase() const;
   std::filesystem::path tmpDatabase() const;
   std::filesystem::path reportsFolder() const;
+  std::filesystem::path dataFolder() const;
+  std::filesystem::path databasesFolder() const;
+  std::filesystem::path styleSheet() const;
+  std::filesystem::path restorePlan() const;
+  // A path inside the data folder, as relative as a back-up's entry ("games/2007/Game3.mdb").
+  std::filesystem::path inData(std::string_view relative, Last last = Last::Any) const;
 
-private:
+ private:
   std::filesystem::path m_root;
 };
 
@@ -45,6 +73,10 @@ std::filesystem::path findCaseInsensitive(const std::filesystem::path& folder, c
 // root (a path handed over in lower case, as the open and delete dialogs do). Components that
 // match nothing keep their given spelling.
 std::filesystem::path findPathCaseInsensitive(const std::filesystem::path& absolute);
+
+// The style sheet and detail folder of a reports folder that is given (a page's own folder).
+std::filesystem::path styleSheetOf(const std::filesystem::path& reportsFolder);
+std::filesystem::path detailFolderOf(const std::filesystem::path& reportsFolder);
 
 // Lays out YardMark/ below the program directory: templates, roster, temporary database,
 // games/, Reports/css/css.css. Only what is missing is made; user data is never replaced.

@@ -4,5 +4,6 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DataTree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileKind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameWalk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SafeWrite.cpp
 )

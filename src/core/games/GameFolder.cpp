@@ -4,6 +4,7 @@
 
 #include "core/files/DataTree.h"
 #include "core/files/FolderListing.h"
+#include "core/files/GameWalk.h"
 #include "core/files/SafeWrite.h"
 #include "core/text/CaseFold.h"
 
@@ -11,10 +12,7 @@ namespace yardmark {
 
 namespace fs = std::filesystem;
 
-const Listing& gameFiles() {
-  static const Listing games = Listing::files({".mdb"});
-  return games;
-}
+const Listing& gameFiles() { return gameFileListing(); }
 
 std::vector<fs::path> listGameFiles(const fs::path& folder) { return listFolder(folder, gameFiles()); }
 

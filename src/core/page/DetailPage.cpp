@@ -229,7 +229,7 @@ std::string detailPageText(const SeasonDetail& d, std::string_view runId) {
 }
 
 fs::path detailPagePath(const fs::path& reportsFolder, const std::string& reportName) {
-  return findCaseInsensitive(reportsFolder, "detail", DataTree::Last::Folder) / reportName;
+  return detailFolderOf(reportsFolder) / reportName;
 }
 
 fs::path gamesListPath(const fs::path& reportsFolder, const std::string& reportName) {

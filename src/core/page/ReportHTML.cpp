@@ -18,39 +18,6 @@ void ReportHTML::SetDefaults() {
   using namespace std::string_literals;
   m_webDirectory = "d:\\marrowdale\\"s;
   m_webFilename = "WebOutput.htm"s;
-  m_reportTitle = "Web Report"s;
-  m_reportSubtitle = "Created by WebReport"s;
-  m_pageTitle = "Web Report"s;
-  m_pageBackground = "#FFFFFF"s;
-  m_pageLogo = "../kstllogo.gif"s;
-  m_pageFont = "Verdana"s;
-  m_tableHeaderFontSize = "2"s;
-  m_tableBodyFontSize = "2"s;
-  m_tableColor = "#666699"s;
-  m_tableTextColor = "#FFFFFF"s;
-  m_tableWidth = "260"s;
-  m_tableCellPadding = "8"s;
-  m_tableCellSpacing = "0"s;
-  m_tableBorder = "1"s;
-  m_footerString = "https://www.yardmark.example/"s;
-}
-
-void ReportHTML::setTableColor(std::string v) {
-  if (v.find('#') != std::string::npos) m_tableColor = std::move(v);
-}
-
-void ReportHTML::setTableTextColor(std::string v) {
-  if (v.find('#') != std::string::npos) m_tableTextColor = std::move(v);
-}
-
-std::string ReportHTML::VersionText() {
-  // Built by appending: GCC 12 at -O3 warns (-Wrestrict) on "V" + std::string.
-  std::string v = "V";
-  return v.append(std::to_string(YARDMARK_VERSION_MAJOR))
-      .append(".")
-      .append(std::to_string(YARDMARK_VERSION_MINOR))
-      .append(".")
-      .append(std::to_string(YARDMARK_VERSION_PATCH));
 }
 
 const std::string& ReportHTML::CreateReport(const ReportSeason& season) {

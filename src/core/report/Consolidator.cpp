@@ -22,12 +22,6 @@ void Consolidator::ensureTmpDatabase() const {
   }
 }
 
-void Consolidator::createConsolidated(const std::vector<fs::path>& games) const {
-  SeasonMerge merge;
-  readSeason(games, [&](const Game& game) { merge.add(game); });
-  writeConsolidated(merge.take());
-}
-
 void Consolidator::createConsolidated(const std::vector<Game>& games) const { writeConsolidated(mergeGames(games)); }
 
 void Consolidator::writeConsolidated(const MergedTables& merged) const {

@@ -14,10 +14,8 @@ class Consolidator {
   // Makes the temporary database from the master template when it is missing.
   void ensureTmpDatabase() const;
 
-  // Merges the games, in list order, into the temporary database, which the caller has
-  // emptied. Game files are only read. Nothing is written unless every game could be read.
-  void createConsolidated(const std::vector<std::filesystem::path>& games) const;
-  // The same for games already read.
+  // Merges the games already read, in list order, into the temporary database, which the
+  // caller has emptied.
   void createConsolidated(const std::vector<Game>& games) const;
   // Writes a season's merge.
   void writeConsolidated(const MergedTables& merged) const;

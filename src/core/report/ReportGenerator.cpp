@@ -31,11 +31,6 @@ ReportOutcome failure(ReportOutcome::Status status, std::string file, std::strin
 HtmlWriteResult buildAndWrite(const DataTree& tree, const std::string& reportName) {
   const ReportSeason season = readReportSeason(tree.tmpDatabase());
   ReportHTML html;
-  html.setPageLogo("");
-  html.setPageTitle("TOTAL TEAM STATS");
-  html.setPageFont("Arial");
-  html.setTableBodyFontSize("2");
-  html.setTableHeaderFontSize("2");
   html.setWebDirectory((tree.reportsFolder() / "").string());
   html.setWebFilename(reportName);
   html.CreateReport(season);
@@ -138,10 +133,6 @@ std::string createdText(const std::string& reportName) {
 }
 
 ReportGenerator::ReportGenerator(DataTree tree) : m_tree(std::move(tree)) {}
-
-fs::path ReportGenerator::gamePath(std::string_view entry) const {
-  return m_tree.resolve(trimmed("\\YardMark\\games\\" + std::string(entry)));
-}
 
 ReportOutcome ReportGenerator::generate(const std::vector<fs::path>& games, const std::string& reportName,
                                         const ReportExtras& extras) const {

@@ -61,8 +61,6 @@ class ReportGenerator {
   ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName,
                          const ReportExtras& extras = {}) const;
 
-  // A selection list entry ("2007\Game3.mdb") as the full path of the game file.
-  std::filesystem::path gamePath(std::string_view entry) const;
 
  private:
   static constexpr std::chrono::milliseconds kLockWait{5000};

@@ -120,7 +120,7 @@ std::optional<QString> frmViewReport::loadPage(const fs::path& path, const fs::p
   // Qt's browser does not follow the page's @import: the style sheet beside the report is
   // given to the document, so the screen shows the colours and widths a browser shows.
   QString css;
-  QFile sheet(QString::fromStdString(findPathCaseInsensitive(reportsFolder / "css" / "css.css").string()));
+  QFile sheet(QString::fromStdString(styleSheetOf(reportsFolder).string()));
   if (sheet.open(QIODevice::ReadOnly)) css = QString::fromLatin1(sheet.readAll());
   // Qt drops a declaration marked !important.
   css.replace("!important", "");

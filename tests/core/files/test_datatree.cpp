@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "core/files/DataTree.h"
+#include "core/files/GameWalk.h"
 #include "support/ReportFixture.h"
 
 using namespace yardmark;
@@ -32,6 +33,10 @@ TEST(DataTree, PathsResolveIntoTheDataFolderBesideTheProgramFile) {
       {"an absolute lower-case path", findPathCaseInsensitive(lower), game3},
       {"a folder", findPathCaseInsensitive(root.dir() / "coach files" / "season"), upperRoot / "Season"},
       {"a new file", findPathCaseInsensitive(root.dir() / "coach files" / "new.mdb"), upperRoot / "new.mdb"},
+      {"a back-up's entry", tree.inData("GAMES/2007/game3.mdb", DataTree::Last::File), game3},
+      {"the style sheet", tree.styleSheet(), ym / "Reports" / "css" / "css.css"},
+      {"the restore plan", tree.restorePlan(), ym / "restore-in-progress.txt"},
+      {"the detail folder", detailFolderOf(ym / "Reports"), ym / "Reports" / "detail"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
 }
@@ -60,4 +65,23 @@ TEST(DataTree, LayingOutAgainKeepsUserData) {
   layOutTree(root.dir());
   EXPECT_EQ(test::readRows(roster, "roster").size(), 1u);
   EXPECT_EQ(test::readBytes(root.dir() / "YardMark/Reports/css/css.css"), "/* mine */");
+}
+
+// The one walk the audit, the back-up and the conversion share: year folders and their game
+// files in natural order, hidden folders and other files left out, a year's own spelling kept.
+TEST(GameWalk, EveryGameOfEveryYearInOneOrder) {
+  test::TempRoot root;
+  const DataTree tree(root.dir());
+  for (const char* f : {"2010/Game10.mdb", "2010/Game2.mdb", "2010/notes.txt", "2009/GAME1.MDB", "Fall 2008/Game1.mdb",
+                        ".hidden/Game1.mdb", "2011/.mdb"})
+    root.writeFile(std::string("YardMark/games/") + f, "");
+  fs::create_directories(root.games() / "2012" / "Game5.mdb");  // a folder, not a game
+  std::vector<std::string> got;
+  for (const TreeGame& g : gamesOfTree(tree)) {
+    EXPECT_EQ(g.file.parent_path().filename(), g.year);
+    got.push_back(g.year + "/" + g.file.filename().string());
+  }
+  const std::vector<std::string> want{"2009/GAME1.MDB", "2010/Game2.mdb", "2010/Game10.mdb", "Fall 2008/Game1.mdb"};
+  EXPECT_EQ(got, want);
+  EXPECT_TRUE(gamesOfYear(root.games() / "no such year").empty());
 }

@@ -88,7 +88,7 @@ TEST(JetFile, RecognisesOnlyTheJetSignature) {
 // The helper's modes given too few or too many arguments print its usage and read nothing.
 TEST(JetFile, TheHelperRefusesAModeWithoutItsArguments) {
   const std::string game = fixture("game_legacy.mdb").string();
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"--columns", game}, {"--all"}, {game}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--all", game, "Header"}, {"--all"}, {game}}) {
     const HelperRun r = runHelper(defaultJetreadPath(), args, 5000);
     EXPECT_EQ(std::tuple(r.end, r.exitCode, r.output), std::tuple(HelperRun::End::Exited, 2, std::string())) << args[0];
   }

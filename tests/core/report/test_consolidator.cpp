@@ -4,6 +4,7 @@
 
 #include "core/files/DataTree.h"
 #include "core/report/Consolidator.h"
+#include "core/season/Season.h"
 #include "support/ReportFixture.h"
 
 using namespace yardmark;
@@ -42,7 +43,7 @@ TEST(Merge, GameLevelTables) {
   const Row h1 = headerRow("E", "A", 2007, 1, true), h2 = headerRow("E", "B", 2007, 2, false);
   const fs::path a = m.game("Game1.mdb", {.header = {h1, h2}, .quarter = {q1, quarter(500)}, .teamStats = {ts1}});
   const fs::path b = m.game("Game2.mdb", {.header = {h2}, .quarter = {q2}, .teamStats = {ts2}});
-  m.merge.createConsolidated({m.game("Game0.mdb", {}), b, a});  // the first game has no rows
+  m.merge.createConsolidated(readSeason({m.game("Game0.mdb", {}), b, a}));  // the first game has no rows
   EXPECT_EQ(m.rows("header"), (std::vector<Row>{h2, h1}));
 
   Row qSum, tsSum;
@@ -65,7 +66,7 @@ TEST(Merge, PlayersByExactName) {
                                                       {5, 50, 0, 0, Value{}},
                                                       {6, 60, 0, 0, Value{}}}});
   const fs::path b = m.game("Game2.mdb", {.rushing = {{10, 100, 1, 1, "Jones"}, {Value{}, 7, 1, 0, "Smith"}}});
-  m.merge.createConsolidated({a, b});
+  m.merge.createConsolidated(readSeason({a, b}));
   // First-met order; case and blanks count; a name without a value matches nothing.
   EXPECT_EQ(m.rows("rushing"), (std::vector<Row>{{5, 57, 1, 0, "Smith"},
                                                  {2, 20, 1, 0, "smith"},
@@ -84,7 +85,7 @@ TEST(Merge, GameFilesAreOnlyReadAndEveryTableUsesItsOwnWidth) {
                                           .defense = {{1, 2, 3, 4, 5, 6, 7, 8, "D"}}});
   const std::string before = readBytes(a);
   fs::permissions(a, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  m.merge.createConsolidated({a, a});
+  m.merge.createConsolidated(readSeason({a, a}));
   EXPECT_EQ(readBytes(a), before);
   EXPECT_EQ(m.rows("passing"), (std::vector<Row>{{2, 4, 6, 8, 10, "P"}}));
   EXPECT_EQ(m.rows("receiving"), (std::vector<Row>{{2, 4, 6, 8, "R"}}));
@@ -139,7 +140,7 @@ TEST(Merge, CopiedRowsKeepEmptyFieldsAndReadTextAsItsFigure) {
     g.rushing.push_back({4, 12, stored, 0, name});
     expected.push_back({4, 12, figure, 0, name});
   }
-  m.merge.createConsolidated({m.game("Game1.mdb", g)});
+  m.merge.createConsolidated(readSeason({m.game("Game1.mdb", g)}));
   EXPECT_EQ(m.rows("quarter"), std::vector<Row>{q});
   EXPECT_EQ(m.rows("rushing"), expected);
 }
