@@ -1,8 +1,7 @@
 // The one-file back-up of 1,200 games (about 47 MB) and its restore; the preview of a
 // 2,000-row roster spreadsheet against a roster of 500.
-#include <benchmark/benchmark.h>
-
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,8 +18,8 @@ using namespace yardmark;
 namespace {
 
 fs::path freshRoot(const char* what) {
-  const fs::path root = fs::temp_directory_path() / (std::string("yardmark-bench-") + what + "-" +
-                                                     std::to_string(std::random_device{}()));
+  const fs::path root = fs::temp_directory_path() /
+                        (std::string("yardmark-bench-") + what + "-" + std::to_string(std::random_device{}()));
   layOutTree(root);
   return root;
 }
@@ -36,8 +35,8 @@ fs::path seasonsOfGames(int games) {
     SQLite::Database db(first.string(), SQLite::OPEN_READWRITE);
     SQLite::Transaction tx(db);
     for (int i = 0; i < 40; ++i)
-      db.exec("INSERT INTO rushing (indRushATT, indRushYDS, indPlayerName) VALUES (" + std::to_string(i) + ", 12, 'Player " +
-              std::to_string(i) + "')");
+      db.exec("INSERT INTO rushing (indRushATT, indRushYDS, indPlayerName) VALUES (" + std::to_string(i) +
+              ", 12, 'Player " + std::to_string(i) + "')");
     tx.commit();
   }
   for (int i = 1; i < games; ++i) {

@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-#include "gui/entry/frmNewGame.h"
-#include "core/files/DataTree.h"
 #include "core/db/Database.h"
+#include "core/files/DataTree.h"
+#include "gui/entry/frmNewGame.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Application.h"
 #include "gui/shell/FormHost.h"

@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "core/files/DataTree.h"
 #include "core/db/Database.h"
+#include "core/files/DataTree.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"

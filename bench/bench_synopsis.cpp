@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "core/files/DataTree.h"
 #include "core/db/Database.h"
+#include "core/files/DataTree.h"
 #include "core/games/GameFolder.h"
 #include "core/games/Synopsis.h"
 

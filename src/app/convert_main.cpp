@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "core/convert/OldFiles.h"
 #include "core/files/DataTree.h"
 #include "core/jet/HelperProcess.h"
-#include "core/convert/OldFiles.h"
 #include "core/text/ShownText.h"
 
 namespace fs = std::filesystem;

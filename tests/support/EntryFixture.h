@@ -1,23 +1,23 @@
 #pragma once
 // The entry form opened on a game file as the game dialogs open it, with helpers that drive
-// its boxes by name, and one player section of it. Rows of the game file are read and written with the report tests' helpers
-// (readRows, addRows: data fields from column 1).
+// its boxes by name, and one player section of it. Rows of the game file are read and written with the report tests'
+// helpers (readRows, addRows: data fields from column 1).
 #include <QAbstractButton>
 #include <QApplication>
-#include <QListWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QtTest/QTest>
 #include <string>
 #include <vector>
 
+#include "core/db/Database.h"
 #include "gui/entry/GameLevelSection.h"
 #include "gui/entry/PlayerSection.h"
 #include "gui/entry/frmNewGame.h"
-#include "core/db/Database.h"
-#include "support/ReportFixture.h"
 #include "support/GuiFixture.h"
+#include "support/ReportFixture.h"
 
 namespace yardmark::test {
 
@@ -191,7 +191,7 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
     const bool moves = button("Edit")->isEnabled(), boxes = combo()->isEnabled();
     for (const char* b : {"Delete", "First", "Previous", "Next", "Last"}) EXPECT_EQ(button(b)->isEnabled(), moves) << b;
     for (std::size_t i = 0; i < c.boxes.size(); ++i) EXPECT_EQ(box(i)->isEnabled(), boxes) << c.boxes[i].name;
-    return {addNew()->isEnabled(), !undoNew()->isHidden(), moves, button("Save")->isEnabled(), boxes,
+    return {addNew()->isEnabled(),  !undoNew()->isHidden(), moves, button("Save")->isEnabled(), boxes,
             rowsList()->isEnabled()};
   }
   static QWidget* focused() { return QApplication::focusWidget(); }

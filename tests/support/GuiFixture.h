@@ -5,15 +5,15 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
-#include <QtTest/QTest>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QtTest/QTest>
 #include <memory>
 
-#include "support/ScriptedPrompter.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/MDIForm1.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempRoot.h"
 
 namespace yardmark::test {
@@ -37,7 +37,7 @@ struct FormLog {
 // Each N is a distinct form type; its events go to a log the test owns.
 template <int N>
 class CountingForm : public Form {
-public:
+ public:
   static inline FormLog* log = nullptr;
   explicit CountingForm(App& app) : Form(app) {
     setObjectName(QString("form%1").arg(N));
@@ -45,7 +45,7 @@ public:
     resize(300, 200);
   }
 
-protected:
+ protected:
   void formActivate() override { ++log->activations; }
   void formUnload(bool& cancel) override {
     ++log->unloads;
@@ -56,7 +56,7 @@ using FormA = CountingForm<1>;
 using FormB = CountingForm<2>;
 
 class ShellTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     FormA::log = &logA;
     FormB::log = &logB;

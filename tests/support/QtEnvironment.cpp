@@ -1,13 +1,15 @@
-// One application object (the program's own) for the whole test run; gtest_main owns main(), so an environment makes it.
+// One application object (the program's own) for the whole test run; gtest_main owns main(), so an environment makes
+// it.
 #include <gtest/gtest.h>
 
-#include "gui/shell/Application.h"
 #include <memory>
+
+#include "gui/shell/Application.h"
 
 namespace {
 
 class QtEnvironment : public testing::Environment {
-public:
+ public:
   void SetUp() override {
     static int argc = 1;
     static char name[] = "yardmark tests";
@@ -16,7 +18,7 @@ public:
   }
   void TearDown() override { m_app.reset(); }
 
-private:
+ private:
   std::unique_ptr<yardmark::Application> m_app;
 };
 

@@ -12,9 +12,12 @@ namespace fs = std::filesystem;
 
 namespace yardmark {
 void PrintTo(const Value& v, std::ostream* os) {
-  if (v.isNull()) *os << "Null";
-  else if (v.isText()) *os << '"' << v.text() << '"';
-  else *os << textOf(v);
+  if (v.isNull())
+    *os << "Null";
+  else if (v.isText())
+    *os << '"' << v.text() << '"';
+  else
+    *os << textOf(v);
 }
 }  // namespace yardmark
 
@@ -82,9 +85,7 @@ Row headerRow(std::string own, std::string opp, double year, double number, bool
   return {Value(std::move(own)), Value(std::move(opp)), year, number, won, !won};
 }
 
-FilledTmp::FilledTmp(const GameRows& rows) {
-  addGameRows(DataTree(root.dir()).tmpDatabase(), rows);
-}
+FilledTmp::FilledTmp(const GameRows& rows) { addGameRows(DataTree(root.dir()).tmpDatabase(), rows); }
 
 namespace {
 std::string quoted(const std::string& s) {

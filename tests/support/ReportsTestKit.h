@@ -1,16 +1,17 @@
 #pragma once
 // Small helpers the game and report forms' tests share (with the widgets they drive): the main
 // window shown, and their lists read and picked as a user picks them.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QStringList>
+#include <QTextBrowser>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 

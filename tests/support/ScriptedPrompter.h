@@ -12,7 +12,7 @@
 namespace yardmark::test {
 
 class ScriptedPrompter : public Prompter {
-public:
+ public:
   struct Record {
     bool isInput = false;
     QString text;   // message text or input prompt
@@ -39,7 +39,7 @@ public:
   QStringList texts() const;
   void clear() { m_records.clear(); }
 
-private:
+ private:
   struct Step {
     bool isInput = false;
     Answer answer = Answer::Ok;

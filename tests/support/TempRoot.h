@@ -6,7 +6,7 @@
 namespace yardmark::test {
 
 class TempRoot {
-public:
+ public:
   TempRoot();
   ~TempRoot();
   TempRoot(const TempRoot&) = delete;
@@ -22,7 +22,7 @@ public:
   // A copy of the master template at the given place below the root.
   std::filesystem::path copyTemplate(const std::string& relative) const;
 
-private:
+ private:
   std::filesystem::path m_dir;
 };
 

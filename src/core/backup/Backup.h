@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/text/Failure.h"
 #include "core/files/DataTree.h"
 #include "core/jet/Progress.h"
+#include "core/text/Failure.h"
 
 namespace yardmark {
 

@@ -16,11 +16,11 @@
 #include "core/db/Database.h"
 #include "core/db/Schema.h"
 #include "core/db/Value.h"
-#include "core/text/CaseFold.h"
 #include "core/files/DataTree.h"
 #include "core/files/Fd.h"
 #include "core/files/SafeWrite.h"
 #include "core/games/GameTables.h"
+#include "core/text/CaseFold.h"
 
 namespace yardmark {
 

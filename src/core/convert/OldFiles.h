@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/files/DataTree.h"
 #include "core/convert/Converter.h"
+#include "core/files/DataTree.h"
 
 namespace yardmark {
 

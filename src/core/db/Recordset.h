@@ -15,7 +15,7 @@ class Connection;
 struct Table;
 
 class Recordset {
-public:
+ public:
   Recordset() = default;
   ~Recordset();
   Recordset(Recordset&&) noexcept;
@@ -55,7 +55,7 @@ public:
 
   struct State;
 
-private:
+ private:
   friend class Database;
   // Reads the rows `sql` selects (each led by its rowid) from one table of the connection.
   Recordset(std::shared_ptr<Connection> connection, const Table& table, const std::string& sql);

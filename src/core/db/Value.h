@@ -12,7 +12,7 @@ struct Null {
 };
 
 class Value {
-public:
+ public:
   Value() = default;
   Value(double n) : m_v(n) {}
   Value(int n) : m_v(static_cast<double>(n)) {}
@@ -32,7 +32,7 @@ public:
 
   bool operator==(const Value&) const = default;
 
-private:
+ private:
   std::variant<Null, double, std::string, bool> m_v;
 };
 

@@ -15,8 +15,8 @@
 #include <system_error>
 #include <vector>
 
-#include "core/text/Failure.h"
 #include "core/files/Fd.h"
+#include "core/text/Failure.h"
 
 namespace yardmark {
 

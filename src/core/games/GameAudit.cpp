@@ -4,9 +4,9 @@
 #include <atomic>
 #include <thread>
 
+#include "core/files/FileKind.h"
 #include "core/games/AuditRules.h"
 #include "core/jet/JetFile.h"
-#include "core/files/FileKind.h"
 
 namespace yardmark {
 

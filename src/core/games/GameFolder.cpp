@@ -16,14 +16,10 @@ const Listing& gameFiles() { return gameFileListing(); }
 
 std::vector<fs::path> listGameFiles(const fs::path& folder) { return listFolder(folder, gameFiles()); }
 
-std::string handOverPath(const fs::path& file) {
-  return lowerAscii(file.string());
-}
+std::string handOverPath(const fs::path& file) { return lowerAscii(file.string()); }
 
 void copyTemplateTo(const fs::path& masterTemplate, const fs::path& gameFile) {
-  replaceFile(gameFile, [&](const fs::path& part) {
-    copyFileBytes(masterTemplate, part);
-  });
+  replaceFile(gameFile, [&](const fs::path& part) { copyFileBytes(masterTemplate, part); });
 }
 
 std::error_code deleteGameFile(const fs::path& file) {

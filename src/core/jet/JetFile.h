@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/files/FileKind.h"
-#include "core/text/Failure.h"
 #include "core/jet/HelperProcess.h"
+#include "core/text/Failure.h"
 
 namespace yardmark {
 

@@ -4,10 +4,10 @@
 
 #include "core/db/Database.h"
 #include "core/db/Value.h"
+#include "core/files/SafeWrite.h"
 #include "core/page/CsvExport.h"
 #include "core/page/DetailPage.h"
 #include "core/page/ReportHTML.h"
-#include "core/files/SafeWrite.h"
 #include "core/report/Consolidator.h"
 #include "core/report/ReportName.h"
 #include "core/report/RunLock.h"

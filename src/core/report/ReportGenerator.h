@@ -61,7 +61,6 @@ class ReportGenerator {
   ReportOutcome generate(const std::vector<std::filesystem::path>& games, const std::string& reportName,
                          const ReportExtras& extras = {}) const;
 
-
  private:
   static constexpr std::chrono::milliseconds kLockWait{5000};
   ReportOutcome run(const std::vector<std::filesystem::path>& games, const std::string& reportName,

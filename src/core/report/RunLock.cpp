@@ -15,8 +15,7 @@ namespace {
 // A folder where no file can be made cannot take the temporary database's journal either, so
 // no run can write there; the run goes on and its own steps say what is wrong.
 bool folderRefusesFiles(int error) {
-  return error == EACCES || error == EPERM || error == EROFS || error == ENOENT || error == ENOSPC ||
-         error == EDQUOT;
+  return error == EACCES || error == EPERM || error == EROFS || error == ENOENT || error == ENOSPC || error == EDQUOT;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace yardmark {
 
 class RunLock {
-public:
+ public:
   enum class State { Held, Busy, Failed };
 
   // Takes the lock, waiting up to `wait` while another run holds it.
@@ -25,7 +25,7 @@ public:
 
   static std::filesystem::path lockFile(const std::filesystem::path& tmpDatabase);
 
-private:
+ private:
   int m_fd = -1;
   State m_state = State::Failed;
   std::string m_reason;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/text/Failure.h"
 #include "core/games/Game.h"
+#include "core/text/Failure.h"
 
 namespace yardmark {
 

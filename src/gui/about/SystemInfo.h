@@ -8,7 +8,7 @@
 namespace yardmark {
 
 class SystemInfoLookup {
-public:
+ public:
   virtual ~SystemInfoLookup() = default;
   // Full path of the tool, or nothing when there is none.
   virtual std::optional<QString> toolPath() = 0;
@@ -17,7 +17,7 @@ public:
 };
 
 class PathSystemInfoLookup : public SystemInfoLookup {
-public:
+ public:
   // The tools looked for, best first.
   static QStringList defaultTools();
 
@@ -27,7 +27,7 @@ public:
   std::optional<QString> toolPath() override;
   bool start(const QString& path) override;
 
-private:
+ private:
   QStringList m_tools;
   QStringList m_searchPath;
 };

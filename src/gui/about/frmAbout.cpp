@@ -37,10 +37,8 @@ frmAbout::frmAbout(App& app)
   ui->lblTitle->setFont(big);
   makeLink(ui->lblEmail, this);
   makeLink(ui->lblWebsite, this);
-  ui->lblVersion->setText(QString("Version %1.%2.%3")
-                              .arg(YARDMARK_VERSION_MAJOR)
-                              .arg(YARDMARK_VERSION_MINOR)
-                              .arg(YARDMARK_VERSION_PATCH));
+  ui->lblVersion->setText(
+      QString("Version %1.%2.%3").arg(YARDMARK_VERSION_MAJOR).arg(YARDMARK_VERSION_MINOR).arg(YARDMARK_VERSION_PATCH));
   ui->lblDescription->setText(
       "Windows 95/98/ME/NT/XP\r\n"
       "Game statistics and season reports for the football coach.\r\n"

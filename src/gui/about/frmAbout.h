@@ -16,7 +16,7 @@ namespace yardmark {
 
 class frmAbout : public Form {
   Q_OBJECT
-public:
+ public:
   explicit frmAbout(App& app);
   ~frmAbout() override;
 
@@ -26,10 +26,10 @@ public:
 
   void startSysInfo();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   std::unique_ptr<Ui::frmAbout> ui;
   std::unique_ptr<SystemInfoLookup> m_lookup;
   std::function<bool(const QUrl&)> m_openUrl;

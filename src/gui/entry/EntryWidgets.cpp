@@ -17,9 +17,15 @@ QLineEdit* numberBox(QWidget* parent, const QString& name, BoxKeys keys) {
   box->setMaximumWidth(70);
   box->setAlignment(Qt::AlignRight);
   switch (keys) {
-    case BoxKeys::Digits: installKeyFilter(box, isItNumber); break;
-    case BoxKeys::Yards: installKeyFilter(box, TextKeyRule(yardsKey)); break;
-    case BoxKeys::Sacks: installKeyFilter(box, TextKeyRule(sacksKey)); break;
+    case BoxKeys::Digits:
+      installKeyFilter(box, isItNumber);
+      break;
+    case BoxKeys::Yards:
+      installKeyFilter(box, TextKeyRule(yardsKey));
+      break;
+    case BoxKeys::Sacks:
+      installKeyFilter(box, TextKeyRule(sacksKey));
+      break;
   }
   return box;
 }

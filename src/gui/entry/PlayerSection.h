@@ -57,7 +57,7 @@ class PlayerSection : public QWidget, public Section {
   void showLastRow();
   Mode browsingOrEmpty() const { return hasRows() ? Mode::Browsing : Mode::Empty; }
 
-  void jump(bool toLast);   // First, Last
+  void jump(bool toLast);         // First, Last
   void moveTo(std::int64_t key);  // a click in the rows list
   // The rows list: every row of the view in stored order, the shown one highlighted.
   void listRows();

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/games/GameFolder.h"
 #include "gui/games/GameDialog.h"
 #include "gui/games/GameFileLists.h"
-#include "core/games/GameFolder.h"
 #include "gui/shell/App.h"
 #include "gui/shell/Prompter.h"
 

@@ -88,13 +88,12 @@ void writePdf(const QTextDocument& document, const QPageLayout& layout, const st
       printShrunkToWidth(document, printer);
       std::error_code ec;
       if (printer.printerState() == QPrinter::Error || std::filesystem::file_size(p, ec) == 0 || ec)
-        throw std::filesystem::filesystem_error("cannot write the file", p,
-                                                std::make_error_code(std::errc::io_error));
+        throw std::filesystem::filesystem_error("cannot write the file", p, std::make_error_code(std::errc::io_error));
     });
   } catch (const std::filesystem::filesystem_error& e) {
     const std::string reason = e.code() == std::errc::io_error ? "the file could not be written" : e.code().message();
-    throw BrowserError{"Cannot write the PDF file '" + QString::fromStdString(file.string()) + "': " +
-                       QString::fromStdString(reason) + "."};
+    throw BrowserError{"Cannot write the PDF file '" + QString::fromStdString(file.string()) +
+                       "': " + QString::fromStdString(reason) + "."};
   }
 }
 

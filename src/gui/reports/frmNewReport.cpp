@@ -170,8 +170,7 @@ void frmNewReport::cmdGenerateReports_Click() {
   }
   app().prompter().tell(text);
   if (!outcome.warning.empty()) warnings << QString::fromStdString(outcome.warning);
-  for (const QString& warning : warnings)
-    app().prompter().message(MessageBox(warning, Buttons::Ok, Icon::Exclamation));
+  for (const QString& warning : warnings) app().prompter().message(MessageBox(warning, Buttons::Ok, Icon::Exclamation));
   App& a = app();
   a.forms().show<DialogOpenReport>();
   unload();

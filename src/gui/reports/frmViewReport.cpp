@@ -55,8 +55,9 @@ frmViewReport::frmViewReport(App& app) : Form(app) {
   cmdPageSetup = button(this, "cmdPageSetup", "Page Setup", QStyle::SP_FileDialogDetailedView);
   cmdPrint = button(this, "cmdPrint", "Print Report", QStyle::SP_DialogSaveButton);
   cmdPrintPreview = button(this, "cmdPrintPreview", "Print Preview", QStyle::SP_FileDialogContentsView);
-  const std::pair<QPushButton*, QKeySequence> keys[] = {{cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
-                                                        {cmdPrintPreview, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}};
+  const std::pair<QPushButton*, QKeySequence> keys[] = {
+      {cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {cmdPrintPreview, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}};
   for (const auto& [b, key] : keys) {
     b->setShortcut(key);
     b->setToolTip(b->text() + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')'));

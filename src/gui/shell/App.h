@@ -13,7 +13,7 @@ class Prompter;
 class FormHost;
 
 class App {
-public:
+ public:
   App(std::filesystem::path programDir, Prompter& prompter);
   ~App();
   App(const App&) = delete;
@@ -24,7 +24,7 @@ public:
   Prompter& prompter() { return m_prompter; }
   FormHost& forms() { return *m_forms; }
 
-private:
+ private:
   Prompter& m_prompter;
   DataTree m_tree;
   GlobalVariables m_vars;

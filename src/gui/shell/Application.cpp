@@ -7,9 +7,7 @@
 
 namespace yardmark {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(kAppTitle);
-}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) { setApplicationName(kAppTitle); }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

@@ -10,7 +10,7 @@ class Prompter;
 
 class Application : public QApplication {
   Q_OBJECT
-public:
+ public:
   Application(int& argc, char** argv);
   void setPrompter(Prompter* prompter) { m_prompter = prompter; }
   bool notify(QObject* receiver, QEvent* event) override;

@@ -9,7 +9,7 @@ class App;
 
 class Form : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit Form(App& app) : m_app(app) {}
 
   App& app() const { return m_app; }
@@ -17,7 +17,7 @@ public:
   // Closes the form through its unload logic; false when that cancelled.
   bool unload();
 
-protected:
+ protected:
   // The form became the active form, coming from another form. Never runs because a
   // message box, input box, menu or file dialog closed.
   virtual void formActivate() {}
@@ -27,7 +27,7 @@ protected:
   // Closing the widget itself (a Cancel button's close()) goes through the unload logic too.
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   friend class FormHost;
   App& m_app;
   bool m_unloadApproved = false;

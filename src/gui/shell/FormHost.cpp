@@ -40,8 +40,8 @@ Form& FormHost::loadForm(std::type_index type, const std::function<Form*()>& mak
   QMdiSubWindow* window = m_area->addSubWindow(form);
   window->setAttribute(Qt::WA_DeleteOnClose);
   if (form->minimumSize() == form->maximumSize())
-    window->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
   window->installEventFilter(this);
   window->hide();
   m_forms[type] = form;

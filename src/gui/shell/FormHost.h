@@ -24,7 +24,7 @@ class App;
 
 class FormHost : public QObject {
   Q_OBJECT
-public:
+ public:
   explicit FormHost(App& app);
   ~FormHost() override;
 
@@ -67,10 +67,10 @@ public:
 
   QMdiSubWindow* subWindowOf(const Form& form) const;
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   Form& loadForm(std::type_index type, const std::function<Form*()>& make);
   Form* findForm(std::type_index type) const;
   Form* formOf(QMdiSubWindow* window) const;

@@ -18,7 +18,7 @@ QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidg
 
 // The wait cursor for the whole screen while it lives.
 class WaitCursor {
-public:
+ public:
   WaitCursor();
   ~WaitCursor();
   WaitCursor(const WaitCursor&) = delete;

@@ -45,7 +45,7 @@ struct InputBox {
 };
 
 class Prompter {
-public:
+ public:
   virtual ~Prompter() = default;
   virtual Answer message(const MessageBox& box) = 0;
   // The typed text, or nothing when the user cancelled.
@@ -59,14 +59,14 @@ QString titleOf(const QString& title);
 
 // Real Qt boxes, modal over the main window.
 class QtPrompter : public Prompter {
-public:
+ public:
   explicit QtPrompter(QWidget* parentWindow = nullptr) : m_parent(parentWindow) {}
   void setParentWindow(QWidget* w) { m_parent = w; }
 
   Answer message(const MessageBox& box) override;
   std::optional<QString> input(const InputBox& box) override;
 
-private:
+ private:
   QWidget* parent() const;
   QWidget* m_parent;
 };

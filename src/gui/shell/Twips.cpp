@@ -5,9 +5,7 @@
 
 namespace yardmark {
 
-int pixelsFromTwips(int twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
+int pixelsFromTwips(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
 int twipsFromPixels(int pixels) { return pixels * kTwipsPerPixel; }
 
 QPoint pixelsFromTwips(QPoint twips) { return {pixelsFromTwips(twips.x()), pixelsFromTwips(twips.y())}; }
@@ -23,8 +21,8 @@ MainWindowPlace fitMainWindow(QRect available, QSize designed, QMargins frame) {
   const QSize outer = designed.grownBy(frame);
   if (outer.width() > available.width() || outer.height() > available.height())
     return {available.marginsRemoved(frame), true};
-  const QPoint corner = available.topLeft() + QPoint((available.width() - outer.width()) / 2,
-                                                     (available.height() - outer.height()) / 2);
+  const QPoint corner =
+      available.topLeft() + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
   return {QRect(corner + QPoint(frame.left(), frame.top()), designed), false};
 }
 

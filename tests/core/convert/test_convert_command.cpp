@@ -32,7 +32,8 @@ TEST(ConvertCommand, ConvertsTheFolderAndExitsNonZeroOnlyOnAFailure) {
       "/bin/sh", {"-c", "trap '' XFSZ; ulimit -f 16; exec \"$0\" --root \"$1\"", YARDMARK_CONVERT_EXE, dir}, 20000);
   EXPECT_EQ(full.exitCode, 1) << full.errors;
   EXPECT_EQ(full.output.rfind("Failed: " + game.string() + ": the new file cannot be written (", 0), 0u) << full.output;
-  EXPECT_TRUE(full.output.ends_with("the file is left as it was\n0 converted, 0 tables or columns left out, 1 failed.\n"))
+  EXPECT_TRUE(
+      full.output.ends_with("the file is left as it was\n0 converted, 0 tables or columns left out, 1 failed.\n"))
       << full.output;
   EXPECT_EQ(readBytes(game), legacy);
   EXPECT_EQ(std::distance(fs::directory_iterator(game.parent_path()), fs::directory_iterator()), 1);

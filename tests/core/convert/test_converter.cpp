@@ -57,9 +57,9 @@ TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
   const ConvertSummary s = f.convert();
   ASSERT_EQ(s.files.size(), 1u);
   EXPECT_TRUE(s.files[0].ok) << s.files[0].reason;
-  const std::pair<const char*, Rows> tables[] = {{"header", kHeader},  {"quarter", kQuarter}, {"rushing", kRushing},
-                                                 {"teamStats", {}},    {"passing", {}},       {"receiving", {}},
-                                                 {"scoring", {}},      {"defense", {}}};
+  const std::pair<const char*, Rows> tables[] = {{"header", kHeader}, {"quarter", kQuarter}, {"rushing", kRushing},
+                                                 {"teamStats", {}},   {"passing", {}},       {"receiving", {}},
+                                                 {"scoring", {}},     {"defense", {}}};
   for (const auto& [table, rows] : tables) EXPECT_EQ(rowsOf(game, table), rows) << table;
   EXPECT_EQ(s.files[0].keptAs, game.string() + ".jet.2");
   EXPECT_EQ(readBytes(game.string() + ".jet"), "older copy");
@@ -108,9 +108,9 @@ TEST(Convert, FindsTheOldFilesAndLeavesEveryOneThatFailsAsItWas) {
   for (const Conversion& c : s.files) reasons.push_back(c.ok ? "" : c.reason);
   std::string cut(1, '\'');  // appended: GCC 12 at -O3 warns on a prefixed temporary
   cut.append((y2007 / "Game4.mdb").string()).append("' is damaged: its list of tables cannot be read.");
-  EXPECT_EQ(reasons, (std::vector<std::string>{"", "it holds no roster table", "", "", cut,
-                                               "it holds none of the tables of a game file", "the file is read-only",
-                                               ""}));
+  EXPECT_EQ(reasons,
+            (std::vector<std::string>{"", "it holds no roster table", "", "", cut,
+                                      "it holds none of the tables of a game file", "the file is read-only", ""}));
   for (size_t i = 0; i < std::size(failing); ++i) {
     const fs::path file = s.files[4 + i].file;
     EXPECT_EQ(readBytes(file), failing[i].second) << file;

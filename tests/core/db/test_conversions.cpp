@@ -9,8 +9,8 @@ TEST(Conversions, NumberFromText) {
     const char* text;
     double expected;
   } cases[] = {
-      {"7 yds", 7}, {"abc", 0}, {"", 0}, {"   12", 12}, {"-3", -3}, {"+4", 4}, {".5", 0.5},
-      {"12abc34", 12}, {"1 2", 1}, {"- 3", 0}, {"0007", 7}, {"3.", 3}, {"\t8", 8}, {"x7", 0},
+      {"7 yds", 7},    {"abc", 0}, {"", 0},    {"   12", 12}, {"-3", -3}, {"+4", 4},  {".5", 0.5},
+      {"12abc34", 12}, {"1 2", 1}, {"- 3", 0}, {"0007", 7},   {"3.", 3},  {"\t8", 8}, {"x7", 0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(numberFromText(c.text), c.expected) << '"' << c.text << '"';
 }
@@ -20,9 +20,16 @@ TEST(Conversions, TextOfValues) {
     Value v;
     std::string expected;
   } cases[] = {
-      {Value(7.0), "7"},       {Value(-0.0), "0"},      {Value(-12.0), "-12"},
-      {Value(2.5), "2.5"},     {Value(1.0 / 3.0), "0.333333333333333"}, {Value(123456789.0), "123456789"},
-      {Value(), ""},           {Value(true), "True"},   {Value(false), "False"}, {Value(1e15), "1e+15"},
+      {Value(7.0), "7"},
+      {Value(-0.0), "0"},
+      {Value(-12.0), "-12"},
+      {Value(2.5), "2.5"},
+      {Value(1.0 / 3.0), "0.333333333333333"},
+      {Value(123456789.0), "123456789"},
+      {Value(), ""},
+      {Value(true), "True"},
+      {Value(false), "False"},
+      {Value(1e15), "1e+15"},
   };
   for (const auto& c : cases) EXPECT_EQ(textOf(c.v), c.expected);
 }

@@ -9,9 +9,9 @@
 #include "core/files/DataFolder.h"
 #include "core/files/SafeWrite.h"
 #include "core/jet/JetFile.h"
-#include "core/text/Csv.h"
 #include "core/roster/SpreadsheetRoster.h"
 #include "core/season/Season.h"
+#include "core/text/Csv.h"
 
 namespace yardmark {
 namespace {

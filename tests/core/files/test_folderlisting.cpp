@@ -24,8 +24,9 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
   const fs::path games = root.games();
   for (const char* year : {"2010", "1999", "2007", ".cache"}) fs::create_directories(games / year);
   root.writeFile("YardMark/games/2008", "a file, not a year folder");
-  for (const std::string name : {"Game10.mdb", "Game2.mdb", "GAME3.MDB", "game1.Mdb", "Game02.mdb", "notes.txt",
-                                 "Game4.mdb.new", ".Game5.mdb", "game3", "mdb", "old.html", "Week3.HTML", kRawName.c_str()})
+  for (const std::string name :
+       {"Game10.mdb", "Game2.mdb", "GAME3.MDB", "game1.Mdb", "Game02.mdb", "notes.txt", "Game4.mdb.new", ".Game5.mdb",
+        "game3", "mdb", "old.html", "Week3.HTML", kRawName.c_str()})
     root.writeFile("YardMark/games/2007/" + name, "x");
   fs::create_directories(games / "2007" / "Game6.mdb");  // a folder, not a game
   // Eight names each starting another in other letter case: whatever order the disk gives,
@@ -51,8 +52,8 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
       {"every visible file",
        games / "2007",
        Listing::files({}),
-       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "game3", "GAME3.MDB", "Game4.mdb.new", "Game10.mdb", "mdb",
-        "notes.txt", "old.html", "Week3.HTML", kRawName}},  // the shorter first, in any letter case
+       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "game3", "GAME3.MDB", "Game4.mdb.new", "Game10.mdb", "mdb", "notes.txt",
+        "old.html", "Week3.HTML", kRawName}},  // the shorter first, in any letter case
       {"a name before the longer names it starts", root.dir() / "p", Listing::files({}), prefixes},
       {"a folder that is gone", games / "gone", Listing::folders(), {}},
   };

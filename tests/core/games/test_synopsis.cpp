@@ -2,9 +2,9 @@
 // handed-over path is the open game.
 #include <gtest/gtest.h>
 
-#include "support/GameFiles.h"
 #include "core/games/GameFolder.h"
 #include "core/games/Synopsis.h"
+#include "support/GameFiles.h"
 
 namespace yardmark::test {
 namespace {
@@ -23,7 +23,13 @@ struct SynopsisCase {
 TEST(Synopsis, CountsGamesWinsAndLossesAndSkipsWhatCannotBeRead) {
   const std::vector<Damage> all = {Damage::ZeroBytes, Damage::RandomBytes, Damage::JetFile, Damage::Text};
   const SynopsisCase cases[] = {
-      {"no flag, no header row", {Result::Neither, Result::NoHeader, Result::Lost}, {}, false, 0, 1, "Eagles1 Vs Hawks1"},
+      {"no flag, no header row",
+       {Result::Neither, Result::NoHeader, Result::Lost},
+       {},
+       false,
+       0,
+       1,
+       "Eagles1 Vs Hawks1"},
       {"a first game without header row", {Result::NoHeader, Result::Won}, {}, false, 1, 0, "No Data In Database"},
       {"damaged and foreign files among good ones", {Result::Won, Result::Lost}, all, false, 1, 1, "Eagles1 Vs Hawks1"},
       {"a damaged first file", {Result::Won}, {Damage::ZeroBytes}, true, 1, 0, "No Data In Database"},

@@ -8,8 +8,8 @@
 
 #include "DetailSeasons.h"
 #include "core/files/DataTree.h"
-#include "core/page/CsvExport.h"
 #include "core/files/SafeWrite.h"
+#include "core/page/CsvExport.h"
 #include "core/page/SeasonTables.h"
 
 using namespace yardmark;

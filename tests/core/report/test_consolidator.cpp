@@ -15,7 +15,9 @@ namespace {
 
 struct Merge {
   Merge() : tree(root.dir()), merge(tree.tmpDatabase(), tree.masterTemplate()) {}
-  fs::path game(const std::string& name, const GameRows& rows) { return makeGame(root, "YardMark/games/2007/" + name, rows); }
+  fs::path game(const std::string& name, const GameRows& rows) {
+    return makeGame(root, "YardMark/games/2007/" + name, rows);
+  }
   std::vector<Row> rows(std::string_view table) const { return readRows(tree.tmpDatabase(), table); }
   TempRoot root;
   DataTree tree;
@@ -37,9 +39,9 @@ TEST(Merge, GameLevelTables) {
   q1[9] = 14, q2[9] = 21;
   Row ts1, ts2;
   for (int k = 0; k < 20; ++k) ts1.emplace_back(k), ts2.emplace_back(1000 + 2 * k);
-  ts1[3] = Value{};      // counts as 0 when added
-  ts2[4] = "7 yds";      // counts as 7
-  ts2[5] = "abc";        // counts as 0
+  ts1[3] = Value{};  // counts as 0 when added
+  ts2[4] = "7 yds";  // counts as 7
+  ts2[5] = "abc";    // counts as 0
   const Row h1 = headerRow("E", "A", 2007, 1, true), h2 = headerRow("E", "B", 2007, 2, false);
   const fs::path a = m.game("Game1.mdb", {.header = {h1, h2}, .quarter = {q1, quarter(500)}, .teamStats = {ts1}});
   const fs::path b = m.game("Game2.mdb", {.header = {h2}, .quarter = {q2}, .teamStats = {ts2}});
@@ -128,7 +130,7 @@ TEST(Merge, ATmpDatabaseThatCannotBeMadeSaysWhyAndLeavesNothing) {
 // A game's row is copied with its empty fields; text stored by another program into a number
 // column (touchdowns) reads as the figure typing it would give.
 TEST(Merge, CopiedRowsKeepEmptyFieldsAndReadTextAsItsFigure) {
-  const std::pair<Value, Value> cases[] = {{"abc", 0},   {"NaN", 0}, {"0x10", 0},   {"inf", 0},      {"-Infinity", 0},
+  const std::pair<Value, Value> cases[] = {{"abc", 0},   {"NaN", 0}, {"0x10", 0},  {"inf", 0},     {"-Infinity", 0},
                                            {"1e999", 0}, {"", 0},    {"7 yds", 7}, {" 2.5 ", 2.5}, {Value{}, Value{}}};
   Merge m;
   Row q = quarter(1);

@@ -72,9 +72,15 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
   };
   using S = ReportOutcome::Status;
   const Case cases[] = {
-      {"missing game", [](Season& s) { return std::vector<fs::path>{s.a, s.b, s.root.dir() / "Game7.mdb"}; },
+      {"missing game",
+       [](Season& s) {
+         return std::vector<fs::path>{s.a, s.b, s.root.dir() / "Game7.mdb"};
+       },
        S::GameFailed, "Cannot use the game file '{}': the game file does not exist."},
-      {"not a game", [](Season& s) { return std::vector<fs::path>{s.a, s.root.writeFile("notes.mdb", "hello")}; },
+      {"not a game",
+       [](Season& s) {
+         return std::vector<fs::path>{s.a, s.root.writeFile("notes.mdb", "hello")};
+       },
        S::GameFailed, "Cannot use the game file '{}': it is not a YardMark game file"},
       {"a database of another kind",
        [](Season& s) {
@@ -90,7 +96,9 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
        },
        S::GameFailed, "Cannot use the game file '{}': '{}' is not a YardMark game file: its table 'header'"},
       {"earlier version",
-       [&](Season& s) { return std::vector<fs::path>{s.a, s.root.writeFile("Game3.mdb", oldVersion)}; },
+       [&](Season& s) {
+         return std::vector<fs::path>{s.a, s.root.writeFile("Game3.mdb", oldVersion)};
+       },
        S::GameFailed,
        "Cannot use the game file '{}': it is a file of the earlier version of YardMark; convert it by opening it in "
        "File > Open, or with yardmark-convert."},
@@ -234,7 +242,8 @@ TEST(ReportCommand, WaitsWhileAnotherRunHoldsTheTmpDatabaseThenGivesUpLeavingIts
     auto other = std::make_unique<RunLock>(s.tree.tmpDatabase(), 0ms);
     ASSERT_EQ(other->state(), RunLock::State::Held);
     std::thread letGo;
-    if (c.heldFor > 0ms) letGo = std::thread([&] {
+    if (c.heldFor > 0ms)
+      letGo = std::thread([&] {
         std::this_thread::sleep_for(c.heldFor);
         other.reset();
       });

@@ -5,11 +5,11 @@
 //   save_child <program dir> cut    a save of Game3 begun and never finished: the header renamed
 //                                   and rows added, so many that part of it reaches the file; then
 //                                   it prints "cut" and waits
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <SQLiteCpp/SQLiteCpp.h>
-
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -38,8 +38,9 @@ class EchoPrompter : public yardmark::Prompter {
   db.exec("PRAGMA cache_size = 10");  // a small cache writes changed pages out before the commit
   db.exec("BEGIN IMMEDIATE");
   db.exec("UPDATE header SET OwnTeamName = 'Interrupted', OppTeamName = 'Interrupted'");
-  db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
-          "INSERT INTO rushing (indRushATT, indPlayerName) SELECT i, 'Filler' FROM n");
+  db.exec(
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+      "INSERT INTO rushing (indRushATT, indPlayerName) SELECT i, 'Filler' FROM n");
   std::printf("cut\n");
   std::fflush(stdout);
   for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));

@@ -7,9 +7,9 @@
 #include <functional>
 #include <random>
 
-#include "support/ReportFixture.h"
 #include "core/games/Synopsis.h"
 #include "core/report/ReportGenerator.h"
+#include "support/ReportFixture.h"
 
 namespace yardmark::test {
 namespace {

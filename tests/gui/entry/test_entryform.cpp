@@ -25,7 +25,8 @@ TEST_F(EntryTest, AFreshGameIsReadyForTypingWithTheFocusInTheOwnTeamName) {
   makeGame();
   openGame();
   for (EntrySection s : kGameLevel) EXPECT_EQ(mode(s), GameLevelSection::Mode::Adding) << static_cast<int>(s);
-  for (const char* name : {"cmbYear", "txtGameNumber", "txtTotalOpp", "txtTotalOwn"}) EXPECT_FALSE(w(name)->isEnabled());
+  for (const char* name : {"cmbYear", "txtGameNumber", "txtTotalOpp", "txtTotalOwn"})
+    EXPECT_FALSE(w(name)->isEnabled());
   EXPECT_EQ(form->cmbYear->currentText(), "2007");
   EXPECT_EQ(text("txtGameNumber"), "3");
   EXPECT_EQ(form->focusWidget(), form->txtOwnTeamName);
@@ -142,9 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
     Entry, CloseTest,
     testing::Values(CloseCase{"fresh_yes", true, false, false, {kEmptyHeader, kReverify}, Answer::Yes, true},
                     CloseCase{"fresh_no", true, false, false, {kEmptyHeader, kReverify}, Answer::No, false},
-                    CloseCase{"quarter_missing_yes", false, true, false,
+                    CloseCase{"quarter_missing_yes",
+                              false,
+                              true,
+                              false,
                               {"Fields cannot be empty.  Please enter Game Information Score data.", kReverify},
-                              Answer::Yes, true},
+                              Answer::Yes,
+                              true},
                     CloseCase{"complete", false, true, true, {}, Answer::No, false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -46,10 +46,11 @@ TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereNoChangesNothingAndYesConvertsAndTe
   const fs::path crash = root.writeFile("YardMark/games/2007/Game4.mdb", readBytes(fixture("contacts_crash_m58.mdb")));
   prompter.answer(Answer::No);
   EXPECT_FALSE(offerConversion(app, nullptr));
-  EXPECT_EQ(prompter.texts(),
-            QStringList{"The data folder holds 2 files kept by the earlier version of YardMark, which must be converted "
-                        "before they can be opened. Each original is kept beside its new file, under its name with .jet "
-                        "added.\n\nConvert them now?"});
+  EXPECT_EQ(
+      prompter.texts(),
+      QStringList{"The data folder holds 2 files kept by the earlier version of YardMark, which must be converted "
+                  "before they can be opened. Each original is kept beside its new file, under its name with .jet "
+                  "added.\n\nConvert them now?"});
   EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
   expectUntouched(game, legacy);
 

@@ -135,7 +135,8 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
   const std::string before =
       c.exists ? readBytes(writeGame(root, "YardMark/games/" + std::string(c.file), Result::Won)) : std::string();
   if (!c.exists) {  // left by a copy cut short
-    const fs::path part = game.parent_path() / std::string(1, '.').append(game.filename().string()).append(".Ab12Cd.part");
+    const fs::path part =
+        game.parent_path() / std::string(1, '.').append(game.filename().string()).append(".Ab12Cd.part");
     root.writeFile(part.lexically_relative(root.dir()).string(), "left by a copy cut short");
     fs::last_write_time(part, fs::file_time_type::clock::now() - std::chrono::minutes(2));
   }

@@ -2,14 +2,14 @@
 // the counts, the path handed over in lower case, the question, the failures, and the game
 // that the entry form holds.
 
-#include "support/GameFiles.h"
-#include "support/ReportsTestKit.h"
-#include "support/ReportFixture.h"
 #include "core/games/GameFolder.h"
 #include "core/jet/JetFile.h"
 #include "gui/entry/frmNewGame.h"
 #include "gui/games/DialogDeleteGame.h"
 #include "gui/games/DialogOpenGame.h"
+#include "support/GameFiles.h"
+#include "support/ReportFixture.h"
+#include "support/ReportsTestKit.h"
 
 namespace yardmark::test {
 namespace {
@@ -114,7 +114,8 @@ TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesOrLeftAsItWas) {
     if (fails) prompter.answer(Answer::Ok);
     openGame("2007", "Game4.mdb");
 
-    EXPECT_EQ(prompter.texts(), QStringList{oldFileQuestion("Game4.mdb")} + (fails ? QStringList{failed} : QStringList{}));
+    EXPECT_EQ(prompter.texts(),
+              QStringList{oldFileQuestion("Game4.mdb")} + (fails ? QStringList{failed} : QStringList{}));
     EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
     EXPECT_EQ(prompter.records().back().icon, fails ? Icon::Exclamation : Icon::Question);
     EXPECT_EQ(readBytes(game.string() + (c.opens ? ".jet" : "")), bytes) << "the original is kept";

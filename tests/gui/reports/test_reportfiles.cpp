@@ -42,9 +42,9 @@ TEST_F(ReportFilesTest, ViewListsThePagesAndShowsTheChosenOneOrNamesWhyNot) {
   pick(open->File1, "Gone.htm");
   fs::remove(reports() / "Gone.htm");  // after it was chosen
   confirm(*open, "");
-  EXPECT_EQ(prompter.texts(), (QStringList{"Plz select the file.",
-                                           "Cannot show the report 'Notes.htm': it is not a report page.",
-                                           "Cannot show the report 'Gone.htm': the file does not exist."}));
+  EXPECT_EQ(prompter.texts(),
+            (QStringList{"Plz select the file.", "Cannot show the report 'Notes.htm': it is not a report page.",
+                         "Cannot show the report 'Gone.htm': the file does not exist."}));
   EXPECT_EQ(app.forms().find<DialogOpenReport>(), open);
   EXPECT_EQ(app.forms().find<frmViewReport>(), nullptr);
   // Back from another form: the list is read again and the report chosen stays chosen.

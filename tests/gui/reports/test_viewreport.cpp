@@ -49,7 +49,8 @@ const QString kAskPage = "The Page has not yet been set. Would you stil like to 
 const QString kWrongCopies = "wrong argument...can not pass string for print copies.";
 
 TEST_F(ViewReportTest, PrintAsksUnlessThePageWasSetSinceTheViewerBecameActive) {
-  EXPECT_EQ(viewer->cmdPrint->shortcut().toString() + viewer->cmdPrintPreview->shortcut().toString(), "Ctrl+PCtrl+Shift+P");
+  EXPECT_EQ(viewer->cmdPrint->shortcut().toString() + viewer->cmdPrintPreview->shortcut().toString(),
+            "Ctrl+PCtrl+Shift+P");
   prompter.answer(Answer::No);
   click(viewer->cmdPrint);
   EXPECT_TRUE(fake->calls.empty());
@@ -80,7 +81,8 @@ TEST_F(ViewReportTest, PermissionDeniedAsksForCopiesAndPrintsThemWithoutADialog)
     int prints;
     bool wrong;
   };
-  const Case cases[] = {{" 2 ", 2, false}, {"2.5", 3, false}, {"abc", 0, true}, {"0", 0, true}, {std::nullopt, 0, false}};
+  const Case cases[] = {
+      {" 2 ", 2, false}, {"2.5", 3, false}, {"abc", 0, true}, {"0", 0, true}, {std::nullopt, 0, false}};
   fake->failPrompted = "Permission denied";
   click(viewer->cmdPageSetup);
   for (const Case& c : cases) {
@@ -121,10 +123,11 @@ TEST_F(ViewReportTest, OtherFailuresAndDisabledCommandsAreReported) {
 }
 
 TEST(Paper, OfTheUsersCountryAndLetterWhenTheLocaleNamesNone) {
-  const std::pair<QLocale::Territory, QPageSize::PageSizeId> cases[] = {
-      {QLocale::UnitedStates, QPageSize::Letter}, {QLocale::Canada, QPageSize::Letter},
-      {QLocale::Mexico, QPageSize::Letter},       {QLocale::Germany, QPageSize::A4},
-      {QLocale::c().territory(), QPageSize::Letter}};
+  const std::pair<QLocale::Territory, QPageSize::PageSizeId> cases[] = {{QLocale::UnitedStates, QPageSize::Letter},
+                                                                        {QLocale::Canada, QPageSize::Letter},
+                                                                        {QLocale::Mexico, QPageSize::Letter},
+                                                                        {QLocale::Germany, QPageSize::A4},
+                                                                        {QLocale::c().territory(), QPageSize::Letter}};
   for (const auto& [territory, paper] : cases) EXPECT_EQ(paperFor(territory), paper) << territory;
 }
 

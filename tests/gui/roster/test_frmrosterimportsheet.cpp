@@ -39,8 +39,9 @@ TEST_F(RosterSheetTest, ABadFileIsToldAndFromAGoodOneTheChosenPlayersAreWritten)
                         "grennan ;tobias; t;7\r\nThornbury;Margaret;A.;12\r\nThornbury;Margaret;A;12\r\n"));
   auto* f = app.forms().find<frmRosterImportSheet>();
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(itemTexts(f->importFrom), (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)",
-                                               "Thornbury, Margaret A", "Thornbury, Margaret A (twice in the file)"}));
+  EXPECT_EQ(itemTexts(f->importFrom),
+            (QStringList{"Van Buren, Henrietta ", "grennan, tobias t (in roster)", "Thornbury, Margaret A",
+                         "Thornbury, Margaret A (twice in the file)"}));
   EXPECT_EQ(f->lblOtherColumns->text(), "Columns not imported: Jersey");
   prompter.answer(Answer::Ok);
   click(f, "cmdImport");

@@ -129,15 +129,16 @@ TEST_P(FormsSweep, EveryBoxHasItsLabelAndEveryButtonItsCaption) {
       EXPECT_TRUE(named) << name << " is no label's buddy";
     }
     // Black-box checks find a control by its name.
-    if (typed || qobject_cast<QAbstractScrollArea*>(box) || qobject_cast<QLabel*>(box) || qobject_cast<QPushButton*>(box) ||
-        qobject_cast<QCheckBox*>(box)) {
+    if (typed || qobject_cast<QAbstractScrollArea*>(box) || qobject_cast<QLabel*>(box) ||
+        qobject_cast<QPushButton*>(box) || qobject_cast<QCheckBox*>(box)) {
       EXPECT_FALSE(name.empty()) << captionOf(box).toStdString();
     }
   }
   for (QPushButton* b : form->findChildren<QPushButton*>())
     EXPECT_FALSE(b->text().trimmed().isEmpty() && b->accessibleName().isEmpty()) << b->objectName().toStdString();
   for (QToolButton* b : form->findChildren<QToolButton*>())  // a picture only: the tip says what it does
-    EXPECT_TRUE(b->toolButtonStyle() != Qt::ToolButtonIconOnly || b->toolTip() == b->text()) << b->objectName().toStdString();
+    EXPECT_TRUE(b->toolButtonStyle() != Qt::ToolButtonIconOnly || b->toolTip() == b->text())
+        << b->objectName().toStdString();
   const QStringList texts = QString(c.texts).split('|');
   EXPECT_EQ(form->windowTitle(), texts.first());
   for (const QString& t : texts.mid(1)) {

@@ -73,9 +73,8 @@ TEST(QtPrompter, InputBoxReturnsTheTextOrNothingOnCancel) {
 
 // Opening asks for a file that exists; saving may name a new one.
 TEST(FilePick, OpenWantsAnExistingFileAndSaveAnyFile) {
-  for (auto [pick, mode] :
-       {std::pair{&pickFileToOpen, std::pair{QFileDialog::ExistingFile, QFileDialog::AcceptOpen}},
-        std::pair{&pickFileToSave, std::pair{QFileDialog::AnyFile, QFileDialog::AcceptSave}}}) {
+  for (auto [pick, mode] : {std::pair{&pickFileToOpen, std::pair{QFileDialog::ExistingFile, QFileDialog::AcceptOpen}},
+                            std::pair{&pickFileToSave, std::pair{QFileDialog::AnyFile, QFileDialog::AcceptSave}}}) {
     std::pair<QFileDialog::FileMode, QFileDialog::AcceptMode> shown{};
     whenOpen<QFileDialog>([&](QFileDialog* dlg) {
       shown = {dlg->fileMode(), dlg->acceptMode()};
