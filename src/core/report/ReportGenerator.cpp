@@ -1,5 +1,7 @@
 #include "core/report/ReportGenerator.h"
 
+#include <sys/stat.h>
+
 #include <optional>
 
 #include "core/db/Database.h"
@@ -100,28 +102,37 @@ fs::path resolved(const fs::path& file) {
   return findPathCaseInsensitive(ec ? file : real);
 }
 
-// The two files of the data folder that are no games, resolved once for every game checked.
+// The two files of the data folder that are no games, known once for every game checked. A game
+// that exists is told by its identity on disk (one stat, links and ".." included); a spelling
+// that names no file as written is resolved by letter case as the data folder's paths are.
 class NotGames {
  public:
-  explicit NotGames(const DataTree& tree)
-      : m_tmp(tree.tmpDatabase()),
-        m_master(tree.masterTemplate()),
-        m_tmpReal(resolved(m_tmp)),
-        m_masterReal(resolved(m_master)) {}
+  explicit NotGames(const DataTree& tree) : m_tmp(known(tree.tmpDatabase())), m_master(known(tree.masterTemplate())) {}
   std::optional<std::string> why(const fs::path& file) const {
-    const fs::path real = resolved(file);
-    if (same(file, real, m_tmp, m_tmpReal)) return "it is the temporary database the reports are made in, not a game.";
-    if (same(file, real, m_master, m_masterReal))
-      return "it is the master template new games are made from, not a game.";
+    struct stat st {};
+    const bool exists = ::stat(file.c_str(), &st) == 0;
+    const auto is = [&](const Known& k) {
+      return exists ? k.exists && st.st_dev == k.dev && st.st_ino == k.ino : resolved(file) == k.real;
+    };
+    if (is(m_tmp)) return "it is the temporary database the reports are made in, not a game.";
+    if (is(m_master)) return "it is the master template new games are made from, not a game.";
     return std::nullopt;
   }
 
  private:
-  static bool same(const fs::path& a, const fs::path& aReal, const fs::path& b, const fs::path& bReal) {
-    std::error_code ec;
-    return aReal == bReal || fs::equivalent(a, b, ec);
+  struct Known {
+    fs::path real;
+    bool exists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+  };
+  static Known known(const fs::path& file) {
+    Known k{resolved(file)};
+    struct stat st {};
+    if (::stat(k.real.c_str(), &st) == 0) k = {k.real, true, st.st_dev, st.st_ino};
+    return k;
   }
-  fs::path m_tmp, m_master, m_tmpReal, m_masterReal;
+  Known m_tmp, m_master;
 };
 
 }  // namespace
