@@ -49,13 +49,6 @@ QHBoxLayout* buttonRow(QPushButton* edit, QPushButton* save) {
   return row;
 }
 
-QLineEdit* nameBox(QWidget* parent, const char* name) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  installKeyFilter(box, nameKey);
-  return box;
-}
-
 // The name of each team statistic's boxes and labels, in kTeamStatistics order.
 constexpr std::array<const char*, kTeamStatistics.size()> kStatSuffixes{
     "FirstDowns", "Rushing", "Passing", "Yrds", "TO", "Fumbles", "Stats", "Punts", "Plays", "PuntsR"};

@@ -28,13 +28,6 @@ constexpr int kHeightTwips = 6000;
 // A button that shows its caption rather than a picture.
 constexpr QStyle::StandardPixmap kNoPicture = QStyle::SP_CustomBase;
 
-QLineEdit* nameBox(QWidget* parent, const char* name) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  installKeyFilter(box, nameKey);
-  return box;
-}
-
 }  // namespace
 
 frmRoster::frmRoster(App& app) : Form(app) {

@@ -147,4 +147,11 @@ void install(QLineEdit* box, KeyRuleFilter* filter) {
 void installKeyFilter(QLineEdit* box, KeyRule rule) { install(box, new KeyRuleFilter(box, std::move(rule))); }
 void installKeyFilter(QLineEdit* box, TextKeyRule rule) { install(box, new KeyRuleFilter(box, std::move(rule))); }
 
+QLineEdit* nameBox(QWidget* parent, const char* objectName) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(objectName));
+  installKeyFilter(box, nameKey);
+  return box;
+}
+
 }  // namespace yardmark

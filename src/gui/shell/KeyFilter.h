@@ -6,6 +6,7 @@
 #include "core/text/KeyRules.h"
 
 class QLineEdit;
+class QWidget;
 
 namespace yardmark {
 
@@ -21,5 +22,8 @@ using TextKeyRule = std::function<int(int key, std::string_view text, int cursor
 // the same rule, as if typed.
 void installKeyFilter(QLineEdit* box, KeyRule rule);
 void installKeyFilter(QLineEdit* box, TextKeyRule rule);
+
+// A box for a person's name: named, and taking the name rule.
+QLineEdit* nameBox(QWidget* parent, const char* objectName);
 
 }  // namespace yardmark
