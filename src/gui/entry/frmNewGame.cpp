@@ -193,6 +193,10 @@ void frmNewGame::checkGame() {
   const bool wasOpen = m_check->isVisible();
   m_check->show();  // first, so that the window manager's frame is counted
   m_check->keepClearOf(screenRect(), section, wasOpen);
+  // A window manager frames the window a moment after it is shown, and only then is its title
+  // bar known: placed again then, so that the title bar stays off the section too.
+  if (!wasOpen)
+    QTimer::singleShot(200, m_check, [this, section] { m_check->keepClearOf(screenRect(), section, false); });
   m_check->raise();
   m_check->activateWindow();
 }
