@@ -90,10 +90,25 @@ CREATE TABLE defense (
   defBlockedKicks REAL,
   defPlayerName TEXT
 );
+-- Added later: a game's date, site and overtime, one row per game. Older game files lack the table
+-- until the program first writes details to them; readers take a missing table as no details.
+CREATE TABLE gameDetails (
+  gameDetailsID INTEGER PRIMARY KEY AUTOINCREMENT,
+  GameDate TEXT,
+  Site TEXT,
+  Place TEXT,
+  OvertimeOwn REAL,
+  OvertimeOpp REAL,
+  Notes TEXT
+);
 -- The roster database: one row per player.
 CREATE TABLE roster (
   rosterID INTEGER PRIMARY KEY AUTOINCREMENT,
   rosterPlayerName_Last TEXT,
   rosterPlayerName_First TEXT,
-  rosterPlayerName_Middle TEXT
+  rosterPlayerName_Middle TEXT,
+  -- Added later, after the names: older roster files get them on their first write.
+  rosterNumber TEXT,
+  rosterPosition TEXT,
+  rosterGrade REAL
 );

@@ -55,11 +55,12 @@ std::string schemaProblem(sqlite3* db, DatabaseKind kind) {
     std::vector<std::string> columns;
     if (!columnTexts(db, "SELECT name FROM pragma_table_info(" + sqlName(t.name) + ")", columns))
       return columns.front();
+    if (columns.empty() && t.addedLater) continue;  // a file from before the table was added
     if (columns.empty()) return "it has no table " + t.name;
     for (std::string& c : columns) c = lowerAscii(c);
-    for (const Column& c : t.columns)
-      if (std::find(columns.begin(), columns.end(), lowerAscii(c.name)) == columns.end())
-        return "its table " + t.name + " has no column " + c.name;
+    for (size_t i = 0; i < t.required; ++i)
+      if (std::find(columns.begin(), columns.end(), lowerAscii(t.columns[i].name)) == columns.end())
+        return "its table " + t.name + " has no column " + t.columns[i].name;
   }
   return {};
 }

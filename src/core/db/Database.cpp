@@ -135,6 +135,19 @@ bool Database::hasTable(std::string_view table) const {
   return m_impl && m_impl->tables && findTable(*m_impl->tables, table) != nullptr;
 }
 
+void Database::addLaterLayout(DatabaseKind kind) {
+  if (!isOpen()) throw DbError(dberr::EngineFailure, "The database " + m_impl->where() + " is closed.");
+  try {
+    SQLite::Transaction adding(*m_impl->db);
+    if (!yardmark::addLaterLayout(*m_impl->db, kind)) return;
+    adding.commit();
+  } catch (const SQLite::Exception& e) {
+    throw DbError(dberr::EngineFailure, "Cannot add the newer tables to " + m_impl->where() + ": " + e.what() + ".");
+  }
+  m_impl->statements.clear();
+  m_impl->tables = sharedTablesOf(*m_impl->db);
+}
+
 std::pair<const Table*, std::string> Connection::select(std::string_view text) const {
   if (!db) throw DbError(dberr::EngineFailure, "The database " + where() + " is closed.");
   const auto q = parseQuery(text);

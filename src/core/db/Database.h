@@ -9,6 +9,7 @@
 
 #include "core/db/DbError.h"
 #include "core/db/Recordset.h"
+#include "core/db/Schema.h"
 #include "core/db/Value.h"
 
 namespace yardmark {
@@ -37,6 +38,9 @@ class Database {
   // the file without a row set's buffers.
   std::vector<Row> readRows(std::string_view query);
   bool hasTable(std::string_view table) const;
+  // Adds what a file written before lacks of the tables and columns added later (see Schema.h),
+  // in one transaction; row sets opened before do not see the new columns.
+  void addLaterLayout(DatabaseKind kind);
   void close();
   bool isOpen() const;
   const std::filesystem::path& path() const;

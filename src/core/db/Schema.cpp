@@ -45,6 +45,34 @@ std::vector<Table> readLayouts(SQLite::Database& db) {
 
 bool isRosterTable(std::string_view name) { return name == "roster"; }
 
+// What the house schema gained after the first files were written: the first column added to
+// a table, or 0 where the whole table came later.
+struct AddedLater {
+  std::string_view table;
+  size_t firstColumn;
+};
+constexpr AddedLater kAddedLater[] = {{"roster", 4}, {"gameDetails", 0}};
+
+void markAddedLater(Table& t) {
+  t.required = t.columns.size();
+  for (const AddedLater& later : kAddedLater)
+    if (t.name == later.table) {
+      t.required = later.firstColumn;
+      t.addedLater = later.firstColumn == 0;
+    }
+}
+
+const char* declaredType(ColumnKind kind) {
+  switch (kind) {
+    case ColumnKind::Text:
+      return "TEXT";
+    case ColumnKind::YesNo:
+      return "INTEGER";
+    default:
+      return "REAL";
+  }
+}
+
 // The house schema, read once from the text built into the program.
 struct House {
   std::vector<Table> game, roster;
@@ -61,6 +89,7 @@ const House& house() {
       sql.bind(1, t.name);
       sql.executeStep();
       const bool roster = isRosterTable(t.name);
+      markAddedLater(t);
       (roster ? out.rosterSql : out.gameSql).push_back(sql.getColumn(0).getString());
       (roster ? out.roster : out.game).push_back(std::move(t));
     }
@@ -120,6 +149,7 @@ namespace {
 std::optional<std::string> differs(const Table& file, const Table& house) {
   for (size_t i = 0; i < house.columns.size(); ++i) {
     const std::string& wanted = house.columns[i].name;
+    if (i >= file.columns.size() && i >= house.required) break;  // written before the column was added
     if (i >= file.columns.size()) return "lacks the column '" + wanted + "'";
     if (!sameNoCase(file.columns[i].name, wanted))
       return "has '" + file.columns[i].name + "' where the column '" + wanted + "' belongs";
@@ -143,6 +173,29 @@ std::optional<std::string> foreignLayout(const std::vector<Table>& tables) {
 
 void createHouseTables(SQLite::Database& db, DatabaseKind kind) {
   for (const std::string& sql : kind == DatabaseKind::Roster ? house().rosterSql : house().gameSql) db.exec(sql);
+}
+
+bool addLaterLayout(SQLite::Database& db, DatabaseKind kind) {
+  const std::vector<Table> present = readLayouts(db);
+  const std::vector<Table>& ours = houseTables(kind);
+  const std::vector<std::string>& creates = kind == DatabaseKind::Roster ? house().rosterSql : house().gameSql;
+  bool changed = false;
+  for (size_t t = 0; t < ours.size(); ++t) {
+    const Table* theirs = findTable(present, ours[t].name);
+    if (!theirs) {
+      if (!ours[t].addedLater) continue;  // not ours to make: opening tells what is missing
+      db.exec(creates[t]);
+      changed = true;
+      continue;
+    }
+    for (size_t c = theirs->columns.size(); c < ours[t].columns.size(); ++c) {
+      const Column& column = ours[t].columns[c];
+      db.exec("ALTER TABLE " + sqlName(theirs->name) + " ADD COLUMN " + sqlName(column.name) + " " +
+              declaredType(column.kind));
+      changed = true;
+    }
+  }
+  return changed;
 }
 
 }  // namespace yardmark

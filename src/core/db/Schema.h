@@ -23,6 +23,11 @@ struct Column {
 struct Table {
   std::string name;
   std::vector<Column> columns;  // ordinal 0 is the key
+  // Of the house schema's tables only: the columns every file of ours has, the key included. The
+  // rest were added later, after the names, and a file written before lacks them until its first
+  // write. A table added later whole may be missing from a file altogether.
+  size_t required = 0;
+  bool addedLater = false;
 };
 
 // The ordinal of a column, found regardless of letter case.
@@ -48,5 +53,8 @@ const std::vector<Table>& houseTables(DatabaseKind kind);
 std::optional<std::string> foreignLayout(const std::vector<Table>& tables);
 // Creates the house schema's tables for one kind of file on an empty database.
 void createHouseTables(SQLite::Database& db, DatabaseKind kind);
+// Gives a file written before the tables and columns added later what it lacks of them, for its
+// kind, without touching a row. True when it changed the file. The caller holds the transaction.
+bool addLaterLayout(SQLite::Database& db, DatabaseKind kind);
 
 }  // namespace yardmark

@@ -4,8 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/db/Database.h"
 #include "core/db/Value.h"
 #include "core/games/GameTables.h"
 
@@ -20,9 +24,28 @@ struct GameRow {
   double number(int ordinal) const { return numberOf(at(ordinal)); }
 };
 
+// Where a game was played. Stored as its name; anything else reads as not set.
+enum class Site { Unset, Home, Away, Neutral };
+std::string_view siteText(Site site);  // "Home", "Away", "Neutral"; "" when unset
+Site siteOf(std::string_view text);    // any letter case
+
+// What the eight tables do not hold: the date, the site and the overtime points. A game file
+// without them (older files, or none entered yet) reads as all blank.
+struct GameDetails {
+  std::string date;  // ISO, "2026-09-12"; empty until set
+  Site site = Site::Unset;
+  std::string place;
+  double overtimeOwn = 0, overtimeOpp = 0;
+  std::string notes;
+
+  bool empty() const { return *this == GameDetails{}; }
+  bool operator==(const GameDetails&) const = default;
+};
+
 struct Game {
   std::filesystem::path file;
   std::array<std::vector<GameRow>, kGameTableCount> tables;
+  GameDetails details;
 
   const std::vector<GameRow>& rows(GameTable t) const { return tables[static_cast<size_t>(t)]; }
   std::vector<GameRow>& rows(GameTable t) { return tables[static_cast<size_t>(t)]; }
@@ -39,8 +62,22 @@ inline GameResult resultAsMarked(const Value& won, const Value& lost) {
   return isYes(won) ? GameResult::Won : isYes(lost) ? GameResult::Lost : GameResult::Unmarked;
 }
 
+// The final score: the stored quarter totals plus the overtime points. The page and the entry
+// form keep the regulation totals; the detail page, the exports and the audit use this.
+struct FinalScore {
+  double own = 0, opp = 0;
+  bool overtime = false;  // overtime points were scored
+};
+FinalScore finalScore(const Game& game);
+
 // Every row of the eight tables, in stored order, read without changing the file (a save cut
 // short is rolled back as opening does). Throws DbError when the file cannot be read as a game.
 Game readGame(const std::filesystem::path& gameFile);
+
+// The details of an open game file; blank when it has none.
+GameDetails readGameDetails(Database& db);
+// Stores the details in the game file's one details row, giving an older file the table first;
+// in one transaction.
+void writeGameDetails(Database& db, const GameDetails& details);
 
 }  // namespace yardmark

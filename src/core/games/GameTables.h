@@ -92,6 +92,10 @@ enum : int {
   kPlayerName
 };
 }
+// Not one of the eight: added later, read beside them, never merged or reported on the page.
+namespace gameDetails {
+enum : int { kGameDate = 1, kSite, kPlace, kOvertimeOwn, kOvertimeOpp, kNotes };
+}
 }  // namespace col
 
 // What a number box takes: digits only, at most five; yards, which may be lost; sacks, which
@@ -192,6 +196,13 @@ inline constexpr GameColumn kDefense[] = {{"defUnassisted", col::defense::kUnass
                                           {"defBlockedKicks", col::defense::kBlockedKicks, N},
                                           {"defPlayerName", col::defense::kPlayerName, T}};
 
+inline constexpr GameColumn kGameDetails[] = {{"GameDate", col::gameDetails::kGameDate, T},
+                                              {"Site", col::gameDetails::kSite, T},
+                                              {"Place", col::gameDetails::kPlace, T},
+                                              {"OvertimeOwn", col::gameDetails::kOvertimeOwn, N},
+                                              {"OvertimeOpp", col::gameDetails::kOvertimeOpp, N},
+                                              {"Notes", col::gameDetails::kNotes, T}};
+
 using M = MergeRule;
 // The query texts as each use has always spelled them: the views and the merge in lower case,
 // the header section's reopening and the report's row sets with a capital.
@@ -216,6 +227,12 @@ inline constexpr std::array<GameTableLayout, kGameTableCount> kTables{{
 }};
 
 }  // namespace schema
+
+// A game's date, site and overtime: one row, in a table older game files lack.
+inline constexpr std::string_view kGameDetailsTable = "gameDetails";
+inline constexpr std::string_view kGameDetailsKey = "gameDetailsID";
+inline constexpr std::span<const GameColumn> kGameDetailsColumns = schema::kGameDetails;
+inline constexpr const char* kGameDetailsQuery = "select * from gameDetails";
 
 // Indexed by GameTable.
 constexpr const std::array<GameTableLayout, kGameTableCount>& gameTables() { return schema::kTables; }

@@ -7,9 +7,21 @@ namespace {
 constexpr const char* kByLastName = "SELECT * FROM roster ORDER BY rosterPlayerName_Last";
 constexpr const char* kTableOrder = "select * from roster";
 
-// Columns 1, 2 and 3; a part never set (the import leaves a missing middle name so) reads as empty.
+// A part never set (the import leaves a missing middle name so) reads as empty.
 PersonName nameAt(const Recordset& rows) {
-  return {textOf(rows.field(1)), textOf(rows.field(2)), textOf(rows.field(3))};
+  return {textOf(rows.field(col::roster::kLast)), textOf(rows.field(col::roster::kFirst)),
+          textOf(rows.field(col::roster::kMiddle))};
+}
+
+// A column an older file lacks reads as blank.
+Value fieldOr(const Recordset& rows, int ordinal) {
+  return ordinal < rows.fieldCount() ? rows.field(ordinal) : Value{};
+}
+
+RosterPlayer playerAt(const Recordset& rows) {
+  const double grade = numberOf(fieldOr(rows, col::roster::kGrade));
+  return {nameAt(rows), textOf(fieldOr(rows, col::roster::kNumber)), textOf(fieldOr(rows, col::roster::kPosition)),
+          grade >= 9 && grade <= 12 ? static_cast<int>(grade) : 0};
 }
 
 std::vector<PersonName> readAll(Recordset& rows) {
@@ -30,9 +42,9 @@ void Roster::moveTo(size_t index) {
 
 void Roster::write(const PersonName& name) {
   try {
-    m_view.setField(1, name.last);
-    m_view.setField(2, name.first);
-    m_view.setField(3, name.middle);
+    m_view.setField(col::roster::kLast, name.last);
+    m_view.setField(col::roster::kFirst, name.first);
+    m_view.setField(col::roster::kMiddle, name.middle);
     m_view.update();
   } catch (...) {
     m_view.cancelUpdate();
@@ -63,6 +75,16 @@ std::vector<PersonName> readRosterNames(const std::filesystem::path& rosterDatab
   Database roster(rosterDatabase, Database::Mode::ReadOnly);
   Recordset rows = roster.openRecordset(kTableOrder);
   return readAll(rows);
+}
+
+std::vector<RosterPlayer> readRoster(const std::filesystem::path& rosterDatabase) {
+  std::error_code ec;
+  if (!std::filesystem::exists(rosterDatabase, ec)) return {};
+  Database roster(rosterDatabase, Database::Mode::ReadOnly);
+  Recordset rows = roster.openRecordset(kTableOrder);
+  std::vector<RosterPlayer> players;
+  for (; !rows.isEOF(); rows.moveNext()) players.push_back(playerAt(rows));
+  return players;
 }
 
 std::vector<std::string> playerNameTexts(const DataTree& tree) {

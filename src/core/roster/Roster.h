@@ -11,6 +11,21 @@
 
 namespace yardmark {
 
+// The roster table's columns: the three names, then what was added after them (older files lack
+// those until their first write, and read them as blank).
+namespace col::roster {
+enum : int { kLast = 1, kFirst, kMiddle, kNumber, kPosition, kGrade };
+}
+
+// A roster row whole: the names and the jersey number ("0" and "00" differ), the position and
+// the grade (9 to 12; 0 when blank).
+struct RosterPlayer {
+  PersonName name;
+  std::string number, position;
+  int grade = 0;
+  bool operator==(const RosterPlayer&) const = default;
+};
+
 // The roster as the roster form holds it while loaded: one database handle and one view of the
 // rows in last-name order.
 class Roster {
@@ -36,6 +51,9 @@ class Roster {
 // Every roster row's names, in table order, read without making or changing the file: a missing
 // roster holds nobody; a damaged one throws DbError.
 std::vector<PersonName> readRosterNames(const std::filesystem::path& rosterDatabase);
+
+// Every roster row whole, in table order, read as readRosterNames reads.
+std::vector<RosterPlayer> readRoster(const std::filesystem::path& rosterDatabase);
 
 // Every roster row's player name text, in table order, for the entry form's name lists.
 std::vector<std::string> playerNameTexts(const DataTree& tree);

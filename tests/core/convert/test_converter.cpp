@@ -153,7 +153,7 @@ TEST(Convert, CopiesByColumnNameAndNamesWhatIsLeftOut) {
       {"T\tRoster\nC\trosterPlayerName_LAST\ttext\nC\trosterPlayerName_First\ttext\nR\tO'Neil\tDeclan\n",
        OldFileKind::Roster,
        "roster",
-       {{"O'Neil", "Declan", none}},
+       {{"O'Neil", "Declan", none, none, none, none}},
        {}},
   };
   // A reader that answers with the given text.

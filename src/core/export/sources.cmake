@@ -1,0 +1,3 @@
+# Sending and exporting: files written for other programs and people.
+target_sources(yardmark_core PRIVATE
+)

@@ -1,0 +1,3 @@
+# The Send Game dialog.
+target_sources(yardmark_gui PRIVATE
+)
