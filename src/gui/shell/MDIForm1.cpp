@@ -87,6 +87,7 @@ void MDIForm1::buildMenus() {
   mrNew = item(mReports, "mrNew", "N&ew");
   mrView = item(mReports, "mrView", "&View");
   mrDelete = item(mReports, "mrDelete", "&Delete");
+  mrRecords = item(mReports, "mrRecords", "Records &Book...");
 
   mRosterMain = bar->addMenu("R&oster");
   mRosterMain->setObjectName("mRosterMain");
@@ -105,6 +106,7 @@ void MDIForm1::buildMenus() {
   const std::pair<QAction*, QKeySequence> keys[] = {{mfNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
                                                     {fmEditGameStat, QKeySequence(Qt::CTRL | Qt::Key_O)},
                                                     {mrNew, QKeySequence(Qt::CTRL | Qt::Key_R)},
+                                                    {mrRecords, QKeySequence(Qt::CTRL | Qt::Key_B)},
                                                     {mRoster, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
                                                     {mnuGuide, QKeySequence(Qt::Key_F1)}};
   for (const auto& [action, key] : keys) action->setShortcut(key);
