@@ -183,7 +183,9 @@ void careers(std::string& out, const RecordsBook& book) {
 void skipped(std::string& out, const RecordsBook& book) {
   if (book.skipped.empty()) return;
   headline(out, "GAMES NOT READ");
-  for (const SkippedGame& g : book.skipped) paragraph(out, g.file.string() + ": " + g.reason);
+  // By year folder and file, as the coach finds the game in File > Open.
+  for (const SkippedGame& g : book.skipped)
+    paragraph(out, g.file.parent_path().filename().string() + "/" + g.file.filename().string() + ": " + g.reason);
 }
 
 }  // namespace
