@@ -1,5 +1,7 @@
 #include "core/page/RecordsPage.h"
 
+#include <utility>
+
 #include "core/page/PageText.h"
 #include "core/text/CaseFold.h"
 
@@ -32,19 +34,21 @@ struct PageTable {
   std::vector<Cells> rows;
   size_t textColumns = 1;
   int width = 990;
+  std::vector<bool> strong = {};  // rows in bold, by index; none when empty
 };
 
 void row(std::string& out, const Cells& cells, size_t textColumns, bool strong = false) {
   out += "  <tr>";
   for (size_t i = 0; i < cells.size(); ++i) {
     const std::string html = htmlText(cells[i]);
-    out.append(i < textColumns ? kText : kNumber).append(strong ? "<strong>" + html + "</strong>" : html);
+    out.append(i < textColumns ? kText : kNumber)
+        .append(strong && !html.empty() ? "<strong>" + html + "</strong>" : html);
     out += "</td>";
   }
   out += "</tr>\r\n";
 }
 
-void table(std::string& out, const PageTable& t, bool lastRowStrong = false) {
+void table(std::string& out, const PageTable& t) {
   out += "<table width=\"" + std::to_string(t.width) + "\" align=\"center\" class=\"table_all\">\r\n";
   if (!t.title.empty()) {
     std::string title = "<strong>" + htmlText(t.title) + "</strong>";
@@ -55,8 +59,7 @@ void table(std::string& out, const PageTable& t, bool lastRowStrong = false) {
   out += "  <tr>";
   for (const std::string& h : t.headings) out.append(kHeading).append(htmlText(h)).append("</td>");
   out += "</tr>\r\n";
-  for (size_t i = 0; i < t.rows.size(); ++i)
-    row(out, t.rows[i], t.textColumns, lastRowStrong && i + 1 == t.rows.size());
+  for (size_t i = 0; i < t.rows.size(); ++i) row(out, t.rows[i], t.textColumns, i < t.strong.size() && t.strong[i]);
   if (t.rows.empty()) row(out, {"No record yet."}, 1);
   out += "</table><br>\r\n";
 }
@@ -139,44 +142,33 @@ void individualRecords(std::string& out, const RecordsBook& book) {
   }
 }
 
-// The player tables a career has figures in, and their columns side by side.
-Cells careerCells(const std::vector<size_t>& tables, const PlayerFigures& f) {
-  Cells cells;
-  for (size_t t : tables)
-    for (const StatColumn& c : playerTables()[t].columns) {
-      cells.emplace_back();
-      if (f.in[t]) appendStat(cells.back(), c, f.tables[t]);
-    }
-  return cells;
-}
-
-// Each player table's name as short as a heading of many columns needs.
-constexpr const char* kShortTitles[kPlayerTableCount] = {"Rush", "Pass", "Rec", "Score", "Def"};
-
+// One table per player table: each listed player's seasons in it, then the career row.
 void careers(std::string& out, const RecordsBook& book) {
   headline(out, "CAREERS");
   paragraph(out,
             "Every player with more than one season, and every name also typed in another letter case or "
             "spacing. A player's seasons are grouped by the name exactly as typed.");
-  for (const Career& c : book.careers) {
-    if (!c.listed()) continue;
-    std::vector<size_t> tables;
-    PageTable t{c.name, {}, {"Year", "Games"}, {}};
-    for (size_t k = 0; k < kPlayerTableCount; ++k) {
-      if (!c.total.in[k]) continue;
-      tables.push_back(k);
-      for (const StatColumn& col : playerTables()[k].columns)
-        t.headings.push_back(std::string(kShortTitles[k]) + " " + std::string(col.name));
+  for (size_t k = 0; k < kPlayerTableCount; ++k) {
+    const PlayerTableLayout& layout = playerTables()[k];
+    PageTable t{std::string(layout.title), {}, {"Player", "Year", "Games"}, {}, 2};
+    for (const StatColumn& column : layout.columns) t.headings.emplace_back(column.csvName());
+    const auto add = [&](std::string name, std::string year, size_t games, const Figures& f, bool career) {
+      t.rows.push_back({std::move(name), std::move(year), std::to_string(games)});
+      for (const StatColumn& column : layout.columns) appendStat(t.rows.back().emplace_back(), column, f);
+      t.strong.push_back(career);
+    };
+    for (const Career& c : book.careers) {
+      if (!c.listed() || !c.total.in[k]) continue;
+      std::string name = c.name;
+      for (size_t i = 0; i < c.alsoAppearsAs.size(); ++i)
+        name.append(i == 0 ? " (also appears as " : ", ").append("\"" + c.alsoAppearsAs[i] + "\"");
+      if (!c.alsoAppearsAs.empty()) name += ")";
+      for (const CareerSeason& s : c.seasons)
+        if (s.figures.in[k])
+          add(std::exchange(name, ""), book.seasons[s.season].year, s.games, s.figures.tables[k], false);
+      add("", "Career", c.games, c.total.tables[k], true);
     }
-    for (const std::string& other : c.alsoAppearsAs)
-      t.note.append(t.note.empty() ? "also appears as " : ", ").append("\"" + other + "\"");
-    for (const CareerSeason& s : c.seasons) {
-      t.rows.push_back({book.seasons[s.season].year, std::to_string(s.games)});
-      for (std::string& cell : careerCells(tables, s.figures)) t.rows.back().push_back(std::move(cell));
-    }
-    t.rows.push_back({"Career", std::to_string(c.games)});
-    for (std::string& cell : careerCells(tables, c.total)) t.rows.back().push_back(std::move(cell));
-    table(out, t, true);
+    if (!t.rows.empty()) table(out, t);
   }
 }
 

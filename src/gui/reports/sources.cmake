@@ -7,6 +7,7 @@ target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DialogOpenReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmNewReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmViewReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PrintCharts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordsBook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileDialog.cpp

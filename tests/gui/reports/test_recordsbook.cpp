@@ -1,9 +1,11 @@
 // Reports > Records Book...: the name asked for, the book written off the GUI thread and shown in
 // the viewer with its charts drawn.
 #include <QImageReader>
+#include <QPageLayout>
 #include <QTextDocument>
 #include <QUrl>
 
+#include "gui/reports/BrowserCommands.h"
 #include "gui/reports/frmViewReport.h"
 #include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
@@ -57,6 +59,13 @@ TEST_F(RecordsBookTest, WritesTheBookItsChartsAndCsvFilesAndShowsThemInTheViewer
   EXPECT_TRUE(viewer->WB1->document()->defaultStyleSheet().contains(".head_title"));
   const QVariant chart = viewer->WB1->document()->resource(QTextDocument::ImageResource, QUrl("2007-points.svg"));
   EXPECT_FALSE(chart.value<QImage>().isNull() && chart.value<QPixmap>().isNull());
+  // Printed, the charts are drawn as vectors: the PDF holds no picture at all (a copy of the
+  // page that could not find them printed a small placeholder picture for each).
+  const fs::path pdf = root.dir() / "book.pdf";
+  writePdf(*viewer->WB1->document(), QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}), pdf);
+  const std::string bytes = readBytes(pdf);
+  EXPECT_EQ(bytes.find("/Subtype /Image"), std::string::npos);
+  EXPECT_NE(bytes.find("/Page"), std::string::npos);
 }
 
 }  // namespace
