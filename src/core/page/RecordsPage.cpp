@@ -35,12 +35,21 @@ struct PageTable {
   size_t textColumns = 1;
   int width = 990;
   std::vector<bool> strong = {};  // rows in bold, by index; none when empty
+  int firstWidth = 0;             // of the first column, so that names do not wrap; 0: as it falls
 };
+
+// A name as typed: a browser would show "Lee  Max" as "Lee Max", hiding what "also appears as" is
+// about, so each blank but the last of a run is a fixed one.
+std::string cellHtml(const std::string& text) {
+  std::string html = htmlText(text);
+  for (size_t at = 0; (at = html.find("  ", at)) != std::string::npos;) html.replace(at, 1, "&nbsp;");
+  return html;
+}
 
 void row(std::string& out, const Cells& cells, size_t textColumns, bool strong = false) {
   out += "  <tr>";
   for (size_t i = 0; i < cells.size(); ++i) {
-    const std::string html = htmlText(cells[i]);
+    const std::string html = cellHtml(cells[i]);
     out.append(i < textColumns ? kText : kNumber)
         .append(strong && !html.empty() ? "<strong>" + html + "</strong>" : html);
     out += "</td>";
@@ -57,7 +66,12 @@ void table(std::string& out, const PageTable& t) {
            title + "</td></tr>\r\n";
   }
   out += "  <tr>";
-  for (const std::string& h : t.headings) out.append(kHeading).append(htmlText(h)).append("</td>");
+  for (const std::string& h : t.headings) {
+    if (t.firstWidth > 0 && &h == &t.headings.front())
+      out += "<td class=\"bg_table_sab\" width=\"" + std::to_string(t.firstWidth) + "\">" + htmlText(h) + "</td>";
+    else
+      out.append(kHeading).append(htmlText(h)).append("</td>");
+  }
   out += "</tr>\r\n";
   for (size_t i = 0; i < t.rows.size(); ++i) row(out, t.rows[i], t.textColumns, i < t.strong.size() && t.strong[i]);
   if (t.rows.empty()) row(out, {"No record yet."}, 1);
@@ -151,6 +165,7 @@ void careers(std::string& out, const RecordsBook& book) {
   for (size_t k = 0; k < kPlayerTableCount; ++k) {
     const PlayerTableLayout& layout = playerTables()[k];
     PageTable t{std::string(layout.title), {}, {"Player", "Year", "Games"}, {}, 2};
+    t.firstWidth = 240;
     for (const StatColumn& column : layout.columns) t.headings.emplace_back(column.csvName());
     const auto add = [&](std::string name, std::string year, size_t games, const Figures& f, bool career) {
       t.rows.push_back({std::move(name), std::move(year), std::to_string(games)});
