@@ -91,7 +91,7 @@ struct Archive {
 void BM_RecordsBookWithCharts(benchmark::State& state) {
   const Archive archive(static_cast<int>(state.range(0)));
   const DataTree tree(archive.root);
-  const fs::path page = tree.reportsFolder() / kRecordsFolder / kRecordsPage;
+  const fs::path page = recordsFolderOf(tree.reportsFolder()) / kRecordsPage;
   for (auto _ : state) {
     const RecordsBook book = buildRecordsBook(yearsOfTree(tree));
     makeFolder(page.parent_path());

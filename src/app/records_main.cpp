@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     warn("there are no games in " + tree.gamesRoot().string() + ", so there is no book to write");
     return kExitFailure;
   }
-  const fs::path page = line.operands.empty() ? tree.reportsFolder() / kRecordsFolder / kRecordsPage
+  const fs::path page = line.operands.empty() ? recordsFolderOf(tree.reportsFolder()) / kRecordsPage
                                               : fs::absolute(line.operands.front(), ec);
   const RecordsBook book = buildRecordsBook(years, settings);
   try {

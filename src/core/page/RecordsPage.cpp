@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/files/DataTree.h"
 #include "core/page/PageText.h"
 #include "core/text/CaseFold.h"
 
@@ -196,6 +197,10 @@ void skipped(std::string& out, const RecordsBook& book) {
 }
 
 }  // namespace
+
+fs::path recordsFolderOf(const fs::path& reportsFolder) {
+  return findCaseInsensitive(reportsFolder, kRecordsFolder, DataTree::Last::Folder);
+}
 
 std::vector<NamedChart> recordsCharts(const RecordsBook& book, const std::string& pageName) {
   std::string stem = pageName;

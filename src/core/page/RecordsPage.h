@@ -15,6 +15,8 @@ namespace yardmark {
 // Where the book is written unless the coach names another page: Reports/records/index.htm.
 inline constexpr const char* kRecordsFolder = "records";
 inline constexpr const char* kRecordsPage = "index.htm";
+// The records folder of the reports folder, in whatever letter case it has on the disk.
+std::filesystem::path recordsFolderOf(const std::filesystem::path& reportsFolder);
 
 // The charts below the seasons table, each with its file name: the page's name without ".htm"
 // and what the chart shows ("index-points.svg"), so two books in one folder keep their own.

@@ -54,7 +54,7 @@ std::optional<fs::path> showRecordsBook(App& app) {
   }
   const auto name = pageName(prompter);
   if (!name) return std::nullopt;
-  const fs::path folder = app.tree().reportsFolder() / kRecordsFolder;
+  const fs::path folder = recordsFolderOf(app.tree().reportsFolder());
   const fs::path page = folder / *name;
   ProgressDialogSetup setup;
   setup.objectName = QStringLiteral("dlgRecordsProgress");
