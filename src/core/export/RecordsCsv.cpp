@@ -31,14 +31,15 @@ struct Sheet {
 };
 
 std::string seasonsText(const RecordsBook& book) {
-  Sheet s({"Year", "Games", "Won", "Lost", "Points For", "Points Against", "Points For per Game",
+  Sheet s({"Year", "Games", "Won", "Lost", "No Result", "Points For", "Points Against", "Points For per Game",
            "Points Against per Game", "Rushing Yards per Game", "Passing Yards per Game", "Total Offense per Game"},
           1);
   for (const SeasonLine& l : book.seasons) {
     const auto scored = static_cast<double>(l.scored), stats = static_cast<double>(l.withTeamStats);
-    s.add({l.year, std::to_string(l.games), std::to_string(l.won), std::to_string(l.lost), wholeText(l.pointsFor),
-           wholeText(l.pointsAgainst), averageText(l.pointsFor, scored), averageText(l.pointsAgainst, scored),
-           averageText(l.rushing, stats), averageText(l.passing, stats), averageText(l.total, stats)});
+    s.add({l.year, std::to_string(l.games), std::to_string(l.won), std::to_string(l.lost),
+           std::to_string(l.games - l.won - l.lost), wholeText(l.pointsFor), wholeText(l.pointsAgainst),
+           averageText(l.pointsFor, scored), averageText(l.pointsAgainst, scored), averageText(l.rushing, stats),
+           averageText(l.passing, stats), averageText(l.total, stats)});
   }
   return s.text;
 }

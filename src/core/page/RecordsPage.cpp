@@ -100,19 +100,21 @@ void seasons(std::string& out, const RecordsBook& book, const std::vector<NamedC
   headline(out, "SEASONS");
   PageTable t{{},
               {},
-              {"Year", "Games", "Won", "Lost", "Points For", "Points Against", "For per Game", "Against per Game",
-               "Rushing per Game", "Passing per Game", "Offense per Game"},
+              {"Year", "Games", "Won", "Lost", "No Result", "Points For", "Points Against", "For per Game",
+               "Against per Game", "Rushing per Game", "Passing per Game", "Offense per Game"},
               {}};
   for (const SeasonLine& s : book.seasons)
-    t.rows.push_back({s.year, whole(s.games), whole(s.won), whole(s.lost), wholeText(s.pointsFor),
-                      wholeText(s.pointsAgainst), averageText(s.pointsFor, static_cast<double>(s.scored)),
+    t.rows.push_back({s.year, whole(s.games), whole(s.won), whole(s.lost), whole(s.games - s.won - s.lost),
+                      wholeText(s.pointsFor), wholeText(s.pointsAgainst),
+                      averageText(s.pointsFor, static_cast<double>(s.scored)),
                       averageText(s.pointsAgainst, static_cast<double>(s.scored)),
                       averageText(s.rushing, static_cast<double>(s.withTeamStats)),
                       averageText(s.passing, static_cast<double>(s.withTeamStats)),
                       averageText(s.total, static_cast<double>(s.withTeamStats))});
   table(out, t);
   paragraph(out,
-            "Won and lost as marked on each game; per game: over the games with a score, or with team statistics.");
+            "Won and lost as marked on each game (a tie is marked neither); per game: over the games with a score, or "
+            "with team statistics.");
   for (const NamedChart& c : charts)
     out += "<p align=\"center\"><img src=\"" + htmlText(c.file) + "\" width=\"" + std::to_string(kChartWidth) +
            "\" height=\"" + std::to_string(kChartHeight) + "\" alt=\"" + htmlText(c.alt) + "\"></p>\r\n";
