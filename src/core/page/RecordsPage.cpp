@@ -37,6 +37,9 @@ struct PageTable {
   int width = 990;
   std::vector<bool> strong = {};  // rows in bold, by index; none when empty
   int firstWidth = 0;             // of the first column, so that names do not wrap; 0: as it falls
+  // Cells taking their look from the page's own rules, without a closing tag: the careers of a
+  // long archive run to many thousand rows, and a page of many megabytes is slow to show.
+  bool compact = false;
 };
 
 // A name as typed: a browser would show "Lee  Max" as "Lee Max", hiding what "also appears as" is
@@ -47,24 +50,28 @@ std::string cellHtml(const std::string& text) {
   return html;
 }
 
-void row(std::string& out, const Cells& cells, size_t textColumns, bool strong = false) {
+void row(std::string& out, const Cells& cells, size_t textColumns, bool strong, bool compact) {
   out += "  <tr>";
   for (size_t i = 0; i < cells.size(); ++i) {
     const std::string html = cellHtml(cells[i]);
-    out.append(i < textColumns ? kText : kNumber)
-        .append(strong && !html.empty() ? "<strong>" + html + "</strong>" : html);
-    out += "</td>";
+    if (compact)
+      out += i < textColumns ? R"(<td class="text_all">)" : "<td>";
+    else
+      out.append(i < textColumns ? kText : kNumber);
+    out.append(strong && !html.empty() ? "<strong>" + html + "</strong>" : html);
+    if (!compact) out += "</td>";
   }
   out += "</tr>\r\n";
 }
 
 void table(std::string& out, const PageTable& t) {
-  out += "<table width=\"" + std::to_string(t.width) + "\" align=\"center\" class=\"table_all\">\r\n";
+  out += "<table width=\"" + std::to_string(t.width) + "\" align=\"center\"" +
+         (t.compact ? " cellspacing=\"0\">\r\n" : " class=\"table_all\">\r\n");
   if (!t.title.empty()) {
     std::string title = "<strong>" + htmlText(t.title) + "</strong>";
     if (!t.note.empty()) title += " (" + htmlText(t.note) + ")";
-    out += "  <tr><td colspan=\"" + std::to_string(t.headings.size()) + "\" bgcolor=\"#FFFFFF\" class=\"text_all\">" +
-           title + "</td></tr>\r\n";
+    out += "  <tr><td colspan=\"" + std::to_string(t.headings.size()) + "\"" +
+           (t.compact ? "" : " bgcolor=\"#FFFFFF\"") + " class=\"text_all\">" + title + "</td></tr>\r\n";
   }
   out += "  <tr>";
   for (const std::string& h : t.headings) {
@@ -74,8 +81,9 @@ void table(std::string& out, const PageTable& t) {
       out.append(kHeading).append(htmlText(h)).append("</td>");
   }
   out += "</tr>\r\n";
-  for (size_t i = 0; i < t.rows.size(); ++i) row(out, t.rows[i], t.textColumns, i < t.strong.size() && t.strong[i]);
-  if (t.rows.empty()) row(out, {"No record yet."}, 1);
+  for (size_t i = 0; i < t.rows.size(); ++i)
+    row(out, t.rows[i], t.textColumns, i < t.strong.size() && t.strong[i], t.compact);
+  if (t.rows.empty()) row(out, {"No record yet."}, 1, false, t.compact);
   out += "</table><br>\r\n";
 }
 
@@ -85,6 +93,12 @@ void documentHead(std::string& out, const RecordsBook& book) {
   page.lines({
       {0, "<title>RECORDS BOOK</title>"},
       {0, R"(<link rel="stylesheet" type="text/css" href="../css/css.css">)"},
+      // Not wrapped in an HTML comment, which keeps the viewer from reading some of the rules.
+      {0, R"(<style type="text/css">)"},
+      {0, ".careers table { border-collapse: collapse; }"},
+      {0, ".careers td { border: 1px solid #c8d8c9; text-align: right; padding: 2px 4px; }"},
+      {0, ".careers td.text_all, .careers td.bg_table_sab { text-align: left; }"},
+      {0, "</style>"},
       {0, "</head>"},
       {0, "<body>"},
       {0, R"(<table width="100%" border="0" cellpadding="0" cellspacing="0">)"},
@@ -165,10 +179,12 @@ void careers(std::string& out, const RecordsBook& book) {
   paragraph(out,
             "Every player with more than one season, and every name also typed in another letter case or "
             "spacing. A player's seasons are grouped by the name exactly as typed.");
+  out += "<div class=\"careers\">\r\n";
   for (size_t k = 0; k < kPlayerTableCount; ++k) {
     const PlayerTableLayout& layout = playerTables()[k];
     PageTable t{std::string(layout.title), {}, {"Player", "Year", "Games"}, {}, 2};
     t.firstWidth = 240;
+    t.compact = true;
     for (const StatColumn& column : layout.columns) t.headings.emplace_back(column.csvName());
     const auto add = [&](std::string name, std::string year, size_t games, const Figures& f, bool career) {
       t.rows.push_back({std::move(name), std::move(year), std::to_string(games)});
@@ -188,6 +204,7 @@ void careers(std::string& out, const RecordsBook& book) {
     }
     if (!t.rows.empty()) table(out, t);
   }
+  out += "</div>\r\n";
 }
 
 void skipped(std::string& out, const RecordsBook& book) {

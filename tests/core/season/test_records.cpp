@@ -52,6 +52,7 @@ struct Archive {
     GameRows e = game("Owls", 2007, false, 0, 7, {50, 60, 110});
     e.rushing = {{5, 20, 0, 0, "Smith John"}};
     e.passing = {{6, 12, 60, 0, 2, "Kent Cy"}};
+    e.defense = {{1, 1, 0, 0, 0, 0, 0, 0, "Ray Bo"}};  // back after a year away
     const std::pair<const char*, GameRows> games[] = {{"2005/Game1.mdb", a},
                                                       {"2005/Game2.mdb", b},
                                                       {"2006/Game1.mdb", c},
