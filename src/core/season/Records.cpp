@@ -241,7 +241,8 @@ YearRead readYear(const YearGames& y, Progress* progress, std::atomic<size_t>& d
     }
     const size_t n = ++done;
     if (progress)
-      progress->step(static_cast<double>(n) / static_cast<double>(total), y.year + " " + file.filename().string());
+      progress->step(static_cast<double>(n) / static_cast<double>(total),
+                     "Reading " + y.year + "/" + file.filename().string());
   }
   r.detail = season.finish();
   return r;

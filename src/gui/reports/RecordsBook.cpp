@@ -70,8 +70,10 @@ std::optional<fs::path> showRecordsBook(App& app) {
     return std::nullopt;
   }
   if (!book) return std::nullopt;
+  const bool wasLoaded = app.forms().find<frmViewReport>() != nullptr;
   frmViewReport& viewer = app.forms().load<frmViewReport>();
   if (const auto problem = viewer.navigate(page, app.tree().reportsFolder())) {
+    if (!wasLoaded) viewer.unload();
     prompter.tell("Cannot show the records book '" + QString::fromStdString(page.string()) + "': " + *problem);
     return page;
   }
