@@ -9,6 +9,7 @@
 #include "gui/reports/DialogDeleteReport.h"
 #include "gui/reports/DialogNewReport.h"
 #include "gui/reports/DialogOpenReport.h"
+#include "gui/reports/RecordsBook.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
 #include "gui/roster/frmRosterImportSheet.h"
@@ -27,6 +28,7 @@ void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mrNew, [&app] { app.forms().show<DialogNewReport>(); });
   window.setCommand(window.mrView, [&app] { app.forms().show<DialogOpenReport>(); });
   window.setCommand(window.mrDelete, [&app] { app.forms().show<DialogDeleteReport>(); });
+  window.setCommand(window.mrRecords, [&app] { showRecordsBook(app); });
   window.setCommand(window.mnuAbout, [&app] { app.forms().show<frmAbout>(); });
   window.setCommand(window.mnuGuide, [&app] { showUserGuide(app); });
   window.setCommand(window.mRoster, [&app] { app.forms().show<frmRoster>(); });

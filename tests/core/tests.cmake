@@ -61,5 +61,10 @@ yardmark_add_test(test_season SOURCES ${_t}/season/test_season.cpp)
 add_dependencies(test_detail yardmark-report)
 target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
 
+# The records book over many seasons, its charts, its CSV files and yardmark-records.
+yardmark_add_test(test_records SOURCES ${_t}/season/test_records.cpp)
+add_dependencies(test_records yardmark-records)
+target_compile_definitions(test_records PRIVATE YARDMARK_RECORDS_EXE="$<TARGET_FILE:yardmark-records>")
+
 # The batch commands' one command line.
 yardmark_add_test(test_commandline SOURCES ${_t}/app/test_commandline.cpp ${PROJECT_SOURCE_DIR}/src/app/CommandLine.cpp)

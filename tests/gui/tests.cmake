@@ -29,7 +29,7 @@ yardmark_gui_test(test_roster roster frmroster frmrosterimport frmrosterimportsh
 add_dependencies(test_roster yardmark-jetread)
 
 # Report naming, game selection, generation, the viewer and the report file dialogs.
-yardmark_gui_test(test_reports reports newreport selectgames viewreport reportfiles viewerexports)
+yardmark_gui_test(test_reports reports newreport selectgames viewreport reportfiles viewerexports recordsbook)
 add_dependencies(test_reports yardmark-report)
 target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
 

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "core/files/SafeWrite.h"
+#include "gui/reports/PrintCharts.h"
 #include "gui/reports/PrintLayout.h"
 
 namespace yardmark {
@@ -52,6 +53,7 @@ namespace {
 // page's pixel sizes tiny and cut its 990-pixel tables off at the right.
 void printShrunkToWidth(const QTextDocument& document, QPrinter& printer) {
   std::unique_ptr<QTextDocument> copy(document.clone());
+  drawChartsAsVectors(*copy, document.baseUrl());
   copy->setTextWidth(-1);
   const qreal width = std::max<qreal>(copy->idealWidth(), 800);
   copy->setTextWidth(width);

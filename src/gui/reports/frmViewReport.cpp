@@ -100,8 +100,8 @@ void frmViewReport::formActivate() {
   }
 }
 
-std::optional<QString> frmViewReport::navigate(const fs::path& path) {
-  if (auto problem = loadPage(path, path.parent_path())) return problem;
+std::optional<QString> frmViewReport::navigate(const fs::path& path, const fs::path& reportsFolder) {
+  if (auto problem = loadPage(path, reportsFolder.empty() ? path.parent_path() : reportsFolder)) return problem;
   m_shown = path;
   offerDetail();
   return std::nullopt;

@@ -38,9 +38,10 @@ class frmViewReport : public Form {
   };
   FileDialogs fileDialogs;
 
-  // Loads the report page with the style sheet beside it; the reason when the file cannot be
-  // shown (gone, unreadable, not a page), and then the viewer keeps what it showed.
-  std::optional<QString> navigate(const std::filesystem::path& path);
+  // Loads the report page with the style sheet beside it (or of the reports folder given, for a
+  // page in a folder of its own); the reason when the file cannot be shown (gone, unreadable,
+  // not a page), and then the viewer keeps what it showed.
+  std::optional<QString> navigate(const std::filesystem::path& path, const std::filesystem::path& reportsFolder = {});
   // The report the viewer shows (its own page or its detail page); empty before the first.
   const std::filesystem::path& shownFile() const { return m_shown; }
 

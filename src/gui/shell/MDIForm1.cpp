@@ -87,6 +87,7 @@ void MDIForm1::buildMenus() {
   mrNew = item(mReports, "mrNew", "N&ew");
   mrView = item(mReports, "mrView", "&View");
   mrDelete = item(mReports, "mrDelete", "&Delete");
+  mrRecords = item(mReports, "mrRecords", "Records &Book...");
 
   mRosterMain = bar->addMenu("R&oster");
   mRosterMain->setObjectName("mRosterMain");

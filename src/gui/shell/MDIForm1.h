@@ -37,6 +37,7 @@ class MDIForm1 : public QMainWindow {
   QAction* mrNew;
   QAction* mrView;
   QAction* mrDelete;
+  QAction* mrRecords;
   QMenu* mRosterMain;
   QAction* mRoster;
   QAction* mRosterImport;
