@@ -64,6 +64,8 @@ struct FileAudit {
 };
 FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& roster);
 // Every file checked, in the order given; the files are read on as many threads as there are cores.
+// Games of one folder given the same date are warned of, in each of them, by this rule.
+inline constexpr std::string_view kSameDateRule = "same-date";
 std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& files, const RosterIndex& roster);
 
 // The games among the files that have at least one error, for the open dialog's synopsis.
