@@ -1,12 +1,17 @@
 // The three game-level sections: their modes, their checks and messages, what a save stores,
 // Edit and a second save, and one row per table. What the key filters let into the boxes:
 // yards that can be lost and sacks that can be shared, other boxes digits only.
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <QAction>
+#include <QCompleter>
+#include <QDateEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <tuple>
 
+#include "gui/entry/GameDetailsSection.h"
 #include "support/EntryFixture.h"
 
 namespace yardmark::test {
@@ -176,6 +181,73 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
   }
   EXPECT_EQ(rowsOf(file, "rushing"), (Rows{{"7", "-12", "1", "1", "Smith John"}}));
   EXPECT_EQ(rowsOf(file, "defense").at(0).at(2), "0.5");
+}
+
+// The details frame over a file from before its table: untouched by leaving without details;
+// typed through the key filters, kept by the silent save on leaving; shown again and edited.
+TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
+  const auto file = makeGame();
+  SQLite::Database(file.string(), SQLite::OPEN_READWRITE).exec("DROP TABLE gameDetails");
+  const auto hasTable = [&] { return Database(file, Database::Mode::ReadOnly).hasTable(kGameDetailsTable); };
+  // Team names of this year and the year before complete the boxes; older years' do not.
+  test::makeGame(root, "YardMark/games/2006/Game1.mdb", {.header = {headerRow("EAGLES", "Hawks", 2006, 1, true)}});
+  test::makeGame(root, "YardMark/games/2007/Game2.mdb", {.header = {headerRow("Eagles", "Owls", 2007, 2, false)}});
+  test::makeGame(root, "YardMark/games/2005/Game1.mdb", {.header = {headerRow("Eagles", "Crows", 2005, 1, true)}});
+  const auto offered = [&](QLineEdit* box) {
+    QStringList names;
+    for (int r = 0; r < box->completer()->model()->rowCount(); ++r)
+      names << box->completer()->model()->index(r, 0).data().toString();
+    return names;
+  };
+
+  const auto leave = [&] {
+    prompter.clear();
+    EXPECT_TRUE(form->unload());
+    EXPECT_TRUE(prompter.texts().isEmpty());
+  };
+  openGame();
+  GameDetailsSection* d = form->details();
+  EXPECT_EQ(offered(form->txtOwnTeamName), QStringList{"Eagles"});
+  EXPECT_EQ(offered(form->txtOppTeamName), (QStringList{"Hawks", "Owls"}));
+  EXPECT_EQ(form->txtOppTeamName->text(), "");
+  const auto expectMode = [&](GameMode m) {
+    d = form->details();  // the form is made again each time it is opened
+    EXPECT_EQ(d->mode(), m);
+    EXPECT_EQ(d->cmddAdd->isEnabled(), m == GameMode::Empty);
+    EXPECT_EQ(d->cmddEdit->isEnabled(), m == GameMode::Browsing);
+    EXPECT_EQ(d->txtPlace->isEnabled(), m == GameMode::Adding || m == GameMode::Editing);
+  };
+  expectMode(GameMode::Empty);
+  EXPECT_EQ(d->shown(), GameDetails{});  // the date box reads as not set
+  fillHeader();
+  fillQuarter(QStringList(8, "0"));
+  fillTeamStats();
+  leave();
+  EXPECT_FALSE(hasTable());  // nothing typed: the older file is left as it was
+
+  openGame();
+  click("cmddAdd");
+  expectMode(GameMode::Adding);
+  d->dtpGameDate->setDate(QDate(2007, 9, 14));
+  click("optAway");
+  type("txtPlace", "Hawk Field");
+  type("txtOvertimeOwn", "7x-");
+  type("txtNotes", "rain");
+  leave();
+  const GameDetails typed{"2007-09-14", Site::Away, "Hawk Field", 7, 0, "rain"};
+  EXPECT_EQ(readGame(file).details, typed);
+
+  openGame();
+  expectMode(GameMode::Browsing);
+  EXPECT_EQ(d->shown(), typed);
+  click("cmddEdit");
+  expectMode(GameMode::Editing);
+  d->dtpGameDate->setDate(d->dtpGameDate->minimumDate());
+  prompter.answer(Answer::Ok);
+  click("cmddSave");
+  EXPECT_EQ(prompter.texts(), QStringList{"Updated successfully"});
+  expectMode(GameMode::Browsing);
+  EXPECT_EQ(readGame(file).details.date, "");
 }
 
 }  // namespace
