@@ -57,67 +57,47 @@ TEST(DetailPage, MatchesTheReferencePages) {
   }
 }
 
-// Files from before the details table (read-only too), new ones without details and with them:
-// the report page stays as it was; the detail page, results.csv and the audit take the final score.
+// Files from before the details table, new ones without details and with them, all read-only:
+// the report page stays as it was; the results and the audit take the final score.
 TEST(GameDetails, OldAndNewGameFilesThroughTheReportsAndTheAudit) {
-  using Cells = std::vector<std::string>;
-  // The page's row: the details after the teams; the CSV row: the details after the result.
-  const auto row = [](Cells details, std::string ownFinal, std::string oppFinal, std::string result, Cells tail) {
-    Cells r{"2007", "1", "Eagles", "Hawks"};
-    r.insert(r.end(), details.begin(), details.end());
-    r.insert(r.end(), {"7", "0", "7", "7", ownFinal, "7", "7", "0", "7", oppFinal, result});
-    r.insert(r.end(), tail.begin(), tail.end());
-    return r;
+  const auto joined = [](const std::vector<std::string>& cells) {
+    std::string s;
+    for (const std::string& c : cells) s.append(s.empty() ? "" : ",").append(c);
+    return s;
   };
-  const Cells noTail{"", "", "", "", ""};
   const std::string tie =
       "result-tie: Game Information marks the game won, but the quarter totals are tied at 21 (overtime?).";
+  const std::string page = "2007,1,Eagles,Hawks,7,0,7,7,21,7,7,0,7,21,W", csv = page + ",,,,,";
   const struct {
-    const char* what;
-    std::optional<GameDetails> details;
-    bool readOnly;
-    Cells page, csv, audit;
+    std::optional<GameDetails> details;  // none: a file from before the table
+    std::string page, csv, audit;        // the results row on the page and in results.csv; result findings
   } cases[] = {
-      {"older file", std::nullopt, false, row({}, "21", "21", "W", {}), row({}, "21", "21", "W", noTail), {tie}},
-      {"older file, read-only",
-       std::nullopt,
-       true,
-       row({}, "21", "21", "W", {}),
-       row({}, "21", "21", "W", noTail),
-       {tie}},
-      {"no details typed", GameDetails{}, false, row({}, "21", "21", "W", {}), row({}, "21", "21", "W", noTail), {tie}},
-      {"won in overtime, read-only",
-       kOvertime,
-       true,
-       row({"2007-09-14", "Away", "Hawk Field"}, "28", "21", "W 28\u201321 (OT)", {}),
-       row({}, "28", "21", "W", {"2007-09-14", "Away", "Hawk Field", "7", ""}),
-       {}},
-      {"lost in overtime, marked won",
-       GameDetails{"", Site::Home, "", 0, 3, ""},
-       false,
-       row({"", "Home", ""}, "21", "24", "W 21\u201324 (OT)", {}),
-       row({}, "21", "24", "W", {"", "Home", "", "", "3"}),
-       {"result-score: Game Information marks the game won, but the final score with overtime is 21 (own) to 24 "
-        "(opponent)."}},
+      {std::nullopt, page, csv, tie},
+      {GameDetails{}, page, csv, tie},
+      {kOvertime, "2007,1,Eagles,Hawks,2007-09-14,Away,Hawk Field,7,0,7,7,28,7,7,0,7,21,W 28\u201321 (OT)",
+       "2007,1,Eagles,Hawks,7,0,7,7,28,7,7,0,7,21,W,2007-09-14,Away,Hawk Field,7,", ""},
+      {GameDetails{"", Site::Home, "", 0, 3, ""}, "2007,1,Eagles,Hawks,,Home,,7,0,7,7,21,7,7,0,7,24,W 21\u201324 (OT)",
+       "2007,1,Eagles,Hawks,7,0,7,7,21,7,7,0,7,24,W,,Home,,,3",
+       "result-score: Game Information marks the game won, but the final score with overtime is 21 (own) to 24 "
+       "(opponent)."},
   };
   std::string firstReport;
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.page);
     TempRoot root;
     const DataTree tree(root.dir());
     const auto files = writeSeason(root, {tiedGame()});
     giveDetails(files[0], c.details);
-    if (c.readOnly) fs::permissions(files[0], fs::perms::owner_read);
+    fs::permissions(files[0], fs::perms::owner_read);
     ASSERT_TRUE(ReportGenerator(tree).generate(files, "S.htm").ok());
     const std::string report = readBytes(tree.reportsFolder() / "S.htm");
-    if (firstReport.empty()) firstReport = report;
-    EXPECT_EQ(report, firstReport);  // the report page never shows the details
+    EXPECT_EQ(report, firstReport.empty() ? firstReport = report : firstReport);
     const SeasonDetail d = buildSeasonDetail(files);
-    EXPECT_EQ(resultsTable(d).rows.at(0), c.page);
-    EXPECT_EQ(resultsTable(d, ResultsFor::Csv).rows.at(0), c.csv);
-    Cells results;
+    EXPECT_EQ(joined(resultsTable(d).rows.at(0)), c.page);
+    EXPECT_EQ(joined(resultsTable(d, ResultsFor::Csv).rows.at(0)), c.csv);
+    std::string results;
     for (const Finding& f : auditGameFile(files[0], RosterIndex{}).findings)
-      if (std::string(f.rule).starts_with("result-")) results.push_back(std::string(f.rule) + ": " + f.message);
+      if (f.rule.starts_with("result-")) results += std::string(f.rule) + ": " + f.message;
     EXPECT_EQ(results, c.audit);
   }
 }

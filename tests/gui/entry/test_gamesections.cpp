@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStringListModel>
 #include <tuple>
 
 #include "gui/entry/GameDetailsSection.h"
@@ -184,22 +185,17 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
 }
 
 // The details frame over a file from before its table: untouched by leaving without details;
-// typed through the key filters, kept by the silent save on leaving; shown again and edited.
+// typed through the key filters, kept by the silent save on leaving, and shown again.
 TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   const auto file = makeGame();
   SQLite::Database(file.string(), SQLite::OPEN_READWRITE).exec("DROP TABLE gameDetails");
-  const auto hasTable = [&] { return Database(file, Database::Mode::ReadOnly).hasTable(kGameDetailsTable); };
   // Team names of this year and the year before complete the boxes; older years' do not.
   test::makeGame(root, "YardMark/games/2006/Game1.mdb", {.header = {headerRow("EAGLES", "Hawks", 2006, 1, true)}});
   test::makeGame(root, "YardMark/games/2007/Game2.mdb", {.header = {headerRow("Eagles", "Owls", 2007, 2, false)}});
   test::makeGame(root, "YardMark/games/2005/Game1.mdb", {.header = {headerRow("Eagles", "Crows", 2005, 1, true)}});
-  const auto offered = [&](QLineEdit* box) {
-    QStringList names;
-    for (int r = 0; r < box->completer()->model()->rowCount(); ++r)
-      names << box->completer()->model()->index(r, 0).data().toString();
-    return names;
+  const auto offered = [](QLineEdit* box) {
+    return qobject_cast<QStringListModel*>(box->completer()->model())->stringList();
   };
-
   const auto leave = [&] {
     prompter.clear();
     EXPECT_TRUE(form->unload());
@@ -209,7 +205,6 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   GameDetailsSection* d = form->details();
   EXPECT_EQ(offered(form->txtOwnTeamName), QStringList{"Eagles"});
   EXPECT_EQ(offered(form->txtOppTeamName), (QStringList{"Hawks", "Owls"}));
-  EXPECT_EQ(form->txtOppTeamName->text(), "");
   const auto expectMode = [&](GameMode m) {
     d = form->details();  // the form is made again each time it is opened
     EXPECT_EQ(d->mode(), m);
@@ -223,7 +218,8 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   fillQuarter(QStringList(8, "0"));
   fillTeamStats();
   leave();
-  EXPECT_FALSE(hasTable());  // nothing typed: the older file is left as it was
+  // Nothing typed: the older file is left as it was.
+  EXPECT_FALSE(Database(file, Database::Mode::ReadOnly).hasTable(kGameDetailsTable));
 
   openGame();
   click("cmddAdd");
@@ -240,14 +236,6 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   openGame();
   expectMode(GameMode::Browsing);
   EXPECT_EQ(d->shown(), typed);
-  click("cmddEdit");
-  expectMode(GameMode::Editing);
-  d->dtpGameDate->setDate(d->dtpGameDate->minimumDate());
-  prompter.answer(Answer::Ok);
-  click("cmddSave");
-  EXPECT_EQ(prompter.texts(), QStringList{"Updated successfully"});
-  expectMode(GameMode::Browsing);
-  EXPECT_EQ(readGame(file).details.date, "");
 }
 
 }  // namespace
