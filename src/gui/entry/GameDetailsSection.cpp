@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "core/db/Database.h"
 #include "gui/entry/EntryWidgets.h"
@@ -69,10 +70,14 @@ void GameDetailsSection::build() {
   dtpGameDate->setMinimumDate(kNoDate);
   dtpGameDate->setSpecialValueText(" ");
   dtpGameDate->setDate(kNoDate);
-  dtpGameDate->calendarWidget()->installEventFilter(new CalendarStart(dtpGameDate, [this] {
+  QCalendarWidget* calendar = dtpGameDate->calendarWidget();
+  calendar->installEventFilter(new CalendarStart(dtpGameDate, [this] {
     const int year = m_host.app().vars().currentGameYear.toInt();
     return year > 1900 ? year : QDate::currentDate().year();
   }));
+  // The month and year buttons show their text, not a picture.
+  for (QToolButton* b : calendar->findChildren<QToolButton*>())
+    if (b->icon().isNull()) b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   auto* sites = new QHBoxLayout;
   optHome = new QRadioButton("Home", this);
   optAway = new QRadioButton("Away", this);
