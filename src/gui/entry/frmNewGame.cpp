@@ -182,12 +182,11 @@ void frmNewGame::loadPlayerName() {
 }
 
 void frmNewGame::loadTeamNames() {
-  const DataTree& tree = Form::app().tree();
-  const std::string year = Form::app().vars().currentGameYear.toStdString();
-  std::vector<std::filesystem::path> files;
-  if (const int y = std::atoi(year.c_str()); y > 0)
-    for (const std::string& folder : {year, std::to_string(y - 1)})
-      for (const auto& file : listGameFiles(tree.yearFolder(folder))) files.push_back(file);
+  // The year folder of the game, opened from a file or made new, and the one of the year before.
+  const std::filesystem::path folder = pathOfGame().parent_path();
+  std::vector<std::filesystem::path> files = listGameFiles(folder);
+  if (const int year = std::atoi(folder.filename().string().c_str()); year > 0)
+    for (const auto& file : listGameFiles(folder.parent_path() / std::to_string(year - 1))) files.push_back(file);
   const TeamNames names = teamNamesOf(files);
   const std::pair<QLineEdit*, const std::vector<std::string>*> boxes[] = {{txtOwnTeamName, &names.own},
                                                                           {txtOppTeamName, &names.opp}};
