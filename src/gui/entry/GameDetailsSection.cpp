@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,15 +25,24 @@ namespace {
 // A date box has no blank state: its lowest date stands for "not set" and shows as a blank.
 const QDate kNoDate(1900, 1, 1);
 
-// The calendar of a date not yet set opens on September of the game's year, not on 1900.
-class CalendarStart : public QObject {
+// The calendar of a date not yet set opens on September of the game's year, not on 1900; Delete
+// in the box takes the date away again.
+class DateBoxKeys : public QObject {
  public:
-  CalendarStart(QDateEdit* box, std::function<int()> year) : QObject(box), m_box(box), m_year(std::move(year)) {}
+  DateBoxKeys(QDateEdit* box, std::function<int()> year) : QObject(box), m_box(box), m_year(std::move(year)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && m_box->date() == kNoDate)
-      static_cast<QCalendarWidget*>(watched)->setCurrentPage(m_year(), 9);
+    if (watched != m_box && event->type() == QEvent::Show && m_box->date() == kNoDate) {
+      const int year = m_year();
+      static_cast<QCalendarWidget*>(watched)->setCurrentPage(year > kNoDate.year() ? year : QDate::currentDate().year(),
+                                                             9);
+    }
+    if (watched == m_box && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+      m_box->setDate(kNoDate);
+      return true;
+    }
     return false;
   }
 
@@ -51,8 +61,12 @@ QString points(double n) { return n == 0 ? QString() : QString::fromStdString(te
 
 }  // namespace
 
-GameDetailsSection::GameDetailsSection(SectionHost& host, std::function<Database&()> database, QWidget* parent)
-    : QGroupBox("Game Details", parent), m_host(host), m_database(std::move(database)) {
+GameDetailsSection::GameDetailsSection(SectionHost& host, std::function<Database&()> database,
+                                       std::function<int()> gameYear, QWidget* parent)
+    : QGroupBox("Game Details", parent),
+      m_host(host),
+      m_database(std::move(database)),
+      m_gameYear(std::move(gameYear)) {
   setObjectName("FrameDetails");
   build();
   connect(cmddAdd, &QPushButton::clicked, this, [this] { addClick(); });
@@ -71,10 +85,9 @@ void GameDetailsSection::build() {
   dtpGameDate->setSpecialValueText(" ");
   dtpGameDate->setDate(kNoDate);
   QCalendarWidget* calendar = dtpGameDate->calendarWidget();
-  calendar->installEventFilter(new CalendarStart(dtpGameDate, [this] {
-    const int year = m_host.app().vars().currentGameYear.toInt();
-    return year > 1900 ? year : QDate::currentDate().year();
-  }));
+  auto* keys = new DateBoxKeys(dtpGameDate, m_gameYear);
+  calendar->installEventFilter(keys);
+  dtpGameDate->installEventFilter(keys);
   // The month and year buttons show their text, not a picture.
   for (QToolButton* b : calendar->findChildren<QToolButton*>())
     if (b->icon().isNull()) b->setToolButtonStyle(Qt::ToolButtonTextOnly);

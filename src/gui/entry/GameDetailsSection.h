@@ -21,8 +21,10 @@ class GameDetailsSection : public QGroupBox, public Section {
   // Add starts the details of a game that has none.
   static constexpr bool addIn(Mode mode) { return mode == Mode::Empty; }
 
-  // database: the open game file (throws DbError when none is open).
-  GameDetailsSection(SectionHost& host, std::function<Database&()> database, QWidget* parent);
+  // database: the open game file (throws DbError when none is open); gameYear: the year its
+  // calendar opens on while no date is set.
+  GameDetailsSection(SectionHost& host, std::function<Database&()> database, std::function<int()> gameYear,
+                     QWidget* parent);
 
   Mode mode() const { return m_mode; }
   // The details as the boxes show them; an unset date reads as "".
@@ -60,6 +62,7 @@ class GameDetailsSection : public QGroupBox, public Section {
 
   SectionHost& m_host;
   std::function<Database&()> m_database;
+  std::function<int()> m_gameYear;
   GameDetails m_stored;
   Mode m_mode = Mode::Empty;
 };

@@ -114,7 +114,7 @@ void frmNewGame::fillGamePage(QWidget* page, QVBoxLayout* layout) {
   note->setPicture(Picture1, "icon");
   layout->addWidget(Label5);
   m_details = new GameDetailsSection(
-      *this, [this]() -> Database& { return gameDatabase(); }, page);
+      *this, [this]() -> Database& { return gameDatabase(); }, [this] { return cmbYear->currentText().toInt(); }, page);
   layout->addWidget(m_details);
   layout->addStretch(1);
 }

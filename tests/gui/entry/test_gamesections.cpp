@@ -224,6 +224,9 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   openGame();
   click("cmddAdd");
   expectMode(GameMode::Adding);
+  d->dtpGameDate->setDate(QDate(2007, 9, 7));
+  QTest::keyClick(d->dtpGameDate, Qt::Key_Delete);  // a date given by mistake taken away
+  EXPECT_EQ(d->shown(), GameDetails{});
   d->dtpGameDate->setDate(QDate(2007, 9, 14));
   click("optAway");
   type("txtPlace", "Hawk Field");
