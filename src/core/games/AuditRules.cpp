@@ -11,19 +11,24 @@ namespace {
 using T = GameTable;
 
 // Result and score need both game-level rows; a game not yet entered has nothing to compare.
+// The score is the final one: the quarter totals plus any overtime points of the game's details.
 struct Result {
   bool won = false, lost = false;
   double own = 0, opp = 0;
+  bool overtime = false;
 };
 std::optional<Result> resultOf(const GameData& game) {
   const StoredRow* h = game.first(kHeader);
-  const StoredRow* q = game.first(kQuarter);
-  if (!h || !q) return std::nullopt;
-  return Result{isYes(h->at(col::header::kRecordWins)), isYes(h->at(col::header::kRecordLosses)),
-                q->number(col::quarter::kTotalOwn), q->number(col::quarter::kTotalOpp)};
+  if (!h || !game.first(kQuarter)) return std::nullopt;
+  const FinalScore f = finalScore(game);
+  return Result{isYes(h->at(col::header::kRecordWins)), isYes(h->at(col::header::kRecordLosses)), f.own, f.opp,
+                f.overtime};
 }
 
-std::string score(const Result& r) { return figure(r.own) + " (own) to " + figure(r.opp) + " (opponent)"; }
+std::string scoreIs(const Result& r) {
+  return std::string(r.overtime ? "the final score with overtime is " : "the quarter totals are ") + figure(r.own) +
+         " (own) to " + figure(r.opp) + " (opponent)";
+}
 
 void resultScore(const Input& in, Hits& hits) {
   const auto r = resultOf(in.game);
@@ -31,20 +36,22 @@ void resultScore(const Input& in, Hits& hits) {
   if (r->won && r->lost) {
     hits.push_back({"Game Information marks the game both won and lost.", kHeader, -1, col::header::kRecordWins});
   } else if (r->won && r->own < r->opp) {
-    hits.push_back({"Game Information marks the game won, but the quarter totals are " + score(*r) + ".", kHeader, -1,
-                    col::header::kRecordWins});
+    hits.push_back(
+        {"Game Information marks the game won, but " + scoreIs(*r) + ".", kHeader, -1, col::header::kRecordWins});
   } else if (r->lost && r->own > r->opp) {
-    hits.push_back({"Game Information marks the game lost, but the quarter totals are " + score(*r) + ".", kHeader, -1,
-                    col::header::kRecordLosses});
+    hits.push_back(
+        {"Game Information marks the game lost, but " + scoreIs(*r) + ".", kHeader, -1, col::header::kRecordLosses});
   }
 }
 
-// A tie after four quarters may have been settled in overtime, which the quarters do not hold.
+// A tie after four quarters may have been settled in overtime: a hint while no overtime points
+// are given, and still a tie when the ones given leave it level.
 void resultTie(const Input& in, Hits& hits) {
   const auto r = resultOf(in.game);
   if (!r || r->won == r->lost || !same(r->own, r->opp)) return;
-  hits.push_back({std::string("Game Information marks the game ") + (r->won ? "won" : "lost") +
-                      ", but the quarter totals are tied at " + figure(r->own) + " (overtime?).",
+  const std::string tied = r->overtime ? "the final score with overtime is tied at " + figure(r->own) + "."
+                                       : "the quarter totals are tied at " + figure(r->own) + " (overtime?).";
+  hits.push_back({std::string("Game Information marks the game ") + (r->won ? "won" : "lost") + ", but " + tied,
                   kHeader, -1, r->won ? col::header::kRecordWins : col::header::kRecordLosses});
 }
 
@@ -196,8 +203,8 @@ void fumbleRecoveries(const Input& in, Hits& hits) {
 constexpr Severity E = Severity::Error, W = Severity::Warning, N = Severity::Note;
 
 constexpr Rule kRules[] = {
-    {"result-score", E, "won or lost agrees with the quarter totals", resultScore},
-    {"result-tie", W, "a tie on the quarter totals has no result marked", resultTie},
+    {"result-score", E, "won or lost agrees with the final score (quarters plus overtime)", resultScore},
+    {"result-tie", W, "a tied final score has no result marked", resultTie},
     {"quarter-total", E, "each total is the sum of the four quarters", quarterTotals},
     {"points-scoring", E, "the own total is the sum of the scoring points", pointsScoring},
     {"scorer-points", E, "a scorer's points are 6 TD + PAT + 2 x 2PTS + 3 FG", scorerPoints},

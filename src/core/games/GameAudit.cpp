@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <thread>
 
 #include "core/files/FileKind.h"
@@ -92,10 +93,15 @@ int FileAudit::count(Severity s) const {
       std::count_if(findings.begin(), findings.end(), [s](const Finding& f) { return f.severity == s; }));
 }
 
-FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& roster) {
+namespace {
+
+// One file's audit and the date its details give: "" when it has none or cannot be read.
+FileAudit auditDated(const std::filesystem::path& file, const RosterIndex& roster, std::string& date) {
   FileAudit audit{file, {}, std::nullopt};
   try {
-    audit.findings = auditGame(readGameData(file), roster);
+    const GameData game = readGameData(file);
+    audit.findings = auditGame(game, roster);
+    date = game.details.date;
   } catch (const std::exception& e) {
     // A file of the earlier version stays unreadable until the user converts it.
     audit.unreadable = isJetFile(file) ? oldFileReason() + "." : std::string(e.what());
@@ -103,11 +109,35 @@ FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& ro
   return audit;
 }
 
+// Two games of one year folder on one date: one of them was given the other's date.
+void sameDate(std::vector<FileAudit>& audits, const std::vector<std::string>& dates) {
+  std::map<std::pair<std::filesystem::path, std::string>, std::vector<size_t>> games;
+  for (size_t i = 0; i < audits.size(); ++i)
+    if (!dates[i].empty()) games[{audits[i].file.parent_path(), dates[i]}].push_back(i);
+  for (const auto& [key, same] : games)
+    for (const size_t i : same)
+      for (const size_t j : same) {
+        if (audits[i].file == audits[j].file) continue;  // one file named twice
+        audits[i].findings.push_back(
+            {kSameDateRule, Severity::Warning,
+             "Game Details give the date " + key.second + ", the same as " + audits[j].file.filename().string() + ".",
+             kHeader});
+      }
+}
+
+}  // namespace
+
+FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& roster) {
+  std::string date;
+  return auditDated(file, roster, date);
+}
+
 std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& files, const RosterIndex& roster) {
   std::vector<FileAudit> audits(files.size());
+  std::vector<std::string> dates(files.size());
   std::atomic<size_t> next = 0;
   const auto work = [&] {
-    for (size_t i = next++; i < files.size(); i = next++) audits[i] = auditGameFile(files[i], roster);
+    for (size_t i = next++; i < files.size(); i = next++) audits[i] = auditDated(files[i], roster, dates[i]);
   };
   // Opening a game file is most of the work, and each thread opens its own.
   const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), files.size());
@@ -115,6 +145,7 @@ std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& 
   for (size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
   work();
   for (std::jthread& h : helpers) h.join();
+  sameDate(audits, dates);
   return audits;
 }
 

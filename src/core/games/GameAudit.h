@@ -63,7 +63,10 @@ struct FileAudit {
   int count(Severity s) const;
 };
 FileAudit auditGameFile(const std::filesystem::path& file, const RosterIndex& roster);
-// Every file checked, in the order given; the files are read on as many threads as there are cores.
+// The rule over several files: two games of one folder given the same date, each warned of.
+inline constexpr std::string_view kSameDateRule = "same-date";
+// Every file checked, in the order given, then kSameDateRule over them; the files are read on as
+// many threads as there are cores.
 std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& files, const RosterIndex& roster);
 
 // The games among the files that have at least one error, for the open dialog's synopsis.

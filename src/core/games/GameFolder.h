@@ -28,6 +28,14 @@ void copyTemplateTo(const std::filesystem::path& masterTemplate, const std::file
 // back into a later game of the same name. The system's reason when the file cannot go.
 std::error_code deleteGameFile(const std::filesystem::path& file);
 
+// The team names used in some game files: own and opponent apart, each name once (letter case
+// aside, the first spelling kept), in alphabetical order. Only the header is read; a file that
+// cannot be read is passed over.
+struct TeamNames {
+  std::vector<std::string> own, opp;
+};
+TeamNames teamNamesOf(const std::vector<std::filesystem::path>& gameFiles);
+
 // Whether a path handed over (perhaps in another letter case) names the game file that is
 // open; false when either is empty or missing.
 bool isSameGameFile(const std::filesystem::path& openFile, const std::filesystem::path& handedOver);

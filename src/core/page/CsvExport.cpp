@@ -100,7 +100,7 @@ fs::path csvSetFolder(const fs::path& dir, const std::string& reportName) {
 
 fs::path writeSeasonCsv(const fs::path& dir, const std::string& reportName, const SeasonDetail& d,
                         const std::function<void()>& afterStep) {
-  std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
+  std::vector<TextTable> tables{resultsTable(d, ResultsFor::Csv), teamTable(d, true)};
   for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
   std::vector<FileContent> files;
   for (size_t i = 0; i < tables.size(); ++i) files.push_back({csvFileNames()[i], csvText(tables[i])});

@@ -1,5 +1,7 @@
 #include "core/page/SeasonTables.h"
 
+#include <algorithm>
+
 #include "core/page/PageText.h"
 
 namespace yardmark {
@@ -31,18 +33,41 @@ std::vector<std::string> gameLabel(const GameLine& game) {
           textOf(valueAt(game.header, h::kOppTeamName))};
 }
 
-TextTable resultsTable(const SeasonDetail& d) {
+TextTable resultsTable(const SeasonDetail& d, ResultsFor form) {
+  const bool page = form == ResultsFor::Page;
+  // Older games have no details: the page shows their columns only for a season that has some.
+  const bool detailColumns =
+      !page || std::any_of(d.games.begin(), d.games.end(), [](const GameLine& g) { return !g.details.empty(); });
   TextTable t{{"Year", "Game", "Team", "Opponent"}, {}, 4};
+  if (page && detailColumns) t.headings.insert(t.headings.end(), {"Date", "Site", "Place"}), t.textColumns = 7;
   for (const char* side : {"Own", "Opp"}) {
     for (const char* q : {" Q1", " Q2", " Q3", " Q4", " Final"}) t.headings.push_back(side + std::string(q));
   }
   t.headings.push_back("Result");
+  if (!page) t.headings.insert(t.headings.end(), {"Date", "Site", "Place", "Own OT", "Opp OT"});
   for (const GameLine& g : d.games) {
     Cells row = gameLabel(g);
     row.insert(row.begin() + 2, g.header.empty() ? "" : textOf(valueAt(g.header, col::header::kOwnTeamName)));
-    for (const auto& side : kQuarterColumns)
-      for (int c : side) row.push_back(g.quarter.empty() ? "" : textOf(valueAt(g.quarter, c)));
+    const Cells details{g.details.date, std::string(siteText(g.details.site)), g.details.place};
+    if (page && detailColumns) append(row, details);
+    const double finals[] = {g.score.own, g.score.opp};
+    for (size_t s = 0; s < 2; ++s) {
+      for (int c : kQuarterColumns[s]) row.push_back(g.quarter.empty() ? "" : textOf(valueAt(g.quarter, c)));
+      // A final with overtime points is the quarters' total plus them; otherwise as stored.
+      if (g.score.overtime) row.back() = textOfNumber(finals[s]);
+    }
     row.push_back(g.result());
+    if (page && g.score.overtime && !row.back().empty())
+      row.back()
+          .append(" ")
+          .append(textOfNumber(g.score.own))
+          .append("\u2013")
+          .append(textOfNumber(g.score.opp))
+          .append(" (OT)");
+    if (!page) {
+      append(row, details);
+      for (double ot : {g.details.overtimeOwn, g.details.overtimeOpp}) row.push_back(ot == 0 ? "" : textOfNumber(ot));
+    }
     t.rows.push_back(std::move(row));
   }
   return t;

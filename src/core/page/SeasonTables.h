@@ -14,8 +14,12 @@ struct TextTable {
   size_t textColumns = 0;  // the first columns hold names; the rest figures
 };
 
-// One row per chosen game: year, game, both teams, both sides' quarters and final, W or L.
-TextTable resultsTable(const SeasonDetail& d);
+// One row per chosen game: year, game, both teams, both sides' quarters and final (with any
+// overtime points), W or L. The page adds date, site and place after the teams when a game has
+// them, and the score to the result of a game decided in overtime ("W 28–21 (OT)"); the CSV
+// file keeps its columns and appends date, site, place and both sides' overtime points.
+enum class ResultsFor { Page, Csv };
+TextTable resultsTable(const SeasonDetail& d, ResultsFor form = ResultsFor::Page);
 // One row per game, own and opponent per statistic, then the season's totals and averages.
 // The detail page shows the game log's statistics; the CSV file every one.
 TextTable teamTable(const SeasonDetail& d, bool everyStat);

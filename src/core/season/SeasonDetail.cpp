@@ -246,7 +246,7 @@ void SeasonBuilder::add(const Game& game) {
   SeasonDetail& d = m->d;
   const size_t g = d.games.size();
   const auto firstOf = [&](GameTable t) { return game.first(t) ? game.first(t)->fields : DataRow{}; };
-  d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats)});
+  d.games.push_back({firstOf(kHeader), firstOf(kQuarter), firstOf(kTeamStats), game.details, finalScore(game)});
   d.withTeamStats += d.games.back().teamStats.empty() ? 0 : 1;
   for (size_t t = 0; t < kPlayerTableCount; ++t)
     for (const GameRow& row : game.tables[kFirstPlayerTable + t]) m->index.add(g, t, row.fields);

@@ -52,6 +52,8 @@ inline Value valueAt(const DataRow& row, int column) {
 
 struct GameLine {
   DataRow header, quarter, teamStats;  // the game's first rows; empty when it has none
+  GameDetails details;                 // blank for a game without them
+  FinalScore score;                    // the quarter totals plus the overtime points
   std::string result() const;          // "W", "L" or nothing, as marked
 };
 

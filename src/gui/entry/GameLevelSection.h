@@ -25,10 +25,11 @@ struct GameLevelConfig {
   GameTable table;
   QPushButton* edit;
   QPushButton* save;
-  std::vector<GameField> fields;   // in reading order; the first typed one takes the focus
-  const char* noOptionMessage;     // the section's option buttons are all clear (nullptr: none)
-  const char* emptyMessage;        // a typed box is empty
-  std::function<void()> startNew;  // the shown-only boxes of a game with no row yet
+  std::vector<GameField> fields;      // in reading order; the first typed one takes the focus
+  const char* noOptionMessage;        // the section's option buttons are all clear (nullptr: none)
+  const char* emptyMessage;           // a typed box is empty
+  std::function<void()> startNew;     // the shown-only boxes of a game with no row yet
+  SilentSave* savedBefore = nullptr;  // saved silently just before this section (the game's details)
 };
 
 class GameLevelSection : public Section {
@@ -52,7 +53,10 @@ class GameLevelSection : public Section {
   // Activation: show the stored row with Edit offered, or get ready for a new row. A section
   // being edited, or holding typed values not yet saved, is left as it is.
   void enable() override;
-  void saveSilently() override { save(true); }
+  void saveSilently() override {
+    if (m_c.savedBefore) m_c.savedBefore->saveSilently();
+    save(true);
+  }
 
   void editClick();
   void saveClick() { save(false); }

@@ -1,6 +1,7 @@
 #include "gui/entry/frmNewGame.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -12,9 +13,12 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/files/DataTree.h"
+#include "core/games/GameFolder.h"
 #include "core/roster/Roster.h"
+#include "gui/entry/GameDetailsSection.h"
 #include "gui/entry/GameLevelSection.h"
 #include "gui/entry/PlayerNameLists.h"
 #include "gui/entry/PlayerSection.h"
@@ -115,7 +119,9 @@ GameLevelConfig frmNewGame::teamStatsConfig() {
 }
 
 void frmNewGame::buildSections() {
-  m_header = std::make_unique<GameLevelSection>(*this, headerConfig());
+  GameLevelConfig header = headerConfig();
+  header.savedBefore = m_details;  // typed details are kept even when the header is incomplete
+  m_header = std::make_unique<GameLevelSection>(*this, std::move(header));
   m_quarter = std::make_unique<GameLevelSection>(*this, quarterConfig());
   m_teamStats = std::make_unique<GameLevelSection>(*this, teamStatsConfig());
   m_sections[static_cast<int>(EntrySection::Header)] = m_header.get();
@@ -173,6 +179,25 @@ void frmNewGame::loadPlayerName() {
   std::array<QComboBox*, 5> combos{};
   for (std::size_t i = 0; i < combos.size(); ++i) combos[i] = m_playerSections[i]->nameCombo();
   loadPlayerNames(Form::app().tree(), Form::app().prompter(), combos);
+}
+
+void frmNewGame::loadTeamNames() {
+  // The year folder of the game, opened from a file or made new, and the one of the year before.
+  const std::filesystem::path folder = pathOfGame().parent_path();
+  std::vector<std::filesystem::path> files = listGameFiles(folder);
+  if (const int year = std::atoi(folder.filename().string().c_str()); year > 0)
+    for (const auto& file : listGameFiles(folder.parent_path() / std::to_string(year - 1))) files.push_back(file);
+  const TeamNames names = teamNamesOf(files);
+  const std::pair<QLineEdit*, const std::vector<std::string>*> boxes[] = {{txtOwnTeamName, &names.own},
+                                                                          {txtOppTeamName, &names.opp}};
+  for (const auto& [box, list] : boxes) {
+    QStringList texts;
+    for (const std::string& name : *list) texts << QString::fromStdString(name);
+    auto* completer = new QCompleter(texts, box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    delete box->completer();
+    box->setCompleter(completer);
+  }
 }
 
 // ---------------------------------------------------------------- Check Game
@@ -271,6 +296,11 @@ Recordset& frmNewGame::view(int table) {
   return m_gameTables.at(static_cast<std::size_t>(table));
 }
 
+Database& frmNewGame::gameDatabase() {
+  if (!m_gameDatabase) throw DbError(dberr::EngineFailure, "No game file is open.");
+  return *m_gameDatabase;
+}
+
 void frmNewGame::reopenView(int table, const std::string& query) { view(table) = m_gameDatabase->openRecordset(query); }
 
 void frmNewGame::checkGameFile() {
@@ -296,15 +326,18 @@ void frmNewGame::formActivate() {
   txtGameNumber->setText(QString::fromStdString(textOfNumber(vars.currentGameNumber)));
 
   loadPlayerName();
+  loadTeamNames();
   // Typing kept across activations belongs to the game it was typed for.
   if (pathOfGame() != m_gameFilePath) {
     for (GameLevelSection* s : {m_header.get(), m_quarter.get(), m_teamStats.get()}) s->reset();
+    m_details->reset();
     m_newRowPending.fill(false);
   }
   try {
     loadGameDB();
     for (Section* s : m_sections)
       if (s) s->enable();
+    m_details->enable();
   } catch (const DbError& e) {
     closeGameDB();
     vars.setGameFormActive(false);

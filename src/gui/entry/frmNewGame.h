@@ -27,6 +27,7 @@ namespace yardmark {
 
 struct Finding;
 class frmGameCheck;
+class GameDetailsSection;
 class GameLevelSection;
 struct GameLevelConfig;
 class PlayerSection;
@@ -117,6 +118,11 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   QPushButton* cmdtsEdit;
   QPushButton* cmdtsSave;
 
+  // The game's date, site, place, overtime points and notes, below the quarter scores.
+  GameDetailsSection* details() const { return m_details; }
+  // The team name boxes offer the names of the games of the open game's year and the year before.
+  void loadTeamNames();
+
  protected:
   void formActivate() override;
   void formUnload(bool& cancel) override;
@@ -141,6 +147,7 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   QRect screenRect() const;
   QRect sectionRect(GameTable table) const;
   void closeGameDB();
+  Database& gameDatabase();  // throws DbError while no game file is open
   void cmdNextClick();
   void addPageShortcuts();
 
@@ -155,6 +162,7 @@ class frmNewGame : public Form, public SectionHost, public EntrySections {
   bool m_saveFailed = false;
 
   std::unique_ptr<GameLevelSection> m_header, m_quarter, m_teamStats;
+  GameDetailsSection* m_details = nullptr;             // a frame of the page, saved with the header
   std::array<Section*, kGameTableCount> m_sections{};  // by EntrySection order
   std::array<PlayerSection*, 5> m_playerSections{};    // rushing, passing, receiving, scoring, defense
   frmGameCheck* m_check = nullptr;                     // made on the first Check Game

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/entry/EntryWidgets.h"
+#include "gui/entry/GameDetailsSection.h"
 #include "gui/entry/frmNewGame.h"
 #include "gui/shell/Artwork.h"
 #include "gui/shell/KeyFilter.h"
@@ -96,7 +97,7 @@ void frmNewGame::buildPages() {
   resize(780, 560);
 }
 
-// Header, quarter scores, and the note on the save button.
+// Header, quarter scores, the note on the save button, and the game's details.
 void frmNewGame::fillGamePage(QWidget* page, QVBoxLayout* layout) {
   layout->addWidget(buildHeader());
   layout->addWidget(buildQuarter());
@@ -112,6 +113,9 @@ void frmNewGame::fillGamePage(QWidget* page, QVBoxLayout* layout) {
   Picture1->setAccessibleName("Save icon");
   note->setPicture(Picture1, "icon");
   layout->addWidget(Label5);
+  m_details = new GameDetailsSection(
+      *this, [this]() -> Database& { return gameDatabase(); }, [this] { return cmbYear->currentText().toInt(); }, page);
+  layout->addWidget(m_details);
   layout->addStretch(1);
 }
 

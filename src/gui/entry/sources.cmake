@@ -2,6 +2,8 @@
 target_sources(yardmark_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EntryWidgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EntryWidgets.h
+  ${CMAKE_CURRENT_LIST_DIR}/GameDetailsSection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameDetailsSection.h
   ${CMAKE_CURRENT_LIST_DIR}/GameLevelSection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameLevelSection.h
   ${CMAKE_CURRENT_LIST_DIR}/frmGameCheck.cpp

@@ -11,8 +11,8 @@ namespace fs = std::filesystem;
 namespace yardmark::test {
 namespace {
 
-const char* const kTables[] = {"header",  "quarter",   "teamStats", "rushing",
-                               "passing", "receiving", "scoring",   "defense"};
+const char* const kTables[] = {"header",    "quarter", "teamStats", "rushing",    "passing",
+                               "receiving", "scoring", "defense",   "gameDetails"};
 
 std::vector<std::vector<Row>> gameRows(const fs::path& game) {
   std::vector<std::vector<Row>> out;
@@ -24,6 +24,7 @@ std::vector<std::vector<Row>> gameRows(const fs::path& game) {
 // folder itself, which moves every file it replaces aside.
 TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   DataFolder data;
+  addRows(data.game3, "gameDetails", {{"2007-09-14", "Home", "Eagle Field", 7, 0, ""}});
   const auto committed = gameRows(data.game3);
   SQLite::Database writer(data.game3.string(), SQLite::OPEN_READWRITE);
   writer.exec("BEGIN IMMEDIATE");

@@ -58,6 +58,16 @@ TEST(CheckCommand, OneLineAFindingAndTheExitCodeTellsWhetherThereAreErrors) {
   EXPECT_EQ(clean.exitCode, 0) << clean.errors;
   EXPECT_EQ(clean.output, "Checked 1 game: 0 errors (in 0 games), 0 warnings, 0 notes.\n");
 
+  // Two games of one year on one date, and a game of the year before on it too.
+  for (const char* game : {"2006/Game1.mdb", "2007/Game1.mdb", "2007/Game2.mdb"})
+    addRows(tree.gamesRoot() / game, "gameDetails", {{"2007-09-14", "Home", "", 0, 0, ""}});
+  const std::string dated = std::string(1, '\n').append(check({"2006", "2007"}).output);
+  for (const char* line :
+       {"\n2007/Game1.mdb: warning: Game Details give the date 2007-09-14, the same as Game2.mdb.\n",
+        "\n2007/Game2.mdb: warning: Game Details give the date 2007-09-14, the same as Game1.mdb.\n"})
+    EXPECT_NE(dated.find(line), std::string::npos) << dated;
+  EXPECT_EQ(dated.find("2006/Game1.mdb: warning"), std::string::npos) << dated;
+
   const std::pair<std::vector<std::string>, std::string> refused[] = {
       {{"1999"}, "there is no year folder 1999"},
       {{"--quiet"}, "unknown option --quiet"},

@@ -70,7 +70,7 @@ TEST(Csv, PythonReadsBackEveryTable) {
   const fs::path dir = writeSeasonCsv(root.dir() / "export", "2008", d);  // made when missing
   std::vector<std::string> args{"-c", kReadBack};
   std::string expected;
-  std::vector<TextTable> tables{resultsTable(d), teamTable(d, true)};
+  std::vector<TextTable> tables{resultsTable(d, ResultsFor::Csv), teamTable(d, true)};
   for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
   for (const TextTable& t : tables) expected += joined(t);
   for (const std::string& name : csvFileNames()) args.push_back(name);

@@ -1,5 +1,6 @@
 // The season detail page: reference pages byte for byte, leader places, and the hook in the
 // report generation (the report page unchanged, failures named).
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,24 +8,97 @@
 #include <regex>
 
 #include "DetailSeasons.h"
+#include "core/games/GameAudit.h"
 #include "core/page/DetailPage.h"
 #include "core/page/PageText.h"
+#include "core/page/SeasonTables.h"
 #include "core/report/ReportGenerator.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
 namespace fs = std::filesystem;
 
+namespace {
+
+// Tied after four quarters: overtime points decide it.
+GameRows tiedGame() {
+  GameRows g = hawksGame();
+  g.quarter = {quarterRow({7, 0, 7, 7}, {7, 7, 0, 7})};
+  return g;
+}
+
+const GameDetails kOvertime{"2007-09-14", Site::Away, "Hawk Field", 7, 0, "rain"};
+
+// A file from before the details table lacks it; any other is given the details.
+void giveDetails(const fs::path& game, const std::optional<GameDetails>& details) {
+  Database db(game);
+  if (details)
+    writeGameDetails(db, *details);
+  else
+    SQLite::Database(game.string(), SQLite::OPEN_READWRITE).exec("DROP TABLE gameDetails");
+}
+
+}  // namespace
+
 TEST(DetailPage, MatchesTheReferencePages) {
   const struct {
     const char* file;
     std::vector<GameRows> games;
-  } cases[] = {
-      {"one_game.htm", oneGameSeason()}, {"three_games.htm", threeGameSeason()}, {"escapes.htm", escapeSeason()}};
+  } cases[] = {{"one_game.htm", oneGameSeason()},
+               {"three_games.htm", threeGameSeason()},
+               {"escapes.htm", escapeSeason()},
+               {"details.htm", {tiedGame(), threeGameSeason()[1]}}};
   for (const auto& c : cases) {
     TempRoot root;
-    const std::string page = detailPageText(buildSeasonDetail(writeSeason(root, c.games)), kReferenceRun);
+    const auto files = writeSeason(root, c.games);
+    if (std::string(c.file) == "details.htm") giveDetails(files[0], kOvertime), giveDetails(files[1], std::nullopt);
+    const std::string page = detailPageText(buildSeasonDetail(files), kReferenceRun);
     expectReference(page, "detail/" + std::string(c.file));
+  }
+}
+
+// Files from before the details table, new ones without details and with them, all read-only:
+// the report page stays as it was; the results and the audit take the final score.
+TEST(GameDetails, OldAndNewGameFilesThroughTheReportsAndTheAudit) {
+  const auto joined = [](const std::vector<std::string>& cells) {
+    std::string s;
+    for (const std::string& c : cells) s.append(s.empty() ? "" : ",").append(c);
+    return s;
+  };
+  const std::string tie =
+      "result-tie: Game Information marks the game won, but the quarter totals are tied at 21 (overtime?).";
+  const std::string page = "2007,1,Eagles,Hawks,7,0,7,7,21,7,7,0,7,21,W", csv = page + ",,,,,";
+  const struct {
+    std::optional<GameDetails> details;  // none: a file from before the table
+    std::string page, csv, audit;        // the results row on the page and in results.csv; result findings
+  } cases[] = {
+      {std::nullopt, page, csv, tie},
+      {GameDetails{}, page, csv, tie},
+      {kOvertime, "2007,1,Eagles,Hawks,2007-09-14,Away,Hawk Field,7,0,7,7,28,7,7,0,7,21,W 28\u201321 (OT)",
+       "2007,1,Eagles,Hawks,7,0,7,7,28,7,7,0,7,21,W,2007-09-14,Away,Hawk Field,7,", ""},
+      {GameDetails{"", Site::Home, "", 0, 3, ""}, "2007,1,Eagles,Hawks,,Home,,7,0,7,7,21,7,7,0,7,24,W 21\u201324 (OT)",
+       "2007,1,Eagles,Hawks,7,0,7,7,21,7,7,0,7,24,W,,Home,,,3",
+       "result-score: Game Information marks the game won, but the final score with overtime is 21 (own) to 24 "
+       "(opponent)."},
+  };
+  std::string firstReport;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page);
+    TempRoot root;
+    const DataTree tree(root.dir());
+    const auto files = writeSeason(root, {tiedGame()});
+    giveDetails(files[0], c.details);
+    fs::permissions(files[0], fs::perms::owner_read);
+    ASSERT_TRUE(ReportGenerator(tree).generate(files, "S.htm").ok());
+    const std::string report = readBytes(tree.reportsFolder() / "S.htm");
+    EXPECT_EQ(report, firstReport.empty() ? firstReport = report : firstReport);
+    const SeasonDetail d = buildSeasonDetail(files);
+    EXPECT_EQ(joined(resultsTable(d).rows.at(0)), c.page);
+    EXPECT_EQ(joined(resultsTable(d, ResultsFor::Csv).rows.at(0)), c.csv);
+    std::string results;
+    for (const Finding& f : auditGameFile(files[0], RosterIndex{}).findings)
+      if (f.rule.starts_with("result-")) results += std::string(f.rule) + ": " + f.message;
+    EXPECT_EQ(results, c.audit);
   }
 }
 

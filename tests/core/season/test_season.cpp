@@ -2,6 +2,7 @@
 // the record, the total tackles and the leaders as the season model holds them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <regex>
 #include <sstream>
@@ -39,9 +40,12 @@ std::vector<std::vector<std::string>> csvRows(const std::string& text) {
   return rows;
 }
 
-std::string csvCount(const std::string& csv, const std::string& last) {
+// Rows holding the text in the column so headed.
+std::string csvCount(const std::string& csv, const std::string& heading, const std::string& text) {
+  const auto rows = csvRows(csv);
+  const auto column = std::find(rows.front().begin(), rows.front().end(), heading) - rows.front().begin();
   long n = 0;
-  for (const auto& row : csvRows(csv)) n += !row.empty() && row.back() == last;
+  for (const auto& row : rows) n += column < std::ssize(row) && row[static_cast<size_t>(column)] == text;
   return std::to_string(n);
 }
 
@@ -87,9 +91,9 @@ TEST(OneSeason, ThePageTheDetailPageAndTheCsvAgreeWithTheModel) {
     std::string what, model, page, detail, csv;
   } cases[] = {
       {"games won", std::to_string(season.won), cellAfter(page, "WINS:", "align=\"center\">", 1), record.str(1),
-       csvCount(csv("results.csv"), "W")},
+       csvCount(csv("results.csv"), "Result", "W")},
       {"games lost", std::to_string(season.lost), cellAfter(page, "LOSSES:", "align=\"center\">", 1), record.str(2),
-       csvCount(csv("results.csv"), "L")},
+       csvCount(csv("results.csv"), "Result", "L")},
       {"Lee's total tackles", tackles("Lee"), cellAfter(page, ">Lee</td>", "number_all\">", 5),
        cellAfter(detail.substr(detail.find("Lee (")), "<strong>Total</strong>", "<td>", 5),
        csvCell(csv("defense.csv"), "Lee", 5)},

@@ -1,12 +1,18 @@
 // The three game-level sections: their modes, their checks and messages, what a save stores,
 // Edit and a second save, and one row per table. What the key filters let into the boxes:
 // yards that can be lost and sacks that can be shared, other boxes digits only.
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <QAction>
+#include <QCompleter>
+#include <QDateEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStringListModel>
 #include <tuple>
 
+#include "gui/entry/GameDetailsSection.h"
 #include "support/EntryFixture.h"
 
 namespace yardmark::test {
@@ -176,6 +182,63 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
   }
   EXPECT_EQ(rowsOf(file, "rushing"), (Rows{{"7", "-12", "1", "1", "Smith John"}}));
   EXPECT_EQ(rowsOf(file, "defense").at(0).at(2), "0.5");
+}
+
+// The details frame over a file from before its table: untouched by leaving without details;
+// typed through the key filters, kept by the silent save on leaving, and shown again.
+TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
+  const auto file = makeGame();
+  SQLite::Database(file.string(), SQLite::OPEN_READWRITE).exec("DROP TABLE gameDetails");
+  // Team names of this year and the year before complete the boxes; older years' do not.
+  test::makeGame(root, "YardMark/games/2006/Game1.mdb", {.header = {headerRow("EAGLES", "Hawks", 2006, 1, true)}});
+  test::makeGame(root, "YardMark/games/2007/Game2.mdb", {.header = {headerRow("Eagles", "Owls", 2007, 2, false)}});
+  test::makeGame(root, "YardMark/games/2005/Game1.mdb", {.header = {headerRow("Eagles", "Crows", 2005, 1, true)}});
+  const auto offered = [](QLineEdit* box) {
+    return qobject_cast<QStringListModel*>(box->completer()->model())->stringList();
+  };
+  const auto leave = [&] {
+    prompter.clear();
+    EXPECT_TRUE(form->unload());
+    EXPECT_TRUE(prompter.texts().isEmpty());
+  };
+  openGame();
+  GameDetailsSection* d = form->details();
+  EXPECT_EQ(offered(form->txtOwnTeamName), QStringList{"Eagles"});
+  EXPECT_EQ(offered(form->txtOppTeamName), (QStringList{"Hawks", "Owls"}));
+  const auto expectMode = [&](GameMode m) {
+    d = form->details();  // the form is made again each time it is opened
+    EXPECT_EQ(d->mode(), m);
+    EXPECT_EQ(d->cmddAdd->isEnabled(), m == GameMode::Empty);
+    EXPECT_EQ(d->cmddEdit->isEnabled(), m == GameMode::Browsing);
+    EXPECT_EQ(d->txtPlace->isEnabled(), m == GameMode::Adding || m == GameMode::Editing);
+  };
+  expectMode(GameMode::Empty);
+  EXPECT_EQ(d->shown(), GameDetails{});  // the date box reads as not set
+  fillHeader();
+  fillQuarter(QStringList(8, "0"));
+  fillTeamStats();
+  leave();
+  // Nothing typed: the older file is left as it was.
+  EXPECT_FALSE(Database(file, Database::Mode::ReadOnly).hasTable(kGameDetailsTable));
+
+  openGame();
+  click("cmddAdd");
+  expectMode(GameMode::Adding);
+  d->dtpGameDate->setDate(QDate(2007, 9, 7));
+  QTest::keyClick(d->dtpGameDate, Qt::Key_Delete);  // a date given by mistake taken away
+  EXPECT_EQ(d->shown(), GameDetails{});
+  d->dtpGameDate->setDate(QDate(2007, 9, 14));
+  click("optAway");
+  type("txtPlace", "Hawk Field");
+  type("txtOvertimeOwn", "7x-");
+  type("txtNotes", "rain");
+  leave();
+  const GameDetails typed{"2007-09-14", Site::Away, "Hawk Field", 7, 0, "rain"};
+  EXPECT_EQ(readGame(file).details, typed);
+
+  openGame();
+  expectMode(GameMode::Browsing);
+  EXPECT_EQ(d->shown(), typed);
 }
 
 }  // namespace
