@@ -13,12 +13,16 @@ namespace {
 
 using csv::Encoding;
 
-// Players as "last|first|middle@line", joined by "; ".
+// Players as "last|first|middle@line", then "#number", "/position", "gGrade" when present, joined by "; ".
 std::string shown(const SheetRoster& r) {
   std::string out;
-  for (const SheetPlayer& p : r.players)
+  for (const SheetPlayer& p : r.players) {
     out += (out.empty() ? "" : "; ") + p.name.last + "|" + p.name.first + "|" + p.name.middle + "@" +
            std::to_string(p.line);
+    if (!p.number.empty()) out += "#" + p.number;
+    if (!p.position.empty()) out += "/" + p.position;
+    if (p.grade) out += "g" + std::to_string(p.grade);
+  }
   return out;
 }
 
@@ -45,15 +49,15 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        ',',
        Encoding::Utf8},
       {"other spellings, other order, extra columns",
-       "Jersey;SURNAME ; first name;MI;Grade\n12;O'Brien;Pat;J.;11\n",
-       "O'Brien|Pat|J@2",
-       {"Jersey", "Grade"},
+       "Jersey;SURNAME ; first name;MI;Grade;Phone\n12;O'Brien;Pat;J.;11;555\n",
+       "O'Brien|Pat|J@2#12g11",
+       {"Phone"},
        ';',
        Encoding::Utf8},
       {"one Name column, Last, First Middle",
        "#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n",
-       "Smith|John|A@2; Jones|Mary|Ann Lee@3",
-       {"#"},
+       "Smith|John|A@2#1; Jones|Mary|Ann Lee@3#2",
+       {},
        ',',
        Encoding::Utf8},
       {"one Name column, First Middle Last",
@@ -76,9 +80,9 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        ',',
        Encoding::Utf8},
       {"blank rows and rows without a name",
-       "Last,First,Jersey\n,,\n\n,,7\nKim,Lee,\n",
+       "Last,First,Phone\n,,\n\n,,7\nKim,Lee,\n",
        "Kim|Lee|@5",
-       {"Jersey"},
+       {"Phone"},
        ',',
        Encoding::Utf8},
       {"UTF-8 with a byte-order mark",
@@ -160,22 +164,79 @@ TEST(SpreadsheetRoster, HugeFilesAreRefusedQuicklyAndAStopEndsTheReading) {
   EXPECT_THROW(parseSpreadsheetRoster(ragged, "r.csv", &stop), SpreadsheetError);
 }
 
-TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAccentsAndSurroundingBlanks) {
-  const std::vector<RosterName> roster = {{"Smith", "John", "A"}, {"Doe", "Jane", ""}, {"M\xC3\xBCller", "Jo", ""}};
+// Each header of a number, a position or a grade, in any letter case, and the cells it reads.
+TEST(SpreadsheetRoster, NumberPositionAndGradeColumns) {
   struct Case {
-    RosterName name;
-    Duplicate expected;
+    std::string header, cell;
+    std::string number, position;
+    int grade;
+    std::string unreadNumber, unreadGrade;
   };
   const Case cases[] = {
-      {{" smith ", "JOHN", "a"}, Duplicate::InRoster},  {{"Smith", "John", ""}, Duplicate::No},
-      {{"Doe", "Jane", " "}, Duplicate::InRoster},      {{"Doe", "Jane", "B"}, Duplicate::No},
-      {{"doe", "jane", "b"}, Duplicate::EarlierInFile}, {{"M\xC3\x9CLLER", "JO", ""}, Duplicate::InRoster},
-      {{"Smith", "Johnny", "A"}, Duplicate::No},        {{"Muller", "Jo", ""}, Duplicate::InRoster},
+      {"Number", "12", "12", "", 0, "", ""},
+      {"no", "00", "00", "", 0, "", ""},
+      {"No.", "0", "0", "", 0, "", ""},
+      {"#", "#7", "7", "", 0, "", ""},
+      {"JERSEY", " 5 ", "5", "", 0, "", ""},
+      {"Jersey Number", "123", "", "", 0, "123", ""},
+      {"Position", "RB/LB", "", "RB/LB", 0, "", ""},
+      {"pos", "K", "", "K", 0, "", ""},
+      {"Grade", "11", "", "", 11, "", ""},
+      {"Class", "Sr.", "", "", 12, "", ""},
+      {"YR", "fr", "", "", 9, "", ""},
+      {"Year", "2027", "", "", 0, "", "2027"},
+  };
+  for (const Case& c : cases) {
+    const SheetRoster r = parseSpreadsheetRoster("Last," + c.header + "\nSmith," + c.cell + "\n", "r.csv");
+    ASSERT_EQ(r.players.size(), 1u) << c.header;
+    const SheetPlayer& p = r.players[0];
+    EXPECT_EQ(p.rosterPlayer(), (RosterPlayer{{"Smith", "", ""}, c.number, c.position, c.grade})) << c.header;
+    EXPECT_EQ(p.unreadNumber, c.unreadNumber) << c.header;
+    EXPECT_EQ(p.unreadGrade, c.unreadGrade) << c.header;
+    EXPECT_TRUE(r.otherColumns.empty()) << c.header;
+  }
+}
+
+TEST(SpreadsheetRoster, DuplicatesMaybeDuplicatesAndNumberClashes) {
+  const std::vector<RosterPlayer> roster = {{{"Smith", "John", "A"}, "12", ""},
+                                            {{"Doe", "Jane", ""}, "", ""},
+                                            {{"M\xC3\xBCller", "Jo", ""}, "", ""},
+                                            {{"Carter", "Marcus", "J"}, "7", "RB"}};
+  struct Case {
+    RosterName name;
+    std::string number;
+    SheetCheck expected;
+  };
+  using D = Duplicate;
+  const Case cases[] = {
+      {{" smith ", "JOHN", "a"}, "12", {D::InRoster, "", "", false}},  // his own number
+      {{"Smith", "John", ""}, "", {D::MaybeInRoster, "Smith John A", "", false}},
+      {{"Doe", "Jane", " "}, "", {D::InRoster, "", "", false}},
+      {{"Doe", "Jane", "B"}, "", {D::MaybeInRoster, "Doe Jane", "", false}},
+      {{"doe", "jane", "b"}, "", {D::EarlierInFile, "", "", false}},
+      {{"M\xC3\x9CLLER", "JO", ""}, "", {D::InRoster, "", "", false}},
+      {{"Muller", "Jo", ""}, "", {D::InRoster, "", "", false}},
+      {{"Smith", "Johnny", "A"}, "", {D::No, "", "", false}},
+      {{"muller", "jo", "K"}, "", {D::MaybeInRoster, "M\xC3\xBCller Jo", "", false}},
+      {{"Kim", "Lee", ""}, "7", {D::No, "", "Carter Marcus J", false}},
+      {{"Park", "Al", ""}, "30", {D::No, "", "", false}},
+      {{"Ray", "Bo", ""}, "30", {D::No, "", "Park Al", true}},
+      {{"Park", "Al", ""}, "30", {D::EarlierInFile, "", "Ray Bo", true}},
+      {{"Ray", "Cy", ""}, "3", {D::No, "", "", false}},  // "3" is not "30"
   };
   std::vector<SheetPlayer> players;
-  std::vector<Duplicate> expected;
-  for (const Case& c : cases) players.push_back({c.name, 1}), expected.push_back(c.expected);
-  EXPECT_EQ(findDuplicates(players, roster), expected);
+  for (const Case& c : cases) {
+    SheetPlayer p;
+    p.name = c.name;
+    p.number = c.number;
+    players.push_back(p);
+  }
+  const std::vector<SheetCheck> found = checkSheet(players, roster);
+  ASSERT_EQ(found.size(), std::size(cases));
+  for (size_t i = 0; i < found.size(); ++i) {
+    EXPECT_EQ(found[i], cases[i].expected) << playerNameText(cases[i].name);
+    EXPECT_EQ(found[i].anything(), i != 7 && i != 10 && i != 13) << i;
+  }
 }
 
 }  // namespace

@@ -1,16 +1,26 @@
 // The roster form driven as the coach drives it.
 
+#include <SQLiteCpp/Database.h>
+
+#include <QComboBox>
+
+#include "gui/entry/PlayerNameLists.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
+#include "gui/roster/frmRosterImportSheet.h"
 #include "support/RosterFixture.h"
 
 namespace yardmark::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 class RosterFormTest : public RosterFixture {
  protected:
   frmRoster& open() { return app.forms().show<frmRoster>(); }
   QStringList boxes(frmRoster& f) { return {f.txtLastName->text(), f.txtFirstName->text(), f.txtMiddleName->text()}; }
+  QStringList details(frmRoster& f) { return {f.txtNumber->text(), f.txtPosition->text(), f.cmbGrade->currentText()}; }
+  std::vector<RosterPlayer> players() { return readRoster(ensureRosterDatabase(app.tree())); }
   void type(frmRoster& f, const QString& last, const QString& first, const QString& middle) {
     for (auto [box, text] : {std::pair{f.txtLastName, last}, {f.txtFirstName, first}, {f.txtMiddleName, middle}}) {
       box->clear();
@@ -22,6 +32,7 @@ class RosterFormTest : public RosterFixture {
     const auto c = frmRoster::controlsIn(f.mode(), f.importFrom->count() > 0);
     const std::pair<QWidget*, bool> enabled[] = {
         {f.txtLastName, c.boxes},   {f.txtFirstName, c.boxes},     {f.txtMiddleName, c.boxes},
+        {f.txtNumber, c.details},   {f.txtPosition, c.details},    {f.cmbGrade, c.details},
         {f.cmdAddNew, c.addNew},    {f.cmdEdit, c.editDelete},     {f.cmdDelete, c.editDelete},
         {f.cmdFirst, c.navigation}, {f.cmdPrevious, c.navigation}, {f.cmdNext, c.navigation},
         {f.cmdLast, c.navigation},  {f.cmdSave, c.save},           {f.importFrom, c.pick}};
@@ -43,6 +54,7 @@ TEST(RosterModes, EachModeOffersWhatItsWorkNeeds) {
       EXPECT_NE(c.find, c.go) << what;
       EXPECT_EQ(c.boxes, writing || mode == Mode::Finding) << what;
       EXPECT_EQ(c.save, writing) << what;
+      EXPECT_EQ(c.details, writing) << what << ": the search reads the names only";
       // While a row is being written nothing may move away from it or start another.
       EXPECT_TRUE(!writing || !(c.navigation || c.editDelete || c.addNew || c.pick)) << what;
       EXPECT_TRUE(rows || !(c.navigation || c.editDelete || c.pick)) << what;
@@ -251,6 +263,113 @@ TEST_F(RosterFormTest, DeleteAsksFirstAndRefreshFindsTheShownRowAgain) {
   QCoreApplication::processEvents();
   EXPECT_NE(app.forms().find<frmRosterImport>(), nullptr);
   EXPECT_EQ(app.forms().find<frmRoster>(), nullptr);
+}
+
+TEST_F(RosterFormTest, ANumberAnotherPlayerWearsIsSavedOnlyWhenTheCoachSaysSo) {
+  seed({{"Smith", "John", "A"}});
+  frmRoster& f = open();
+  click(&f, "cmdEdit");
+  QTest::keyClicks(f.txtNumber, "1a2");  // digits only
+  click(&f, "cmdSave");
+  EXPECT_EQ(players(), (std::vector<RosterPlayer>{{{"Smith", "John", "A"}, "12", "", 0}}));
+
+  click(&f, "cmdAddNew");
+  EXPECT_EQ(details(f), QStringList({"", "", ""}));
+  type(f, "Carter", "Marcus", "J");
+  QTest::keyClicks(f.txtNumber, "123");  // two digits at most
+  QTest::keyClicks(f.txtPosition, "RB/LB");
+  f.cmbGrade->setCurrentText("11");
+  const QString question = "Number 12 is already worn by Smith John A.  Save it for this player too?";
+  prompter.answer(Answer::No);
+  click(&f, "cmdSave");
+  EXPECT_EQ(f.mode(), Mode::Adding) << "No keeps editing";
+  EXPECT_EQ(players().size(), 1u);
+  prompter.answer(Answer::Yes);
+  click(&f, "cmdSave");
+  EXPECT_EQ(prompter.texts(), QStringList({question, question}));
+  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(players().back(), (RosterPlayer{{"Carter", "Marcus", "J"}, "12", "RB/LB", 11}));
+  EXPECT_EQ(boxes(f), QStringList({"Carter", "Marcus", "J"}));
+  EXPECT_EQ(details(f), QStringList({"12", "RB/LB", "11"}));
+  expectApplied(f);
+
+  // A player keeping his own number is not asked; "0" and "00" are two numbers.
+  const auto edit = [&](const char* move, const QString& number, const QString& grade) {
+    click(&f, move);
+    click(&f, "cmdEdit");
+    f.txtNumber->clear();
+    QTest::keyClicks(f.txtNumber, number);
+    f.cmbGrade->setCurrentText(grade);
+    click(&f, "cmdSave");
+  };
+  edit("cmdLast", "00", "");   // Smith
+  edit("cmdFirst", "12", "");  // Carter
+  edit("cmdFirst", "0", "");
+  EXPECT_EQ(players(), (std::vector<RosterPlayer>{{{"Smith", "John", "A"}, "00", "", 0},
+                                                  {{"Carter", "Marcus", "J"}, "0", "RB/LB", 0}}));
+  EXPECT_EQ(prompter.texts().size(), 2);
+}
+
+// A roster file written before the number, position and grade, and one written since, read by
+// every reader of the roster; the older one gains the columns when the form first writes to it.
+TEST_F(RosterFormTest, OlderAndNewerRosterFilesReadAlikeAndTheOlderGainsTheColumnsOnItsFirstWrite) {
+  struct Case {
+    const char* what;
+    bool older;
+    RosterPlayer read;
+    QString sheetRow;
+  };
+  const Case cases[] = {
+      {"older",
+       true,
+       {{"Carter", "Marcus", "J"}, "", "", 0},
+       "Carter, Marcus (#12) (maybe in roster: Carter Marcus J)"},
+      {"newer",
+       false,
+       {{"Carter", "Marcus", "J"}, "12", "RB", 11},
+       "Carter, Marcus (#12) (maybe in roster: Carter Marcus J) (#12 worn by Carter Marcus J)"},
+  };
+  const fs::path file = root.databases() / "yardMark_roster.mdb";
+  for (const Case& c : cases) {
+    fs::remove(file);
+    if (c.older) {
+      SQLite::Database db(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+      db.exec(
+          "CREATE TABLE roster (rosterID INTEGER PRIMARY KEY AUTOINCREMENT, rosterPlayerName_Last TEXT, "
+          "rosterPlayerName_First TEXT, rosterPlayerName_Middle TEXT);"
+          "INSERT INTO roster VALUES (1, 'Carter', 'Marcus', 'J')");
+    } else {
+      Database(ensureRosterDatabase(app.tree())).close();
+      seed({c.read.name});
+      Database db(file);
+      Recordset rows = db.openRecordset("select * from roster");
+      rows.edit();
+      rows.setField(col::roster::kNumber, "12");
+      rows.setField(col::roster::kPosition, "RB");
+      rows.setField(col::roster::kGrade, 11);
+      rows.update();
+    }
+    frmRoster& f = open();
+    EXPECT_EQ(boxes(f), QStringList({"Carter", "Marcus", "J"})) << c.what;
+    EXPECT_EQ(details(f), QStringList({QString::fromStdString(c.read.number), QString::fromStdString(c.read.position),
+                                       c.read.grade ? QString::number(c.read.grade) : QString()}))
+        << c.what;
+    EXPECT_EQ(sortedPlayers(app.tree()), std::vector<RosterPlayer>{c.read}) << c.what;
+    frmRosterImportSheet::chooseFile(app, [this](QWidget*, const FileQuestion&) {
+      return QString::fromStdString(root.writeFile("sheet.csv", "No.,Last,First\n12,Carter,Marcus\n").string());
+    });
+    EXPECT_EQ(itemTexts(app.forms().find<frmRosterImportSheet>()->importFrom), QStringList{c.sheetRow}) << c.what;
+    app.forms().find<frmRosterImportSheet>()->unload();
+
+    click(&f, "cmdEdit");
+    f.txtPosition->setText("QB");
+    click(&f, "cmdSave");
+    RosterPlayer saved = c.read;
+    saved.position = "QB";
+    EXPECT_EQ(players(), std::vector<RosterPlayer>{saved}) << c.what;
+    f.unload();
+  }
+  EXPECT_TRUE(prompter.texts().isEmpty());
 }
 
 }  // namespace
