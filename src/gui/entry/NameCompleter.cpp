@@ -28,11 +28,9 @@ NameCompleter::NameCompleter(QLineEdit* box) : QCompleter(box), m_box(box), m_mo
   // One line per name: the popup need not measure 2,000 names to lay them out.
   if (auto* list = qobject_cast<QListView*>(popup())) list->setUniformItemSizes(true);
   box->setCompleter(this);
-  // Walking the popup leaves the typing as it is: the box would otherwise splice the highlighted
-  // name onto what was typed ("12rter Marcus J"). A pick still fills the box.
-  disconnect(this, qOverload<const QString&>(&QCompleter::highlighted), box, nullptr);
   connect(box, &QLineEdit::textEdited, this, &NameCompleter::follow);
-  connect(box, &QLineEdit::editingFinished, this, &NameCompleter::takeNumber);
+  connect(box, &QLineEdit::returnPressed, this, [this] { takeNumber(true); });
+  connect(box, &QLineEdit::editingFinished, this, [this] { takeNumber(false); });
 }
 
 void NameCompleter::setPlayers(const std::vector<RosterPlayer>& players) {
@@ -60,12 +58,13 @@ void NameCompleter::follow(const QString& typed) {
     return;
   }
   complete();
-  // A number is no name: Enter takes the player who wears it.
-  if (!typed.isEmpty() && typed.back().isDigit()) popup()->setCurrentIndex(completionModel()->index(0, 0));
 }
 
-// A number left in the box becomes the name of the one player who wears it.
-void NameCompleter::takeNumber() {
+// A number is no name: one left in the box (Enter, or leaving the box) becomes the name of the
+// one player who wears it.
+void NameCompleter::takeNumber(bool enter) {
+  // Showing the popup may take the focus from the box for a moment: the coach is still typing.
+  if (!enter && popup()->isVisible()) return;
   if (const auto name = m_names.wearer(m_box->text().toStdString())) m_box->setText(QString::fromStdString(*name));
 }
 

@@ -25,7 +25,7 @@ class NameCompleter : public QCompleter {
 
  private:
   void follow(const QString& typed);
-  void takeNumber();
+  void takeNumber(bool enter);
 
   QLineEdit* m_box;
   QStandardItemModel* m_model;
