@@ -1,6 +1,7 @@
 // The roster form's boxes: the names as typed, and the number, position and grade below them.
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -38,15 +39,21 @@ void frmRoster::buildDetailBoxes() {
   lblGrade->setBuddy(cmbGrade);
 }
 
-void frmRoster::layDetailBoxes(QGridLayout* grid, int firstRow) {
-  const std::pair<QLabel*, QWidget*> lines[] = {
-      {lblNumber, txtNumber}, {lblPosition, txtPosition}, {lblGrade, cmbGrade}};
-  for (const auto& [label, box] : lines) {
-    grid->addWidget(label, firstRow, 0);
-    // Short values: the boxes need not span the form.
-    grid->addWidget(box, firstRow++, 1, Qt::AlignLeft);
-    box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("RB/LB/KR")) + 24);
+void frmRoster::layDetailBoxes(QGridLayout* grid, int row) {
+  // One line under the names, so that the list keeps its room in the form's fixed height: the
+  // number under the names' labels, the position and grade beside it.
+  grid->addWidget(lblNumber, row, 0);
+  auto* line = new QHBoxLayout;
+  txtNumber->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16);
+  txtPosition->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WR/DB/")) + 10);
+  line->addWidget(txtNumber);
+  for (const auto& [label, box] : {std::pair<QLabel*, QWidget*>{lblPosition, txtPosition}, {lblGrade, cmbGrade}}) {
+    line->addSpacing(4);
+    line->addWidget(label);
+    line->addWidget(box);
   }
+  line->addStretch();
+  grid->addLayout(line, row, 1);
 }
 
 void frmRoster::enableDetails(bool enabled) {

@@ -143,8 +143,9 @@ void frmRosterImportSheet::buildLists() {
 
 void frmRosterImportSheet::buildLayout() {
   for (QLabel* l : {Label4, lblFile, lblOtherColumns}) l->setWordWrap(true);
-  // A squad of forty shows without much scrolling.
-  for (QListWidget* l : {importFrom, importTo}) l->setMinimumHeight(300);
+  // A squad of forty shows without much scrolling, and a row with its number, position, grade and
+  // what the check found on it without much either.
+  for (QListWidget* l : {importFrom, importTo}) l->setMinimumSize(340, 300);
   auto* moves = new QVBoxLayout;
   moves->addStretch();
   for (QPushButton* b : {cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}) {
@@ -233,6 +234,7 @@ void frmRosterImportSheet::showSheet(const QString& file, const SheetRoster& she
     const SheetPlayer& p = sheet.players[i];
     const SheetCheck check = i < checks.size() ? checks[i] : SheetCheck{};
     auto* item = new RosterListItem(rowText(p, check), importFrom);
+    item->setToolTip(item->text());
     item->setData(kPlayerRole, playerData(p));
     item->setData(kHeldBackRole, check.anything());
     if (check.anything()) item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
