@@ -1,6 +1,9 @@
 // The roster's name rules and its search: plain functions, no window, no database.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "core/roster/NameCompletion.h"
 #include "core/roster/RosterDetails.h"
 #include "core/roster/RosterSearch.h"
@@ -75,91 +78,44 @@ TEST(NameCompletion, OffersThePlayersByAWordOfTheNameOrByTheirNumber) {
                                {{"Turnbury", "Al", "X"}, "00", "K"},
                                {{"Cole", "Al", "Y"}, "0", ""},
                                {{"Dale", "Rex", "Q"}, "3", "LB"}});
-  struct Case {
-    std::string typed;
-    std::vector<std::string> shown;
-    std::optional<std::string> wearer;  // the one player wearing exactly the number typed
+  // Typed text, the lines offered ("; " between), the one player wearing exactly the number typed.
+  const std::array<std::string, 3> cases[] = {
+      {"bur", "#3 Van Buren Henry J (QB); #12 Burke Ann B (RB); #1 Abbot Bur C", ""},  // any word, once each
+      {"van b", "#3 Van Buren Henry J (QB)", ""},                                      // on over the next word
+      {"urn", "", ""},                                                                 // inside a word is no start
+      {"elo", "Smith \xC3\x89lodie A", ""},                                            // accents aside
+      {"", "", ""},
+      {"12", "#12 Burke Ann B (RB)", "Burke Ann B"},
+      {"#1", "#1 Abbot Bur C; #12 Burke Ann B (RB)", "Abbot Bur C"},  // the exact number first
+      {"0", "#0 Cole Al Y; #00 Turnbury Al X (K)", "Cole Al Y"},      // "0" and "00" differ
+      {"3", "#3 Van Buren Henry J (QB); #3 Dale Rex Q (LB)", ""},     // two wear it
+      {"123", "", ""},                                                // no jersey number
   };
-  const Case cases[] = {
-      {"bur",
-       {"#3 Van Buren Henry J (QB)", "#12 Burke Ann B (RB)", "#1 Abbot Bur C"},
-       std::nullopt},  // any word, once each
-      {"BURE", {"#3 Van Buren Henry J (QB)"}, std::nullopt},
-      {"van b", {"#3 Van Buren Henry J (QB)"}, std::nullopt},   // on over the next word
-      {"urn", {}, std::nullopt},                                // inside a word is no start
-      {"\xC3\xA9lo", {"Smith \xC3\x89lodie A"}, std::nullopt},  // letter case beyond ASCII
-      {"elo", {"Smith \xC3\x89lodie A"}, std::nullopt},         // accents aside
-      {"", {}, std::nullopt},
-      {"12", {"#12 Burke Ann B (RB)"}, "Burke Ann B"},
-      {"#1", {"#1 Abbot Bur C", "#12 Burke Ann B (RB)"}, "Abbot Bur C"},  // the exact number first
-      {"0", {"#0 Cole Al Y", "#00 Turnbury Al X (K)"}, "Cole Al Y"},      // "0" and "00" differ
-      {"00", {"#00 Turnbury Al X (K)"}, "Turnbury Al X"},
-      {"3", {"#3 Van Buren Henry J (QB)", "#3 Dale Rex Q (LB)"}, std::nullopt},  // two wear it
-      {"4", {}, std::nullopt},
-      {"123", {}, std::nullopt},  // no jersey number
-  };
-  for (const Case& c : cases) {
-    std::vector<std::string> shown;
-    for (const NameOffer& offer : roster.offered(c.typed)) shown.push_back(offer.shown);
-    EXPECT_EQ(shown, c.shown) << c.typed;
-    EXPECT_EQ(roster.wearer(c.typed), c.wearer) << c.typed;
+  for (const auto& [typed, shown, wearer] : cases) {
+    std::string offered;
+    for (const NameOffer& offer : roster.offered(typed)) offered += (offered.empty() ? "" : "; ") + offer.shown;
+    EXPECT_EQ(offered, shown) << typed;
+    EXPECT_EQ(roster.wearer(typed).value_or(""), wearer) << typed;
   }
   EXPECT_EQ(roster.offered("12").at(0).name, "Burke Ann B") << "the box takes the name as the roster has it";
 }
 
-TEST(RosterDetails, NumbersAndGradesAsTypedOrReadFromACell) {
-  const std::pair<std::string, std::optional<std::string>> numbers[] = {
-      {"7", "7"},           {"00", "00"},        {" #12 ", "12"},     {"# 5", "5"}, {"", ""}, {"123", std::nullopt},
-      {"1a", std::nullopt}, {"#", std::nullopt}, {"-1", std::nullopt}};
-  for (const auto& [cell, number] : numbers) {
-    EXPECT_EQ(jerseyNumberOf(cell), number) << cell;
-    EXPECT_EQ(isJerseyNumber(cell), number && *number == cell && !cell.empty()) << cell;
-  }
-  const std::pair<std::string, std::optional<int>> grades[] = {{"9", 9},
-                                                               {"12", 12},
-                                                               {"Fr", 9},
-                                                               {"so.", 10},
-                                                               {"JUNIOR", 11},
-                                                               {" Sr ", 12},
-                                                               {"", 0},
-                                                               {"8", std::nullopt},
-                                                               {"13", std::nullopt},
-                                                               {"2027", std::nullopt},
-                                                               {"Grad", std::nullopt}};
-  for (const auto& [cell, grade] : grades) EXPECT_EQ(gradeOf(cell), grade) << cell;
-}
+TEST(RosterDetails, ANumberWornByAnotherPlayerAndTheKeysANumberMayBeTypedWith) {
+  const std::vector<RosterPlayer> roster = {{{"Carter", "Marcus", "J"}, "12", "RB"}, {{"Lee", "Bo", "K"}, "0", ""}};
+  const std::tuple<std::string, std::optional<size_t>, std::optional<size_t>> wears[] = {
+      {"12", std::nullopt, 0}, {"12", 0, std::nullopt}, {"00", std::nullopt, std::nullopt}, {"", 1, std::nullopt}};
+  for (const auto& [number, self, wearer] : wears) EXPECT_EQ(wearerOf(number, roster, self), wearer) << number;
 
-TEST(RosterDetails, ANumberWornByAnotherPlayer) {
-  const std::vector<RosterPlayer> roster = {{{"Carter", "Marcus", "J"}, "12", "RB"},
-                                            {{"N\xC3\xBA\xC3\xB1\x65z", "Jos\xC3\xA9", ""}, "0", ""},
-                                            {{"Lee", "Bo", "K"}, "", ""}};
-  struct Wear {
-    std::string number;
-    std::optional<size_t> self, wearer;
-  };
-  const Wear wears[] = {
-      {"12", std::nullopt, 0}, {"12", 0, std::nullopt},         {"12", 2, 0}, {"00", std::nullopt, std::nullopt},
-      {"0", std::nullopt, 1},  {"", std::nullopt, std::nullopt}};
-  for (const Wear& w : wears) EXPECT_EQ(wearerOf(w.number, roster, w.self), w.wearer) << w.number;
-}
-
-TEST(RosterDetails, KeyRulesOfTheNumberBoxAndOfAPlayerNameBox) {
-  const std::pair<int, int> number[] = {{'5', 1}, {'5', 2}, {'a', 0}, {kBackspace, 2}, {'#', 0}};
-  const bool numberKept[] = {true, false, false, true, false};
-  for (size_t i = 0; i < std::size(number); ++i)
-    EXPECT_EQ(jerseyKey(number[i].first, number[i].second) != 0, numberKept[i]) << i;
-  struct Key {
-    int key;
-    std::string text;
-    int cursor;
-    bool kept;
-  };
-  const Key keys[] = {{'1', "", 0, true},          {'2', "1", 1, true},    {'3', "12", 2, false},
-                      {'1', "#", 1, true},         {'1', "#", 0, false},   {'1', "Smith", 5, false},
-                      {'a', "12", 2, false},       {'a', "Smit", 4, true}, {'#', "", 0, true},
-                      {kBackspace, "12", 2, true}, {0xF1, "Nu", 2, true},  {'1', "N\xC3\xBA", 2, false},
-                      {0xF1, "1", 1, false}};
-  for (const Key& k : keys) EXPECT_EQ(nameOrNumberKey(k.key, k.text, k.cursor) != 0, k.kept) << k.text << " " << k.key;
+  // The number box: key, length, kept.
+  const std::array<int, 3> numberKeys[] = {{'5', 1, 1}, {'5', 2, 0}, {'a', 0, 0}, {kBackspace, 2, 1}};
+  for (const auto& [key, length, kept] : numberKeys) EXPECT_EQ(jerseyKey(key, length) != 0, kept != 0) << key;
+  // A player-name box: the key typed at the end of the text, kept or not.
+  const std::tuple<int, std::string, bool> nameKeys[] = {
+      {'1', "", true},       {'2', "1", true},   {'3', "12", false},       {'1', "#", true},
+      {'1', "Smith", false}, {'a', "12", false}, {'a', "Smit", true},      {kBackspace, "12", true},
+      {0xF1, "Nu", true},    {0xF1, "1", false}, {'1', "N\xC3\xBA", false}};
+  for (const auto& [key, text, kept] : nameKeys)
+    EXPECT_EQ(nameOrNumberKey(key, text, static_cast<int>(text.size())) != 0, kept) << text << " " << key;
 }
 
 }  // namespace
