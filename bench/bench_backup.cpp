@@ -83,8 +83,8 @@ BENCHMARK(BM_RestoreGames)->Arg(1200)->Unit(benchmark::kMillisecond)->UseRealTim
 void BM_PreviewSpreadsheet(benchmark::State& state) {
   const fs::path root = freshRoot("sheet");
   const fs::path roster = DataTree(root).rosterDatabase();
-  std::vector<RosterName> existing;
-  for (int i = 0; i < 500; ++i) existing.push_back({"Last" + std::to_string(i), "First", "M"});
+  std::vector<RosterPlayer> existing;
+  for (int i = 0; i < 500; ++i) existing.push_back({{"Last" + std::to_string(i), "First", "M"}, "", "", 0});
   addRosterPlayers(roster, existing);
   const fs::path sheet = root / "roster.csv";
   {
@@ -95,7 +95,7 @@ void BM_PreviewSpreadsheet(benchmark::State& state) {
   }
   for (auto _ : state) {
     const SheetRoster r = readSpreadsheetRoster(sheet);
-    const auto marks = findDuplicates(r.players, readRosterNames(roster));
+    const auto marks = checkSheet(r.players, readRoster(roster));
     benchmark::DoNotOptimize(marks.data());
   }
   std::error_code ec;

@@ -30,21 +30,56 @@ std::vector<PersonName> readAll(Recordset& rows) {
   return names;
 }
 
+std::vector<RosterPlayer> readPlayers(Recordset& rows) {
+  std::vector<RosterPlayer> players;
+  for (; !rows.isEOF(); rows.moveNext()) players.push_back(playerAt(rows));
+  return players;
+}
+
+std::vector<PersonName> namesOf(const std::vector<RosterPlayer>& players) {
+  std::vector<PersonName> names;
+  names.reserve(players.size());
+  for (const RosterPlayer& p : players) names.push_back(p.name);
+  return names;
+}
+
+// A blank number, position or grade is stored unset, as an older file reads it.
+Value textOrBlank(const std::string& text) { return text.empty() ? Value{} : Value(text); }
+
+// The number, position and grade, after the names.
+void setDetails(Recordset& rows, const RosterPlayer& player) {
+  rows.setField(col::roster::kNumber, textOrBlank(player.number));
+  rows.setField(col::roster::kPosition, textOrBlank(player.position));
+  rows.setField(col::roster::kGrade, player.grade ? Value(static_cast<double>(player.grade)) : Value{});
+}
+
 }  // namespace
 
 Roster::Roster(const DataTree& tree)
-    : m_db(ensureRosterDatabase(tree)), m_view(m_db.openRecordset(kByLastName)), m_rows(readAll(m_view)) {}
+    : m_db(ensureRosterDatabase(tree)),
+      m_view(m_db.openRecordset(kByLastName)),
+      m_players(readPlayers(m_view)),
+      m_rows(namesOf(m_players)) {}
 
 void Roster::moveTo(size_t index) {
   m_view.moveFirst();
   m_view.move(static_cast<long>(index));
 }
 
-void Roster::write(const PersonName& name) {
+bool Roster::addLaterColumns() {
+  if (m_view.fieldCount() > col::roster::kGrade) return false;
+  m_db.addLaterLayout(DatabaseKind::Roster);
+  // The view opened before does not see the new columns.
+  m_view = m_db.openRecordset(kByLastName);
+  return true;
+}
+
+void Roster::write(const RosterPlayer& player) {
   try {
-    m_view.setField(col::roster::kLast, name.last);
-    m_view.setField(col::roster::kFirst, name.first);
-    m_view.setField(col::roster::kMiddle, name.middle);
+    m_view.setField(col::roster::kLast, player.name.last);
+    m_view.setField(col::roster::kFirst, player.name.first);
+    m_view.setField(col::roster::kMiddle, player.name.middle);
+    setDetails(m_view, player);
     m_view.update();
   } catch (...) {
     m_view.cancelUpdate();
@@ -52,15 +87,18 @@ void Roster::write(const PersonName& name) {
   }
 }
 
-void Roster::add(const PersonName& name) {
+void Roster::add(const RosterPlayer& player) {
+  addLaterColumns();
   m_view.addNew();
-  write(name);
+  write(player);
 }
 
-void Roster::edit(size_t index, const PersonName& name) {
+void Roster::edit(size_t index, const RosterPlayer& player) {
   moveTo(index);
+  const std::int64_t row = m_view.bookmark();
+  if (addLaterColumns()) m_view.moveToBookmark(row);
   m_view.edit();
-  write(name);
+  write(player);
 }
 
 void Roster::remove(size_t index) {
@@ -82,9 +120,7 @@ std::vector<RosterPlayer> readRoster(const std::filesystem::path& rosterDatabase
   if (!std::filesystem::exists(rosterDatabase, ec)) return {};
   Database roster(rosterDatabase, Database::Mode::ReadOnly);
   Recordset rows = roster.openRecordset(kTableOrder);
-  std::vector<RosterPlayer> players;
-  for (; !rows.isEOF(); rows.moveNext()) players.push_back(playerAt(rows));
-  return players;
+  return readPlayers(rows);
 }
 
 std::vector<std::string> playerNameTexts(const DataTree& tree) {
@@ -94,18 +130,23 @@ std::vector<std::string> playerNameTexts(const DataTree& tree) {
 }
 
 void importIntoRoster(const DataTree& tree, const std::vector<PersonName>& people) {
-  importIntoRoster(ensureRosterDatabase(tree), people);
+  std::vector<RosterPlayer> players;
+  players.reserve(people.size());
+  for (const PersonName& person : people) players.push_back({person, {}, {}, 0});
+  importIntoRoster(ensureRosterDatabase(tree), players);
 }
 
-void importIntoRoster(const std::filesystem::path& rosterDatabase, const std::vector<PersonName>& people) {
+void importIntoRoster(const std::filesystem::path& rosterDatabase, const std::vector<RosterPlayer>& people) {
   Database roster(rosterDatabase);
+  roster.addLaterLayout(DatabaseKind::Roster);
   Recordset rows = roster.openRecordset(kTableOrder);
   Database::Transaction writing(roster);
-  for (const PersonName& person : people) {
-    const auto columns = importedColumns(person);
+  for (const RosterPlayer& person : people) {
+    const auto columns = importedColumns(person.name);
     rows.addNew();
     for (size_t c = 0; c < columns.size(); ++c)
       if (columns[c]) rows.setField(static_cast<int>(c) + 1, *columns[c]);
+    setDetails(rows, person);
     rows.update();
   }
   writing.commit();

@@ -32,19 +32,25 @@ class Roster {
  public:
   explicit Roster(const DataTree& tree);
 
-  // The rows as read, in last-name order. add and edit leave them so: the form reloads.
+  // The rows as read, in last-name order: their names (what the search looks through) and the
+  // players whole. add and edit leave them so: the form reloads.
   const std::vector<PersonName>& rows() const { return m_rows; }
+  const std::vector<RosterPlayer>& players() const { return m_players; }
 
-  void add(const PersonName& name);
-  void edit(size_t index, const PersonName& name);
+  // An older roster file gains the number, position and grade columns on its first write.
+  void add(const RosterPlayer& player);
+  void edit(size_t index, const RosterPlayer& player);
   void remove(size_t index);
 
  private:
   void moveTo(size_t index);
-  void write(const PersonName& name);
+  void write(const RosterPlayer& player);
+  // Adds the later columns to an older file; true when the view had to be opened again.
+  bool addLaterColumns();
 
   Database m_db;
   Recordset m_view;
+  std::vector<RosterPlayer> m_players;
   std::vector<PersonName> m_rows;
 };
 
@@ -58,8 +64,9 @@ std::vector<RosterPlayer> readRoster(const std::filesystem::path& rosterDatabase
 // Every roster row's player name text, in table order, for the entry form's name lists.
 std::vector<std::string> playerNameTexts(const DataTree& tree);
 
-// Appends the people with the import's cleaning of their names: all of them or, on a failure, none.
-void importIntoRoster(const std::filesystem::path& rosterDatabase, const std::vector<PersonName>& people);
+// Appends the people with the import's cleaning of their names, number, position and grade: all
+// of them or, on a failure, none. A person without them leaves those columns blank.
+void importIntoRoster(const std::filesystem::path& rosterDatabase, const std::vector<RosterPlayer>& people);
 void importIntoRoster(const DataTree& tree, const std::vector<PersonName>& people);
 
 }  // namespace yardmark

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/db/Database.h"
+#include "core/roster/RosterDetails.h"
 #include "core/text/NameFold.h"
 #include "core/text/ShownText.h"
 
@@ -56,28 +58,38 @@ std::string blanksTrimmed(std::string_view s) {
   return std::string(w.front().data(), w.back().data() + w.back().size());
 }
 
-enum class Kind { Last, First, Middle, Name, Other };
+enum class Kind { Last, First, Middle, Name, Number, Position, Grade, Other };
 
 Kind kindOf(std::string_view header) {
   static constexpr std::pair<std::string_view, Kind> kNames[] = {
-      {"last", Kind::Last},        {"last name", Kind::Last}, {"surname", Kind::Last}, {"first", Kind::First},
-      {"first name", Kind::First}, {"middle", Kind::Middle},  {"mi", Kind::Middle},    {"middle name", Kind::Middle},
-      {"name", Kind::Name},        {"player", Kind::Name}};
+      {"last", Kind::Last},         {"last name", Kind::Last},
+      {"surname", Kind::Last},      {"first", Kind::First},
+      {"first name", Kind::First},  {"middle", Kind::Middle},
+      {"mi", Kind::Middle},         {"middle name", Kind::Middle},
+      {"name", Kind::Name},         {"player", Kind::Name},
+      {"number", Kind::Number},     {"no", Kind::Number},
+      {"no.", Kind::Number},        {"#", Kind::Number},
+      {"jersey", Kind::Number},     {"jersey number", Kind::Number},
+      {"position", Kind::Position}, {"pos", Kind::Position},
+      {"grade", Kind::Grade},       {"class", Kind::Grade},
+      {"yr", Kind::Grade},          {"year", Kind::Grade}};
   const std::string h = nameFold(joined(words(header), 0, std::string::npos));
   for (const auto& [name, kind] : kNames)
     if (h == nameFold(name)) return kind;
   return Kind::Other;
 }
 
-// Which column holds which name; -1 for none.
+// Which column holds which name or detail; -1 for none.
 struct Layout {
-  int last = 0, first = 1, middle = 2, name = -1;
+  int last = 0, first = 1, middle = 2, name = -1, number = -1, position = -1, grade = -1;
   bool header = false;
-  bool uses(int i) const { return i == last || i == first || i == middle || i == name; }
+  bool uses(int i) const {
+    return i == last || i == first || i == middle || i == name || i == number || i == position || i == grade;
+  }
 };
 
 Layout layoutOf(const csv::Record& firstRow) {
-  Layout l{-1, -1, -1, -1, false};
+  Layout l{-1, -1, -1, -1, -1, -1, -1, false};
   for (size_t i = 0; i < firstRow.fields.size(); ++i) {
     int* slot = nullptr;
     switch (kindOf(firstRow.fields[i])) {
@@ -92,6 +104,15 @@ Layout layoutOf(const csv::Record& firstRow) {
         break;
       case Kind::Name:
         slot = &l.name;
+        break;
+      case Kind::Number:
+        slot = &l.number;
+        break;
+      case Kind::Position:
+        slot = &l.position;
+        break;
+      case Kind::Grade:
+        slot = &l.grade;
         break;
       case Kind::Other:
         break;
@@ -123,6 +144,20 @@ RosterName namesOf(const csv::Record& r, const Layout& l) {
   return {cleanedName(n.last), cleanedName(n.first), cleanedName(n.middle)};
 }
 
+// The number, position and grade of a row; a cell that reads as none is kept to be shown.
+void readDetails(SheetPlayer& p, const csv::Record& r, const Layout& l) {
+  const std::string number = blanksTrimmed(cell(r, l.number)), grade = blanksTrimmed(cell(r, l.grade));
+  if (const auto n = jerseyNumberOf(number))
+    p.number = *n;
+  else
+    p.unreadNumber = number;
+  if (const auto g = gradeOf(grade))
+    p.grade = *g;
+  else
+    p.unreadGrade = grade;
+  p.position = blanksTrimmed(cell(r, l.position));
+}
+
 std::vector<std::string> otherColumns(const std::vector<csv::Record>& records, const Layout& l) {
   size_t width = 0;
   for (const csv::Record& r : records) width = std::max(width, r.fields.size());
@@ -141,10 +176,11 @@ std::vector<std::string> otherColumns(const std::vector<csv::Record>& records, c
   return out;
 }
 
-std::string keyOf(const RosterName& n) {
-  return nameFold(blanksTrimmed(n.last)) + '\n' + nameFold(blanksTrimmed(n.first)) + '\n' +
-         nameFold(blanksTrimmed(n.middle));
+std::string lastFirstKey(const RosterName& n) {
+  return nameFold(blanksTrimmed(n.last)) + '\n' + nameFold(blanksTrimmed(n.first));
 }
+
+std::string keyOf(const RosterName& n) { return lastFirstKey(n) + '\n' + nameFold(blanksTrimmed(n.middle)); }
 
 }  // namespace
 
@@ -200,7 +236,11 @@ SheetRoster parseSpreadsheetRoster(std::string_view bytes, const fs::path& file,
   for (size_t i = layout.header ? 1 : 0; i < records.size(); ++i) {
     RosterName n = namesOf(records[i], layout);
     if (n.last.empty() && n.first.empty() && n.middle.empty()) continue;
-    out.players.push_back({std::move(n), records[i].line});
+    SheetPlayer p;
+    p.name = std::move(n);
+    p.line = records[i].line;
+    readDetails(p, records[i], layout);
+    out.players.push_back(std::move(p));
   }
   if (out.players.empty()) throw SpreadsheetError(file, 0, "no row names a player");
   out.otherColumns = otherColumns(records, layout);
@@ -218,22 +258,41 @@ SheetRoster readSpreadsheetRoster(const fs::path& file, const std::atomic<bool>*
   return parseSpreadsheetRoster(bytes, file, stop);
 }
 
-std::vector<Duplicate> findDuplicates(const std::vector<SheetPlayer>& players, const std::vector<RosterName>& roster) {
+std::vector<SheetCheck> checkSheet(const std::vector<SheetPlayer>& players, const std::vector<RosterPlayer>& roster) {
   std::unordered_set<std::string> inRoster, seen;
-  for (const RosterName& n : roster) inRoster.insert(keyOf(n));
-  std::vector<Duplicate> out;
-  out.reserve(players.size());
-  for (const SheetPlayer& p : players) {
+  // The first roster player of each last and first name: one the file names with another middle
+  // name may be the same person.
+  std::unordered_map<std::string, size_t> byLastFirst;
+  for (size_t i = 0; i < roster.size(); ++i) {
+    inRoster.insert(keyOf(roster[i].name));
+    byLastFirst.emplace(lastFirstKey(roster[i].name), i);
+  }
+  std::vector<SheetCheck> out(players.size());
+  for (size_t i = 0; i < players.size(); ++i) {
+    const SheetPlayer& p = players[i];
+    SheetCheck& c = out[i];
     std::string key = keyOf(p.name);
     if (inRoster.contains(key))
-      out.push_back(Duplicate::InRoster);
-    else
-      out.push_back(seen.insert(std::move(key)).second ? Duplicate::No : Duplicate::EarlierInFile);
+      c.duplicate = Duplicate::InRoster;
+    else if (!seen.insert(key).second)
+      c.duplicate = Duplicate::EarlierInFile;
+    else if (const auto maybe = byLastFirst.find(lastFirstKey(p.name)); maybe != byLastFirst.end())
+      c.duplicate = Duplicate::MaybeInRoster, c.maybe = trimmed(playerNameText(roster[maybe->second].name));
+    if (p.number.empty()) continue;
+    // The same player wearing his own number is no clash.
+    for (const RosterPlayer& r : roster)
+      if (r.number == p.number && keyOf(r.name) != key) {
+        c.clashWith = trimmed(playerNameText(r.name));
+        break;
+      }
+    for (size_t j = 0; j < i && c.clashWith.empty(); ++j)
+      if (players[j].number == p.number && keyOf(players[j].name) != key)
+        c.clashWith = trimmed(playerNameText(players[j].name)), c.clashInFile = true;
   }
   return out;
 }
 
-size_t addRosterPlayers(const fs::path& rosterDatabase, const std::vector<RosterName>& players) {
+size_t addRosterPlayers(const fs::path& rosterDatabase, const std::vector<RosterPlayer>& players) {
   importIntoRoster(rosterDatabase, players);
   return players.size();
 }

@@ -123,11 +123,10 @@ QComboBox* nameCombo(QWidget* parent, const char* name) {
   combo->setObjectName(QString::fromLatin1(name));
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);  // a typed name is saved, not added to the list
-  new NameCompleter(combo);                     // the roster's names offered, the typing kept
   combo->setMinimumContentsLength(14);
   combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  installKeyFilter(combo->lineEdit(), [](int key, int) { return isItAlphaNumber(key); });
+  equipNameBox(combo);  // the roster's players offered by name or number, the typing kept
   return combo;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/roster/frmRoster.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,6 +59,7 @@ void frmRoster::buildWidgets() {
   connect(importFrom, &QListWidget::itemClicked, this, pick);
   connect(importFrom, &QListWidget::currentItemChanged, this, pick);
   buildNameBoxes();
+  buildDetailBoxes();
   buildButtons();
 }
 
@@ -126,6 +128,7 @@ void frmRoster::buildLayout() {
     names->addWidget(lines[row].first, row, 0);
     names->addWidget(lines[row].second, row, 1);
   }
+  layDetailBoxes(names, 3);
   names->setVerticalSpacing(3);
 
   // A line of buttons; the last two of the bottom line stand at the right.
@@ -150,9 +153,10 @@ void frmRoster::buildLayout() {
   all->addLayout(line({cmdImport, cmdOK, cmdCancel}, true));
 
   // Reading order.
-  QWidget* order[] = {importFrom, txtLastName, txtFirstName, txtMiddleName, cmdFirst, cmdPrevious, cmdNext,
-                      cmdLast,    cmdAddNew,   cmdUndoNew,   cmdEdit,       cmdSave,  cmdDelete,   cmdFind,
-                      cmdGoFind,  cmdFindNext, cmdRefresh,   cmdImport,     cmdOK,    cmdCancel};
+  QWidget* order[] = {importFrom,  txtLastName, txtFirstName, txtMiddleName, txtNumber, txtPosition,
+                      cmbGrade,    cmdFirst,    cmdPrevious,  cmdNext,       cmdLast,   cmdAddNew,
+                      cmdUndoNew,  cmdEdit,     cmdSave,      cmdDelete,     cmdFind,   cmdGoFind,
+                      cmdFindNext, cmdRefresh,  cmdImport,    cmdOK,         cmdCancel};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -160,6 +164,7 @@ void frmRoster::setMode(Mode mode) {
   m_mode = mode;
   const Controls c = controlsIn(mode, hasRows());
   for (QLineEdit* box : {txtLastName, txtFirstName, txtMiddleName}) box->setEnabled(c.boxes);
+  enableDetails(c.details);
   cmdAddNew->setEnabled(c.addNew);
   cmdUndoNew->setVisible(c.undo);
   for (QPushButton* b : {cmdEdit, cmdDelete}) b->setEnabled(c.editDelete);
@@ -236,18 +241,11 @@ void frmRoster::displayRecords() {
   txtLastName->setText(QString::fromStdString(name.last));
   txtFirstName->setText(QString::fromStdString(name.first));
   txtMiddleName->setText(QString::fromStdString(name.middle));
+  displayDetails(players()[static_cast<size_t>(m_pos)]);
   // The list's current name follows, so that the arrow keys go on from the player shown.
   const QSignalBlocker quiet(importFrom);
   for (int i = 0; i < importFrom->count(); ++i)
     if (importFrom->item(i)->data(Qt::UserRole).toLongLong() == m_pos) importFrom->setCurrentRow(i);
-}
-
-void frmRoster::clearBoxes() {
-  for (QLineEdit* box : {txtLastName, txtFirstName, txtMiddleName}) box->clear();
-}
-
-PersonName frmRoster::typedName() const {
-  return {txtLastName->text().toStdString(), txtFirstName->text().toStdString(), txtMiddleName->text().toStdString()};
 }
 
 // ------------------------------------------------------------------ navigation
@@ -307,11 +305,12 @@ void frmRoster::cmdEdit_Click() {
 }
 
 void frmRoster::cmdSave_Click() {
-  const PersonName typed = typedName();
-  if (!isComplete(typed)) {
+  const RosterPlayer typed = typedPlayer();
+  if (!isComplete(typed.name)) {
     app().prompter().tell("You must enter all the field names.");
     return;
   }
+  if (!numberMayBeWorn(typed)) return;
   try {
     if (!m_roster) throw DbError(dberr::EngineFailure, "The roster database is not open.");
     if (m_mode == Mode::Adding)

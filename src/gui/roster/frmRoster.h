@@ -9,6 +9,8 @@
 #include "core/roster/RosterSearch.h"
 #include "gui/shell/Form.h"
 
+class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,10 +25,11 @@ class frmRoster : public Form {
   // Found is browsing after a search found a row: Find Next goes on from the shown row.
   enum class Mode { Browsing, Found, Adding, Editing, Finding };
 
-  // What a mode offers: the boxes and the buttons enabled; Undo, Find, Go and Find Next shown;
-  // a click in the list showing that player.
+  // What a mode offers: the name boxes, the number, position and grade boxes (not searched, so
+  // not offered while finding) and the buttons enabled; Undo, Find, Go and Find Next shown; a
+  // click in the list showing that player.
   struct Controls {
-    bool boxes, addNew, undo, editDelete, navigation, save, find, go, findNext, pick;
+    bool boxes, details, addNew, undo, editDelete, navigation, save, find, go, findNext, pick;
     bool operator==(const Controls&) const = default;
   };
   // Edit, Delete and the navigation buttons also need a row to act on.
@@ -45,6 +48,12 @@ class frmRoster : public Form {
   QLineEdit* txtLastName;
   QLineEdit* txtFirstName;
   QLineEdit* txtMiddleName;
+  QLabel* lblNumber;
+  QLabel* lblPosition;
+  QLabel* lblGrade;
+  QLineEdit* txtNumber;
+  QLineEdit* txtPosition;
+  QComboBox* cmbGrade;
   QPushButton* cmdFirst;
   QPushButton* cmdPrevious;
   QPushButton* cmdNext;
@@ -73,17 +82,25 @@ class frmRoster : public Form {
  private:
   // clang-format off
   static constexpr Controls kModes[] = {
-      // boxes addNew undo   editDel navig. save   find   go     findNext pick
-      {false, true,  false, true,  true,  false, true,  false, false, true},   // Browsing
-      {false, true,  false, true,  true,  false, true,  false, true,  true},   // Found
-      {true,  false, true,  false, false, true,  true,  false, false, false},  // Adding
-      {true,  false, false, false, false, true,  true,  false, false, false},  // Editing
-      {true,  false, false, false, true,  false, false, true,  false, true},   // Finding
+      // boxes details addNew undo   editDel navig. save   find   go     findNext pick
+      {false, false, true,  false, true,  true,  false, true,  false, false, true},   // Browsing
+      {false, false, true,  false, true,  true,  false, true,  false, true,  true},   // Found
+      {true,  true,  false, true,  false, false, true,  true,  false, false, false},  // Adding
+      {true,  true,  false, false, false, false, true,  true,  false, false, false},  // Editing
+      {true,  false, false, false, false, true,  false, false, true,  false, true},   // Finding
   };
   // clang-format on
 
   void buildWidgets();
   void buildNameBoxes();
+  // The number, position and grade (frmRosterDetails.cpp).
+  void buildDetailBoxes();
+  void layDetailBoxes(QGridLayout* grid, int firstRow);
+  void enableDetails(bool enabled);
+  void displayDetails(const RosterPlayer& player);
+  RosterPlayer typedPlayer() const;
+  // A number another player wears is saved only when the coach says so.
+  bool numberMayBeWorn(const RosterPlayer& player);
   void buildButtons();
   void buildLayout();
   void setMode(Mode mode);
@@ -100,6 +117,7 @@ class frmRoster : public Form {
   PersonName typedName() const;
 
   const std::vector<PersonName>& rows() const;
+  const std::vector<RosterPlayer>& players() const;
   long rowCount() const { return static_cast<long>(rows().size()); }
   bool hasRows() const { return rowCount() > 0; }
   // The shown row, in last-name order: -1 before the first, rowCount() past the last.

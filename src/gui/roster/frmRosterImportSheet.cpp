@@ -23,21 +23,54 @@ namespace yardmark {
 namespace {
 
 const QString kTitle = QStringLiteral("Import Roster From Spreadsheet");
-constexpr int kNameRole = Qt::UserRole;           // the last, first and middle name of the row
-constexpr int kDuplicateRole = Qt::UserRole + 1;  // why ">>" passes the entry by
+constexpr int kPlayerRole = Qt::UserRole;        // the names, number, position and grade of the row
+constexpr int kHeldBackRole = Qt::UserRole + 1;  // ">>" passes the entry by
 // A roster's file reads at once; only a large one shows the dialog.
 constexpr int kShowProgressAfterMs = 400;
 
-QString mark(Duplicate d) {
-  switch (d) {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QString duplicateMark(const SheetCheck& c) {
+  switch (c.duplicate) {
     case Duplicate::InRoster:
       return QStringLiteral(" (in roster)");
     case Duplicate::EarlierInFile:
       return QStringLiteral(" (twice in the file)");
+    case Duplicate::MaybeInRoster:
+      return " (maybe in roster: " + q(c.maybe) + ")";
     case Duplicate::No:
       break;
   }
   return {};
+}
+
+// A row as listed: "Carter, Marcus J (#12, RB, grade 11)", then what the check found and what
+// could not be read.
+QString rowText(const SheetPlayer& p, const SheetCheck& c) {
+  const QString names = q(rosterListText(p.name));
+  QStringList details;
+  if (!p.number.empty()) details << "#" + q(p.number);
+  if (!p.position.empty()) details << q(p.position);
+  if (p.grade) details << QString("grade %1").arg(p.grade);
+  QString marks = duplicateMark(c);
+  if (!c.clashWith.empty())
+    marks +=
+        QString(c.clashInFile ? " (#%1 also in the file: %2)" : " (#%1 worn by %2)").arg(q(p.number), q(c.clashWith));
+  if (!p.unreadNumber.empty()) marks += " (number \"" + q(p.unreadNumber) + "\" left blank)";
+  if (!p.unreadGrade.empty()) marks += " (grade \"" + q(p.unreadGrade) + "\" left blank)";
+  if (details.isEmpty() && marks.isEmpty()) return names;
+  return names.trimmed() + (details.isEmpty() ? QString() : " (" + details.join(", ") + ")") + marks;
+}
+
+QStringList playerData(const SheetPlayer& p) {
+  return {q(p.name.last), q(p.name.first), q(p.name.middle), q(p.number), q(p.position), QString::number(p.grade)};
+}
+
+RosterPlayer playerOf(const QStringList& d) {
+  return {{d.value(0).toStdString(), d.value(1).toStdString(), d.value(2).toStdString()},
+          d.value(3).toStdString(),
+          d.value(4).toStdString(),
+          d.value(5).toInt()};
 }
 
 QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::SelectionMode mode) {
@@ -49,14 +82,14 @@ QListWidget* list(QWidget* parent, const char* name, QAbstractItemView::Selectio
 
 enum class Move { Selected, All, AllButDuplicates };
 
-// Moves entries from one list to the other in list order. A duplicate moves only when the
-// coach picks it.
+// Moves entries from one list to the other in list order. A duplicate or a number another
+// player wears moves only when the coach picks it.
 void moveEntries(QListWidget* from, QListWidget* to, Move which) {
   std::vector<int> noted;
   for (int i = 0; i < from->count(); ++i) {
     QListWidgetItem* item = from->item(i);
-    const bool duplicate = item->data(kDuplicateRole).toInt() != static_cast<int>(Duplicate::No);
-    if (which == Move::Selected ? !item->isSelected() : which == Move::AllButDuplicates && duplicate) continue;
+    const bool heldBack = item->data(kHeldBackRole).toBool();
+    if (which == Move::Selected ? !item->isSelected() : which == Move::AllButDuplicates && heldBack) continue;
     noted.push_back(i);
     to->addItem(item->clone());
   }
@@ -75,8 +108,8 @@ frmRosterImportSheet::frmRosterImportSheet(App& app) : Form(app) {
   setWindowTitle(kTitle);
   Label4 = rosterLabel(this, "Label4",
                        "Move the players you want to the \"Chosen to import\" list, then select the Import button. "
-                       "\">>\" leaves out the players marked \"(in roster)\" or \"(twice in the file)\"; \">\" "
-                       "moves any player you select.");
+                       "\">>\" leaves out the players marked as perhaps in the roster already, or with a number "
+                       "another player wears; \">\" moves any player you select.");
   lblFile = rosterLabel(this, "lblFile", {});
   lblOtherColumns = rosterLabel(this, "lblOtherColumns", {});
   cmdImport = rosterButton(this, "cmdImport", "&Import");
@@ -110,8 +143,9 @@ void frmRosterImportSheet::buildLists() {
 
 void frmRosterImportSheet::buildLayout() {
   for (QLabel* l : {Label4, lblFile, lblOtherColumns}) l->setWordWrap(true);
-  // A squad of forty shows without much scrolling.
-  for (QListWidget* l : {importFrom, importTo}) l->setMinimumHeight(300);
+  // A squad of forty shows without much scrolling, and a row with its number, position, grade and
+  // what the check found on it without much either.
+  for (QListWidget* l : {importFrom, importTo}) l->setMinimumSize(340, 300);
   auto* moves = new QVBoxLayout;
   moves->addStretch();
   for (QPushButton* b : {cmdAddAll, cmdAddDatabase, cmdRemoveDatabase, cmdRemoveAll}) {
@@ -153,7 +187,7 @@ void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
            {"Import from Spreadsheet", documentsFolder(), "Spreadsheets saved as text (*.csv *.txt)", {}});
   if (file.isEmpty()) return;
   std::atomic<bool> stop{false};
-  std::pair<SheetRoster, std::vector<Duplicate>> read;
+  std::pair<SheetRoster, std::vector<SheetCheck>> read;
   try {
     const std::filesystem::path roster = ensureRosterDatabase(app.tree());
     QProgressDialog progress("Reading the spreadsheet...", "Cancel", 0, 0, app.forms().mainWindow());
@@ -168,8 +202,8 @@ void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
         progress,
         [path = file.toStdString(), roster, &stop] {
           SheetRoster sheet = readSpreadsheetRoster(path, &stop);
-          std::vector<Duplicate> duplicates = findDuplicates(sheet.players, readRosterNames(roster));
-          return std::pair(std::move(sheet), std::move(duplicates));
+          std::vector<SheetCheck> checks = checkSheet(sheet.players, readRoster(roster));
+          return std::pair(std::move(sheet), std::move(checks));
         },
         [&stop] { stop = true; });
   } catch (const SpreadsheetError& e) {
@@ -181,13 +215,13 @@ void frmRosterImportSheet::chooseFile(App& app, const PickFile& pick) {
   }
   // Cancelled: the coach asked for nothing, so nothing opens and nothing is said.
   if (stop) return;
-  const auto& [sheet, duplicates] = read;
+  const auto& [sheet, checks] = read;
   const WaitCursor filling;
-  app.forms().show<frmRosterImportSheet>().showSheet(file, sheet, duplicates);
+  app.forms().show<frmRosterImportSheet>().showSheet(file, sheet, checks);
 }
 
 void frmRosterImportSheet::showSheet(const QString& file, const SheetRoster& sheet,
-                                     const std::vector<Duplicate>& duplicates) {
+                                     const std::vector<SheetCheck>& checks) {
   lblFile->setText("File: " + QFileInfo(file).fileName());
   lblFile->setToolTip(file);
   QStringList others;
@@ -197,15 +231,13 @@ void frmRosterImportSheet::showSheet(const QString& file, const SheetRoster& she
   importFrom->clear();
   importTo->clear();
   for (size_t i = 0; i < sheet.players.size(); ++i) {
-    const RosterName& n = sheet.players[i].name;
-    const QStringList names{QString::fromStdString(n.last), QString::fromStdString(n.first),
-                            QString::fromStdString(n.middle)};
-    const Duplicate why = i < duplicates.size() ? duplicates[i] : Duplicate::No;
-    const QString text = QString::fromStdString(rosterListText(n));
-    auto* item = new RosterListItem(why == Duplicate::No ? text : text.trimmed() + mark(why), importFrom);
-    item->setData(kNameRole, names);
-    item->setData(kDuplicateRole, static_cast<int>(why));
-    if (why != Duplicate::No) item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+    const SheetPlayer& p = sheet.players[i];
+    const SheetCheck check = i < checks.size() ? checks[i] : SheetCheck{};
+    auto* item = new RosterListItem(rowText(p, check), importFrom);
+    item->setToolTip(item->text());
+    item->setData(kPlayerRole, playerData(p));
+    item->setData(kHeldBackRole, check.anything());
+    if (check.anything()) item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
   }
 }
 
@@ -214,11 +246,9 @@ void frmRosterImportSheet::cmdImport_Click() {
     tellError(app(), "No player is chosen to import.");
     return;
   }
-  std::vector<RosterName> chosen;
-  for (int i = 0; i < importTo->count(); ++i) {
-    const QStringList n = importTo->item(i)->data(kNameRole).toStringList();
-    chosen.push_back({n.value(0).toStdString(), n.value(1).toStdString(), n.value(2).toStdString()});
-  }
+  std::vector<RosterPlayer> chosen;
+  for (int i = 0; i < importTo->count(); ++i)
+    chosen.push_back(playerOf(importTo->item(i)->data(kPlayerRole).toStringList()));
   size_t added = 0;
   try {
     added = addRosterPlayers(ensureRosterDatabase(app().tree()), chosen);

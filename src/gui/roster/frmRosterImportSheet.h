@@ -21,8 +21,8 @@ class frmRosterImportSheet : public Form {
   // A file that gives no roster is named with its line and reason, and the form stays as it was.
   static void chooseFile(App& app, const PickFile& pick = pickFileToOpen);
 
-  // Lists the players of a file, each with why it is not to be imported, if it is not.
-  void showSheet(const QString& file, const SheetRoster& sheet, const std::vector<Duplicate>& duplicates);
+  // Lists the players of a file, each with what the check found on it.
+  void showSheet(const QString& file, const SheetRoster& sheet, const std::vector<SheetCheck>& checks);
 
   QLabel* Label4;
   QLabel* lblFile;

@@ -1,8 +1,13 @@
 // The roster's name rules and its search: plain functions, no window, no database.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "core/roster/NameCompletion.h"
+#include "core/roster/RosterDetails.h"
 #include "core/roster/RosterSearch.h"
+#include "core/text/KeyRules.h"
 
 namespace yardmark::test {
 namespace {
@@ -64,19 +69,53 @@ TEST(RosterSearch, StopsAtTheFirstRowWhereEveryTypedNameMatches) {
   }
 }
 
-TEST(NameCompletion, OffersTheNamesWithAWordStartingWithTheTypedText) {
-  const NameCompletion roster(
-      {"Van Buren Henry J", "Burke Ann B", "Abbot Bur C", "Smith Élodie A", "Burke Ann B", "Turnbury Al X"});
-  const std::pair<std::string, std::vector<std::string>> cases[] = {
-      {"bur", {"Van Buren Henry J", "Burke Ann B", "Abbot Bur C"}},  // any word, any case, once each
-      {"BURE", {"Van Buren Henry J"}},
-      {"van b", {"Van Buren Henry J"}},  // on over the next word
-      {"urn", {}},                       // inside a word is no start
-      {"élo", {"Smith Élodie A"}},       // letter case beyond ASCII
-      {"elo", {"Smith Élodie A"}},       // accents aside
-      {"", {}},
+TEST(NameCompletion, OffersThePlayersByAWordOfTheNameOrByTheirNumber) {
+  const NameCompletion roster({{{"Van Buren", "Henry", "J"}, "3", "QB"},
+                               {{"Burke", "Ann", "B"}, "12", "RB"},
+                               {{"Abbot", "Bur", "C"}, "1", ""},
+                               {{"Smith", "\xC3\x89lodie", "A"}, "", ""},
+                               {{"Burke", "Ann", "B"}, "12", "RB"},
+                               {{"Turnbury", "Al", "X"}, "00", "K"},
+                               {{"Cole", "Al", "Y"}, "0", ""},
+                               {{"Dale", "Rex", "Q"}, "3", "LB"}});
+  // Typed text, the lines offered ("; " between), the one player wearing exactly the number typed.
+  const std::array<std::string, 3> cases[] = {
+      {"bur", "#3 Van Buren Henry J (QB); #12 Burke Ann B (RB); #1 Abbot Bur C", ""},  // any word, once each
+      {"van b", "#3 Van Buren Henry J (QB)", ""},                                      // on over the next word
+      {"urn", "", ""},                                                                 // inside a word is no start
+      {"elo", "Smith \xC3\x89lodie A", ""},                                            // accents aside
+      {"", "", ""},
+      {"12", "#12 Burke Ann B (RB)", "Burke Ann B"},
+      {"#1", "#1 Abbot Bur C; #12 Burke Ann B (RB)", "Abbot Bur C"},  // the exact number first
+      {"0", "#0 Cole Al Y; #00 Turnbury Al X (K)", "Cole Al Y"},      // "0" and "00" differ
+      {"3", "#3 Van Buren Henry J (QB); #3 Dale Rex Q (LB)", ""},     // two wear it
+      {"123", "", ""},                                                // no jersey number
   };
-  for (const auto& [typed, names] : cases) EXPECT_EQ(roster.offered(typed), names) << typed;
+  for (const auto& [typed, shown, wearer] : cases) {
+    std::string offered;
+    for (const NameOffer& offer : roster.offered(typed)) offered += (offered.empty() ? "" : "; ") + offer.shown;
+    EXPECT_EQ(offered, shown) << typed;
+    EXPECT_EQ(roster.wearer(typed).value_or(""), wearer) << typed;
+  }
+  EXPECT_EQ(roster.offered("12").at(0).name, "Burke Ann B") << "the box takes the name as the roster has it";
+}
+
+TEST(RosterDetails, ANumberWornByAnotherPlayerAndTheKeysANumberMayBeTypedWith) {
+  const std::vector<RosterPlayer> roster = {{{"Carter", "Marcus", "J"}, "12", "RB"}, {{"Lee", "Bo", "K"}, "0", ""}};
+  const std::tuple<std::string, std::optional<size_t>, std::optional<size_t>> wears[] = {
+      {"12", std::nullopt, 0}, {"12", 0, std::nullopt}, {"00", std::nullopt, std::nullopt}, {"", 1, std::nullopt}};
+  for (const auto& [number, self, wearer] : wears) EXPECT_EQ(wearerOf(number, roster, self), wearer) << number;
+
+  // The number box: key, length, kept.
+  const std::array<int, 3> numberKeys[] = {{'5', 1, 1}, {'5', 2, 0}, {'a', 0, 0}, {kBackspace, 2, 1}};
+  for (const auto& [key, length, kept] : numberKeys) EXPECT_EQ(jerseyKey(key, length) != 0, kept != 0) << key;
+  // A player-name box: the key typed at the end of the text, kept or not.
+  const std::tuple<int, std::string, bool> nameKeys[] = {
+      {'1', "", true},       {'2', "1", true},   {'3', "12", false},       {'1', "#", true},
+      {'1', "Smith", false}, {'a', "12", false}, {'a', "Smit", true},      {kBackspace, "12", true},
+      {0xF1, "Nu", true},    {0xF1, "1", false}, {'1', "N\xC3\xBA", false}};
+  for (const auto& [key, text, kept] : nameKeys)
+    EXPECT_EQ(nameOrNumberKey(key, text, static_cast<int>(text.size())) != 0, kept) << text << " " << key;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // bad files and the duplicate rule (the write and the message's form are in the import form's test).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 
@@ -13,12 +14,18 @@ namespace {
 
 using csv::Encoding;
 
-// Players as "last|first|middle@line", joined by "; ".
+// Players as "last|first|middle@line", then "#number", "/position", "gGrade" and "?" with a cell
+// left blank, when present; joined by "; ".
 std::string shown(const SheetRoster& r) {
   std::string out;
-  for (const SheetPlayer& p : r.players)
+  for (const SheetPlayer& p : r.players) {
     out += (out.empty() ? "" : "; ") + p.name.last + "|" + p.name.first + "|" + p.name.middle + "@" +
            std::to_string(p.line);
+    if (!p.number.empty()) out += "#" + p.number;
+    if (!p.position.empty()) out += "/" + p.position;
+    if (p.grade) out += "g" + std::to_string(p.grade);
+    if (!(p.unreadNumber + p.unreadGrade).empty()) out += "?" + p.unreadNumber + p.unreadGrade;
+  }
   return out;
 }
 
@@ -45,15 +52,15 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        ',',
        Encoding::Utf8},
       {"other spellings, other order, extra columns",
-       "Jersey;SURNAME ; first name;MI;Grade\n12;O'Brien;Pat;J.;11\n",
-       "O'Brien|Pat|J@2",
-       {"Jersey", "Grade"},
+       "Jersey;SURNAME ; first name;MI;Grade;Phone\n12;O'Brien;Pat;J.;11;555\n",
+       "O'Brien|Pat|J@2#12g11",
+       {"Phone"},
        ';',
        Encoding::Utf8},
       {"one Name column, Last, First Middle",
        "#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n",
-       "Smith|John|A@2; Jones|Mary|Ann Lee@3",
-       {"#"},
+       "Smith|John|A@2#1; Jones|Mary|Ann Lee@3#2",
+       {},
        ',',
        Encoding::Utf8},
       {"one Name column, First Middle Last",
@@ -76,9 +83,9 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        ',',
        Encoding::Utf8},
       {"blank rows and rows without a name",
-       "Last,First,Jersey\n,,\n\n,,7\nKim,Lee,\n",
+       "Last,First,Phone\n,,\n\n,,7\nKim,Lee,\n",
        "Kim|Lee|@5",
-       {"Jersey"},
+       {"Phone"},
        ',',
        Encoding::Utf8},
       {"UTF-8 with a byte-order mark",
@@ -160,22 +167,49 @@ TEST(SpreadsheetRoster, HugeFilesAreRefusedQuicklyAndAStopEndsTheReading) {
   EXPECT_THROW(parseSpreadsheetRoster(ragged, "r.csv", &stop), SpreadsheetError);
 }
 
-TEST(SpreadsheetRoster, DuplicatesIgnoreLetterCaseAccentsAndSurroundingBlanks) {
-  const std::vector<RosterName> roster = {{"Smith", "John", "A"}, {"Doe", "Jane", ""}, {"M\xC3\xBCller", "Jo", ""}};
-  struct Case {
-    RosterName name;
-    Duplicate expected;
+// Each header of a number, a position or a grade, in any letter case, and the cells it reads.
+TEST(SpreadsheetRoster, NumberPositionAndGradeColumns) {
+  const std::array<std::string, 3> cases[] = {
+      {"Last,Number,Position,Grade", "Smith,12,RB/LB,11", "#12/RB/LBg11"},
+      {"LAST,no,pos,Class", "Smith,00,K,Sr.", "#00/Kg12"},
+      {"Last,No.,Yr", "Smith,#7,fr", "#7g9"},
+      {"Last,#,Year", "Smith,0,2027", "#0?2027"},  // no grade of ours
+      {"Last,JERSEY", "Smith, 5 ", "#5"},
+      {"Last,Jersey Number", "Smith,123", "?123"},  // no jersey number
   };
-  const Case cases[] = {
-      {{" smith ", "JOHN", "a"}, Duplicate::InRoster},  {{"Smith", "John", ""}, Duplicate::No},
-      {{"Doe", "Jane", " "}, Duplicate::InRoster},      {{"Doe", "Jane", "B"}, Duplicate::No},
-      {{"doe", "jane", "b"}, Duplicate::EarlierInFile}, {{"M\xC3\x9CLLER", "JO", ""}, Duplicate::InRoster},
-      {{"Smith", "Johnny", "A"}, Duplicate::No},        {{"Muller", "Jo", ""}, Duplicate::InRoster},
+  for (const auto& [header, row, read] : cases) {
+    const SheetRoster r = parseSpreadsheetRoster(header + "\n" + row + "\n", "r.csv");
+    EXPECT_EQ(shown(r), "Smith||@2" + read) << header;
+    EXPECT_TRUE(r.otherColumns.empty()) << header;
+  }
+}
+
+TEST(SpreadsheetRoster, DuplicatesMaybeDuplicatesAndNumberClashes) {
+  const std::vector<RosterPlayer> roster = {{{"Smith", "John", "A"}, "12", ""},
+                                            {{"Doe", "Jane", ""}, "", ""},
+                                            {{"M\xC3\xBCller", "Jo", ""}, "", ""},
+                                            {{"Carter", "Marcus", "J"}, "7", "RB"}};
+  using D = Duplicate;
+  const std::tuple<RosterName, std::string, SheetCheck> cases[] = {
+      {{" smith ", "JOHN", "a"}, "12", {D::InRoster, "", "", false}},  // his own number
+      {{"Smith", "John", ""}, "", {D::MaybeInRoster, "Smith John A", "", false}},
+      {{"Doe", "Jane", " "}, "", {D::InRoster, "", "", false}},
+      {{"Doe", "Jane", "B"}, "", {D::MaybeInRoster, "Doe Jane", "", false}},
+      {{"doe", "jane", "b"}, "", {D::EarlierInFile, "", "", false}},
+      {{"muller", "jo", "K"}, "", {D::MaybeInRoster, "M\xC3\xBCller Jo", "", false}},
+      {{"Kim", "Lee", ""}, "7", {D::No, "", "Carter Marcus J", false}},
+      {{"Park", "Al", ""}, "30", {D::No, "", "", false}},
+      {{"Ray", "Bo", ""}, "30", {D::No, "", "Park Al", true}},
+      {{"Ray", "Cy", ""}, "3", {D::No, "", "", false}},  // "3" is not "30"
   };
   std::vector<SheetPlayer> players;
-  std::vector<Duplicate> expected;
-  for (const Case& c : cases) players.push_back({c.name, 1}), expected.push_back(c.expected);
-  EXPECT_EQ(findDuplicates(players, roster), expected);
+  for (const auto& [name, number, check] : cases) {
+    players.emplace_back();
+    players.back().name = name;
+    players.back().number = number;
+  }
+  const std::vector<SheetCheck> found = checkSheet(players, roster);
+  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(found.at(i), std::get<2>(cases[i])) << i;
 }
 
 }  // namespace

@@ -241,6 +241,35 @@ TEST_P(PlayerNameLists, AnEmptyMissingOrDamagedRosterLeavesEmptyListsAndTypingWo
   EXPECT_EQ(rows(), Rows{row(1, "Walk On")});
 }
 
+// Typing a jersey number offers the player who wears it; the box takes the roster name text.
+TEST_P(PlayerNameLists, AJerseyNumberOffersThePlayerWearingItAndTheBoxTakesHisName) {
+  Recordset rs = Database(root.databases() / "yardMark_roster.mdb").openRecordset("select * from roster");
+  for (const auto& p : {std::array<const char*, 5>{"Carter", "Marcus", "J", "12", "RB"}, {"Lee", "Bo", "K", "7", ""}}) {
+    rs.addNew();
+    for (int i = 0; i < 5; ++i) rs.setField(i + 1, Value(p[static_cast<size_t>(i)]));
+    rs.update();
+  }
+  start();
+  press(addNew());
+  QLineEdit* name = combo()->lineEdit();
+  auto* completer = form->findChild<NameCompleter*>(QString(c.combo) + "Completer");
+  name->setFocus();
+  // Typed, offered, taken: Enter in the popup, or Escape there and Enter in the box.
+  const std::tuple<QString, QStringList, Qt::Key, QString> cases[] = {
+      {"12", {"#12 Carter Marcus J (RB)"}, Qt::Key_Return, "Carter Marcus J"},
+      {"7x", {"#7 Lee Bo K"}, Qt::Key_Escape, "Lee Bo K"},  // no letter after a number
+      {"99", {}, Qt::Key_Escape, "99"},                     // nobody wears it: kept as typed
+  };
+  for (const auto& [typed, offered, key, taken] : cases) {
+    name->clear();
+    QTest::keyClicks(name, typed);
+    EXPECT_EQ(completer->offered(), offered) << typed.toStdString();
+    if (completer->popup()->isVisible()) QTest::keyClick(completer->popup(), key);
+    if (key == Qt::Key_Escape) QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(combo()->currentText(), taken) << typed.toStdString();
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Rushing, PlayerNameLists, testing::Values(&kPlayerSections[0]), sectionName);
 
 }  // namespace

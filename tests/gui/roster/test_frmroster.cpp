@@ -1,16 +1,26 @@
 // The roster form driven as the coach drives it.
 
+#include <SQLiteCpp/Database.h>
+
+#include <QComboBox>
+
+#include "gui/entry/PlayerNameLists.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
+#include "gui/roster/frmRosterImportSheet.h"
 #include "support/RosterFixture.h"
 
 namespace yardmark::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 class RosterFormTest : public RosterFixture {
  protected:
   frmRoster& open() { return app.forms().show<frmRoster>(); }
   QStringList boxes(frmRoster& f) { return {f.txtLastName->text(), f.txtFirstName->text(), f.txtMiddleName->text()}; }
+  QStringList details(frmRoster& f) { return {f.txtNumber->text(), f.txtPosition->text(), f.cmbGrade->currentText()}; }
+  std::vector<RosterPlayer> players() { return readRoster(ensureRosterDatabase(app.tree())); }
   void type(frmRoster& f, const QString& last, const QString& first, const QString& middle) {
     for (auto [box, text] : {std::pair{f.txtLastName, last}, {f.txtFirstName, first}, {f.txtMiddleName, middle}}) {
       box->clear();
@@ -22,6 +32,7 @@ class RosterFormTest : public RosterFixture {
     const auto c = frmRoster::controlsIn(f.mode(), f.importFrom->count() > 0);
     const std::pair<QWidget*, bool> enabled[] = {
         {f.txtLastName, c.boxes},   {f.txtFirstName, c.boxes},     {f.txtMiddleName, c.boxes},
+        {f.txtNumber, c.details},   {f.txtPosition, c.details},    {f.cmbGrade, c.details},
         {f.cmdAddNew, c.addNew},    {f.cmdEdit, c.editDelete},     {f.cmdDelete, c.editDelete},
         {f.cmdFirst, c.navigation}, {f.cmdPrevious, c.navigation}, {f.cmdNext, c.navigation},
         {f.cmdLast, c.navigation},  {f.cmdSave, c.save},           {f.importFrom, c.pick}};
@@ -43,6 +54,7 @@ TEST(RosterModes, EachModeOffersWhatItsWorkNeeds) {
       EXPECT_NE(c.find, c.go) << what;
       EXPECT_EQ(c.boxes, writing || mode == Mode::Finding) << what;
       EXPECT_EQ(c.save, writing) << what;
+      EXPECT_EQ(c.details, writing) << what << ": the search reads the names only";
       // While a row is being written nothing may move away from it or start another.
       EXPECT_TRUE(!writing || !(c.navigation || c.editDelete || c.addNew || c.pick)) << what;
       EXPECT_TRUE(rows || !(c.navigation || c.editDelete || c.pick)) << what;
@@ -251,6 +263,70 @@ TEST_F(RosterFormTest, DeleteAsksFirstAndRefreshFindsTheShownRowAgain) {
   QCoreApplication::processEvents();
   EXPECT_NE(app.forms().find<frmRosterImport>(), nullptr);
   EXPECT_EQ(app.forms().find<frmRoster>(), nullptr);
+}
+
+TEST_F(RosterFormTest, ANumberAnotherPlayerWearsIsSavedOnlyWhenTheCoachSaysSo) {
+  seed({{"Smith", "John", "A"}});
+  frmRoster& f = open();
+  click(&f, "cmdEdit");
+  QTest::keyClicks(f.txtNumber, "1a2");  // digits only
+  click(&f, "cmdSave");
+  click(&f, "cmdAddNew");
+  EXPECT_EQ(details(f), QStringList({"", "", ""}));
+  type(f, "Carter", "Marcus", "J");
+  QTest::keyClicks(f.txtNumber, "123");  // two digits at most
+  QTest::keyClicks(f.txtPosition, "RB/LB");
+  f.cmbGrade->setCurrentText("11");
+  prompter.answer(Answer::No).answer(Answer::Yes);
+  click(&f, "cmdSave");
+  EXPECT_EQ(f.mode(), Mode::Adding) << "No keeps editing";
+  EXPECT_EQ(players().size(), 1u);
+  click(&f, "cmdSave");
+  const QString question = "Number 12 is already worn by Smith John A.  Save it for this player too?";
+  EXPECT_EQ(prompter.texts(), QStringList({question, question}));
+  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(players(), (std::vector<RosterPlayer>{{{"Smith", "John", "A"}, "12", "", 0},
+                                                  {{"Carter", "Marcus", "J"}, "12", "RB/LB", 11}}));
+  EXPECT_EQ(details(f), QStringList({"12", "RB/LB", "11"}));
+}
+
+// A roster file written before the number, position and grade, and one written since, read by
+// every reader of the roster; the older one gains the columns when the form first writes to it.
+TEST_F(RosterFormTest, OlderAndNewerRosterFilesReadAlikeAndTheOlderGainsTheColumnsOnItsFirstWrite) {
+  const fs::path file = root.databases() / "yardMark_roster.mdb";
+  const std::string carter = "(1, 'Carter', 'Marcus', 'J'";
+  const std::tuple<std::string, RosterPlayer, QString> cases[] = {
+      {"rosterPlayerName_Middle TEXT); INSERT INTO roster VALUES " + carter + ")",
+       {{"Carter", "Marcus", "J"}, "", "", 0},
+       "Carter, Marcus (#12) (maybe in roster: Carter Marcus J)"},
+      {"rosterPlayerName_Middle TEXT, rosterNumber TEXT, rosterPosition TEXT, rosterGrade REAL); "
+       "INSERT INTO roster VALUES " +
+           carter + ", '12', 'RB', 11)",
+       {{"Carter", "Marcus", "J"}, "12", "RB", 11},
+       "Carter, Marcus (#12) (maybe in roster: Carter Marcus J) (#12 worn by Carter Marcus J)"},
+  };
+  for (const auto& [layout, read, sheetRow] : cases) {
+    fs::remove(file);
+    SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+        .exec(
+            "CREATE TABLE roster (rosterID INTEGER PRIMARY KEY AUTOINCREMENT, rosterPlayerName_Last TEXT, "
+            "rosterPlayerName_First TEXT, " +
+            layout);
+    frmRoster& f = open();
+    EXPECT_EQ(details(f), QStringList({QString::fromStdString(read.number), QString::fromStdString(read.position),
+                                       read.grade ? QString::number(read.grade) : QString()}));
+    EXPECT_EQ(sortedPlayers(app.tree()), std::vector<RosterPlayer>{read});
+    frmRosterImportSheet::chooseFile(app, [this](QWidget*, const FileQuestion&) {
+      return QString::fromStdString(root.writeFile("sheet.csv", "No.,Last,First\n12,Carter,Marcus\n").string());
+    });
+    EXPECT_EQ(itemTexts(app.forms().find<frmRosterImportSheet>()->importFrom), QStringList{sheetRow});
+    app.forms().find<frmRosterImportSheet>()->unload();
+    click(&f, "cmdEdit");
+    f.txtPosition->setText("QB");
+    click(&f, "cmdSave");
+    EXPECT_EQ(players(), (std::vector<RosterPlayer>{{read.name, read.number, "QB", read.grade}}));
+    f.unload();
+  }
 }
 
 }  // namespace
