@@ -8,7 +8,7 @@
 
 namespace yardmark {
 
-enum class FailureKind { Database, Write, DataFolder, Jet, Csv, Spreadsheet, Backup, Cancelled, Merge, Browser };
+enum class FailureKind { Database, Write, DataFolder, Jet, Csv, Spreadsheet, Backup, Cancelled, Merge, Browser, Export };
 
 class Failure : public std::exception {
  public:
