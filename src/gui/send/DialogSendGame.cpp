@@ -78,7 +78,8 @@ DialogSendGame::DialogSendGame(App& app) : Form(app), m_lists(new GameFileLists(
   foot->addStretch();
   foot->addWidget(cmdClose);
   main->addLayout(foot);
-  resize(640, 600);
+  Frame1->setFixedHeight(150);
+  setMinimumSize(720, 560);
 
   connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
     if (Frame1->isHidden()) return;
@@ -181,6 +182,7 @@ void DialogSendGame::sendGame(const std::filesystem::path& file) {
 }
 
 void DialogSendGame::formActivate() {
+  placeOverMainWindow(*this);
   // Back from Manage Roster: the numbers may have changed.
   refresh();
 }

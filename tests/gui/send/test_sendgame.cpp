@@ -6,13 +6,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
 
 #include "core/export/MaxPreps.h"
 #include "core/export/NewspaperBox.h"
+#include "gui/entry/frmNewGame.h"
 #include "gui/roster/frmRoster.h"
 #include "gui/send/DialogSendGame.h"
+#include "support/GameFiles.h"
 #include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
 #include "support/RosterFixture.h"
@@ -79,6 +82,24 @@ TEST_F(SendGameTest, APickedGameIsRefusedUntilNumberedThenSavedAndCopied) {
   const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
   EXPECT_EQ(copied->text().toStdString(), boxText(box));
   EXPECT_EQ(copied->html().toStdString(), boxHtml(box));
+  EXPECT_TRUE(prompter.records().empty());
+}
+
+// With the entry form in front, its game is the one sent: no list to pick from.
+TEST_F(SendGameTest, TheEntryFormsGameIsSentWithoutAPick) {
+  const fs::path file = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
+  writeGame(root, "YardMark/games/2007/Game4.mdb", Result::Lost);
+  app.vars().currentGameYear = "2007";
+  app.vars().currentGameNumber = 3;
+  app.forms().show<frmNewGame>();
+  ASSERT_TRUE(app.vars().gameFormActive());
+  window->findChild<QAction*>("fmSendGame")->trigger();
+  auto* d = app.forms().find<DialogSendGame>();
+  ASSERT_NE(d, nullptr);
+  EXPECT_FALSE(d->Frame1->isVisible());
+  EXPECT_EQ(d->lblGame->text(), "Game: 2007/Game3.mdb, Eagles 10, Hawks 9");
+  EXPECT_EQ(d->txtBox->toPlainText().toStdString(), boxText(boxScore(readGame(file), {})));
+  EXPECT_TRUE(d->cmdSaveMaxPreps->isEnabled());
   EXPECT_TRUE(prompter.records().empty());
 }
 
