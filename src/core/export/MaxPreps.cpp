@@ -145,7 +145,7 @@ std::span<const MaxPrepsField> maxPrepsFields() { return kFields; }
 
 MaxPrepsRefusal::MaxPrepsRefusal(std::vector<std::string> withoutNumber, std::vector<Shared> sharedNumbers,
                                  std::vector<std::string> notOnRoster)
-    : Failure(FailureKind::Export, refusalText(withoutNumber, sharedNumbers, notOnRoster)),
+    : Failure(FailureKind::Write, refusalText(withoutNumber, sharedNumbers, notOnRoster)),
       m_withoutNumber(std::move(withoutNumber)),
       m_shared(std::move(sharedNumbers)),
       m_notOnRoster(std::move(notOnRoster)) {}
@@ -163,7 +163,7 @@ std::string supplierIdProblem(std::string_view id) {
 
 std::string maxPrepsFile(const Game& game, const std::vector<RosterPlayer>& roster, std::string_view supplierId) {
   if (const std::string problem = supplierIdProblem(supplierId); !problem.empty())
-    throw Failure(FailureKind::Export, problem);
+    throw Failure(FailureKind::Write, problem);
   const GamePlayers rows = gamePlayers(game);
   std::vector<Player> players = playersOf(rows);
   numberPlayers(players, roster);

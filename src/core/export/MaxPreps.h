@@ -49,7 +49,7 @@ class MaxPrepsRefusal : public Failure {
 
 // The file's text, lines ended by CR LF, players in jersey order. Throws MaxPrepsRefusal before
 // anything is made when a player of the game has no number, shares one, or is not on the roster;
-// Failure when the supplier ID is not one.
+// Failure when the supplier ID is not one. Both are failures to write the file.
 std::string maxPrepsFile(const Game& game, const std::vector<RosterPlayer>& roster, std::string_view supplierId = {});
 
 // Empty when the ID (blanks trimmed) can stand on the file's first line, else why not.

@@ -8,7 +8,7 @@
 
 namespace yardmark {
 
-enum class FailureKind { Database, Write, DataFolder, Jet, Csv, Spreadsheet, Backup, Cancelled, Merge, Browser, Export };
+enum class FailureKind { Database, Write, DataFolder, Jet, Csv, Spreadsheet, Backup, Cancelled, Merge, Browser };
 
 class Failure : public std::exception {
  public:
