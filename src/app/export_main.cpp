@@ -51,7 +51,7 @@ int write(const fs::path& out, const std::string& text) {
 int main(int argc, char** argv) {
   const cli::Args line =
       cli::parse({.options = {{"--maxpreps"}, {"--box"}, {"--html"}, {"--id", "the stat supplier ID"}},
-                  .optionsFirst = false,
+                  // Options first, so that "-" (print it) is the file to write, not an option.
                   .maxOperands = 2,
                   .stray = "unknown argument"},
                  {argv + 1, argv + argc});

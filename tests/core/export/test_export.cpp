@@ -147,6 +147,7 @@ TEST(SendGame, TheCommandWritesOnlyASoundGameAndSaysWhyNot) {
   } cases[] = {
       {{"--maxpreps", game.string(), out.string()}, 0, ""},
       {{"--box", "--html", game.string(), out.string()}, 0, ""},
+      {{"--box", game.string(), "-"}, 0, ""},
       {{"--maxpreps", "--id", std::string(32, '7'), game.string(), out.string()}, 0, ""},
       {{"--maxpreps", unnumbered.string(), out.string()}, 1, "Not on the roster: Nobody."},
       {{"--box", (root.dir() / "none.mdb").string(), out.string()}, 1, "none.mdb"},
@@ -163,7 +164,12 @@ TEST(SendGame, TheCommandWritesOnlyASoundGameAndSaysWhyNot) {
     const HelperRun run = runHelper(YARDMARK_EXPORT_EXE, args, 20000);
     EXPECT_EQ(run.exitCode, c.exit) << c.inMessage << run.errors;
     EXPECT_NE(run.errors.find(c.inMessage), std::string::npos) << run.errors;
-    EXPECT_EQ(fs::exists(out), c.exit == 0) << c.inMessage;
+    // "-" prints the file instead.
+    const bool printed = c.args.back() == "-";
+    EXPECT_EQ(fs::exists(out), c.exit == 0 && !printed) << c.inMessage;
+    if (printed) {
+      EXPECT_EQ(run.output, boxText(boxScore(readGame(game), rosterOf(root))));
+    }
   }
 }
 
