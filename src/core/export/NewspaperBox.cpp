@@ -57,13 +57,13 @@ using RowText = std::function<std::string(const DataRow&)>;
 
 // The rows kept, the largest `key` first (ties in stored order), each as an entry.
 std::vector<std::string> ranked(const std::vector<DataRow>& rows, const RowTest& keep, const RowKey& key,
-                                const RowText& entry, size_t most = SIZE_MAX) {
+                                const RowText& entry) {
   std::vector<const DataRow*> kept;
   for (const DataRow& row : rows)
     if (keep(row)) kept.push_back(&row);
   std::stable_sort(kept.begin(), kept.end(), [&](const DataRow* a, const DataRow* b) { return key(*a) > key(*b); });
   std::vector<std::string> entries;
-  for (size_t i = 0; i < kept.size() && i < most; ++i) entries.push_back(entry(*kept[i]));
+  for (const DataRow* row : kept) entries.push_back(entry(*row));
   return entries;
 }
 
