@@ -4,7 +4,7 @@
 set(YARDMARK_APP_ID example.yardmark.YardMark)
 set(_desktop ${PROJECT_SOURCE_DIR}/data/desktop)
 
-install(TARGETS yardmark yardmark-report yardmark-convert yardmark-check yardmark-backup yardmark-records RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS yardmark yardmark-report yardmark-convert yardmark-check yardmark-backup yardmark-records yardmark-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_desktop}/${YARDMARK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_desktop}/${YARDMARK_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 configure_file(${_desktop}/${YARDMARK_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${YARDMARK_APP_ID}.metainfo.xml

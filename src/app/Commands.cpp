@@ -13,6 +13,7 @@
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
 #include "gui/roster/frmRosterImportSheet.h"
+#include "gui/send/DialogSendGame.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/MDIForm1.h"
@@ -23,6 +24,7 @@ void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
   window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
   window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
+  window.setCommand(window.fmSendGame, [&app] { DialogSendGame::open(app); });
   window.setCommand(window.fmBackUp, [&app] { backUpDataCommand(app); });
   window.setCommand(window.fmRestore, [&app] { restoreDataCommand(app); });
   window.setCommand(window.mrNew, [&app] { app.forms().show<DialogNewReport>(); });

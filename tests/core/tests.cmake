@@ -68,3 +68,8 @@ target_compile_definitions(test_records PRIVATE YARDMARK_RECORDS_EXE="$<TARGET_F
 
 # The batch commands' one command line.
 yardmark_add_test(test_commandline SOURCES ${_t}/app/test_commandline.cpp ${PROJECT_SOURCE_DIR}/src/app/CommandLine.cpp)
+
+# Sending a game: the MaxPreps stat file, the newspaper's box score and yardmark-export.
+yardmark_add_test(test_export SOURCES ${_t}/export/test_export.cpp)
+add_dependencies(test_export yardmark-export)
+target_compile_definitions(test_export PRIVATE YARDMARK_EXPORT_EXE="$<TARGET_FILE:yardmark-export>")

@@ -6,6 +6,7 @@ set(_installed
   bin/yardmark-check
   bin/yardmark-backup
   bin/yardmark-records
+  bin/yardmark-export
   share/applications/example.yardmark.YardMark.desktop
   share/icons/hicolor/scalable/apps/example.yardmark.YardMark.svg
   share/metainfo/example.yardmark.YardMark.metainfo.xml

@@ -75,6 +75,7 @@ void MDIForm1::buildMenus() {
   mfNew = item(mFile, "mfNew", "&New");
   fmEditGameStat = item(mFile, "fmEditGameStat", "&Open");
   fmDeleteGameStat = item(mFile, "fmDeleteGameStat", "&Delete");
+  fmSendGame = item(mFile, "fmSendGame", "Send &Game...");
   fmSaveFileStat = item(mFile, "fmSaveFileStat", "&Save");
   fmBackUp = item(mFile, "fmBackUp", "&Back Up Data...");
   fmRestore = item(mFile, "fmRestore", "&Restore Data...");

@@ -28,6 +28,7 @@ class MDIForm1 : public QMainWindow {
   QAction* mfNew;
   QAction* fmEditGameStat;
   QAction* fmDeleteGameStat;
+  QAction* fmSendGame;
   QAction* fmSaveFileStat;
   QAction* fmBackUp;
   QAction* fmRestore;

@@ -55,6 +55,8 @@ const FormCase kForms[] = {
     {"DialogDeleteGame", menu("fmDeleteGameStat"), 0,
      "Delete Game|Label1=Once you delete, you cannot bring back the deleted game...|OkButton=Delete|"
      "CancelButton=Cancel"},
+    {"DialogSendGame", menu("fmSendGame"), 0,
+     "Send Game|Frame1=YardMark Game Files|cmdOpenRoster=Open Manage Roster|cmdCopy=&Copy|cmdClose=Close"},
     {"frmNewGame", showEntry, 0, "New Game Stats|lblOwTTO=Total Offense|cmdhSave=Save"},
     {"frmGameCheck",
      [](App& app, const std::filesystem::path& root) {

@@ -1,0 +1,107 @@
+// File > Send Game..., driven as the coach drives it: a game picked, the stat file refused until
+// every player has his number, then saved, and the box score copied for the newspaper.
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+
+#include "core/export/MaxPreps.h"
+#include "core/export/NewspaperBox.h"
+#include "gui/entry/frmNewGame.h"
+#include "gui/roster/frmRoster.h"
+#include "gui/send/DialogSendGame.h"
+#include "support/GameFiles.h"
+#include "support/ReportFixture.h"
+#include "support/ReportsTestKit.h"
+#include "support/RosterFixture.h"
+
+namespace yardmark::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SendGameTest : public RosterFixture {
+ protected:
+  void SetUp() override {
+    RosterFixture::SetUp();
+    // The supplier ID is kept in the settings: the test's own, not the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((root.dir() / "config").string()));
+  }
+};
+
+TEST_F(SendGameTest, APickedGameIsRefusedUntilNumberedThenSavedAndCopied) {
+  addRows(app.tree().rosterDatabase(), "roster", {{"Carter", "Ray", "J", ""}});
+  const fs::path file = makeGame(root, "YardMark/games/2026/Game1.mdb",
+                                 {.header = {headerRow("Eagles", "Hawks", 2026, 1, true)},
+                                  .quarter = {{0, 7, 0, 7, 0, 0, 0, 0, 0, 14}},
+                                  .rushing = {{18, 96, 2, 0, "Carter Ray J"}}});
+  window->findChild<QAction*>("fmSendGame")->trigger();
+  auto* d = app.forms().find<DialogSendGame>();
+  ASSERT_NE(d, nullptr);
+  EXPECT_TRUE(d->Frame1->isVisible());
+  EXPECT_FALSE(d->cmdCopy->isEnabled());
+  pick(d->Dir1, "2026");
+  pick(d->File1, "Game1.mdb");
+
+  EXPECT_EQ(d->lblProblems->text().toStdString(),
+            "The game cannot be sent to MaxPreps: it tells players apart by their jersey numbers.\n"
+            "No number on the roster: Carter, Ray J.\nGive every player of the game his own number in Manage Roster.");
+  EXPECT_FALSE(d->cmdSaveMaxPreps->isEnabled());
+  test::click(d->cmdOpenRoster);
+  ASSERT_NE(app.forms().find<frmRoster>(), nullptr);
+  EXPECT_TRUE(app.forms().find<frmRoster>()->isVisible());
+  SQLite::Database(app.tree().rosterDatabase().string(), SQLite::OPEN_READWRITE)
+      .exec("update roster set rosterNumber = '22'");
+  app.forms().showForm(*d);  // back from the roster
+  EXPECT_FALSE(d->lblProblems->isVisible());
+  EXPECT_FALSE(d->cmdOpenRoster->isVisible());
+
+  const std::string id(32, 'A');
+  QTest::keyClicks(d->txtSupplierID, QString::fromStdString(id));
+  const fs::path saved = root.dir() / "sent.txt";
+  QString suggested;
+  d->pickFile = [&](QWidget*, const FileQuestion& q) {
+    suggested = q.start;
+    return QString::fromStdString(saved.string());
+  };
+  test::click(d->cmdSaveMaxPreps);
+  const std::vector<RosterPlayer> roster = readRoster(app.tree().rosterDatabase());
+  EXPECT_EQ(readBytes(saved), maxPrepsFile(readGame(file), roster, id));
+  EXPECT_TRUE(suggested.endsWith("/2026_Game1_MaxPreps.txt")) << suggested.toStdString();
+  EXPECT_EQ(QSettings().value("MaxPreps/StatSupplierID").toString().toStdString(), id);
+
+  d->tabSend->setCurrentIndex(1);
+  test::click(d->cmdCopy);
+  const BoxScore box = boxScore(readGame(file), roster);
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  EXPECT_EQ(copied->text().toStdString(), boxText(box));
+  EXPECT_EQ(copied->html().toStdString(), boxHtml(box));
+  EXPECT_TRUE(prompter.records().empty());
+}
+
+// With the entry form in front, its game is the one sent: no list to pick from.
+TEST_F(SendGameTest, TheEntryFormsGameIsSentWithoutAPick) {
+  const fs::path file = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
+  writeGame(root, "YardMark/games/2007/Game4.mdb", Result::Lost);
+  app.vars().currentGameYear = "2007";
+  app.vars().currentGameNumber = 3;
+  app.forms().show<frmNewGame>();
+  ASSERT_TRUE(app.vars().gameFormActive());
+  window->findChild<QAction*>("fmSendGame")->trigger();
+  auto* d = app.forms().find<DialogSendGame>();
+  ASSERT_NE(d, nullptr);
+  EXPECT_FALSE(d->Frame1->isVisible());
+  EXPECT_EQ(d->lblGame->text(), "Game: 2007/Game3.mdb, Eagles 10, Hawks 9");
+  EXPECT_EQ(d->txtBox->toPlainText().toStdString(), boxText(boxScore(readGame(file), {})));
+  EXPECT_TRUE(d->cmdSaveMaxPreps->isEnabled());
+  EXPECT_TRUE(prompter.records().empty());
+}
+
+}  // namespace
+}  // namespace yardmark::test
