@@ -46,18 +46,18 @@ std::string seasonsText(const RecordsBook& book) {
 
 std::string teamText(const RecordsBook& book) {
   // The opponent comes before the figure, so that only the last column holds numbers.
-  Sheet s({"Level", "Record", "Year", "Opponent", "Value"}, 4);
+  Sheet s({"Level", "Record", "Year", "Opponent", "Date", "Value"}, 5);
   for (const RecordList& list : book.teamRecords)
     for (const RecordEntry& e : list.entries)
-      s.add({kLevelNames[static_cast<int>(list.level)], list.title, e.years, e.opponent, e.text});
+      s.add({kLevelNames[static_cast<int>(list.level)], list.title, e.years, e.opponent, e.date, e.text});
   return s.text;
 }
 
 std::string individualText(const RecordsBook& book) {
-  Sheet s({"Level", "Record", "Minimum", "Player", "Years", "Opponent", "Place", "Value"}, 6);
+  Sheet s({"Level", "Record", "Minimum", "Player", "Years", "Opponent", "Date", "Place", "Value"}, 7);
   for (const RecordList& list : book.individualRecords)
     for (const RecordEntry& e : list.entries)
-      s.add({kLevelNames[static_cast<int>(list.level)], list.title, list.minimum, e.holder, e.years, e.opponent,
+      s.add({kLevelNames[static_cast<int>(list.level)], list.title, list.minimum, e.holder, e.years, e.opponent, e.date,
              std::to_string(e.place), e.text});
   return s.text;
 }

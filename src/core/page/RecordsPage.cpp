@@ -140,13 +140,14 @@ void teamRecords(std::string& out, const RecordsBook& book) {
   headline(out, "TEAM RECORDS");
   for (RecordLevel level : {RecordLevel::Game, RecordLevel::Season}) {
     const bool game = level == RecordLevel::Game;
-    PageTable t{kLevelNames[static_cast<int>(level)], {}, {"Record", "Year"}, {}, game ? 3u : 2u, 720};
-    if (game) t.headings.push_back("Opponent");
+    PageTable t{kLevelNames[static_cast<int>(level)], {}, {"Record", "Year"}, {}, game ? 4u : 2u, 720};
+    if (game) t.headings.insert(t.headings.end(), {"Opponent", "Date"});
     t.headings.push_back("Value");
     for (const RecordList& list : book.teamRecords) {
       if (list.level != level) continue;
       for (const RecordEntry& e : list.entries)
-        t.rows.push_back(game ? Cells{list.title, e.years, e.opponent, e.text} : Cells{list.title, e.years, e.text});
+        t.rows.push_back(game ? Cells{list.title, e.years, e.opponent, e.date, e.text}
+                              : Cells{list.title, e.years, e.text});
     }
     table(out, t);
   }
@@ -160,12 +161,12 @@ void individualRecords(std::string& out, const RecordsBook& book) {
       if (list.level != level) continue;
       const bool game = level == RecordLevel::Game;
       PageTable t{list.title, list.minimum,   {"Place", "Player", level == RecordLevel::Career ? "Years" : "Year"},
-                  {},         game ? 4u : 3u, 720};
-      if (game) t.headings.push_back("Opponent");
+                  {},         game ? 5u : 3u, 720};
+      if (game) t.headings.insert(t.headings.end(), {"Opponent", "Date"});
       t.headings.push_back(list.title);
       for (const RecordEntry& e : list.entries) {
         t.rows.push_back({std::to_string(e.place), e.holder, e.years});
-        if (game) t.rows.back().push_back(e.opponent);
+        if (game) t.rows.back().insert(t.rows.back().end(), {e.opponent, e.date});
         t.rows.back().push_back(e.text);
       }
       table(out, t);

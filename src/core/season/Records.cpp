@@ -94,7 +94,7 @@ struct Sources {
 
 // The entry a candidate makes at its level.
 RecordEntry entryOf(const Sources& s, RecordLevel level, long place, const Candidate& c) {
-  RecordEntry e{place, {}, c.value, {}, {}, {}};
+  RecordEntry e{place, {}, c.value, {}, {}, {}, {}};
   if (level == RecordLevel::Career) {
     const Career& career = s.careers[c.who];
     std::vector<std::string> years;
@@ -105,7 +105,11 @@ RecordEntry entryOf(const Sources& s, RecordLevel level, long place, const Candi
   }
   e.years = s.years[c.season];
   if (c.who != SIZE_MAX) e.holder = textOf(s.seasons[c.season].players[c.who].name);
-  if (level == RecordLevel::Game) e.opponent = opponentOf(s.seasons[c.season].games[c.game]);
+  if (level == RecordLevel::Game) {
+    const GameLine& game = s.seasons[c.season].games[c.game];
+    e.opponent = opponentOf(game);
+    e.date = game.details.date;
+  }
   return e;
 }
 

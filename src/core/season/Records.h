@@ -45,6 +45,7 @@ struct RecordEntry {
   std::string text;      // the value as the pages show it
   std::string years;     // "2007", or a career's "2004-2007"
   std::string opponent;  // a game's
+  std::string date;      // a game's, ISO, when the game has it
 };
 
 struct RecordList {

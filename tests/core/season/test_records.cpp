@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/export/RecordsCsv.h"
+#include "core/games/Game.h"
 #include "core/page/RecordsPage.h"
 #include "support/GameFiles.h"
 #include "support/ReportFixture.h"
@@ -60,6 +61,8 @@ struct Archive {
                                                       {"2007/Game1.mdb", e}};
     for (const auto& [file, rows] : games) makeGame(root, std::string("YardMark/games/") + file, rows);
     writeDamaged(root, "YardMark/games/2006/Game2.mdb", Damage::ZeroBytes);
+    Database dated(root.dir() / "YardMark/games/2006/Game1.mdb");  // the only game whose date is known
+    writeGameDetails(dated, {"2006-09-15", Site::Home, "", 0, 0, ""});
   }
   DataTree tree() const { return DataTree(root.dir()); }
 };
