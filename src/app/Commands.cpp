@@ -12,6 +12,7 @@
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
 #include "gui/roster/frmRosterImportSheet.h"
+#include "gui/sheet/frmBoxScore.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/MDIForm1.h"
@@ -21,6 +22,7 @@ namespace yardmark {
 void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
   window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
+  window.setCommand(window.fmBoxScore, [&app] { askGameForSheet(app); });
   window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
   window.setCommand(window.fmBackUp, [&app] { backUpDataCommand(app); });
   window.setCommand(window.fmRestore, [&app] { restoreDataCommand(app); });

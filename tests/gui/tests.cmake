@@ -35,3 +35,6 @@ target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FI
 
 # The back-up of the data folder and its restore, from the File menu.
 yardmark_gui_test(test_backupgui backup backup_commands)
+
+# The box-score sheet: its grids over the game file, two forms on one game, the keyboard walk.
+yardmark_gui_test(test_sheet sheet sheet_walk)
