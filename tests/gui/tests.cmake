@@ -37,4 +37,4 @@ target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FI
 yardmark_gui_test(test_backupgui backup backup_commands)
 
 # The box-score sheet: its grids over the game file, two forms on one game, the keyboard walk.
-yardmark_gui_test(test_sheet sheet sheet_walk)
+yardmark_gui_test(test_sheet sheet sheet sheet_walk)

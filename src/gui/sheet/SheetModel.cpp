@@ -253,7 +253,7 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
       typed = QString::fromStdString(*iso);
     }
     if (c.role == CellRole::Name && nameLeft && !typed.isEmpty() && text(c, index.row()) != typed) {
-      const std::optional<QString> taken = nameLeft(typed);
+      const std::optional<QString> taken = nameLeft(typed, index);
       if (!taken) return false;
       typed = *taken;
     }

@@ -75,7 +75,7 @@ class SheetModel : public QAbstractTableModel {
   // change the text to store).
   std::function<void(const QString&)> refused;
   // Nothing: the name is not taken.
-  std::function<std::optional<QString>(const QString&)> nameLeft;
+  std::function<std::optional<QString>(const QString&, const QModelIndex&)> nameLeft;
 
  private:
   QString text(const SheetCell& cell, int row) const;

@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/games/GameFolder.h"
@@ -58,7 +59,7 @@ const std::filesystem::path& frmBoxScore::gameFilePath() const {
 SheetView* frmBoxScore::addGrid(SheetGrid grid) {
   auto* model = new SheetModel(std::move(grid), m_shown, m_marks, this);
   model->refused = [this](const QString& why) { app().prompter().tell(why); };
-  model->nameLeft = [this](const QString& name) { return nameLeft(name); };
+  model->nameLeft = [this](const QString& name, const QModelIndex& cell) { return nameLeft(name, cell); };
   auto* view = new SheetView(model, m_names, this);
   connect(view, &SheetView::rowLeft, this, [this, model](int row) { saveRow(model->grid().playerTable, row); });
   connect(view, &SheetView::enterPressed, this, [this, view] { enter(view); });
@@ -316,7 +317,7 @@ void frmBoxScore::focusMoved(QWidget* before, QWidget* now) {
   if (!isAncestorOf(now) && now->window() == window()) saveAll();
 }
 
-std::optional<QString> frmBoxScore::nameLeft(const QString& name) {
+std::optional<QString> frmBoxScore::nameLeft(const QString& name, const QModelIndex& cell) {
   if (!m_marks.rosterRead || m_marks.roster.count(name.toStdString()) || m_kept.count(name)) return name;
   const QString text = QStringLiteral("%1 is not on the roster. Add %1 to the roster?").arg(name);
   switch (app().prompter().message(MessageBox(text, Buttons::YesNoKeep, Icon::Question))) {
@@ -325,7 +326,14 @@ std::optional<QString> frmBoxScore::nameLeft(const QString& name) {
     case Answer::Ignore:
       m_kept.insert(name);
       return name;
-    default:
+    default:  // back into the cell to type the name again, once the cursor has left it
+      for (SheetView* v : m_views)
+        if (v->model() == cell.model())
+          QTimer::singleShot(0, v, [v, at = QPersistentModelIndex(cell)] {
+            v->setFocus();
+            v->setCurrentIndex(at);
+            v->edit(at);
+          });
       return std::nullopt;
   }
   PersonName person = personOfPlayerText(name.toStdString());

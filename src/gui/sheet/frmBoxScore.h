@@ -77,7 +77,8 @@ class frmBoxScore : public Form {
   SheetView* gridOf(QWidget* widget) const;
   // A failed write: the row marked, and the reason told once.
   void failed(int table, int row, const QString& reason);
-  std::optional<QString> nameLeft(const QString& name);
+  // The roster question about a name typed into a cell; nothing when the name is not taken.
+  std::optional<QString> nameLeft(const QString& name, const QModelIndex& cell);
   void showCell(SheetView* view, const QModelIndex& index);
 
   std::unique_ptr<BoxScore> m_sheet;

@@ -7,14 +7,14 @@
 #include "core/roster/Roster.h"
 #include "gui/sheet/SheetView.h"
 #include "gui/sheet/frmBoxScore.h"
-#include "support/GuiFixture.h"
+#include "support/EntryFixture.h"
 
 namespace yardmark::test {
 
-class SheetTest : public ShellTest {
+class SheetTest : public EntryTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
+    EntryTest::SetUp();
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -27,6 +27,7 @@ class SheetTest : public ShellTest {
     return *form;
   }
 
+  using EntryTest::type;
   static QWidget* target() {
     if (QWidget* popup = QApplication::activePopupWidget()) return popup;
     return QApplication::focusWidget();
