@@ -235,7 +235,8 @@ void BoxScore::write(int table, SheetRow& row) {
     row.dirty = false;
     return;
   }
-  Database::Transaction writing(m_db);
+  // One statement writes the row (an insert, an update or a delete), which the engine commits
+  // whole; an explicit transaction around it only cost a second sync of the file.
   Recordset rs = m_db.openRecordset(gameTable(static_cast<GameTable>(table)).query);
   bool stored = row.key != 0;
   if (stored) {
@@ -261,7 +262,6 @@ void BoxScore::write(int table, SheetRow& row) {
     if (!stored) rs.moveLast();
   }
   const std::int64_t key = nothing ? 0 : rs.bookmark();
-  writing.commit();
   row.key = key;
   row.dirty = false;
 }
@@ -286,7 +286,6 @@ void BoxScore::remove(int table, std::size_t row) {
   auto& rows = m_rows.at(static_cast<std::size_t>(table));
   SheetRow gone = rows.at(row);
   if (gone.key != 0) {
-    Database::Transaction writing(m_db);
     Recordset rs = m_db.openRecordset(gameTable(static_cast<GameTable>(table)).query);
     try {
       rs.moveToBookmark(gone.key);
@@ -294,7 +293,6 @@ void BoxScore::remove(int table, std::size_t row) {
     } catch (const DbError& e) {  // already gone from the file
       if (e.number() != dberr::NoCurrentRecord) throw;
     }
-    writing.commit();
   }
   rows.erase(rows.begin() + static_cast<long>(row));
   m_undo.push_back({table, gone.serial, 0, {}, std::move(gone), row});

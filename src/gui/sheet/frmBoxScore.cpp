@@ -211,6 +211,7 @@ void frmBoxScore::failed(int table, int row, const QString& reason) {
 
 void frmBoxScore::saveRow(int table, int row) {
   if (!m_sheet || row < 0 || row >= static_cast<int>(m_sheet->rows(table).size())) return;
+  if (!m_sheet->rows(table)[static_cast<std::size_t>(row)].dirty) return;  // nothing typed: nothing to write
   try {
     m_sheet->save(table, static_cast<std::size_t>(row));
     m_marks.failures.erase({table, row});
