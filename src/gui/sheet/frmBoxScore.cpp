@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -38,7 +40,11 @@ void askGameForSheet(App& app) {
 
 void showInSheet(App& app, const std::filesystem::path& gameFile) {
   frmBoxScore& sheet = app.forms().load<frmBoxScore>();
-  if (sheet.openGame(gameFile)) app.forms().showForm(sheet);
+  if (!sheet.openGame(gameFile)) return;
+  app.forms().showForm(sheet);
+  // The page wants the whole window: it fills the area of the forms (the user may resize it).
+  if (QMdiSubWindow* window = app.forms().subWindowOf(sheet))
+    window->setGeometry(QRect(QPoint(0, 0), app.forms().area()->viewport()->size()));
 }
 
 frmBoxScore::frmBoxScore(App& app) : Form(app) {
@@ -191,7 +197,6 @@ void frmBoxScore::refresh() {
 }
 
 void frmBoxScore::formActivate() {
-  placeOverMainWindow(*this);
   if (!m_sheet) return;
   if (!isAncestorOf(QApplication::focusWidget())) m_views.front()->setFocus();
   // Another form may have saved rows of this game, or the roster, since.
@@ -312,6 +317,7 @@ void frmBoxScore::focusMoved(QWidget* before, QWidget* now) {
   if (!m_sheet || !now) return;
   SheetView* left = gridOf(before);
   if (!left || gridOf(now) == left) return;
+  left->clearSelection();  // one highlighted cell on the page: the one being typed in
   // Leaving a grid saves it; leaving for another window of the program saves every grid, so
   // that the entry form reads what was typed here.
   if (isAncestorOf(now) || now->window() == window()) saveGrid(left);
