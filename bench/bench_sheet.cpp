@@ -13,6 +13,7 @@
 #include "core/files/DataTree.h"
 #include "core/games/GameTables.h"
 #include "gui/entry/PlayerSections.h"
+#include "gui/sheet/SheetCommands.h"
 #include "gui/sheet/SheetModel.h"
 #include "gui/sheet/SheetView.h"
 #include "gui/sheet/frmBoxScore.h"

@@ -12,7 +12,7 @@
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"
 #include "gui/roster/frmRosterImportSheet.h"
-#include "gui/sheet/frmBoxScore.h"
+#include "gui/sheet/SheetCommands.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/MDIForm1.h"

@@ -14,7 +14,7 @@
 
 #include "gui/entry/EntryWidgets.h"
 #include "gui/entry/frmNewGame.h"
-#include "gui/sheet/frmBoxScore.h"
+#include "gui/sheet/SheetCommands.h"
 #include "gui/shell/Artwork.h"
 #include "gui/shell/KeyFilter.h"
 

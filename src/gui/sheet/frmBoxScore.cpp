@@ -4,8 +4,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,7 +14,6 @@
 #include "core/games/GameFolder.h"
 #include "core/roster/Roster.h"
 #include "gui/entry/frmGameCheck.h"
-#include "gui/games/DialogNewGame.h"
 #include "gui/sheet/SheetView.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
@@ -30,22 +27,6 @@ namespace {
 QString reasonOf(const std::exception& e) { return QString::fromStdString(e.what()); }
 
 }  // namespace
-
-void askGameForSheet(App& app) {
-  app.forms().show<DialogNewGame>().handOverTo([&app](Form& dialog, const std::filesystem::path& game) {
-    dialog.unload();
-    showInSheet(app, game);
-  });
-}
-
-void showInSheet(App& app, const std::filesystem::path& gameFile) {
-  frmBoxScore& sheet = app.forms().load<frmBoxScore>();
-  if (!sheet.openGame(gameFile)) return;
-  app.forms().showForm(sheet);
-  // The page wants the whole window: it fills the area of the forms (the user may resize it).
-  if (QMdiSubWindow* window = app.forms().subWindowOf(sheet))
-    window->setGeometry(QRect(QPoint(0, 0), app.forms().area()->viewport()->size()));
-}
 
 frmBoxScore::frmBoxScore(App& app) : Form(app) {
   setObjectName("frmBoxScore");

@@ -23,13 +23,6 @@ namespace yardmark {
 class SheetView;
 class frmGameCheck;
 
-class App;
-
-// File > Box Score Sheet: a game asked for as File > New asks for it, then shown in the sheet.
-void askGameForSheet(App& app);
-// The sheet shown on the game file.
-void showInSheet(App& app, const std::filesystem::path& gameFile);
-
 class frmBoxScore : public Form {
   Q_OBJECT
  public:

@@ -5,6 +5,7 @@
 #include <QtTest/QTest>
 
 #include "core/roster/Roster.h"
+#include "gui/sheet/SheetCommands.h"
 #include "gui/sheet/SheetView.h"
 #include "gui/sheet/frmBoxScore.h"
 #include "support/EntryFixture.h"

@@ -51,7 +51,10 @@ TEST_P(SheetNames, ANameOffTheRosterIsAskedAboutOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
                          testing::Values(NameCase{Answer::Yes, "Zed Alan ", true}, NameCase{Answer::No, "", false},
-                                         NameCase{Answer::Ignore, "Zed Alan", false}));
+                                         NameCase{Answer::Ignore, "Zed Alan", false}),
+                         [](const auto& info) {
+                           return std::string(info.index == 0 ? "Yes" : info.index == 1 ? "No" : "Keep");
+                         });
 
 // The sheet and the entry form open on one game: a row saved in either shows in the other, and
 // an edit in the sheet rewrites the row the entry form added rather than adding it again.
@@ -62,7 +65,9 @@ TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
   addRows(game, "quarter", {Row(10, Value(1.0))});
   addRows(game, "teamStats", {Row(20, Value(1.0))});
   openGame();
-  frmBoxScore& sheet = openSheet(game);
+  click("cmdSheet");
+  frmBoxScore& sheet = *app.forms().find<frmBoxScore>();
+  ASSERT_EQ(sheet.gameFilePath(), form->gameFilePath());
   SheetView* rushing = sheet.view("grdRushing");
   rushing->setFocus();
   rushing->setCurrentIndex(rushing->firstCell(-1));
@@ -91,6 +96,16 @@ TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
   key(Qt::Key_Return);
   EXPECT_EQ(rowsOf(game, "rushing"),
             (Rows{{"5", "40", "0", "0", "Smith John A"}, {"1", "77", "1", "1", "Jones Mike B"}}));
+
+  key(Qt::Key_Z, Qt::ControlModifier);  // the edit undone, in the file too
+  EXPECT_EQ(rowsOf(game, "rushing")[1], (std::vector<std::string>{"1", "1", "1", "1", "Jones Mike B"}));
+  rushing->setCurrentIndex(rushing->model()->index(0, 1));
+  key(Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"1", "1", "1", "1", "Jones Mike B"}}));
+  key(Qt::Key_Z, Qt::ControlModifier);  // the deleted row back, after the other
+  EXPECT_EQ(rowsOf(game, "rushing"),
+            (Rows{{"1", "1", "1", "1", "Jones Mike B"}, {"5", "40", "0", "0", "Smith John A"}}));
+  EXPECT_EQ(rushing->model()->index(0, 0).data().toString(), "Smith John A");
 }
 
 }  // namespace
