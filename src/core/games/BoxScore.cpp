@@ -230,8 +230,10 @@ void BoxScore::write(int table, SheetRow& row) {
     row.dirty = false;
     return;
   }
-  const bool nothing = blank(table, row);
-  if (nothing && (row.key == 0 || !isPlayer(table))) {
+  // A player row without figures leaves the file; a game-level row once stored is rewritten
+  // even when cleared, so that the file never keeps what the sheet no longer shows.
+  const bool nothing = blank(table, row) && (row.key == 0 || isPlayer(table));
+  if (nothing && row.key == 0) {
     row.dirty = false;
     return;
   }
