@@ -186,7 +186,6 @@ QWidget* SheetDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
       combo->setEditable(true);
       combo->setInsertPolicy(QComboBox::NoInsert);
       attachNameCompletion(combo, m_names);
-      combo->lineEdit()->installEventFilter(const_cast<SheetDelegate*>(this));
       editor = combo;
       break;
     }
@@ -237,22 +236,8 @@ void SheetDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, con
   QStyledItemDelegate::setModelData(editor, model, index);
 }
 
-QWidget* SheetDelegate::editorOf(QObject* object) const {
-  auto* widget = qobject_cast<QWidget*>(object);
-  if (widget && qobject_cast<QComboBox*>(widget->parentWidget())) return widget->parentWidget();
-  return widget;
-}
-
 bool SheetDelegate::eventFilter(QObject* object, QEvent* event) {
-  QWidget* editor = editorOf(object);
-  if (event->type() == QEvent::FocusOut && editor != object) {  // the name's box: the combo never sees it
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-      emit commitData(editor);
-      emit closeEditor(editor, NoHint);
-    }
-    return false;
-  }
+  auto* editor = qobject_cast<QWidget*>(object);
   if (event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, event);
   auto* key = static_cast<QKeyEvent*>(event);
   const bool ctrl = key->modifiers() & Qt::ControlModifier;

@@ -64,7 +64,6 @@ class SheetDelegate : public QStyledItemDelegate {
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  QWidget* editorOf(QObject* object) const;
   SheetView* m_view;
   QStringList m_names;
 };
