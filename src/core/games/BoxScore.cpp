@@ -185,13 +185,14 @@ std::optional<std::size_t> BoxScore::find(int table, int serial) const {
   return std::nullopt;
 }
 
-void BoxScore::set(int table, std::size_t row, int ordinal, std::string text) {
+bool BoxScore::set(int table, std::size_t row, int ordinal, std::string text, bool withLast) {
   SheetRow& r = rowAt(table, row);
   std::string& cell = r.cells.at(static_cast<std::size_t>(ordinal - 1));
-  if (cell == text) return;
-  m_undo.push_back({table, r.serial, ordinal, cell, {}, 0});
+  if (cell == text) return false;
+  m_undo.push_back({table, r.serial, ordinal, cell, {}, 0, withLast && !m_undo.empty()});
   cell = std::move(text);
   r.dirty = true;
+  return true;
 }
 
 std::vector<Value> BoxScore::valuesOf(int table, const SheetRow& row) const {
@@ -297,7 +298,7 @@ void BoxScore::remove(int table, std::size_t row) {
     }
   }
   rows.erase(rows.begin() + static_cast<long>(row));
-  m_undo.push_back({table, gone.serial, 0, {}, std::move(gone), row});
+  m_undo.push_back({table, gone.serial, 0, {}, std::move(gone), row, false});
 }
 
 bool BoxScore::undo(int* table, std::size_t* row) {
@@ -315,6 +316,12 @@ bool BoxScore::undo(int* table, std::size_t* row) {
       at = *found;
       rows[at].cells[static_cast<std::size_t>(change.ordinal - 1)] = change.before;
       rows[at].dirty = true;
+      if (change.withLast && !m_undo.empty()) {  // its partner goes with it, in the same write
+        const Change& partner = m_undo.back();
+        if (const auto same = find(partner.table, partner.serial); same && partner.ordinal != 0)
+          rows[*same].cells[static_cast<std::size_t>(partner.ordinal - 1)] = partner.before;
+        m_undo.pop_back();
+      }
     } else {
       continue;  // another form deleted the row since
     }

@@ -53,8 +53,10 @@ class BoxScore {
   const std::vector<SheetRow>& rows(int table) const { return m_rows[static_cast<std::size_t>(table)]; }
   const std::string& cell(int table, std::size_t row, int ordinal) const;
 
-  // Sets a cell; a row one past the last of a player table is added. Recorded for undo.
-  void set(int table, std::size_t row, int ordinal, std::string text);
+  // Sets a cell; a row one past the last of a player table is added. Recorded for undo, as one
+  // change with the set before it when withLast (the won and lost marks of one result).
+  // False when the cell held that text already (nothing recorded).
+  bool set(int table, std::size_t row, int ordinal, std::string text, bool withLast = false);
   // Writes the row if it was typed in, in one transaction; a row with every number empty is
   // not written (and leaves the file when it was there). Throws DbError; the typing stays.
   void save(int table, std::size_t row);
@@ -81,6 +83,7 @@ class BoxScore {
     std::string before;
     SheetRow removed;
     std::size_t position = 0;
+    bool withLast = false;  // undone together with the change before it
   };
   SheetRow blankRow(int table);
   SheetRow& rowAt(int table, std::size_t row);

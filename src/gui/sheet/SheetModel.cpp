@@ -235,8 +235,9 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
   if (isPlayerGrid() && index.row() == dataRows() && typed.isEmpty()) return true;  // the blank row stays blank
   if (c.role == CellRole::Result) {
     const bool won = typed.startsWith('W', Qt::CaseInsensitive), lost = typed.startsWith('L', Qt::CaseInsensitive);
-    m_sheet->set(kHeader, 0, col::header::kRecordWins, typed.isEmpty() ? "" : won ? "1" : "0");
-    m_sheet->set(kHeader, 0, col::header::kRecordLosses, typed.isEmpty() ? "" : lost ? "1" : "0");
+    // One change for Ctrl+Z: both marks go back together.
+    const bool first = m_sheet->set(kHeader, 0, col::header::kRecordWins, typed.isEmpty() ? "" : won ? "1" : "0");
+    m_sheet->set(kHeader, 0, col::header::kRecordLosses, typed.isEmpty() ? "" : lost ? "1" : "0", first);
   } else {
     if (c.role == CellRole::Edit && isNumberColumn(c.table, c.ordinal) &&
         !numberCellTakes(keysOf(c.table, c.ordinal), typed.toStdString())) {

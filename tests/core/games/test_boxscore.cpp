@@ -107,6 +107,22 @@ TEST_P(BoxScoreRows, LeaveTheFileAsTheSheetShowsIt) {
 INSTANTIATE_TEST_SUITE_P(Steps, BoxScoreRows, testing::ValuesIn(kCases),
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 
+// Won and lost are two marks set by one typed result: one Ctrl+Z takes both back.
+TEST(BoxScoreUndo, TakesBackBothMarksOfAResultAtOnce) {
+  TempRoot root;
+  const auto file = root.copyTemplate("YardMark/games/2007/Game3.mdb");
+  BoxScore sheet(file);
+  sheet.set(kHeader, 0, col::header::kOwnTeamName, "Eagles");
+  ASSERT_TRUE(sheet.set(kHeader, 0, col::header::kRecordWins, "1"));
+  sheet.set(kHeader, 0, col::header::kRecordLosses, "0", true);
+  sheet.save(kHeader, 0);
+  ASSERT_TRUE(isYes(readGame(file).first(kHeader)->at(col::header::kRecordWins)));
+  ASSERT_TRUE(sheet.undo());
+  EXPECT_FALSE(isYes(readGame(file).first(kHeader)->at(col::header::kRecordWins)));
+  EXPECT_EQ(sheet.cell(kHeader, 0, col::header::kRecordLosses), "");
+  EXPECT_EQ(textOf(readGame(file).first(kHeader)->at(col::header::kOwnTeamName)), "Eagles");
+}
+
 TEST(BoxScoreCells, TakeWhatTheEntryFormsBoxesTake) {
   const struct {
     BoxKeys keys;
