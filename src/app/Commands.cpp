@@ -14,6 +14,7 @@
 #include "gui/roster/frmRosterImport.h"
 #include "gui/roster/frmRosterImportSheet.h"
 #include "gui/send/DialogSendGame.h"
+#include "gui/sheet/SheetCommands.h"
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
 #include "gui/shell/MDIForm1.h"
@@ -23,6 +24,7 @@ namespace yardmark {
 void connectCommands(MDIForm1& window, App& app) {
   window.setCommand(window.mfNew, [&app] { app.forms().show<DialogNewGame>(); });
   window.setCommand(window.fmEditGameStat, [&app] { app.forms().show<DialogOpenGame>(); });
+  window.setCommand(window.fmBoxScore, [&app] { askGameForSheet(app); });
   window.setCommand(window.fmDeleteGameStat, [&app] { app.forms().show<DialogDeleteGame>(); });
   window.setCommand(window.fmSendGame, [&app] { DialogSendGame::open(app); });
   window.setCommand(window.fmBackUp, [&app] { backUpDataCommand(app); });

@@ -14,7 +14,8 @@ yardmark_add_test(test_files SOURCES
   ${_t}/files/test_safewrite.cpp
 )
 # Game files: the season synopsis, the open game's path, the named columns against the schema.
-yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp ${_t}/games/test_schema.cpp)
+yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp ${_t}/games/test_schema.cpp
+  ${_t}/games/test_boxscore.cpp)
 add_dependencies(test_gamefiles yardmark-jetread)
 
 # The roster: its names, the search and the contacts read for the import.

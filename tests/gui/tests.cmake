@@ -38,3 +38,6 @@ yardmark_gui_test(test_backupgui backup backup_commands)
 
 # Sending a game to MaxPreps and to the newspaper.
 yardmark_gui_test(test_send send sendgame)
+
+# The box-score sheet: its grids over the game file, two forms on one game, the keyboard walk.
+yardmark_gui_test(test_sheet sheet sheet sheet_walk)

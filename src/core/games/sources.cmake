@@ -10,4 +10,5 @@ target_sources(yardmark_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GameAudit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AuditRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AuditRowRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BoxScore.cpp
 )

@@ -15,6 +15,7 @@
 #include "gui/entry/EntryWidgets.h"
 #include "gui/entry/GameDetailsSection.h"
 #include "gui/entry/frmNewGame.h"
+#include "gui/sheet/SheetCommands.h"
 #include "gui/shell/Artwork.h"
 #include "gui/shell/KeyFilter.h"
 
@@ -61,6 +62,13 @@ void frmNewGame::buildPages() {
   SSTab1 = new QTabWidget(this);
   SSTab1->setObjectName("SSTab1");
   outer->addWidget(SSTab1);
+  // The same game as one page of grids.
+  auto* sheet = new QPushButton("Sheet", this);
+  sheet->setObjectName("cmdSheet");
+  outer->addWidget(sheet, 0, Qt::AlignRight);
+  connect(sheet, &QPushButton::clicked, this, [this] {
+    if (!m_gameFilePath.empty()) showInSheet(Form::app(), m_gameFilePath);
+  });
 
   std::array<QWidget*, 4> pages{};
   std::array<QVBoxLayout*, 4> layouts{};

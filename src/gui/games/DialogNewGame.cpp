@@ -147,7 +147,10 @@ void DialogNewGame::OKButton_Click() {
   vars.currentGameYear = QString::fromStdString(year);
   vars.currentGameNumber = number;
   vars.gameOpenedFromFile = false;
-  handOverToEntryForm(*this, game);
+  if (HandOver handOver = std::exchange(m_handOver, {}))
+    handOver(*this, game);
+  else
+    handOverToEntryForm(*this, game);
 }
 
 void DialogNewGame::suggestNumber() {

@@ -3,6 +3,7 @@
 // master template unless it is there already, and the entry form opens on it.
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "gui/shell/Form.h"
@@ -38,8 +39,14 @@ class DialogNewGame : public Form {
 
   void OKButton_Click();
 
+  // Where OK hands the game over this once: the entry form unless a caller asks for another
+  // (the box-score sheet). Closing the dialog forgets it.
+  using HandOver = std::function<void(Form& dialog, const std::filesystem::path& game)>;
+  void handOverTo(HandOver handOver) { m_handOver = std::move(handOver); }
+
  protected:
   void formActivate() override;
+  void formUnload(bool&) override { m_handOver = {}; }
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -54,6 +61,7 @@ class DialogNewGame : public Form {
   bool openingExistingAgreed(const std::string& year, const std::string& number, const std::filesystem::path& game);
 
   GameFileLists* m_lists;
+  HandOver m_handOver;
 };
 
 }  // namespace yardmark

@@ -74,6 +74,7 @@ void MDIForm1::buildMenus() {
   mFile->setObjectName("mFile");
   mfNew = item(mFile, "mfNew", "&New");
   fmEditGameStat = item(mFile, "fmEditGameStat", "&Open");
+  fmBoxScore = item(mFile, "fmBoxScore", "Box Score Shee&t...");
   fmDeleteGameStat = item(mFile, "fmDeleteGameStat", "&Delete");
   fmSendGame = item(mFile, "fmSendGame", "Send &Game...");
   fmSaveFileStat = item(mFile, "fmSaveFileStat", "&Save");
@@ -106,6 +107,7 @@ void MDIForm1::buildMenus() {
   // user's guide lists them.
   const std::pair<QAction*, QKeySequence> keys[] = {{mfNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
                                                     {fmEditGameStat, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                    {fmBoxScore, QKeySequence(Qt::CTRL | Qt::Key_B)},
                                                     {mrNew, QKeySequence(Qt::CTRL | Qt::Key_R)},
                                                     {mRoster, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
                                                     {mnuGuide, QKeySequence(Qt::Key_F1)}};

@@ -27,6 +27,7 @@ class MDIForm1 : public QMainWindow {
   QMenu* mFile;
   QAction* mfNew;
   QAction* fmEditGameStat;
+  QAction* fmBoxScore;
   QAction* fmDeleteGameStat;
   QAction* fmSendGame;
   QAction* fmSaveFileStat;

@@ -31,6 +31,8 @@ std::vector<std::pair<QMessageBox::StandardButton, Answer>> buttonsOf(Buttons b)
       return {{B::Retry, Answer::Retry}, {B::Cancel, Answer::Cancel}};
     case Buttons::AbortRetryIgnore:
       return {{B::Abort, Answer::Abort}, {B::Retry, Answer::Retry}, {B::Ignore, Answer::Ignore}};
+    case Buttons::YesNoKeep:
+      return {{B::Yes, Answer::Yes}, {B::No, Answer::No}, {B::Ignore, Answer::Ignore}};
   }
   return {{B::Ok, Answer::Ok}};
 }
@@ -66,6 +68,7 @@ Answer QtPrompter::message(const MessageBox& box) {
   for (const auto& [std, answer] : buttons) {
     QPushButton* b = mb.addButton(std);
     if (box.defaultButton == answer) mb.setDefaultButton(b);
+    if (box.buttons == Buttons::YesNoKeep && answer == Answer::Ignore) b->setText(QStringLiteral("Keep as typed"));
   }
   // Escape answers like the box's own Cancel, or like its only button.
   for (const auto& [std, answer] : buttons)

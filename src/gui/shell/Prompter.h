@@ -13,7 +13,8 @@ namespace yardmark {
 // The title every box shows unless it has its own.
 inline const QString kAppTitle = QStringLiteral("YardMark");
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+// YesNoKeep: Yes, No and "Keep as typed", which answers Ignore.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore, YesNoKeep };
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 

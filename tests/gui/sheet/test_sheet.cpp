@@ -1,0 +1,112 @@
+// The sheet's grids typed into: names off the roster, and the sheet beside the entry form on
+// one game, each seeing what the other saved.
+#include <QListWidget>
+
+#include "gui/sheet/SheetFixture.h"
+
+namespace yardmark::test {
+namespace {
+
+struct NameCase {
+  Answer answer;
+  std::string stored;  // the row's name in the file; "" for no row
+  bool onRoster;
+};
+
+class SheetNames : public SheetTest, public testing::WithParamInterface<NameCase> {};
+
+TEST_P(SheetNames, ANameOffTheRosterIsAskedAboutOnce) {
+  seedRoster({{"Wilson", "Tom", "F"}});
+  const auto game = makeGame();
+  frmBoxScore& sheet = openSheet(game);
+  SheetView* rushing = sheet.view("grdRushing");
+  rushing->setFocus();
+  rushing->setCurrentIndex(rushing->firstCell(-1));
+  prompter.answer(GetParam().answer);
+  type("Zed Alan");
+  key(Qt::Key_Tab);
+  QCoreApplication::processEvents();
+  // No: back in the name cell to type it again; otherwise on to the figures.
+  EXPECT_EQ(rushing->currentIndex().column(), GetParam().stored.empty() ? 0 : 1);
+  if (!GetParam().stored.empty()) row({"3", "12"});
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_EQ(prompter.records()[0].text, "Zed Alan is not on the roster. Add Zed Alan to the roster?");
+  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNoKeep);
+  const Rows stored = rowsOf(game, "rushing");
+  if (GetParam().stored.empty()) {
+    EXPECT_TRUE(stored.empty());
+  } else {
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].back(), GetParam().stored);
+  }
+  EXPECT_EQ(playerNameTexts(app.tree()).size(), GetParam().onRoster ? 2u : 1u);
+  // Shown in red with the reason while it is off the roster.
+  const QModelIndex name = rushing->model()->index(0, 0);
+  const bool red = name.data(Qt::ForegroundRole).value<QBrush>().color() == Qt::red;
+  EXPECT_EQ(red, GetParam().answer == Answer::Ignore);
+  if (red) {
+    EXPECT_TRUE(name.data(Qt::ToolTipRole).toString().contains("Zed Alan is not on the roster."));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
+                         testing::Values(NameCase{Answer::Yes, "Zed Alan ", true}, NameCase{Answer::No, "", false},
+                                         NameCase{Answer::Ignore, "Zed Alan", false}),
+                         [](const auto& info) {
+                           return std::string(info.index == 0 ? "Yes" : info.index == 1 ? "No" : "Keep");
+                         });
+
+// The sheet and the entry form open on one game: a row saved in either shows in the other, and
+// an edit in the sheet rewrites the row the entry form added rather than adding it again.
+TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
+  seedRoster({{"Smith", "John", "A"}, {"Jones", "Mike", "B"}});
+  const auto game = makeGame();
+  addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
+  addRows(game, "quarter", {Row(10, Value(1.0))});
+  addRows(game, "teamStats", {Row(20, Value(1.0))});
+  openGame();
+  click("cmdSheet");
+  frmBoxScore& sheet = *app.forms().find<frmBoxScore>();
+  ASSERT_EQ(sheet.gameFilePath(), form->gameFilePath());
+  SheetView* rushing = sheet.view("grdRushing");
+  rushing->setFocus();
+  rushing->setCurrentIndex(rushing->firstCell(-1));
+  row({"Smi", "5", "40"});
+
+  app.forms().show<frmNewGame>();  // the sheet's save shows in the entry form
+  form->selectTabs(2, 0);
+  EXPECT_EQ(itemTexts(w<QListWidget>("lstRushingRows")), QStringList{"Smith John A: 5 40 0 0"});
+
+  click("cmdruAddNew");  // the entry form's save shows in the sheet
+  for (const char* b : {"txtRushATT", "txtRushYDS", "txtRushTDS", "txtRush2PTS"}) type(b, "1");
+  QTest::keyClicks(w<QComboBox>("cmbRushPlayerName")->lineEdit(), "Jones Mike B");
+  prompter.answer(Answer::Ok);
+  click("cmdruSave");
+  QApplication::activePopupWidget()->close();  // the entry form's list of names, left open by typing
+  app.forms().show<frmBoxScore>();
+  ASSERT_EQ(rushing->sheetModel()->dataRows(), 2);
+  EXPECT_EQ(rushing->model()->index(1, 0).data().toString(), "Jones Mike B");
+
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  rushing->setFocus();  // the sheet edits the entry form's row: still two rows
+  rushing->setCurrentIndex(rushing->model()->index(1, 2));
+  ASSERT_EQ(target(), rushing);
+  type("77");
+  key(Qt::Key_Return);
+  EXPECT_EQ(rowsOf(game, "rushing"),
+            (Rows{{"5", "40", "0", "0", "Smith John A"}, {"1", "77", "1", "1", "Jones Mike B"}}));
+
+  key(Qt::Key_Z, Qt::ControlModifier);  // the edit undone, in the file too
+  EXPECT_EQ(rowsOf(game, "rushing")[1], (std::vector<std::string>{"1", "1", "1", "1", "Jones Mike B"}));
+  rushing->setCurrentIndex(rushing->model()->index(0, 1));
+  key(Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"1", "1", "1", "1", "Jones Mike B"}}));
+  key(Qt::Key_Z, Qt::ControlModifier);  // the deleted row back, after the other
+  EXPECT_EQ(rowsOf(game, "rushing"),
+            (Rows{{"1", "1", "1", "1", "Jones Mike B"}, {"5", "40", "0", "0", "Smith John A"}}));
+  EXPECT_EQ(rushing->model()->index(0, 0).data().toString(), "Smith John A");
+}
+
+}  // namespace
+}  // namespace yardmark::test
