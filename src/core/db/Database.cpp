@@ -51,8 +51,17 @@ void Connection::fail(const std::exception& e, std::string_view doing) const {
 
 namespace {
 
+// Without the engine's memory statistics, which nothing reads: they take one lock for the whole
+// program on every allocation, so threads reading files of their own would wait on each other.
+// Only possible before the engine's first use; later it is refused and changes nothing.
+void configureEngine() {
+  static const int once = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+  static_cast<void>(once);
+}
+
 // A connection is only ever used by the thread that opened it: no locking per call.
 void connect(Connection& c, int flags) {
+  configureEngine();
   c.db.reset();
   c.db = std::make_unique<SQLite::Database>(c.path.string(), flags | SQLITE_OPEN_NOMUTEX);
   c.db->setBusyTimeout(2000);
