@@ -144,15 +144,20 @@ bool Database::hasTable(std::string_view table) const {
   return m_impl && m_impl->tables && findTable(*m_impl->tables, table) != nullptr;
 }
 
-std::pair<const Table*, std::string> Connection::select(std::string_view text) const {
+std::pair<const Table*, Query> Connection::parse(std::string_view text) const {
   if (!db) throw DbError(dberr::EngineFailure, "The database " + where() + " is closed.");
-  const auto q = parseQuery(text);
+  auto q = parseQuery(text);
   if (!q) throw DbError(dberr::BadQuery, "Query text not understood: '" + std::string(text) + "'.");
   const Table* t = findTable(*tables, q->table);
   if (!t)
     throw DbError(dberr::NoSuchTable,
                   "The table '" + q->table + "' does not exist in " + where() + ": it is not a YardMark database.");
-  return {t, selectSql(*q, *t)};
+  return {t, std::move(*q)};
+}
+
+std::pair<const Table*, std::string> Connection::select(std::string_view text) const {
+  const auto [table, query] = parse(text);
+  return {table, selectSql(query, *table)};
 }
 
 Recordset Database::openRecordset(std::string_view text) {
@@ -176,6 +181,31 @@ std::vector<Database::Row> Database::readRows(std::string_view text) {
     m_impl->fail(e, "read the table '" + table->name + "'");
   }
   return rows;
+}
+
+void Database::appendRows(std::string_view text, const std::vector<std::vector<Value>>& rows) {
+  const Table& table = *m_impl->parse(text).first;
+  const std::vector<Column>& columns = table.columns;
+  try {
+    Connection::Prepared st(*m_impl, insertSql(table));
+    for (const std::vector<Value>& row : rows) {
+      for (size_t i = 1; i < columns.size(); ++i)
+        bindValue(*st, static_cast<int>(i), i <= row.size() ? row[i - 1] : Value{}, columns[i].kind);
+      st->exec();
+      st->reset();
+    }
+  } catch (const SQLite::Exception& e) {
+    m_impl->fail(e, "save the row of '" + table.name + "'");
+  }
+}
+
+void Database::deleteRows(std::string_view text) {
+  const auto [table, query] = m_impl->parse(text);
+  try {
+    m_impl->conn().exec(deleteSql(query, *table));
+  } catch (const SQLite::Exception& e) {
+    m_impl->fail(e, "delete the row of '" + table->name + "'");
+  }
 }
 
 Database::Transaction::Transaction(Database& db) : m_db(&db) {

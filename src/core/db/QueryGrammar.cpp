@@ -48,17 +48,27 @@ std::optional<Query> parseQuery(std::string_view text) {
   return it->second;
 }
 
+namespace {
+
+std::string whereSql(const Query& query, const Table& table) {
+  if (!query.whereColumn) return {};
+  const std::string col = sqlName(columnName(table, *query.whereColumn));
+  return " WHERE " + (query.whereYes ? col + " <> 0" : col + " = 0");
+}
+
+}  // namespace
+
 std::string selectSql(const Query& query, const Table& table) {
-  std::string sql = "SELECT rowid, * FROM " + sqlName(table.name);
-  if (query.whereColumn) {
-    const std::string col = sqlName(columnName(table, *query.whereColumn));
-    sql += " WHERE " + (query.whereYes ? col + " <> 0" : col + " = 0");
-  }
+  std::string sql = "SELECT rowid, * FROM " + sqlName(table.name) + whereSql(query, table);
   if (query.orderColumn)
     sql += " ORDER BY " + sqlName(columnName(table, *query.orderColumn)) + " COLLATE NOCASE, rowid";
   else
     sql += " ORDER BY rowid";
   return sql;
+}
+
+std::string deleteSql(const Query& query, const Table& table) {
+  return "DELETE FROM " + sqlName(table.name) + whereSql(query, table);
 }
 
 }  // namespace yardmark

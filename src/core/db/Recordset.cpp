@@ -27,6 +27,31 @@ Value valueOf(const SQLite::Column& c, ColumnKind kind) {
   }
 }
 
+void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind) {
+  if (v.isNull()) {
+    st.bind(index);
+  } else if (kind == ColumnKind::YesNo) {
+    st.bind(index, isYes(v) ? 1 : 0);
+  } else if (v.isNumber()) {
+    st.bind(index, v.number());
+  } else if (v.isBool()) {
+    st.bind(index, v.boolean() ? -1.0 : 0.0);
+  } else {
+    st.bind(index, v.text());
+  }
+}
+
+std::string insertSql(const Table& table) {
+  const auto& cols = table.columns;
+  if (cols.size() <= 1) return "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES";
+  std::string names, marks;
+  for (size_t i = 1; i < cols.size(); ++i) {
+    names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
+    marks += i > 1 ? ", ?" : "?";
+  }
+  return "INSERT INTO " + sqlName(table.name) + " (" + names + ") VALUES (" + marks + ")";
+}
+
 struct Recordset::State {
   State(std::shared_ptr<Connection> connection, const Table& t)
       : db(std::move(connection)), layouts(db->tables), table(t) {}
@@ -74,20 +99,6 @@ struct Recordset::State {
     return readRow(*st);
   }
 
-  static void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind) {
-    if (v.isNull()) {
-      st.bind(index);
-    } else if (kind == ColumnKind::YesNo) {
-      st.bind(index, isYes(v) ? 1 : 0);
-    } else if (v.isNumber()) {
-      st.bind(index, v.number());
-    } else if (v.isBool()) {
-      st.bind(index, v.boolean() ? -1.0 : 0.0);
-    } else {
-      st.bind(index, v.text());
-    }
-  }
-
   // Binds the buffer's fields after the key, from parameter 1 on.
   void bindBuffer(SQLite::Statement& st) const {
     for (size_t i = 1; i < table.columns.size(); ++i)
@@ -95,15 +106,7 @@ struct Recordset::State {
   }
 
   void insertBuffer() {
-    const auto& cols = table.columns;
-    std::string names, marks;
-    for (size_t i = 1; i < cols.size(); ++i) {
-      names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
-      marks += i > 1 ? ", ?" : "?";
-    }
-    Connection::Prepared st(*db, cols.size() > 1
-                                     ? "INSERT INTO " + sqlName(table.name) + " (" + names + ") VALUES (" + marks + ")"
-                                     : "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES");
+    Connection::Prepared st(*db, insertSql(table));
     bindBuffer(*st);
     st->exec();
     rows.push_back(reload(db->conn().getLastInsertRowid()));
