@@ -59,6 +59,7 @@ class Connection {
 
 // A stored value as the program reads it from a column of the given kind.
 Value valueOf(const SQLite::Column& column, ColumnKind kind);
+Value valueOf(sqlite3_stmt* statement, int column, ColumnKind kind);
 // A value bound to a statement's parameter as a column of the given kind stores it.
 void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind);
 // The statement that adds a row with every column after the key to a table.

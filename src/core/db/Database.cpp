@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <mutex>
 #include <optional>
+#include <unordered_map>
 
 #include "core/db/Connection.h"
 #include "core/db/QueryGrammar.h"
@@ -84,6 +86,16 @@ std::optional<DbError> unreachable(const Connection& c) {
   return DbError(dberr::FileNotFound, c.where() + " cannot be reached: " + why + ".");
 }
 
+// What keeps a layout from being ours, found once for every file that shares the layout.
+const std::optional<std::string>& foreignLayoutOf(const std::shared_ptr<const std::vector<Table>>& tables) {
+  static std::mutex guard;
+  static std::unordered_map<const std::vector<Table>*, std::optional<std::string>> known;
+  const std::lock_guard lock(guard);
+  auto it = known.find(tables.get());
+  if (it == known.end()) it = known.emplace(tables.get(), foreignLayout(*tables)).first;
+  return it->second;
+}
+
 }  // namespace
 
 Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::make_shared<Connection>()) {
@@ -120,7 +132,7 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a YardMark database: it holds no tables.");
   }
   // Read by ordinal, a foreign table of the same name would yield other figures without a word.
-  if (const auto foreign = foreignLayout(*m_impl->tables)) {
+  if (const auto& foreign = foreignLayoutOf(m_impl->tables)) {
     m_impl->db.reset();
     throw DbError(dberr::NotADatabase, m_impl->where() + " " + *foreign + ".");
   }
@@ -165,18 +177,24 @@ Recordset Database::openRecordset(std::string_view text) {
   return Recordset(m_impl, *table, sql);
 }
 
+// Straight on the engine: a row set's statement wrapper costs more per cell than the cell itself.
 std::vector<Database::Row> Database::readRows(std::string_view text) {
   const auto [table, sql] = m_impl->select(text);
   const std::vector<Column>& columns = table->columns;
+  sqlite3* handle = m_impl->conn().getHandle();
   std::vector<Row> rows;
   try {
-    SQLite::Statement st(*m_impl->db, sql);
-    while (st.executeStep()) {
-      Row& row = rows.emplace_back(Row{st.getColumn(0).getInt64(), {}});
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(handle, sql.c_str(), static_cast<int>(sql.size() + 1), &raw, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> st(raw, sqlite3_finalize);
+    if (rc != SQLITE_OK) throw SQLite::Exception(handle, rc);
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+      Row& row = rows.emplace_back(Row{sqlite3_column_int64(raw, 0), {}});
       row.fields.reserve(columns.size() - 1);
       for (size_t i = 1; i < columns.size(); ++i)
-        row.fields.push_back(valueOf(st.getColumn(static_cast<int>(i + 1)), columns[i].kind));
+        row.fields.push_back(valueOf(raw, static_cast<int>(i + 1), columns[i].kind));
     }
+    if (rc != SQLITE_DONE) throw SQLite::Exception(handle, rc);
   } catch (const SQLite::Exception& e) {
     m_impl->fail(e, "read the table '" + table->name + "'");
   }

@@ -9,22 +9,49 @@
 
 namespace yardmark {
 
-Value valueOf(const SQLite::Column& c, ColumnKind kind) {
-  switch (c.getType()) {
+namespace {
+
+// A stored value of the given type, its number or text fetched only when needed.
+template <class Integer, class Real, class Text>
+Value storedValue(int type, ColumnKind kind, const Integer& integer, const Real& real, const Text& text) {
+  switch (type) {
     case SQLITE_NULL:
       return {};
     case SQLITE_INTEGER:
-      if (kind == ColumnKind::YesNo) return Value(c.getInt64() != 0);
-      return Value(static_cast<double>(c.getInt64()));
-    case SQLITE_FLOAT:
-      if (kind == ColumnKind::YesNo) return Value(c.getDouble() != 0.0);
+      if (kind == ColumnKind::YesNo) return Value(integer() != 0);
+      return Value(static_cast<double>(integer()));
+    case SQLITE_FLOAT: {
+      const double d = real();
+      if (kind == ColumnKind::YesNo) return Value(d != 0.0);
       // An infinity has no figure; its text form has no digits, so it reads as 0.
-      return Value(kind == ColumnKind::Number && !std::isfinite(c.getDouble()) ? 0.0 : c.getDouble());
+      return Value(kind == ColumnKind::Number && !std::isfinite(d) ? 0.0 : d);
+    }
     default:
       // Another program may have put text in a number column: it reads as typing it would.
-      if (kind == ColumnKind::Number) return Value(numberFromText(c.getString()));
-      return Value(c.getString());
+      if (kind == ColumnKind::Number) return Value(numberFromText(text()));
+      return Value(text());
   }
+}
+
+}  // namespace
+
+Value valueOf(const SQLite::Column& c, ColumnKind kind) {
+  return storedValue(
+      c.getType(), kind, [&] { return c.getInt64(); }, [&] { return c.getDouble(); },
+      [&] {
+        const char* bytes = c.getText();
+        return std::string_view(bytes, static_cast<size_t>(c.getBytes()));
+      });
+}
+
+Value valueOf(sqlite3_stmt* st, int column, ColumnKind kind) {
+  return storedValue(
+      sqlite3_column_type(st, column), kind, [&] { return sqlite3_column_int64(st, column); },
+      [&] { return sqlite3_column_double(st, column); },
+      [&] {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(st, column));
+        return std::string_view(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(st, column)));
+      });
 }
 
 void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind) {
