@@ -112,7 +112,10 @@ std::string selectSql(const Query& query, const Table& table) {
 }
 
 std::string deleteSql(const Query& query, const Table& table) {
-  return "DELETE FROM " + sqlName(table.name) + whereSql(query, table);
+  // Always with a condition, so the engine deletes row by row rather than clearing the table:
+  // a table with no rows is then not written at all, and neither is a file with nothing to delete.
+  const std::string where = whereSql(query, table);
+  return "DELETE FROM " + sqlName(table.name) + (where.empty() ? " WHERE 1" : where);
 }
 
 }  // namespace yardmark
