@@ -47,8 +47,9 @@ Game readOne(const fs::path& file) {
 
 // Games read on two threads and handed over one by one in list order. Opening a game file is
 // most of a report's work and each thread opens its own, while the games are still merged in
-// order, so every output is as if they were read one after the other. Reading stays a few games
-// ahead of the merge, so no more than a few games are held at once.
+// order, so every output is as if they were read one after the other. Reading stays at most a
+// few games ahead of the merge: enough that a thread the system sets aside for a while seldom
+// holds up the other, few enough that a season of any length holds little at once.
 class ReadAhead {
  public:
   explicit ReadAhead(const std::vector<fs::path>& files) : m_files(files), m_slots(files.size()) {}
@@ -67,7 +68,7 @@ class ReadAhead {
   }
 
  private:
-  static constexpr size_t kAhead = 4;
+  static constexpr size_t kAhead = 16;
   struct Slot {
     std::optional<Game> game;
     std::exception_ptr error;
