@@ -192,7 +192,7 @@ std::vector<Database::Row> Database::readRows(std::string_view text) {
       Row& row = rows.emplace_back(Row{sqlite3_column_int64(raw, 0), {}});
       row.fields.reserve(columns.size() - 1);
       for (size_t i = 1; i < columns.size(); ++i)
-        row.fields.push_back(valueOf(raw, static_cast<int>(i + 1), columns[i].kind));
+        row.fields.push_back(valueOf(raw, table->resultColumn(i), columns[i].kind));
     }
     if (rc != SQLITE_DONE) throw SQLite::Exception(handle, rc);
   } catch (const SQLite::Exception& e) {

@@ -105,10 +105,10 @@ std::string whereSql(const Query& query, const Table& table) {
 std::string selectSql(const Query& query, const Table& table) {
   // Unsorted, the rows come in the order they were added: a scan of the table itself, which
   // costs the engine less to plan than the same order asked for.
-  if (!query.orderColumn)
-    return "SELECT rowid, * FROM " + sqlName(table.name) + " NOT INDEXED" + whereSql(query, table);
-  return "SELECT rowid, * FROM " + sqlName(table.name) + whereSql(query, table) + " ORDER BY " +
-         sqlName(columnName(table, *query.orderColumn)) + " COLLATE NOCASE, rowid";
+  const std::string select = "SELECT " + std::string(table.selectList()) + " FROM " + sqlName(table.name);
+  if (!query.orderColumn) return select + " NOT INDEXED" + whereSql(query, table);
+  return select + whereSql(query, table) + " ORDER BY " + sqlName(columnName(table, *query.orderColumn)) +
+         " COLLATE NOCASE, rowid";
 }
 
 std::string deleteSql(const Query& query, const Table& table) {

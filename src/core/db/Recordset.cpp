@@ -114,12 +114,13 @@ struct Recordset::State {
     Row r{st.getColumn(0).getInt64(), {}};
     r.values.reserve(table.columns.size());
     for (size_t i = 0; i < table.columns.size(); ++i)
-      r.values.push_back(valueOf(st.getColumn(static_cast<int>(i + 1)), table.columns[i].kind));
+      r.values.push_back(valueOf(st.getColumn(table.resultColumn(i)), table.columns[i].kind));
     return r;
   }
 
   Row reload(int64_t rowid) {
-    Connection::Prepared st(*db, "SELECT rowid, * FROM " + sqlName(table.name) + " WHERE rowid = ?");
+    Connection::Prepared st(
+        *db, "SELECT " + std::string(table.selectList()) + " FROM " + sqlName(table.name) + " WHERE rowid = ?");
     st->bind(1, static_cast<int64_t>(rowid));
     if (!st->executeStep())
       throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
