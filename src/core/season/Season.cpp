@@ -1,6 +1,5 @@
 #include "core/season/Season.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
