@@ -72,10 +72,9 @@ void connect(Connection& c, int flags) {
 
 // Why a file that may well be there cannot be opened, in the one wording every caller shows;
 // nothing when it is simply missing.
-std::optional<DbError> unreachable(const Connection& c) {
+std::optional<DbError> unreachable(const Connection& c, const std::filesystem::file_status& status,
+                                   const std::error_code& ec) {
   namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::file_status status = fs::status(c.path, ec);
   if (ec == std::errc::permission_denied ||
       (!ec && fs::is_regular_file(status) && access(c.path.c_str(), R_OK) != 0 && (errno == EACCES || errno == EPERM)))
     return DbError(dberr::CannotOpen, c.where() + " cannot be read: permission denied.");
@@ -100,11 +99,12 @@ const std::optional<std::string>& foreignLayoutOf(const std::shared_ptr<const st
 
 Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::make_shared<Connection>()) {
   m_impl->path = path;
-  if (auto failure = unreachable(*m_impl)) throw *failure;
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec))
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);  // one look for every check
+  if (auto failure = unreachable(*m_impl, status, ec)) throw *failure;
+  if (!std::filesystem::exists(status))
     throw DbError(dberr::FileNotFound, "Could not find file " + m_impl->where() + ".");
-  if (!std::filesystem::is_regular_file(path, ec))
+  if (!std::filesystem::is_regular_file(status))
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a database file.");
   try {
     try {
