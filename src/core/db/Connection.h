@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/db/QueryGrammar.h"
 #include "core/db/Schema.h"
 #include "core/db/Value.h"
 
@@ -50,11 +51,18 @@ class Connection {
   SQLite::Database& conn();
   // The table and the SQL a query text reads; DbError when either is not in this file.
   std::pair<const Table*, std::string> select(std::string_view query) const;
+  // The table a query text reads and the query; DbError as select.
+  std::pair<const Table*, Query> parse(std::string_view query) const;
   // Turns an engine failure while `doing` something into the DbError the caller is shown.
   [[noreturn]] void fail(const std::exception& e, std::string_view doing) const;
 };
 
 // A stored value as the program reads it from a column of the given kind.
 Value valueOf(const SQLite::Column& column, ColumnKind kind);
+Value valueOf(sqlite3_stmt* statement, int column, ColumnKind kind);
+// A value bound to a statement's parameter as a column of the given kind stores it.
+void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind);
+// The statement that adds a row with every column after the key to a table.
+std::string insertSql(const Table& table);
 
 }  // namespace yardmark

@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <mutex>
 #include <optional>
+#include <unordered_map>
 
 #include "core/db/Connection.h"
 #include "core/db/QueryGrammar.h"
@@ -51,8 +53,17 @@ void Connection::fail(const std::exception& e, std::string_view doing) const {
 
 namespace {
 
+// Without the engine's memory statistics, which nothing reads: they take one lock for the whole
+// program on every allocation, so threads reading files of their own would wait on each other.
+// Only possible before the engine's first use; later it is refused and changes nothing.
+void configureEngine() {
+  static const int once = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+  static_cast<void>(once);
+}
+
 // A connection is only ever used by the thread that opened it: no locking per call.
 void connect(Connection& c, int flags) {
+  configureEngine();
   c.db.reset();
   c.db = std::make_unique<SQLite::Database>(c.path.string(), flags | SQLITE_OPEN_NOMUTEX);
   c.db->setBusyTimeout(2000);
@@ -61,10 +72,9 @@ void connect(Connection& c, int flags) {
 
 // Why a file that may well be there cannot be opened, in the one wording every caller shows;
 // nothing when it is simply missing.
-std::optional<DbError> unreachable(const Connection& c) {
+std::optional<DbError> unreachable(const Connection& c, const std::filesystem::file_status& status,
+                                   const std::error_code& ec) {
   namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::file_status status = fs::status(c.path, ec);
   if (ec == std::errc::permission_denied ||
       (!ec && fs::is_regular_file(status) && access(c.path.c_str(), R_OK) != 0 && (errno == EACCES || errno == EPERM)))
     return DbError(dberr::CannotOpen, c.where() + " cannot be read: permission denied.");
@@ -75,15 +85,26 @@ std::optional<DbError> unreachable(const Connection& c) {
   return DbError(dberr::FileNotFound, c.where() + " cannot be reached: " + why + ".");
 }
 
+// What keeps a layout from being ours, found once for every file that shares the layout.
+const std::optional<std::string>& foreignLayoutOf(const std::shared_ptr<const std::vector<Table>>& tables) {
+  static std::mutex guard;
+  static std::unordered_map<const std::vector<Table>*, std::optional<std::string>> known;
+  const std::lock_guard lock(guard);
+  auto it = known.find(tables.get());
+  if (it == known.end()) it = known.emplace(tables.get(), foreignLayout(*tables)).first;
+  return it->second;
+}
+
 }  // namespace
 
 Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::make_shared<Connection>()) {
   m_impl->path = path;
-  if (auto failure = unreachable(*m_impl)) throw *failure;
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec))
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);  // one look for every check
+  if (auto failure = unreachable(*m_impl, status, ec)) throw *failure;
+  if (!std::filesystem::exists(status))
     throw DbError(dberr::FileNotFound, "Could not find file " + m_impl->where() + ".");
-  if (!std::filesystem::is_regular_file(path, ec))
+  if (!std::filesystem::is_regular_file(status))
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a database file.");
   try {
     try {
@@ -111,7 +132,7 @@ Database::Database(const std::filesystem::path& path, Mode mode) : m_impl(std::m
     throw DbError(dberr::NotADatabase, m_impl->where() + " is not a YardMark database: it holds no tables.");
   }
   // Read by ordinal, a foreign table of the same name would yield other figures without a word.
-  if (const auto foreign = foreignLayout(*m_impl->tables)) {
+  if (const auto& foreign = foreignLayoutOf(m_impl->tables)) {
     m_impl->db.reset();
     throw DbError(dberr::NotADatabase, m_impl->where() + " " + *foreign + ".");
   }
@@ -148,15 +169,20 @@ void Database::addLaterLayout(DatabaseKind kind) {
   m_impl->tables = sharedTablesOf(*m_impl->db);
 }
 
-std::pair<const Table*, std::string> Connection::select(std::string_view text) const {
+std::pair<const Table*, Query> Connection::parse(std::string_view text) const {
   if (!db) throw DbError(dberr::EngineFailure, "The database " + where() + " is closed.");
-  const auto q = parseQuery(text);
+  auto q = parseQuery(text);
   if (!q) throw DbError(dberr::BadQuery, "Query text not understood: '" + std::string(text) + "'.");
   const Table* t = findTable(*tables, q->table);
   if (!t)
     throw DbError(dberr::NoSuchTable,
                   "The table '" + q->table + "' does not exist in " + where() + ": it is not a YardMark database.");
-  return {t, selectSql(*q, *t)};
+  return {t, std::move(*q)};
+}
+
+std::pair<const Table*, std::string> Connection::select(std::string_view text) const {
+  const auto [table, query] = parse(text);
+  return {table, selectSql(query, *table)};
 }
 
 Recordset Database::openRecordset(std::string_view text) {
@@ -164,22 +190,53 @@ Recordset Database::openRecordset(std::string_view text) {
   return Recordset(m_impl, *table, sql);
 }
 
+// Straight on the engine: a row set's statement wrapper costs more per cell than the cell itself.
 std::vector<Database::Row> Database::readRows(std::string_view text) {
   const auto [table, sql] = m_impl->select(text);
   const std::vector<Column>& columns = table->columns;
+  sqlite3* handle = m_impl->conn().getHandle();
   std::vector<Row> rows;
   try {
-    SQLite::Statement st(*m_impl->db, sql);
-    while (st.executeStep()) {
-      Row& row = rows.emplace_back(Row{st.getColumn(0).getInt64(), {}});
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(handle, sql.c_str(), static_cast<int>(sql.size() + 1), &raw, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> st(raw, sqlite3_finalize);
+    if (rc != SQLITE_OK) throw SQLite::Exception(handle, rc);
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+      Row& row = rows.emplace_back(Row{sqlite3_column_int64(raw, 0), {}});
       row.fields.reserve(columns.size() - 1);
       for (size_t i = 1; i < columns.size(); ++i)
-        row.fields.push_back(valueOf(st.getColumn(static_cast<int>(i + 1)), columns[i].kind));
+        row.fields.push_back(valueOf(raw, table->resultColumn(i), columns[i].kind));
     }
+    if (rc != SQLITE_DONE) throw SQLite::Exception(handle, rc);
   } catch (const SQLite::Exception& e) {
     m_impl->fail(e, "read the table '" + table->name + "'");
   }
   return rows;
+}
+
+void Database::appendRows(std::string_view text, const std::vector<std::vector<Value>>& rows) {
+  const Table& table = *m_impl->parse(text).first;
+  const std::vector<Column>& columns = table.columns;
+  try {
+    Connection::Prepared st(*m_impl, insertSql(table));
+    for (const std::vector<Value>& row : rows) {
+      for (size_t i = 1; i < columns.size(); ++i)
+        bindValue(*st, static_cast<int>(i), i <= row.size() ? row[i - 1] : Value{}, columns[i].kind);
+      st->exec();
+      st->reset();
+    }
+  } catch (const SQLite::Exception& e) {
+    m_impl->fail(e, "save the row of '" + table.name + "'");
+  }
+}
+
+void Database::deleteRows(std::string_view text) {
+  const auto [table, query] = m_impl->parse(text);
+  try {
+    m_impl->conn().exec(deleteSql(query, *table));
+  } catch (const SQLite::Exception& e) {
+    m_impl->fail(e, "delete the row of '" + table->name + "'");
+  }
 }
 
 Database::Transaction::Transaction(Database& db) : m_db(&db) {

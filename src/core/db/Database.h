@@ -37,6 +37,11 @@ class Database {
   // Every row the query text selects, in the order a row set would hold them, read straight off
   // the file without a row set's buffers.
   std::vector<Row> readRows(std::string_view query);
+  // Appends rows to the query's table, each holding the fields after the key (missing ones left
+  // without a value), stored as a row set's addNew and update would store them.
+  void appendRows(std::string_view query, const std::vector<std::vector<Value>>& rows);
+  // Deletes every row the query text selects.
+  void deleteRows(std::string_view query);
   bool hasTable(std::string_view table) const;
   // Adds what a file written before lacks of the tables and columns added later (see Schema.h),
   // in one transaction; row sets opened before do not see the new columns.

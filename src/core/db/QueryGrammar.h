@@ -20,8 +20,11 @@ struct Query {
 // The query a text asks for; nullopt when the text is outside the grammar.
 std::optional<Query> parseQuery(std::string_view text);
 
-// The SQL that reads the query's rows from its table, each row led by its rowid. Throws
+// The SQL that reads the query's rows from its table, each row led by its rowid (result column 0,
+// then the columns as Table::resultColumn gives them). Throws
 // DbError NoSuchField when a column the query names is not in the table.
 std::string selectSql(const Query& query, const Table& table);
+// The SQL that deletes the query's rows.
+std::string deleteSql(const Query& query, const Table& table);
 
 }  // namespace yardmark

@@ -9,22 +9,74 @@
 
 namespace yardmark {
 
-Value valueOf(const SQLite::Column& c, ColumnKind kind) {
-  switch (c.getType()) {
+namespace {
+
+// A stored value of the given type, its number or text fetched only when needed.
+template <class Integer, class Real, class Text>
+Value storedValue(int type, ColumnKind kind, const Integer& integer, const Real& real, const Text& text) {
+  switch (type) {
     case SQLITE_NULL:
       return {};
     case SQLITE_INTEGER:
-      if (kind == ColumnKind::YesNo) return Value(c.getInt64() != 0);
-      return Value(static_cast<double>(c.getInt64()));
-    case SQLITE_FLOAT:
-      if (kind == ColumnKind::YesNo) return Value(c.getDouble() != 0.0);
+      if (kind == ColumnKind::YesNo) return Value(integer() != 0);
+      return Value(static_cast<double>(integer()));
+    case SQLITE_FLOAT: {
+      const double d = real();
+      if (kind == ColumnKind::YesNo) return Value(d != 0.0);
       // An infinity has no figure; its text form has no digits, so it reads as 0.
-      return Value(kind == ColumnKind::Number && !std::isfinite(c.getDouble()) ? 0.0 : c.getDouble());
+      return Value(kind == ColumnKind::Number && !std::isfinite(d) ? 0.0 : d);
+    }
     default:
       // Another program may have put text in a number column: it reads as typing it would.
-      if (kind == ColumnKind::Number) return Value(numberFromText(c.getString()));
-      return Value(c.getString());
+      if (kind == ColumnKind::Number) return Value(numberFromText(text()));
+      return Value(text());
   }
+}
+
+}  // namespace
+
+Value valueOf(const SQLite::Column& c, ColumnKind kind) {
+  return storedValue(
+      c.getType(), kind, [&] { return c.getInt64(); }, [&] { return c.getDouble(); },
+      [&] {
+        const char* bytes = c.getText();
+        return std::string_view(bytes, static_cast<size_t>(c.getBytes()));
+      });
+}
+
+Value valueOf(sqlite3_stmt* st, int column, ColumnKind kind) {
+  return storedValue(
+      sqlite3_column_type(st, column), kind, [&] { return sqlite3_column_int64(st, column); },
+      [&] { return sqlite3_column_double(st, column); },
+      [&] {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(st, column));
+        return std::string_view(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(st, column)));
+      });
+}
+
+void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind) {
+  if (v.isNull()) {
+    st.bind(index);
+  } else if (kind == ColumnKind::YesNo) {
+    st.bind(index, isYes(v) ? 1 : 0);
+  } else if (v.isNumber()) {
+    st.bind(index, v.number());
+  } else if (v.isBool()) {
+    st.bind(index, v.boolean() ? -1.0 : 0.0);
+  } else {
+    st.bind(index, v.text());
+  }
+}
+
+std::string insertSql(const Table& table) {
+  const auto& cols = table.columns;
+  if (cols.size() <= 1) return "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES";
+  std::string names, marks;
+  for (size_t i = 1; i < cols.size(); ++i) {
+    names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
+    marks += i > 1 ? ", ?" : "?";
+  }
+  return "INSERT INTO " + sqlName(table.name) + " (" + names + ") VALUES (" + marks + ")";
 }
 
 struct Recordset::State {
@@ -62,30 +114,17 @@ struct Recordset::State {
     Row r{st.getColumn(0).getInt64(), {}};
     r.values.reserve(table.columns.size());
     for (size_t i = 0; i < table.columns.size(); ++i)
-      r.values.push_back(valueOf(st.getColumn(static_cast<int>(i + 1)), table.columns[i].kind));
+      r.values.push_back(valueOf(st.getColumn(table.resultColumn(i)), table.columns[i].kind));
     return r;
   }
 
   Row reload(int64_t rowid) {
-    Connection::Prepared st(*db, "SELECT rowid, * FROM " + sqlName(table.name) + " WHERE rowid = ?");
+    Connection::Prepared st(
+        *db, "SELECT " + std::string(table.selectList()) + " FROM " + sqlName(table.name) + " WHERE rowid = ?");
     st->bind(1, static_cast<int64_t>(rowid));
     if (!st->executeStep())
       throw DbError(dberr::EngineFailure, "The row just written to '" + table.name + "' vanished.");
     return readRow(*st);
-  }
-
-  static void bindValue(SQLite::Statement& st, int index, const Value& v, ColumnKind kind) {
-    if (v.isNull()) {
-      st.bind(index);
-    } else if (kind == ColumnKind::YesNo) {
-      st.bind(index, isYes(v) ? 1 : 0);
-    } else if (v.isNumber()) {
-      st.bind(index, v.number());
-    } else if (v.isBool()) {
-      st.bind(index, v.boolean() ? -1.0 : 0.0);
-    } else {
-      st.bind(index, v.text());
-    }
   }
 
   // Binds the buffer's fields after the key, from parameter 1 on.
@@ -95,15 +134,7 @@ struct Recordset::State {
   }
 
   void insertBuffer() {
-    const auto& cols = table.columns;
-    std::string names, marks;
-    for (size_t i = 1; i < cols.size(); ++i) {
-      names += (i > 1 ? ", " : "") + sqlName(cols[i].name);
-      marks += i > 1 ? ", ?" : "?";
-    }
-    Connection::Prepared st(*db, cols.size() > 1
-                                     ? "INSERT INTO " + sqlName(table.name) + " (" + names + ") VALUES (" + marks + ")"
-                                     : "INSERT INTO " + sqlName(table.name) + " DEFAULT VALUES");
+    Connection::Prepared st(*db, insertSql(table));
     bindBuffer(*st);
     st->exec();
     rows.push_back(reload(db->conn().getLastInsertRowid()));

@@ -29,17 +29,33 @@ ColumnKind kindOf(const std::string& declared, bool key) {
   return ColumnKind::Number;
 }
 
+// Only an INTEGER PRIMARY KEY is the rowid, and AUTOINCREMENT is refused on any other key, so a
+// lone key first, declared INTEGER, in a table made with AUTOINCREMENT is the rowid.
+bool keyIsRowid(const Table& t, const std::string& keyType, const std::string& createSql) {
+  const auto keys =
+      std::count_if(t.columns.begin(), t.columns.end(), [](const Column& c) { return c.kind == ColumnKind::Key; });
+  return keys == 1 && t.columns.front().kind == ColumnKind::Key && lower(keyType) == "integer" &&
+         lower(createSql).find("autoincrement") != std::string::npos;
+}
+
 std::vector<Table> readLayouts(SQLite::Database& db) {
   std::vector<Table> tables;
-  SQLite::Statement info(db,
-                         "SELECT m.name, p.name, p.type, p.pk FROM sqlite_master AS m, pragma_table_info(m.name) AS p "
-                         "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY m.rowid, p.cid");
+  std::vector<std::pair<std::string, std::string>> keyTypeAndSql;
+  SQLite::Statement info(
+      db,
+      "SELECT m.name, p.name, p.type, p.pk, m.sql FROM sqlite_master AS m, pragma_table_info(m.name) AS p "
+      "WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY m.rowid, p.cid");
   while (info.executeStep()) {
     const std::string table = info.getColumn(0).getString();
-    if (tables.empty() || tables.back().name != table) tables.push_back({table, {}});
+    if (tables.empty() || tables.back().name != table) {
+      tables.push_back({table, {}});
+      keyTypeAndSql.emplace_back(info.getColumn(2).getString(), info.getColumn(4).getString());
+    }
     tables.back().columns.push_back(
         {info.getColumn(1).getString(), kindOf(info.getColumn(2).getString(), info.getColumn(3).getInt() != 0)});
   }
+  for (size_t i = 0; i < tables.size(); ++i)
+    tables[i].keyIsRowid = keyIsRowid(tables[i], keyTypeAndSql[i].first, keyTypeAndSql[i].second);
   return tables;
 }
 

@@ -28,6 +28,14 @@ struct Table {
   // write. A table added later whole may be missing from a file altogether.
   size_t required = 0;
   bool addedLater = false;
+  // The key is the rowid itself (an INTEGER PRIMARY KEY AUTOINCREMENT, as the house schema has
+  // it), so a row is read without asking for its rowid apart.
+  bool keyIsRowid = false;
+
+  // What a read selects: the row's rowid first, then every column.
+  std::string_view selectList() const { return keyIsRowid ? "*" : "rowid, *"; }
+  // The result column of a column ordinal when read by selectList; the rowid is result column 0.
+  int resultColumn(size_t ordinal) const { return static_cast<int>(ordinal) + (keyIsRowid ? 0 : 1); }
 };
 
 // The ordinal of a column, found regardless of letter case.

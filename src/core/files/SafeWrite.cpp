@@ -163,7 +163,7 @@ void removeStaleParts(const fs::path& target) {
   for (const fs::path& p : stale) fs::remove(p, ec);
 }
 
-void replaceFile(const fs::path& target, const std::function<void(const fs::path&)>& write) {
+void replaceFile(const fs::path& target, const std::function<void(const fs::path&)>& write, Durability durability) {
   removeStaleParts(target);
   const fs::path part = partName(target);
   try {
@@ -177,10 +177,10 @@ void replaceFile(const fs::path& target, const std::function<void(const fs::path
     fs::remove(part, ignored);
     throw;
   }
-  flushFolder(target);
+  if (durability == Durability::Durable) flushFolder(target);
 }
 
-void writeFilesSafely(const std::vector<FileContent>& files) {
+void writeFilesSafely(const std::vector<FileContent>& files, Durability durability) {
   std::vector<fs::path> parts;
   const auto discard = [&] {
     std::error_code ignored;  // the first failure is the one to tell
@@ -210,7 +210,7 @@ void writeFilesSafely(const std::vector<FileContent>& files) {
     discard();  // those renamed already are complete and stay
     throw;
   }
-  if (!files.empty()) flushFolder(files.front().path);
+  if (!files.empty() && durability == Durability::Durable) flushFolder(files.front().path);
 }
 
 void removeLeftoverParts(const fs::path& folder, std::chrono::seconds minAge) {

@@ -1,8 +1,9 @@
 #pragma once
 // Files as the program reads and replaces them. Only regular files are ever opened: a named
 // pipe or a device under a file's name would block the caller for ever. A file is replaced by
-// writing the new one beside it, flushing it, renaming it over the old one and flushing the
-// folder, so a power cut leaves the old file or the new one, never an empty or partial one.
+// writing the new one beside it, flushing it and renaming it over the old one (then, unless
+// asked not to, flushing the folder), so a power cut leaves the old file or the new one, never an
+// empty or partial one.
 // Failures throw std::filesystem::filesystem_error carrying the system's reason, except those of
 // the sets of files and folders below, which throw WriteError.
 #include <chrono>
@@ -46,12 +47,20 @@ class FileOut {
 // Flushes the file system that holds the folder: once for many files rather than once a file.
 void flushDisk(const std::filesystem::path& folder);
 
+// How long a replace waits for the disk. Either way the new file is on the disk before it takes
+// the old one's name, so a power cut leaves the old file or the new one, never a part of one.
+// Durable also waits until the folder holds the new name (a few milliseconds, and far more while
+// other programs write); Atomic leaves that to the system, so a power cut right after the
+// replace may still show the old file: enough for a file that is made again from the games.
+enum class Durability { Durable, Atomic };
+
 // write(part) makes the new file under `part`, a hidden name beside the target that nothing
 // uses (".NAME.XXXXXX.part"), by any means (bytes, a copy, a database). The new file is then
-// flushed to the disk, renamed over the target and the folder flushed. On any failure `part` is
-// removed, the target is left as it was and the first failure is rethrown.
+// flushed to the disk, renamed over the target and, when Durable, the folder flushed. On any
+// failure `part` is removed, the target is left as it was and the first failure is rethrown.
 void replaceFile(const std::filesystem::path& target,
-                 const std::function<void(const std::filesystem::path& part)>& write);
+                 const std::function<void(const std::filesystem::path& part)>& write,
+                 Durability durability = Durability::Durable);
 
 // Whether `entry` is a passing name that replaceFile gives a new `target` while it is written.
 bool isPartOf(const std::filesystem::path& entry, const std::filesystem::path& target);
@@ -82,7 +91,7 @@ struct FileContent {
 
 // Writes all files, or when one cannot be written none of them: every new file is complete on
 // the disk before the first is renamed into place. Throws WriteError.
-void writeFilesSafely(const std::vector<FileContent>& files);
+void writeFilesSafely(const std::vector<FileContent>& files, Durability durability = Durability::Durable);
 
 // A folder made when missing (with its parents). Throws WriteError.
 void makeFolder(const std::filesystem::path& folder);

@@ -272,9 +272,9 @@ fs::path writeDetailPage(const fs::path& reportsFolder, const std::string& repor
   // By the path's own bytes: a name that is not valid UTF-8 still finds its file again.
   std::string list = std::string(kRunLine).append(runId).append("\n");
   for (const fs::path& game : games) list.append(game.string()).push_back('\n');
-  writeFilesSafely({{target, detailPageText(d, runId)}});
+  writeFilesSafely({{target, detailPageText(d, runId)}}, Durability::Atomic);
   if (afterPage) afterPage();
-  writeFilesSafely({{gamesListPath(reportsFolder, reportName), list}});
+  writeFilesSafely({{gamesListPath(reportsFolder, reportName), list}}, Durability::Atomic);
   return target;
 }
 

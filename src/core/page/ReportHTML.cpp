@@ -73,7 +73,8 @@ HtmlWriteResult ReportHTML::UpdateHTMLFile() const {
   // A run killed while writing left its passing file; one a minute old has no writer left.
   removeLeftoverParts(fs::path(m_webDirectory), std::chrono::minutes(1));
   try {
-    replaceFile(target, [this](const fs::path& part) { writeFileBytes(part, m_page); });
+    replaceFile(
+        target, [this](const fs::path& part) { writeFileBytes(part, m_page); }, Durability::Atomic);
   } catch (const fs::filesystem_error& e) {
     return writeFailed(target, e.code().value());
   }

@@ -28,14 +28,7 @@ void Consolidator::writeConsolidated(const MergedTables& merged) const {
   try {
     Database tmp(m_tmp, Database::Mode::Scratch);
     Database::Transaction tx(tmp);
-    for (size_t t = 0; t < kGameTableCount; ++t) {
-      Recordset out = tmp.openRecordset(gameTables()[t].query);
-      for (const DataRow& row : merged[t]) {
-        out.addNew();
-        for (size_t k = 0; k < row.size(); ++k) out.setField(static_cast<int>(k + 1), row[k]);
-        out.update();
-      }
-    }
+    for (size_t t = 0; t < kGameTableCount; ++t) tmp.appendRows(gameTables()[t].query, merged[t]);
     tx.commit();
   } catch (const DbError& e) {
     throw MergeError(m_tmp, "Cannot write the temporary database: " + e.description());
@@ -46,13 +39,7 @@ void Consolidator::deletTmpDatabase() const {
   try {
     Database tmp(m_tmp, Database::Mode::Scratch);
     Database::Transaction tx(tmp);
-    for (const GameTableLayout& table : gameTables()) {
-      Recordset rs = tmp.openRecordset(table.query);
-      while (!rs.isEOF()) {
-        rs.deleteRow();
-        rs.moveNext();
-      }
-    }
+    for (const GameTableLayout& table : gameTables()) tmp.deleteRows(table.query);
     tx.commit();
   } catch (const DbError& e) {
     throw MergeError(m_tmp, "Cannot empty the temporary database: " + e.description());

@@ -30,6 +30,8 @@ TEST(Conversions, TextOfValues) {
       {Value(true), "True"},
       {Value(false), "False"},
       {Value(1e15), "1e+15"},
+      {Value(-999999999999999.0), "-999999999999999"},
+      {Value(-7.5), "-7.5"},
   };
   for (const auto& c : cases) EXPECT_EQ(textOf(c.v), c.expected);
 }

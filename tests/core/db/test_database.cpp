@@ -244,3 +244,45 @@ TEST(ReadRows, AgreesWithTheRowSetOfEachQueryText) {
   EXPECT_EQ(errorOf([&] { db.readRows("select * from nowhere"); }),
             errorOf([&] { db.openRecordset("select * from nowhere"); }));
 }
+
+// A row's key is its rowid however the file declares its first column; only where that column is
+// the rowid itself is the row read without asking for the rowid apart.
+TEST(ReadRows, TheKeyIsTheRowidWhateverTheFirstColumnIs) {
+  test::TempRoot root;
+  const char* const keys[] = {
+      "headerID INTEGER PRIMARY KEY AUTOINCREMENT",  // as the house schema has it: the rowid itself
+      "headerID INT PRIMARY KEY",                    // a key of its own beside the rowid
+      "headerID INTEGER PRIMARY KEY DESC",           // the same, by an old rule of the engine
+      "headerID REAL",                               // no key at all
+  };
+  int n = 0;
+  for (const char* key : keys) {
+    SCOPED_TRACE(key);
+    const fs::path file = root.dir() / ("h" + std::to_string(++n) + ".mdb");
+    std::vector<std::pair<std::int64_t, Value>> stored;  // rowid and name, in rowid order
+    {
+      SQLite::Database made(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+      made.exec(
+          std::string("CREATE TABLE header (")
+              .append(key)
+              .append(
+                  ", OwnTeamName TEXT, OppTeamName TEXT, Year REAL, GameNumber REAL, RecordWins INTEGER, RecordLosses "
+                  "INTEGER)"));
+      made.exec("INSERT INTO header (rowid, OwnTeamName) VALUES (7, 'A'), (3, 'B'), (5, 'C')");
+      made.exec("UPDATE header SET headerID = rowid * 10 + 1");
+      SQLite::Statement st(made, "SELECT rowid, OwnTeamName FROM header ORDER BY rowid");
+      while (st.executeStep()) stored.emplace_back(st.getColumn(0).getInt64(), Value(st.getColumn(1).getString()));
+    }
+    Database db(file);
+    const std::vector<Database::Row> rows = db.readRows("select * from header");
+    auto rs = db.openRecordset("select * from header");
+    ASSERT_EQ(rows.size(), stored.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(rows[i].key, stored[i].first);
+      EXPECT_EQ(rows[i].fields.at(0), stored[i].second);
+      EXPECT_EQ(rs.bookmark(), stored[i].first);
+      EXPECT_EQ(rs.field(1), stored[i].second);
+      rs.moveNext();
+    }
+  }
+}

@@ -27,6 +27,9 @@ TEST(Grammar, LetterCaseAndFilters) {
       {"Select * from header WHERE RecordWins=Yes", 2},
       {"select * from header where recordwins = yes", 2},
       {"select * from header WHERE RecordWins=No", 1},
+      {"select * from header ;", 3},
+      {"\tSELECT * FROM header\nWHERE RecordLosses = NO ORDER BY OppTeamName;\r\n", 2},
+      {"select * from header order by OwnTeamName", 3},
   };
   for (const auto& c : cases) EXPECT_EQ(db.openRecordset(c.query).recordCount(), c.rows) << c.query;
 
@@ -35,6 +38,14 @@ TEST(Grammar, LetterCaseAndFilters) {
       {"select OwnTeamName from header", 3131},
       {"select * from header; DROP TABLE header", 3131},
       {"select * from header WHERE OwnTeamName='x' OR 1=1", 3131},
+      {"select*from header", 3131},
+      {"select * fromheader", 3131},
+      {"select * from header;;", 3131},
+      {"select * from header WHERE RecordWins=Yesno", 3131},
+      {"select * from header WHERE=Yes", 3131},
+      {"select * from header ORDER OwnTeamName", 3131},
+      {"select * from header ORDER BY OwnTeamName WHERE RecordWins=Yes", 3131},
+      {"select * from 1header", 3131},
       {"select * from header WHERE Won=Yes", 3265},
       {"select * from header ORDER BY Nickname", 3265},
       {"select * from roster", 3078},  // a game file has no roster
