@@ -13,8 +13,7 @@
 #include <filesystem>
 #include <random>
 
-#include "core/db/Database.h"
-#include "core/files/DataTree.h"
+#include "FullGame.h"
 #include "gui/entry/PlayerSection.h"
 #include "gui/entry/frmNewGame.h"
 #include "gui/shell/App.h"
@@ -44,34 +43,7 @@ class Entry : public frmNewGame {
 struct FullGame {
   FullGame() {
     root = fs::temp_directory_path() / ("yardmark-bench-players-" + std::to_string(std::random_device{}()));
-    layOutTree(root);
-    game = root / "YardMark" / "games" / "2007" / "Game3.mdb";
-    fs::create_directories(game.parent_path());
-    fs::copy_file(root / "YardMark" / "databases" / "yardMark_master.mdb", game);
-    std::mt19937 rng(7);
-    {
-      Database roster(root / "YardMark" / "databases" / "yardMark_roster.mdb");
-      Database::Transaction tx(roster);
-      Recordset rs = roster.openRecordset("select * from roster");
-      for (int i = 0; i < 2000; ++i) {
-        rs.addNew();
-        rs.setField(1, "Last" + std::to_string(rng() % 1000));
-        rs.setField(2, "First" + std::to_string(i));
-        rs.setField(3, std::string(1, static_cast<char>('A' + i % 26)));
-        rs.update();
-      }
-      tx.commit();
-    }
-    for (const auto& c : kPlayerSections) {
-      Database db(game);
-      Recordset rs = db.openRecordset(gameTable(c.table).query);
-      for (int r = 0; r < 60; ++r) {
-        rs.addNew();
-        for (std::size_t i = 0; i < c.boxes.size(); ++i) rs.setField(static_cast<int>(i) + 1, Value(double(r + i)));
-        rs.setField(static_cast<int>(c.boxes.size()) + 1, Value("Player " + std::to_string(r)));
-        rs.update();
-      }
-    }
+    game = bench::makeFullGame(root);
     app = std::make_unique<App>(root, prompter);
     app->vars().currentGameYear = "2007";
     app->vars().currentGameNumber = 3;

@@ -40,33 +40,10 @@ std::string leadersLine(const BoxScore::Leaders& l, const char* dash, Shown show
   return line + ".";
 }
 
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 std::string cells(const std::vector<std::string>& values, const char* tag) {
   std::string out;
   for (const std::string& v : values)
-    out.append("<").append(tag).append(" align=\"right\">").append(escaped(v)).append("</").append(tag).append(">");
+    out.append("<").append(tag).append(" align=\"right\">").append(markupText(v)).append("</").append(tag).append(">");
   return out;
 }
 
@@ -105,26 +82,27 @@ std::string boxText(const BoxScore& box) {
 }
 
 std::string boxHtml(const BoxScore& box) {
-  std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" + escaped(box.heading) +
-                     "</title>\n</head>\n<body>\n<p><b>" + escaped(box.heading) + "</b></p>\n";
+  std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" + markupText(box.heading) +
+                     "</title>\n</head>\n<body>\n<p><b>" + markupText(box.heading) + "</b></p>\n";
   if (!box.score[0].periods.empty()) {
     html += "<table>\n";
     for (size_t t = 0; t < 2; ++t)
-      html += "<tr><td>" + escaped(box.teams[t]) + "</td>" + cells(box.score[t].periods, "td") + "<td>&#8212;</td>" +
+      html += "<tr><td>" + markupText(box.teams[t]) + "</td>" + cells(box.score[t].periods, "td") + "<td>&#8212;</td>" +
               cells({box.score[t].total}, "td") + "</tr>\n";
     html += "</table>\n";
   }
-  if (!box.dateLine.empty()) html += "<p>" + escaped(box.dateLine) + "</p>\n";
+  if (!box.dateLine.empty()) html += "<p>" + markupText(box.dateLine) + "</p>\n";
   if (!box.stats.empty()) {
     html += "<table>\n<tr><th></th>" + cells({box.teams[0], box.teams[1]}, "th") + "</tr>\n";
     for (const BoxScore::StatRow& r : box.stats)
-      html += "<tr><td>" + escaped(r.label) + "</td>" + cells({r.values[0], r.values[1]}, "td") + "</tr>\n";
+      html += "<tr><td>" + markupText(r.label) + "</td>" + cells({r.values[0], r.values[1]}, "td") + "</tr>\n";
     html += "</table>\n";
   }
   if (!box.leaders.empty()) {
-    html += "<p><b>INDIVIDUAL LEADERS (" + escaped(box.leadersTeam) + ")</b><br>\n";
+    html += "<p><b>INDIVIDUAL LEADERS (" + markupText(box.leadersTeam) + ")</b><br>\n";
     for (size_t i = 0; i < box.leaders.size(); ++i)
-      html += leadersLine(box.leaders[i], "&#8212;", escaped) + (i + 1 < box.leaders.size() ? "<br>\n" : "</p>\n");
+      html += leadersLine(box.leaders[i], "&#8212;", [](const std::string& t) { return markupText(t); }) +
+              (i + 1 < box.leaders.size() ? "<br>\n" : "</p>\n");
   }
   return html + "</body>\n</html>\n";
 }

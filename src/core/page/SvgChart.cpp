@@ -22,38 +22,6 @@ std::string num(double x) {
   return s == "-0" ? "0" : s;
 }
 
-// Text as XML takes it: the five escapes, and anything that is not well-formed UTF-8 or is a
-// control character as a question mark, so that one odd folder name cannot spoil the file.
-std::string xmlText(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size();) {
-    char32_t c = 0;
-    const size_t n = decodeUtf8(text, i, c);
-    i += n == 0 ? 1 : n;
-    if (n == 0 || c < 0x20 || c == 0x7F) {
-      out += '?';
-      continue;
-    }
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        appendUtf8(out, c);
-    }
-  }
-  return out;
-}
-
 // A tick step of 1, 2 or 5 times a power of ten giving about five steps over the range.
 double tickStep(double range) {
   if (!(range > 0)) return 1;
@@ -82,7 +50,7 @@ Scale scaleOf(const Chart& c) {
 void text(std::string& out, double x, double y, const std::string& anchor, const std::string& size,
           const std::string& body) {
   out += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" text-anchor=\"" + anchor + "\" font-size=\"" + size + "\">" +
-         xmlText(body) + "</text>\n";
+         markupText(body) + "</text>\n";
 }
 
 void line(std::string& out, double x1, double y1, double x2, double y2, const std::string& stroke) {

@@ -39,4 +39,34 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+std::string markupText(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    char32_t c = 0;
+    const size_t n = decodeUtf8(text, i, c);
+    i += n == 0 ? 1 : n;
+    if (n == 0 || c < 0x20 || c == 0x7F) {
+      out += '?';
+      continue;
+    }
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        appendUtf8(out, c);
+    }
+  }
+  return out;
+}
+
 }  // namespace yardmark

@@ -12,4 +12,8 @@ std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& c);
 
 void appendUtf8(std::string& out, char32_t c);
 
+// UTF-8 text as an HTML or XML file in UTF-8 takes it: & < > " escaped, and anything that is not
+// well-formed UTF-8 or is a control character as a question mark, so one odd name cannot spoil it.
+std::string markupText(std::string_view text);
+
 }  // namespace yardmark
