@@ -27,7 +27,10 @@ class TabTakesName : public QObject {
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
-      const QModelIndex marked = m_completer->popup()->currentIndex();
+      // A list offered by number marks no row (the names do not begin with the digits): the
+      // first is the one taken.
+      QModelIndex marked = m_completer->popup()->currentIndex();
+      if (!marked.isValid()) marked = m_completer->completionModel()->index(0, 0);
       if (marked.isValid()) m_box->setText(marked.data(m_completer->completionRole()).toString());
     }
     return false;
@@ -43,6 +46,8 @@ class TabTakesName : public QObject {
 void attachNameCompletion(QComboBox* editor, const std::vector<RosterPlayer>& players) {
   NameCompleter* completer = equipNameBox(editor);
   completer->setPlayers(players);
+  // The cell is narrow; the list shows each line whole ("#12 Carter Marcus J (RB)").
+  completer->popup()->setMinimumWidth(editor->fontMetrics().averageCharWidth() * 32);
   completer->popup()->installEventFilter(new TabTakesName(completer, editor->lineEdit()));
   // The first name offered is the one Enter or Tab takes; marked current without selecting it,
   // which would put it in the box while the name is still being typed.

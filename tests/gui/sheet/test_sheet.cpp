@@ -56,6 +56,22 @@ INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
                            return std::string(info.index == 0 ? "Yes" : info.index == 1 ? "No" : "Keep");
                          });
 
+// A jersey number typed in a name cell offers its wearer, and Tab takes his name, as letters do.
+TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
+  importIntoRoster(ensureRosterDatabase(app.tree()), {{{"Carter", "Marcus", "J"}, "12", "RB", 11}});
+  const auto game = makeGame();
+  SheetView* rushing = openSheet(game).view("grdRushing");
+  rushing->setFocus();
+  rushing->setCurrentIndex(rushing->firstCell(-1));
+  type("12");
+  key(Qt::Key_Tab);
+  row({"18", "96"});
+  const Rows stored = rowsOf(game, "rushing");
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].back(), "Carter Marcus J");
+  EXPECT_TRUE(prompter.records().empty());
+}
+
 // The sheet and the entry form open on one game: a row saved in either shows in the other, and
 // an edit in the sheet rewrites the row the entry form added rather than adding it again.
 TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
