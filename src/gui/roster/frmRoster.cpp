@@ -177,7 +177,6 @@ void frmRoster::setMode(Mode mode) {
 }
 
 // ------------------------------------------------------------------ activation and loading
-
 void frmRoster::activate() {
   // The form's size is set before it is placed, so that it stays where it first appeared.
   FormHost& forms = app().forms();
