@@ -1,5 +1,7 @@
 // The sheet's grids typed into: names off the roster, and the sheet beside the entry form on
 // one game, each seeing what the other saved.
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <QListWidget>
 
 #include "gui/sheet/SheetFixture.h"
@@ -70,6 +72,36 @@ TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].back(), "Carter Marcus J");
   EXPECT_TRUE(prompter.records().empty());
+}
+
+// Rows the file will not take (another program holds it) keep their typing and are told of
+// once; closing the sheet once the file is free writes them all.
+TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
+  seedRoster({{"Wilson", "Tom", "F"}});
+  const auto game = makeGame();
+  frmBoxScore& sheet = openSheet(game);
+  SheetView* rushing = sheet.view("grdRushing");
+  rushing->setFocus();
+  rushing->setCurrentIndex(rushing->firstCell(-1));
+  auto holder = std::make_unique<SQLite::Database>(game.string(), SQLite::OPEN_READWRITE);
+  holder->exec("BEGIN IMMEDIATE");  // a writer: reading goes on, writing waits and gives up
+  prompter.answer(Answer::Ok);
+  for (const char* yards : {"12", "30"}) {
+    type("Wil");
+    key(Qt::Key_Tab);
+    row({"3", yards});
+  }
+  ASSERT_EQ(prompter.records().size(), 1u);
+  EXPECT_TRUE(prompter.records()[0].text.startsWith("The row could not be saved: "))
+      << prompter.records()[0].text.toStdString();
+  EXPECT_TRUE(rowsOf(game, "rushing").empty());
+  holder.reset();  // the other program lets go
+  key(Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(sheet.isVisible());
+  const Rows stored = rowsOf(game, "rushing");
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[1], (std::vector<std::string>{"3", "30", "0", "0", "Wilson Tom F"}));
 }
 
 // The sheet and the entry form open on one game: a row saved in either shows in the other, and
