@@ -246,6 +246,11 @@ TEST_F(GameCheckTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
   frmGameCheck* check = form->checkWindow();
   ASSERT_NE(check, nullptr);
   EXPECT_TRUE(check->isVisible());
+  // Each line reads as its finding: the message in the third column.
+  ASSERT_EQ(check->lstFindings->topLevelItemCount(), static_cast<int>(check->findings().size()));
+  for (int i = 0; i < check->lstFindings->topLevelItemCount(); ++i)
+    EXPECT_EQ(check->lstFindings->topLevelItem(i)->text(2).toStdString(),
+              check->findings()[static_cast<size_t>(i)].message);
   const auto clearOf = [&](QWidget* frame) {  // inside the screen, off the section
     EXPECT_TRUE(check->screen()->availableGeometry().contains(check->frameGeometry()));
     EXPECT_FALSE(check->frameGeometry().intersects({frame->mapToGlobal(QPoint(0, 0)), frame->size()}));
