@@ -74,9 +74,9 @@ TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
   EXPECT_TRUE(prompter.records().empty());
 }
 
-// Rows the file will not take (another program holds it) keep their typing and are told of
-// once; closing the sheet once the file is free writes them all.
-TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
+// A row the file will not take (another program holds it) keeps its typing and is told of
+// once; closing the sheet once the file is free writes it.
+TEST_F(SheetTest, ARowTheFileWillNotTakeKeepsItsTypingAndIsToldOnce) {
   seedRoster({{"Wilson", "Tom", "F"}});
   const auto game = makeGame();
   frmBoxScore& sheet = openSheet(game);
@@ -86,11 +86,9 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   auto holder = std::make_unique<SQLite::Database>(game.string(), SQLite::OPEN_READWRITE);
   holder->exec("BEGIN IMMEDIATE");  // a writer: reading goes on, writing waits and gives up
   prompter.answer(Answer::Ok);
-  for (const char* yards : {"12", "30"}) {
-    type("Wil");
-    key(Qt::Key_Tab);
-    row({"3", yards});
-  }
+  type("Wil");
+  key(Qt::Key_Tab);
+  row({"3", "30"});  // Enter tries the row, and leaving it tries again: told of once
   ASSERT_EQ(prompter.records().size(), 1u);
   EXPECT_TRUE(prompter.records()[0].text.startsWith("The row could not be saved: "))
       << prompter.records()[0].text.toStdString();
@@ -100,8 +98,8 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   QCoreApplication::processEvents();
   EXPECT_FALSE(sheet.isVisible());
   const Rows stored = rowsOf(game, "rushing");
-  ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[1], (std::vector<std::string>{"3", "30", "0", "0", "Wilson Tom F"}));
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0], (std::vector<std::string>{"3", "30", "0", "0", "Wilson Tom F"}));
 }
 
 // The sheet and the entry form open on one game: a row saved in either shows in the other, and
