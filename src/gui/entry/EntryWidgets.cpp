@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QTextLayout>
 
@@ -10,6 +11,12 @@
 namespace yardmark {
 
 QIcon saveIcon() { return QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton); }
+
+QPushButton* saveButton(QWidget* parent, const char* name) {
+  QPushButton* b = namedButton(parent, name, QStringLiteral("Save"));
+  b->setIcon(saveIcon());
+  return b;
+}
 
 QLineEdit* numberBox(QWidget* parent, const QString& name, BoxKeys keys) {
   auto* box = new QLineEdit(parent);

@@ -8,10 +8,14 @@
 
 class QLineEdit;
 
+class QPushButton;
+
 namespace yardmark {
 
 // The picture of every section's Save button.
 QIcon saveIcon();
+// A section's Save button: the caption and the icon the form's note points at.
+QPushButton* saveButton(QWidget* parent, const char* name);
 
 // A number box taking its keys by isItNumber, yardsKey or sacksKey.
 QLineEdit* numberBox(QWidget* parent, const QString& name, BoxKeys keys = BoxKeys::Digits);

@@ -120,12 +120,9 @@ void GameDetailsSection::build() {
   grid->addWidget(txtNotes, 1, 5);
   grid->setColumnStretch(5, 1);
 
-  cmddAdd = new QPushButton("Add", this);
-  cmddAdd->setObjectName("cmddAdd");
-  cmddEdit = new QPushButton("Edit", this);
-  cmddEdit->setObjectName("cmddEdit");
-  cmddSave = new QPushButton(saveIcon(), "Save", this);
-  cmddSave->setObjectName("cmddSave");
+  cmddAdd = namedButton(this, "cmddAdd", "Add");
+  cmddEdit = namedButton(this, "cmddEdit", "Edit");
+  cmddSave = saveButton(this, "cmddSave");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   for (QPushButton* b : {cmddAdd, cmddEdit, cmddSave}) buttons->addWidget(b);

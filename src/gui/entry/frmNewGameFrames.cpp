@@ -31,18 +31,6 @@ QGroupBox* playerFrame(QWidget* parent, const char* name, const char* title) {
   return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
-QPushButton* saveButton(QWidget* parent, const char* name) {
-  QPushButton* b = button(parent, name, "Save");
-  b->setIcon(saveIcon());
-  return b;
-}
-
 QHBoxLayout* buttonRow(QPushButton* edit, QPushButton* save) {
   auto* row = new QHBoxLayout;
   row->addStretch(1);
@@ -182,7 +170,7 @@ QWidget* frmNewGame::buildHeader() {
   optRecWins->setObjectName("optRecWins");
   optRecLosses = new QRadioButton("Loss", Frame1);
   optRecLosses->setObjectName("optRecLosses");
-  cmdhEdit = button(Frame1, "cmdhEdit", "Edit");
+  cmdhEdit = namedButton(Frame1, "cmdhEdit", "Edit");
   cmdhSave = saveButton(Frame1, "cmdhSave");
   auto* row = buttonRow(cmdhEdit, cmdhSave);
   row->insertWidget(0, optRecWins);
@@ -234,7 +222,7 @@ QWidget* frmNewGame::buildQuarter() {
   for (QLineEdit** box : opp) connect(*box, &QLineEdit::textChanged, this, &frmNewGame::calTotal);
   for (QLineEdit** box : own) connect(*box, &QLineEdit::textChanged, this, &frmNewGame::calTotal);
 
-  cmdqEdit = button(Frame2, "cmdqEdit", "Edit");
+  cmdqEdit = namedButton(Frame2, "cmdqEdit", "Edit");
   cmdqSave = saveButton(Frame2, "cmdqSave");
   grid->addLayout(buttonRow(cmdqEdit, cmdqSave), 3, 0, 1, 7);
   return Frame2;
@@ -273,7 +261,7 @@ QWidget* frmNewGame::buildTeamStats() {
   grid->setColumnMinimumWidth(2, 40);  // the gap between the two teams
   grid->setColumnStretch(5, 1);
 
-  cmdtsEdit = button(Frame3, "cmdtsEdit", "Edit");
+  cmdtsEdit = namedButton(Frame3, "cmdtsEdit", "Edit");
   cmdtsSave = saveButton(Frame3, "cmdtsSave");
   grid->addLayout(buttonRow(cmdtsEdit, cmdtsSave), 11, 0, 1, 6);
   return Frame3;

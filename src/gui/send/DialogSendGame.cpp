@@ -36,12 +36,6 @@ namespace {
 // Where the school's MaxPreps ID is kept between runs.
 const QString kSupplierIdKey = QStringLiteral("MaxPreps/StatSupplierID");
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
 QPlainTextEdit* shownText(QWidget* parent, const char* name) {
   auto* t = new QPlainTextEdit(parent);
   t->setObjectName(QString::fromLatin1(name));
@@ -68,7 +62,7 @@ DialogSendGame::DialogSendGame(App& app) : Form(app), m_lists(new GameFileLists(
   tabSend->setObjectName("tabSend");
   tabSend->addTab(maxPrepsPage(), "MaxPreps");
   tabSend->addTab(newspaperPage(), "Newspaper");
-  cmdClose = button(this, "cmdClose", "Close");
+  cmdClose = namedButton(this, "cmdClose", "Close");
 
   auto* main = new QVBoxLayout(this);
   main->addWidget(Frame1);
@@ -104,10 +98,10 @@ QWidget* DialogSendGame::maxPrepsPage() {
   lblProblems->setObjectName("lblProblems");
   lblProblems->setWordWrap(true);
   lblProblems->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  cmdOpenRoster = button(page, "cmdOpenRoster", "Open Manage Roster");
+  cmdOpenRoster = namedButton(page, "cmdOpenRoster", "Open Manage Roster");
   txtMaxPreps = shownText(page, "txtMaxPreps");
   lblMaxPreps = buddyLabel(page, "lblMaxPreps", "Stat &file:", txtMaxPreps);
-  cmdSaveMaxPreps = button(page, "cmdSaveMaxPreps", "&Save...");
+  cmdSaveMaxPreps = namedButton(page, "cmdSaveMaxPreps", "&Save...");
 
   auto* grid = new QGridLayout(page);
   grid->addWidget(lblSupplierID, 0, 0);
@@ -135,9 +129,9 @@ QWidget* DialogSendGame::newspaperPage() {
   page->setObjectName("pageNewspaper");
   txtBox = shownText(page, "txtBox");
   lblBox = buddyLabel(page, "lblBox", "&Box score:", txtBox);
-  cmdCopy = button(page, "cmdCopy", "&Copy");
-  cmdSaveTxt = button(page, "cmdSaveTxt", "Save .&txt...");
-  cmdSaveHtm = button(page, "cmdSaveHtm", "Save .&htm...");
+  cmdCopy = namedButton(page, "cmdCopy", "&Copy");
+  cmdSaveTxt = namedButton(page, "cmdSaveTxt", "Save .&txt...");
+  cmdSaveHtm = namedButton(page, "cmdSaveHtm", "Save .&htm...");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (QPushButton* b : {cmdCopy, cmdSaveTxt, cmdSaveHtm}) buttons->addWidget(b);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 
 #include "gui/shell/App.h"
 #include "gui/shell/FormHost.h"
@@ -23,5 +24,11 @@ QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidg
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
 
 }  // namespace yardmark

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace yardmark {
@@ -15,6 +16,9 @@ void placeOverMainWindow(Form& form);
 
 // A label that names a box: the box is its buddy, so the label's access key and screen readers reach it.
 QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy);
+
+// A button carrying its caption, found by its name.
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption);
 
 // The wait cursor for the whole screen while it lives.
 class WaitCursor {

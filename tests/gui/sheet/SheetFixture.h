@@ -28,6 +28,14 @@ class SheetTest : public EntryTest {
     return *form;
   }
 
+  // The rushing grid of the sheet on the game, the cursor on its blank row's name.
+  SheetView* rushingOf(frmBoxScore& sheet) {
+    SheetView* rushing = sheet.view("grdRushing");
+    rushing->setFocus();
+    rushing->setCurrentIndex(rushing->firstCell(-1));
+    return rushing;
+  }
+
   using EntryTest::type;
   static QWidget* target() {
     if (QWidget* popup = QApplication::activePopupWidget()) return popup;

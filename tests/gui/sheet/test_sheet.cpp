@@ -20,10 +20,7 @@ class SheetNames : public SheetTest, public testing::WithParamInterface<NameCase
 TEST_P(SheetNames, ANameOffTheRosterIsAskedAboutOnce) {
   seedRoster({{"Wilson", "Tom", "F"}});
   const auto game = makeGame();
-  frmBoxScore& sheet = openSheet(game);
-  SheetView* rushing = sheet.view("grdRushing");
-  rushing->setFocus();
-  rushing->setCurrentIndex(rushing->firstCell(-1));
+  SheetView* rushing = rushingOf(openSheet(game));
   prompter.answer(GetParam().answer);
   type("Zed Alan");
   key(Qt::Key_Tab);
@@ -62,9 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
 TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
   importIntoRoster(ensureRosterDatabase(app.tree()), {{{"Carter", "Marcus", "J"}, "12", "RB", 11}});
   const auto game = makeGame();
-  SheetView* rushing = openSheet(game).view("grdRushing");
-  rushing->setFocus();
-  rushing->setCurrentIndex(rushing->firstCell(-1));
+  rushingOf(openSheet(game));
   type("12");
   key(Qt::Key_Tab);
   row({"18", "96"});
@@ -80,9 +75,7 @@ TEST_F(SheetTest, ARowTheFileWillNotTakeKeepsItsTypingAndIsToldOnce) {
   seedRoster({{"Wilson", "Tom", "F"}});
   const auto game = makeGame();
   frmBoxScore& sheet = openSheet(game);
-  SheetView* rushing = sheet.view("grdRushing");
-  rushing->setFocus();
-  rushing->setCurrentIndex(rushing->firstCell(-1));
+  rushingOf(sheet);
   auto holder = std::make_unique<SQLite::Database>(game.string(), SQLite::OPEN_READWRITE);
   holder->exec("BEGIN IMMEDIATE");  // a writer: reading goes on, writing waits and gives up
   prompter.answer(Answer::Ok);
@@ -113,9 +106,7 @@ TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
   click("cmdSheet");
   frmBoxScore& sheet = *app.forms().find<frmBoxScore>();
   ASSERT_EQ(sheet.gameFilePath(), form->gameFilePath());
-  SheetView* rushing = sheet.view("grdRushing");
-  rushing->setFocus();
-  rushing->setCurrentIndex(rushing->firstCell(-1));
+  SheetView* rushing = rushingOf(sheet);
   row({"Smi", "5", "40"});
 
   app.forms().show<frmNewGame>();  // the sheet's save shows in the entry form
