@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <functional>
 #include <map>
 
 #include "core/backup/Restore.h"
@@ -35,6 +36,17 @@ inline void writeZip(const std::filesystem::path& file,
   }
   ASSERT_EQ(zip_close(z), 0);
 }
+
+// What a call throws as a BackupError, "" when it throws none.
+inline std::string refusal(const std::function<void()>& op) {
+  try {
+    op();
+  } catch (const BackupError& e) {
+    return e.what();
+  }
+  return "";
+}
+#define EXPECT_TOLD(part, told) EXPECT_PRED_FORMAT2(::testing::IsSubstring, part, told)
 
 struct DataFolder {
   TempRoot root;

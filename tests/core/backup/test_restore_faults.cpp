@@ -148,17 +148,10 @@ TEST(RestoreFaults, FailedRenamesAreUndoneOrToldAsSuch) {
       failing = roster || (failing && undoFails);
       return failing ? std::make_error_code(std::errc::cross_device_link) : real(from, to);
     };
-    try {
-      restoreBackup(data.archive, data.tree());
-      ADD_FAILURE() << "restored";
-    } catch (const BackupError& e) {
-      const std::string told = e.what();
-      EXPECT_NE(told.find(undoFails ? "putting the folder back failed too" : "the folder was left as it was"),
-                std::string::npos)
-          << told;
-      if (undoFails) {
-        EXPECT_NE(told.find(std::string("belongs at ").append(backup::quoted(data.game3))), std::string::npos) << told;
-      }
+    const std::string told = refusal([&] { restoreBackup(data.archive, data.tree()); });
+    EXPECT_TOLD(undoFails ? "putting the folder back failed too" : "the folder was left as it was", told);
+    if (undoFails) {
+      EXPECT_TOLD(std::string("belongs at ").append(backup::quoted(data.game3)), told);
     }
     rename = real;
     if (undoFails) {
@@ -193,16 +186,9 @@ TEST(RestoreFaults, AGameAnotherProgramHoldsIsNotReplaced) {
   SQLite::Database writer(data.game3.string(), SQLite::OPEN_READWRITE);
   writer.exec("BEGIN IMMEDIATE");
   writer.exec("INSERT INTO rushing (indRushATT, indPlayerName) VALUES (99, 'Saving')");
-  try {
-    restoreBackup(data.archive, data.tree());
-    ADD_FAILURE() << "restored";
-  } catch (const BackupError& e) {
-    EXPECT_NE(std::string(e.what()).find(
-                  "Another program is using these files, so nothing was restored; close it and restore again:\n" +
-                  data.game3.string()),
-              std::string::npos)
-        << e.what();
-  }
+  EXPECT_TOLD("Another program is using these files, so nothing was restored; close it and restore again:\n" +
+                  data.game3.string(),
+              refusal([&] { restoreBackup(data.archive, data.tree()); }));
   writer.exec("COMMIT");  // the other program's save goes through
   EXPECT_EQ(rowCount(data.game3, "rushing"), 3);
   EXPECT_EQ(leftovers(data.root.yardmark()), std::vector<std::string>{});
@@ -222,13 +208,9 @@ TEST(RestoreFaults, TheBackUpTouchesOnlyItsOwnFile) {
   };
   for (const auto& [target, reason] : refused) {
     const auto kind = fs::status(target).type();
-    try {
-      backUpData(data.tree(), target);
-      ADD_FAILURE() << target;
-    } catch (const BackupError& e) {
-      EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
-      EXPECT_EQ(std::string(e.what()).find("No error"), std::string::npos) << e.what();
-    }
+    const std::string told = refusal([&] { backUpData(data.tree(), target); });
+    EXPECT_TOLD(reason, told);
+    EXPECT_EQ(told.find("No error"), std::string::npos) << told;
     EXPECT_EQ(fs::status(target).type(), kind) << target;
   }
   const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);

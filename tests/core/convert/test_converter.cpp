@@ -7,7 +7,7 @@
 
 #include "core/convert/OldFiles.h"
 #include "core/db/Database.h"
-#include "support/TempRoot.h"
+#include "support/ReportFixture.h"
 
 namespace fs = std::filesystem;
 
@@ -16,20 +16,17 @@ namespace {
 
 const std::string kLegacy = readBytes(fixture("game_legacy.mdb"));
 
+using Rows = std::vector<std::vector<std::string>>;
+
 // Every row of a table as the texts the forms would show, without the renumbered key.
-std::vector<std::vector<std::string>> rowsOf(const fs::path& file, const std::string& table) {
-  Database db(file, Database::Mode::ReadOnly);
-  Recordset rs = db.openRecordset("select * from " + table);
-  std::vector<std::vector<std::string>> rows;
-  for (; rs.recordCount() > 0 && !rs.isEOF(); rs.moveNext()) {
-    std::vector<std::string> row;
-    for (int i = 1; i < rs.fieldCount(); ++i) row.push_back(rs.field(i).isNull() ? "<none>" : textOf(rs.field(i)));
-    rows.push_back(row);
+Rows rowsOf(const fs::path& file, const std::string& table) {
+  Rows rows;
+  for (const Row& r : readRows(file, table)) {
+    rows.emplace_back();
+    for (const Value& v : r) rows.back().push_back(v.isNull() ? "<none>" : textOf(v));
   }
   return rows;
 }
-
-using Rows = std::vector<std::vector<std::string>>;
 const Rows kHeader = {{"Eagles", "Hawks", "2007", "3", "True", "False"}};
 const Rows kQuarter = {{"3", "7", "3", "0", "0", "3", "7", "14", "13", "24"}};
 const Rows kRushing = {{"18", "87", "1", "0", "Marcus Delaney"},
@@ -42,9 +39,6 @@ struct OldFolder {
   fs::path put(const std::string& relative, const std::string& bytes = kLegacy) const {
     return root.writeFile("YardMark/" + relative, bytes);
   }
-  ConvertSummary convert(ConvertOptions options = {}) const {
-    return convertOldFiles(tree, findOldFiles(tree), options);
-  }
 };
 
 // Every row and value is kept, and so is the original, under a name no file holds yet.
@@ -54,7 +48,7 @@ TEST(Convert, LegacyGameKeepsEveryRowAndValueAndItsOriginal) {
   f.put("games/2007/Game3.mdb.jet", "older copy");
   f.put("games/2007/Game3.mdb.jet.1", "oldest copy");
   f.put("games/2007/Game3.mdb.converting", "the user's own");
-  const ConvertSummary s = f.convert();
+  const ConvertSummary s = convertOldFiles(f.tree, findOldFiles(f.tree), {});
   ASSERT_EQ(s.files.size(), 1u);
   EXPECT_TRUE(s.files[0].ok) << s.files[0].reason;
   const std::pair<const char*, Rows> tables[] = {{"header", kHeader}, {"quarter", kQuarter}, {"rushing", kRushing},

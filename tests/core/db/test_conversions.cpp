@@ -5,14 +5,26 @@
 using namespace yardmark;
 
 TEST(Conversions, NumberFromText) {
-  struct Case {
-    const char* text;
-    double expected;
-  } cases[] = {
-      {"7 yds", 7},    {"abc", 0}, {"", 0},    {"   12", 12}, {"-3", -3}, {"+4", 4},  {".5", 0.5},
-      {"12abc34", 12}, {"1 2", 1}, {"- 3", 0}, {"0007", 7},   {"3.", 3},  {"\t8", 8}, {"x7", 0},
+  using namespace std::string_view_literals;
+  const std::pair<std::string_view, double> cases[] = {
+      {"7 yds", 7},
+      {"abc", 0},
+      {"", 0},
+      {"   12", 12},
+      {"-3", -3},
+      {"+4", 4},
+      {".5", 0.5},
+      {"12abc34", 12},
+      {"1 2", 1},
+      {"- 3", 0},
+      {"0007", 7},
+      {"3.", 3},
+      {"\t8", 8},
+      {"x7", 0},
+      {"125"sv.substr(0, 2), 12},
+      {"1.25"sv.substr(0, 3), 1.2},  // the digits after the text are not its own
   };
-  for (const auto& c : cases) EXPECT_DOUBLE_EQ(numberFromText(c.text), c.expected) << '"' << c.text << '"';
+  for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(numberFromText(text), expected) << '"' << text << '"';
 }
 
 TEST(Conversions, TextOfValues) {
@@ -36,8 +48,11 @@ TEST(Conversions, TextOfValues) {
   for (const auto& c : cases) EXPECT_EQ(textOf(c.v), c.expected);
 }
 
-TEST(Conversions, NumberOfValueGoesThroughText) {
+TEST(Conversions, NumberOfValueGoesThroughTextAndYesIsAnythingButNought) {
   EXPECT_DOUBLE_EQ(numberOf(Value("7 yds")), 7);
   EXPECT_DOUBLE_EQ(numberOf(Value()), 0);
   EXPECT_EQ(trimmed("  a b "), "a b");
+  const std::pair<Value, bool> cases[] = {{Value("True"), true}, {Value("False"), false}, {Value("0"), false},
+                                          {Value("-1"), true},   {Value(2.0), true},      {Value(), false}};
+  for (const auto& [v, yes] : cases) EXPECT_EQ(isYes(v), yes) << textOf(v);
 }

@@ -17,13 +17,8 @@ namespace yardmark {
 namespace {
 
 TEST(Failure, EachTypeIsCaughtAsOneFailureWithItsMessage) {
-  struct Row {
-    std::function<void()> raise;
-    FailureKind kind;
-    std::string file;
-    std::string what;
-  };
-  const Row rows[] = {
+  const std::tuple<std::function<void()>, FailureKind, std::string, std::string> rows[] = {
+      // kind, file, message
       {[] { throw DbError(dberr::FileNotFound, "Could not find file 'g.mdb'."); }, FailureKind::Database, "",
        "Could not find file 'g.mdb'."},
       {[] { throw WriteError("r/a.htm", "Disk full"); }, FailureKind::Write, "r/a.htm", "'r/a.htm': Disk full"},
@@ -37,14 +32,12 @@ TEST(Failure, EachTypeIsCaughtAsOneFailureWithItsMessage) {
       {[] { throw BackupCancelled(); }, FailureKind::Cancelled, "", "Cancelled."},
       {[] { throw MergeError("g.mdb", "not a game"); }, FailureKind::Merge, "g.mdb", "not a game"},
   };
-  for (const Row& row : rows) {
+  for (const auto& [raise, kind, file, what] : rows) {
     try {
-      row.raise();
-      ADD_FAILURE() << row.what << ": nothing thrown";
+      raise();
+      ADD_FAILURE() << what << ": nothing thrown";
     } catch (const Failure& f) {
-      EXPECT_EQ(f.kind(), row.kind) << row.what;
-      EXPECT_EQ(f.file().string(), row.file) << row.what;
-      EXPECT_EQ(std::string(f.what()), row.what);
+      EXPECT_EQ(std::tuple(f.kind(), f.file().string(), std::string(f.what())), std::tuple(kind, file, what));
     }
   }
 }

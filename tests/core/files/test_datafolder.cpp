@@ -9,24 +9,16 @@ using namespace yardmark;
 namespace fs = std::filesystem;
 
 TEST(DataFolder, TheProgramDirectoryFollowsWhereTheProgramSits) {
-  struct Case {
-    const char* what;
-    bool writable, installed;
-    const char* xdg;
-    const char* home;
-    fs::path want;
+  // Where the program sits (writable, installed), the XDG and home folders, and the folder chosen.
+  const std::tuple<bool, bool, const char*, const char*, fs::path> cases[] = {
+      {true, false, "/xdg", "/home/coach", "/opt/ym/bin"},                // a build folder
+      {false, false, "", "/home/coach", "/home/coach/.local/share"},      // a read-only folder
+      {true, true, "", "/root", "/root/.local/share"},                    // installed, written by root
+      {false, true, "/xdg", "/home/coach", "/xdg"},                       // installed, XDG set
+      {false, true, "share", "/home/coach", "/home/coach/.local/share"},  // a relative XDG is ignored
   };
-  const Case cases[] = {
-      {"build folder", true, false, "/xdg", "/home/coach", "/opt/ym/bin"},
-      {"read-only folder", false, false, "", "/home/coach", "/home/coach/.local/share"},
-      {"installed, written by root", true, true, "", "/root", "/root/.local/share"},
-      {"installed, XDG set", false, true, "/xdg", "/home/coach", "/xdg"},
-      {"relative XDG is ignored", false, true, "share", "/home/coach", "/home/coach/.local/share"},
-  };
-  for (const Case& c : cases) {
-    const ProgramPlace place{"/opt/ym/bin", c.writable, c.installed, c.xdg, c.home};
-    EXPECT_EQ(programDirectory(place), c.want) << c.what;
-  }
+  for (const auto& [writable, installed, xdg, home, want] : cases)
+    EXPECT_EQ(programDirectory(ProgramPlace{"/opt/ym/bin", writable, installed, xdg, home}), want) << xdg << home;
   EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", ""}), DataFolderError);
   EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", "home"}), DataFolderError);
 }

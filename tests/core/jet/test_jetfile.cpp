@@ -69,20 +69,13 @@ TEST(JetFile, RecognisesOnlyTheJetSignature) {
   std::string jet3 = jet4, ace = jet4;
   jet3[0x14] = 0;
   ace[0x14] = 2;
-  struct Case {
-    std::string bytes;
-    bool old;
-  };
-  const Case cases[] = {
+  const std::pair<std::string, bool> cases[] = {
       {jet4, true}, {jet3, true},
       {ace, false}, {jet4.substr(0, 0x14), false},
       {"", false},  {readBytes(root.databases() / "yardMark_master.mdb"), false},
   };
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    std::string name = std::to_string(i);  // appended: GCC 12 at -O3 warns on a prefixed temporary
-    name.append(".mdb");
-    EXPECT_EQ(isJetFile(root.writeFile(name, cases[i].bytes)), cases[i].old) << i;
-  }
+  int n = 0;
+  for (const auto& [bytes, old] : cases) EXPECT_EQ(isJetFile(root.writeFile(std::to_string(++n), bytes)), old) << n;
 }
 
 // The helper's modes given too few or too many arguments print its usage and read nothing.

@@ -10,12 +10,8 @@ namespace {
 
 TEST(KeyRules, KeepOrDropEachKey) {
   const auto capped3 = [](int k, int n) { return cappedKey(k, n, 3); };
-  const struct {
-    const char* rule;
-    std::function<int(int, int)> fn;
-    int key, length;
-    bool kept;
-  } cases[] = {
+  const std::tuple<const char*, std::function<int(int, int)>, int, int, bool> cases[] = {
+      // key, length: kept
       {"number: blank", isItNumber, ' ', 0, false},
       {"number: fifth digit", isItNumber, '9', 4, true},
       {"number: Backspace when full", isItNumber, kBackspace, 5, true},
@@ -31,7 +27,7 @@ TEST(KeyRules, KeepOrDropEachKey) {
       {"capped: last character", capped3, 'x', 2, true},
       {"capped: Backspace when full", capped3, kBackspace, 3, false},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.fn(c.key, c.length) != 0, c.kept) << c.rule;
+  for (const auto& [rule, fn, key, length, kept] : cases) EXPECT_EQ(fn(key, length) != 0, kept) << rule;
 }
 
 }  // namespace
