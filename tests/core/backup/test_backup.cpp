@@ -115,7 +115,7 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"a climb out", listing("../evil.mdb", game), {}, "leaves the data folder: ../evil.mdb"},
       {"an absolute path", listing("/tmp/evil.mdb", game), {}, "leaves the data folder"},
       {"the template", listing("databases/yardMark_master.mdb", game), {}, "no part of YardMark's data"},
-      {"a game with no number", listing("games/2007/Game.mdb", game), {}, "no part of YardMark's data"},
+      {"a game with no number", listing("games/2007/Gamex.mdb", game), {}, "no part of YardMark's data"},
       {"a listed file missing", listing("games/2007/Game4.mdb"), {}, "Game4.mdb is missing"},
       {"an unlisted file",
        {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}},
