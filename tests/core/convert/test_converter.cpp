@@ -122,14 +122,8 @@ TEST(Convert, FindsTheOldFilesAndLeavesEveryOneThatFailsAsItWas) {
 TEST(Convert, CopiesByColumnNameAndNamesWhatIsLeftOut) {
   OldFolder f;
   const std::string none = "<none>";
-  struct Case {
-    std::string answer;
-    OldFileKind kind;
-    std::string table;
-    Rows rows;
-    std::vector<std::string> leftOut;
-  };
-  const Case cases[] = {
+  // The reader's answer, the kind of file, and the table's rows and the parts left out after.
+  const std::tuple<std::string, OldFileKind, std::string, Rows, std::vector<std::string>> cases[] = {
       {"T\tHEADER\n"
        "C\tHeaderID\tnumber\nC\townteamname\ttext\nC\tYear\ttext\nC\tRecordWins\ttext\n"
        "C\tRecordLosses\tyes/no\nC\tCoach\ttext\nC\tGameNumber\tother\n"
@@ -157,13 +151,12 @@ TEST(Convert, CopiesByColumnNameAndNamesWhatIsLeftOut) {
     fs::permissions(reader, fs::perms::owner_all);
     return ConvertOptions{.helper = reader.string()};
   };
-  for (const Case& c : cases) {
+  for (const auto& [answer, kind, table, rows, leftOut] : cases) {
     const fs::path old = f.put("games/2007/Game1.mdb");
     const Conversion done =
-        convertOldFile({old, c.kind, c.kind == OldFileKind::Game}, f.tree.masterTemplate(), answering(c.answer));
+        convertOldFile({old, kind, kind == OldFileKind::Game}, f.tree.masterTemplate(), answering(answer));
     ASSERT_TRUE(done.ok) << done.reason;
-    EXPECT_EQ(rowsOf(old, c.table), c.rows) << c.table;
-    EXPECT_EQ(done.leftOut, c.leftOut);
+    EXPECT_EQ(std::pair(rowsOf(old, table), done.leftOut), std::pair(rows, leftOut)) << table;
     fs::remove(old.string() + ".jet");
   }
   // An answer that is not the reader's is no reason to replace the file.

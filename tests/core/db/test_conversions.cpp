@@ -28,24 +28,19 @@ TEST(Conversions, NumberFromText) {
 }
 
 TEST(Conversions, TextOfValues) {
-  struct Case {
-    Value v;
-    std::string expected;
-  } cases[] = {
-      {Value(7.0), "7"},
-      {Value(-0.0), "0"},
-      {Value(-12.0), "-12"},
-      {Value(2.5), "2.5"},
-      {Value(1.0 / 3.0), "0.333333333333333"},
-      {Value(123456789.0), "123456789"},
-      {Value(), ""},
-      {Value(true), "True"},
-      {Value(false), "False"},
-      {Value(1e15), "1e+15"},
-      {Value(-999999999999999.0), "-999999999999999"},
-      {Value(-7.5), "-7.5"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(textOf(c.v), c.expected);
+  const std::pair<Value, std::string> cases[] = {{Value(7.0), "7"},
+                                                 {Value(-0.0), "0"},
+                                                 {Value(-12.0), "-12"},
+                                                 {Value(2.5), "2.5"},
+                                                 {Value(), ""},
+                                                 {Value(true), "True"},
+                                                 {Value(false), "False"},
+                                                 {Value(1e15), "1e+15"},
+                                                 {Value(-7.5), "-7.5"},
+                                                 {Value(1.0 / 3.0), "0.333333333333333"},
+                                                 {Value(123456789.0), "123456789"},
+                                                 {Value(-999999999999999.0), "-999999999999999"}};
+  for (const auto& [v, text] : cases) EXPECT_EQ(textOf(v), text);
 }
 
 TEST(Conversions, NumberOfValueGoesThroughTextAndYesIsAnythingButNought) {

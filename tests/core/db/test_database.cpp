@@ -31,6 +31,16 @@ Database gameWithRushers(const test::TempRoot& root, const std::vector<std::stri
 
 std::string nameAt(const Recordset& rs) { return textOf(rs.field(5)); }
 
+// The DbError an open throws, as "number: description"; "" when the file opens.
+std::string openFailure(const fs::path& file, Database::Mode mode = Database::Mode::ReadOnly) {
+  try {
+    Database db(file, mode);
+  } catch (const DbError& e) {
+    return std::to_string(e.number()) + ": " + e.description();
+  }
+  return "";
+}
+
 // The DbError number an operation throws, 0 when it throws none.
 int errorOf(const std::function<void()>& op) {
   try {
@@ -116,32 +126,22 @@ TEST(BadFiles, MissingAndForeignFilesAreNamedAndLeftAlone) {
   test::TempRoot root;
   std::string random(4096, '\0');
   for (size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
-  const struct {
-    const char* what;
-    fs::path file;
-    int number;
-  } cases[] = {
+  const std::tuple<const char*, fs::path, int> cases[] = {
       {"missing", root.dir() / "nope.mdb", 3024},
       {"zero bytes", root.writeFile("empty.mdb", ""), 3343},
       {"random bytes", root.writeFile("random.mdb", random), 3343},
       {"text", root.writeFile("text.mdb", "Standard Jet DB, honest\n"), 3343},
       {"Jet file", test::fixture("contacts.mdb"), 3343},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const bool existed = fs::exists(c.file);
-    const std::string before = existed ? test::readBytes(c.file) : "";
-    try {
-      Database db(c.file);
-      ADD_FAILURE() << "opened";
-    } catch (const DbError& e) {
-      EXPECT_EQ(e.number(), c.number);
-      EXPECT_NE(e.description().find(c.file.filename().string()), std::string::npos) << e.description();
-    }
-    EXPECT_EQ(fs::exists(c.file), existed);  // opening never creates a file
-    if (existed) {
-      EXPECT_EQ(test::readBytes(c.file), before);
-    }
+  for (const auto& [what, file, number] : cases) {
+    SCOPED_TRACE(what);
+    const bool existed = fs::exists(file);
+    const std::string before = existed ? test::readBytes(file) : "";
+    const std::string told = openFailure(file, Database::Mode::ReadWrite);
+    EXPECT_EQ(told.substr(0, 6), std::to_string(number) + ": ");
+    EXPECT_PRED_FORMAT2(::testing::IsSubstring, file.filename().string(), told);
+    EXPECT_EQ(fs::exists(file), existed);  // opening never creates a file
+    EXPECT_EQ(existed ? test::readBytes(file) : "", before);
   }
 }
 
@@ -157,20 +157,6 @@ TEST(BadFiles, ReadOnlyDatabaseRefusesWritesWholly) {
   EXPECT_EQ(errorOf([&] { rs.deleteRow(); }), 3027);
   EXPECT_EQ(textOf(Database(p).openRecordset("select * from rushing").field(1)), "1");
 }
-
-namespace {
-
-// The DbError an open throws, as "number: description"; "" when the file opens.
-std::string openFailure(const fs::path& file) {
-  try {
-    Database db(file, Database::Mode::ReadOnly);
-  } catch (const DbError& e) {
-    return std::to_string(e.number()) + ": " + e.description();
-  }
-  return "";
-}
-
-}  // namespace
 
 // A table of ours with other columns, or a file another program holds, is told as such.
 TEST(BadFiles, ForeignLayoutsAndLockedFilesAreToldWhy) {

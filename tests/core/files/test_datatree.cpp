@@ -21,10 +21,8 @@ TEST(DataTree, PathsResolveIntoTheDataFolderBesideTheProgramFile) {
   fs::create_directories(upperRoot / "Season");
   std::string lower = game3.string();
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  const struct {
-    const char* name;
-    fs::path got, want;
-  } cases[] = {
+  const std::tuple<const char*, fs::path, fs::path> cases[] = {
+      // what, the path resolved, the path wanted
       {"gameFile", tree.gameFile("2007", "3"), game3},
       {"gameFileAsOpened", tree.gameFileAsOpened(" 2007 ", " 3 "), game3},
       {"a game not there yet", tree.gameFile("2031 ", "12"), ym / "games" / "2031" / "Game12.mdb"},
@@ -38,7 +36,7 @@ TEST(DataTree, PathsResolveIntoTheDataFolderBesideTheProgramFile) {
       {"the restore plan", tree.restorePlan(), ym / "restore-in-progress.txt"},
       {"the detail folder", detailFolderOf(ym / "Reports"), ym / "Reports" / "detail"},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
+  for (const auto& [what, got, want] : cases) EXPECT_EQ(got, want) << what;
 }
 
 TEST(DataTree, AFolderIsPreferredAndAnExactSpellingOfTheRightKindComesFirst) {

@@ -37,12 +37,7 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
     for (const std::string& name : {prefixes.end()[-1], prefixes.end()[-2]}) root.writeFile("p/" + name, "x");
   }
 
-  const struct {
-    const char* name;
-    fs::path folder;
-    Listing what;
-    Names expected;
-  } cases[] = {
+  const std::tuple<const char*, fs::path, Listing, Names> cases[] = {
       {"year folders", games, Listing::folders(), {"1999", "2007", "2010"}},
       {"game files in any letter case, Game2 before Game10",
        games / "2007",
@@ -57,10 +52,8 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
       {"a name before the longer names it starts", root.dir() / "p", Listing::files({}), prefixes},
       {"a folder that is gone", games / "gone", Listing::folders(), {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(namesOf(listFolder(c.folder, c.what)), c.expected);
-  }
+  for (const auto& [what, folder, listing, expected] : cases)
+    EXPECT_EQ(namesOf(listFolder(folder, listing)), expected) << what;
 }
 
 }  // namespace

@@ -38,27 +38,21 @@ TEST(JetFile, EveryFailureOfTheHelperComesBackWithAReason) {
   const auto hangs = root.writeFile("bin/hangs", "#!/bin/sh\nexec sleep 30\n");
   std::filesystem::permissions(hangs, std::filesystem::perms::owner_all);
   using Cause = JetError::Cause;
-  struct Case {
-    std::filesystem::path file;
-    std::string helper;  // empty: the real one
-    Cause cause;
-    std::string reason;
-  };
-  const Case cases[] = {
+  // The file, the helper (empty: the real one), and how and why it fails.
+  const std::tuple<std::filesystem::path, std::string, Cause, std::string> cases[] = {
       {root.writeFile("empty.mdb", ""), "", Cause::Refused, "is damaged: its list of tables cannot be read."},
       {fixture("contacts_crash_m58.mdb"), "", Cause::Crashed, "it is damaged (the reader stopped on it)"},
       {fixture("game_legacy.mdb"), hangs.string(), Cause::TimedOut, "gave no answer within 0.5 seconds"},
       {fixture("game_legacy.mdb"), (root.dir() / "bin/missing").string(), Cause::NotStarted, "could not be started"},
   };
-  for (const Case& c : cases) {
-    const JetFile jet(c.file, {c.helper.empty() ? defaultJetreadPath() : c.helper, 500});
+  for (const auto& [file, helper, cause, reason] : cases) {
     try {
-      jet.readAll();
-      ADD_FAILURE() << c.file << " was read";
+      JetFile(file, {helper.empty() ? defaultJetreadPath() : helper, 500}).readAll();
+      ADD_FAILURE() << file << " was read";
     } catch (const JetError& e) {
-      EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
-      EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos) << e.what();
-      EXPECT_EQ(e.cause(), c.cause) << e.what();
+      EXPECT_PRED_FORMAT2(::testing::IsSubstring, reason, e.what());
+      EXPECT_EQ(std::pair(std::string(e.what()).find('\n'), e.cause()), std::pair(std::string::npos, cause))
+          << e.what();
     }
   }
 }
