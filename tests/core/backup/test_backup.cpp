@@ -20,6 +20,16 @@ std::vector<std::vector<Row>> gameRows(const fs::path& game) {
   return out;
 }
 
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// An archive that lists one file of the game's size under the name, and holds the bytes given there, if any.
+Entries listing(const std::string& name, const std::string& game, const std::string& bytes) {
+  Entries e{{"yardmark-backup.txt",
+             "YardMark backup 1\ncreated now\nfile " + std::to_string(game.size()) + " " + name + "\n"}};
+  if (!bytes.empty()) e.emplace_back(name, bytes);
+  return e;
+}
+
 // Backed up with a game open mid-transaction, restored into an empty folder, then over the
 // folder itself, which moves every file it replaces aside.
 TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
@@ -31,22 +41,20 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   writer.exec("INSERT INTO rushing (indRushATT, indPlayerName) VALUES (99, 'Uncommitted')");
   Recorded told;
   const BackupReport r = backUpData(data.tree(), data.archive, &told);
-  std::vector<double> progress;
-  for (const auto& [done, step] : told.steps) progress.push_back(done);
-  writer.exec("COMMIT");                                                              // the writer was never disturbed
-  EXPECT_EQ(std::tuple(r.games, r.roster, r.reportFiles), std::tuple(2u, true, 2u));  // the page and the style sheet
-  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-  EXPECT_EQ(progress.back(), 1.0);
+  writer.exec("COMMIT");  // the writer was never disturbed
+  // Two games, the roster, the page and the style sheet; the progress only goes forward, to the end.
+  EXPECT_EQ(std::tuple(r.games, r.roster, r.reportFiles, told.steps.back().first), std::tuple(2u, true, 2u, 1.0));
+  EXPECT_TRUE(std::is_sorted(told.steps.begin(), told.steps.end(), [](auto& a, auto& b) { return a.first < b.first; }));
 
   const fs::path empty = data.root.dir() / "elsewhere";
   fs::create_directory(empty);
   Recorded restoring;
   const RestoreReport restored = restoreBackup(data.archive, DataTree(empty), &restoring);
   EXPECT_EQ(restoring.steps.back(), std::pair(1.0, std::string("Done")));
-  EXPECT_EQ(restored.restored, 5u);
   EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
-  EXPECT_EQ(std::tuple(restored.summary.rosterPlayers, restored.summary.reports, restored.summary.files),
-            std::tuple(2, 1u, 5u));
+  EXPECT_EQ(
+      std::tuple(restored.restored, restored.summary.rosterPlayers, restored.summary.reports, restored.summary.files),
+      std::tuple(5u, 2, 1u, 5u));
   const fs::path back = empty / "YardMark";
   EXPECT_EQ(gameRows(back / "games/2007/Game3.mdb"), committed);
   EXPECT_EQ(filesBelow(back / "Reports"), filesBelow(data.root.yardmark() / "Reports"));
@@ -62,9 +70,9 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   EXPECT_EQ(aside.parent_path(), data.root.yardmark());
   EXPECT_EQ(aside.filename().string().rfind("replaced 20", 0), 0u) << aside;
   EXPECT_EQ(gameRows(aside / "games/2007/Game3.mdb"), later);
+  EXPECT_EQ(gameRows(data.game3), committed);
   EXPECT_TRUE(fs::exists(aside / "games/2007/Game3.mdb-journal"));
   EXPECT_TRUE(fs::exists(aside / "reports/2007_GM1.htm"));
-  EXPECT_EQ(gameRows(data.game3), committed);
   EXPECT_FALSE(fs::exists(journal));
   EXPECT_TRUE(fs::exists(kept));
   EXPECT_FALSE(fs::exists(data.root.yardmark() / "Reports"));
@@ -88,14 +96,6 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
   DataFolder data;
   backUpData(data.tree(), data.archive);
   const std::string good = readBytes(data.archive), game = readBytes(data.game3);
-  using Entries = std::vector<std::pair<std::string, std::string>>;
-  // An archive that lists one file of the game's size under the name, and holds the bytes if given.
-  const auto listing = [&](const std::string& name, const std::string& bytes = "") {
-    Entries e{{"yardmark-backup.txt",
-               "YardMark backup 1\ncreated now\nfile " + std::to_string(game.size()) + " " + name + "\n"}};
-    if (!bytes.empty()) e.emplace_back(name, bytes);
-    return e;
-  };
   std::string flipped = good, crc = good, badDb = game;
   flipped[good.find("games/2007/Game3.mdb") + 120] ^= 0x55;
   crc[14] ^= 1;  // the first entry's check sum in its own header: the open itself fails
@@ -112,19 +112,19 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"cut short", {}, good.substr(0, good.size() / 2), "is damaged"},
       {"a byte changed", {}, flipped, "is damaged"},
       {"headers that disagree", {}, crc, "is damaged (Zip archive inconsistent"},
-      {"a climb out", listing("../evil.mdb", game), {}, "leaves the data folder: ../evil.mdb"},
-      {"an absolute path", listing("/tmp/evil.mdb", game), {}, "leaves the data folder"},
-      {"the template", listing("databases/yardMark_master.mdb", game), {}, "no part of YardMark's data"},
-      {"a game with no number", listing("games/2007/Gamex.mdb", game), {}, "no part of YardMark's data"},
-      {"a listed file missing", listing("games/2007/Game4.mdb"), {}, "Game4.mdb is missing"},
+      {"a climb out", listing("../evil.mdb", game, game), {}, "leaves the data folder: ../evil.mdb"},
+      {"an absolute path", listing("/tmp/evil.mdb", game, game), {}, "leaves the data folder"},
+      {"the template", listing("databases/yardMark_master.mdb", game, game), {}, "no part of YardMark's data"},
+      {"a game with no number", listing("games/2007/Gamex.mdb", game, game), {}, "no part of YardMark's data"},
+      {"a listed file missing", listing("games/2007/Game4.mdb", game, ""), {}, "Game4.mdb is missing"},
       {"an unlisted file",
        {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}},
        {},
        "not in its list"},
-      {"a damaged database", listing("games/2007/Game4.mdb", badDb), {}, "fails the database check"},
+      {"a damaged database", listing("games/2007/Game4.mdb", game, badDb), {}, "fails the database check"},
       {"a newer format", {{"yardmark-backup.txt", "YardMark backup 2\n"}}, {}, "another version"},
       {"a folder in a file's place",
-       listing("games/2007/Game5.mdb", game),
+       listing("games/2007/Game5.mdb", game, game),
        {},
        "stands where the back-up puts a file",
        true},
@@ -168,7 +168,10 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
       {{"--root", dir}, 2, "name the archive"},
       {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
       {{"--root", dir + "/YardMark/games", archive}, 1, "There is no YardMark folder"},
-      {{"--root", dir, "--list", archive}, 0, "Restoring it would replace:\n    "},
+      {{"--root", dir, "--list", archive},
+       0,
+       " and holds:\n    2007: 1 game\n    2008: 1 game\n    1 file of an earlier version\n"
+       "    the roster: 2 players\n    1 report page\nRestoring it would replace:\n    "},
       {{"--root", dir, "--restore", archive}, 1, "Restore it? [y/N] Nothing was restored.\n"},  // no answer: no
       {{"--root", dir, "--list", "--restore", archive}, 2, "--list and --restore do not go together"},
       {{"--root", dir, "--yes", archive}, 2, "--yes goes with --restore"},
