@@ -114,6 +114,7 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"headers that disagree", {}, crc, "is damaged (Zip archive inconsistent"},
       {"a climb out", listing("../evil.mdb", game, game), {}, "leaves the data folder: ../evil.mdb"},
       {"an absolute path", listing("/tmp/evil.mdb", game, game), {}, "leaves the data folder"},
+      {"a drive", listing("C:/evil.mdb", game, game), {}, "leaves the data folder: C:/evil.mdb"},
       {"the template", listing("databases/yardMark_master.mdb", game, game), {}, "no part of YardMark's data"},
       {"a game with no number", listing("games/2007/Gamex.mdb", game, game), {}, "no part of YardMark's data"},
       {"a listed file missing", listing("games/2007/Game4.mdb", game, ""), {}, "Game4.mdb is missing"},
