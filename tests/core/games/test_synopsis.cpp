@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/games/GameFolder.h"
+#include "core/games/GameNumbers.h"
 #include "core/games/Synopsis.h"
 #include "support/GameFiles.h"
 
@@ -72,6 +73,18 @@ TEST(GameFolder, AHandedOverPathIsTheOpenGameWhateverItsLetterCase) {
   EXPECT_NE(handOverPath(game), game.string());
   EXPECT_TRUE(isSameGameFile(game, handOverPath(game)));
   EXPECT_FALSE(isSameGameFile(game, handOverPath(other)));
+}
+
+TEST(GameFolder, OnlyAGameFileNamedLikeTheDialogsNamesHasANumber) {
+  const std::pair<const char*, std::optional<long>> names[] = {{"Game3.mdb", 3},
+                                                               {"gAME12.MDB", 12},
+                                                               {"Game9.txt", std::nullopt},
+                                                               {"Save9.mdb", std::nullopt},
+                                                               {"Game.mdb", std::nullopt},
+                                                               {"Game1x.mdb", std::nullopt},
+                                                               {"Game1234567890.mdb", std::nullopt}};
+  for (const auto& [name, number] : names) EXPECT_EQ(gameNumberOf(name), number) << name;
+  EXPECT_EQ(nextGameNumber({"Game3.mdb", "Game12.mdb", "Game7.mdb", "Game99.txt"}), 13);
 }
 
 TEST(GameFolder, AJournalThatCannotGoIsToldWhenTheGameIsDeleted) {
