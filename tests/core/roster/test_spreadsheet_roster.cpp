@@ -42,6 +42,7 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
     char separator = ',';
     Encoding encoding = Encoding::Utf8;
   };
+  using enum Encoding;
   const Case cases[] = {
       {"Last,First,Middle\r\nSmith,John,A\r\nDoe,Jane,\r\n", "Smith|John|A@2; Doe|Jane|@3"},  // CR LF
       // Other spellings, other order, extra columns.
@@ -57,18 +58,14 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
       {"Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It",
        "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5"},
       {"Last,First,Phone\n,,\n\n,,7\nKim,Lee,\n", "Kim|Lee|@5", {"Phone"}},  // blank rows, rows without a name
-      {"\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n",
-       "M\xC3\xBCller|J\xC3\xB6rg|@2",
-       {},
-       ';',
-       Encoding::Utf8Bom},
+      {"\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n", "M\xC3\xBCller|J\xC3\xB6rg|@2", {}, ';', Utf8Bom},
       // Windows-1252, a UTF-8 lead byte first; UTF-16, U+0080 the first of two bytes.
       {"Last,First\nRen\xE9\x65\x92s,M\xFCller\n",
        "Ren\xC3\xA9\x65\xE2\x80\x99s|M\xC3\xBCller|@2",
        {},
        ',',
-       Encoding::Windows1252},
-      {utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"), "Ng|Al\xC2\x80|@2", {}, '\t', Encoding::Utf16},
+       Windows1252},
+      {utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"), "Ng|Al\xC2\x80|@2", {}, '\t', Utf16},
       {"Last,First\rA,B\rC,D", "A|B|@2; C|D|@3"},  // lone CR line ends
   };
   for (const Case& c : cases) {
