@@ -1,36 +1,44 @@
 #include "support/GameFiles.h"
 
-#include <functional>
 #include <random>
-
-#include "core/db/Database.h"
 
 namespace yardmark::test {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void addRow(Database& db, const char* query, int columns, const std::function<Value(int)>& value) {
-  Recordset rs = db.openRecordset(query);
-  rs.addNew();
-  for (int i = 1; i <= columns; ++i) rs.setField(i, value(i));
-  rs.update();
+Row quarterRow(std::vector<double> own, std::vector<double> opp) {
+  Row r;
+  double tOwn = 0, tOpp = 0;
+  for (size_t q = 0; q < 4; ++q) r.insert(r.end(), {opp[q], own[q]}), tOwn += own[q], tOpp += opp[q];
+  r.insert(r.end(), {tOpp, tOwn});
+  return r;
 }
 
-}  // namespace
+Row teamRow(double base) {
+  Row r;
+  for (int k = 0; k < 20; ++k) r.emplace_back(base + k * (k < 10 ? 3 : 5));
+  return r;
+}
+
+GameRows hawksGame() {
+  return {.header = {headerRow("Eagles", "Hawks", 2007, 1, true)},
+          .quarter = {quarterRow({7, 0, 7, 7}, {0, 7, 0, 7})},
+          .teamStats = {teamRow(10)},
+          .rushing = {{12, 63, 1, 0, "Smith John "}, {4, 10, 0, 0, "Jones Al "}},
+          .passing = {{9, 14, 140, 2, 1, "Brown Tom "}},
+          .receiving = {{5, 80, 1, 0, "Jones Al "}},
+          .scoring = {{2, 0, 0, 0, 12, "Smith John "}, {0, 3, 0, 0, 3, "Kick Ken "}},
+          .defense = {{6, 3, 1, 1, 0, 1, 0, 0, "Lee Max "}}};
+}
 
 fs::path writeGame(const TempRoot& root, const std::string& relative, Result result, const std::string& own,
                    const std::string& opp) {
-  const fs::path file = root.copyTemplate(relative);
-  Database db(file);
-  if (result != Result::NoHeader) {
-    const Value header[] = {own, opp, 2007, 1, result == Result::Won, result == Result::Lost};
-    addRow(db, "select * from header", 6, [&](int i) { return header[i - 1]; });
-  }
-  addRow(db, "select * from quarter", 10, [](int i) { return Value(i); });
-  addRow(db, "select * from teamStats", 20, [](int i) { return Value(i * 3); });
-  return file;
+  const GameRows hawks = hawksGame();  // its game-level rows: no player for a roster to know
+  GameRows game{.header = {{own, opp, 2007, 1, result == Result::Won, result == Result::Lost}},
+                .quarter = hawks.quarter,
+                .teamStats = hawks.teamStats};
+  if (result == Result::NoHeader) game.header.clear();
+  return makeGame(root, relative, game);
 }
 
 fs::path writeDamaged(const TempRoot& root, const std::string& relative, Damage damage) {

@@ -1,16 +1,24 @@
 #pragma once
-// Game files for the game dialogs' tests: complete games (every game-level section filled,
-// so an entry form that opens one asks nothing) and files that are not games at all.
+// The one complete game (every game-level section filled, so an entry form that opens one asks
+// nothing, and a player in most tables), as rows and as a file, and files that are not games at all.
 #include <filesystem>
 #include <string>
+#include <vector>
 
-#include "support/TempRoot.h"
+#include "support/ReportFixture.h"
 
 namespace yardmark::test {
 
+// A quarter row from own and opp's four quarters; the totals are added.
+Row quarterRow(std::vector<double> own, std::vector<double> opp);
+Row teamRow(double base);
+// Won 21 to 14 against the Hawks.
+GameRows hawksGame();
+
 enum class Result { Won, Lost, Neither, NoHeader };
 
-// A complete game below the root, copied from the template.
+// The complete game's game-level rows below the root, with these teams and this result (NoHeader:
+// no header row).
 std::filesystem::path writeGame(const TempRoot& root, const std::string& relative, Result result,
                                 const std::string& own = "Eagles", const std::string& opp = "Hawks");
 

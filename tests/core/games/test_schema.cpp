@@ -3,6 +3,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
+#include "core/games/BoxScore.h"
 #include "core/games/Game.h"
 #include "core/games/GameTables.h"
 #include "core/roster/Roster.h"
@@ -81,6 +82,9 @@ TEST(GameSchema, FilesFromBeforeTheAddedTablesReadBlankAndGainThemOnTheirFirstWr
   }
   const Game read = readGame(game);
   EXPECT_EQ(read.details, details);
+  // The sheet shows a side's overtime points only where there are some.
+  EXPECT_EQ(BoxScore(game).rows(kDetailsTable).at(0).cells,
+            (std::vector<std::string>{"2026-09-12", "Home", "Eagle Field", "7", "", "rain"}));
   EXPECT_EQ(Database(game).readRows(kGameDetailsQuery).size(), 1u);
   const FinalScore score = finalScore(read);
   EXPECT_EQ((std::tuple{score.own, score.opp, score.overtime}), (std::tuple{28.0, 21.0, true}));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/games/GameFolder.h"
+#include "core/games/GameNumbers.h"
 #include "core/games/Synopsis.h"
 #include "support/GameFiles.h"
 
@@ -12,30 +13,23 @@ namespace {
 namespace fs = std::filesystem;
 
 struct SynopsisCase {
-  const char* name;
-  std::vector<Result> games;
-  std::vector<Damage> damaged;  // placed after the games, or before them when damagedFirst
-  bool damagedFirst;
   int wins, losses;
   const char* teams;
+  std::vector<Result> games;
+  std::vector<Damage> damaged = {};  // placed after the games, or before them when damagedFirst
+  bool damagedFirst = false;
 };
 
 TEST(Synopsis, CountsGamesWinsAndLossesAndSkipsWhatCannotBeRead) {
   const std::vector<Damage> all = {Damage::ZeroBytes, Damage::RandomBytes, Damage::JetFile, Damage::Text};
   const SynopsisCase cases[] = {
-      {"no flag, no header row",
-       {Result::Neither, Result::NoHeader, Result::Lost},
-       {},
-       false,
-       0,
-       1,
-       "Eagles1 Vs Hawks1"},
-      {"a first game without header row", {Result::NoHeader, Result::Won}, {}, false, 1, 0, "No Data In Database"},
-      {"damaged and foreign files among good ones", {Result::Won, Result::Lost}, all, false, 1, 1, "Eagles1 Vs Hawks1"},
-      {"a damaged first file", {Result::Won}, {Damage::ZeroBytes}, true, 1, 0, "No Data In Database"},
+      {0, 1, "Eagles1 Vs Hawks1", {Result::Neither, Result::NoHeader, Result::Lost}},  // no flag, no header row
+      {1, 0, "No Data In Database", {Result::NoHeader, Result::Won}},                  // a first game without one
+      {1, 1, "Eagles1 Vs Hawks1", {Result::Won, Result::Lost}, all},  // damaged and foreign files among good ones
+      {1, 0, "No Data In Database", {Result::Won}, {Damage::ZeroBytes}, true},  // a damaged first file
   };
   for (const SynopsisCase& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(&c - cases);
     TempRoot root;
     std::vector<fs::path> files, bad;
     int n = 0;
@@ -72,6 +66,18 @@ TEST(GameFolder, AHandedOverPathIsTheOpenGameWhateverItsLetterCase) {
   EXPECT_NE(handOverPath(game), game.string());
   EXPECT_TRUE(isSameGameFile(game, handOverPath(game)));
   EXPECT_FALSE(isSameGameFile(game, handOverPath(other)));
+}
+
+TEST(GameFolder, OnlyAGameFileNamedLikeTheDialogsNamesHasANumber) {
+  const std::pair<const char*, std::optional<long>> names[] = {{"Game3.mdb", 3},
+                                                               {"gAME12.MDB", 12},
+                                                               {"Game9.txt", std::nullopt},
+                                                               {"Save9.mdb", std::nullopt},
+                                                               {"Game.mdb", std::nullopt},
+                                                               {"Game1x.mdb", std::nullopt},
+                                                               {"Game1234567890.mdb", std::nullopt}};
+  for (const auto& [name, number] : names) EXPECT_EQ(gameNumberOf(name), number) << name;
+  EXPECT_EQ(nextGameNumber({"Game3.mdb", "Game12.mdb", "Game7.mdb", "Game99.txt"}), 13);
 }
 
 TEST(GameFolder, AJournalThatCannotGoIsToldWhenTheGameIsDeleted) {

@@ -8,36 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "support/ReportFixture.h"
+#include "support/GameFiles.h"
 
 namespace yardmark::test {
-
-// own and opp: the four quarters; the totals are added.
-inline Row quarterRow(std::vector<double> own, std::vector<double> opp) {
-  Row r;
-  double tOwn = 0, tOpp = 0;
-  for (size_t q = 0; q < 4; ++q) r.insert(r.end(), {opp[q], own[q]}), tOwn += own[q], tOpp += opp[q];
-  r.insert(r.end(), {tOpp, tOwn});
-  return r;
-}
-
-inline Row teamRow(double base) {
-  Row r;
-  for (int k = 0; k < 20; ++k) r.emplace_back(base + k * (k < 10 ? 3 : 5));
-  return r;
-}
-
-// A won game against the Hawks with a player in most tables.
-inline GameRows hawksGame() {
-  return {.header = {headerRow("Eagles", "Hawks", 2007, 1, true)},
-          .quarter = {quarterRow({7, 0, 7, 7}, {0, 7, 0, 7})},
-          .teamStats = {teamRow(10)},
-          .rushing = {{12, 63, 1, 0, "Smith John "}, {4, 10, 0, 0, "Jones Al "}},
-          .passing = {{9, 14, 140, 2, 1, "Brown Tom "}},
-          .receiving = {{5, 80, 1, 0, "Jones Al "}},
-          .scoring = {{2, 0, 0, 0, 12, "Smith John "}, {0, 3, 0, 0, 3, "Kick Ken "}},
-          .defense = {{6, 3, 1, 1, 0, 1, 0, 0, "Lee Max "}}};
-}
 
 inline std::vector<GameRows> oneGameSeason() { return {hawksGame()}; }
 

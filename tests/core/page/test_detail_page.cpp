@@ -104,15 +104,10 @@ TEST(GameDetails, OldAndNewGameFilesThroughTheReportsAndTheAudit) {
 
 TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
   TempRoot root;
-  GameRows first{.rushing = {{1, 50, 0, 0, "A"},
-                             {1, 40, 0, 0, "B"},
-                             {1, 40, 0, 0, "C"},
-                             {1, 30, 0, 0, "D"},
-                             {1, 20, 0, 0, "E"},
-                             {1, 20, 0, 0, "F"},
-                             {1, 10, 0, 0, "G"},
-                             {1, 0, 0, 0, "H"},
-                             {1, 99, 0, 0, Value{}}}};
+  GameRows first{.rushing = {{1, 99, 0, 0, Value{}}}};
+  for (const auto& [name, yards] :
+       {std::pair{"A", 50}, {"B", 40}, {"C", 40}, {"D", 30}, {"E", 20}, {"F", 20}, {"G", 10}, {"H", 0}})
+    first.rushing.push_back({1, yards, 0, 0, name});
   GameRows second{.rushing = {{1, 0, 0, 0, "D"}}, .defense = {{1, 0, 0, 0, 0, 0, 0, 0, "B"}}};
   const SeasonDetail d = buildSeasonDetail(writeSeason(root, {first, second}));
   std::vector<std::tuple<long, std::string, double, size_t>> got;

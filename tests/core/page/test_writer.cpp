@@ -25,9 +25,9 @@ TEST(UpdateHTMLFile, ReplacesTheReportAndRemovesThePassingFilesOfKilledRuns) {
       {".2007_GM1.htm.1234.part", 120, true},
       {".Old.html.9.part", 61, true},
       {".2007_GM1.htm.5678.part", 5, false},  // a writer may still be at work
-      {"Notes.part", 120, false},             // not a passing file: not hidden
+      {"Notes.part", 120, false},
       {".keep.htm", 120, false},
-      {"Week1.htm", 120, false},
+      {"Week1.htm", 120, false},  // not hidden, not passing
   };
   TempRoot root;
   const DataTree tree(root.dir());

@@ -61,10 +61,11 @@ TEST(Merge, GameLevelTables) {
 
 TEST(Merge, PlayersByExactName) {
   Merge m;
+  // Smith twice in one game.
   const fs::path a = m.game("Game1.mdb", {.rushing = {{1, 10, 0, 0, "Smith"},
                                                       {2, 20, 1, 0, "smith"},
                                                       {3, 30, 0, 1, "Smith "},
-                                                      {4, 40, 0, 0, "Smith"},  // twice in one game
+                                                      {4, 40, 0, 0, "Smith"},
                                                       {5, 50, 0, 0, Value{}},
                                                       {6, 60, 0, 0, Value{}}}});
   const fs::path b = m.game("Game2.mdb", {.rushing = {{10, 100, 1, 1, "Jones"}, {Value{}, 7, 1, 0, "Smith"}}});

@@ -37,83 +37,43 @@ std::string utf16le(std::string_view ascii) {
 
 TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
   struct Case {
-    const char* what;
-    std::string bytes;
-    std::string players;
-    std::vector<std::string> others;
-    char separator;
-    Encoding encoding;
+    std::string bytes, players;
+    std::vector<std::string> others = {};
+    char separator = ',';
+    Encoding encoding = Encoding::Utf8;
   };
+  using enum Encoding;
   const Case cases[] = {
-      {"header, CR LF",
-       "Last,First,Middle\r\nSmith,John,A\r\nDoe,Jane,\r\n",
-       "Smith|John|A@2; Doe|Jane|@3",
-       {},
-       ',',
-       Encoding::Utf8},
-      {"other spellings, other order, extra columns",
-       "Jersey;SURNAME ; first name;MI;Grade;Phone\n12;O'Brien;Pat;J.;11;555\n",
+      {"Last,First,Middle\r\nSmith,John,A\r\nDoe,Jane,\r\n", "Smith|John|A@2; Doe|Jane|@3"},  // CR LF
+      // Other spellings, other order, extra columns.
+      {"Jersey;SURNAME ; first name;MI;Grade;Phone\n12;O'Brien;Pat;J.;11;555\n",
        "O'Brien|Pat|J@2#12g11",
        {"Phone"},
-       ';',
-       Encoding::Utf8},
-      {"one Name column, Last, First Middle",
-       "#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n",
-       "Smith|John|A@2#1; Jones|Mary|Ann Lee@3#2",
-       {},
-       ',',
-       Encoding::Utf8},
-      {"one Name column, First Middle Last",
-       "Name\nJohn A Smith\nCher\nBob Lee\n",
-       "Smith|John|A@2; Cher||@3; Lee|Bob|@4",
-       {},
-       ',',
-       Encoding::Utf8},
-      {"separate columns win over Name", "Last,Name\nSmith,John Smith\n", "Smith||@2", {"Name"}, ',', Encoding::Utf8},
-      {"no header: last, first, middle",
-       "Smith,John,A,12\nDoe,Jane\n",
-       "Smith|John|A@1; Doe|Jane|@2",
-       {"column 4"},
-       ',',
-       Encoding::Utf8},
-      {"quotes: commas, doubled quotes, line breaks, blanks before",
-       "Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It",
-       "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5",
-       {},
-       ',',
-       Encoding::Utf8},
-      {"blank rows and rows without a name",
-       "Last,First,Phone\n,,\n\n,,7\nKim,Lee,\n",
-       "Kim|Lee|@5",
-       {"Phone"},
-       ',',
-       Encoding::Utf8},
-      {"UTF-8 with a byte-order mark",
-       "\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n",
-       "M\xC3\xBCller|J\xC3\xB6rg|@2",
-       {},
-       ';',
-       Encoding::Utf8Bom},
-      {"Windows-1252, a UTF-8 lead byte first",
-       "Last,First\nRen\xE9\x65\x92s,M\xFCller\n",
+       ';'},
+      {"#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n", "Smith|John|A@2#1; Jones|Mary|Ann Lee@3#2"},
+      {"Name\nJohn A Smith\nCher\nBob Lee\n", "Smith|John|A@2; Cher||@3; Lee|Bob|@4"},
+      {"Last,Name\nSmith,John Smith\n", "Smith||@2", {"Name"}},                      // separate columns win over Name
+      {"Smith,John,A,12\nDoe,Jane\n", "Smith|John|A@1; Doe|Jane|@2", {"column 4"}},  // no header
+      // Quotes: commas, doubled quotes, line breaks, blanks before.
+      {"Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It",
+       "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5"},
+      {"Last,First,Phone\n,,\n\n,,7\nKim,Lee,\n", "Kim|Lee|@5", {"Phone"}},  // blank rows, rows without a name
+      {"\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n", "M\xC3\xBCller|J\xC3\xB6rg|@2", {}, ';', Utf8Bom},
+      // Windows-1252, a UTF-8 lead byte first; UTF-16, U+0080 the first of two bytes.
+      {"Last,First\nRen\xE9\x65\x92s,M\xFCller\n",
        "Ren\xC3\xA9\x65\xE2\x80\x99s|M\xC3\xBCller|@2",
        {},
        ',',
-       Encoding::Windows1252},
-      {"UTF-16 with its byte-order mark, U+0080 the first of two bytes",
-       utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"),
-       "Ng|Al\xC2\x80|@2",
-       {},
-       '\t',
-       Encoding::Utf16},
-      {"lone CR line ends", "Last,First\rA,B\rC,D", "A|B|@2; C|D|@3", {}, ',', Encoding::Utf8},
+       Windows1252},
+      {utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"), "Ng|Al\xC2\x80|@2", {}, '\t', Utf16},
+      {"Last,First\rA,B\rC,D", "A|B|@2; C|D|@3"},  // lone CR line ends
   };
   for (const Case& c : cases) {
     const SheetRoster r = parseSpreadsheetRoster(c.bytes, "roster.csv");
-    EXPECT_EQ(shown(r), c.players) << c.what;
-    EXPECT_EQ(r.otherColumns, c.others) << c.what;
-    EXPECT_EQ(r.separator, c.separator) << c.what;
-    EXPECT_EQ(r.encoding, c.encoding) << c.what;
+    EXPECT_EQ(shown(r), c.players);
+    EXPECT_EQ(r.otherColumns, c.others) << c.players;
+    EXPECT_EQ(r.separator, c.separator) << c.players;
+    EXPECT_EQ(r.encoding, c.encoding) << c.players;
   }
 }
 

@@ -28,7 +28,7 @@ GameRows game(const char* opp, double year, bool won, double own, double against
 
 // Three seasons: Smith John in all three, level with himself on 90 yards in a game; Jones Al
 // short of the carries for yards per carry, and typed "JONES AL" a year later; a game marked
-// neither won nor lost, one without team statistics, and one that is no game at all.
+// neither won nor lost without team statistics or score, and one that is no game at all.
 struct Archive {
   TempRoot root;
   Archive() {
@@ -49,6 +49,7 @@ struct Archive {
     c.defense = {{4, 4, 0, 0, 0, 0, 0, 0, "Lee Max"}};
     GameRows d = game("Ravens", 2006, false, 14, 14, {});
     d.header = {{"Eagles", "Ravens", 2006, 3, false, false}};
+    d.quarter = {};  // no score either: no 0 among the fewest points allowed
     d.rushing = {{4, 12, 0, 0, "Smith John"}};
     GameRows e = game("Owls", 2007, false, 0, 7, {50, 60, 110});
     e.rushing = {{5, 20, 0, 0, "Smith John"}};

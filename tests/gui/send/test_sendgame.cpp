@@ -97,7 +97,7 @@ TEST_F(SendGameTest, TheEntryFormsGameIsSentWithoutAPick) {
   auto* d = app.forms().find<DialogSendGame>();
   ASSERT_NE(d, nullptr);
   EXPECT_FALSE(d->Frame1->isVisible());
-  EXPECT_EQ(d->lblGame->text(), "Game: 2007/Game3.mdb, Eagles 10, Hawks 9");
+  EXPECT_EQ(d->lblGame->text(), "Game: 2007/Game3.mdb, Eagles 21, Hawks 14");
   EXPECT_EQ(d->txtBox->toPlainText().toStdString(), boxText(boxScore(readGame(file), {})));
   EXPECT_TRUE(d->cmdSaveMaxPreps->isEnabled());
   EXPECT_TRUE(prompter.records().empty());
