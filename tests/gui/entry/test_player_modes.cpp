@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QTest>
 
+#include "core/roster/Roster.h"
 #include "gui/entry/NameCompleter.h"
 #include "support/EntryFixture.h"
 
@@ -243,12 +244,8 @@ TEST_P(PlayerNameLists, AnEmptyMissingOrDamagedRosterLeavesEmptyListsAndTypingWo
 
 // Typing a jersey number offers the player who wears it; the box takes the roster name text.
 TEST_P(PlayerNameLists, AJerseyNumberOffersThePlayerWearingItAndTheBoxTakesHisName) {
-  Recordset rs = Database(root.databases() / "yardMark_roster.mdb").openRecordset("select * from roster");
-  for (const auto& p : {std::array<const char*, 5>{"Carter", "Marcus", "J", "12", "RB"}, {"Lee", "Bo", "K", "7", ""}}) {
-    rs.addNew();
-    for (int i = 0; i < 5; ++i) rs.setField(i + 1, Value(p[static_cast<size_t>(i)]));
-    rs.update();
-  }
+  importIntoRoster(ensureRosterDatabase(app.tree()),
+                   {{{"Carter", "Marcus", "J"}, "12", "RB", 11}, {{"Lee", "Bo", "K"}, "7", "", 10}});
   start();
   press(addNew());
   QLineEdit* name = combo()->lineEdit();
