@@ -93,10 +93,10 @@ TEST_P(CloseTest, ClosingRunsTheCheckAndAsksBeforeLeavingMissingData) {
     EXPECT_EQ(std::tuple(q.buttons, q.icon, q.title, q.defaultButton),
               std::tuple(Buttons::YesNo, Icon::Critical, QString("MsgBox Demonstration"), Answer::No));
   }
-  EXPECT_EQ(app.forms().find<frmNewGame>() != nullptr, c.stays);
-  EXPECT_EQ(app.vars().gameFormActive(), c.stays);
-  EXPECT_EQ(window->fmSaveFileStat->isEnabled(), c.stays);
-  EXPECT_EQ(app.vars().entrySections() != nullptr, c.stays);
+  // The form, its flag, File > Save and the sections all stay or all go.
+  EXPECT_EQ(std::tuple(app.forms().find<frmNewGame>() != nullptr, app.vars().gameFormActive(),
+                       window->fmSaveFileStat->isEnabled(), app.vars().entrySections() != nullptr),
+            std::tuple(c.stays, c.stays, c.stays, c.stays));
   if (c.stays) {
     EXPECT_EQ(form->SSTab1->currentIndex(), 0) << "the page of the missing data";
   }
@@ -177,9 +177,8 @@ TEST_F(EntryTest, AGameFileThatCannotBeOpenedIsNamedAndTheFormCloses) {
     EXPECT_TRUE(message.contains("2007/game3.mdb", Qt::CaseInsensitive)) << message.toStdString();
     EXPECT_TRUE(message.contains(reason)) << message.toStdString();
     QCoreApplication::processEvents();
-    EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
-    EXPECT_FALSE(app.vars().gameFormActive());
-    EXPECT_EQ(app.vars().entrySections(), nullptr);
+    EXPECT_EQ(std::tuple(app.forms().find<frmNewGame>(), app.vars().gameFormActive(), app.vars().entrySections()),
+              std::tuple(nullptr, false, nullptr));
   }
 }
 

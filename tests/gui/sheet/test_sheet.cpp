@@ -10,6 +10,7 @@ namespace yardmark::test {
 namespace {
 
 struct NameCase {
+  const char* name;
   Answer answer;
   std::string stored;  // the row's name in the file; "" for no row
   bool onRoster;
@@ -49,11 +50,10 @@ TEST_P(SheetNames, ANameOffTheRosterIsAskedAboutOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
-                         testing::Values(NameCase{Answer::Yes, "Zed Alan ", true}, NameCase{Answer::No, "", false},
-                                         NameCase{Answer::Ignore, "Zed Alan", false}),
-                         [](const auto& info) {
-                           return std::string(info.index == 0 ? "Yes" : info.index == 1 ? "No" : "Keep");
-                         });
+                         testing::Values(NameCase{"Yes", Answer::Yes, "Zed Alan ", true},
+                                         NameCase{"No", Answer::No, "", false},
+                                         NameCase{"Keep", Answer::Ignore, "Zed Alan", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A jersey number typed in a name cell offers its wearer, and Tab takes his name, as letters do.
 TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {

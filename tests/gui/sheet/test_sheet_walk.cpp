@@ -59,8 +59,7 @@ TEST_F(SheetTest, AWholeGameTypedWithoutTheMouseInAtMost400Keys) {
   key(Qt::Key_B, Qt::ControlModifier);  // File > Box Score Sheet...
   key(Qt::Key_Return);                  // this year's next game
   frmBoxScore* sheet = app.forms().find<frmBoxScore>();
-  ASSERT_NE(sheet, nullptr);
-  ASSERT_TRUE(sheet->isVisible());
+  ASSERT_TRUE(sheet && sheet->isVisible());
   const std::filesystem::path file = sheet->gameFilePath();
 
   row({"Eagles", "Hawks", "W", "9/12", "h"});
