@@ -2,6 +2,8 @@
 // and the modes across the form's life: activation, the all-sections check and writes the
 // database refuses. The player lists: filled from the roster on every activation of the form.
 
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <QAbstractItemView>
 #include <QGroupBox>
 #include <QTest>
@@ -120,11 +122,7 @@ TEST_P(SectionModes, ActivationKeepsTypingWhileAddingOrEditing) {
   app.vars().currentGameNumber = 3;
   activate();
   EXPECT_EQ(shown(), row(60, "Player F"));
-  {
-    Database db(game);
-    while (db.openRecordset("select * from " + table).recordCount() > 0)
-      db.openRecordset("select * from " + table).deleteRow();
-  }
+  SQLite::Database(game.string(), SQLite::OPEN_READWRITE).exec("DELETE FROM " + table);
   activate();
   EXPECT_EQ(mode(), Mode::Empty);
 }
