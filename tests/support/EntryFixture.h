@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QtTest/QTest>
 #include <string>
 #include <vector>
@@ -15,7 +16,9 @@
 #include "core/db/Database.h"
 #include "gui/entry/GameLevelSection.h"
 #include "gui/entry/PlayerSection.h"
+#include "gui/entry/frmGameCheck.h"
 #include "gui/entry/frmNewGame.h"
+#include "support/GameFiles.h"
 #include "support/GuiFixture.h"
 #include "support/ReportFixture.h"
 
@@ -105,14 +108,11 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
   using Mode = PlayerSection::Mode;
   const PlayerSectionConfig& c = *GetParam();
   const std::string table{gameTable(c.table).name};
-  const std::filesystem::path game = makeGame();
+  const std::filesystem::path game = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
   // Another section of the same form.
   const PlayerSectionConfig& other = kPlayerSections[(c.table - kRushing + 1) % kPlayerSections.size()];
 
   void start() {
-    addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
-    addRows(game, "quarter", {Row(10, Value(1.0))});
-    addRows(game, "teamStats", {Row(20, Value(1.0))});
     openGame();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));  // the focus checks need it
@@ -196,6 +196,16 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
   }
   static QWidget* focused() { return QApplication::focusWidget(); }
 };
+
+// Picks the finding of this table's row and double-clicks it, as the user does.
+inline void goToFinding(frmGameCheck& check, GameTable table, int row) {
+  const auto& f = check.findings();
+  const auto it = std::find_if(f.begin(), f.end(), [&](const Finding& x) { return x.table == table && x.row == row; });
+  ASSERT_NE(it, f.end()) << "no finding on row " << row << " of table " << table;
+  const QPoint at = check.lstFindings->visualItemRect(check.lstFindings->topLevelItem(int(it - f.begin()))).center();
+  QTest::mouseClick(check.lstFindings->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(check.lstFindings->viewport(), Qt::LeftButton, {}, at);
+}
 
 inline const auto kAllFive = testing::Values(&kPlayerSections[0], &kPlayerSections[1], &kPlayerSections[2],
                                              &kPlayerSections[3], &kPlayerSections[4]);

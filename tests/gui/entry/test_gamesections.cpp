@@ -145,11 +145,8 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
   click("cmdpasAddNew");
   click("cmdrecAddnew");
   click("cmddefAddNew");
-  const struct {
-    const char* box;
-    const char* keys;
-    const char* shown;
-  } cases[] = {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      // box, keys, what it shows
       {"txtRushYDS", "-12", "-12"},
       {"txtPassingYDS", "-12345", "-1234"},
       {"txtReceivingYDS", "-3", "-3"},
@@ -164,9 +161,9 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
       {"txtQuarter1Opp", "12a34567", "12345"},
       {"txtOwnTeamName", "Eagles 7th", "Eagles th"},
   };
-  for (const auto& c : cases) {
-    retype(c.box, c.keys);
-    EXPECT_EQ(text(c.box), c.shown) << c.box << " typed " << c.keys;
+  for (const auto& [name, keys, shown] : cases) {
+    retype(name, keys);
+    EXPECT_EQ(text(name), shown) << name << " typed " << keys;
   }
   retype("txtOppTeamName", QString(30, 'x'));
   EXPECT_EQ(text("txtOppTeamName"), QString(26, 'x')) << "a team name holds 26 letters";

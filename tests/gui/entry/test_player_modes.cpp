@@ -2,10 +2,13 @@
 // and the modes across the form's life: activation, the all-sections check and writes the
 // database refuses. The player lists: filled from the roster on every activation of the form.
 
+#include <SQLiteCpp/SQLiteCpp.h>
+
 #include <QAbstractItemView>
 #include <QGroupBox>
 #include <QTest>
 
+#include "core/roster/Roster.h"
 #include "gui/entry/NameCompleter.h"
 #include "support/EntryFixture.h"
 
@@ -119,11 +122,7 @@ TEST_P(SectionModes, ActivationKeepsTypingWhileAddingOrEditing) {
   app.vars().currentGameNumber = 3;
   activate();
   EXPECT_EQ(shown(), row(60, "Player F"));
-  {
-    Database db(game);
-    while (db.openRecordset("select * from " + table).recordCount() > 0)
-      db.openRecordset("select * from " + table).deleteRow();
-  }
+  SQLite::Database(game.string(), SQLite::OPEN_READWRITE).exec("DELETE FROM " + table);
   activate();
   EXPECT_EQ(mode(), Mode::Empty);
 }
@@ -175,7 +174,7 @@ QStringList itemsOf(const QComboBox* combo) {
 
 using PlayerNameLists = Sections;
 
-TEST_P(PlayerNameLists, EveryListHoldsTheRosterSortedAndTypingOffersItsNamesInAPopup) {
+TEST_P(PlayerNameLists, EveryListHoldsTheRosterSortedAndFollowsIt) {
   writeRoster(root, {{"smith", "Zed", "Q"},
                      {"Adams", "Amy", std::nullopt},  // a contact imported without a middle name
                      {"Van Buren", "Henry", "J"},
@@ -199,25 +198,6 @@ TEST_P(PlayerNameLists, EveryListHoldsTheRosterSortedAndTypingOffersItsNamesInAP
   activate();
   EXPECT_EQ(itemsOf(combo()).size(), 8);
   EXPECT_EQ(combo()->currentText(), "Newman Ned");
-
-  auto* completer = form->findChild<NameCompleter*>(QString(c.combo) + "Completer");
-  ASSERT_NE(completer, nullptr);
-  name->clear();
-  name->setFocus();
-  QTest::keyClicks(name, "bur");
-  EXPECT_EQ(completer->offered(), (QStringList{"Burke Ann B", "Van Buren Henry J"}));
-  EXPECT_TRUE(completer->popup()->isVisible());
-  EXPECT_EQ(name->text(), "bur") << "nothing is filled in before a pick";
-  QTest::keyClick(completer->popup(), Qt::Key_Down);
-  QTest::keyClick(completer->popup(), Qt::Key_Down);
-  QTest::keyClick(completer->popup(), Qt::Key_Return);
-  EXPECT_EQ(combo()->currentText(), "Van Buren Henry J");
-
-  name->clear();
-  QTest::keyClicks(name, "burt");
-  EXPECT_FALSE(completer->popup()->isVisible());
-  QTest::keyClick(name, Qt::Key_Return);
-  EXPECT_EQ(combo()->currentText(), "burt") << "a name outside the roster stays as typed";
 }
 
 TEST_P(PlayerNameLists, AnEmptyMissingOrDamagedRosterLeavesEmptyListsAndTypingWorks) {
@@ -241,29 +221,33 @@ TEST_P(PlayerNameLists, AnEmptyMissingOrDamagedRosterLeavesEmptyListsAndTypingWo
   EXPECT_EQ(rows(), Rows{row(1, "Walk On")});
 }
 
-// Typing a jersey number offers the player who wears it; the box takes the roster name text.
-TEST_P(PlayerNameLists, AJerseyNumberOffersThePlayerWearingItAndTheBoxTakesHisName) {
-  Recordset rs = Database(root.databases() / "yardMark_roster.mdb").openRecordset("select * from roster");
-  for (const auto& p : {std::array<const char*, 5>{"Carter", "Marcus", "J", "12", "RB"}, {"Lee", "Bo", "K", "7", ""}}) {
-    rs.addNew();
-    for (int i = 0; i < 5; ++i) rs.setField(i + 1, Value(p[static_cast<size_t>(i)]));
-    rs.update();
-  }
+// Typing offers the roster names holding the letters, a jersey number the player who wears it;
+// the box takes the roster name text.
+TEST_P(PlayerNameLists, TypingOffersTheNamesAndAJerseyNumberItsWearerAndTheBoxTakesThePick) {
+  importIntoRoster(ensureRosterDatabase(app.tree()), {{{"Carter", "Marcus", "J"}, "12", "RB", 11},
+                                                      {{"Lee", "Bo", "K"}, "7", "", 10},
+                                                      {{"Burke", "Ann", "B"}, "", "", 9},
+                                                      {{"Van Buren", "Henry", "J"}, "", "", 9}});
   start();
   press(addNew());
   QLineEdit* name = combo()->lineEdit();
   auto* completer = form->findChild<NameCompleter*>(QString(c.combo) + "Completer");
   name->setFocus();
-  // Typed, offered, taken: Enter in the popup, or Escape there and Enter in the box.
-  const std::tuple<QString, QStringList, Qt::Key, QString> cases[] = {
-      {"12", {"#12 Carter Marcus J (RB)"}, Qt::Key_Return, "Carter Marcus J"},
-      {"7x", {"#7 Lee Bo K"}, Qt::Key_Escape, "Lee Bo K"},  // no letter after a number
-      {"99", {}, Qt::Key_Escape, "99"},                     // nobody wears it: kept as typed
+  // Typed, offered, taken: Down as often as asked and Enter in the popup, or Escape there and Enter in the box.
+  const std::tuple<QString, QStringList, int, Qt::Key, QString> cases[] = {
+      {"12", {"#12 Carter Marcus J (RB)"}, 0, Qt::Key_Return, "Carter Marcus J"},
+      {"7x", {"#7 Lee Bo K"}, 0, Qt::Key_Escape, "Lee Bo K"},  // no letter after a number
+      {"99", {}, 0, Qt::Key_Escape, "99"},                     // nobody wears it: kept as typed
+      {"bur", {"Burke Ann B", "Van Buren Henry J"}, 2, Qt::Key_Return, "Van Buren Henry J"},
+      {"burt", {}, 0, Qt::Key_Escape, "burt"},  // a name outside the roster stays as typed
   };
-  for (const auto& [typed, offered, key, taken] : cases) {
+  for (const auto& [typed, offered, downs, key, taken] : cases) {
     name->clear();
     QTest::keyClicks(name, typed);
     EXPECT_EQ(completer->offered(), offered) << typed.toStdString();
+    EXPECT_EQ(completer->popup()->isVisible(), !offered.isEmpty()) << typed.toStdString();
+    EXPECT_TRUE(typed.startsWith(name->text())) << "nothing is filled in before a pick";
+    for (int i = 0; i < downs; ++i) QTest::keyClick(completer->popup(), Qt::Key_Down);
     if (completer->popup()->isVisible()) QTest::keyClick(completer->popup(), key);
     if (key == Qt::Key_Escape) QTest::keyClick(name, Qt::Key_Return);
     EXPECT_EQ(combo()->currentText(), taken) << typed.toStdString();

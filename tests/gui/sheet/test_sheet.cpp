@@ -10,6 +10,7 @@ namespace yardmark::test {
 namespace {
 
 struct NameCase {
+  const char* name;
   Answer answer;
   std::string stored;  // the row's name in the file; "" for no row
   bool onRoster;
@@ -49,11 +50,10 @@ TEST_P(SheetNames, ANameOffTheRosterIsAskedAboutOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
-                         testing::Values(NameCase{Answer::Yes, "Zed Alan ", true}, NameCase{Answer::No, "", false},
-                                         NameCase{Answer::Ignore, "Zed Alan", false}),
-                         [](const auto& info) {
-                           return std::string(info.index == 0 ? "Yes" : info.index == 1 ? "No" : "Keep");
-                         });
+                         testing::Values(NameCase{"Yes", Answer::Yes, "Zed Alan ", true},
+                                         NameCase{"No", Answer::No, "", false},
+                                         NameCase{"Keep", Answer::Ignore, "Zed Alan", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A jersey number typed in a name cell offers its wearer, and Tab takes his name, as letters do.
 TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
@@ -69,39 +69,56 @@ TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
   EXPECT_TRUE(prompter.records().empty());
 }
 
-// A row the file will not take (another program holds it) keeps its typing and is told of
-// once; closing the sheet once the file is free writes it.
-TEST_F(SheetTest, ARowTheFileWillNotTakeKeepsItsTypingAndIsToldOnce) {
-  seedRoster({{"Wilson", "Tom", "F"}});
-  const auto game = makeGame();
-  frmBoxScore& sheet = openSheet(game);
-  rushingOf(sheet);
-  auto holder = std::make_unique<SQLite::Database>(game.string(), SQLite::OPEN_READWRITE);
-  holder->exec("BEGIN IMMEDIATE");  // a writer: reading goes on, writing waits and gives up
+// A file that is no game is told of and shows no sheet. Rows the file will not take (another
+// program refuses them) keep their typing, are marked, and are told of once; once the file
+// takes them, leaving a row or Check Game writes it and its mark goes. A finding leads to its row.
+TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
+  seedRoster({{"Wilson", "Tom", "F"}, {"Smith", "John", "A"}});
   prompter.answer(Answer::Ok);
-  type("Wil");
-  key(Qt::Key_Tab);
-  row({"3", "30"});  // Enter tries the row, and leaving it tries again: told of once
-  ASSERT_EQ(prompter.records().size(), 1u);
-  EXPECT_TRUE(prompter.records()[0].text.startsWith("The row could not be saved: "))
-      << prompter.records()[0].text.toStdString();
+  showInSheet(app, root.writeFile("YardMark/games/2007/Game9.mdb", "not a database"));
+  EXPECT_TRUE(prompter.texts().value(0).startsWith("The game cannot be opened in the sheet: "));
+  EXPECT_FALSE(app.forms().find<frmBoxScore>() && app.forms().find<frmBoxScore>()->isVisible());
+  prompter.clear();
+
+  const auto game = makeGame();
+  SQLite::Database(game.string(), SQLite::OPEN_READWRITE)
+      .exec("CREATE TRIGGER held BEFORE INSERT ON rushing BEGIN SELECT RAISE(ABORT, 'held elsewhere'); END");
+  frmBoxScore& sheet = openSheet(game);
+  SheetView* rushing = rushingOf(sheet);
+  prompter.answer(Answer::Ok);
+  row({"Wil", "3", "30"});      // Enter tries the row, and leaving it tries again
+  row({"Smi", "0", "5", "1"});  // a touchdown without an attempt: a finding once saved
+  ASSERT_EQ(prompter.texts().size(), 1);
+  EXPECT_TRUE(prompter.texts()[0].startsWith("The row could not be saved: Cannot save the row of 'rushing'"));
+  EXPECT_TRUE(prompter.texts()[0].endsWith("held elsewhere"));
   EXPECT_TRUE(rowsOf(game, "rushing").empty());
-  holder.reset();  // the other program lets go
+  const auto marked = [&](int r) {
+    return rushing->model()->index(r, 0).data(Qt::ToolTipRole).toString().contains("held");
+  };
+  EXPECT_TRUE(marked(0) && marked(1));
+
+  SQLite::Database(game.string(), SQLite::OPEN_READWRITE).exec("DROP TRIGGER held");
+  rushing->setCurrentIndex(rushing->firstCell(0));
+  key(Qt::Key_Down);  // leaving the first row saves it
+  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"3", "30", "0", "0", "Wilson Tom F"}}));
+  EXPECT_TRUE(!marked(0) && marked(1));
+  key(Qt::Key_F7);  // Check Game saves all first
+  EXPECT_FALSE(marked(1));
+  EXPECT_EQ(rowsOf(game, "rushing").size(), 2u);
+  frmGameCheck* check = sheet.checkWindow();
+  ASSERT_NE(check, nullptr);
+  rushing->setCurrentIndex(rushing->firstCell(0));
+  goToFinding(*check, kRushing, 1);
+  EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
   key(Qt::Key_Escape);
   EXPECT_FALSE(sheet.isVisible());  // closed, before the host lets the form go
-  const Rows stored = rowsOf(game, "rushing");
-  ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0], (std::vector<std::string>{"3", "30", "0", "0", "Wilson Tom F"}));
 }
 
 // The sheet and the entry form open on one game: a row saved in either shows in the other, and
 // an edit in the sheet rewrites the row the entry form added rather than adding it again.
 TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
   seedRoster({{"Smith", "John", "A"}, {"Jones", "Mike", "B"}});
-  const auto game = makeGame();
-  addRows(game, "header", {headerRow("Eagles", "Hawks", 2007, 3, true)});
-  addRows(game, "quarter", {Row(10, Value(1.0))});
-  addRows(game, "teamStats", {Row(20, Value(1.0))});
+  const auto game = writeGame(root, "YardMark/games/2007/Game3.mdb", Result::Won);
   openGame();
   click("cmdSheet");
   frmBoxScore& sheet = *app.forms().find<frmBoxScore>();

@@ -59,8 +59,7 @@ TEST_F(SheetTest, AWholeGameTypedWithoutTheMouseInAtMost400Keys) {
   key(Qt::Key_B, Qt::ControlModifier);  // File > Box Score Sheet...
   key(Qt::Key_Return);                  // this year's next game
   frmBoxScore* sheet = app.forms().find<frmBoxScore>();
-  ASSERT_NE(sheet, nullptr);
-  ASSERT_TRUE(sheet->isVisible());
+  ASSERT_TRUE(sheet && sheet->isVisible());
   const std::filesystem::path file = sheet->gameFilePath();
 
   row({"Eagles", "Hawks", "W", "9/12", "h"});
@@ -79,20 +78,12 @@ TEST_F(SheetTest, AWholeGameTypedWithoutTheMouseInAtMost400Keys) {
             << " actions\n";
   EXPECT_LE(typed + otherKeys, 400);
 
+  const int year = QDate::currentDate().year(), number = std::stoi(file.stem().string().substr(4));
+  EXPECT_EQ(readRows(file, "header"), std::vector<Row>{headerRow("Eagles", "Hawks", year, number, true)});
   const Game game = readGame(file);
-  const GameRow* header = game.first(kHeader);
-  ASSERT_NE(header, nullptr);
-  EXPECT_EQ(textOf(header->at(col::header::kOwnTeamName)), "Eagles");
-  EXPECT_EQ(textOf(header->at(col::header::kOppTeamName)), "Hawks");
-  EXPECT_TRUE(isYes(header->at(col::header::kRecordWins)));
-  EXPECT_FALSE(isYes(header->at(col::header::kRecordLosses)));
-  EXPECT_EQ(header->number(col::header::kYear), QDate::currentDate().year());
-  EXPECT_EQ(game.details.date, std::to_string(QDate::currentDate().year()) + "-09-12");
-  EXPECT_EQ(game.details.site, Site::Home);
-  const GameRow* quarters = game.first(kQuarter);
-  ASSERT_NE(quarters, nullptr);
-  const double points[] = {0, 7, 7, 14, 7, 3, 3, 13, 17, 37};  // 1 Opp, 1 Own, ..., total Opp, total Own
-  for (int o = 1; o <= 10; ++o) EXPECT_EQ(quarters->number(o), points[o - 1]) << "quarter column " << o;
+  EXPECT_EQ(std::pair(game.details.date, game.details.site), std::pair(std::to_string(year) + "-09-12", Site::Home));
+  // 1 Opp, 1 Own, ..., total Opp, total Own
+  EXPECT_EQ(rowsOf(file, "quarter"), (Rows{{"0", "7", "7", "14", "7", "3", "3", "13", "17", "37"}}));
   const GameRow* stats = game.first(kTeamStats);
   ASSERT_NE(stats, nullptr);
   for (std::size_t i = 0; i < kTeamStatistics.size(); ++i) {
