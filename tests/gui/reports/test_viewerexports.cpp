@@ -1,7 +1,13 @@
-// The viewer's season detail toggle and its PDF and CSV exports, on a season generated as
-// Reports > New generates it.
+// The viewer on a season generated as Reports > New generates it: the season detail toggle, the
+// PDF and CSV exports, the sheets it prints on, and its words at any width.
+#include <QAbstractTextDocumentLayout>
+#include <QMdiSubWindow>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <tuple>
 
 #include "core/page/CsvExport.h"
 #include "core/report/ReportGenerator.h"
@@ -14,17 +20,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string playerName(int p) { return "Player" + std::to_string(p) + " Last M"; }
+constexpr int kPlayers = 25;
+std::string playerName(int p) { return "Player" + std::to_string(p) + " Last"; }
 
+// Players who each rush, score and tackle in two games: their season shown in the viewer,
+// and the same season written without its detail page.
 class DetailViewTest : public ShownShellTest {
  protected:
-  // A short season whose four games hold, between them, all sixty players of a roster.
   void SetUp() override {
     ShownShellTest::SetUp();
     std::vector<fs::path> games;
-    for (int g = 1; g <= 4; ++g) {
+    for (int g = 1; g <= 2; ++g) {
       GameRows rows{.header = {headerRow("Eagles", "Hawks" + std::to_string(g), 2007, g, g == 1)}};
-      for (int p = g - 1; p < 60; p += 4) rows.rushing.push_back({3, 12, 0, 0, playerName(p)});
+      for (int p = 0; p < kPlayers; ++p) {
+        rows.rushing.push_back({3, 12 + p, 0, 0, playerName(p)});
+        rows.scoring.push_back({1, 0, 0, 0, 6, playerName(p)});
+        rows.defense.push_back({2, 1, 0, 0, 0, 0, 0, 0, playerName(p)});
+      }
       games.push_back(makeGame(root, "YardMark/games/2007/Game" + std::to_string(g) + ".mdb", rows));
     }
     const ReportGenerator generator{DataTree(root.dir())};
@@ -41,17 +53,8 @@ class DetailViewTest : public ShownShellTest {
   frmViewReport* viewer = nullptr;
 };
 
-// Printing runs through the viewer's real commands to paper (a PDF here): every player is on it.
-TEST_F(DetailViewTest, PrintPrintsEveryPlayerAndTheToggleShowsTheDetailPageAndBack) {
-  auto& commands = static_cast<QtBrowserCommands&>(viewer->browserCommands());
-  const fs::path pdf = root.dir() / "printed.pdf";
-  commands.printer().setOutputFormat(QPrinter::PdfFormat);
-  commands.printer().setOutputFileName(QString::fromStdString(pdf.string()));
-  commands.exec(BrowserCommand::Print, ExecOption::DontPromptUser);
-  const std::string printed = pdfText(pdf);
-  ASSERT_FALSE(printed.empty()) << "pdftotext (poppler-utils) must be installed";
-  for (int p = 0; p < 60; ++p) EXPECT_NE(printed.find(playerName(p)), std::string::npos) << playerName(p);
-
+// Every player is printed on the sheets of the printing test below.
+TEST_F(DetailViewTest, TheToggleShowsTheDetailPageAndBack) {
   QPushButton* toggle = viewer->cmdSeasonDetail;
   QTest::mouseClick(toggle, Qt::LeftButton);
   EXPECT_TRUE(shownText().contains("Season Detail"));
@@ -79,7 +82,7 @@ TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
   EXPECT_TRUE(suggested.endsWith("/Season.pdf"));
   const std::string text = pdfText(target);
   EXPECT_NE(text.find("Season Detail"), std::string::npos);
-  EXPECT_NE(text.find(playerName(59)), std::string::npos);
+  EXPECT_NE(text.find(playerName(kPlayers - 1)), std::string::npos);
 
   target = root.dir() / "missing" / "out.pdf";
   prompter.answer(Answer::Ok);
@@ -102,7 +105,7 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
   prompter.answer(Answer::Yes).answer(Answer::Ok);
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
-  EXPECT_NE(readBytes(folder / "results.csv").find("Hawks4"), std::string::npos);
+  EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
 
   // A games list of another run beside the page: shown as a report without a detail page.
   root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other\n");
@@ -111,6 +114,58 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
     EXPECT_FALSE(button->isEnabled());
     EXPECT_TRUE(button->toolTip().contains("not written by the same run")) << button->toolTip().toStdString();
   }
+}
+
+TEST_F(DetailViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSheet) {
+  // Each sheet's text of the page shown, printed on Letter through the viewer's own commands.
+  const auto printedSheets = [&] {
+    const fs::path pdf = root.dir() / "printed.pdf";
+    QPrinter& printer = static_cast<QtBrowserCommands&>(viewer->browserCommands()).printer();
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    viewer->browserCommands().exec(BrowserCommand::Print, ExecOption::DontPromptUser);
+    // One run over the whole file: its sheets end in form feeds.
+    const ProgramRun run = runIn(root.dir(), "pdftotext", {"-layout", pdf.string(), "-"});
+    EXPECT_EQ(run.exit, 0);
+    std::vector<std::string> sheets;
+    for (std::size_t at = 0, end; (end = run.out.find('\f', at)) != std::string::npos; at = end + 1)
+      sheets.push_back(run.out.substr(at, end - at));
+    return sheets;
+  };
+  // A heading, and what must follow it on its sheet: the start of its table, or all of it.
+  std::vector<std::tuple<bool, std::string, std::vector<std::string>>> cases = {
+      {false, "INDIVIDUAL RUSHING", {"PLAYER NAME", playerName(0), playerName(kPlayers - 1)}},
+      {false, "INDIVIDUAL SCORING", {"PLAYER NAME", playerName(0), playerName(kPlayers - 1)}},
+      {true, "PLAYER GAME LOGS", {"Player0 Last (2 games)"}}};
+  for (int p = 0; p < kPlayers; ++p) cases.push_back({true, playerName(p) + " (2 games)", {"Total"}});
+  std::vector<std::string> printed[2] = {printedSheets(), {}};
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
+  printed[1] = printedSheets();
+  for (const auto& [detail, heading, following] : cases) {
+    const auto& sheets = printed[detail];
+    const auto sheet = std::find_if(sheets.begin(), sheets.end(),
+                                    [&](const std::string& s) { return s.find(heading) != std::string::npos; });
+    ASSERT_NE(sheet, sheets.end()) << heading;
+    for (const std::string& text : following)
+      EXPECT_NE(sheet->find(text, sheet->find(heading)), std::string::npos)
+          << text << " not on the sheet of " << heading;
+  }
+}
+
+TEST_F(DetailViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten) {
+  const std::string bytes = readBytes(reports() / "Season.htm");
+  for (const int width : {viewer->minimumWidth(), 1060}) {
+    app.forms().subWindowOf(*viewer)->resize(width, 700);
+    const QTextDocument& document = *viewer->WB1->document();
+    document.documentLayout()->documentSize();
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+      for (int line = 1; line < b.layout()->lineCount(); ++line) {
+        const int at = b.layout()->lineAt(line).textStart();
+        EXPECT_FALSE(b.text()[at - 1].isLetterOrNumber() && b.text()[at].isLetterOrNumber())
+            << b.text().toStdString() << width;
+      }
+  }
+  EXPECT_EQ(readBytes(reports() / "Season.htm"), bytes);
 }
 
 }  // namespace

@@ -106,8 +106,8 @@ TEST(Application, AFailureOutOfAnEventHandlerIsToldNotFatal) {
   QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
   QCoreApplication::sendPostedEvents(&target);
   target.fail = [] { throw std::runtime_error("disk full"); };
-  QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
-  QCoreApplication::sendPostedEvents(&target);
+  QEvent failing(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&target, &failing)) << "a failed event is not handled";
   application->setPrompter(nullptr);
   EXPECT_EQ(prompter.texts(), (QStringList{"Could not find file 'C:\\x.mdb'.", "disk full"}));
   EXPECT_EQ(prompter.records().at(0).icon, Icon::Critical);
