@@ -6,7 +6,7 @@ function(yardmark_gui_test name folder)
 endfunction()
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 
-yardmark_gui_test(test_shell shell about formhost forms_sweep keyfilter mainwindow prompter progress)
+yardmark_gui_test(test_shell shell about forms_sweep mainwindow prompter)
 
 # Game file dialogs, and the start-up question about the earlier version's files.
 yardmark_gui_test(test_games games newgame opendelete)
@@ -29,7 +29,7 @@ yardmark_gui_test(test_roster roster frmroster frmrosterimport frmrosterimportsh
 add_dependencies(test_roster yardmark-jetread)
 
 # Report naming, game selection, generation, the viewer and the report file dialogs.
-yardmark_gui_test(test_reports reports newreport selectgames viewreport reportfiles viewerexports recordsbook)
+yardmark_gui_test(test_reports reports newreport selectgames viewreport reportfiles recordsbook)
 add_dependencies(test_reports yardmark-report)
 target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
 
