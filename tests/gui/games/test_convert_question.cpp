@@ -18,12 +18,6 @@ struct StartUp : testing::Test {
   ScriptedPrompter prompter;
   App app{root.dir(), prompter};
 
-  // Stop was pressed while the reader hung on a file, and the work ended at once with it.
-  static void expectStoppedAtOnce(const StopWhileHanging& user) {
-    ASSERT_TRUE(user.pressed());
-    EXPECT_LT(user.sincePressed(), std::chrono::milliseconds(1000));
-    EXPECT_TRUE(user.helperGone());
-  }
   static ConvertOptions through(const StopWhileHanging& user) {
     ConvertOptions options;
     options.helper = user.program();
@@ -74,7 +68,7 @@ TEST_F(StartUp, StopKillsAReaderThatHangsAndLeavesThatFileAndTheRestAsTheyWere) 
     StopWhileHanging user(root.dir() / "bin", "dlgConvertProgress", "Game4");
     prompter.answer(Answer::Yes);
     EXPECT_FALSE(offerConversionOf(app, hangs, through(user)));
-    expectStoppedAtOnce(user);
+    user.expectStoppedAtOnce();
     EXPECT_EQ(prompter.records().size(), 1u);  // the question only
   }
   expectUntouched(hangs, legacy);
@@ -82,7 +76,7 @@ TEST_F(StartUp, StopKillsAReaderThatHangsAndLeavesThatFileAndTheRestAsTheyWere) 
   StopWhileHanging user(root.dir() / "bin2", "dlgConvertProgress", "Game4");
   prompter.answer(Answer::Yes).answer(Answer::Ok);
   offerConversion(app, nullptr, through(user));
-  expectStoppedAtOnce(user);
+  user.expectStoppedAtOnce();
   EXPECT_FALSE(isJetFile(done));
   expectUntouched(hangs, legacy);
   expectUntouched(after, legacy);
