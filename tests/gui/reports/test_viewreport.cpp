@@ -138,7 +138,7 @@ namespace fs = std::filesystem;
 constexpr int kPlayers = 25;
 std::string playerName(int p) { return "Player" + std::to_string(p) + " Last"; }
 
-// Players who each rush, score and tackle in two games: their season shown in the viewer,
+// Players who each rush and score in two games: their season shown in the viewer,
 // and the same season written without its detail page.
 class DetailViewTest : public ShownShellTest {
  protected:
@@ -150,7 +150,6 @@ class DetailViewTest : public ShownShellTest {
       for (int p = 0; p < kPlayers; ++p) {
         rows.rushing.push_back({3, 12 + p, 0, 0, playerName(p)});
         rows.scoring.push_back({1, 0, 0, 0, 6, playerName(p)});
-        rows.defense.push_back({2, 1, 0, 0, 0, 0, 0, 0, playerName(p)});
       }
       games.push_back(makeGame(root, "YardMark/games/2007/Game" + std::to_string(g) + ".mdb", rows));
     }
