@@ -6,13 +6,11 @@ function(yardmark_gui_test name folder)
 endfunction()
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 
-yardmark_gui_test(test_shell shell about forms_sweep mainwindow prompter)
+yardmark_gui_test(test_shell shell forms_sweep mainwindow prompter)
 
 # Game file dialogs, and the start-up question about the earlier version's files.
 yardmark_gui_test(test_games games opendelete)
 add_dependencies(test_games yardmark-jetread)
-yardmark_gui_test(test_convertgui games convert_question)
-add_dependencies(test_convertgui yardmark-jetread)
 
 # The entry form, its game-level sections, and the player sections.
 yardmark_gui_test(test_entry entry durability entryform gamesections)
