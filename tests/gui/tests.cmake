@@ -6,13 +6,11 @@ function(yardmark_gui_test name folder)
 endfunction()
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 
-yardmark_gui_test(test_shell shell about formhost forms_sweep keyfilter mainwindow prompter progress)
+yardmark_gui_test(test_shell shell forms_sweep mainwindow prompter)
 
 # Game file dialogs, and the start-up question about the earlier version's files.
-yardmark_gui_test(test_games games newgame opendelete)
+yardmark_gui_test(test_games games opendelete)
 add_dependencies(test_games yardmark-jetread)
-yardmark_gui_test(test_convertgui games convert_question)
-add_dependencies(test_convertgui yardmark-jetread)
 
 # The entry form, its game-level sections, and the player sections.
 yardmark_gui_test(test_entry entry durability entryform gamesections)
@@ -24,12 +22,12 @@ target_compile_definitions(test_entry PRIVATE YARDMARK_SAVE_CHILD="$<TARGET_FILE
 yardmark_gui_test(test_players entry player_modes player_sections)
 
 # Roster maintenance and the imports from the contacts database and from a spreadsheet.
-yardmark_gui_test(test_roster roster frmroster frmrosterimport frmrosterimportsheet)
+yardmark_gui_test(test_roster roster frmroster frmrosterimport)
 # The forms read contacts files through the helper, found beside the test in bin/.
 add_dependencies(test_roster yardmark-jetread)
 
 # Report naming, game selection, generation, the viewer and the report file dialogs.
-yardmark_gui_test(test_reports reports newreport selectgames viewreport reportfiles viewerexports recordsbook)
+yardmark_gui_test(test_reports reports newreport selectgames viewreport reportfiles)
 add_dependencies(test_reports yardmark-report)
 target_compile_definitions(test_reports PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
 

@@ -1,5 +1,7 @@
 #include "support/StopWhileHanging.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -42,11 +44,11 @@ std::optional<int> StopWhileHanging::helperPid() const {
 
 void StopWhileHanging::tick() {
   if (!helperPid()) return;
-  ++ticksWhileHanging;
+  ++m_ticksWhileHanging;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     auto* progress = qobject_cast<QProgressDialog*>(w);
     if (!progress || progress->objectName() != m_dialog || !progress->isVisible()) continue;
-    if (ticksWhileHanging < kTicksBeforePress) return;
+    if (m_ticksWhileHanging < kTicksBeforePress) return;
     m_timer.stop();
     m_pressedAt = std::chrono::steady_clock::now();
     QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
@@ -54,13 +56,11 @@ void StopWhileHanging::tick() {
   }
 }
 
-std::chrono::milliseconds StopWhileHanging::sincePressed() const {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - *m_pressedAt);
-}
-
-bool StopWhileHanging::helperGone() const {
+void StopWhileHanging::expectStoppedAtOnce() const {
+  ASSERT_TRUE(m_pressedAt) << "the progress dialog's button was never pressed";
+  EXPECT_LT(std::chrono::steady_clock::now() - *m_pressedAt, std::chrono::seconds(1));
   const auto pid = helperPid();
-  return pid && ::kill(*pid, 0) != 0 && errno == ESRCH;
+  EXPECT_TRUE(pid && ::kill(*pid, 0) != 0 && errno == ESRCH) << "the hanging helper still runs";
 }
 
 }  // namespace yardmark::test

@@ -127,6 +127,18 @@ TEST_F(SelectGamesTest, AWrittenReportIsASuccessThenItsTroubleIsTold) {
 TEST_F(SelectGamesTest, AFailureIsNeverReportedAsSuccess) {
   const fs::path reports = root.yardmark() / "Reports";
   frmNewReport& form = chooseGames();
+  // A chosen game that is no database is told by its name.
+  const fs::path game = root.games() / "2007" / "Game2.mdb", kept = root.dir() / "Game2.mdb";
+  fs::rename(game, kept);
+  root.writeFile("YardMark/games/2007/Game2.mdb", "not a database");
+  prompter.answer(Answer::Ok);
+  click(form.cmdGenerateReports);
+  EXPECT_TRUE(prompter.texts().value(0).contains("Game2.mdb")) << prompter.texts().value(0).toStdString();
+  EXPECT_FALSE(fs::exists(report()));
+  fs::remove(game);
+  fs::rename(kept, game);
+  prompter.clear();
+
   fs::rename(reports, root.yardmark() / "Elsewhere");
   prompter.answer(Answer::Ok);
   click(form.cmdGenerateReports);

@@ -1,5 +1,6 @@
-// The report viewer's print commands: their flow over a fake that can fail, the paper, and the
-// sheets a season prints on.
+// The report viewer: its print commands' flow over a fake that can fail, and the paper; then on a
+// season generated as Reports > New generates it: the season detail toggle, the PDF and CSV
+// exports, the sheets it prints on, and its words at any width.
 #include <QAbstractTextDocumentLayout>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/page/CsvExport.h"
 #include "core/report/ReportGenerator.h"
 #include "gui/reports/frmViewReport.h"
 #include "support/ReportFixture.h"
@@ -49,8 +51,8 @@ const QString kAskPage = "The Page has not yet been set. Would you stil like to 
 const QString kWrongCopies = "wrong argument...can not pass string for print copies.";
 
 TEST_F(ViewReportTest, PrintAsksUnlessThePageWasSetSinceTheViewerBecameActive) {
-  EXPECT_EQ(viewer->cmdPrint->shortcut().toString() + viewer->cmdPrintPreview->shortcut().toString(),
-            "Ctrl+PCtrl+Shift+P");
+  EXPECT_EQ((QStringList{viewer->cmdPrint->shortcut().toString(), viewer->cmdPrintPreview->toolTip()}),
+            (QStringList{"Ctrl+P", "Print Preview (Ctrl+Shift+P)"}));
   prompter.answer(Answer::No);
   click(viewer->cmdPrint);
   EXPECT_TRUE(fake->calls.empty());
@@ -133,31 +135,102 @@ TEST(Paper, OfTheUsersCountryAndLetterWhenTheLocaleNamesNone) {
 
 namespace fs = std::filesystem;
 
-// Fifty players who each rush, score and tackle in two games: their season shown in the viewer.
-class SeasonViewTest : public ShownShellTest {
+constexpr int kPlayers = 25;
+std::string playerName(int p) { return "Player" + std::to_string(p) + " Last"; }
+
+// Players who each rush and score in two games: their season shown in the viewer,
+// and the same season written without its detail page.
+class DetailViewTest : public ShownShellTest {
  protected:
   void SetUp() override {
     ShownShellTest::SetUp();
     std::vector<fs::path> games;
     for (int g = 1; g <= 2; ++g) {
       GameRows rows{.header = {headerRow("Eagles", "Hawks" + std::to_string(g), 2007, g, g == 1)}};
-      for (int p = 0; p < 50; ++p) {
-        const std::string name = "Player" + std::to_string(p) + " Last";
-        rows.rushing.push_back({3, 12 + p, 0, 0, name});
-        rows.scoring.push_back({1, 0, 0, 0, 6, name});
-        rows.defense.push_back({2, 1, 0, 0, 0, 0, 0, 0, name});
+      for (int p = 0; p < kPlayers; ++p) {
+        rows.rushing.push_back({3, 12 + p, 0, 0, playerName(p)});
+        rows.scoring.push_back({1, 0, 0, 0, 6, playerName(p)});
       }
       games.push_back(makeGame(root, "YardMark/games/2007/Game" + std::to_string(g) + ".mdb", rows));
     }
-    ASSERT_TRUE(ReportGenerator{DataTree(root.dir())}.generate(games, "Season.htm").ok());
+    const ReportGenerator generator{DataTree(root.dir())};
+    ASSERT_TRUE(generator.generate(games, "Season.htm").ok());
+    ASSERT_TRUE(generator.generate(games, "Old.htm", {.detailPage = false}).ok());
     viewer = &app.forms().show<frmViewReport>();
-    ASSERT_EQ(viewer->navigate(page), std::nullopt);
+    ASSERT_EQ(viewer->navigate(reports() / "Season.htm"), std::nullopt);
   }
-  const fs::path page = root.yardmark() / "Reports" / "Season.htm";
+  fs::path reports() const { return root.yardmark() / "Reports"; }
+  QString shownText() const { return viewer->WB1->document()->toPlainText(); }
+  std::string pdfText(const fs::path& pdf) const {
+    return runIn(pdf.parent_path(), "pdftotext", {"-layout", pdf.string(), "-"}).out;
+  }
   frmViewReport* viewer = nullptr;
 };
 
-TEST_F(SeasonViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSheet) {
+// Every player is printed on the sheets of the printing test below.
+TEST_F(DetailViewTest, TheToggleShowsTheDetailPageAndBack) {
+  QPushButton* toggle = viewer->cmdSeasonDetail;
+  QTest::mouseClick(toggle, Qt::LeftButton);
+  EXPECT_TRUE(shownText().contains("Season Detail"));
+  QTest::mouseClick(toggle, Qt::LeftButton);
+  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
+  EXPECT_FALSE(shownText().contains("Season Detail"));
+  EXPECT_TRUE(viewer->WB1->document()->defaultStyleSheet().contains(".head_title"));
+
+  // An older report has no detail page, nor the games to export.
+  QTest::mouseClick(toggle, Qt::LeftButton);
+  ASSERT_EQ(viewer->navigate(reports() / "Old.htm"), std::nullopt);
+  EXPECT_FALSE(toggle->isEnabled() || toggle->isChecked() || viewer->cmdExportCsv->isEnabled());
+  EXPECT_TRUE(toggle->toolTip().contains("no season detail page"));
+  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
+}
+
+TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
+  QString suggested;
+  fs::path target = root.dir() / "out.pdf";
+  viewer->fileDialogs.savePdf = [&](const QString& s) {
+    return suggested = s, QString::fromStdString(target.string());
+  };
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
+  QTest::mouseClick(viewer->cmdExportPdf, Qt::LeftButton);
+  EXPECT_TRUE(suggested.endsWith("/Season.pdf"));
+  const std::string text = pdfText(target);
+  EXPECT_NE(text.find("Season Detail"), std::string::npos);
+  EXPECT_NE(text.find(playerName(kPlayers - 1)), std::string::npos);
+
+  target = root.dir() / "missing" / "out.pdf";
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportPdf, Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(), QStringList{"Cannot write the PDF file '" + QString::fromStdString(target.string()) +
+                                          "': No such file or directory."});
+  EXPECT_FALSE(fs::exists(target.parent_path()));
+}
+
+TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacingIt) {
+  const fs::path folder = root.dir() / "csv" / "Season";
+  viewer->fileDialogs.csvFolder = [&] { return QString::fromStdString(folder.parent_path().string()); };
+  root.writeFile("csv/Season/results.csv", "kept");
+  root.writeFile("csv/Season/team.csv", "kept");
+  prompter.answer(Answer::No);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  EXPECT_TRUE(prompter.texts().at(0).contains("already holds results.csv, team.csv"));
+  EXPECT_EQ(prompter.records().at(0).buttons, Buttons::YesNo);
+  EXPECT_EQ(readBytes(folder / "results.csv"), "kept");
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
+  EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
+
+  // A games list of another run beside the page: shown as a report without a detail page.
+  root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other\n");
+  ASSERT_EQ(viewer->navigate(reports() / "Season.htm"), std::nullopt);
+  for (QPushButton* button : {viewer->cmdSeasonDetail, viewer->cmdExportCsv}) {
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_TRUE(button->toolTip().contains("not written by the same run")) << button->toolTip().toStdString();
+  }
+}
+
+TEST_F(DetailViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSheet) {
   // Each sheet's text of the page shown, printed on Letter through the viewer's own commands.
   const auto printedSheets = [&] {
     const fs::path pdf = root.dir() / "printed.pdf";
@@ -165,19 +238,20 @@ TEST_F(SeasonViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSh
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     printer.setPageSize(QPageSize(QPageSize::Letter));
     viewer->browserCommands().exec(BrowserCommand::Print, ExecOption::DontPromptUser);
+    // One run over the whole file: its sheets end in form feeds.
+    const ProgramRun run = runIn(root.dir(), "pdftotext", {"-layout", pdf.string(), "-"});
+    EXPECT_EQ(run.exit, 0);
     std::vector<std::string> sheets;
-    for (std::string n = "1";; n = std::to_string(sheets.size() + 1)) {
-      const ProgramRun run = runIn(root.dir(), "pdftotext", {"-f", n, "-l", n, "-layout", pdf.string(), "-"});
-      if (run.exit != 0) return sheets;
-      sheets.push_back(run.out);
-    }
+    for (std::size_t at = 0, end; (end = run.out.find('\f', at)) != std::string::npos; at = end + 1)
+      sheets.push_back(run.out.substr(at, end - at));
+    return sheets;
   };
   // A heading, and what must follow it on its sheet: the start of its table, or all of it.
   std::vector<std::tuple<bool, std::string, std::vector<std::string>>> cases = {
-      {false, "INDIVIDUAL RUSHING", {"PLAYER NAME", "Player0 Last", "Player49 Last"}},
-      {false, "INDIVIDUAL SCORING", {"PLAYER NAME", "Player0 Last", "Player49 Last"}},
+      {false, "INDIVIDUAL RUSHING", {"PLAYER NAME", playerName(0), playerName(kPlayers - 1)}},
+      {false, "INDIVIDUAL SCORING", {"PLAYER NAME", playerName(0), playerName(kPlayers - 1)}},
       {true, "PLAYER GAME LOGS", {"Player0 Last (2 games)"}}};
-  for (int p = 0; p < 50; ++p) cases.push_back({true, "Player" + std::to_string(p) + " Last (2 games)", {"Total"}});
+  for (int p = 0; p < kPlayers; ++p) cases.push_back({true, playerName(p) + " (2 games)", {"Total"}});
   std::vector<std::string> printed[2] = {printedSheets(), {}};
   QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
   printed[1] = printedSheets();
@@ -192,8 +266,8 @@ TEST_F(SeasonViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSh
   }
 }
 
-TEST_F(SeasonViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten) {
-  const std::string bytes = readBytes(page);
+TEST_F(DetailViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten) {
+  const std::string bytes = readBytes(reports() / "Season.htm");
   for (const int width : {viewer->minimumWidth(), 1060}) {
     app.forms().subWindowOf(*viewer)->resize(width, 700);
     const QTextDocument& document = *viewer->WB1->document();
@@ -205,7 +279,7 @@ TEST_F(SeasonViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten)
             << b.text().toStdString() << width;
       }
   }
-  EXPECT_EQ(readBytes(page), bytes);
+  EXPECT_EQ(readBytes(reports() / "Season.htm"), bytes);
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
-// The main window: its commands, its place on the screen, closing and Exit; and the all-sections
+// The main window: its commands, its place on the screen, closing and Exit; the all-sections
 // check against fake sections: order, the sections it skips, the stopping rule, the pages it
-// selects and its messages.
+// selects and its messages; the forms in its area: one instance each, unload that may cancel,
+// the activation tracker and the placement rule; and About, its links and its system tool.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <regex>
 #include <set>
 
 #include "gui/about/UserGuide.h"
+#include "gui/about/frmAbout.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/shell/Twips.h"
-#include "support/GuiFixture.h"
+#include "support/RosterFixture.h"
 
 namespace yardmark::test {
 namespace {
@@ -224,6 +228,172 @@ TEST_F(MainWindowTest, ExitEndsTheRunWithoutAnyUnloadOrCheck) {
   EXPECT_EQ(logA.unloads, 0);
   EXPECT_EQ(entry.saved.size(), 0u);
   EXPECT_TRUE(prompter.records().empty());
+}
+
+// What a window manager does after a message box, input box, menu or file dialog closes:
+// the main window and its active sub-window are deactivated and activated again.
+void simulateReactivation(MDIForm1& window) {
+  const auto send = [](QWidget* w, QEvent::Type t) {
+    QEvent e(t);
+    QApplication::sendEvent(w, &e);
+  };
+  QMdiArea* area = window.mdiArea();
+  QMdiSubWindow* active = area->activeSubWindow();
+  send(&window, QEvent::WindowDeactivate);
+  for (QMdiSubWindow* w : area->subWindowList()) send(w, QEvent::WindowDeactivate);
+  area->setActiveSubWindow(nullptr);
+  send(&window, QEvent::WindowActivate);
+  area->setActiveSubWindow(active);
+  for (QMdiSubWindow* w : area->subWindowList()) send(w, QEvent::WindowActivate);
+  send(&window, QEvent::WindowActivate);
+  QCoreApplication::processEvents();
+}
+
+TEST_F(ShellTest, OneInstanceEachAndActivationOncePerSwitchOfForms) {
+  window->show();
+  FormA& a = app.forms().show<FormA>();
+  FormB& b = app.forms().show<FormB>();
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(b));
+  EXPECT_EQ(&app.forms().show<FormA>(), &a) << "a second show brings the form forward";
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
+  EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
+  app.forms().show<FormA>();  // already the active form
+  EXPECT_EQ(logA.activations, 2);
+  EXPECT_EQ(logB.activations, 1);
+  // After a message box the user stays on his form, and that is no switch of forms.
+  prompter.answer(Answer::Yes).during([&] { window->mdiArea()->setActiveSubWindow(nullptr); });
+  app.prompter().message(MessageBox("Sure?", Buttons::YesNo));
+  simulateReactivation(*window);
+  EXPECT_EQ(logA.activations, 2);
+  EXPECT_EQ(logB.activations, 1);
+  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
+
+  // When the active form unloads, the one that comes forward is a switch of forms.
+  app.forms().show<FormB>();
+  EXPECT_TRUE(b.unload());
+  EXPECT_EQ(logA.activations, 3);
+  EXPECT_EQ(app.forms().current(), &a);
+  sub(a)->showMinimized();
+  app.forms().show<FormA>();
+  EXPECT_FALSE(sub(a)->isMinimized());
+}
+
+TEST_F(ShellTest, UnloadRunsTheFormsLogicWhichMayCancel) {
+  window->show();
+  FormA& a = app.forms().show<FormA>();
+  logA.cancelUnload = true;
+  EXPECT_FALSE(app.forms().unload(a));
+  EXPECT_FALSE(sub(a)->close()) << "the close box goes the same way";
+  EXPECT_FALSE(a.close()) << "and so does closing the form widget itself";
+  EXPECT_EQ(logA.unloads, 3);
+  EXPECT_TRUE(a.isVisible());
+
+  logA.cancelUnload = false;
+  EXPECT_TRUE(sub(a)->close());
+  EXPECT_EQ(logA.unloads, 4) << "the close box unloads once";
+  EXPECT_EQ(app.forms().find<FormA>(), nullptr);
+  // Loading again after an unload makes a fresh form.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(app.forms().show<FormA>().isVisible());
+  EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
+}
+
+TEST(Placement, TwipsBecomePixelsKeptInsideTheArea) {
+  const struct {
+    QPoint twips;
+    QSize window, area;
+    QPoint expected;
+  } cases[] = {
+      {{1500, 3000}, {100, 100}, {800, 600}, {100, 200}},   // plain: 15 twips a pixel
+      {{22, 8}, {10, 10}, {800, 600}, {1, 1}},              // rounded to the nearest pixel
+      {{-480, -4800}, {100, 100}, {800, 600}, {0, 0}},      // above or left of the area
+      {{15000, 9000}, {300, 200}, {800, 600}, {500, 400}},  // past the right and bottom edges
+      {{1500, 1500}, {900, 700}, {800, 600}, {0, 0}},       // larger than the area: top left corner
+      {{0, 6000}, {800, 100}, {800, 600}, {0, 400}},        // exactly as wide as the area
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.twips.x() << "," << c.twips.y());
+    EXPECT_EQ(placeInside(c.twips, c.window, c.area), c.expected);
+  }
+  EXPECT_EQ(twipsFromPixels(QSize(1024, 740)), QSize(15360, 11100));
+}
+
+class FakeLookup : public SystemInfoLookup {
+ public:
+  std::optional<QString> path;
+  bool startWorks = true;
+  bool throws = false;
+  QStringList started;
+  std::optional<QString> toolPath() override {
+    if (throws) throw std::runtime_error("lookup failed");
+    return path;
+  }
+  bool start(const QString& p) override {
+    started << p;
+    return startWorks;
+  }
+};
+
+// The captions are in the forms sweep.
+TEST_F(RosterFixture, AboutOpensItsLinksStartsSystemInformationOrSaysItIsUnavailable) {
+  frmAbout* about = &app.forms().show<frmAbout>();
+  auto owned = std::make_unique<FakeLookup>();
+  FakeLookup* lookup = owned.get();
+  about->setSystemInfoLookup(std::move(owned));
+  QStringList opened;
+  about->setUrlOpener([&](const QUrl& u) {
+    opened << u.toString();
+    return true;
+  });
+  QLabel* email = widget<QLabel>(about, "lblEmail");
+  QLabel* website = widget<QLabel>(about, "lblWebsite");
+  for (QLabel* l : {email, website, widget<QLabel>(about, "lblTitle")}) QTest::mouseClick(l, Qt::LeftButton);
+  EXPECT_EQ(opened, (QStringList{"mailto:" + email->text(), "http://" + website->text()}));
+  EXPECT_EQ(email->cursor().shape(), Qt::PointingHandCursor);  // a link looks like one
+
+  const struct {
+    const char* name;
+    std::optional<QString> path;
+    bool startWorks, throws, unavailable;
+  } cases[] = {
+      {"tool found and started", QString("/usr/bin/hardinfo"), true, false, false},
+      {"no tool", std::nullopt, true, false, true},
+      {"tool does not start", QString("/usr/bin/hardinfo"), false, false, true},
+      {"lookup fails", std::nullopt, true, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    *lookup = FakeLookup{};
+    lookup->path = c.path;
+    lookup->startWorks = c.startWorks;
+    lookup->throws = c.throws;
+    prompter.clear();
+    if (c.unavailable) prompter.answer(Answer::Ok);
+    click(about, "cmdSysInfo");
+    EXPECT_EQ(lookup->started, c.path && !c.throws ? QStringList{*c.path} : QStringList{});
+    EXPECT_EQ(prompter.texts(),
+              c.unavailable ? QStringList{"System Information Is Unavailable At This Time"} : QStringList{});
+  }
+  click(about, "cmdOK");
+  EXPECT_EQ(app.forms().find<frmAbout>(), nullptr);
+}
+
+TEST(PathSystemInfoLookup, FindsTheFirstExecutableToolOnThePath) {
+  QTemporaryDir first, second;
+  const auto makeTool = [](const QTemporaryDir& dir, const QString& name, bool executable) {
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.close();
+    f.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+    return f.fileName();
+  };
+  PathSystemInfoLookup lookup({"hardinfo", "kinfocenter"}, {first.path(), second.path()});
+  makeTool(first, "hardinfo", false);  // not executable: not a tool
+  EXPECT_EQ(lookup.toolPath(), std::nullopt);
+  const QString kinfo = makeTool(second, "kinfocenter", true);
+  EXPECT_EQ(lookup.toolPath(), kinfo);
+  const QString hardinfo = makeTool(second, "hardinfo", true);
+  EXPECT_EQ(lookup.toolPath(), hardinfo) << "the first tool of the list wins";
 }
 
 }  // namespace
