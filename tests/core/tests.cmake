@@ -11,7 +11,6 @@ yardmark_add_test(test_files SOURCES
   ${_t}/files/test_datatree.cpp
   ${_t}/files/test_datafolder.cpp
   ${_t}/files/test_folderlisting.cpp
-  ${_t}/files/test_safewrite.cpp
 )
 # Game files: the season synopsis, the open game's path, the named columns against the schema.
 yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp ${_t}/games/test_schema.cpp

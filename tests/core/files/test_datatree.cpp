@@ -3,7 +3,6 @@
 #include <cctype>
 
 #include "core/files/DataTree.h"
-#include "core/files/GameWalk.h"
 #include "support/ReportFixture.h"
 
 using namespace yardmark;
@@ -53,33 +52,4 @@ TEST(DataTree, AFolderIsPreferredAndAnExactSpellingOfTheRightKindComesFirst) {
   EXPECT_EQ(findCaseInsensitive(games, "Notes", DataTree::Last::Any), games / "Notes");
   for (const char* s : {"memo", "Memo", "mEMO", "MEMO"}) root.writeFile("YardMark/games/" + std::string(s), "a file");
   EXPECT_EQ(findCaseInsensitive(games, "meMo", DataTree::Last::File), games / "MEMO");  // the smallest spelling
-}
-
-TEST(DataTree, LayingOutAgainKeepsUserData) {
-  test::TempRoot root;
-  const fs::path roster = DataTree(root.dir()).rosterDatabase();
-  test::addRows(roster, "roster", {{"Smith", "John", "A"}});
-  root.writeFile("YardMark/Reports/css/css.css", "/* mine */");
-  layOutTree(root.dir());
-  EXPECT_EQ(test::readRows(roster, "roster").size(), 1u);
-  EXPECT_EQ(test::readBytes(root.dir() / "YardMark/Reports/css/css.css"), "/* mine */");
-}
-
-// The one walk the audit, the back-up and the conversion share: year folders and their game
-// files in natural order, hidden folders and other files left out, a year's own spelling kept.
-TEST(GameWalk, EveryGameOfEveryYearInOneOrder) {
-  test::TempRoot root;
-  const DataTree tree(root.dir());
-  for (const char* f : {"2010/Game10.mdb", "2010/Game2.mdb", "2010/notes.txt", "2009/GAME1.MDB", "Fall 2008/Game1.mdb",
-                        ".hidden/Game1.mdb", "2011/.mdb"})
-    root.writeFile(std::string("YardMark/games/") + f, "");
-  fs::create_directories(root.games() / "2012" / "Game5.mdb");  // a folder, not a game
-  std::vector<std::string> got;
-  for (const TreeGame& g : gamesOfTree(tree)) {
-    EXPECT_EQ(g.file.parent_path().filename(), g.year);
-    got.push_back(g.year + "/" + g.file.filename().string());
-  }
-  const std::vector<std::string> want{"2009/GAME1.MDB", "2010/Game2.mdb", "2010/Game10.mdb", "Fall 2008/Game1.mdb"};
-  EXPECT_EQ(got, want);
-  EXPECT_TRUE(gamesOfYear(root.games() / "no such year").empty());
 }

@@ -7,24 +7,6 @@
 namespace yardmark::test {
 namespace {
 
-using Kind = JetColumn::Kind;
-
-TEST(JetFile, ReadsEveryTableWithItsColumnsAndRowsInOneRun) {
-  const auto tables = JetFile(fixture("contacts.mdb")).readAll();
-  ASSERT_EQ(tables.size(), 2u);
-  EXPECT_EQ(tables[0].name, "tblGroups");
-  EXPECT_EQ(tables[0].columns, (std::vector<JetColumn>{
-                                   {"GroupID", Kind::Number}, {"GroupName", Kind::Text}, {"Description", Kind::Text}}));
-  ASSERT_EQ(tables[1].rows.size(), 8u);
-  EXPECT_EQ(tables[1].rows[2].at(2), "");  // an empty text is no missing value
-  EXPECT_EQ(tables[1].rows[7],
-            (JetFields{"8", std::nullopt, "Rose", "Ashdown", std::nullopt, std::nullopt, std::nullopt, std::nullopt}));
-  const auto empty = JetFile(fixture("contacts_empty.mdb")).readAll();
-  ASSERT_EQ(empty.size(), 1u);
-  EXPECT_TRUE(empty[0].rows.empty());
-  EXPECT_EQ(JetFile(fixture("contacts.mdb")).readTable("tblContactDetails"), tables[1].rows);
-}
-
 TEST(JetFile, ParsesEscapesAndNoValue) {
   const std::pair<std::string, std::vector<JetFields>> cases[] = {
       {"a\\tb\t\\N\t\t\\\\N\na\\nb\n", {{"a\tb", std::nullopt, "", "\\N"}, {"a\nb"}}},
