@@ -37,6 +37,16 @@ inline void writeZip(const std::filesystem::path& file,
   ASSERT_EQ(zip_close(z), 0);
 }
 
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// An archive whose list names one file of the bytes' size, and that holds those bytes unless told not to.
+inline Entries listing(const std::string& name, const std::string& bytes, bool held = true, const char* eol = "\n") {
+  Entries e{{"yardmark-backup.txt", std::string("YardMark backup 1") + eol + "created now" + eol + "file " +
+                                        std::to_string(bytes.size()) + " " + name + "\n"}};
+  if (held) e.emplace_back(name, bytes);
+  return e;
+}
+
 // What a call throws as a BackupError, "" when it throws none.
 inline std::string refusal(const std::function<void()>& op) {
   try {

@@ -20,16 +20,6 @@ std::vector<std::vector<Row>> gameRows(const fs::path& game) {
   return out;
 }
 
-using Entries = std::vector<std::pair<std::string, std::string>>;
-
-// An archive that lists one file of the game's size under the name, and holds the bytes given there, if any.
-Entries listing(const std::string& name, const std::string& game, const std::string& bytes) {
-  Entries e{{"yardmark-backup.txt",
-             "YardMark backup 1\ncreated now\nfile " + std::to_string(game.size()) + " " + name + "\n"}};
-  if (!bytes.empty()) e.emplace_back(name, bytes);
-  return e;
-}
-
 // Backed up with a game open mid-transaction, restored into an empty folder, then over the
 // folder itself, which moves every file it replaces aside, or undoes a move that fails.
 TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
@@ -109,20 +99,20 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"cut short", {}, good.substr(0, good.size() / 2), "is damaged"},
       {"a byte changed", {}, flipped, "is damaged"},
       {"headers that disagree", {}, crc, "is damaged (Zip archive inconsistent"},
-      {"a climb out", listing("../evil.mdb", game, game), {}, "leaves the data folder: ../evil.mdb"},
-      {"an absolute path", listing("/tmp/evil.mdb", game, game), {}, "leaves the data folder"},
-      {"a drive", listing("C:/evil.mdb", game, game), {}, "leaves the data folder: C:/evil.mdb"},
-      {"the template", listing("databases/yardMark_master.mdb", game, game), {}, "no part of YardMark's data"},
-      {"a game with no number", listing("games/2007/Gamex.mdb", game, game), {}, "no part of YardMark's data"},
-      {"a listed file missing", listing("games/2007/Game4.mdb", game, ""), {}, "Game4.mdb is missing"},
+      {"a climb out", listing("../evil.mdb", game), {}, "leaves the data folder: ../evil.mdb"},
+      {"an absolute path", listing("/tmp/evil.mdb", game), {}, "leaves the data folder"},
+      {"a drive", listing("C:/evil.mdb", game), {}, "leaves the data folder: C:/evil.mdb"},
+      {"the template", listing("databases/yardMark_master.mdb", game), {}, "no part of YardMark's data"},
+      {"a game with no number", listing("games/2007/Gamex.mdb", game), {}, "no part of YardMark's data"},
+      {"a listed file missing", listing("games/2007/Game4.mdb", game, false), {}, "Game4.mdb is missing"},
       {"an unlisted file",
        {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}},
        {},
        "not in its list"},
-      {"a damaged database", listing("games/2007/Game4.mdb", game, badDb), {}, "fails the database check"},
+      {"a damaged database", listing("games/2007/Game4.mdb", badDb), {}, "fails the database check"},
       {"a newer format", {{"yardmark-backup.txt", "YardMark backup 2\n"}}, {}, "another version"},
       {"a folder in a file's place",
-       listing("games/2007/Game5.mdb", game, game),
+       listing("games/2007/Game5.mdb", game),
        {},
        "stands where the back-up puts a file",
        true},

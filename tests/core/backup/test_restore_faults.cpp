@@ -48,28 +48,23 @@ struct Changed : DataFolder {
 TEST(RestoreFaults, CraftedArchivesAreRefusedBeforeAnythingMoves) {
   Changed data;
   const std::string game = readBytes(data.game3);
-  const auto archiveOf = [&](const std::string& name, const std::string& bytes, const std::string& eol = "\n") {
-    std::string list =
-        "YardMark backup 1" + eol + "created now" + eol + "file " + std::to_string(bytes.size()) + " " + name + "\n";
-    return std::vector<std::pair<std::string, std::string>>{{"yardmark-backup.txt", list}, {name, bytes}};
-  };
   SQLite::Database(data.root.dir() / "foreign.db", SQLite::OPEN_CREATE | SQLite::OPEN_READWRITE)
       .exec("CREATE TABLE notes (t TEXT)");
   const std::string foreign = readBytes(data.root.dir() / "foreign.db");
   const std::string longName = "Reports/" + std::string(300, 'a') + ".htm";
   const std::string bomb(3 << 20, '\0');
   // What the archive holds, its entries, and why it is refused (empty: restored).
-  const std::tuple<const char*, std::vector<std::pair<std::string, std::string>>, std::string> cases[] = {
-      {"a journal", archiveOf("games/2007/Game4.mdb-journal", game), "no part of YardMark's data"},
-      {"a wal", archiveOf("games/2007/Game3.mdb-wal", game), "no part of YardMark's data"},
-      {"a hidden page", archiveOf("Reports/.x.htm", "x"), "no part of YardMark's data"},
-      {"a link", archiveOf("Reports/x.htm@", "/etc/passwd"), "holds a link: Reports/x.htm"},
-      {"a climb out", archiveOf("games/../../x.htm", "x"), "leaves the data folder"},
-      {"an overlong name", archiveOf(longName, "x"), "a name too long"},
-      {"a bomb", archiveOf("Reports/bomb.htm", bomb), "more than 200 times its packed size"},
-      {"a foreign game", archiveOf("games/2007/Game4.mdb", foreign), "is no YardMark game: it has no table header"},
-      {"a foreign roster", archiveOf("databases/yardMark_roster.mdb", foreign), "is no YardMark roster"},
-      {"CR LF", archiveOf("games/2010/Game7.mdb", game, "\r\n"), ""},
+  const std::tuple<const char*, Entries, std::string> cases[] = {
+      {"a journal", listing("games/2007/Game4.mdb-journal", game), "no part of YardMark's data"},
+      {"a wal", listing("games/2007/Game3.mdb-wal", game), "no part of YardMark's data"},
+      {"a hidden page", listing("Reports/.x.htm", "x"), "no part of YardMark's data"},
+      {"a link", listing("Reports/x.htm@", "/etc/passwd"), "holds a link: Reports/x.htm"},
+      {"a climb out", listing("games/../../x.htm", "x"), "leaves the data folder"},
+      {"an overlong name", listing(longName, "x"), "a name too long"},
+      {"a bomb", listing("Reports/bomb.htm", bomb), "more than 200 times its packed size"},
+      {"a foreign game", listing("games/2007/Game4.mdb", foreign), "is no YardMark game: it has no table header"},
+      {"a foreign roster", listing("databases/yardMark_roster.mdb", foreign), "is no YardMark roster"},
+      {"CR LF", listing("games/2010/Game7.mdb", game, true, "\r\n"), ""},
   };
   for (const auto& [what, entries, reason] : cases) {
     const auto before = seen(data.root.dir());
@@ -213,11 +208,9 @@ TEST(RestoreFaults, TheBackUpTouchesOnlyItsOwnFile) {
   const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
   for (const char* name : {"b.zip.part", "b.zip.part.Ab12Cd", "b.zip.part-copies-Ab12Cd", "c.zip.part.Xy34Zw",
                            ".c.zip.Xy34Zw.part", ".c.zip.Xy34Zw.part.Ab12Cd", "keep.zip.part.new123"}) {
-    const fs::path p = dir / name;
-    if (std::string(name).find("copies") != std::string::npos)
-      fs::create_directory(p), std::ofstream(p / "0") << "x";
-    else
-      std::ofstream(p) << "x";
+    const bool copies = std::string(name).find("copies") != std::string::npos;
+    const fs::path p =
+        copies ? data.root.writeFile(std::string(name) + "/0", "x").parent_path() : data.root.writeFile(name, "x");
     if (!std::string(name).ends_with("new123")) fs::last_write_time(p, old);
   }
   backUpData(data.tree(), dir / "b.zip");

@@ -24,7 +24,7 @@ TEST(Conversions, NumberFromText) {
   for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(numberFromText(text), expected) << '"' << text << '"';
 }
 
-TEST(Conversions, TextOfValues) {
+TEST(Conversions, TextNumberAndYesOfValues) {
   const std::pair<Value, std::string> cases[] = {{Value(7.0), "7"},
                                                  {Value(-0.0), "0"},
                                                  {Value(-12.0), "-12"},
@@ -36,13 +36,11 @@ TEST(Conversions, TextOfValues) {
                                                  {Value(1.0 / 3.0), "0.333333333333333"},
                                                  {Value(-999999999999999.0), "-999999999999999"}};
   for (const auto& [v, text] : cases) EXPECT_EQ(textOf(v), text);
-}
-
-TEST(Conversions, NumberOfValueGoesThroughTextAndYesIsAnythingButNought) {
+  // A value's number goes through its text; yes is anything but nought.
   EXPECT_DOUBLE_EQ(numberOf(Value("7 yds")), 7);
   EXPECT_DOUBLE_EQ(numberOf(Value()), 0);
   EXPECT_EQ(trimmed("  a b "), "a b");
-  const std::pair<Value, bool> cases[] = {{Value("True"), true}, {Value("False"), false}, {Value("0"), false},
-                                          {Value("-1"), true},   {Value(2.0), true},      {Value(), false}};
-  for (const auto& [v, yes] : cases) EXPECT_EQ(isYes(v), yes) << textOf(v);
+  const std::pair<Value, bool> yes[] = {{Value("True"), true}, {Value("False"), false}, {Value("0"), false},
+                                        {Value("-1"), true},   {Value(2.0), true},      {Value(), false}};
+  for (const auto& [v, want] : yes) EXPECT_EQ(isYes(v), want) << textOf(v);
 }
