@@ -170,8 +170,6 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
     EXPECT_NE((run.output + run.errors).find(said), std::string::npos) << run.output << run.errors;
   }
   const std::string written = readBytes(data.archive);
-  const BackupSummary held = inspectBackup(data.archive);
-  EXPECT_EQ(std::pair(held.games, held.keptAsIs), std::pair(2ul, 1ul));  // an earlier version's file is no game
 
   std::string damaged = readBytes(data.game1);
   damaged.replace(4096, 4096, 4096, '\x7f');

@@ -55,12 +55,13 @@ TEST(ConvertCommand, ConvertsTheFolderAndExitsNonZeroOnlyOnAFailure) {
   EXPECT_EQ(again.output, "No files of the earlier version were found.\n");
   EXPECT_TRUE(fs::is_fifo(roster));
 
-  const HelperRun noData = convertCommand({"--root", (root.games()).string()});
-  EXPECT_EQ(noData.exitCode, 1);
-  EXPECT_NE(noData.errors.find("there is no YardMark folder in"), std::string::npos) << noData.errors;
-  const HelperRun bad = convertCommand({"--root"});
-  EXPECT_EQ(bad.exitCode, 2);
-  EXPECT_NE(bad.errors.find("--root needs a directory"), std::string::npos) << bad.errors;
+  const std::tuple<std::vector<std::string>, int, std::string> wrong[] = {
+      {{"--root", root.games().string()}, 1, "there is no YardMark folder in"},
+      {{"--root"}, 2, "--root needs a directory"}};
+  for (const auto& [args, exit, said] : wrong) {
+    const HelperRun r = convertCommand(args);
+    EXPECT_EQ(std::pair(r.exitCode, r.errors.find(said) != std::string::npos), std::pair(exit, true)) << r.errors;
+  }
 }
 
 }  // namespace

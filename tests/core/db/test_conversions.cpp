@@ -4,7 +4,7 @@
 
 using namespace yardmark;
 
-TEST(Conversions, NumberFromText) {
+TEST(Conversions, NumbersFromTextAndTheTextNumberAndYesOfValues) {
   using namespace std::string_view_literals;
   const std::pair<std::string_view, double> cases[] = {
       {"7 yds", 7},
@@ -22,10 +22,7 @@ TEST(Conversions, NumberFromText) {
       {"125"sv.substr(0, 2), 12},
       {"1.25"sv.substr(0, 3), 1.2}};  // the digits after the text are not its own
   for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(numberFromText(text), expected) << '"' << text << '"';
-}
-
-TEST(Conversions, TextNumberAndYesOfValues) {
-  const std::pair<Value, std::string> cases[] = {{Value(7.0), "7"},
+  const std::pair<Value, std::string> texts[] = {{Value(7.0), "7"},
                                                  {Value(-0.0), "0"},
                                                  {Value(-12.0), "-12"},
                                                  {Value(2.5), "2.5"},
@@ -35,7 +32,7 @@ TEST(Conversions, TextNumberAndYesOfValues) {
                                                  {Value(1e15), "1e+15"},
                                                  {Value(1.0 / 3.0), "0.333333333333333"},
                                                  {Value(-999999999999999.0), "-999999999999999"}};
-  for (const auto& [v, text] : cases) EXPECT_EQ(textOf(v), text);
+  for (const auto& [v, text] : texts) EXPECT_EQ(textOf(v), text);
   // A value's number goes through its text; yes is anything but nought.
   EXPECT_DOUBLE_EQ(numberOf(Value("7 yds")), 7);
   EXPECT_DOUBLE_EQ(numberOf(Value()), 0);

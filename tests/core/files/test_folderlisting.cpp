@@ -13,12 +13,6 @@ using Names = std::vector<std::string>;
 // A name that is not valid UTF-8: Qt's text would make another name of it.
 const std::string kRawName = "Week\xff.htm";
 
-Names namesOf(const std::vector<fs::path>& entries) {
-  Names names;
-  for (const fs::path& e : entries) names.push_back(e.filename().string());
-  return names;
-}
-
 TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
   TempRoot root;
   const fs::path games = root.games();
@@ -52,8 +46,11 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
       {"a name before the longer names it starts", root.dir() / "p", Listing::files({}), prefixes},
       {"a folder that is gone", games / "gone", Listing::folders(), {}},
   };
-  for (const auto& [what, folder, listing, expected] : cases)
-    EXPECT_EQ(namesOf(listFolder(folder, listing)), expected) << what;
+  for (const auto& [what, folder, listing, expected] : cases) {
+    Names names;
+    for (const fs::path& e : listFolder(folder, listing)) names.push_back(e.filename().string());
+    EXPECT_EQ(names, expected) << what;
+  }
 }
 
 }  // namespace

@@ -65,8 +65,7 @@ TEST(JetFile, TheHelperRefusesAModeWithoutItsArguments) {
 
 TEST(HelperProcess, ReadsAnAnswerLongerThanAPipeHoldsWhileTheHelperRuns) {
   const HelperRun big = runHelper("/bin/sh", {"-c", "head -c 300000 /dev/zero; echo err >&2"}, 5000);
-  EXPECT_EQ(big.output.size(), 300000u);
-  EXPECT_EQ(big.errors, "err\n");
+  EXPECT_EQ(std::pair(big.output.size(), big.errors), std::pair(size_t{300000}, std::string("err\n")));
 }
 
 }  // namespace
