@@ -97,7 +97,7 @@ TEST(RestoreFaults, AKillAtAnyStepEndsAsTheCoachsFolderOrTheArchivesAtTheNextSta
   ASSERT_NE(before, after);
   int finished = 0, undone = 0;
   for (int step = 1; step < 60; ++step) {
-    const fs::path run = data.root.dir() / ("run" + std::to_string(step));
+    const fs::path run = data.root.dir() / ("run%" + std::to_string(step));  // a mark the plan escapes
     fs::copy(pristine, run, fs::copy_options::recursive);
     setenv("YARDMARK_STOP_AT_STEP", std::to_string(step).c_str(), 1);
     const HelperRun child =
