@@ -72,6 +72,7 @@ TEST(Recordset, MovesEditsDeletesAndBookmarks) {
   rs.addNew();
   EXPECT_TRUE(rs.field(0).isNull());  // a new row starts with every column unset
   rs.setField("INDPLAYERNAME", Value("E"));
+  rs.setField(2, Value(true));  // a yes in a number column is stored as the earlier version stored it
   rs.update();
   EXPECT_EQ(nameAt(rs), "D");  // appending does not move the current row
   rs.edit();
@@ -103,7 +104,7 @@ TEST(Recordset, MovesEditsDeletesAndBookmarks) {
     stored += nameAt(all) + textOf(all.field(2)) + ";";
     all.deleteRow();
   }
-  EXPECT_EQ(stored, "A;C;D55;E;");
+  EXPECT_EQ(stored, "A;C;D55;E-1;");
   auto none = db.openRecordset("select * from rushing");  // an empty set refuses every move
   EXPECT_TRUE(none.isEOF() && none.isBOF());
   EXPECT_THROW(none.bookmark(), DbError);
@@ -129,8 +130,6 @@ TEST(BadFiles, ReadOnlyDatabaseRefusesWritesWholly) {
 // Missing, foreign, short-columned and held files are told why, by name, and left as they were.
 TEST(BadFiles, ForeignLayoutsAndLockedFilesAreToldWhyAndLeftAlone) {
   test::TempRoot root;
-  std::string random(4096, '\0');
-  for (size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
   const auto made = [&](const char* name, const char* sql) {
     SQLite::Database((root.dir() / name).string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
     return root.dir() / name;
@@ -141,7 +140,7 @@ TEST(BadFiles, ForeignLayoutsAndLockedFilesAreToldWhyAndLeftAlone) {
   const std::tuple<fs::path, std::string> cases[] = {
       {root.dir() / "nope.mdb", "3024"},
       {root.writeFile("empty.mdb", ""), "3343"},
-      {root.writeFile("random.mdb", random), "3343"},
+      {root.writeFile("bytes.mdb", std::string(4096, '\x9c')), "3343"},
       {root.writeFile("text.mdb", "Standard Jet DB, honest\n"), "3343"},
       {test::fixture("contacts.mdb"), "3343"},
       {made("short.mdb", "CREATE TABLE Rushing (rushingID INTEGER PRIMARY KEY, indRushATT REAL)"),
