@@ -32,33 +32,6 @@ Row quarter(double base) {
 
 }  // namespace
 
-// The header: each game's first row, in list order; quarter and team statistics summed field by field.
-TEST(Merge, GameLevelTables) {
-  Merge m;
-  Row q1 = quarter(0), q2 = quarter(100);
-  q1[9] = 14, q2[9] = 21;
-  Row ts1, ts2;
-  for (int k = 0; k < 20; ++k) ts1.emplace_back(k), ts2.emplace_back(1000 + 2 * k);
-  ts1[3] = Value{};  // counts as 0 when added
-  ts2[4] = "7 yds";  // counts as 7
-  ts2[5] = "abc";    // counts as 0
-  const Row h1 = headerRow("E", "A", 2007, 1, true), h2 = headerRow("E", "B", 2007, 2, false);
-  const fs::path a = m.game("Game1.mdb", {.header = {h1, h2}, .quarter = {q1, quarter(500)}, .teamStats = {ts1}});
-  const fs::path b = m.game("Game2.mdb", {.header = {h2}, .quarter = {q2}, .teamStats = {ts2}});
-  m.merge.createConsolidated(readSeason({m.game("Game0.mdb", {}), b, a}));  // the first game has no rows
-  EXPECT_EQ(m.rows("header"), (std::vector<Row>{h2, h1}));
-
-  Row qSum, tsSum;
-  for (int k = 0; k < 10; ++k) qSum.emplace_back(2.0 * k + 100);
-  qSum[9] = 35;  // 14 + 21: only each game's first row counts
-  for (int k = 0; k < 20; ++k) tsSum.emplace_back(1000.0 + 3 * k);
-  tsSum[3] = 1006;
-  tsSum[4] = 4 + 7;
-  tsSum[5] = 5;
-  EXPECT_EQ(m.rows("quarter"), std::vector<Row>{qSum});
-  EXPECT_EQ(m.rows("teamStats"), std::vector<Row>{tsSum});
-}
-
 // The second game given twice, read only: its player tables summed each over its own width.
 TEST(Merge, PlayersByExactNameAndEveryTableOverItsOwnWidth) {
   Merge m;
