@@ -1,5 +1,5 @@
-// The season detail page: reference pages byte for byte, leader places, and the hook in the
-// report generation (failures named, a page and list of two runs told torn).
+// The season detail page: reference pages byte for byte, leader places, and a page and list of
+// two runs told torn.
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
@@ -74,41 +74,18 @@ TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
   EXPECT_TRUE(d.leaders.at(5).leaders.empty());  // nobody has a sack
 }
 
-namespace {
-
-struct Season {
-  TempRoot root;
-  DataTree tree{root.dir()};
-  std::vector<fs::path> games = writeSeason(root, threeGameSeason());
-  fs::path report(const std::string& name) const { return tree.reportsFolder() / name; }
-  fs::path detail(const std::string& name) const { return tree.reportsFolder() / "detail" / name; }
-};
-
-}  // namespace
-
-TEST(DetailHook, AFolderThatCannotBeWrittenIsNamedWithTheReason) {
-  Season s;
-  s.root.writeFile("YardMark/Reports/detail", "a file where the folder belongs");
-  const ReportOutcome o = ReportGenerator(s.tree).generate(s.games, "Season.htm");
-  EXPECT_EQ(o.status, ReportOutcome::Status::DetailFailed);
-  EXPECT_EQ(o.file, (s.tree.reportsFolder() / "detail").string());
-  EXPECT_NE(o.message.find(std::string(1, '\'').append(o.file).append("': ")), std::string::npos) << o.message;
-  EXPECT_NE(o.message.find("was written"), std::string::npos) << o.message;
-  EXPECT_EQ(o.boxText, o.message);
-  EXPECT_TRUE(fs::exists(s.report("Season.htm")));  // complete, and said so in the message
-  EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
-}
-
 // A run stopped between the page and its list leaves a pair the viewer must not trust; pages
 // and lists from before runs had ids stay whole.
 TEST(DetailHook, APageAndAListOfTwoRunsAreTorn) {
-  Season s;
-  ASSERT_TRUE(ReportGenerator(s.tree).generate(s.games, "S.htm").ok());
-  const fs::path page = s.detail("S.htm"), list = gamesListPath(s.tree.reportsFolder(), "S.htm");
+  TempRoot root;
+  const DataTree tree(root.dir());
+  const std::vector<fs::path> games = writeSeason(root, threeGameSeason());
+  const fs::path reports = tree.reportsFolder(), page = reports / "detail" / "S.htm",
+                 list = gamesListPath(reports, "S.htm");
+  ASSERT_TRUE(ReportGenerator(tree).generate(games, "S.htm").ok());
   const std::string oldPage = readBytes(page), oldList = readBytes(list);
-  stopAtStep(0, [&](const auto& step) {
-    writeDetailPage(s.tree.reportsFolder(), "S.htm", buildSeasonDetail({s.games[0]}), {s.games[0]}, step);
-  });
+  stopAtStep(
+      0, [&](const auto& step) { writeDetailPage(reports, "S.htm", buildSeasonDetail({games[0]}), {games[0]}, step); });
   const std::string newPage = readBytes(page),
                     noId = std::regex_replace(oldPage, std::regex("<meta name=\"yardmark-run\"[^\n]*\n"), "");
   EXPECT_EQ(readBytes(list), oldList);
@@ -123,8 +100,8 @@ TEST(DetailHook, APageAndAListOfTwoRunsAreTorn) {
     std::ofstream(page, std::ios::binary) << cases[i].first;
     fs::remove(list);
     if (!cases[i].second.empty()) std::ofstream(list, std::ios::binary) << cases[i].second;
-    EXPECT_EQ(detailState(s.tree.reportsFolder(), "S.htm"), states[i]) << i;
+    EXPECT_EQ(detailState(reports, "S.htm"), states[i]) << i;
   }
   fs::remove(page);
-  EXPECT_EQ(detailState(s.tree.reportsFolder(), "S.htm"), DetailState::Missing);
+  EXPECT_EQ(detailState(reports, "S.htm"), DetailState::Missing);
 }
