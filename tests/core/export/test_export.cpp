@@ -56,13 +56,13 @@ SentCase overtimeGame() {
           {"", Site::Away, "", 7, 0, ""}};
 }
 
-// Accents, an apostrophe, two Smiths; on neutral ground.
+// Accents, an apostrophe, two Smiths, one wearing "010" and one "10"; on neutral ground.
 SentCase namesGame() {
   return {"names",
           {{"García", "José", "M", "44"},
            {"O'Brien", "Sean", "P", "9"},
            {"Smith", "John", "A", "10"},  //
-           {"Smith", "Mark", "B", "11"}},
+           {"Smith", "Mark", "B", "010"}},
           {.header = {headerRow("Lions & Co", "Élan <Saints>", 2026, 5, false)},
            .quarter = {{0, 0, 3, 7, 0, 0, 14, 0, 17, 7}},
            .rushing = {{12, 60, 1, 0, "Smith John A"}, {4, 12, 0, 0, "Smith Mark B"}},
@@ -149,6 +149,8 @@ TEST(SendGame, TheCommandWritesOnlyASoundGameAndSaysWhyNot) {
       {{"--box"}, 2, "name the game file"},
       {{"--box", game.string(), out.string(), "more"}, 2, "unknown argument more"},
   };
+  // Without a header a game is named by its folder and file.
+  EXPECT_EQ(boxFileName(readGame(unnumbered), true), root.dir().filename().string() + "_other_Box.htm");
   for (const auto& c : cases) {
     fs::remove(out);
     std::vector<std::string> args = c.args;

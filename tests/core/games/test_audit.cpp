@@ -78,6 +78,13 @@ const Case kCases[] = {
        g.details.overtimeOwn = g.details.overtimeOpp = 3;
      },
      {"warning result-tie: Game Information marks the game won, but the final score with overtime is tied at 20."}},
+    {"overtime points turn a tie round",
+     [](GameData& g) {
+       set(g, kQuarter, 0, qc::kQuarter4Opp, 14), set(g, kQuarter, 0, qc::kTotalOpp, 17);
+       g.details.overtimeOpp = 3;
+     },
+     {"error result-score: Game Information marks the game won, but the final score with overtime is 17 (own) to 20 "
+      "(opponent)."}},
     {"quarters do not add up",
      [](GameData& g) { set(g, kQuarter, 0, qc::kQuarter4Own, 4), set(g, kQuarter, 0, qc::kQuarter1Opp, -1); },
      {"error quarter-total: Own total points (17) differ from the sum of the four quarters (18) by 1.",

@@ -1,5 +1,6 @@
 // The box-score sheet's rows against the game file: what each edit, save, deletion, undo and
 // reload leaves stored, and the rules of its cells.
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <variant>
@@ -24,10 +25,11 @@ struct Remove {
   std::size_t row;
 };
 struct Undo {};
-struct OtherFormAdds {  // another form writes a row, and the sheet reads the file again
-  std::string name;
+struct OtherForm {  // another form adds a row (no name: deletes every row); the sheet may read the file again
+  std::string adds;
+  bool reload = true;
 };
-using Step = std::variant<Set, Save, Remove, Undo, OtherFormAdds>;
+using Step = std::variant<Set, Save, Remove, Undo, OtherForm>;
 
 // Rushing rows as stored: ATT YDS TDS 2PTS name.
 using Stored = std::vector<std::string>;
@@ -63,9 +65,16 @@ const Case kCases[] = {
      {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Remove{0}, Undo{}},
      {{"3", "0", "0", "0", "A"}}},
     {"typing not yet saved outlives another form's save, and each row is stored once",
-     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Set{0, r::kAtt, "4"}, OtherFormAdds{"B"},
+     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Set{0, r::kAtt, "4"}, OtherForm{"B"},
       Set{2, r::kPlayerName, "C"}, Set{2, r::kAtt, "5"}, Save{0}, Save{2}},
      {{"4", "0", "0", "0", "A"}, {"1", "", "", "", "B"}, {"5", "0", "0", "0", "C"}}},
+    {"typing in a row another form deleted is stored again, read again or not",
+     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Set{0, r::kAtt, "4"}, OtherForm{"", false}, Save{0},
+      Set{0, r::kAtt, "5"}, OtherForm{}, Save{0}},
+     {{"5", "0", "0", "0", "A"}}},
+    {"removing a row another form deleted",
+     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, OtherForm{"", false}, Remove{0}},
+     {}},
 };
 
 class BoxScoreRows : public testing::TestWithParam<Case> {};
@@ -79,16 +88,17 @@ TEST_P(BoxScoreRows, LeaveTheFileAsTheSheetShowsIt) {
     if (const auto* s = std::get_if<Save>(&step)) sheet.save(kRushing, s->row);
     if (const auto* s = std::get_if<Remove>(&step)) sheet.remove(kRushing, s->row);
     if (std::holds_alternative<Undo>(step)) sheet.undo();
-    if (const auto* s = std::get_if<OtherFormAdds>(&step)) {
-      {
+    if (const auto* s = std::get_if<OtherForm>(&step)) {
+      if (s->adds.empty()) SQLite::Database(file.string(), SQLite::OPEN_READWRITE).exec("DELETE FROM rushing");
+      if (!s->adds.empty()) {
         Database other(file);
         Recordset rows = other.openRecordset("select * from rushing");
         rows.addNew();
         rows.setField(r::kAtt, 1.0);
-        rows.setField(r::kPlayerName, s->name);
+        rows.setField(r::kPlayerName, s->adds);
         rows.update();
       }
-      sheet.reload();
+      if (s->reload) sheet.reload();
     }
   }
   std::vector<Stored> stored;

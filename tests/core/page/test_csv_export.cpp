@@ -1,5 +1,5 @@
-// The season's CSV files read back by Python's csv module, written all or none, and the
-// yardmark-report options that write them.
+// The season's CSV fields, the files written all or none, and the yardmark-report options that
+// write them.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,36 +10,11 @@
 #include "core/files/DataTree.h"
 #include "core/files/SafeWrite.h"
 #include "core/page/CsvExport.h"
-#include "core/page/SeasonTables.h"
+#include "core/page/DetailPage.h"
 
 using namespace yardmark;
 using namespace yardmark::test;
 namespace fs = std::filesystem;
-
-namespace {
-
-// Each file as Python reads it: fields joined by US, rows ended by LF, files by RS.
-constexpr const char* kReadBack =
-    "import csv,sys\n"
-    "for name in sys.argv[1:]:\n"
-    "  assert open(name,\"rb\").read(3)==b\"\\xef\\xbb\\xbf\", name\n"
-    "  with open(name,newline=\"\",encoding=\"utf-8-sig\") as f:\n"
-    "    for row in csv.reader(f): sys.stdout.buffer.write((\"\\x1f\".join(row)+\"\\n\").encode())\n"
-    "  sys.stdout.buffer.write(b\"\\x1e\")\n";
-
-void appendJoined(std::string& out, const std::vector<std::string>& row) {
-  for (size_t i = 0; i < row.size(); ++i) out.append(i ? "\x1f" : "").append(row[i]);
-  out += '\n';
-}
-
-std::string joined(const TextTable& t) {
-  std::string out;
-  appendJoined(out, t.headings);
-  for (const auto& row : t.rows) appendJoined(out, row);
-  return out += '\x1e';
-}
-
-}  // namespace
 
 TEST(Csv, FieldQuotingAndFormulaGuard) {
   const std::tuple<std::string, Cell, std::string> cases[] = {
@@ -62,29 +37,6 @@ TEST(Csv, FieldQuotingAndFormulaGuard) {
       {"-1+2", Cell::Figure, "'-1+2"},
       {"=1", Cell::Figure, "'=1"}};
   for (const auto& [text, kind, field] : cases) EXPECT_EQ(csvField(text, kind), field) << text;
-}
-
-TEST(Csv, PythonReadsBackEveryTable) {
-  TempRoot root;
-  const SeasonDetail d = buildSeasonDetail(writeSeason(root, escapeSeason()));
-  const fs::path dir = writeSeasonCsv(root.dir() / "export", "2008", d);  // made when missing
-  std::vector<std::string> args{"-c", kReadBack};
-  std::string expected;
-  std::vector<TextTable> tables{resultsTable(d, ResultsFor::Csv), teamTable(d, true)};
-  for (size_t t = 0; t < kPlayerTableCount; ++t) tables.push_back(mergedPlayerTable(d, t));
-  for (const TextTable& t : tables) expected += joined(t);
-  for (const std::string& name : csvFileNames()) args.push_back(name);
-  const auto [status, out, err] = runIn(dir, "python3", args);
-  EXPECT_EQ(status, 0) << err;
-  EXPECT_EQ(out.substr(0, expected.size()), expected);
-  // The per-game rows: a quoted name, the opponent, and the figures in the table's own columns.
-  EXPECT_EQ(out.substr(expected.size()).find("Player\x1fYear\x1fGame\x1fOpponent\x1fTable\x1fRushing ATT\x1f"), 0u);
-  std::vector<std::string> defender{"M\xC3\xBCller, J\xC3\xBCrgen", "2008", "4", "Hawks \"Red\"", "Defense"};
-  defender.resize(defender.size() + 21);
-  defender.insert(defender.end(), {"5", "0", "0", "0", "5", "0", "0", "0", "0"});
-  std::string row = "\n";
-  appendJoined(row, defender);
-  EXPECT_NE(out.find(row + '\x1e'), std::string::npos);
 }
 
 namespace {
@@ -135,11 +87,14 @@ TEST(ReportCommandCsv, WritesTheFilesBesideReportAndDetailPage) {
             readBytes(fixture("detail/three_games.htm")));
   EXPECT_EQ(existingCsvFiles(out), csvFileNames());
   for (const std::string& name : csvFileNames()) expectReference(readBytes(out / name), "detail/three_games/" + name);
+  // The games are kept in the order chosen, so the season can be read again for its CSV files.
+  EXPECT_EQ(readGamesList(gamesListPath(tree.reportsFolder(), "Season.htm")), games);
 
   r = report({"--no-detail", "Plain.htm"});
   EXPECT_EQ(r.exit, 0) << r.err;
   EXPECT_TRUE(fs::exists(tree.reportsFolder() / "Plain.htm"));
   EXPECT_FALSE(fs::exists(tree.reportsFolder() / "detail" / "Plain.htm"));
+  EXPECT_TRUE(readGamesList(gamesListPath(tree.reportsFolder(), "Plain.htm")).empty());
 
   // Refused before anything is written: a CSV folder that is a file or none, a game that cannot be
   // read, the temporary database or the master template given as a game (by any spelling).

@@ -2,7 +2,6 @@
 // bad files and the duplicate rule (the write and the message's form are in the import form's test).
 #include <gtest/gtest.h>
 
-#include <array>
 #include <atomic>
 #include <chrono>
 
@@ -67,6 +66,13 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
        Windows1252},
       {utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"), "Ng|Al\xC2\x80|@2", {}, '\t', Utf16},
       {"Last,First\rA,B\rC,D", "A|B|@2; C|D|@3"},  // lone CR line ends
+      // Each header of a number, a position or a grade, in any letter case, and the cells it reads.
+      {"Last,Number,Position,Grade\nSmith,12,RB/LB,11\n", "Smith||@2#12/RB/LBg11"},
+      {"LAST,no,pos,Class\nSmith,00,K,Sr.\n", "Smith||@2#00/Kg12"},
+      {"Last,No.,Yr\nSmith,#7,fr\n", "Smith||@2#7g9"},
+      {"Last,#,Year\nSmith,0,2027\n", "Smith||@2#0?2027"},  // no grade of ours
+      {"Last,JERSEY\nSmith, 5 \n", "Smith||@2#5"},
+      {"Last,Jersey Number\nSmith,123\n", "Smith||@2?123"},  // no jersey number
   };
   for (const Case& c : cases) {
     const SheetRoster r = parseSpreadsheetRoster(c.bytes, "roster.csv");
@@ -125,23 +131,6 @@ TEST(SpreadsheetRoster, HugeFilesAreRefusedQuicklyAndAStopEndsTheReading) {
   }
   const std::atomic<bool> stop{true};
   EXPECT_THROW(parseSpreadsheetRoster(ragged, "r.csv", &stop), SpreadsheetError);
-}
-
-// Each header of a number, a position or a grade, in any letter case, and the cells it reads.
-TEST(SpreadsheetRoster, NumberPositionAndGradeColumns) {
-  const std::array<std::string, 3> cases[] = {
-      {"Last,Number,Position,Grade", "Smith,12,RB/LB,11", "#12/RB/LBg11"},
-      {"LAST,no,pos,Class", "Smith,00,K,Sr.", "#00/Kg12"},
-      {"Last,No.,Yr", "Smith,#7,fr", "#7g9"},
-      {"Last,#,Year", "Smith,0,2027", "#0?2027"},  // no grade of ours
-      {"Last,JERSEY", "Smith, 5 ", "#5"},
-      {"Last,Jersey Number", "Smith,123", "?123"},  // no jersey number
-  };
-  for (const auto& [header, row, read] : cases) {
-    const SheetRoster r = parseSpreadsheetRoster(header + "\n" + row + "\n", "r.csv");
-    EXPECT_EQ(shown(r), "Smith||@2" + read) << header;
-    EXPECT_TRUE(r.otherColumns.empty()) << header;
-  }
 }
 
 TEST(SpreadsheetRoster, DuplicatesMaybeDuplicatesAndNumberClashes) {

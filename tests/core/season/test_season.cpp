@@ -15,12 +15,22 @@ namespace fs = std::filesystem;
 TEST(OneSeason, ThePageTheDetailPageAndTheCsvMatchTheReferenceFiles) {
   TempRoot root;
   const DataTree tree(root.dir());
-  // Sacks and a half count in total tackles; the rushing leader is not the first rusher.
+  // Sacks and a half count in total tackles; the rushing leader is not the first rusher; names the
+  // CSV files must quote. Only a game's first header, quarter and team row count; a blank team
+  // figure adds nothing, "7 yds" adds 7 and "abc" nothing.
+  Row stats = teamRow(10);
+  stats[3] = Value{}, stats[4] = "7 yds", stats[5] = "abc";
   const std::vector<GameRows> games = {
       {.header = {headerRow("Eagles", "Owls", 2007, 1, true)},
+       .quarter = {quarterRow({7, 0, 3, 7}, {0, 7, 0, 0}), quarterRow({9, 9, 9, 9}, {9, 9, 9, 9})},
+       .teamStats = {stats},
        .rushing = {{5, 20, 0, 0, "Bo"}, {9, 61, 1, 0, "Cy"}},
-       .defense = {{3, 2, 1.5, 0, 0, 0, 0, 0, "Lee"}, {1, 0, 0, 0, 0, 0, 0, 0, "Max"}}},
-      {.header = {headerRow("Eagles", "Hawks", 2007, 2, false)},
+       .defense = {{3, 2, 1.5, 0, 0, 0, 0, 0, "Lee"},
+                   {1, 0, 0, 0, 0, 0, 0, 0, "Max"},
+                   {1, 0, 0, 0, 0, 0, 0, 0, "M\xC3\xBCller, J\xC3\xBCrgen"}}},
+      {.header = {headerRow("Eagles", "Hawks \"Red\"", 2007, 2, false), headerRow("Eagles", "Ghosts", 2007, 9, true)},
+       .quarter = {quarterRow({0, 0, 7, 0}, {3, 0, 7, 14})},
+       .teamStats = {teamRow(100)},
        .rushing = {{6, 30, 0, 0, "Bo"}},
        .defense = {{2, 1, 2, 0, 0, 0, 0, 0, "Max"}, {0, 0, 0.5, 0, 0, 0, 0, 0, "Lee"}}},
       {.header = {headerRow("Eagles", "Crows", 2007, 3, true)}, .rushing = {{2, 4, 0, 0, "Cy"}}}};
@@ -51,8 +61,12 @@ TEST(Averages, OneDecimalHalvesAwayFromZero) {
   const struct {
     double num, den;
     std::string text;
-  } cases[] = {{21, 2, "10.5"}, {1, 2, "0.5"},  {-3, 2, "-1.5"}, {21, 20, "1.1"}, {-21, 20, "-1.1"},  {1, 20, "0.1"},
-               {2, 3, "0.7"},   {1, 40, "0.0"}, {-1, 40, "0.0"}, {5, 0, "0.0"},   {1234, 1, "1234.0"}};
+  } cases[] = {{21, 2, "10.5"},     {1, 2, "0.5"},
+               {-3, 2, "-1.5"},     {21, 20, "1.1"},
+               {-21, 20, "-1.1"},   {1, 20, "0.1"},
+               {2, 3, "0.7"},       {1, 40, "0.0"},
+               {-1, 40, "0.0"},     {5, 0, "0.0"},
+               {1234, 1, "1234.0"}, {1e16, 1, "10000000000000000.0"}};  // beyond the digits counted without printf
   for (const auto& c : cases) {
     EXPECT_EQ(averageText(c.num, c.den), c.text) << c.num << "/" << c.den;
     EXPECT_EQ(averageOf(c.num, c.den), std::stod(c.text)) << c.num << "/" << c.den;
