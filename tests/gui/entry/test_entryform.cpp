@@ -170,8 +170,7 @@ TEST_F(EntryTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
   prompter.answer(Answer::Ok);  // "Updated successfully"
   click("cmdpasSave");
   QTest::mouseClick(form->cmdCheckGame[2], Qt::LeftButton);
-  EXPECT_FALSE(hasFinding(check, kPassing, 0));
-  EXPECT_TRUE(hasFinding(check, kRushing, 0));
+  EXPECT_EQ(std::pair(hasFinding(check, kPassing, 0), hasFinding(check, kRushing, 0)), std::pair(false, true));
   EXPECT_EQ(check->lstFindings->topLevelItemCount(), static_cast<int>(check->findings().size()));
   // Escape and Close close it; Check Game opens it again.
   QTest::keyClick(check->lstFindings, Qt::Key_Escape);

@@ -86,10 +86,9 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   key(Qt::Key_F7);  // Check Game saves all first
   EXPECT_FALSE(marked(1));
   EXPECT_EQ(rowsOf(game, "rushing").size(), 2u);
-  frmGameCheck* check = sheet.checkWindow();
-  ASSERT_NE(check, nullptr);
+  ASSERT_NE(sheet.checkWindow(), nullptr);
   rushing->setCurrentIndex(rushing->firstCell(0));
-  goToFinding(*check, kRushing, 1);
+  goToFinding(*sheet.checkWindow(), kRushing, 1);
   EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
   key(Qt::Key_Escape);
   EXPECT_FALSE(sheet.isVisible());  // closed, before the host lets the form go
