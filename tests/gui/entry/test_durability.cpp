@@ -12,26 +12,6 @@
 namespace yardmark::test {
 namespace {
 
-struct Child {
-  explicit Child(const TempRoot& root) {
-    process.start(YARDMARK_SAVE_CHILD, {QString::fromStdString(root.dir().string())});
-    EXPECT_TRUE(process.waitForStarted());
-  }
-  ~Child() {
-    process.kill();  // SIGKILL: no handler, no flush, no clean-up of any kind
-    process.waitForFinished();
-  }
-  // Reads the lines the child prints until one equals `line`.
-  bool waitFor(const QString& line) {
-    for (;;) {
-      if (!process.canReadLine() && !process.waitForReadyRead(20000)) return false;
-      while (process.canReadLine())
-        if (QString::fromUtf8(process.readLine()).trimmed() == line) return true;
-    }
-  }
-  QProcess process;
-};
-
 TEST(EntryDurability, ASaveCutShortIsRolledBackByEveryReader) {
   namespace fs = std::filesystem;
   const Row won = headerRow("Eagles", "Hawks", 2007, 3, true);
@@ -57,10 +37,11 @@ TEST(EntryDurability, ASaveCutShortIsRolledBackByEveryReader) {
   for (const auto& read : readers) {
     TempRoot root;
     const fs::path file = makeGame(root, "YardMark/games/2007/Game3.mdb", {.header = {won}});
-    {
-      Child child(root);
-      ASSERT_TRUE(child.waitFor("cut"));
-    }
+    QProcess child;
+    child.start(YARDMARK_SAVE_CHILD, {QString::fromStdString(root.dir().string())});
+    ASSERT_TRUE(child.waitForReadyRead(20000) && child.readLine().trimmed() == "cut");
+    child.kill();  // SIGKILL: no handler, no flush, no clean-up of any kind
+    child.waitForFinished();
     // Part of the cut save reached the file itself; only its journal can take it back.
     ASSERT_TRUE(fs::exists(file.string() + "-journal"));
     ASSERT_NE(readBytes(file).find("Interrupted"), std::string::npos);

@@ -90,6 +90,14 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   rushing->setCurrentIndex(rushing->firstCell(0));
   goToFinding(*sheet.checkWindow(), kRushing, 1);
   EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
+  // What a cell cannot take is refused with the reason.
+  prompter.clear();
+  prompter.answer(Answer::Ok).answer(Answer::Ok);
+  QAbstractItemModel* header = sheet.view("grdHeader")->model();
+  EXPECT_FALSE(rushing->model()->setData(rushing->model()->index(0, 1), "x") ||
+               header->setData(header->index(0, 3), "13/45"));
+  EXPECT_EQ(prompter.texts(), (QStringList{"\"x\" is not a figure this cell takes.",
+                                           "\"13/45\" is not a date. Type it as 2026-09-12 or 9/12."}));
   key(Qt::Key_Escape);
   EXPECT_FALSE(sheet.isVisible());  // closed, before the host lets the form go
 }
