@@ -58,7 +58,6 @@ TEST_P(Sections, AddNewTabsThroughTheBoxesRefusesAnEmptyOneAndSavesWhatTheyHold)
 TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   seedRows(3);
   start();
-  QListWidget* list = rowsList();
   EXPECT_EQ(shown(), row(30, "Player C")) << "activation shows the last row";
   EXPECT_EQ(listed(),
             (QStringList{asListed(row(10, "Player A")), asListed(row(20, "Player B")), asListed(row(30, "Player C"))}));
@@ -77,7 +76,7 @@ TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   clickListed(0);
   EXPECT_EQ(shown(), row(10, "Player A"));
   press(button("Next"));  // the moves go on from the clicked row
-  EXPECT_EQ(list->currentRow(), 1);
+  EXPECT_EQ(rowsList()->currentRow(), 1);
 
   // An edit keeps its row while another section's save reopens every view; a click is refused.
   press(button("Edit"));
@@ -94,7 +93,7 @@ TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   auto edited = row(20, "Player B");
   edited[0] = "77";
   EXPECT_EQ(rows(), (Rows{row(10, "Player A"), edited, row(30, "Player C")}));
-  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_EQ(rowsList()->currentRow(), 2);
 
   clickListed(0);
   prompter.answer(Answer::No);
@@ -107,7 +106,7 @@ TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   EXPECT_EQ(prompter.texts().last(), "The record has been deleted");
   EXPECT_EQ(listed(), (QStringList{asListed(edited), asListed(row(30, "Player C"))}));
   addRow(row(40, "Player D"));
-  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_EQ(rowsList()->currentRow(), 2);
   for (int left = 3; left > 0; --left) {
     prompter.answer(Answer::Yes).answer(Answer::Ok);
     press(button("Delete"));

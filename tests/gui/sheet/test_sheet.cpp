@@ -98,6 +98,8 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
                header->setData(header->index(0, 3), "13/45"));
   EXPECT_EQ(prompter.texts(), (QStringList{"\"x\" is not a figure this cell takes.",
                                            "\"13/45\" is not a date. Type it as 2026-09-12 or 9/12."}));
+  rushing->model()->setData(rushing->model()->index(1, 0), "Wilson Tom F");  // a player twice is marked
+  EXPECT_EQ(rushing->model()->index(1, 0).data(Qt::ToolTipRole), "Wilson Tom F is also in row 1 of Rushing.");
   key(Qt::Key_Escape);
   EXPECT_FALSE(sheet.isVisible());  // closed, before the host lets the form go
 }
