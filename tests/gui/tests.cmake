@@ -14,9 +14,9 @@ add_dependencies(test_games yardmark-jetread)
 
 # The entry form, its game-level sections, and the player sections.
 yardmark_gui_test(test_entry entry durability entryform gamesections)
-# The program the durability tests kill while it saves.
+# The program the durability test kills while it saves.
 add_executable(entry_save_child ${_t}/entry/save_child.cpp)
-target_link_libraries(entry_save_child PRIVATE yardmark_gui)
+target_link_libraries(entry_save_child PRIVATE SQLiteCpp SQLite::SQLite3)
 add_dependencies(test_entry entry_save_child)
 target_compile_definitions(test_entry PRIVATE YARDMARK_SAVE_CHILD="$<TARGET_FILE:entry_save_child>")
 yardmark_gui_test(test_players entry player_modes player_sections)

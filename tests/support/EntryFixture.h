@@ -30,9 +30,9 @@ class EntryTest : public ShellTest {
   std::filesystem::path makeGame(const std::string& year = "2007", int number = 3) {
     return root.copyTemplate("YardMark/games/" + year + "/Game" + std::to_string(number) + ".mdb");
   }
-  frmNewGame& openGame(const std::string& year = "2007", int number = 3) {
-    app.vars().currentGameYear = QString::fromStdString(year);
-    app.vars().currentGameNumber = number;
+  frmNewGame& openGame() {
+    app.vars().currentGameYear = "2007";
+    app.vars().currentGameNumber = 3;
     app.vars().gameOpenedFromFile = false;
     window->show();
     form = &app.forms().show<frmNewGame>();
@@ -127,8 +127,7 @@ class Sections : public EntryTest, public testing::WithParamInterface<const Play
     const int player = c.table - kRushing;
     form->selectTabs(player == 4 ? 3 : 2, player < 3 ? player : -1);
   }
-  PlayerSection& section() { return *dynamic_cast<PlayerSection*>(form->section(c.section)); }
-  Mode mode() { return section().mode(); }
+  Mode mode() { return dynamic_cast<PlayerSection&>(*form->section(c.section)).mode(); }
   QLineEdit* box(std::size_t i) const { return w<QLineEdit>(c.boxes.at(i).name); }
   QComboBox* combo() const { return w<QComboBox>(c.combo); }
   QAbstractButton* button(const char* suffix) const { return w<QAbstractButton>(c.button(suffix).c_str()); }

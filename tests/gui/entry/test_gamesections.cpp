@@ -23,24 +23,14 @@ using S = EntrySection;
 
 const char* const kEmptyValues = "Empty values can not be saved/updated.";
 
-TEST(GameLevelModes, EachModeOffersWhatItsWorkNeeds) {
-  for (const GameMode mode : {GameMode::Empty, GameMode::Browsing, GameMode::Adding, GameMode::Editing}) {
-    const GameLevelSection::Controls c = GameLevelSection::controlsIn(mode);
-    const bool writing = mode == GameMode::Adding || mode == GameMode::Editing;
-    EXPECT_EQ(c.typed, writing) << "mode " << static_cast<int>(mode);
-    EXPECT_EQ(c.save, writing) << "mode " << static_cast<int>(mode) << ": Save takes what is typed";
-    EXPECT_EQ(c.edit, mode == GameMode::Browsing) << "mode " << static_cast<int>(mode) << ": Edit opens a stored row";
-  }
-}
-
 // The header's widgets against its mode; the other two sections share the engine.
 void expectHeaderIn(frmNewGame& f, GameMode mode) {
   EXPECT_EQ(dynamic_cast<GameLevelSection*>(f.section(S::Header))->mode(), mode);
-  const GameLevelSection::Controls c = GameLevelSection::controlsIn(mode);
-  for (QWidget* w : std::initializer_list<QWidget*>{f.txtOwnTeamName, f.txtOppTeamName, f.optRecWins, f.optRecLosses})
-    EXPECT_EQ(w->isEnabled(), c.typed) << w->objectName().toStdString();
-  EXPECT_EQ(f.cmdhEdit->isEnabled(), c.edit);
-  EXPECT_EQ(f.cmdhSave->isEnabled(), c.save);
+  const bool writing = mode == GameMode::Adding || mode == GameMode::Editing;
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{f.txtOwnTeamName, f.txtOppTeamName, f.optRecWins, f.optRecLosses, f.cmdhSave})
+    EXPECT_EQ(w->isEnabled(), writing) << w->objectName().toStdString();
+  EXPECT_EQ(f.cmdhEdit->isEnabled(), mode == GameMode::Browsing) << "Edit opens a stored row";
 }
 
 TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits) {
@@ -61,19 +51,19 @@ TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits
     prompter.clear();
     prompter.answer(Answer::Ok);
     click("cmdhSave");
-    EXPECT_EQ(prompter.texts(), QStringList{message});
-    EXPECT_TRUE(readRows(file, "header").empty());
-    EXPECT_EQ(mode(S::Header), GameMode::Adding);
-    // Only the missing names move the focus to the first name.
-    EXPECT_EQ(form->focusWidget() == form->txtOwnTeamName, choose);
+    // Nothing stored; only the missing names move the focus to the first name.
+    EXPECT_EQ(std::tuple(prompter.texts(), readRows(file, "header").size(), mode(S::Header),
+                         form->focusWidget() == form->txtOwnTeamName),
+              std::tuple(QStringList{message}, 0u, GameMode::Adding, choose));
   }
 
   retype("txtOwnTeamName", "Eagles");
   prompter.clear();
   prompter.answer(Answer::Ok);
   click("cmdhSave");
-  EXPECT_EQ(prompter.texts(), QStringList{"Updated successfully"});
-  EXPECT_EQ(readRows(file, "header"), std::vector<Row>{headerRow("Eagles", "Hawks", 2007, 3, true)});
+  EXPECT_EQ(
+      std::pair(prompter.texts(), readRows(file, "header")),
+      std::pair(QStringList{"Updated successfully"}, std::vector<Row>{headerRow("Eagles", "Hawks", 2007, 3, true)}));
   expectHeaderIn(*form, GameMode::Browsing);
   click("cmdhEdit");
   expectHeaderIn(*form, GameMode::Editing);
@@ -85,16 +75,19 @@ TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits
   EXPECT_EQ(readRows(file, "header"), std::vector<Row>{headerRow("Eagles", "Ravens", 2007, 3, false)});
 }
 
-TEST_F(EntryTest, QuarterTotalsFollowTheTypingAndAreStored) {
+// Also: coming back to the form keeps what is typed and edited, shows a stored row as the file
+// now holds it, and for another game shows that game's rows with their stored totals.
+TEST_F(EntryTest, QuarterTotalsFollowTheTypingAndRepeatedSavesOrComingBackKeepOneRowEach) {
   const auto file = makeGame();
   openGame();
   type("txtQuarter1Own", "7");
   type("txtQuarter2Own", "3");
-  EXPECT_EQ(text("txtTotalOwn"), "10");
-  EXPECT_EQ(text("txtTotalOpp"), "0");
+  form->txtQuarter2Own->setFocus();
+  comeBack();
+  EXPECT_EQ(QStringList({text("txtTotalOwn"), text("txtTotalOpp")}), (QStringList{"10", "0"}));
+  EXPECT_EQ(form->focusWidget(), form->txtQuarter2Own) << "the focus stays where the user left it";
   QTest::keyClick(box("txtQuarter1Own"), Qt::Key_Backspace);
   EXPECT_EQ(text("txtTotalOwn"), "3");
-
   // Seven boxes filled, one empty: nothing is written.
   for (QLineEdit* b : form->findChildren<QLineEdit*>(QRegularExpression("^txtQuarter"))) b->clear();
   fillQuarter({"0", "7", "0", "", "0", "3", "0", "14"});
@@ -103,20 +96,8 @@ TEST_F(EntryTest, QuarterTotalsFollowTheTypingAndAreStored) {
   EXPECT_EQ(prompter.texts(), QStringList{kEmptyValues});
   EXPECT_EQ(form->focusWidget(), form->txtQuarter1Opp);
   EXPECT_TRUE(readRows(file, "quarter").empty());
-
   retype("txtQuarter2Own", "0");
-  prompter.answer(Answer::Ok);
-  click("cmdqSave");
-  EXPECT_EQ(rowsOf(file, "quarter"), (Rows{{"0", "7", "0", "0", "0", "3", "0", "14", "0", "24"}}));
-  EXPECT_EQ(text("txtTotalOwn"), "24");
-  EXPECT_EQ(mode(S::Quarter), GameMode::Browsing);
-}
-
-TEST_F(EntryTest, RepeatedSavesKeepOneRowInEachGameLevelTableTeamStatisticsOpponentFirst) {
-  const auto file = makeGame();
-  openGame();
   fillHeader();
-  fillQuarter(QStringList(8, "1"));
   for (std::size_t k = 0; k < 10; ++k) {
     QTest::keyClicks(form->txtOT[k], QString::number(k + 1));
     QTest::keyClicks(form->txtOwT[k], QString::number(k + 11));
@@ -125,26 +106,42 @@ TEST_F(EntryTest, RepeatedSavesKeepOneRowInEachGameLevelTableTeamStatisticsOppon
     prompter.answer(Answer::Ok);
     click(save);
   }
-  // The save flags still say "add" until Edit; File > Save twice, then close.
+  EXPECT_EQ(std::pair(text("txtTotalOwn"), mode(S::Quarter)), std::pair(QString("24"), GameMode::Browsing));
+  // The save flags still say "add" until Edit; File > Save twice; an edit kept while away, then saved.
   window->fmSaveFileStat->trigger();
   window->fmSaveFileStat->trigger();
   click("cmdqEdit");
+  retype("txtQuarter4Own", "21");
+  comeBack();
+  EXPECT_EQ(mode(S::Quarter), GameMode::Editing);
   prompter.answer(Answer::Ok);
   click("cmdqSave");
-  EXPECT_TRUE(form->unload());
-  for (const char* table : {"header", "quarter"}) EXPECT_EQ(readRows(file, table).size(), 1u) << table;
+  EXPECT_EQ(readRows(file, "header").size(), 1u);
+  EXPECT_EQ(rowsOf(file, "quarter"), (Rows{{"0", "7", "0", "0", "0", "3", "0", "21", "0", "31"}}));
   Rows columns(1);
   for (int k = 1; k <= 20; ++k) columns[0].push_back(std::to_string(k));
   EXPECT_EQ(rowsOf(file, "teamStats"), columns);
+  SQLite::Database(file.string(), SQLite::OPEN_READWRITE).exec("UPDATE quarter SET Quarter1Opp = 6");
+  comeBack();
+  EXPECT_EQ(text("txtQuarter1Opp"), "6");
+  click("cmdtsEdit");  // left behind: the other game's rows show, its totals as stored
+  retype("txtOTPunts", "9");
+  addGameRows(makeGame("2007", 4), {.header = {headerRow("Owls", "Hawks", 2007, 4, false)},
+                                    .quarter = {{1, 2, 3, 4, 5, 6, 7, 8, 99, 98}},
+                                    .teamStats = {Row(20, Value(150.0))}});
+  app.vars().currentGameNumber = 4;
+  comeBack();
+  EXPECT_EQ(QStringList({text("txtOwnTeamName"), text("txtQuarter4Own"), text("txtTotalOpp"), text("txtTotalOwn"),
+                         text("txtOTPunts")}),
+            (QStringList{"Owls", "8", "99", "98", "150"}));
+  EXPECT_TRUE(form->optRecLosses->isChecked());
+  for (S s : {S::Header, S::Quarter, S::TeamStats}) EXPECT_EQ(mode(s), GameMode::Browsing) << static_cast<int>(s);
 }
 
 TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits) {
-  const auto file = makeGame();
+  makeGame();
   openGame();
-  click("cmdruAddNew");
-  click("cmdpasAddNew");
-  click("cmdrecAddnew");
-  click("cmddefAddNew");
+  for (const char* add : {"cmdruAddNew", "cmdpasAddNew", "cmdrecAddnew", "cmddefAddNew"}) click(add);
   const std::tuple<const char*, const char*, const char*> cases[] = {
       // box, keys, what it shows
       {"txtRushYDS", "-12", "-12"},
@@ -167,18 +164,6 @@ TEST_F(EntryTest, YardsTakeALeadingMinusAndSacksAHalfWhileOtherBoxesKeepToDigits
   }
   retype("txtOppTeamName", QString(30, 'x'));
   EXPECT_EQ(text("txtOppTeamName"), QString(26, 'x')) << "a team name holds 26 letters";
-
-  // A lost yardage and a half sack are stored as figures.
-  retype("txtQBSacks", "0.5");
-  for (const PlayerSectionConfig* s : {&kPlayerSections[0], &kPlayerSections[4]}) {
-    for (const auto& nb : s->boxes)
-      if (text(nb.name).isEmpty()) type(nb.name, "1");
-    QTest::keyClicks(w<QComboBox>(s->combo)->lineEdit(), "Smith John");
-    prompter.answer(Answer::Ok);
-    click(s->button("Save").c_str());
-  }
-  EXPECT_EQ(rowsOf(file, "rushing"), (Rows{{"7", "-12", "1", "1", "Smith John"}}));
-  EXPECT_EQ(rowsOf(file, "defense").at(0).at(2), "0.5");
 }
 
 // The details frame over a file from before its table: untouched by leaving without details;
@@ -200,14 +185,13 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   };
   openGame();
   GameDetailsSection* d = form->details();
-  EXPECT_EQ(offered(form->txtOwnTeamName), QStringList{"Eagles"});
-  EXPECT_EQ(offered(form->txtOppTeamName), (QStringList{"Hawks", "Owls"}));
+  EXPECT_EQ(offered(form->txtOwnTeamName) + QStringList{"|"} + offered(form->txtOppTeamName),
+            (QStringList{"Eagles", "|", "Hawks", "Owls"}));
   const auto expectMode = [&](GameMode m) {
     d = form->details();  // the form is made again each time it is opened
-    EXPECT_EQ(d->mode(), m);
-    EXPECT_EQ(d->cmddAdd->isEnabled(), m == GameMode::Empty);
-    EXPECT_EQ(d->cmddEdit->isEnabled(), m == GameMode::Browsing);
-    EXPECT_EQ(d->txtPlace->isEnabled(), m == GameMode::Adding || m == GameMode::Editing);
+    EXPECT_EQ(
+        std::tuple(d->mode(), d->cmddAdd->isEnabled(), d->cmddEdit->isEnabled(), d->txtPlace->isEnabled()),
+        std::tuple(m, m == GameMode::Empty, m == GameMode::Browsing, m == GameMode::Adding || m == GameMode::Editing));
   };
   expectMode(GameMode::Empty);
   EXPECT_EQ(d->shown(), GameDetails{});  // the date box reads as not set
@@ -221,6 +205,9 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   openGame();
   click("cmddAdd");
   expectMode(GameMode::Adding);
+  prompter.answer(Answer::Ok);
+  click("cmddSave");  // nothing typed: refused
+  EXPECT_EQ(prompter.texts(), QStringList{kEmptyValues});
   d->dtpGameDate->setDate(QDate(2007, 9, 7));
   QTest::keyClick(d->dtpGameDate, Qt::Key_Delete);  // a date given by mistake taken away
   EXPECT_EQ(d->shown(), GameDetails{});
@@ -236,6 +223,9 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   openGame();
   expectMode(GameMode::Browsing);
   EXPECT_EQ(d->shown(), typed);
+  click("cmddEdit");
+  expectMode(GameMode::Editing);
+  EXPECT_EQ(std::pair(form->focusWidget(), d->shown()), std::pair(static_cast<QWidget*>(d->dtpGameDate), typed));
 }
 
 }  // namespace

@@ -25,17 +25,14 @@ TEST_P(Sections, AddNewTabsThroughTheBoxesRefusesAnEmptyOneAndSavesWhatTheyHold)
     const auto typed = shown();
     prompter.answer(Answer::Ok);
     press(button("Save"));
-    EXPECT_EQ(prompter.texts().last(), c.emptyMessage);
-    EXPECT_EQ(focused(), box(0));
-    EXPECT_EQ(mode(), Mode::Adding);
-    EXPECT_EQ(shown(), typed);
+    EXPECT_EQ(std::tuple(prompter.texts().last(), focused(), mode(), shown()),
+              std::tuple(QString(c.emptyMessage), static_cast<QWidget*>(box(0)), Mode::Adding, typed));
     QTest::keyClicks(combo()->lineEdit(), "Doe Jane");
     box(c.boxes.size() - 1)->clear();
   }
   press(undoNew());
-  EXPECT_EQ(mode(), Mode::Empty);
-  EXPECT_EQ(shown(), std::vector<std::string>(c.boxes.size() + 1));
-  EXPECT_TRUE(rows().empty());
+  EXPECT_EQ(std::tuple(mode(), shown(), rows()),
+            std::tuple(Mode::Empty, std::vector<std::string>(c.boxes.size() + 1), Rows{}));
 
   press(addNew());
   QTest::keyClicks(box(0), "12a3456");  // no letters, at most five digits
@@ -45,26 +42,22 @@ TEST_P(Sections, AddNewTabsThroughTheBoxesRefusesAnEmptyOneAndSavesWhatTheyHold)
   prompter.clear();
   prompter.answer(Answer::Ok);
   press(button("Save"));
-  EXPECT_EQ(prompter.texts(), QStringList{"Updated successfully"});
-  EXPECT_EQ(mode(), Mode::Browsing);
   auto saved = std::vector<std::string>(c.boxes.size(), "0");
   saved[0] = "12345";
   saved.push_back("O'Neil nd Pat");
-  EXPECT_EQ(rows(), Rows{saved});
+  EXPECT_EQ(std::tuple(prompter.texts(), mode(), rows()),
+            std::tuple(QStringList{"Updated successfully"}, Mode::Browsing, Rows{saved}));
 
   press(addNew());
   typeRow(row(9, "Roe Rick"));
   press(undoNew());
-  EXPECT_EQ(mode(), Mode::Browsing);
-  EXPECT_EQ(shown(), saved);
-  EXPECT_EQ(rows(), Rows{saved});
-  EXPECT_FALSE(form->newRowPending(c.table));
+  EXPECT_EQ(std::tuple(mode(), shown(), rows(), form->newRowPending(c.table)),
+            std::tuple(Mode::Browsing, saved, Rows{saved}, false));
 }
 
 TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   seedRows(3);
   start();
-  QListWidget* list = rowsList();
   EXPECT_EQ(shown(), row(30, "Player C")) << "activation shows the last row";
   EXPECT_EQ(listed(),
             (QStringList{asListed(row(10, "Player A")), asListed(row(20, "Player B")), asListed(row(30, "Player C"))}));
@@ -83,7 +76,7 @@ TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   clickListed(0);
   EXPECT_EQ(shown(), row(10, "Player A"));
   press(button("Next"));  // the moves go on from the clicked row
-  EXPECT_EQ(list->currentRow(), 1);
+  EXPECT_EQ(rowsList()->currentRow(), 1);
 
   // An edit keeps its row while another section's save reopens every view; a click is refused.
   press(button("Edit"));
@@ -93,33 +86,34 @@ TEST_P(Sections, ThreeRowsAreMovedListedEditedAndDeletedDownToNone) {
   box(0)->clear();
   QTest::keyClicks(box(0), "77");
   otherSectionSaves();
+  activate();  // and so does coming back to the form
   prompter.answer(Answer::Ok);
   press(button("Save"));
   EXPECT_EQ(shown(), row(30, "Player C")) << "a save shows the last row";
   auto edited = row(20, "Player B");
   edited[0] = "77";
   EXPECT_EQ(rows(), (Rows{row(10, "Player A"), edited, row(30, "Player C")}));
-  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_EQ(rowsList()->currentRow(), 2);
 
   clickListed(0);
   prompter.answer(Answer::No);
   press(button("Delete"));
-  EXPECT_EQ(prompter.records().back().text, "Are you sure you want to delete");
-  EXPECT_EQ(prompter.records().back().buttons, Buttons::YesNo);
-  EXPECT_EQ(rows().size(), 3u) << "No changes nothing";
+  EXPECT_EQ(std::tuple(prompter.records().back().text, prompter.records().back().buttons, rows().size()),
+            std::tuple(QString("Are you sure you want to delete"), Buttons::YesNo, 3u))
+      << "No changes nothing";
   prompter.answer(Answer::Yes).answer(Answer::Ok);
   press(button("Delete"));
   EXPECT_EQ(prompter.texts().last(), "The record has been deleted");
   EXPECT_EQ(listed(), (QStringList{asListed(edited), asListed(row(30, "Player C"))}));
   addRow(row(40, "Player D"));
-  EXPECT_EQ(list->currentRow(), 2);
+  EXPECT_EQ(rowsList()->currentRow(), 2);
   for (int left = 3; left > 0; --left) {
     prompter.answer(Answer::Yes).answer(Answer::Ok);
     press(button("Delete"));
   }
-  EXPECT_TRUE(rows().empty());
-  EXPECT_EQ(shown(), std::vector<std::string>(c.boxes.size() + 1));
-  EXPECT_EQ(mode(), Mode::Empty) << "only Add New is left";
+  EXPECT_EQ(std::tuple(rows(), shown(), mode()),
+            std::tuple(Rows{}, std::vector<std::string>(c.boxes.size() + 1), Mode::Empty))
+      << "only Add New is left";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFive, Sections, kAllFive, sectionName);

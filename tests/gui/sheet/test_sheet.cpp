@@ -30,23 +30,16 @@ TEST_P(SheetNames, ANameOffTheRosterIsAskedAboutOnce) {
   EXPECT_EQ(rushing->currentIndex().column(), GetParam().stored.empty() ? 0 : 1);
   if (!GetParam().stored.empty()) row({"3", "12"});
   ASSERT_EQ(prompter.records().size(), 1u);
-  EXPECT_EQ(prompter.records()[0].text, "Zed Alan is not on the roster. Add Zed Alan to the roster?");
-  EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNoKeep);
-  const Rows stored = rowsOf(game, "rushing");
-  if (GetParam().stored.empty()) {
-    EXPECT_TRUE(stored.empty());
-  } else {
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].back(), GetParam().stored);
-  }
+  EXPECT_EQ(std::pair(prompter.records()[0].text, prompter.records()[0].buttons),
+            std::pair(QString("Zed Alan is not on the roster. Add Zed Alan to the roster?"), Buttons::YesNoKeep));
+  EXPECT_EQ(rowsOf(game, "rushing"),
+            (GetParam().stored.empty() ? Rows{} : Rows{{"3", "12", "0", "0", GetParam().stored}}));
   EXPECT_EQ(playerNameTexts(app.tree()).size(), GetParam().onRoster ? 2u : 1u);
   // Shown in red with the reason while it is off the roster.
   const QModelIndex name = rushing->model()->index(0, 0);
   const bool red = name.data(Qt::ForegroundRole).value<QBrush>().color() == Qt::red;
   EXPECT_EQ(red, GetParam().answer == Answer::Ignore);
-  if (red) {
-    EXPECT_TRUE(name.data(Qt::ToolTipRole).toString().contains("Zed Alan is not on the roster."));
-  }
+  EXPECT_EQ(name.data(Qt::ToolTipRole).toString().contains("Zed Alan is not on the roster."), red);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
@@ -55,25 +48,13 @@ INSTANTIATE_TEST_SUITE_P(Answers, SheetNames,
                                          NameCase{"Keep", Answer::Ignore, "Zed Alan", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A jersey number typed in a name cell offers its wearer, and Tab takes his name, as letters do.
-TEST_F(SheetTest, AJerseyNumberTypedInANameCellTakesItsWearer) {
-  importIntoRoster(ensureRosterDatabase(app.tree()), {{{"Carter", "Marcus", "J"}, "12", "RB", 11}});
-  const auto game = makeGame();
-  rushingOf(openSheet(game));
-  type("12");
-  key(Qt::Key_Tab);
-  row({"18", "96"});
-  const Rows stored = rowsOf(game, "rushing");
-  ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0].back(), "Carter Marcus J");
-  EXPECT_TRUE(prompter.records().empty());
-}
-
 // A file that is no game is told of and shows no sheet. Rows the file will not take (another
 // program refuses them) keep their typing, are marked, and are told of once; once the file
 // takes them, leaving a row or Check Game writes it and its mark goes. A finding leads to its row.
+// A jersey number typed in a name cell is taken as its wearer's name.
 TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
-  seedRoster({{"Wilson", "Tom", "F"}, {"Smith", "John", "A"}});
+  importIntoRoster(ensureRosterDatabase(app.tree()),
+                   {{{"Wilson", "Tom", "F"}, "12", "", 9}, {{"Smith", "John", "A"}, "", "", 9}});
   prompter.answer(Answer::Ok);
   showInSheet(app, root.writeFile("YardMark/games/2007/Game9.mdb", "not a database"));
   EXPECT_TRUE(prompter.texts().value(0).startsWith("The game cannot be opened in the sheet: "));
@@ -86,11 +67,11 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   frmBoxScore& sheet = openSheet(game);
   SheetView* rushing = rushingOf(sheet);
   prompter.answer(Answer::Ok);
-  row({"Wil", "3", "30"});      // Enter tries the row, and leaving it tries again
+  row({"12", "3", "30"});       // his jersey number, taken by Tab; Enter tries the row, leaving it again
   row({"Smi", "0", "5", "1"});  // a touchdown without an attempt: a finding once saved
   ASSERT_EQ(prompter.texts().size(), 1);
-  EXPECT_TRUE(prompter.texts()[0].startsWith("The row could not be saved: Cannot save the row of 'rushing'"));
-  EXPECT_TRUE(prompter.texts()[0].endsWith("held elsewhere"));
+  EXPECT_TRUE(prompter.texts()[0].startsWith("The row could not be saved: Cannot save the row of 'rushing'") &&
+              prompter.texts()[0].endsWith("held elsewhere"));
   EXPECT_TRUE(rowsOf(game, "rushing").empty());
   const auto marked = [&](int r) {
     return rushing->model()->index(r, 0).data(Qt::ToolTipRole).toString().contains("held");
@@ -105,11 +86,20 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   key(Qt::Key_F7);  // Check Game saves all first
   EXPECT_FALSE(marked(1));
   EXPECT_EQ(rowsOf(game, "rushing").size(), 2u);
-  frmGameCheck* check = sheet.checkWindow();
-  ASSERT_NE(check, nullptr);
+  ASSERT_NE(sheet.checkWindow(), nullptr);
   rushing->setCurrentIndex(rushing->firstCell(0));
-  goToFinding(*check, kRushing, 1);
+  goToFinding(*sheet.checkWindow(), kRushing, 1);
   EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
+  // What a cell cannot take is refused with the reason.
+  prompter.clear();
+  prompter.answer(Answer::Ok).answer(Answer::Ok);
+  QAbstractItemModel* header = sheet.view("grdHeader")->model();
+  EXPECT_FALSE(rushing->model()->setData(rushing->model()->index(0, 1), "x") ||
+               header->setData(header->index(0, 3), "13/45"));
+  EXPECT_EQ(prompter.texts(), (QStringList{"\"x\" is not a figure this cell takes.",
+                                           "\"13/45\" is not a date. Type it as 2026-09-12 or 9/12."}));
+  rushing->model()->setData(rushing->model()->index(1, 0), "Wilson Tom F");  // a player twice is marked
+  EXPECT_EQ(rushing->model()->index(1, 0).data(Qt::ToolTipRole), "Wilson Tom F is also in row 1 of Rushing.");
   key(Qt::Key_Escape);
   EXPECT_FALSE(sheet.isVisible());  // closed, before the host lets the form go
 }
