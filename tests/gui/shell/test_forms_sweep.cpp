@@ -16,7 +16,6 @@
 #include "gui/reports/frmNewReport.h"
 #include "gui/reports/frmViewReport.h"
 #include "gui/roster/frmRosterImportSheet.h"
-#include "gui/shell/Artwork.h"
 #include "support/RosterFixture.h"
 
 namespace yardmark::test {
@@ -163,12 +162,6 @@ TEST_P(FormsSweep, EveryBoxHasItsLabelAndEveryButtonItsCaption) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormsSweep, testing::ValuesIn(kForms),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Artwork, TheIconIsAGreenTileWithRoundedCorners) {
-  const QImage icon = programIcon(64).toImage();
-  EXPECT_EQ(icon.pixelColor(32, 1), QColor(34, 120, 50));
-  EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);
-}
 
 }  // namespace
 }  // namespace yardmark::test
