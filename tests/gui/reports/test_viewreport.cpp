@@ -181,6 +181,13 @@ TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
   EXPECT_NE(text.find(playerName(kPlayers - 1)), std::string::npos);
   QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);  // and back to the report itself
   EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS") && !shownText().contains("Season Detail"));
+  fs::remove(reports() / "detail" / "Season.htm");  // gone since the report was shown
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
+  EXPECT_TRUE(prompter.texts().value(0).startsWith("Cannot show the page '"))
+      << prompter.texts().value(0).toStdString();
+  EXPECT_FALSE(viewer->cmdSeasonDetail->isChecked());
+  prompter.clear();
 
   target = root.dir() / "missing" / "out.pdf";
   prompter.answer(Answer::Ok);
