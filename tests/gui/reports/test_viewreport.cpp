@@ -105,9 +105,10 @@ TEST_F(ViewReportTest, PermissionDeniedAsksForCopiesAndPrintsThemWithoutADialog)
 TEST_F(ViewReportTest, OtherFailuresAndDisabledCommandsAreReported) {
   click(viewer->cmdPageSetup);
   fake->failPrompted = "Out of paper";
-  prompter.answer(Answer::Ok);
+  prompter.answer(Answer::Ok).answer(Answer::Ok);
   click(viewer->cmdPrintPreview);
-  EXPECT_EQ(prompter.texts(), QStringList{"Print command Error: Out of paper"});
+  click(viewer->cmdPrint);
+  EXPECT_EQ(prompter.texts(), QStringList(2, "Print command Error: Out of paper"));
   // Permission denied, in any letter case: the preview comes again without its dialog.
   fake->failPrompted = "permission DENIED";
   click(viewer->cmdPrintPreview);
@@ -211,6 +212,14 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
   EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
+  const fs::path game = root.games() / "2007" / "Game2.mdb";
+  root.writeFile("YardMark/games/2007/Game2.mdb", "not a game");
+  prompter.clear();
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  EXPECT_TRUE(
+      prompter.texts().value(1).startsWith("Cannot use the game file '" + QString::fromStdString(game.string())))
+      << prompter.texts().value(1).toStdString();
 
   // A games list of another run beside the page: shown as a report without a detail page.
   root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other\n");
