@@ -269,6 +269,14 @@ TEST_F(DetailViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSh
       EXPECT_NE(sheet->find(text, sheet->find(heading)), std::string::npos)
           << text << " not on the sheet of " << heading;
   }
+  const QString nowhere = QString::fromStdString((root.dir() / "missing" / "printed.pdf").string());
+  static_cast<QtBrowserCommands&>(viewer->browserCommands()).printer().setOutputFileName(nowhere);
+  try {
+    viewer->browserCommands().exec(BrowserCommand::Print, ExecOption::DontPromptUser);
+    ADD_FAILURE() << "printed into a missing folder";
+  } catch (const BrowserError& e) {
+    EXPECT_EQ(e.description(), "The report could not be printed to " + nowhere + ".");
+  }
 }
 
 TEST_F(DetailViewTest, TheViewerSplitsNoWordAtAnyWidthAndLeavesThePageAsWritten) {
