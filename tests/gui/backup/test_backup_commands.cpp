@@ -32,6 +32,7 @@ class BackupCommandsTest : public RosterFixture {
 
 TEST_F(BackupCommandsTest, BackUpThenRestorePutsEveryRowBackOnceTheFormsHaveClosed) {
   const fs::path game = writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won, "Eagles");
+  const fs::path odd = writeDamaged(root, "YardMark/games/2007/Game2.mdb", Damage::ZeroBytes);
   seed({{"Ashdown", "Rose", "R"}});
   const fs::path zip = root.dir() / "season.zip";
   prompter.answer(Answer::Ok);
@@ -39,8 +40,10 @@ TEST_F(BackupCommandsTest, BackUpThenRestorePutsEveryRowBackOnceTheFormsHaveClos
   EXPECT_TRUE(asked.start.endsWith("/" + QString::fromStdString(defaultBackupName(std::chrono::system_clock::now()))));
   ASSERT_TRUE(fs::is_regular_file(zip));
   ASSERT_EQ(prompter.records().size(), 1u);
-  EXPECT_TRUE(prompter.records()[0].text.contains("It holds 1 game, the roster and "))
+  EXPECT_TRUE(prompter.records()[0].text.contains("It holds 2 games, the roster and "))
       << prompter.texts()[0].toStdString();
+  EXPECT_TRUE(prompter.texts()[0].endsWith("\n\n1 file was not read as YardMark games, so kept byte for byte:\n" +
+                                           QString::fromStdString(odd.string())));
 
   // The game is lost and a player added; a form that will not close holds the restore back.
   fs::remove(game);

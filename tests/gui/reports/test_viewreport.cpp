@@ -105,9 +105,10 @@ TEST_F(ViewReportTest, PermissionDeniedAsksForCopiesAndPrintsThemWithoutADialog)
 TEST_F(ViewReportTest, OtherFailuresAndDisabledCommandsAreReported) {
   click(viewer->cmdPageSetup);
   fake->failPrompted = "Out of paper";
-  prompter.answer(Answer::Ok);
+  prompter.answer(Answer::Ok).answer(Answer::Ok);
   click(viewer->cmdPrintPreview);
-  EXPECT_EQ(prompter.texts(), QStringList{"Print command Error: Out of paper"});
+  click(viewer->cmdPrint);
+  EXPECT_EQ(prompter.texts(), QStringList(2, "Print command Error: Out of paper"));
   // Permission denied, in any letter case: the preview comes again without its dialog.
   fake->failPrompted = "permission DENIED";
   click(viewer->cmdPrintPreview);
@@ -167,24 +168,6 @@ class DetailViewTest : public ShownShellTest {
   frmViewReport* viewer = nullptr;
 };
 
-// Every player is printed on the sheets of the printing test below.
-TEST_F(DetailViewTest, TheToggleShowsTheDetailPageAndBack) {
-  QPushButton* toggle = viewer->cmdSeasonDetail;
-  QTest::mouseClick(toggle, Qt::LeftButton);
-  EXPECT_TRUE(shownText().contains("Season Detail"));
-  QTest::mouseClick(toggle, Qt::LeftButton);
-  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
-  EXPECT_FALSE(shownText().contains("Season Detail"));
-  EXPECT_TRUE(viewer->WB1->document()->defaultStyleSheet().contains(".head_title"));
-
-  // An older report has no detail page, nor the games to export.
-  QTest::mouseClick(toggle, Qt::LeftButton);
-  ASSERT_EQ(viewer->navigate(reports() / "Old.htm"), std::nullopt);
-  EXPECT_FALSE(toggle->isEnabled() || toggle->isChecked() || viewer->cmdExportCsv->isEnabled());
-  EXPECT_TRUE(toggle->toolTip().contains("no season detail page"));
-  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS"));
-}
-
 TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
   QString suggested;
   fs::path target = root.dir() / "out.pdf";
@@ -197,6 +180,15 @@ TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
   const std::string text = pdfText(target);
   EXPECT_NE(text.find("Season Detail"), std::string::npos);
   EXPECT_NE(text.find(playerName(kPlayers - 1)), std::string::npos);
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);  // and back to the report itself
+  EXPECT_TRUE(shownText().contains("TOTAL TEAM STATS") && !shownText().contains("Season Detail"));
+  fs::remove(reports() / "detail" / "Season.htm");  // gone since the report was shown
+  prompter.answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdSeasonDetail, Qt::LeftButton);
+  EXPECT_TRUE(prompter.texts().value(0).startsWith("Cannot show the page '"))
+      << prompter.texts().value(0).toStdString();
+  EXPECT_FALSE(viewer->cmdSeasonDetail->isChecked());
+  prompter.clear();
 
   target = root.dir() / "missing" / "out.pdf";
   prompter.answer(Answer::Ok);
@@ -220,6 +212,14 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   for (const std::string& name : csvFileNames()) EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
   EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
+  const fs::path game = root.games() / "2007" / "Game2.mdb";
+  root.writeFile("YardMark/games/2007/Game2.mdb", "not a game");
+  prompter.clear();
+  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
+  EXPECT_TRUE(
+      prompter.texts().value(1).startsWith("Cannot use the game file '" + QString::fromStdString(game.string())))
+      << prompter.texts().value(1).toStdString();
 
   // A games list of another run beside the page: shown as a report without a detail page.
   root.writeFile("YardMark/Reports/detail/Season.htm.games", "#run other\n");
@@ -228,6 +228,11 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
     EXPECT_FALSE(button->isEnabled());
     EXPECT_TRUE(button->toolTip().contains("not written by the same run")) << button->toolTip().toStdString();
   }
+  // An older report has no detail page, nor the games to export.
+  ASSERT_EQ(viewer->navigate(reports() / "Old.htm"), std::nullopt);
+  EXPECT_FALSE(viewer->cmdSeasonDetail->isEnabled() || viewer->cmdSeasonDetail->isChecked() ||
+               viewer->cmdExportCsv->isEnabled());
+  EXPECT_TRUE(viewer->cmdSeasonDetail->toolTip().contains("no season detail page"));
 }
 
 TEST_F(DetailViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSheet) {
@@ -263,6 +268,14 @@ TEST_F(DetailViewTest, PrintingKeepsAHeadingWithItsTableAndATableThatFitsOnOneSh
     for (const std::string& text : following)
       EXPECT_NE(sheet->find(text, sheet->find(heading)), std::string::npos)
           << text << " not on the sheet of " << heading;
+  }
+  const QString nowhere = QString::fromStdString((root.dir() / "missing" / "printed.pdf").string());
+  static_cast<QtBrowserCommands&>(viewer->browserCommands()).printer().setOutputFileName(nowhere);
+  try {
+    viewer->browserCommands().exec(BrowserCommand::Print, ExecOption::DontPromptUser);
+    ADD_FAILURE() << "printed into a missing folder";
+  } catch (const BrowserError& e) {
+    EXPECT_EQ(e.description(), "The report could not be printed to " + nowhere + ".");
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 #include <chrono>
 
@@ -69,10 +68,6 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissingAndACancelledR
   EXPECT_EQ(tree.mid(tree.size() - 3), (QStringList{"RALLYBOOK Contacts", ".wine", "Backup"}));
   EXPECT_EQ(f.Dir1->currentItem()->text() + f.Dir1->currentItem()->toolTip(),
             "RALLYBOOK Contacts" + QString::fromStdString(folder.string()));
-  // The open folder and those above it show open, its subfolders closed.
-  const QImage open = f.style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16).toImage();
-  for (int i = 0; i < f.Dir1->count(); ++i)
-    EXPECT_EQ(f.Dir1->item(i)->icon().pixmap(16).toImage() == open, i <= f.Dir1->currentRow()) << i;
   f.Dir1->setFocus();
   QTest::keyClick(f.Dir1, Qt::Key_End);
   QTest::keyClick(f.Dir1, Qt::Key_Return);

@@ -46,7 +46,14 @@ TEST_F(SendGameTest, APickedGameIsRefusedUntilNumberedThenSavedAndCopied) {
   ASSERT_NE(d, nullptr);
   EXPECT_TRUE(d->Frame1->isVisible());
   EXPECT_FALSE(d->cmdCopy->isEnabled());
+  root.writeFile("YardMark/games/2026/Game2.mdb", "not a game");
   pick(d->Dir1, "2026");
+  prompter.answer(Answer::Ok);
+  pick(d->File1, "Game2.mdb");
+  EXPECT_TRUE(prompter.texts().value(0).startsWith("The game could not be read."))
+      << prompter.texts().value(0).toStdString();
+  EXPECT_FALSE(d->cmdCopy->isEnabled() || d->cmdSaveMaxPreps->isEnabled());
+  prompter.clear();
   pick(d->File1, "Game1.mdb");
 
   EXPECT_EQ(d->lblProblems->text().toStdString(),
