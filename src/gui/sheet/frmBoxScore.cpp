@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/games/GameFolder.h"
 #include "core/roster/Roster.h"
@@ -344,6 +345,15 @@ void frmBoxScore::showCell(SheetView* view, const QModelIndex& index) {
   scrollArea->ensureVisible(centre.x(), centre.y(), 40, cell.height() * 2);
 }
 
+// The check reads the file, whose order differs from the sheet's when rows were saved in another
+// order than typed: a player row is found by its key.
+int frmBoxScore::sheetRowOf(const Finding& f) const {
+  if (!isPlayerTable(f.table)) return 0;
+  const std::vector<SheetRow>& rows = m_sheet->rows(f.table);
+  const auto it = std::find_if(rows.begin(), rows.end(), [&](const SheetRow& r) { return r.key == f.bookmark; });
+  return it != rows.end() ? static_cast<int>(it - rows.begin()) : f.row;
+}
+
 void frmBoxScore::checkGame() {
   if (!m_sheet || !saveAll()) return;
   if (!m_check)
@@ -354,7 +364,7 @@ void frmBoxScore::checkGame() {
         if (!here) continue;
         activateWindow();
         v->setFocus();
-        v->setCurrentIndex(v->firstCell(isPlayerTable(f.table) ? f.row : 0));
+        v->setCurrentIndex(v->firstCell(sheetRowOf(f)));
         return;
       }
     });

@@ -45,6 +45,7 @@ class frmBoxScore : public Form {
   void undo();
   // Check Game (F7): the saved game's findings in the entry form's window.
   void checkGame();
+  int sheetRowOf(const Finding& f) const;
 
   QScrollArea* scrollArea;
   QLabel* lblGame;

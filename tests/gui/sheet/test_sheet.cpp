@@ -79,16 +79,16 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   EXPECT_TRUE(marked(0) && marked(1));
 
   SQLite::Database(game.string(), SQLite::OPEN_READWRITE).exec("DROP TRIGGER held");
-  rushing->setCurrentIndex(rushing->firstCell(0));
-  key(Qt::Key_Down);  // leaving the first row saves it
-  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"3", "30", "0", "0", "Wilson Tom F"}}));
-  EXPECT_TRUE(!marked(0) && marked(1));
+  rushing->setCurrentIndex(rushing->firstCell(1));
+  key(Qt::Key_Up);  // leaving a row saves it: the second first, so the file's order is not the sheet's
+  EXPECT_EQ(rowsOf(game, "rushing"), (Rows{{"0", "5", "1", "0", "Smith John A"}}));
+  EXPECT_TRUE(marked(0) && !marked(1));
   key(Qt::Key_F7);  // Check Game saves all first
-  EXPECT_FALSE(marked(1));
+  EXPECT_FALSE(marked(0));
   EXPECT_EQ(rowsOf(game, "rushing").size(), 2u);
   ASSERT_NE(sheet.checkWindow(), nullptr);
   rushing->setCurrentIndex(rushing->firstCell(0));
-  goToFinding(*sheet.checkWindow(), kRushing, 1);
+  goToFinding(*sheet.checkWindow(), kRushing, 0);  // Smith's, first in the file
   EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
   // What a cell cannot take is refused with the reason.
   prompter.clear();
