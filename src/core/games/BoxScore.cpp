@@ -333,13 +333,6 @@ bool BoxScore::undo(int* table, std::size_t* row) {
   return false;
 }
 
-bool BoxScore::anyDirty() const {
-  for (const auto& rows : m_rows)
-    for (const SheetRow& r : rows)
-      if (r.dirty) return true;
-  return false;
-}
-
 void BoxScore::reload() {
   std::vector<std::vector<SheetRow>> typed = std::move(m_rows);
   readAll();

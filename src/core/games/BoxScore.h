@@ -73,7 +73,6 @@ class BoxScore {
   void reload();
   // The sheet as a game read from the file would hold it, unsaved typing included.
   Game asGame() const;
-  bool anyDirty() const;
 
  private:
   struct Change {

@@ -149,16 +149,4 @@ std::vector<FileAudit> auditGameFiles(const std::vector<std::filesystem::path>& 
   return audits;
 }
 
-GamesWithErrors gamesWithErrors(const std::vector<std::filesystem::path>& gameFiles) {
-  // Names never make an error, so the roster is not read.
-  const RosterIndex noRoster;
-  GamesWithErrors result;
-  for (const FileAudit& audit : auditGameFiles(gameFiles, noRoster)) {
-    if (audit.unreadable || audit.count(Severity::Error) == 0) continue;
-    ++result.count;
-    result.names.push_back(audit.file.filename().string());
-  }
-  return result;
-}
-
 }  // namespace yardmark

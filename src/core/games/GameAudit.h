@@ -75,6 +75,5 @@ struct GamesWithErrors {
   int count = 0;
   std::vector<std::string> names;  // file names, in the order given
 };
-GamesWithErrors gamesWithErrors(const std::vector<std::filesystem::path>& gameFiles);
 
 }  // namespace yardmark

@@ -15,7 +15,7 @@ struct YearGlance {
 };
 
 // The files in the order given, each read once: counted as synopsisOf counts them, and checked
-// as gamesWithErrors checks them (a file that cannot be read is listed as unreadable only).
+// as the audit checks them (a file that cannot be read is listed as unreadable only).
 YearGlance glanceAt(const std::vector<std::filesystem::path>& gameFiles);
 
 }  // namespace yardmark
