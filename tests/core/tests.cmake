@@ -1,32 +1,24 @@
 set(_t ${CMAKE_CURRENT_LIST_DIR})
 # The text layer: the CSV writer against its reader, the name fold, the key rules.
-yardmark_add_test(test_text SOURCES ${_t}/text/test_csv.cpp ${_t}/text/test_namefold.cpp
-  ${_t}/text/test_keyrules.cpp)
+yardmark_add_test(test_text SOURCES ${_t}/text/test_text.cpp)
 
 # The database layer, its query grammar, values and conversions.
-yardmark_add_test(test_db SOURCES ${_t}/db/test_database.cpp ${_t}/db/test_querygrammar.cpp ${_t}/db/test_conversions.cpp
-  ${_t}/db/test_failure.cpp)
+yardmark_add_test(test_db SOURCES ${_t}/db/test_db.cpp)
 # The folder tree, the data-folder rule and the folder listing.
-yardmark_add_test(test_files SOURCES
-  ${_t}/files/test_datatree.cpp
-  ${_t}/files/test_datafolder.cpp
-  ${_t}/files/test_folderlisting.cpp
-)
+yardmark_add_test(test_files SOURCES ${_t}/files/test_files.cpp)
 # Game files: the season synopsis, the open game's path, the named columns against the schema.
-yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_synopsis.cpp ${_t}/games/test_schema.cpp
-  ${_t}/games/test_boxscore.cpp)
+yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_gamefiles.cpp)
 add_dependencies(test_gamefiles yardmark-jetread)
 
 # The roster: its names, the search and the contacts read for the import.
-yardmark_add_test(test_rostercore SOURCES ${_t}/roster/test_roster_names.cpp ${_t}/roster/test_contacts.cpp)
+yardmark_add_test(test_rostercore SOURCES ${_t}/roster/test_roster.cpp)
 add_dependencies(test_rostercore yardmark-jetread)
 
 # Report engine: page blocks and figures, merge, writer, driver and the batch command.
 yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page.cpp)
 yardmark_add_test(test_report SOURCES
-  ${_t}/report/test_consolidator.cpp
+  ${_t}/report/test_report.cpp
   ${_t}/page/test_writer.cpp
-  ${_t}/report/test_generate.cpp
 )
 add_dependencies(test_report yardmark-report)
 target_compile_definitions(test_report PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
@@ -34,15 +26,14 @@ target_compile_definitions(test_report PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FIL
 # Files of the earlier version: the helper's lists, the conversion and the command.
 yardmark_add_test(test_convert SOURCES
   ${_t}/jet/test_jetfile.cpp
-  ${_t}/convert/test_converter.cpp
-  ${_t}/convert/test_convert_command.cpp
+  ${_t}/convert/test_convert.cpp
 )
 # The helper is found beside the test in bin/, as the program finds it.
 add_dependencies(test_convert yardmark-jetread yardmark-convert)
 target_compile_definitions(test_convert PRIVATE YARDMARK_CONVERT_EXE="$<TARGET_FILE:yardmark-convert>")
 
 # The game audit: its rules over a game's rows, and yardmark-check.
-yardmark_add_test(test_audit SOURCES ${_t}/games/test_audit.cpp ${_t}/games/test_check_command.cpp)
+yardmark_add_test(test_audit SOURCES ${_t}/games/test_audit.cpp)
 add_dependencies(test_audit yardmark-check)
 target_compile_definitions(test_audit PRIVATE YARDMARK_CHECK_EXE="$<TARGET_FILE:yardmark-check>")
 
@@ -55,7 +46,7 @@ add_dependencies(test_backup yardmark-backup)
 target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FILE:yardmark-backup>")
 
 # The season detail page, its CSV files and the command's options for them.
-yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail_page.cpp ${_t}/page/test_csv_export.cpp)
+yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail.cpp)
 # The season model against its three outputs, and the statistics they share.
 yardmark_add_test(test_season SOURCES ${_t}/season/test_season.cpp)
 add_dependencies(test_detail yardmark-report)

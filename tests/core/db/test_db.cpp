@@ -1,3 +1,6 @@
+// The database layer: its row sets and bad files, the query texts it accepts and what they select, the
+// values' conversions, and every thrown type as one Failure (a caller that catches Failure gets the kind,
+// the file and the very message the type has always given).
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -5,14 +8,24 @@
 
 #include <functional>
 
+#include "core/backup/Backup.h"
 #include "core/db/Database.h"
+#include "core/db/DbError.h"
+#include "core/db/Value.h"
+#include "core/files/DataFolder.h"
+#include "core/files/SafeWrite.h"
+#include "core/jet/JetFile.h"
+#include "core/roster/SpreadsheetRoster.h"
+#include "core/season/Season.h"
+#include "core/text/Csv.h"
 #include "core/text/ShownText.h"
+#include "support/ReportFixture.h"
 #include "support/TempRoot.h"
 
-using namespace yardmark;
-namespace fs = std::filesystem;
-
+namespace yardmark::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 // A game file with rushing rows named as given, ATT = 1, 2, 3, ...
 Database gameWithRushers(const test::TempRoot& root, const std::vector<std::string>& names) {
@@ -49,8 +62,6 @@ int errorOf(const std::function<void()>& op) {
   }
   return 0;
 }
-
-}  // namespace
 
 TEST(Recordset, MovesEditsDeletesAndBookmarks) {
   test::TempRoot root;
@@ -238,3 +249,105 @@ TEST(ReadRows, TheKeyIsTheRowidWhateverTheFirstColumnIs) {
               errorOf([&] { db.openRecordset("select * from nowhere"); }));
   }
 }
+
+TEST(Grammar, LetterCaseAndFilters) {
+  test::TempRoot root;
+  const auto file = root.copyTemplate("g.mdb");
+  test::addRows(file, "header",
+                {test::headerRow("A", "B", 2007, 1, true), test::headerRow("A", "C", 2007, 2, false),
+                 test::headerRow("A", "D", 2007, 3, true)});
+  Database db(file);
+  // Rows selected; outside the grammar (3131), inside it but naming a column (3265) or a table (3078) the file lacks.
+  const std::pair<const char*, long> cases[] = {
+      {"SELECT * FROM HEADER", 3},
+      {"  select   *   from   Header  ", 3},
+      {"Select * from header WHERE RecordWins=Yes", 2},
+      {"select * from header where recordwins = yes", 2},
+      {"select * from header WHERE RecordWins=No", 1},
+      {"select * from header ;", 3},
+      {"\tSELECT * FROM header\nWHERE RecordLosses = NO ORDER BY OppTeamName;\r\n", 2},
+      {"select * from header order by OwnTeamName", 3},
+      {"select OwnTeamName from header", 3131},
+      {"select * from header; DROP TABLE header", 3131},
+      {"select * from header WHERE OwnTeamName='x' OR 1=1", 3131},
+      {"select*from header", 3131},
+      {"select * fromheader", 3131},
+      {"select * from header;;", 3131},
+      {"select * from header WHERE RecordWins=Yesno", 3131},
+      {"select * from header WHERE=Yes", 3131},
+      {"select * from header ORDER OwnTeamName", 3131},
+      {"select * from header ORDER BY OwnTeamName WHERE RecordWins=Yes", 3131},
+      {"select * from 1header", 3131},
+      {"select * from header WHERE Won=Yes", 3265},
+      {"select * from header ORDER BY Nickname", 3265},
+      {"select * from roster", 3078},  // a game file has no roster
+  };
+  for (const auto& [query, told] : cases) {
+    try {
+      EXPECT_EQ(db.openRecordset(query).recordCount(), told) << query;
+    } catch (const DbError& e) {
+      EXPECT_EQ(e.number(), told) << query;
+    }
+  }
+  EXPECT_EQ(db.openRecordset("select * from header").recordCount(), 3);
+}
+
+TEST(Conversions, NumbersFromTextAndTheTextNumberAndYesOfValues) {
+  using namespace std::string_view_literals;
+  const std::pair<std::string_view, double> cases[] = {
+      {"7 yds", 7},
+      {"abc", 0},
+      {"", 0},
+      {"   12", 12},
+      {"-3", -3},
+      {"+4", 4},
+      {".5", 0.5},
+      {"12abc34", 12},
+      {"- 3", 0},
+      {"3.", 3},
+      {"\t8", 8},
+      {"x7", 0},
+      {"125"sv.substr(0, 2), 12},
+      {"1.25"sv.substr(0, 3), 1.2}};  // the digits after the text are not its own
+  for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(numberFromText(text), expected) << '"' << text << '"';
+  const std::pair<Value, std::string> texts[] = {{Value(7.0), "7"},
+                                                 {Value(-0.0), "0"},
+                                                 {Value(-12.0), "-12"},
+                                                 {Value(2.5), "2.5"},
+                                                 {Value(), ""},
+                                                 {Value(true), "True"},
+                                                 {Value(false), "False"},
+                                                 {Value(1e15), "1e+15"},
+                                                 {Value(1.0 / 3.0), "0.333333333333333"},
+                                                 {Value(-999999999999999.0), "-999999999999999"}};
+  for (const auto& [v, text] : texts) EXPECT_EQ(textOf(v), text);
+  // A value's number goes through its text; yes is anything but nought.
+  EXPECT_DOUBLE_EQ(numberOf(Value("7 yds")), 7);
+  EXPECT_DOUBLE_EQ(numberOf(Value()), 0);
+  EXPECT_EQ(trimmed("  a b "), "a b");
+  const std::pair<Value, bool> yes[] = {{Value("True"), true}, {Value("False"), false}, {Value("0"), false},
+                                        {Value("-1"), true},   {Value(2.0), true},      {Value(), false}};
+  for (const auto& [v, want] : yes) EXPECT_EQ(isYes(v), want) << textOf(v);
+}
+
+// Seen only as the Failure it is.
+void expectFailure(const Failure& f, FailureKind kind, const std::string& file, const std::string& what) {
+  EXPECT_EQ(std::tuple(f.kind(), f.file().string(), std::string(f.what())), std::tuple(kind, file, what));
+}
+
+TEST(Failure, EachTypeIsCaughtAsOneFailureWithItsMessage) {
+  expectFailure(DbError(dberr::FileNotFound, "Could not find file 'g.mdb'."), FailureKind::Database, "",
+                "Could not find file 'g.mdb'.");
+  expectFailure(WriteError("r/a.htm", "Disk full"), FailureKind::Write, "r/a.htm", "'r/a.htm': Disk full");
+  expectFailure(DataFolderError("no home"), FailureKind::DataFolder, "", "no home");
+  expectFailure(JetError("helper gone", JetError::Cause::Crashed), FailureKind::Jet, "", "helper gone");
+  expectFailure(csv::TooLarge(3, "too many"), FailureKind::Csv, "", "too many");
+  expectFailure(SpreadsheetError("t.csv", 4, "no name"), FailureKind::Spreadsheet, "t.csv", "t.csv, line 4: no name.");
+  expectFailure(SpreadsheetError("t.csv", 0, "empty"), FailureKind::Spreadsheet, "t.csv", "t.csv: empty.");
+  expectFailure(BackupError("no room"), FailureKind::Backup, "", "no room");
+  expectFailure(BackupCancelled(), FailureKind::Cancelled, "", "Cancelled.");
+  expectFailure(MergeError("g.mdb", "not a game"), FailureKind::Merge, "g.mdb", "not a game");
+}
+
+}  // namespace
+}  // namespace yardmark::test

@@ -1,16 +1,22 @@
-// The roster's name rules and its search: plain functions, no window, no database.
+// The roster's name rules and its search (plain functions, no window, no database), and the contacts
+// file read for the roster import: every way the helper fails told as one sentence that names the file
+// (the names read and the failures of real files are in the import form's tests).
 #include <gtest/gtest.h>
 
 #include <array>
 #include <tuple>
 
+#include "core/roster/Contacts.h"
 #include "core/roster/NameCompletion.h"
 #include "core/roster/RosterDetails.h"
 #include "core/roster/RosterSearch.h"
 #include "core/text/KeyRules.h"
+#include "support/TempRoot.h"
 
 namespace yardmark::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 using Column = std::optional<std::string>;
 
@@ -116,6 +122,39 @@ TEST(RosterDetails, ANumberWornByAnotherPlayerAndTheKeysANumberMayBeTypedWith) {
       {0xF1, "Nu", true},    {0xF1, "1", false}, {'1', "N\xC3\xBA", false}};
   for (const auto& [key, text, kept] : nameKeys)
     EXPECT_EQ(nameOrNumberKey(key, text, static_cast<int>(text.size())) != 0, kept) << text << " " << key;
+}
+
+TEST(Contacts, EveryFailureIsOneSentenceNamingTheFile) {
+  TempRoot root;
+  const auto helper = [&](const std::string& name, const std::string& script) {
+    const fs::path program = root.writeFile("bin/" + name, "#!/bin/sh\n" + script + "\n");
+    fs::permissions(program, fs::perms::owner_all);
+    return program.string();
+  };
+  const std::string file = fixture("contacts.mdb").string(), missing = (root.dir() / "nothing.mdb").string();
+  struct Case {
+    std::string file, helper;  // no helper: the real one
+    std::string message;
+  };
+  const Case cases[] = {
+      {missing, "", "Could not find file '" + missing + "'."},
+      {file, helper("silent", "exit 1"), "The file '" + file + "' could not be read."},
+      {file, helper("short", "printf '1\\tAnn\\tB\\n'"),
+       "The table 'tblContactDetails' in '" + file + "' lacks the name columns: it is not a contacts database."},
+      {file, (root.dir() / "bin/missing").string(),
+       "The reader of contacts files (" + (root.dir() / "bin/missing").string() +
+           ") could not be started: No such file or directory."},
+  };
+  for (const Case& c : cases) {
+    JetHelper reader;
+    if (!c.helper.empty()) reader.program = c.helper;
+    try {
+      readContacts(c.file, reader);
+      ADD_FAILURE() << c.message;
+    } catch (const JetError& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+  }
 }
 
 }  // namespace
