@@ -15,12 +15,9 @@ TEST(CommandLine, ArgumentListsGiveOptionsAndOperandsOrTheUsageError) {
     std::string given, operands, problem;  // given as "option=value;", operands as "name;"
     bool help = false;
   };
+  // clang-format off
   const Row rows[] = {
-      {report,
-       {"--root", "D", "--no-detail", "--csv", "C", "N", "-g", "--no"},
-       "--csv=C;--no-detail=;--root=D;",
-       "N;-g;--no;",
-       ""},
+      {report, {"--root", "D", "--no-detail", "--csv", "C", "N", "-g", "--no"}, "--csv=C;--no-detail=;--root=D;", "N;-g;--no;", ""},
       {report, {"--", "--root"}, "", "--root;", ""},
       {report, {"--root"}, "", "", "--root needs a directory"},
       {report, {"--root", "", "N"}, "", "", "--root needs a directory"},
@@ -32,6 +29,7 @@ TEST(CommandLine, ArgumentListsGiveOptionsAndOperandsOrTheUsageError) {
       {backup, {"-v", "a.zip"}, "", "", "unknown argument -v"},
       {backup, {"a.zip", "--help"}, "", "a.zip;", "", true},
   };
+  // clang-format on
   for (const Row& row : rows) {
     const Args a = parse(row.grammar, row.args);
     std::string given, operands;

@@ -93,6 +93,7 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
     std::string bytes, reason;
     bool onlyRestoreRefuses = false;  // the folder, not the archive, is in the way
   };
+  // clang-format off
   const Case cases[] = {
       {"missing", {}, "", "cannot be read (No such file"},
       {"someone else's zip", {{"notes.txt", "hello"}}, {}, "is not a YardMark backup."},
@@ -105,18 +106,12 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"the template", listing("databases/yardMark_master.mdb", game), {}, "no part of YardMark's data"},
       {"a game with no number", listing("games/2007/Gamex.mdb", game), {}, "no part of YardMark's data"},
       {"a listed file missing", listing("games/2007/Game4.mdb", game, false), {}, "Game4.mdb is missing"},
-      {"an unlisted file",
-       {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}},
-       {},
-       "not in its list"},
+      {"an unlisted file", {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}}, {}, "not in its list"},
       {"a damaged database", listing("games/2007/Game4.mdb", badDb), {}, "fails the database check"},
       {"a newer format", {{"yardmark-backup.txt", "YardMark backup 2\n"}}, {}, "another version"},
-      {"a folder in a file's place",
-       listing("games/2007/Game5.mdb", game),
-       {},
-       "stands where the back-up puts a file",
-       true},
+      {"a folder in a file's place", listing("games/2007/Game5.mdb", game), {}, "stands where the back-up puts a file", true},
   };
+  // clang-format on
   fs::create_directories(data.root.yardmark() / "games/2007/Game5.mdb" / "notes");
   const auto before = filesBelow(data.root.dir());
   const fs::path bad = data.root.dir() / "bad.zip";

@@ -199,6 +199,7 @@ struct Case {
   std::vector<Stored> stored;
 };
 
+// clang-format off
 const Case kCases[] = {
     {"blank figures are stored as 0",
      {Set{0, r::kPlayerName, "Smith John A"}, Set{0, r::kAtt, "3"}, Save{0}},
@@ -217,12 +218,8 @@ const Case kCases[] = {
     {"undo after saving takes back one change at a time",
      {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Set{0, r::kYds, "10"}, Save{0}, Undo{}},
      {{"3", "0", "0", "0", "A"}}},
-    {"undoing every change leaves nothing stored",
-     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Undo{}, Undo{}, Undo{}},
-     {}},
-    {"undo brings a deleted row back",
-     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Remove{0}, Undo{}},
-     {{"3", "0", "0", "0", "A"}}},
+    {"undoing every change leaves nothing stored", {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Undo{}, Undo{}, Undo{}}, {}},
+    {"undo brings a deleted row back", {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Remove{0}, Undo{}}, {{"3", "0", "0", "0", "A"}}},
     {"typing not yet saved outlives another form's save, and each row is stored once",
      {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Set{0, r::kAtt, "4"}, OtherForm{"B"},
       Set{2, r::kPlayerName, "C"}, Set{2, r::kAtt, "5"}, Save{0}, Save{2}},
@@ -231,10 +228,9 @@ const Case kCases[] = {
      {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, Set{0, r::kAtt, "4"}, OtherForm{"", false}, Save{0},
       Set{0, r::kAtt, "5"}, OtherForm{}, Save{0}},
      {{"5", "0", "0", "0", "A"}}},
-    {"removing a row another form deleted",
-     {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, OtherForm{"", false}, Remove{0}},
-     {}},
+    {"removing a row another form deleted", {Set{0, r::kPlayerName, "A"}, Set{0, r::kAtt, "3"}, Save{0}, OtherForm{"", false}, Remove{0}}, {}},
 };
+// clang-format on
 
 class BoxScoreRows : public testing::TestWithParam<Case> {};
 

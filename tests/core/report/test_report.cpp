@@ -182,14 +182,11 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
   };
   using S = ReportOutcome::Status;
   const std::string notOurs = "Cannot use the game file '{}': it is not a YardMark game file";
+  // clang-format off
   const Case cases[] = {
-      {[](Season& s) { return s.root.dir() / "Game7.mdb"; }, S::GameFailed,
-       "Cannot use the game file '{}': the game file does not exist."},
+      {[](Season& s) { return s.root.dir() / "Game7.mdb"; }, S::GameFailed, "Cannot use the game file '{}': the game file does not exist."},
       {[](Season& s) { return s.root.writeFile("notes.mdb", "hello"); }, S::GameFailed, notOurs},
-      {[](Season& s) {
-         return createDatabaseFile(s.root.dir() / "r.mdb", DatabaseKind::Roster), s.root.dir() / "r.mdb";
-       },
-       S::GameFailed, notOurs},
+      {[](Season& s) { return createDatabaseFile(s.root.dir() / "r.mdb", DatabaseKind::Roster), s.root.dir() / "r.mdb"; }, S::GameFailed, notOurs},
       {[](Season& s) {
          SQLite::Database((s.root.dir() / "G8.mdb").string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
              .exec("CREATE TABLE header(id)");
@@ -199,15 +196,13 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
       {[&](Season& s) { return s.root.writeFile("Game3.mdb", oldVersion); }, S::GameFailed,
        "Cannot use the game file '{}': it is a file of the earlier version of YardMark; convert it by opening it in "
        "File > Open, or with yardmark-convert."},
-      {[](Season&) { return fs::path(); }, S::NoGames,
-       "Please select one/more databases in order to generate reports."},
-      {[](Season& s) { return s.a; }, S::BadName, "A report name may not contain any of the characters", "",
-       "../x.htm"},
-      {[](Season& s) { return fs::remove_all(s.tree.reportsFolder()), s.a; }, S::FolderMissing, "Info",
-       "Folder does not exist: "},
+      {[](Season&) { return fs::path(); }, S::NoGames, "Please select one/more databases in order to generate reports."},
+      {[](Season& s) { return s.a; }, S::BadName, "A report name may not contain any of the characters", "", "../x.htm"},
+      {[](Season& s) { return fs::remove_all(s.tree.reportsFolder()), s.a; }, S::FolderMissing, "Info", "Folder does not exist: "},
       {[](Season& s) { return fs::create_directories(s.report("Season.htm") / "x"), s.a; }, S::WriteFailed, "Error",
        "Error in UpdateHTMLFile, err: "},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box);
     Season s;
@@ -235,14 +230,15 @@ TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
     std::vector<std::string> args;
     std::string inMessage;
   };
+  // clang-format off
   const Case cases[] = {
       {{"x.htm", "2007/Game1.mdb", "2007/Game9.mdb"}, "Game9.mdb"},
       {{"abcdefghijklmnopq.htm", "2007/Game1.mdb"}, "at most 20 characters"},
       {{"x.htm"}, "Please select one/more databases in order to generate reports."},
       {{"--no-detail"}, "no report name given"},
-      {{"\x1b[2Jx\n.htm", "2007/Game1.mdb"},
-       "yardmark-report: \\x1B[2Jx\\x0A.htm: A report name may not contain control characters"},
+      {{"\x1b[2Jx\n.htm", "2007/Game1.mdb"}, "yardmark-report: \\x1B[2Jx\\x0A.htm: A report name may not contain control characters"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     Season s;
     const ProgramRun r = s.command(c.args);
@@ -264,12 +260,13 @@ TEST(ReportCommand, AGamePathThatIsNoFileIsRefusedWithItsReason) {
     void (*make)(const fs::path& game);
     std::string reason;
   };
+  // clang-format off
   const Case cases[] = {
-      {"a named pipe", [](const fs::path& game) { ASSERT_EQ(mkfifo(game.c_str(), 0644), 0); },
-       "it is not a YardMark game file"},
+      {"a named pipe", [](const fs::path& game) { ASSERT_EQ(mkfifo(game.c_str(), 0644), 0); }, "it is not a YardMark game file"},
       {"a loop of links", [](const fs::path& game) { fs::create_symlink(game.filename(), game); },
        "the game file cannot be reached: too many levels of symbolic links."},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Season s;

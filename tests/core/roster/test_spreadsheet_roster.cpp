@@ -42,28 +42,21 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
     Encoding encoding = Encoding::Utf8;
   };
   using enum Encoding;
+  // clang-format off
   const Case cases[] = {
       {"Last,First,Middle\r\nSmith,John,A\r\nDoe,Jane,\r\n", "Smith|John|A@2; Doe|Jane|@3"},  // CR LF
       // Other spellings, other order, extra columns.
-      {"Jersey;SURNAME ; first name;MI;Grade;Phone\n12;O'Brien;Pat;J.;11;555\n",
-       "O'Brien|Pat|J@2#12g11",
-       {"Phone"},
-       ';'},
+      {"Jersey;SURNAME ; first name;MI;Grade;Phone\n12;O'Brien;Pat;J.;11;555\n", "O'Brien|Pat|J@2#12g11", {"Phone"}, ';'},
       {"#,Player\n1,\"Smith, John A\"\n2,\"Jones, Mary Ann Lee\"\n", "Smith|John|A@2#1; Jones|Mary|Ann Lee@3#2"},
       {"Name\nJohn A Smith\nCher\nBob Lee\n", "Smith|John|A@2; Cher||@3; Lee|Bob|@4"},
       {"Last,Name\nSmith,John Smith\n", "Smith||@2", {"Name"}},                      // separate columns win over Name
       {"Smith,John,A,12\nDoe,Jane\n", "Smith|John|A@1; Doe|Jane|@2", {"column 4"}},  // no header
       // Quotes: commas, doubled quotes, line breaks, blanks before.
-      {"Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It",
-       "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5"},
+      {"Last,First\n\"Smith, Jr.\", \"J\"\"R\"\"\"\n\"Multi\r\nLine\",Bo\nAfter,It", "Smith Jr|J\"R\"|@2; Multi Line|Bo|@3; After|It|@5"},
       {"Last,First,Phone\n,,\n\n,,7\nKim,Lee,\n", "Kim|Lee|@5", {"Phone"}},  // blank rows, rows without a name
       {"\xEF\xBB\xBFLast;First\nM\xC3\xBCller;J\xC3\xB6rg\n", "M\xC3\xBCller|J\xC3\xB6rg|@2", {}, ';', Utf8Bom},
       // Windows-1252, a UTF-8 lead byte first; UTF-16, U+0080 the first of two bytes.
-      {"Last,First\nRen\xE9\x65\x92s,M\xFCller\n",
-       "Ren\xC3\xA9\x65\xE2\x80\x99s|M\xC3\xBCller|@2",
-       {},
-       ',',
-       Windows1252},
+      {"Last,First\nRen\xE9\x65\x92s,M\xFCller\n", "Ren\xC3\xA9\x65\xE2\x80\x99s|M\xC3\xBCller|@2", {}, ',', Windows1252},
       {utf16le("Last\tFirst\r\nNg\tAl\x80\r\n"), "Ng|Al\xC2\x80|@2", {}, '\t', Utf16},
       {"Last,First\rA,B\rC,D", "A|B|@2; C|D|@3"},  // lone CR line ends
       // Each header of a number, a position or a grade, in any letter case, and the cells it reads.
@@ -74,6 +67,7 @@ TEST(SpreadsheetRoster, ReadsTheColumnsTheWaySpreadsheetsWriteThem) {
       {"Last,JERSEY\nSmith, 5 \n", "Smith||@2#5"},
       {"Last,Jersey Number\nSmith,123\n", "Smith||@2?123"},  // no jersey number
   };
+  // clang-format on
   for (const Case& c : cases) {
     const SheetRoster r = parseSpreadsheetRoster(c.bytes, "roster.csv");
     EXPECT_EQ(shown(r), c.players);
