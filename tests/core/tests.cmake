@@ -14,11 +14,10 @@ add_dependencies(test_gamefiles yardmark-jetread)
 yardmark_add_test(test_rostercore SOURCES ${_t}/roster/test_roster.cpp)
 add_dependencies(test_rostercore yardmark-jetread)
 
-# Report engine: page blocks and figures, merge, writer, driver and the batch command.
+# Report engine: page blocks, figures and writer; merge, driver and the batch command.
 yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page.cpp)
 yardmark_add_test(test_report SOURCES
   ${_t}/report/test_report.cpp
-  ${_t}/page/test_writer.cpp
 )
 add_dependencies(test_report yardmark-report)
 target_compile_definitions(test_report PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
@@ -47,13 +46,12 @@ target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FIL
 
 # The season detail page, its CSV files and the command's options for them.
 yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail.cpp)
-# The season model against its three outputs, and the statistics they share.
-yardmark_add_test(test_season SOURCES ${_t}/season/test_season.cpp)
 add_dependencies(test_detail yardmark-report)
 target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
 
-# The records book over many seasons, its charts, its CSV files and yardmark-records.
-yardmark_add_test(test_records SOURCES ${_t}/season/test_records.cpp)
+# The season model against its three outputs and the statistics they share; the records book over many
+# seasons, its charts, its CSV files and yardmark-records.
+yardmark_add_test(test_records SOURCES ${_t}/season/test_season.cpp)
 add_dependencies(test_records yardmark-records)
 target_compile_definitions(test_records PRIVATE YARDMARK_RECORDS_EXE="$<TARGET_FILE:yardmark-records>")
 
