@@ -10,12 +10,11 @@ yardmark_add_test(test_files SOURCES ${_t}/files/test_files.cpp)
 yardmark_add_test(test_gamefiles SOURCES ${_t}/games/test_gamefiles.cpp)
 add_dependencies(test_gamefiles yardmark-jetread)
 
-# The roster: its names, the search and the contacts read for the import.
+# The roster: its names, the search, the contacts read for the import and a spreadsheet's CSV read.
 yardmark_add_test(test_rostercore SOURCES ${_t}/roster/test_roster.cpp)
 add_dependencies(test_rostercore yardmark-jetread)
 
-# Report engine: page blocks, figures and writer; merge, driver and the batch command.
-yardmark_add_test(test_reportpage SOURCES ${_t}/page/test_page.cpp)
+# Report engine: merge, driver and the batch command.
 yardmark_add_test(test_report SOURCES
   ${_t}/report/test_report.cpp
 )
@@ -36,16 +35,15 @@ yardmark_add_test(test_audit SOURCES ${_t}/games/test_audit.cpp)
 add_dependencies(test_audit yardmark-check)
 target_compile_definitions(test_audit PRIVATE YARDMARK_CHECK_EXE="$<TARGET_FILE:yardmark-check>")
 
-# The roster from a spreadsheet: the CSV reader, the duplicate rule, the write.
-yardmark_add_test(test_sheetroster SOURCES ${_t}/roster/test_spreadsheet_roster.cpp)
 
 # The one-file back-up and its restore, and the command.
 yardmark_add_test(test_backup SOURCES ${_t}/backup/test_backup.cpp ${_t}/backup/test_restore_faults.cpp)
 add_dependencies(test_backup yardmark-backup)
 target_compile_definitions(test_backup PRIVATE YARDMARK_BACKUP_EXE="$<TARGET_FILE:yardmark-backup>")
 
-# The season detail page, its CSV files and the command's options for them.
-yardmark_add_test(test_detail SOURCES ${_t}/page/test_detail.cpp)
+# The report page: blocks, figures and writer; the season detail page, its CSV files and the command's
+# options for them.
+yardmark_add_test(test_detail SOURCES ${_t}/page/test_page.cpp)
 add_dependencies(test_detail yardmark-report)
 target_compile_definitions(test_detail PRIVATE YARDMARK_REPORT_EXE="$<TARGET_FILE:yardmark-report>")
 
