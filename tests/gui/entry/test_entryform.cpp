@@ -3,20 +3,14 @@
 // findings beside the form, the jump to a finding's page, section and row, the refusal while a
 // section is being edited, and the list brought up to date. A save cut short by a killed program
 // leaves its journal, and every reader of the game file rolls it back.
-#include <gtest/gtest.h>
-
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <algorithm>
-#include <functional>
 
 #include "core/games/Synopsis.h"
 #include "core/report/ReportGenerator.h"
-#include "gui/entry/frmGameCheck.h"
 #include "support/EntryFixture.h"
-#include "support/ReportFixture.h"
 
 namespace yardmark::test {
 namespace {

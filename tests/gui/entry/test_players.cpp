@@ -7,7 +7,6 @@
 
 #include <QAbstractItemView>
 #include <QGroupBox>
-#include <QTest>
 
 #include "core/roster/Roster.h"
 #include "gui/entry/NameCompleter.h"

@@ -19,7 +19,6 @@
 #include "gui/games/DialogNewGame.h"
 #include "gui/games/DialogOpenGame.h"
 #include "support/GameFiles.h"
-#include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
 #include "support/StopWhileHanging.h"
 

@@ -15,7 +15,6 @@
 #include "gui/reports/frmNewReport.h"
 #include "gui/reports/frmViewReport.h"
 #include "support/GameFiles.h"
-#include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
 
 namespace yardmark::test {

@@ -3,10 +3,7 @@
 // keyboard only, from Ctrl+B to closing the sheet, then read back from the file.
 #include <SQLiteCpp/SQLiteCpp.h>
 
-#include <QApplication>
 #include <QDate>
-#include <QListWidget>
-#include <QtTest/QTest>
 #include <iostream>
 
 #include "core/games/Game.h"

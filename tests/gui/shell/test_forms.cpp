@@ -4,8 +4,6 @@
 // shown: the real boxes (a few smoke tests) and the scripted prompter the other tests rely on,
 // text pasted into a box under its key rule, and long work under the progress dialog, whose
 // steps reach it and whose Cancel stops the work at once.
-#include <gtest/gtest.h>
-
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -19,20 +17,16 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest/QTest>
 #include <chrono>
 #include <set>
 #include <stdexcept>
 #include <thread>
 
-#include "core/db/Database.h"
 #include "gui/entry/frmNewGame.h"
 #include "gui/reports/frmNewReport.h"
 #include "gui/reports/frmViewReport.h"
@@ -42,7 +36,6 @@
 #include "gui/shell/KeyFilter.h"
 #include "gui/shell/RunWithProgress.h"
 #include "support/RosterFixture.h"
-#include "support/ScriptedPrompter.h"
 
 namespace yardmark::test {
 namespace {
