@@ -2,25 +2,18 @@
 // The entry form opened on a game file as the game dialogs open it, with helpers that drive
 // its boxes by name, and one player section of it. Rows of the game file are read and written with the report tests'
 // helpers (readRows, addRows: data fields from column 1).
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QtTest/QTest>
-#include <string>
-#include <vector>
 
-#include "core/db/Database.h"
 #include "gui/entry/GameLevelSection.h"
 #include "gui/entry/PlayerSection.h"
 #include "gui/entry/frmGameCheck.h"
 #include "gui/entry/frmNewGame.h"
 #include "support/GameFiles.h"
 #include "support/GuiFixture.h"
-#include "support/ReportFixture.h"
 
 namespace yardmark::test {
 

@@ -1,10 +1,6 @@
 #pragma once
 // The one complete game (every game-level section filled, so an entry form that opens one asks
 // nothing, and a player in most tables), as rows and as a file, and files that are not games at all.
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "support/ReportFixture.h"
 
 namespace yardmark::test {

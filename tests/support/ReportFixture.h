@@ -1,9 +1,7 @@
 #pragma once
 // Small game files and temporary databases for the report tests.
-#include <filesystem>
 #include <memory>
 #include <ostream>
-#include <string>
 #include <string_view>
 #include <vector>
 

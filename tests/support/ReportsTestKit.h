@@ -1,19 +1,13 @@
 #pragma once
 // Small helpers the game and report forms' tests share (with the widgets they drive): the main
 // window shown, and their lists read and picked as a user picks them.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QStringList>
 #include <QTextBrowser>
-#include <QtTest/QTest>
 #include <ostream>
-#include <string>
 
 #include "support/GuiFixture.h"
 

@@ -2,9 +2,7 @@
 // The roster forms on a fresh program folder: rows put into the roster database and read
 // back, and widgets found by their names as a user finds them by their captions.
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QtTest/QTest>
 #include <array>
 
 #include "core/db/Database.h"

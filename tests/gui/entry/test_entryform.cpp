@@ -1,13 +1,15 @@
 // The entry form's frame: a fresh and a stored game, the pages, the check on close, activation
 // that keeps typing, and a game file that cannot be opened. Check Game: the saved game's
 // findings beside the form, the jump to a finding's page, section and row, the refusal while a
-// section is being edited, and the list brought up to date.
+// section is being edited, and the list brought up to date. A save cut short by a killed program
+// leaves its journal, and every reader of the game file rolls it back.
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <algorithm>
 
-#include "gui/entry/frmGameCheck.h"
+#include "core/games/Synopsis.h"
+#include "core/report/ReportGenerator.h"
 #include "support/EntryFixture.h"
 
 namespace yardmark::test {
@@ -95,13 +97,14 @@ TEST_P(CloseTest, ClosingRunsTheCheckAndAsksBeforeLeavingMissingData) {
 
 const QStringList kNoHeader{kEmptyHeader, kReverify},
     kNoScore{"Fields cannot be empty.  Please enter Game Information Score data.", kReverify};
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Entry, CloseTest,
                          testing::Values(CloseCase{"fresh_yes", true, false, false, kNoHeader, Answer::Yes, true},
                                          CloseCase{"fresh_no", true, false, false, kNoHeader, Answer::No, false},
-                                         CloseCase{"quarter_missing_yes", false, true, false, kNoScore, Answer::Yes,
-                                                   true},
+                                         CloseCase{"quarter_missing_yes", false, true, false, kNoScore, Answer::Yes, true},
                                          CloseCase{"complete", false, true, true, {}, Answer::No, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(EntryTest, AGameFileThatCannotBeOpenedIsNamedAndTheFormCloses) {
   const std::pair<const char*, const char*> cases[] = {
@@ -193,6 +196,46 @@ TEST(FindingsPlace, BesideTheFormOrElseTheSectionAndAlwaysOnTheScreen) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(placeBeside(c.screen, c.form, c.section, {700, 340}, {360, 180}), c.expected) << c.what;
+}
+
+TEST(EntryDurability, ASaveCutShortIsRolledBackByEveryReader) {
+  namespace fs = std::filesystem;
+  const Row won = headerRow("Eagles", "Hawks", 2007, 3, true);
+  // Each reader meets the save cut short and sees the game as it was before it.
+  const std::function<void(const TempRoot&, const fs::path&)> readers[] = {
+      [](const TempRoot&, const fs::path& file) {  // the synopsis
+        const Synopsis s = synopsisOf({file});
+        EXPECT_TRUE(s.unreadable.empty()) << s.unreadable.front().reason;
+        EXPECT_EQ(s.teams, "Eagles Vs Hawks");
+      },
+      [](const TempRoot& root, const fs::path& file) {  // the report
+        const ReportOutcome o = ReportGenerator(DataTree(root.dir())).generate({file}, "Season.htm");
+        ASSERT_TRUE(o.ok()) << o.message;
+        const std::string page = readBytes(DataTree(root.dir()).reportsFolder() / "Season.htm");
+        EXPECT_EQ(page.find("Interrupted"), std::string::npos);
+        EXPECT_EQ(page.find("Filler"), std::string::npos);
+      },
+      [&won](const TempRoot&, const fs::path& file) {  // the entry form, which opens it for writing
+        Recordset header = Database(file).openRecordset("select * from header");
+        EXPECT_EQ(header.field("OwnTeamName"), won[0]);
+      },
+  };
+  for (const auto& read : readers) {
+    TempRoot root;
+    const fs::path file = makeGame(root, "YardMark/games/2007/Game3.mdb", {.header = {won}});
+    QProcess child;
+    child.start(YARDMARK_SAVE_CHILD, {QString::fromStdString(root.dir().string())});
+    ASSERT_TRUE(child.waitForReadyRead(20000) && child.readLine().trimmed() == "cut");
+    child.kill();  // SIGKILL: no handler, no flush, no clean-up of any kind
+    child.waitForFinished();
+    // Part of the cut save reached the file itself; only its journal can take it back.
+    ASSERT_TRUE(fs::exists(file.string() + "-journal"));
+    ASSERT_NE(readBytes(file).find("Interrupted"), std::string::npos);
+    read(root, file);
+    EXPECT_FALSE(fs::exists(file.string() + "-journal"));
+    EXPECT_EQ(readRows(file, "header"), std::vector<Row>{won});
+    EXPECT_EQ(rowCount(file, "rushing"), 0);
+  }
 }
 
 }  // namespace

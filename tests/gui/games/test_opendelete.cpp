@@ -19,7 +19,6 @@
 #include "gui/games/DialogNewGame.h"
 #include "gui/games/DialogOpenGame.h"
 #include "support/GameFiles.h"
-#include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
 #include "support/StopWhileHanging.h"
 
@@ -271,14 +270,15 @@ TEST_F(ShownShellTest, NewGameSuggestsTheNextNumberAndRefusesOrFailsWithItsMessa
     rlim_t sizeLimit;
     std::string message;
   } cases[] = {
+      // clang-format off
       {"", "3", RLIM_INFINITY, kEnterBoth.toStdString()},
       {"2007", "", RLIM_INFINITY, kEnterBoth.toStdString()},
       {"207", "", RLIM_INFINITY, kEnterBoth.toStdString()},
       {"207", "3", RLIM_INFINITY, "Illegal Game Year"},
-      {"2008", "3", RLIM_INFINITY,
-       "The year folder \"" + (root.games() / "2008").string() + "\" cannot be made: Not a directory."},
+      {"2008", "3", RLIM_INFINITY, "The year folder \"" + (root.games() / "2008").string() + "\" cannot be made: Not a directory."},
       {"2007", "3", 512, "The game file \"" + game.string() + "\" cannot be made: File too large."},
       {"2007", "3", 0, "The master database is not found. System is unable to create new game stats."},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.year) + "/" + c.number);
@@ -343,13 +343,14 @@ TEST_P(NewGameCreation, MakesTheGameFileOrOpensTheOneThereAndHandsItToTheEntryFo
   EXPECT_EQ(app.forms().current(), app.forms().find<frmNewGame>());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Games, NewGameCreation,
                          testing::Values(Creation{"2007", "3", "2007/Game3.mdb", 3, false, Qt::Key(0)},
                                          Creation{"2007", "03", "2007/Game3.mdb", 3, false, Qt::Key_Return},
                                          Creation{"20071", "0", "20071/Game0.mdb", 0, false, Qt::Key_Enter},
                                          Creation{"2007", "3", "2007/Game3.mdb", 3, true, Qt::Key(0)},
-                                         Creation{"2007", "3", "2007/Game3.mdb", 3, true, Qt::Key(0),
-                                                  "2007/game3.mdb"}));
+                                         Creation{"2007", "3", "2007/Game3.mdb", 3, true, Qt::Key(0), "2007/game3.mdb"}));
+// clang-format on
 
 struct StartUp : testing::Test {
   TempRoot root;

@@ -2,7 +2,6 @@
 // season generated as Reports > New generates it: the season detail toggle, the PDF and CSV
 // exports, the sheets it prints on, and its words at any width.
 #include <QAbstractTextDocumentLayout>
-#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>

@@ -3,9 +3,6 @@
 // test; here the form tells it and goes on.
 #include <QLabel>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QTimer>
-#include <chrono>
 
 #include "gui/roster/frmRoster.h"
 #include "gui/roster/frmRosterImport.h"

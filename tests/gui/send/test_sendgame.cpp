@@ -4,7 +4,6 @@
 
 #include <QClipboard>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -16,7 +15,6 @@
 #include "gui/roster/frmRoster.h"
 #include "gui/send/DialogSendGame.h"
 #include "support/GameFiles.h"
-#include "support/ReportFixture.h"
 #include "support/ReportsTestKit.h"
 #include "support/RosterFixture.h"
 
