@@ -1,12 +1,10 @@
 #include "support/ReportFixture.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 
 #include "core/files/DataTree.h"
 #include "core/games/GameTables.h"
+#include "core/jet/HelperProcess.h"
 
 namespace fs = std::filesystem;
 
@@ -87,28 +85,12 @@ Row headerRow(std::string own, std::string opp, double year, double number, bool
 
 FilledTmp::FilledTmp(const GameRows& rows) { addGameRows(DataTree(root.dir()).tmpDatabase(), rows); }
 
-namespace {
-std::string quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q += '\'';
-}
-}  // namespace
-
+// Through the program's own runner of helpers: the shell only changes the folder.
 ProgramRun runIn(const fs::path& cwd, const fs::path& exe, const std::vector<std::string>& args) {
-  const fs::path errFile = cwd / ".stderr.txt";
-  std::string cmd = std::string("cd ").append(quoted(cwd.string())).append(" && ").append(quoted(exe.string()));
-  for (const auto& a : args) cmd.append(" ").append(quoted(a));
-  cmd.append(" 2>").append(quoted(errFile.string()));
-  ProgramRun r{};
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  while (size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
-  const int status = pclose(p);
-  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.err = readBytes(errFile);
-  fs::remove(errFile);
-  return r;
+  std::vector<std::string> all{"-c", "cd \"$0\" && exec \"$@\"", cwd.string(), exe.string()};
+  all.insert(all.end(), args.begin(), args.end());
+  const HelperRun run = runHelper("/bin/sh", all, 120000);
+  return {run.end == HelperRun::End::Exited ? run.exitCode : -1, run.output, run.errors};
 }
 
 }  // namespace yardmark::test
