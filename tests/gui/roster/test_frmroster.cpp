@@ -45,30 +45,6 @@ class RosterFormTest : public RosterFixture {
 
 using Mode = frmRoster::Mode;
 
-TEST(RosterModes, EachModeOffersWhatItsWorkNeeds) {
-  for (const Mode mode : {Mode::Browsing, Mode::Found, Mode::Adding, Mode::Editing, Mode::Finding}) {
-    for (const bool rows : {false, true}) {
-      const auto c = frmRoster::controlsIn(mode, rows);
-      const bool writing = mode == Mode::Adding || mode == Mode::Editing;
-      const std::string what = std::to_string(static_cast<int>(mode)) + (rows ? " with rows" : " without rows");
-      EXPECT_NE(c.find, c.go) << what;
-      EXPECT_EQ(c.boxes, writing || mode == Mode::Finding) << what;
-      EXPECT_EQ(c.save, writing) << what;
-      EXPECT_EQ(c.details, writing) << what << ": the search reads the names only";
-      // While a row is being written nothing may move away from it or start another.
-      EXPECT_TRUE(!writing || !(c.navigation || c.editDelete || c.addNew || c.pick)) << what;
-      EXPECT_TRUE(rows || !(c.navigation || c.editDelete || c.pick)) << what;
-      EXPECT_EQ(c.pick, c.navigation) << what << ": a click in the list moves as the buttons do";
-      const bool browsing = mode == Mode::Browsing || mode == Mode::Found;
-      EXPECT_TRUE(!browsing || (c.addNew && c.navigation == rows && c.editDelete == rows)) << what;
-      // The boxes hold search texts while finding: nothing to add, edit or delete; browsing may go on.
-      EXPECT_TRUE(mode != Mode::Finding || (!c.addNew && !c.editDelete && c.navigation == rows)) << what;
-      EXPECT_EQ(c.undo, mode == Mode::Adding) << what;
-      EXPECT_EQ(c.findNext, mode == Mode::Found) << what;
-    }
-  }
-}
-
 TEST_F(RosterFormTest, AMissingRosterIsMadeAndADamagedOneToldAndLeftAsItWas) {
   std::filesystem::remove(root.databases() / "yardMark_roster.mdb");
   prompter.answer(Answer::Ok);
