@@ -113,10 +113,9 @@ TEST(FolderListing, ListsTheVisibleEntriesOfAKindInTheOrderAReaderExpects) {
 
   const std::tuple<const char*, fs::path, Listing, Names> cases[] = {
       {"year folders", games, Listing::folders(), {"1999", "2007", "2010"}},
-      {"game files in any letter case, Game2 before Game10",
-       games / "2007",
-       gameFiles(),
-       {"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game10.mdb"}},
+      // clang-format off
+      {"game files in any letter case, Game2 before Game10", games / "2007", gameFiles(), {"game1.Mdb", "Game02.mdb", "Game2.mdb", "GAME3.MDB", "Game10.mdb"}},
+      // clang-format on
       {"report pages", games / "2007", reportPages(), {"old.html", "Week3.HTML", kRawName}},
       {"every visible file",
        games / "2007",

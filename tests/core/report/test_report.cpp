@@ -199,8 +199,7 @@ TEST(Generate, FailuresWriteNoReportAndLeaveTmpEmpty) {
       {[](Season&) { return fs::path(); }, S::NoGames, "Please select one/more databases in order to generate reports."},
       {[](Season& s) { return s.a; }, S::BadName, "A report name may not contain any of the characters", "", "../x.htm"},
       {[](Season& s) { return fs::remove_all(s.tree.reportsFolder()), s.a; }, S::FolderMissing, "Info", "Folder does not exist: "},
-      {[](Season& s) { return fs::create_directories(s.report("Season.htm") / "x"), s.a; }, S::WriteFailed, "Error",
-       "Error in UpdateHTMLFile, err: "},
+      {[](Season& s) { return fs::create_directories(s.report("Season.htm") / "x"), s.a; }, S::WriteFailed, "Error", "Error in UpdateHTMLFile, err: "},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -144,8 +144,9 @@ TEST(Contacts, EveryFailureIsOneSentenceNamingTheFile) {
   const Case cases[] = {
       {missing, "", "Could not find file '" + missing + "'."},
       {file, helper("silent", "exit 1"), "The file '" + file + "' could not be read."},
-      {file, helper("short", "printf '1\\tAnn\\tB\\n'"),
-       "The table 'tblContactDetails' in '" + file + "' lacks the name columns: it is not a contacts database."},
+      // clang-format off
+      {file, helper("short", "printf '1\\tAnn\\tB\\n'"), "The table 'tblContactDetails' in '" + file + "' lacks the name columns: it is not a contacts database."},
+      // clang-format on
       {file, (root.dir() / "bin/missing").string(),
        "The reader of contacts files (" + (root.dir() / "bin/missing").string() +
            ") could not be started: No such file or directory."},

@@ -201,11 +201,9 @@ TEST(SvgChart, MatchesTheReferenceFiles) {
   for (int y = 1950; y < 2010; ++y) years.push_back(std::to_string(y)), rising.push_back((y - 1950) * 3.5);
   const std::pair<const char*, Chart> cases[] = {
       // Below zero, and texts XML must escape or cannot hold (a control character, a stray byte).
-      {"bars_negative.svg",
-       {Chart::Kind::Bars,
-        "Yards <net> & \"lost\"",
-        {"2005", "20\x01\xFF"},
-        {{"Gained", "#2f5d31", {12, 40}}, {"Lost", "#b03a2e", {-7, 0}}}}},
+      // clang-format off
+      {"bars_negative.svg", {Chart::Kind::Bars, "Yards <net> & \"lost\"", {"2005", "20\x01\xFF"}, {{"Gained", "#2f5d31", {12, 40}}, {"Lost", "#b03a2e", {-7, 0}}}}},
+      // clang-format on
       // Sixty years: every other label, and no dots.
       {"lines_many.svg", {Chart::Kind::Lines, "Sixty years", years, {{"Yards", "#1f5f8b", rising}}}},
       {"empty.svg", {Chart::Kind::Lines, "No games yet", {}, {}}},

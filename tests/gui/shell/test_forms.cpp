@@ -80,16 +80,13 @@ const FormCase kForms[] = {
        app.forms().find<frmNewGame>()->checkGame();
      },
      0, "Check Game - Game3.mdb"},
-    {"DialogNewReport", menu("mrNew"), 0,
-     "New Report|Label3=EX:  2007_GM1.htm|lable1=Be sure not to ovewrite existing files|OKButton=OK|"
-     "CancelButton=Cancel"},
+    {"DialogNewReport", menu("mrNew"), 0, "New Report|Label3=EX:  2007_GM1.htm|lable1=Be sure not to ovewrite existing files|OKButton=OK|CancelButton=Cancel"},
     {"frmNewReport", show<frmNewReport>(), 0,
      "Create New Report|Frame1=Select Games for Reports|Label1=Select Year|Label2=Select Game|Label3=Selected Game|"
      "cmdAddDatabase=>|cmdAddAll=>>|cmdRemoveDatabase=<|cmdRemoveAll=<<|cmdGenerateReports=Generate Reports"},
     {"DialogOpenReport", menu("mrView"), 0, "Open Report|Label1=Select Year|Label2=Select Report|OKButton=OK|CancelButton=Cancel"},
     {"DialogDeleteReport", menu("mrDelete"), 0, "Delete Report|Label3=Once you delete, you cannot bring back the deleted report...|OKButton=Delete"},
-    {"frmViewReport", show<frmViewReport>(), 0,
-     "View Report|lblRepTitle=Report:|cmdPageSetup=Page Setup|cmdPrint=Print Report|cmdPrintPreview=Print Preview"},
+    {"frmViewReport", show<frmViewReport>(), 0, "View Report|lblRepTitle=Report:|cmdPageSetup=Page Setup|cmdPrint=Print Report|cmdPrintPreview=Print Preview"},
     {"frmAbout", menu("mnuAbout"), 0, "About YardMark|lblTitle=YardMark|lblVersion=Version 1.0.0|cmdOK=OK|cmdSysInfo=&System Info..."},
     {"frmRoster", menu("mRoster"), 0, "Roster Information|lblMiddleName=MI|cmdFindNext= Find Next"},
     {"frmRosterImport", menu("mRosterImport"), 1, "Import Roster From Rallybook Contacts|cmdAddAll=>>"},  // no contacts program
