@@ -104,6 +104,7 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
       {"an absolute path", listing("/tmp/evil.mdb", game), {}, "leaves the data folder"},
       {"a drive", listing("C:/evil.mdb", game), {}, "leaves the data folder: C:/evil.mdb"},
       {"the template", listing("databases/yardMark_master.mdb", game), {}, "no part of YardMark's data"},
+      {"a file of another kind among the reports", listing("Reports/notes.txt", game), {}, "no part of YardMark's data"},
       {"a game with no number", listing("games/2007/Gamex.mdb", game), {}, "no part of YardMark's data"},
       {"a listed file missing", listing("games/2007/Game4.mdb", game, false), {}, "Game4.mdb is missing"},
       {"an unlisted file", {{"yardmark-backup.txt", "YardMark backup 1\n"}, {"games/2007/Game4.mdb", game}}, {}, "not in its list"},

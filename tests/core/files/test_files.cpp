@@ -26,8 +26,11 @@ TEST(DataFolder, TheProgramDirectoryFollowsWhereTheProgramSits) {
   };
   for (const auto& [writable, installed, xdg, home, want] : cases)
     EXPECT_EQ(programDirectory(ProgramPlace{"/opt/ym/bin", writable, installed, xdg, home}), want) << xdg << home;
-  EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", ""}), DataFolderError);
-  EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", "home"}), DataFolderError);
+  for (const char* home : {"", "home"})
+    EXPECT_THROW(programDirectory(ProgramPlace{"/opt/ym/bin", false, false, "", home}), DataFolderError) << home;
+  ::setenv("XDG_DATA_HOME", "/xdg", 1);  // what the place is read from
+  EXPECT_EQ(placeOf("/opt/ym/bin").xdgDataHome, "/xdg");
+  ::unsetenv("XDG_DATA_HOME");
 }
 
 // A file in the way of the folder itself is told by the install test, which runs an installed copy.

@@ -122,8 +122,10 @@ TEST(GameSchema, FilesFromBeforeTheAddedTablesReadBlankAndGainThemOnTheirFirstWr
   const GameDetails details{"2026-09-12", Site::Home, "Eagle Field", 7, 0, "rain"};
   {
     Database db(game);
-    writeGameDetails(db, details);
-    writeGameDetails(db, details);  // the one row edited again, not a second row
+    const GameDetails first{"2026-09-11", Site::Away, "Park", 3, 3, "dry"};
+    writeGameDetails(db, first);
+    EXPECT_EQ(readGame(game).details, first);
+    writeGameDetails(db, details);  // the one row edited, every field of it, not a second row
   }
   const Game read = readGame(game);
   EXPECT_EQ(read.details, details);
@@ -284,7 +286,7 @@ TEST(BoxScoreCells, TakeWhatTheEntryFormsBoxesTake) {
       {BoxKeys::Digits, "12345", true}, {BoxKeys::Digits, "123456", false}, {BoxKeys::Digits, "-3", false},
       {BoxKeys::Digits, "1.5", false},  {BoxKeys::Yards, "-9999", true},    {BoxKeys::Yards, "9-9", false},
       {BoxKeys::Sacks, "2.5", true},    {BoxKeys::Sacks, "2.4", false},     {BoxKeys::Sacks, ".5", true},
-      {BoxKeys::Digits, "", true},
+      {BoxKeys::Digits, "", true},      {BoxKeys::Sacks, "a.5", false},
   };
   for (const auto& f : figures) EXPECT_EQ(numberCellTakes(f.keys, f.text), f.taken) << f.text;
 

@@ -18,7 +18,8 @@ using namespace std::string_view_literals;
 
 TEST(Csv, TheBytesAreReadInTheEncodingTheyMark) {
   const std::tuple<std::string_view, csv::Encoding, std::string> cases[] = {
-      {"\xFF\xFE\x41\0\x3C\xD8\xC8\xDF"sv, csv::Encoding::Utf16, "A\xF0\x9F\x8F\x88"},  // a football: two units
+      // U+10000 and U+10FFFF: the first and the last pair of units
+      {"\xFF\xFE\x41\0\0\xD8\0\xDC\xFF\xDB\xFF\xDF"sv, csv::Encoding::Utf16, "A\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
       {"\xFE\xFF\0A"sv, csv::Encoding::Utf16, "A"},
       {"\xEF\xBB\xBF\x61,b"sv, csv::Encoding::Utf8Bom, "a,b"},
       {"M\xC3\xBCller"sv, csv::Encoding::Utf8, "M\xC3\xBCller"},
