@@ -94,6 +94,13 @@ TEST(SendGame, EachOutputOfEachGameIsItsReferenceFile) {
   }
 }
 
+TEST(SendGame, TheDateLineNamesTheMonthInPressStyleOrIsLeftOut) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"2026-01-01", "Jan. 1"}, {"2026-12-31", "Dec. 31"}, {"2026-13-01", ""}, {"2026-00-09", ""},
+      {"2026-09-00", ""},       {"2026-09-32", ""},        {"2026-9-12", ""},  {"2026-9-12x", ""}};
+  for (const auto& [iso, line] : cases) EXPECT_EQ(apDate(iso), line) << iso;
+}
+
 // Every player who cannot be told apart by his number is named, and nothing is made.
 TEST(SendGame, MaxPrepsRefusesPlayersWithoutTheirOwnNumber) {
   const struct {
