@@ -1,0 +1,70 @@
+// A form as the coach sees it, for comparison with a reference file.
+#include <QComboBox>
+#include <QAbstractSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QTabWidget>
+
+#include "support/GuiFixture.h"
+
+namespace yardmark::test {
+
+namespace {
+QString rowsShown(const QAbstractItemModel* m) {
+  QStringList rows;
+  for (int r = 0; r < m->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
+    rows << cells.join(" | ");
+  }
+  return rows.join("; ");
+}
+// Hidden only as a page of a tab control that shows another: the coach turns to it.
+bool shownOnItsPage(const QWidget* w, const QWidget* form) {
+  for (; w && w != form; w = w->parentWidget())
+    if (w->isHidden() && !qobject_cast<const QStackedWidget*>(w->parentWidget())) return false;
+  return true;
+}
+}  // namespace
+
+std::string formState(const QWidget* form, const std::filesystem::path& root) {
+  QStringList lines;
+  const QWidget* focus = form->window()->focusWidget();
+  for (const QWidget* w : form->findChildren<QWidget*>()) {
+    const QString name = w->objectName();
+    if (name.isEmpty() || name.startsWith("qt_") || !shownOnItsPage(w, form)) continue;
+    QString shown;
+    if (auto* e = qobject_cast<const QLineEdit*>(w))
+      shown = e->text() + (e->isReadOnly() ? " (read-only)" : "");
+    else if (auto* l = qobject_cast<const QLabel*>(w))
+      shown = l->text();
+    else if (auto* b = qobject_cast<const QAbstractButton*>(w))
+      shown = b->text() + (b->isChecked() ? " (on)" : "");
+    else if (auto* c = qobject_cast<const QComboBox*>(w))
+      shown = c->currentText() + QString(" (%1 items)").arg(c->count());
+    else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
+      shown = t->toPlainText();
+    else if (auto* t = qobject_cast<const QTextEdit*>(w))
+      shown = t->toPlainText();
+    else if (auto* v = qobject_cast<const QAbstractItemView*>(w))
+      shown = rowsShown(v->model());
+    else if (auto* g = qobject_cast<const QGroupBox*>(w))
+      shown = g->title();
+    else if (auto* d = qobject_cast<const QAbstractSpinBox*>(w))
+      shown = d->text();
+    else if (auto* t = qobject_cast<const QTabWidget*>(w))
+      shown = t->tabText(t->currentIndex());
+    else
+      continue;
+    lines << name + ": " + shown + (w->isEnabled() ? "" : " (off)") + (w == focus ? " (focus)" : "");
+  }
+  QString out = lines.join('\n') + '\n';
+  if (!root.empty()) out.replace(QString::fromStdString(root.string()), "<root>");
+  return out.toStdString();
+}
+
+}  // namespace yardmark::test
