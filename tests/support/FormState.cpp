@@ -32,7 +32,7 @@ bool shownOnItsPage(const QWidget* w, const QWidget* form) {
 }  // namespace
 
 std::string formState(const QWidget* form, const std::filesystem::path& root) {
-  QStringList lines;
+  QStringList lines{form->windowTitle()};
   const QWidget* focus = form->window()->focusWidget();
   for (const QWidget* w : form->findChildren<QWidget*>()) {
     const QString name = w->objectName();
