@@ -74,6 +74,27 @@ TEST(RestoreFaults, AnArchiveHoldsOnlyTheNamesTheProgramGives) {
   }
 }
 
+// The plan reads back as written, whatever its paths hold; a plan not whole is refused.
+TEST(RestoreFaults, ThePlanReadsBackAsWrittenAndADamagedOneIsRefused) {
+  TempRoot root;
+  const fs::path file = root.dir() / "plan.txt", odd = "/a%b\tc\rd\ne 50%";
+  backup::RestorePlan plan{{"/made"}, {"/staging", odd}, true, {"/replaced"}, {{odd, "/x", 7}}, {{"/s/1", odd, 9}}};
+  backup::writePlan(file, plan);
+  const backup::RestorePlan back = backup::readPlan(file);
+  EXPECT_EQ(std::tuple(back.madeFolders, back.stagingFolders, back.staged, back.replacedFolders),
+            std::tuple(plan.madeFolders, plan.stagingFolders, true, plan.replacedFolders));
+  for (const auto& [got, want] : {std::pair(back.aside, plan.aside), std::pair(back.place, plan.place)}) {
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(std::tuple(got[0].from, got[0].to, got[0].size), std::tuple(want[0].from, want[0].to, want[0].size));
+  }
+  const std::string whole = readBytes(file), title = whole.substr(0, whole.find('\n') + 1);
+  for (const std::string& text : {std::string(), std::string("YardMark restore plan 2\nend\n"), title, title + "\nend\n",
+                                  title + "made\nend\n", title + "place\t1\t/a\nend\n", title + "aside\t1\t/a\t/b\t/c\nend\n"}) {
+    root.writeFile("plan.txt", text);
+    EXPECT_THROW(backup::readPlan(file), BackupError) << text;
+  }
+}
+
 TEST(RestoreFaults, CraftedArchivesAreRefusedBeforeAnythingMoves) {
   Changed data;
   const std::string game = readBytes(data.game3);
