@@ -14,12 +14,15 @@
 namespace yardmark::test {
 
 namespace {
-QString rowsShown(const QAbstractItemModel* m) {
+// The rows of a list or grid, a selected one in brackets.
+QString rowsShown(const QAbstractItemView* v) {
+  const QAbstractItemModel* m = v->model();
   QStringList rows;
   for (int r = 0; r < m->rowCount(); ++r) {
     QStringList cells;
     for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
-    rows << cells.join(" | ");
+    const bool selected = v->selectionModel() && v->selectionModel()->isRowSelected(r, {});
+    rows << (selected ? "[" + cells.join(" | ") + "]" : cells.join(" | "));
   }
   return rows.join("; ");
 }
@@ -51,7 +54,7 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
     else if (auto* t = qobject_cast<const QTextEdit*>(w))
       shown = t->toPlainText();
     else if (auto* v = qobject_cast<const QAbstractItemView*>(w))
-      shown = rowsShown(v->model());
+      shown = rowsShown(v);
     else if (auto* g = qobject_cast<const QGroupBox*>(w))
       shown = g->title();
     else if (auto* d = qobject_cast<const QAbstractSpinBox*>(w))
