@@ -63,7 +63,8 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
       shown = t->tabText(t->currentIndex());
     else
       continue;
-    lines << name + ": " + shown + (w->isEnabled() ? "" : " (off)") + (w == focus ? " (focus)" : "");
+    lines << name + ": " + shown + (w->isEnabled() ? "" : " (off)") + (w == focus ? " (focus)" : "") +
+                 (w->toolTip().isEmpty() ? "" : " [tip: " + w->toolTip() + "]");
   }
   QString out = lines.join('\n') + '\n';
   if (!root.empty()) out.replace(QString::fromStdString(root.string()), "<root>");

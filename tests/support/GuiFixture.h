@@ -29,7 +29,8 @@ inline QStringList itemTexts(const QListWidget* list) {
 }
 
 // A form as the coach sees it: each named control shown on it, in the order made, with what it
-// shows and whether it is off, checked or has the focus, the root folder written <root>; for a reference file.
+// shows, its tip and whether it is off, checked or has the focus, the root folder written <root>; for a
+// reference file.
 std::string formState(const QWidget* form, const std::filesystem::path& root = {});
 
 struct FormLog {
