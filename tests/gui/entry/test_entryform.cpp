@@ -134,11 +134,11 @@ TEST_F(EntryTest, FindingsListTheSavedGameAndLeadToTheirSectionAndRow) {
                      .rushing = {{0, 5, 1, 0, "Jones Bob"}, {10, 50, 1, 0, "Smith John"}},
                      .passing = {{21, 19, 120, 0, 1, "Brown Tom"}}});
   openGame();
-  expectReference(formState(form), "entry/opened.txt");
+  expectReference(formState(form, root.dir()), "entry/opened.txt");
   QTest::keyClick(box("txtOwnTeamName"), Qt::Key_F7);
   frmGameCheck* check = form->checkWindow();
   ASSERT_TRUE(check && check->isVisible());
-  expectReference(formState(check), "entry/findings.txt");
+  expectReference(formState(check, root.dir()), "entry/findings.txt");
   // Each line reads as its finding: the message in the third column.
   ASSERT_EQ(check->lstFindings->topLevelItemCount(), static_cast<int>(check->findings().size()));
   for (int i = 0; i < check->lstFindings->topLevelItemCount(); ++i)

@@ -135,7 +135,7 @@ TEST_F(SelectGamesTest, MovesGamesOfTwoYearsIntoOneSortedListByMouseAndKeys) {
   EXPECT_EQ(itemTexts(form->File1), QStringList{"Game1.mdb"});
   pick(form->Dir1, "2006");
   click(form->cmdAddAll);
-  expectReference(formState(form), "reports/games_chosen.txt");
+  expectReference(formState(form, root.dir()), "reports/games_chosen.txt");
   // Keyboard: the arrow moves to the next year, whose files follow, less the chosen ones.
   form->Dir1->setFocus();
   QTest::keyClick(form->Dir1, Qt::Key_Down);

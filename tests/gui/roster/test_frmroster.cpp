@@ -123,7 +123,7 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderByButtonsKeysAndClicksAndDeletesThe
   EXPECT_EQ(itemTexts(f.importFrom), QStringList({"adams, Zoe Q", "Baker, Sue H", "Taylor, John C"}));
   EXPECT_EQ(boxes(f), taylor);
   click(&f, "cmdEdit");
-  expectReference(formState(&f), "roster/editing.txt");
+  expectReference(formState(&f, root.dir()), "roster/editing.txt");
   emit f.importFrom->itemClicked(f.importFrom->item(0));  // as if a click reached the list
   EXPECT_EQ(boxes(f), taylor) << "refused while editing";
 }
@@ -189,7 +189,7 @@ TEST_F(RosterFormTest, AddEditAndUndoWriteOnlyOnSaveAndEndBrowsing) {
   step("cmdAddNew", Mode::Adding);
   EXPECT_EQ(boxes(f), QStringList({"", "", ""}));
   type(f, "Adams", "Ra2y", "");  // the name boxes refuse digits
-  expectReference(formState(&f), "roster/adding.txt");
+  expectReference(formState(&f, root.dir()), "roster/adding.txt");
   prompter.answer(Answer::Ok);
   step("cmdSave", Mode::Adding);
   EXPECT_EQ(prompter.texts(), QStringList({"You must enter all the field names."}));

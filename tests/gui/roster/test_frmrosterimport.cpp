@@ -89,7 +89,7 @@ TEST_F(RosterImportTest, MovesTheChosenEntriesAndWritesEachContactsThreeNames) {
   frmRosterImport& f = begin();
   select(f.importFrom, {0, 2});
   click(&f, "cmdAddDatabase");
-  expectReference(formState(&f), "roster/import_moved.txt");
+  expectReference(formState(&f, root.dir()), "roster/import_moved.txt");
   select(f.importTo, {0});
   click(&f, "cmdRemoveDatabase");
   EXPECT_EQ(itemTexts(f.importTo), QStringList({"Thornbury, Margaret A."}));
