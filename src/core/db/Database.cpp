@@ -22,10 +22,7 @@ std::string Connection::where() const {
   return quoted.append(path.string()).append(1, '\'');
 }
 
-SQLite::Database& Connection::conn() {
-  if (!db) throw DbError(dberr::EngineFailure, "The database " + where() + " is closed.");
-  return *db;
-}
+SQLite::Database& Connection::conn() { return *db; }
 
 namespace {
 
@@ -144,20 +141,12 @@ Database::Database(Database&&) noexcept = default;
 Database& Database::operator=(Database&&) noexcept = default;
 
 const std::filesystem::path& Database::path() const { return m_impl->path; }
-bool Database::isOpen() const { return m_impl && m_impl->db; }
-
-void Database::close() {
-  if (!m_impl) return;
-  m_impl->statements.clear();
-  m_impl->db.reset();
-}
 
 bool Database::hasTable(std::string_view table) const {
   return m_impl && m_impl->tables && findTable(*m_impl->tables, table) != nullptr;
 }
 
 void Database::addLaterLayout(DatabaseKind kind) {
-  if (!isOpen()) throw DbError(dberr::EngineFailure, "The database " + m_impl->where() + " is closed.");
   try {
     SQLite::Transaction adding(*m_impl->db);
     if (!yardmark::addLaterLayout(*m_impl->db, kind)) return;
@@ -170,7 +159,6 @@ void Database::addLaterLayout(DatabaseKind kind) {
 }
 
 std::pair<const Table*, Query> Connection::parse(std::string_view text) const {
-  if (!db) throw DbError(dberr::EngineFailure, "The database " + where() + " is closed.");
   auto q = parseQuery(text);
   if (!q) throw DbError(dberr::BadQuery, "Query text not understood: '" + std::string(text) + "'.");
   const Table* t = findTable(*tables, q->table);
@@ -248,7 +236,7 @@ Database::Transaction::Transaction(Database& db) : m_db(&db) {
 }
 
 Database::Transaction::~Transaction() {
-  if (m_done || !m_db->m_impl->db) return;
+  if (m_done) return;
   try {
     m_db->m_impl->db->exec("ROLLBACK");
   } catch (...) {  // nothing more can be done while unwinding

@@ -46,8 +46,6 @@ class Database {
   // Adds what a file written before lacks of the tables and columns added later (see Schema.h),
   // in one transaction; row sets opened before do not see the new columns.
   void addLaterLayout(DatabaseKind kind);
-  void close();
-  bool isOpen() const;
   const std::filesystem::path& path() const;
 
   // Groups many row writes into one commit; rolled back unless commit() is called.
