@@ -1,13 +1,13 @@
 // A form as the coach sees it, for comparison with a reference file.
-#include <QComboBox>
 #include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
-#include <QTextEdit>
 #include <QTabWidget>
+#include <QTextEdit>
 
 #include "support/GuiFixture.h"
 

@@ -37,7 +37,10 @@ class ScriptedPrompter : public Prompter {
 
   const std::vector<Record>& records() const { return m_records; }
   QStringList texts() const;
-  void clear() { m_records.clear(); }
+  ScriptedPrompter& clear() {
+    m_records.clear();
+    return *this;
+  }
 
  private:
   struct Step {

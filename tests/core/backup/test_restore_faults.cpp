@@ -51,21 +51,36 @@ TEST(RestoreFaults, AnArchiveHoldsOnlyTheNamesTheProgramGives) {
   const std::string a32(32, 'a'), a97(97, 'a'), a100(std::string(100, 'a') + "/"), a116(116, 'a');
   using backup::Area;
   const std::tuple<std::string, Area, const char*> cases[] = {
-      {"games/2007/Game3.mdb", Area::Game, ""},           {"Games/a-Z_0 9/GAME1234567890.MDB", Area::Game, ""},
-      {"games/" + a32 + "/Game1.mdb", Area::Game, ""},     {"games/" + a32 + "a/Game1.mdb", Area::None, "no part"},
-      {"games/2007/Game.mdb", Area::None, "no part"},      {"games/2007/Game12345678901.mdb", Area::None, "no part"},
-      {"games/2007/Game3a.mdb", Area::None, "no part"},    {"games/20@7/Game1.mdb", Area::None, "no part"},
-      {"games/20[7/Game1.mdb", Area::None, "no part"},     {"games/Game3.mdb", Area::None, "no part"},
-      {"databases/YARDMARK_ROSTER.MDB", Area::Roster, ""}, {"databases/x/yardMark_roster.mdb", Area::None, "no part"},
-      {"Reports/x.HTML", Area::Report, ""},                {"Reports/a/b .csv", Area::Report, ""},
-      {"Reports/a/b/c.svg", Area::None, "no part"},        {"Reports/.x.css", Area::None, "no part"},
-      {"Reports/x /y.htm", Area::None, "no part"},           {"Reports/x.txt", Area::None, "no part"},
-      {"Reports/a\x1f.htm", Area::None, "no part"},        {"Reports/a\x7f.htm", Area::None, "no part"},
-      {"Reports/a?.htm", Area::None, "no part"},           {"Reports/" + a116 + ".htm", Area::Report, ""},
-      {"Reports/" + a116 + "a.htm", Area::None, "long"},   {a100 + a100 + a100 + a97, Area::None, "no part"},
-      {a100 + a100 + a100 + a97 + "a", Area::None, "long"}, {"", Area::None, "leaves"},
-      {"/Reports/x.htm", Area::None, "leaves"},            {"C:/Reports/x.htm", Area::None, "leaves"},
-      {"Reports/a\\b.htm", Area::None, "leaves"},          {"Reports/./x.htm", Area::None, "leaves"},
+      {"games/2007/Game3.mdb", Area::Game, ""},
+      {"Games/a-Z_0 9/GAME1234567890.MDB", Area::Game, ""},
+      {"games/" + a32 + "/Game1.mdb", Area::Game, ""},
+      {"games/" + a32 + "a/Game1.mdb", Area::None, "no part"},
+      {"games/2007/Game.mdb", Area::None, "no part"},
+      {"games/2007/Game12345678901.mdb", Area::None, "no part"},
+      {"games/2007/Game3a.mdb", Area::None, "no part"},
+      {"games/20@7/Game1.mdb", Area::None, "no part"},
+      {"games/20[7/Game1.mdb", Area::None, "no part"},
+      {"games/Game3.mdb", Area::None, "no part"},
+      {"databases/YARDMARK_ROSTER.MDB", Area::Roster, ""},
+      {"databases/x/yardMark_roster.mdb", Area::None, "no part"},
+      {"Reports/x.HTML", Area::Report, ""},
+      {"Reports/a/b .csv", Area::Report, ""},
+      {"Reports/a/b/c.svg", Area::None, "no part"},
+      {"Reports/.x.css", Area::None, "no part"},
+      {"Reports/x /y.htm", Area::None, "no part"},
+      {"Reports/x.txt", Area::None, "no part"},
+      {"Reports/a\x1f.htm", Area::None, "no part"},
+      {"Reports/a\x7f.htm", Area::None, "no part"},
+      {"Reports/a?.htm", Area::None, "no part"},
+      {"Reports/" + a116 + ".htm", Area::Report, ""},
+      {"Reports/" + a116 + "a.htm", Area::None, "long"},
+      {a100 + a100 + a100 + a97, Area::None, "no part"},
+      {a100 + a100 + a100 + a97 + "a", Area::None, "long"},
+      {"", Area::None, "leaves"},
+      {"/Reports/x.htm", Area::None, "leaves"},
+      {"C:/Reports/x.htm", Area::None, "leaves"},
+      {"Reports/a\\b.htm", Area::None, "leaves"},
+      {"Reports/./x.htm", Area::None, "leaves"},
   };
   for (const auto& [name, area, why] : cases) {
     EXPECT_EQ(backup::areaOf(name), area) << name;
@@ -88,8 +103,9 @@ TEST(RestoreFaults, ThePlanReadsBackAsWrittenAndADamagedOneIsRefused) {
     EXPECT_EQ(std::tuple(got[0].from, got[0].to, got[0].size), std::tuple(want[0].from, want[0].to, want[0].size));
   }
   const std::string whole = readBytes(file), title = whole.substr(0, whole.find('\n') + 1);
-  for (const std::string& text : {std::string(), std::string("YardMark restore plan 2\nend\n"), title, title + "\nend\n",
-                                  title + "made\nend\n", title + "place\t1\t/a\nend\n", title + "aside\t1\t/a\t/b\t/c\nend\n"}) {
+  for (const std::string& text :
+       {std::string(), std::string("YardMark restore plan 2\nend\n"), title, title + "\nend\n", title + "made\nend\n",
+        title + "place\t1\t/a\nend\n", title + "aside\t1\t/a\t/b\t/c\nend\n"}) {
     root.writeFile("plan.txt", text);
     EXPECT_THROW(backup::readPlan(file), BackupError) << text;
   }

@@ -50,8 +50,7 @@ TEST_F(BackupCommandsTest, BackUpThenRestorePutsEveryRowBackOnceTheFormsHaveClos
   seed({{"Stray", "Sam", "S"}});
   logA.cancelUnload = true;
   app.forms().show<FormA>();
-  prompter.clear();
-  prompter.answer(Answer::Yes);
+  prompter.clear().answer(Answer::Yes);
   restoreDataCommand(app, answer(zip));
   ASSERT_EQ(prompter.records().size(), 1u);
   const auto& question = prompter.records()[0];
@@ -61,8 +60,7 @@ TEST_F(BackupCommandsTest, BackUpThenRestorePutsEveryRowBackOnceTheFormsHaveClos
   EXPECT_FALSE(fs::exists(game));
 
   logA.cancelUnload = false;
-  prompter.clear();
-  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  prompter.clear().answer(Answer::Yes).answer(Answer::Ok);
   restoreDataCommand(app, answer(zip));
   EXPECT_EQ(app.forms().find<FormA>(), nullptr);
   EXPECT_EQ(textOf(Database(game).openRecordset("select * from header").field("OwnTeamName")), "Eagles");
@@ -82,8 +80,7 @@ TEST_F(BackupCommandsTest, ARefusedFileIsToldWithItsReasonAndNothingIsTouched) {
   };
   const auto before = listing();
   for (const auto& [command, file, reason] : cases) {
-    prompter.clear();
-    prompter.answer(Answer::Ok);
+    prompter.clear().answer(Answer::Ok);
     command(app, answer(file));
     ASSERT_EQ(prompter.records().size(), 1u) << reason;
     EXPECT_EQ(prompter.records()[0].icon, Icon::Critical);
@@ -107,8 +104,7 @@ TEST_F(BackupCommandsTest, AStartFinishesOrUndoesARestoreCutShortAndSaysWhich) {
   for (const auto& [text, icon, said] : cases) {
     root.writeFile("YardMark/games/.yardmark-restore-1/0", "staged");
     root.writeFile("YardMark/restore-in-progress.txt", text);
-    prompter.clear();
-    prompter.answer(Answer::Ok);
+    prompter.clear().answer(Answer::Ok);
     finishInterruptedRestore(app);
     ASSERT_EQ(prompter.records().size(), 1u) << said;
     EXPECT_EQ(prompter.records()[0].icon, icon);

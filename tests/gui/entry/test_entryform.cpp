@@ -108,8 +108,7 @@ TEST_F(EntryTest, AGameFileThatCannotBeOpenedIsNamedAndTheFormCloses) {
   for (const auto& [contents, reason] : cases) {
     SCOPED_TRACE(reason);
     if (contents) root.writeFile("YardMark/games/2007/Game3.mdb", contents);
-    prompter.clear();
-    prompter.answer(Answer::Ok);
+    prompter.clear().answer(Answer::Ok);
     openGame();
     ASSERT_EQ(prompter.texts().size(), 1);
     const QString message = prompter.texts()[0];

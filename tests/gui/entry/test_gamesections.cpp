@@ -48,8 +48,7 @@ TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits
     retype("txtOppTeamName", opp);
     if (choose) click("optRecWins");
     form->txtQuarter1Opp->setFocus();
-    prompter.clear();
-    prompter.answer(Answer::Ok);
+    prompter.clear().answer(Answer::Ok);
     click("cmdhSave");
     // Nothing stored; only the missing names move the focus to the first name.
     EXPECT_EQ(std::tuple(prompter.texts(), readRows(file, "header").size(), mode(S::Header),
@@ -58,8 +57,7 @@ TEST_F(EntryTest, TheHeaderChecksTheWinLossChoiceBeforeTheNamesThenSavesAndEdits
   }
 
   retype("txtOwnTeamName", "Eagles");
-  prompter.clear();
-  prompter.answer(Answer::Ok);
+  prompter.clear().answer(Answer::Ok);
   click("cmdhSave");
   EXPECT_EQ(
       std::pair(prompter.texts(), readRows(file, "header")),

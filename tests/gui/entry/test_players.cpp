@@ -239,8 +239,7 @@ TEST_P(Sections, AddNewTabsThroughTheBoxesRefusesAnEmptyOneAndSavesWhatTheyHold)
   for (std::size_t i = 1; i < c.boxes.size(); ++i) QTest::keyClicks(box(i), "0");
   box(c.boxes.size() - 1)->setText(" ");                    // pasted: a blank is not empty, and stores 0
   QTest::keyClicks(combo()->lineEdit(), "O'Neil 2nd Pat");  // not in the roster; no digits
-  prompter.clear();
-  prompter.answer(Answer::Ok);
+  prompter.clear().answer(Answer::Ok);
   press(button("Save"));
   auto saved = std::vector<std::string>(c.boxes.size(), "0");
   saved[0] = "12345";

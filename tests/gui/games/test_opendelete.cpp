@@ -107,8 +107,7 @@ TEST_F(OpenDeleteTest, AnOldGameIsConvertedOnYesOrLeftAsItWas) {
     SCOPED_TRACE(c.fixtureName);
     const std::string bytes = readBytes(fixture(c.fixtureName));
     root.writeFile("YardMark/games/2007/Game4.mdb", bytes);
-    prompter.clear();
-    prompter.answer(c.answer);
+    prompter.clear().answer(c.answer);
     const bool fails = c.answer == Answer::Yes && !c.opens;
     if (fails) prompter.answer(Answer::Ok);
     openGame("2007", "Game4.mdb");
@@ -375,8 +374,7 @@ TEST_F(StartUp, AskedOnlyWhenOldFilesAreThereNoChangesNothingAndYesConvertsAndTe
   EXPECT_EQ(prompter.records()[0].buttons, Buttons::YesNo);
   expectUntouched(game, legacy);
 
-  prompter.clear();
-  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  prompter.clear().answer(Answer::Yes).answer(Answer::Ok);
   EXPECT_TRUE(offerConversion(app, nullptr));
   EXPECT_FALSE(isJetFile(game));
   ASSERT_EQ(prompter.records().size(), 2u);

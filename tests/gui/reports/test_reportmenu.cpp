@@ -189,8 +189,7 @@ TEST_F(SelectGamesTest, AWrittenReportIsASuccessThenItsTroubleIsTold) {
       fs::remove(detail);
       refuseHeaderDeletes(tmp());
     }
-    prompter.clear();
-    prompter.answer(Answer::Ok).answer(Answer::Ok);
+    prompter.clear().answer(Answer::Ok).answer(Answer::Ok);
     click(chooseGames().cmdGenerateReports);
     ASSERT_EQ(prompter.records().size(), 2u) << trouble;
     EXPECT_EQ(prompter.records()[0].text, "Report has successfully been created named 2007_GM1.htm");

@@ -115,8 +115,7 @@ TEST_F(ViewReportTest, OtherFailuresAndDisabledCommandsAreReported) {
 
   fake->status = 0;
   fake->calls.clear();
-  prompter.clear();
-  prompter.answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok);
+  prompter.clear().answer(Answer::Ok).answer(Answer::Ok).answer(Answer::Ok);
   click(viewer->cmdPageSetup);
   click(viewer->cmdPrint);
   click(viewer->cmdPrintPreview);
@@ -213,8 +212,7 @@ TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacing
   EXPECT_NE(readBytes(folder / "results.csv").find("Hawks2"), std::string::npos);
   const fs::path game = root.games() / "2007" / "Game2.mdb";
   root.writeFile("YardMark/games/2007/Game2.mdb", "not a game");
-  prompter.clear();
-  prompter.answer(Answer::Yes).answer(Answer::Ok);
+  prompter.clear().answer(Answer::Yes).answer(Answer::Ok);
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   EXPECT_TRUE(
       prompter.texts().value(1).startsWith("Cannot use the game file '" + QString::fromStdString(game.string())))

@@ -62,8 +62,7 @@ TEST_F(RosterFormTest, AMissingRosterIsMadeAndADamagedOneToldAndLeftAsItWas) {
   f.unload();
 
   const auto file = root.writeFile("YardMark/databases/yardMark_roster.mdb", "not a database");
-  prompter.clear();
-  prompter.answer(Answer::Ok);
+  prompter.clear().answer(Answer::Ok);
   frmRoster& damaged = open();
   EXPECT_TRUE(prompter.texts().value(0).startsWith("Error.  '" + QString::fromStdString(file.string()) + "'"));
   EXPECT_EQ(damaged.importFrom->count(), 0);
@@ -105,8 +104,7 @@ TEST_F(RosterFormTest, BrowsesInLastNameOrderByButtonsKeysAndClicksAndDeletesThe
   }
   click(&f, "cmdLast");  // the keys go on from the player a button showed
   QTest::keyClick(f.importFrom, Qt::Key_Up);
-  prompter.clear();
-  prompter.answer(Answer::No).answer(Answer::Yes).answer(Answer::Ok);
+  prompter.clear().answer(Answer::No).answer(Answer::Yes).answer(Answer::Ok);
   click(&f, "cmdDelete");
   EXPECT_EQ(stored().size(), 3u);
   click(&f, "cmdNext");  // from the first row, where the No left it

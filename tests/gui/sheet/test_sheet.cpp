@@ -82,7 +82,8 @@ class SheetTest : public EntryTest {
           if (r < 0) continue;
           const QString tip = i.data(Qt::ToolTipRole).toString();
           cells << i.data().toString() + (tip.isEmpty() ? "" : " [" + tip + "]") +
-                       (i.data(Qt::BackgroundRole).isValid() ? "*" : "") + ((m->flags(i) & Qt::ItemIsEditable) ? "" : "~");
+                       (i.data(Qt::BackgroundRole).isValid() ? "*" : "") +
+                       ((m->flags(i) & Qt::ItemIsEditable) ? "" : "~");
         }
         lines << cells.join(" | ");
       }
@@ -177,8 +178,7 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   goToFinding(*sheet.checkWindow(), kRushing, 0);  // Smith's, first in the file
   EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
   // What a cell cannot take is refused with the reason.
-  prompter.clear();
-  prompter.answer(Answer::Ok).answer(Answer::Ok);
+  prompter.clear().answer(Answer::Ok).answer(Answer::Ok);
   QAbstractItemModel* header = sheet.view("grdHeader")->model();
   EXPECT_FALSE(rushing->model()->setData(rushing->model()->index(0, 1), "x") ||
                header->setData(header->index(0, 3), "13/45"));
