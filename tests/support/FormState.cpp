@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTextEdit>
 
 #include "support/GuiFixture.h"
@@ -14,17 +15,26 @@
 namespace yardmark::test {
 
 namespace {
-// The rows of a list or grid, a selected one in brackets.
+// The rows of a list, a selected one in brackets. A grid: its headings, then a row a line, each
+// cell with its tip in brackets, "*" when coloured and "~" when it takes no typing.
 QString rowsShown(const QAbstractItemView* v) {
   const QAbstractItemModel* m = v->model();
+  const bool grid = qobject_cast<const QTableView*>(v);
   QStringList rows;
-  for (int r = 0; r < m->rowCount(); ++r) {
+  for (int r = grid ? -1 : 0; r < m->rowCount(); ++r) {
     QStringList cells;
-    for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
-    const bool selected = v->selectionModel() && v->selectionModel()->isRowSelected(r, {});
+    for (int c = 0; c < m->columnCount(); ++c) {
+      const QModelIndex i = m->index(r, c);
+      const QString tip = grid ? i.data(Qt::ToolTipRole).toString() : QString();
+      cells << (r < 0 ? m->headerData(c, Qt::Horizontal).toString()
+                      : i.data().toString() + (tip.isEmpty() ? "" : " [" + tip + "]") +
+                            (grid && i.data(Qt::BackgroundRole).isValid() ? "*" : "") +
+                            (grid && !(m->flags(i) & Qt::ItemIsEditable) ? "~" : ""));
+    }
+    const bool selected = r >= 0 && v->selectionModel() && v->selectionModel()->isRowSelected(r, {});
     rows << (selected ? "[" + cells.join(" | ") + "]" : cells.join(" | "));
   }
-  return rows.join("; ");
+  return rows.join(grid ? "\n  " : "; ");
 }
 // Hidden only as a page of a tab control that shows another: the coach turns to it.
 bool shownOnItsPage(const QWidget* w, const QWidget* form) {

@@ -67,31 +67,6 @@ class SheetTest : public EntryTest {
     key(Qt::Key_Return);
   }
 
-  // Every grid as the coach sees it: headings, then each cell's text, its tip in brackets, "*" on
-  // a coloured cell and "~" on one that takes no typing.
-  static std::string shown(const frmBoxScore& sheet) {
-    QString out;
-    for (const SheetView* v : sheet.findChildren<SheetView*>()) {
-      const QAbstractItemModel* m = v->model();
-      QStringList lines{v->objectName()};
-      for (int r = -1; r < m->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < m->columnCount(); ++c) {
-          const QModelIndex i = m->index(r, c);
-          if (r < 0) cells << m->headerData(c, Qt::Horizontal).toString();
-          if (r < 0) continue;
-          const QString tip = i.data(Qt::ToolTipRole).toString();
-          cells << i.data().toString() + (tip.isEmpty() ? "" : " [" + tip + "]") +
-                       (i.data(Qt::BackgroundRole).isValid() ? "*" : "") +
-                       ((m->flags(i) & Qt::ItemIsEditable) ? "" : "~");
-        }
-        lines << cells.join(" | ");
-      }
-      out += lines.join('\n') + "\n";
-    }
-    return out.toStdString();
-  }
-
   int typed = 0, otherKeys = 0;
 };
 
@@ -171,7 +146,7 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   EXPECT_TRUE(marked(0) && !marked(1));
   key(Qt::Key_F7);  // Check Game saves all first
   EXPECT_FALSE(marked(0));
-  expectReference(shown(sheet), "sheet/findings.txt");
+  expectReference(formState(&sheet, root.dir()), "sheet/findings.txt");
   EXPECT_EQ(rowsOf(game, "rushing").size(), 2u);
   ASSERT_NE(sheet.checkWindow(), nullptr);
   rushing->setCurrentIndex(rushing->firstCell(0));
@@ -299,7 +274,8 @@ TEST_F(SheetTest, AWholeGameTypedWithoutTheMouseInAtMost400Keys) {
     if (table != kDefense) key(Qt::Key_Down, Qt::ControlModifier);
   }
   const QString thisYear = QString::number(QDate::currentDate().year());
-  expectReference(QString::fromStdString(shown(*sheet)).replace(thisYear, "YYYY").toStdString(), "sheet/walk.txt");
+  expectReference(QString::fromStdString(formState(sheet, root.dir())).replace(thisYear, "YYYY").toStdString(),
+                  "sheet/walk.txt");
   key(Qt::Key_Escape);  // closes the sheet, every row saved already
   EXPECT_FALSE(sheet->isVisible());
   EXPECT_TRUE(prompter.records().empty());
