@@ -16,7 +16,8 @@ namespace yardmark::test {
 
 namespace {
 // The rows of a list, a selected one in brackets. A grid: its headings, then a row a line, each
-// cell with its tip in brackets, "*" when coloured and "~" when it takes no typing.
+// cell with its tip in brackets, "*" when coloured, "~" when it takes no typing and ">" before
+// the current one.
 QString rowsShown(const QAbstractItemView* v) {
   const QAbstractItemModel* m = v->model();
   const bool grid = qobject_cast<const QTableView*>(v);
@@ -27,7 +28,8 @@ QString rowsShown(const QAbstractItemView* v) {
       const QModelIndex i = m->index(r, c);
       const QString tip = grid ? i.data(Qt::ToolTipRole).toString() : QString();
       cells << (r < 0 ? m->headerData(c, Qt::Horizontal).toString()
-                      : i.data().toString() + (tip.isEmpty() ? "" : " [" + tip + "]") +
+                      : (grid && i == v->currentIndex() ? ">" : "") + i.data().toString() +
+                            (tip.isEmpty() ? "" : " [" + tip + "]") +
                             (grid && i.data(Qt::BackgroundRole).isValid() ? "*" : "") +
                             (grid && !(m->flags(i) & Qt::ItemIsEditable) ? "~" : ""));
     }
