@@ -60,7 +60,7 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
     else if (auto* b = qobject_cast<const QAbstractButton*>(w))
       shown = b->text() + (b->isChecked() ? " (on)" : "");
     else if (auto* c = qobject_cast<const QComboBox*>(w))
-      shown = c->currentText() + QString(" (%1 items)").arg(c->count());
+      shown = c->currentText();
     else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
       shown = t->toPlainText();
     else if (auto* t = qobject_cast<const QTextEdit*>(w))
