@@ -214,6 +214,7 @@ TEST_F(EntryTest, GameDetailsAreAddedTypedAndSavedSilentlyOnLeaving) {
   type("txtPlace", "Hawk Field");
   type("txtOvertimeOwn", "7x-");
   type("txtNotes", "rain");
+  comeBack();  // what is typed stays while the coach is away
   leave();
   const GameDetails typed{"2007-09-14", Site::Away, "Hawk Field", 7, 0, "rain"};
   EXPECT_EQ(readGame(file).details, typed);
