@@ -76,7 +76,8 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
     else
       continue;
     lines << name + ": " + shown + (w->isEnabled() ? "" : " (off)") + (w == focus ? " (focus)" : "") +
-                 (w->toolTip().isEmpty() ? "" : " [tip: " + w->toolTip() + "]");
+                 (w->toolTip().isEmpty() ? "" : " [tip: " + w->toolTip() + "]") +
+                 (w->accessibleName().isEmpty() ? "" : " {" + w->accessibleName() + "}");
   }
   QString out = lines.join('\n') + '\n';
   if (!root.empty()) out.replace(QString::fromStdString(root.string()), "<root>");

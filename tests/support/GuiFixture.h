@@ -28,9 +28,9 @@ inline QStringList itemTexts(const QListWidget* list) {
   return texts;
 }
 
-// A form as the coach sees it: each named control shown on it, in the order made, with what it
-// shows, its tip and whether it is off, checked or has the focus, the root folder written <root>; for a
-// reference file.
+// A form as the coach sees it, for a reference file: each named control shown on it, in the
+// order made, with what it shows, its tip, its accessible name and whether it is off, checked or
+// has the focus; the root folder is written <root>.
 std::string formState(const QWidget* form, const std::filesystem::path& root = {});
 
 struct FormLog {
