@@ -34,7 +34,8 @@ QString rowsShown(const QAbstractItemView* v) {
                             (grid && !(m->flags(i) & Qt::ItemIsEditable) ? "~" : ""));
     }
     const bool selected = r >= 0 && v->selectionModel() && v->selectionModel()->isRowSelected(r, {});
-    rows << (selected ? "[" + cells.join(" | ") + "]" : cells.join(" | "));
+    const QString heading = grid && r >= 0 ? m->headerData(r, Qt::Vertical).toString() : QString();
+    rows << (heading.isEmpty() ? "" : heading + ": ") + (selected ? "[" + cells.join(" | ") + "]" : cells.join(" | "));
   }
   return rows.join(grid ? "\n  " : "; ");
 }

@@ -83,6 +83,8 @@ TEST_F(SendGameTest, APickedGameIsRefusedUntilNumberedThenSavedAndCopied) {
   EXPECT_EQ(copied->text().toStdString(), boxText(box));
   EXPECT_EQ(copied->html().toStdString(), boxHtml(box));
   EXPECT_TRUE(prompter.records().empty());
+  test::click(d->cmdClose);
+  EXPECT_EQ(app.forms().find<DialogSendGame>(), nullptr);
 }
 
 // With the entry form in front, its game is the one sent: no list to pick from.

@@ -135,6 +135,9 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
               prompter.texts()[0].endsWith("held elsewhere"));
   EXPECT_TRUE(rowsOf(game, "rushing").empty());
   expectReference(formState(&sheet, root.dir()), "sheet/held.txt");  // both rows marked
+  prompter.answer(Answer::No);
+  key(Qt::Key_Escape);  // closing cannot save them: No keeps the sheet and the typing
+  EXPECT_TRUE(sheet.isVisible());
 
   SQLite::Database(game.string(), SQLite::OPEN_READWRITE).exec("DROP TRIGGER held");
   rushing->setCurrentIndex(rushing->firstCell(1));
