@@ -189,23 +189,6 @@ TEST(DetailPage, MatchesTheReferencePages) {
   }
 }
 
-TEST(DetailLeaders, TopFiveWithSharedPlacesAndGamesPlayed) {
-  TempRoot root;
-  GameRows first{.rushing = {{1, 99, 0, 0, Value{}}}};
-  for (const auto& [name, yards] :
-       {std::pair{"A", 50}, {"B", 40}, {"C", 40}, {"D", 30}, {"E", 20}, {"F", 20}, {"G", 10}, {"H", 0}})
-    first.rushing.push_back({1, yards, 0, 0, name});
-  GameRows second{.rushing = {{1, 0, 0, 0, "D"}}, .defense = {{1, 0, 0, 0, 0, 0, 0, 0, "B"}}};
-  const SeasonDetail d = buildSeasonDetail(writeSeason(root, {first, second}));
-  std::vector<std::tuple<long, std::string, double, size_t>> got;
-  for (const Leader& l : d.leaders.at(0).leaders) got.emplace_back(l.place, textOf(l.name), l.figure, l.games);
-  // G (seventh) and H (no yards) stay out; a row without a name is no player.
-  EXPECT_EQ(got,
-            (decltype(got){
-                {1, "A", 50, 1}, {2, "B", 40, 2}, {2, "C", 40, 1}, {4, "D", 30, 2}, {5, "E", 20, 1}, {5, "F", 20, 1}}));
-  EXPECT_TRUE(d.leaders.at(5).leaders.empty());  // nobody has a sack
-}
-
 // A run stopped between the page and its list leaves a pair the viewer must not trust; pages
 // and lists from before runs had ids stay whole.
 TEST(DetailHook, APageAndAListOfTwoRunsAreTorn) {

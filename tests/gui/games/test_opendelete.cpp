@@ -51,6 +51,7 @@ TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOve
   writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won, "Eagles", "Hawks");
   writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
   writeDamaged(root, "YardMark/games/2007/Game4.mdb", Damage::ZeroBytes);
+  writeDamaged(root, "YardMark/games/2007/Game5.mdb", Damage::JetFile);  // told how to convert it
   root.writeFile("YardMark/games/2007/notes.txt", "not a game");
   fs::create_directories(root.games() / "2008");
   auto& d = app.forms().show<DialogOpenGame>();
