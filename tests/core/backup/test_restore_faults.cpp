@@ -111,22 +111,19 @@ TEST(RestoreFaults, ThePlanReadsBackAsWrittenAndADamagedOneIsRefused) {
   }
 }
 
+// Any entry the names above refuse is refused the same way.
 TEST(RestoreFaults, CraftedArchivesAreRefusedBeforeAnythingMoves) {
   Changed data;
   const std::string game = readBytes(data.game3);
   SQLite::Database(data.root.dir() / "foreign.db", SQLite::OPEN_CREATE | SQLite::OPEN_READWRITE)
       .exec("CREATE TABLE notes (t TEXT)");
   const std::string foreign = readBytes(data.root.dir() / "foreign.db");
-  const std::string longName = "Reports/" + std::string(300, 'a') + ".htm";
   const std::string bomb(3 << 20, '\0');
   // What the archive holds, its entries, and why it is refused (empty: restored).
   const std::tuple<const char*, Entries, std::string> cases[] = {
       {"a journal", listing("games/2007/Game4.mdb-journal", game), "no part of YardMark's data"},
       {"a wal", listing("games/2007/Game3.mdb-wal", game), "no part of YardMark's data"},
-      {"a hidden page", listing("Reports/.x.htm", "x"), "no part of YardMark's data"},
       {"a link", listing("Reports/x.htm@", "/etc/passwd"), "holds a link: Reports/x.htm"},
-      {"a climb out", listing("games/../../x.htm", "x"), "leaves the data folder"},
-      {"an overlong name", listing(longName, "x"), "a name too long"},
       {"a bomb", listing("Reports/bomb.htm", bomb), "more than 200 times its packed size"},
       {"a foreign game", listing("games/2007/Game4.mdb", foreign), "is no YardMark game: it has no table header"},
       {"a foreign roster", listing("databases/yardMark_roster.mdb", foreign), "is no YardMark roster"},
