@@ -65,6 +65,8 @@ TEST_F(SendGameTest, APickedGameIsRefusedUntilNumberedThenSavedAndCopied) {
   const std::string id(32, 'A');
   QTest::keyClicks(d->txtSupplierID, QString::fromStdString(id));
   const fs::path saved = root.dir() / "sent.txt";
+  d->pickFile = [](QWidget*, const FileQuestion&) { return QString(); };  // Cancel in the file dialog: nothing
+  test::click(d->cmdSaveMaxPreps);
   QString suggested;
   d->pickFile = [&](QWidget*, const FileQuestion& q) {
     suggested = q.start;
