@@ -77,7 +77,8 @@ const std::pair<const char*, std::function<void(GameData&)>> kCases[] = {
        put(g, kRushing, {{1, 99, 1, 0, "Smith John "}, {1, -100, 0, 0, "Brown Tom "}, {1, 121, 0, 0, "Kick Ken "}}); }},
     {"touchdowns without carries or catches", [](GameData& g) {
        set(g, kRushing, 1, ru::kTds, 1), set(g, kRushing, 1, ru::kAtt, 0), set(g, kRushing, 1, ru::kYds, 0);
-       set(g, kRushing, 0, ru::kYds, 120), set(g, kReceiving, 0, re::kRec, 0), set(g, kReceiving, 1, re::kRec, 10); }},
+       set(g, kRushing, 0, ru::kYds, 120), set(g, kReceiving, 0, re::kRec, 0), set(g, kReceiving, 1, re::kRec, 10);
+       set(g, kReceiving, 1, re::kTds, 10); }},  // as many as his catches: no finding of his own
     {"a return touchdown: scoring has more", [](GameData& g) { set(g, kRushing, 0, ru::kTds, 0); }},
     {"passing and receiving touchdowns", [](GameData& g) { set(g, kPassing, 0, pa::kTds, 2); }},
     {"fumble recoveries at the opponent's fumbles lost", [](GameData& g) { set(g, kDefense, 0, de::kFumbleRecoveries, 1); }},

@@ -116,6 +116,7 @@ TEST(RosterDetails, ANumberWornByAnotherPlayerAndTheKeysANumberMayBeTypedWith) {
   const std::tuple<std::string, std::optional<size_t>, std::optional<size_t>> wears[] = {
       {"12", std::nullopt, 0}, {"12", 0, std::nullopt}, {"00", std::nullopt, std::nullopt}, {"", 1, std::nullopt}};
   for (const auto& [number, self, wearer] : wears) EXPECT_EQ(wearerOf(number, roster, self), wearer) << number;
+  EXPECT_TRUE(readRoster(TempRoot().dir() / "no roster.mdb").empty());  // none yet: nobody, and no file made
 
   // The number box: key, length, kept.
   const std::array<int, 3> numberKeys[] = {{'5', 1, 1}, {'5', 2, 0}, {'a', 0, 0}, {kBackspace, 2, 1}};

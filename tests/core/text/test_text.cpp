@@ -29,6 +29,7 @@ TEST(Csv, TheBytesAreReadInTheEncodingTheyMark) {
     const csv::Text t = csv::decode(bytes);
     EXPECT_EQ(std::pair(t.encoding, t.utf8), std::pair(encoding, text)) << text;
   }
+  EXPECT_EQ(csv::detectSeparator(" \n\"a;b\",c\nx;y;z;w\n"), ',');  // the first line with text decides
 }
 
 TEST(NameFold, UpperCasesEveryLetterDropsLatinAccentsAndKeepsOtherBytes) {

@@ -50,6 +50,7 @@ class OpenDeleteTest : public ShownShellTest {
 TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOver) {
   writeGame(root, "YardMark/games/2007/Game1.mdb", Result::Won, "Eagles", "Hawks");
   writeGame(root, "YardMark/games/2007/Game2.mdb", Result::Lost);
+  writeGame(root, "YardMark/games/2007/Game3.mdb", Result::NoHeader);  // played, neither won nor lost
   writeDamaged(root, "YardMark/games/2007/Game4.mdb", Damage::ZeroBytes);
   writeDamaged(root, "YardMark/games/2007/Game5.mdb", Damage::JetFile);  // told how to convert it
   root.writeFile("YardMark/games/2007/notes.txt", "not a game");
