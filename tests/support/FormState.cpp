@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -55,11 +56,14 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
     if (name.isEmpty() || name.startsWith("qt_") || !shownOnItsPage(w, form)) continue;
     QString shown;
     if (auto* e = qobject_cast<const QLineEdit*>(w))
-      shown = e->text() + (e->isReadOnly() ? " (read-only)" : "");
+      shown = e->text() + (e->isReadOnly() ? " (read-only)" : "") +
+              (e->maxLength() < 32767 ? QString(" (at most %1)").arg(e->maxLength()) : "");
     else if (auto* l = qobject_cast<const QLabel*>(w))
       shown = l->text();
     else if (auto* b = qobject_cast<const QAbstractButton*>(w))
-      shown = b->text() + (b->isChecked() ? " (on)" : "");
+      shown =
+          b->text() + (b->isChecked() ? " (on)" : "") +
+          (qobject_cast<const QPushButton*>(w) && static_cast<const QPushButton*>(w)->isDefault() ? " (Enter)" : "");
     else if (auto* c = qobject_cast<const QComboBox*>(w))
       shown = c->currentText();
     else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
@@ -67,7 +71,7 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
     else if (auto* t = qobject_cast<const QTextEdit*>(w))
       shown = t->toPlainText();
     else if (auto* v = qobject_cast<const QAbstractItemView*>(w))
-      shown = rowsShown(v);
+      shown = rowsShown(v) + (v->selectionMode() > QAbstractItemView::SingleSelection ? " (picks many)" : "");
     else if (auto* g = qobject_cast<const QGroupBox*>(w))
       shown = g->title();
     else if (auto* d = qobject_cast<const QAbstractSpinBox*>(w))
@@ -80,6 +84,13 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
                  (w->toolTip().isEmpty() ? "" : " [tip: " + w->toolTip() + "]") +
                  (w->accessibleName().isEmpty() ? "" : " {" + w->accessibleName() + "}");
   }
+  // The path Tab takes through the named controls, as a keyboard user walks the form.
+  QStringList tabs;
+  for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
+    if (form->isAncestorOf(w) && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
+        (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && shownOnItsPage(w, form))
+      tabs << w->objectName();
+  lines << "Tab: " + tabs.join(" > ");
   QString out = lines.join('\n') + '\n';
   if (!root.empty()) out.replace(QString::fromStdString(root.string()), "<root>");
   return out.toStdString();
