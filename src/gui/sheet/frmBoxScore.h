@@ -54,6 +54,7 @@ class frmBoxScore : public Form {
 
  protected:
   void formActivate() override;
+  void formDeactivate() override { saveAll(); }
   void formUnload(bool& cancel) override;
 
  private:

@@ -21,6 +21,9 @@ class Form : public QWidget {
   // The form became the active form, coming from another form. Never runs because a
   // message box, input box, menu or file dialog closed.
   virtual void formActivate() {}
+  // Another form comes to the front: what this one holds unsaved is written before the other
+  // reads the files.
+  virtual void formDeactivate() {}
   // The form is about to close; set cancel to keep it open.
   virtual void formUnload(bool& cancel) { (void)cancel; }
 

@@ -138,6 +138,7 @@ void FormHost::noteActive(QMdiSubWindow* window) {
   Form* form = formOf(window);
   // A deactivation (nullptr) or the same form again is no change of form.
   if (!form || form == m_current || form->m_unloadApproved) return;
+  if (m_current) m_current->formDeactivate();
   m_current = form;
   form->formActivate();
 }

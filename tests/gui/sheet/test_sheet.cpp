@@ -150,7 +150,7 @@ TEST_F(SheetTest, RowsTheFileWillNotTakeKeepTheirTypingAndAreToldOnce) {
   ASSERT_NE(sheet.checkWindow(), nullptr);
   rushing->setCurrentIndex(rushing->firstCell(0));
   goToFinding(*sheet.checkWindow(), kRushing, 0);  // Smith's, first in the file
-  EXPECT_EQ(rushing->currentIndex(), rushing->firstCell(1));
+  EXPECT_EQ(std::pair(rushing->currentIndex(), rushing->hasFocus()), std::pair(rushing->firstCell(1), true));
   // What a cell cannot take is refused with the reason.
   prompter.clear().answer(Answer::Ok).answer(Answer::Ok);
   QAbstractItemModel* header = sheet.view("grdHeader")->model();
@@ -174,7 +174,7 @@ TEST_F(SheetTest, TheEntryFormAndTheSheetSeeEachOthersSaves) {
   frmBoxScore& sheet = *app.forms().find<frmBoxScore>();
   ASSERT_EQ(sheet.gameFilePath(), form->gameFilePath());
   SheetView* rushing = rushingOf(sheet);
-  row({"Smi", "5", "40"});
+  type("Smi\t5\t40");  // no Enter: going to the entry form saves the row
 
   app.forms().show<frmNewGame>();  // the sheet's save shows in the entry form
   form->selectTabs(2, 0);
