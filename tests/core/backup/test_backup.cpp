@@ -32,8 +32,8 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   Recorded told;
   const BackupReport r = backUpData(data.tree(), data.archive, &told);
   writer.exec("COMMIT");  // the writer was never disturbed
-  // Two games, the roster, the page and the style sheet; the progress only goes forward, to the end.
-  EXPECT_EQ(std::tuple(r.games, r.roster, r.reportFiles, told.steps.back().first), std::tuple(2u, true, 2u, 1.0));
+  // Two games, the roster, the pages and the style sheet; the progress only goes forward, to the end.
+  EXPECT_EQ(std::tuple(r.games, r.roster, r.reportFiles, told.steps.back().first), std::tuple(2u, true, 3u, 1.0));
   EXPECT_TRUE(std::is_sorted(told.steps.begin(), told.steps.end(), [](auto& a, auto& b) { return a.first < b.first; }));
 
   const fs::path empty = data.root.dir() / "elsewhere";
@@ -44,7 +44,7 @@ TEST(Backup, AGameOpenMidTransactionIsBackedUpAsCommittedAndRestoredRowByRow) {
   EXPECT_EQ(restored.summary.years, (std::vector<std::pair<std::string, size_t>>{{"2007", 1}, {"2008", 1}}));
   EXPECT_EQ(
       std::tuple(restored.restored, restored.summary.rosterPlayers, restored.summary.reports, restored.summary.files),
-      std::tuple(5u, 2, 1u, 5u));
+      std::tuple(6u, 2, 2u, 6u));
   const fs::path back = empty / "YardMark";
   EXPECT_EQ(gameRows(back / "games/2007/Game3.mdb"), committed);
   EXPECT_EQ(filesBelow(back / "Reports"), filesBelow(data.root.yardmark() / "Reports"));
@@ -97,6 +97,7 @@ TEST(Backup, RefusedArchivesLeaveTheFolderAsItWas) {
   const Case cases[] = {
       {"missing", {}, "", "cannot be read (No such file"},
       {"someone else's zip", {{"notes.txt", "hello"}}, {}, "is not a YardMark backup."},
+      {"a list of another kind", {{"yardmark-backup.txt", "Notes\n"}}, {}, "is not a YardMark backup."},
       {"cut short", {}, good.substr(0, good.size() / 2), "is damaged"},
       {"a byte changed", {}, flipped, "is damaged"},
       {"headers that disagree", {}, crc, "is damaged (Zip archive inconsistent"},
@@ -148,14 +149,15 @@ TEST(Backup, CancelOrAFailureKeepsTheEarlierArchive) {
 
   const std::string dir = data.root.dir().string(), archive = data.archive.string();
   const std::tuple<std::vector<std::string>, int, std::string> commands[] = {
-      {{"--root", dir, archive}, 0, "Backed up 3 games, the roster and 2 report files to "},
+      {{"--root", dir, archive}, 0, "Backed up 3 games, the roster and 3 report files to "},
       {{"--root", dir}, 2, "name the archive"},
       {{"--root", dir, dir + "/no/such/folder/b.zip"}, 1, "does not exist"},
+      {{"--root", dir, dir}, 1, "is a folder."},
       {{"--root", dir + "/YardMark/games", archive}, 1, "There is no YardMark folder"},
       {{"--root", dir, "--list", archive},
        0,
        " and holds:\n    2007: 1 game\n    2008: 1 game\n    1 file of an earlier version\n"
-       "    the roster: 2 players\n    1 report page\nRestoring it would replace:\n    "},
+       "    the roster: 2 players\n    2 report pages\nRestoring it would replace:\n    "},
       {{"--root", dir, "--restore", archive}, 1, "Restore it? [y/N] Nothing was restored.\n"},  // no answer: no
       {{"--root", dir, "--list", "--restore", archive}, 2, "--list and --restore do not go together"},
       {{"--root", dir, "--yes", archive}, 2, "--yes goes with --restore"},

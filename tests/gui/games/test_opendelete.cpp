@@ -73,8 +73,7 @@ TEST_F(OpenDeleteTest, OpenShowsTheSeasonOfThePickedYearAndHandsTheChosenGameOve
   openGame("2007", "Game2.mdb");
   EXPECT_EQ(prompter.records().size(), 1u);
   EXPECT_EQ(app.vars().openGamePath, handedOver(root.games() / "2007" / "Game2.mdb"));
-  EXPECT_TRUE(app.vars().gameOpenedFromFile);
-  EXPECT_EQ(app.vars().currentGameNumber, 0);
+  EXPECT_EQ(std::pair(app.vars().gameOpenedFromFile, app.vars().currentGameNumber), std::pair(true, 0.0));
   EXPECT_EQ(app.forms().find<DialogOpenGame>(), nullptr);
   EXPECT_NE(app.forms().find<frmNewGame>(), nullptr);
 }
@@ -158,8 +157,7 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsRe
 
   deleteGame("2007", "Game1.mdb", Answer::Yes);
   EXPECT_EQ(prompter.texts(), QStringList{kSure});
-  EXPECT_FALSE(fs::exists(game));
-  EXPECT_TRUE(fs::exists(twin));
+  EXPECT_EQ(std::pair(fs::exists(game), fs::exists(twin)), std::pair(false, true));
   EXPECT_EQ(app.vars().openGamePath, handedOver(game));
   EXPECT_EQ(app.vars().currentGameYear, "0");
   EXPECT_EQ(app.forms().find<DialogDeleteGame>(), nullptr);

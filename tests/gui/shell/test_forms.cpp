@@ -128,14 +128,11 @@ TEST_P(FormsSweep, EveryBoxHasItsLabelAndEveryButtonItsCaption) {
     // opponent's boxes; a box of that row without a label is named by its row and column.
     const bool ownQuarter = name.starts_with("txtQuarter") ? name.ends_with("Own") : name == "txtTotalOwn";
     const bool named = buddies.count(box) || ((list || ownQuarter) && !box->accessibleName().isEmpty());
-    if (typed || list) {
-      EXPECT_TRUE(named) << name << " is no label's buddy";
-    }
+    EXPECT_TRUE(named || !(typed || list)) << name << " is no label's buddy";
     // Black-box checks find a control by its name.
-    if (typed || qobject_cast<QAbstractScrollArea*>(box) || qobject_cast<QLabel*>(box) ||
-        qobject_cast<QPushButton*>(box) || qobject_cast<QCheckBox*>(box)) {
-      EXPECT_FALSE(name.empty()) << box->metaObject()->className() << " in " << c.name;
-    }
+    EXPECT_TRUE(!name.empty() || !(typed || qobject_cast<QAbstractScrollArea*>(box) || qobject_cast<QLabel*>(box) ||
+                                   qobject_cast<QPushButton*>(box) || qobject_cast<QCheckBox*>(box)))
+        << box->metaObject()->className() << " in " << c.name;
   }
   for (QPushButton* b : form->findChildren<QPushButton*>())
     EXPECT_FALSE(b->text().trimmed().isEmpty() && b->accessibleName().isEmpty()) << b->objectName().toStdString();
@@ -212,13 +209,13 @@ TEST(QtPrompter, InputBoxReturnsTheTextOrNothingOnCancel) {
 TEST(FilePick, OpenWantsAnExistingFileAndSaveAnyFile) {
   for (auto [pick, mode] : {std::pair{&pickFileToOpen, std::pair{QFileDialog::ExistingFile, QFileDialog::AcceptOpen}},
                             std::pair{&pickFileToSave, std::pair{QFileDialog::AnyFile, QFileDialog::AcceptSave}}}) {
-    std::pair<QFileDialog::FileMode, QFileDialog::AcceptMode> shown{};
+    std::tuple<QFileDialog::FileMode, QFileDialog::AcceptMode, QString> shown{};
     whenOpen<QFileDialog>([&](QFileDialog* dlg) {
-      shown = {dlg->fileMode(), dlg->acceptMode()};
+      shown = {dlg->fileMode(), dlg->acceptMode(), dlg->defaultSuffix()};
       dlg->reject();
     });
-    EXPECT_EQ(pick(nullptr, FileQuestion{}), QString());
-    EXPECT_EQ(shown, mode);
+    EXPECT_EQ(pick(nullptr, FileQuestion{{}, {}, {}, "zip"}), QString());  // the suffix a typed name gets
+    EXPECT_EQ(shown, std::tuple_cat(mode, std::tuple(QString("zip"))));
   }
 }
 

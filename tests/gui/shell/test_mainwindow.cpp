@@ -201,9 +201,7 @@ TEST_F(MainWindowTest, SaveAndClosingRunTheCheckWithAnEntryFormAndACancelKeepsAl
   logA.cancelUnload = false;
   prompter.answer(Answer::Ok);
   EXPECT_TRUE(window->close());
-  EXPECT_TRUE(app.forms().loaded().empty());
-  EXPECT_EQ(logB.unloads, 1);
-  EXPECT_EQ(entry.saved.size(), 2u);
+  EXPECT_EQ(std::tuple(app.forms().loaded().size(), logB.unloads, entry.saved.size()), std::tuple(0u, 1, 2u));
 
   app.vars().setGameFormActive(false);
   EXPECT_FALSE(window->fmSaveFileStat->isEnabled());
@@ -223,9 +221,7 @@ TEST_F(MainWindowTest, ExitEndsTheRunWithoutAnyUnloadOrCheck) {
   failsafe.callOnTimeout([] { QCoreApplication::exit(99); });
   failsafe.start(5000);
   EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_EQ(logA.unloads, 0);
-  EXPECT_EQ(entry.saved.size(), 0u);
-  EXPECT_TRUE(prompter.records().empty());
+  EXPECT_EQ(std::tuple(logA.unloads, entry.saved.size(), prompter.records().size()), std::tuple(0, 0u, 0u));
 }
 
 // What a window manager does after a message box, input box, menu or file dialog closes:
