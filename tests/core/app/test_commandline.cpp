@@ -36,9 +36,7 @@ TEST(CommandLine, ArgumentListsGiveOptionsAndOperandsOrTheUsageError) {
     for (const auto& [option, value] : a.given) given += option + "=" + value + ";";
     for (const std::string& operand : a.operands) operands += operand + ";";
     SCOPED_TRACE(::testing::PrintToString(row.args));
-    EXPECT_EQ(a.problem, row.problem);
-    EXPECT_EQ(a.help, row.help);
-    EXPECT_EQ(a.status(), row.help ? 0 : kExitUsage);
+    EXPECT_EQ(std::tuple(a.problem, a.help, a.status()), std::tuple(row.problem, row.help, row.help ? 0 : kExitUsage));
     if (row.problem.empty()) {
       EXPECT_EQ(std::make_pair(given, operands), std::make_pair(row.given, row.operands));
     }

@@ -244,9 +244,8 @@ TEST(ReportCommand, FailuresExitNonZeroWithAMessage) {
     EXPECT_NE(r.exit, 0) << c.inMessage;
     EXPECT_TRUE(contains(r.err, c.inMessage)) << r.err;
     EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << "no control character reaches the terminal";
-    EXPECT_EQ(r.out, "");
-    EXPECT_FALSE(fs::exists(s.report("x.htm")));
-    EXPECT_EQ(totalRows(s.tree.tmpDatabase()), 0);
+    EXPECT_EQ(std::tuple(r.out, fs::exists(s.report("x.htm")), totalRows(s.tree.tmpDatabase())),
+              std::tuple("", false, 0));
   }
 }
 

@@ -158,9 +158,8 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsRe
   deleteGame("2007", "Game1.mdb", Answer::Yes);
   EXPECT_EQ(prompter.texts(), QStringList{kSure});
   EXPECT_EQ(std::pair(fs::exists(game), fs::exists(twin)), std::pair(false, true));
-  EXPECT_EQ(app.vars().openGamePath, handedOver(game));
-  EXPECT_EQ(app.vars().currentGameYear, "0");
-  EXPECT_EQ(app.forms().find<DialogDeleteGame>(), nullptr);
+  EXPECT_EQ(std::tuple(app.vars().openGamePath, app.vars().currentGameYear, app.forms().find<DialogDeleteGame>()),
+            std::tuple(handedOver(game), "0", nullptr));
   deleteGame("2007", "Game\xff.mdb", Answer::Yes);
   EXPECT_FALSE(fs::exists(odd));
   EXPECT_TRUE(fs::exists(twin));
@@ -278,9 +277,8 @@ TEST_F(ShownShellTest, NewGameSuggestsTheNextNumberAndRefusesOrFailsWithItsMessa
       QTest::mouseClick(d.OKButton, Qt::LeftButton);
     }
     EXPECT_EQ(prompter.texts(), QStringList{QString::fromStdString(c.message)});
-    EXPECT_EQ(app.forms().find<DialogNewGame>(), &d);
-    EXPECT_EQ(d.txtGameNumber->text(), c.number);
-    EXPECT_EQ(app.forms().find<frmNewGame>(), nullptr);
+    EXPECT_EQ(std::tuple(app.forms().find<DialogNewGame>(), d.txtGameNumber->text(), app.forms().find<frmNewGame>()),
+              std::tuple(&d, c.number, nullptr));
     prompter.clear();
   }
   EXPECT_TRUE(fs::is_empty(game.parent_path())) << "no game and no part of one under any name";

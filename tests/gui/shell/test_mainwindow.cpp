@@ -14,6 +14,7 @@
 #include "gui/about/UserGuide.h"
 #include "gui/about/frmAbout.h"
 #include "gui/reports/frmViewReport.h"
+#include "gui/shell/Artwork.h"
 #include "gui/shell/Twips.h"
 #include "support/RosterFixture.h"
 
@@ -96,9 +97,8 @@ TEST(AllSectionsCheck, SavesInOrderAndStopsAtTheFirstEmptySection) {
 
     vars.checkAllSections();
 
-    EXPECT_EQ(entry.saved, c.saved);
-    EXPECT_EQ(entry.tabs, c.tabs);
-    EXPECT_EQ(vars.emptyFieldFound, c.message != nullptr);
+    EXPECT_EQ(std::tuple(entry.saved, entry.tabs, vars.emptyFieldFound),
+              std::tuple(c.saved, c.tabs, c.message != nullptr));
     const QString told = QString("Fields cannot be empty.  Please enter %1 data.").arg(c.message);
     EXPECT_EQ(prompter.texts(), c.message ? QStringList{told} : QStringList{});
     EXPECT_TRUE(!c.message || entry.messagesWhenSelected == 0) << "the page is selected before the message is shown";
@@ -258,9 +258,8 @@ TEST_F(ShellTest, OneInstanceEachAndActivationOncePerSwitchOfForms) {
   prompter.answer(Answer::Yes).during([&] { window->mdiArea()->setActiveSubWindow(nullptr); });
   app.prompter().message(MessageBox("Sure?", Buttons::YesNo));
   simulateReactivation(*window);
-  EXPECT_EQ(logA.activations, 2);
-  EXPECT_EQ(logB.activations, 1);
-  EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
+  EXPECT_EQ(std::tuple(logA.activations, logB.activations, window->mdiArea()->activeSubWindow()),
+            std::tuple(2, 1, sub(a)));
 
   // When the active form unloads, the one that comes forward is a switch of forms.
   app.forms().show<FormB>();
@@ -327,6 +326,16 @@ class FakeLookup : public SystemInfoLookup {
     return startWorks;
   }
 };
+
+// The pictures are painted rather than shipped: each is compared with its reference picture.
+TEST(Artwork, TheIconAndTheFieldArePaintedAsTheirReferencePictures) {
+  const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
+  for (const auto& [picture, name] : {std::pair{programIcon(64), "icon"}, {backgroundPicture({480, 240}), "field"}}) {
+    const QString file = QString(YARDMARK_FIXTURES_DIR "/pictures/") + name + ".png";
+    if (std::getenv("YARDMARK_REGENERATE")) picture.save(file);
+    EXPECT_EQ(argb(picture.toImage()), argb(QImage(file))) << name;
+  }
+}
 
 // The captions are in the forms sweep.
 TEST_F(RosterFixture, AboutOpensItsLinksStartsSystemInformationOrSaysItIsUnavailable) {
