@@ -265,7 +265,10 @@ TEST_F(SheetTest, AWholeGameTypedWithoutTheMouseInAtMost400Keys) {
 
   row({"Eagles", "Hawks", "W", "9/12", "h"});
   row({"0", "7", "7", "3"});
-  row({"7", "14", "3", "13"});
+  type("7\t14\t3\t13");
+  key(Qt::Key_Down, Qt::ControlModifier);  // no Enter: leaving the grid saves it
+  // 1 Opp, 1 Own, ..., total Opp, total Own
+  EXPECT_EQ(rowsOf(file, "quarter"), (Rows{{"0", "7", "7", "14", "7", "3", "3", "13", "17", "37"}}));
   for (const QStringList& stat : kStats) row(stat);
   for (const auto& [table, rows] : kPaper) {
     for (const PaperRow& r : rows) row(QStringList{r.name} + r.cells);
@@ -288,8 +291,6 @@ TEST_F(SheetTest, AWholeGameTypedWithoutTheMouseInAtMost400Keys) {
   EXPECT_EQ(readRows(file, "header"), std::vector<Row>{headerRow("Eagles", "Hawks", year, number, true)});
   const Game game = readGame(file);
   EXPECT_EQ(std::pair(game.details.date, game.details.site), std::pair(std::to_string(year) + "-09-12", Site::Home));
-  // 1 Opp, 1 Own, ..., total Opp, total Own
-  EXPECT_EQ(rowsOf(file, "quarter"), (Rows{{"0", "7", "7", "14", "7", "3", "3", "13", "17", "37"}}));
   const GameRow* stats = game.first(kTeamStats);
   ASSERT_NE(stats, nullptr);
   for (std::size_t i = 0; i < kTeamStatistics.size(); ++i) {
