@@ -275,6 +275,7 @@ TEST(Grammar, LetterCaseAndFilters) {
       {"select * from header;;", 3131},
       {"select * from header WHERE RecordWins=Yesno", 3131},
       {"select * from header WHERE=Yes", 3131},
+      {"select * from header WHERE RecordWins", 3131},
       {"select * from header ORDER OwnTeamName", 3131},
       {"select * from header ORDER BY OwnTeamName WHERE RecordWins=Yes", 3131},
       {"select * from 1header", 3131},

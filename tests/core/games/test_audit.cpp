@@ -61,6 +61,7 @@ const std::pair<const char*, std::function<void(GameData&)>> kCases[] = {
     {"marked lost on a win", [](GameData& g) { set(g, kHeader, 0, hc::kRecordWins, false), set(g, kHeader, 0, hc::kRecordLosses, true); }},
     {"both marked", [](GameData& g) { set(g, kHeader, 0, hc::kRecordLosses, 1); }},
     {"a tie marked won", [](GameData& g) { set(g, kQuarter, 0, qc::kQuarter4Opp, 14), set(g, kQuarter, 0, qc::kTotalOpp, 17); }},
+    {"a tie marked lost", [](GameData& g) { set(g, kHeader, 0, hc::kRecordWins, false), set(g, kHeader, 0, hc::kRecordLosses, true), set(g, kQuarter, 0, qc::kQuarter4Opp, 14), set(g, kQuarter, 0, qc::kTotalOpp, 17); }},
     {"still tied after overtime", [](GameData& g) {
        set(g, kQuarter, 0, qc::kQuarter4Opp, 14), set(g, kQuarter, 0, qc::kTotalOpp, 17);
        g.details.overtimeOwn = g.details.overtimeOpp = 3; }},

@@ -114,7 +114,11 @@ TEST(NameCompletion, OffersThePlayersByAWordOfTheNameOrByTheirNumber) {
 TEST(RosterDetails, ANumberWornByAnotherPlayerAndTheKeysANumberMayBeTypedWith) {
   const std::vector<RosterPlayer> roster = {{{"Carter", "Marcus", "J"}, "12", "RB"}, {{"Lee", "Bo", "K"}, "0", ""}};
   const std::tuple<std::string, std::optional<size_t>, std::optional<size_t>> wears[] = {
-      {"12", std::nullopt, 0}, {"12", 0, std::nullopt}, {"00", std::nullopt, std::nullopt}, {"", 1, std::nullopt}};
+      {"12", std::nullopt, 0},
+      {"12", 0, std::nullopt},
+      {"00", std::nullopt, std::nullopt},
+      {"", 1, std::nullopt},
+      {"0", std::nullopt, 1}};
   for (const auto& [number, self, wearer] : wears) EXPECT_EQ(wearerOf(number, roster, self), wearer) << number;
   EXPECT_TRUE(readRoster(TempRoot().dir() / "no roster.mdb").empty());  // none yet: nobody, and no file made
 

@@ -243,8 +243,8 @@ TEST_F(RosterFormTest, OlderAndNewerRosterFilesReadAlikeAndTheOlderGainsTheColum
        "Carter, Marcus (#12) (maybe in roster: Carter Marcus J)"},
       {"rosterPlayerName_Middle TEXT, rosterNumber TEXT, rosterPosition TEXT, rosterGrade REAL); "
        "INSERT INTO roster VALUES " +
-           carter + ", '12', 'RB', 11)",
-       {{"Carter", "Marcus", "J"}, "12", "RB", 11},
+           carter + ", '12', 'RB', 12)",  // the last grade there is
+       {{"Carter", "Marcus", "J"}, "12", "RB", 12},
        "Carter, Marcus (#12) (maybe in roster: Carter Marcus J) (#12 worn by Carter Marcus J)"},
   };
   for (const auto& [layout, read, sheetRow] : cases) {
