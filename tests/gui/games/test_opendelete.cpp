@@ -161,8 +161,7 @@ TEST_F(OpenDeleteTest, DeleteAsksFirstOnlyYesDeletesAndAFailureGivesTheSystemsRe
   EXPECT_EQ(std::tuple(app.vars().openGamePath, app.vars().currentGameYear, app.forms().find<DialogDeleteGame>()),
             std::tuple(handedOver(game), "0", nullptr));
   deleteGame("2007", "Game\xff.mdb", Answer::Yes);
-  EXPECT_FALSE(fs::exists(odd));
-  EXPECT_TRUE(fs::exists(twin));
+  EXPECT_EQ(std::pair(fs::exists(odd), fs::exists(twin)), std::pair(false, true));
 }
 
 // The entry form holds one game: opening it again keeps the form, another replaces it, and the

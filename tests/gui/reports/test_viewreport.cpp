@@ -188,9 +188,13 @@ TEST_F(DetailViewTest, ExportPdfWritesThePageShownOrSaysWhyNot) {
 
 TEST_F(DetailViewTest, ExportCsvWritesTheSetInItsOwnFolderAndAsksBeforeReplacingIt) {
   const fs::path folder = root.dir() / "csv" / "Season";
-  viewer->fileDialogs.csvFolder = [&] { return QString::fromStdString(folder.parent_path().string()); };
+  QString picked;  // Cancel first: nothing asked, nothing written
+  viewer->fileDialogs.csvFolder = [&] {
+    return std::exchange(picked, QString::fromStdString(folder.parent_path().string()));
+  };
   root.writeFile("csv/Season/results.csv", "kept");
   root.writeFile("csv/Season/team.csv", "kept");
+  QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   prompter.answer(Answer::No);
   QTest::mouseClick(viewer->cmdExportCsv, Qt::LeftButton);
   EXPECT_TRUE(prompter.texts().at(0).contains("already holds results.csv, team.csv"));

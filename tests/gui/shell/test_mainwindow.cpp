@@ -252,8 +252,7 @@ TEST_F(ShellTest, OneInstanceEachAndActivationOncePerSwitchOfForms) {
   EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub(a));
   EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
   app.forms().show<FormA>();  // already the active form
-  EXPECT_EQ(logA.activations, 2);
-  EXPECT_EQ(logB.activations, 1);
+  EXPECT_EQ(std::pair(logA.activations, logB.activations), std::pair(2, 1));
   // After a message box the user stays on his form, and that is no switch of forms.
   prompter.answer(Answer::Yes).during([&] { window->mdiArea()->setActiveSubWindow(nullptr); });
   app.prompter().message(MessageBox("Sure?", Buttons::YesNo));
