@@ -79,6 +79,13 @@ struct Recorded : Progress {
   std::vector<std::pair<double, std::string>> steps;
   std::string stopAt;
   void step(double done, const std::string& what) override { steps.emplace_back(done, what); }
+  // A step a line: how far along in hundredths, and its first word (files come in the folder's order).
+  std::string text() const {
+    std::string out;
+    for (const auto& [done, what] : steps)
+      out += std::to_string(int(done * 100 + 0.5)) + " " + what.substr(0, what.find(' ')) + "\n";
+    return out;
+  }
   bool stopRequested() const override {
     return !stopAt.empty() && !steps.empty() && steps.back().second.starts_with(stopAt);
   }

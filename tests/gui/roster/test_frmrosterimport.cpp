@@ -58,8 +58,7 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissingAndACancelledR
   fs::create_directory(folder / "Backup");
   fs::create_directory(folder / ".wine");
   frmRosterImport& f = open();
-  EXPECT_EQ(prompter.records().size(), 1u);
-  EXPECT_EQ(f.folders().openFolder(), folder);
+  EXPECT_EQ(std::pair(prompter.records().size(), f.folders().openFolder()), std::pair(size_t{1}, folder));
   const QStringList tree = itemTexts(f.Dir1);
   EXPECT_EQ(tree.first(), "/");
   EXPECT_EQ(tree.mid(tree.size() - 3), (QStringList{"RALLYBOOK Contacts", ".wine", "Backup"}));
@@ -80,8 +79,7 @@ TEST_F(RosterImportTest, OpensOnTheContactsFolderOrSaysItIsMissingAndACancelledR
   f.reader().program = user.program();
   click(&f, "cmdBegin");
   user.expectStoppedAtOnce();
-  EXPECT_EQ(prompter.records().size(), 1u);
-  EXPECT_EQ(itemTexts(f.importFrom), kListed);
+  EXPECT_EQ(std::pair(prompter.records().size(), itemTexts(f.importFrom)), std::pair(size_t{1}, kListed));
 }
 
 TEST_F(RosterImportTest, MovesTheChosenEntriesAndWritesEachContactsThreeNames) {
