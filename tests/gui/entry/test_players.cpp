@@ -57,8 +57,7 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
   typeRow(row(3, "Doe Jane"));
   vars.checkAllSections();
   vars.checkAllSections();
-  EXPECT_FALSE(vars.emptyFieldFound);
-  EXPECT_EQ(rows(), Rows{row(3, "Doe Jane")});
+  EXPECT_EQ(std::pair(vars.emptyFieldFound, rows()), std::pair(false, Rows{row(3, "Doe Jane")}));
   expectMode(Mode::AddSavedSilently);
   press(undoNew());
   expectMode(Mode::Browsing);
@@ -72,8 +71,7 @@ TEST_P(SectionModes, TheAllSectionsCheckSavesOnceAndTheWidgetsFollowTheMode) {
   expectMode(Mode::EditSavedSilently);
   auto edited = row(3, "Doe Jane");
   edited[0] = "8";
-  EXPECT_EQ(rows(), Rows{edited});
-  EXPECT_TRUE(prompter.texts().isEmpty());
+  EXPECT_EQ(std::pair(rows(), prompter.texts().size()), std::pair(Rows{edited}, qsizetype{0}));
 }
 
 TEST_P(SectionModes, ActivationShowsTheFileAsItIsAndASaveIntoARemovedOneIsToldAndClosingAsksFirst) {

@@ -180,14 +180,12 @@ TEST_F(OpenDeleteTest, TheGameInTheEntryFormIsKeptOnlyAnotherReplacesItAndItCann
   flushDeletes();
   EXPECT_TRUE(entry.isNull());
   const QPointer<frmNewGame> holder = app.forms().find<frmNewGame>();
-  EXPECT_EQ(holder->gameFilePath(), second);
-  EXPECT_EQ(app.vars().openGamePath, handedOver(second));
+  EXPECT_EQ(std::pair(holder->gameFilePath(), app.vars().openGamePath), std::pair(second, handedOver(second)));
 
   deleteGame("2007", "Game2.mdb", Answer::Ok);
   EXPECT_EQ(prompter.texts(),
             QStringList{"This game is open in the game entry form.  Close the entry form before you delete the game."});
-  EXPECT_TRUE(fs::exists(second));
-  EXPECT_EQ(app.forms().find<frmNewGame>(), holder.data());
+  EXPECT_EQ(std::pair(fs::exists(second), app.forms().find<frmNewGame>()), std::pair(true, holder.data()));
 }
 
 const QString kEnterBoth = "Please enter the Game Year & Game Number";

@@ -321,8 +321,7 @@ TEST_F(ReportFilesTest, DeletesOnlyAfterYesWithItsDetailPageAndSaysWhyItCannot) 
   EXPECT_EQ(app.forms().find<frmViewReport>()->shownFile(), reports() / odd);
   prompter.answer(Answer::Yes);
   confirm(app.forms().show<DialogDeleteReport>(), odd);
-  EXPECT_EQ(app.forms().find<frmViewReport>(), nullptr);
-  EXPECT_FALSE(fs::exists(reports() / odd));
+  EXPECT_EQ(std::tuple(app.forms().find<frmViewReport>(), fs::exists(reports() / odd)), std::tuple(nullptr, false));
 }
 
 using RecordsBookTest = ShownShellTest;

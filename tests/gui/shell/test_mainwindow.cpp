@@ -186,8 +186,7 @@ TEST_F(MainWindowTest, SaveAndClosingRunTheCheckWithAnEntryFormAndACancelKeepsAl
   EXPECT_TRUE(window->fmSaveFileStat->isEnabled());
   prompter.answer(Answer::Ok);
   window->fmSaveFileStat->trigger();
-  EXPECT_EQ(entry.saved.size(), 1u);
-  EXPECT_EQ(prompter.texts(), QStringList{kHeaderMessage});
+  EXPECT_EQ(std::pair(entry.saved.size(), prompter.texts()), std::pair(size_t{1}, QStringList{kHeaderMessage}));
 
   window->show();
   app.forms().show<FormB>();
@@ -277,8 +276,7 @@ TEST_F(ShellTest, UnloadRunsTheFormsLogicWhichMayCancel) {
   EXPECT_FALSE(app.forms().unload(a));
   EXPECT_FALSE(sub(a)->close()) << "the close box goes the same way";
   EXPECT_FALSE(a.close()) << "and so does closing the form widget itself";
-  EXPECT_EQ(logA.unloads, 3);
-  EXPECT_TRUE(a.isVisible());
+  EXPECT_EQ(std::pair(logA.unloads, a.isVisible()), std::pair(3, true));
 
   logA.cancelUnload = false;
   EXPECT_TRUE(sub(a)->close());
