@@ -6,12 +6,14 @@
 #include <QImageReader>
 #include <QPageLayout>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 
 #include "gui/reports/BrowserCommands.h"
 #include "gui/reports/DialogDeleteReport.h"
 #include "gui/reports/DialogNewReport.h"
 #include "gui/reports/DialogOpenReport.h"
+#include "gui/reports/PrintLayout.h"
 #include "gui/reports/frmNewReport.h"
 #include "gui/reports/frmViewReport.h"
 #include "support/GameFiles.h"
@@ -376,6 +378,20 @@ TEST_F(RecordsBookTest, WritesTheBookItsChartsAndCsvFilesAndShowsThemInTheViewer
   const std::string bytes = readBytes(pdf);
   EXPECT_EQ(bytes.find("/Subtype /Image"), std::string::npos);
   EXPECT_NE(bytes.find("/Page"), std::string::npos);
+  // On short sheets, a table that would be cut starts the next sheet, with the bold lines above it.
+  std::unique_ptr<QTextDocument> sheets(viewer->WB1->document()->clone());
+  sheets->setTextWidth(800);
+  sheets->setPageSize(QSizeF(800, 500));
+  keepTablesWhole(*sheets);
+  std::string breaks = "sheets: " + std::to_string(sheets->pageCount()) + "\n";
+  const auto before = [](const QTextFormat& f) -> bool {
+    return f.intProperty(f.PageBreakPolicy) & f.PageBreak_AlwaysBefore;
+  };
+  for (const QTextFrame* table : sheets->rootFrame()->childFrames())
+    if (before(table->frameFormat())) breaks += "table at " + std::to_string(table->firstPosition()) + "\n";
+  for (QTextBlock b = sheets->begin(); b.isValid(); b = b.next())
+    if (before(b.blockFormat())) breaks += b.text().toStdString() + "\n";
+  expectReference(breaks, "records/breaks.txt");
 }
 
 }  // namespace
