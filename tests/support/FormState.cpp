@@ -59,7 +59,7 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
       shown = e->text() + (e->isReadOnly() ? " (read-only)" : "") +
               (e->maxLength() < 32767 ? QString(" (at most %1)").arg(e->maxLength()) : "");
     else if (auto* l = qobject_cast<const QLabel*>(w))
-      shown = l->text();
+      shown = l->pixmap().isNull() ? l->text() : "(a picture)";
     else if (auto* b = qobject_cast<const QAbstractButton*>(w))
       shown =
           b->text() + (b->isChecked() ? " (on)" : "") +

@@ -69,7 +69,7 @@ struct DataFolder {
   DataFolder() {
     addRows(root.databases() / "yardMark_roster.mdb", "roster", {{"Smith", "John", "A"}, {"Doe", "Jane", Value{}}});
     root.writeFile("YardMark/Reports/2007_GM1.htm", "<html>season</html>\r\n");
-    root.writeFile("YardMark/Reports/2008_GM1.html", "<html>2008</html>");
+    root.writeFile("YardMark/Reports/2008_GM1.htm", "<html>2008</html>");
   }
   DataTree tree() const { return DataTree(root.dir()); }
 };
