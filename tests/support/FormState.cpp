@@ -46,25 +46,28 @@ bool shownOnItsPage(const QWidget* w, const QWidget* form) {
     if (w->isHidden() && !qobject_cast<const QStackedWidget*>(w->parentWidget())) return false;
   return true;
 }
+// A control the dump names: named by the program (not by Qt) and shown.
+bool named(const QWidget* w, const QWidget* form) {
+  return !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") && shownOnItsPage(w, form);
+}
 }  // namespace
 
 std::string formState(const QWidget* form, const std::filesystem::path& root) {
   QStringList lines{form->windowTitle()};
   const QWidget* focus = form->window()->focusWidget();
   for (const QWidget* w : form->findChildren<QWidget*>()) {
+    if (!named(w, form)) continue;
     const QString name = w->objectName();
-    if (name.isEmpty() || name.startsWith("qt_") || !shownOnItsPage(w, form)) continue;
     QString shown;
     if (auto* e = qobject_cast<const QLineEdit*>(w))
       shown = e->text() + (e->isReadOnly() ? " (read-only)" : "") +
               (e->maxLength() < 32767 ? QString(" (at most %1)").arg(e->maxLength()) : "");
     else if (auto* l = qobject_cast<const QLabel*>(w))
       shown = l->pixmap().isNull() ? l->text() : "(a picture)";
-    else if (auto* b = qobject_cast<const QAbstractButton*>(w))
-      shown =
-          b->text() + (b->isChecked() ? " (on)" : "") +
-          (qobject_cast<const QPushButton*>(w) && static_cast<const QPushButton*>(w)->isDefault() ? " (Enter)" : "");
-    else if (auto* c = qobject_cast<const QComboBox*>(w))
+    else if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
+      const auto* push = qobject_cast<const QPushButton*>(b);
+      shown = b->text() + (b->isChecked() ? " (on)" : "") + (push && push->isDefault() ? " (Enter)" : "");
+    } else if (auto* c = qobject_cast<const QComboBox*>(w))
       shown = c->currentText();
     else if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
       shown = t->toPlainText();
@@ -87,8 +90,7 @@ std::string formState(const QWidget* form, const std::filesystem::path& root) {
   // The path Tab takes through the named controls, as a keyboard user walks the form.
   QStringList tabs;
   for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
-    if (form->isAncestorOf(w) && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
-        (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && shownOnItsPage(w, form))
+    if (form->isAncestorOf(w) && named(w, form) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled())
       tabs << w->objectName();
   lines << "Tab: " + tabs.join(" > ");
   QString out = lines.join('\n') + '\n';

@@ -301,10 +301,9 @@ void frmBoxScore::focusMoved(QWidget* before, QWidget* now) {
   SheetView* left = gridOf(before);
   if (!left || gridOf(now) == left) return;
   left->clearSelection();  // one highlighted cell on the page: the one being typed in
-  // Leaving a grid saves it; leaving for another window of the program saves every grid, so
-  // that the entry form reads what was typed here.
-  if (isAncestorOf(now) || now->window() == window()) saveGrid(left);
-  if (!isAncestorOf(now) && now->window() == window()) saveAll();
+  // Leaving a grid for another saves it. Another form coming to the front saves every grid
+  // first (formDeactivate), before that form reads the game.
+  if (isAncestorOf(now)) saveGrid(left);
 }
 
 std::optional<QString> frmBoxScore::nameLeft(const QString& name, const QModelIndex& cell) {
